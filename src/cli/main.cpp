@@ -1,0 +1,17 @@
+// kestrova-cli: the program's recordings, analysis, exports and device link from the
+// command line. Each subcommand lives in its own file.
+#include "CliCommon.h"
+
+int main(int argc, char** argv) {
+    CLI::App app{"Kestrova command-line tool"};
+    app.require_subcommand(1);
+    kestrova::cli::addInfoCommand(app);
+    try {
+        app.parse(argc, argv);
+    } catch (const CLI::RuntimeError& e) {
+        return e.get_exit_code();
+    } catch (const CLI::ParseError& e) {
+        return app.exit(e);
+    }
+    return 0;
+}

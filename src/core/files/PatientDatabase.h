@@ -1,0 +1,39 @@
+// The patient database: <program directory>/bldb/pationtrec.dat, one 288-byte record
+// per patient ID at (ID - 1) * 288, no header. Files from the Windows program are
+// byte-compatible.
+#pragma once
+
+#include "model/PatientRecord.h"
+
+#include <string>
+
+namespace kestrova {
+
+class PatientDatabase {
+public:
+    static constexpr int kSlots = 128;
+    static constexpr long kCreatedSize = kSlots * static_cast<long>(PatientRecord::kSize); // 36864
+
+    // `programDir` with a trailing '/'.
+    explicit PatientDatabase(const std::string& programDir);
+
+    const std::string& path() const { return m_path; }
+
+    // Makes sure the file exists. Returns false when it could not be opened, in which
+    // case the directory and an empty file have been created (the caller tells the user).
+    bool ensurePatientDatabase() const;
+
+    // Reads slot `index` (ID - 1, 0..127) into `record`; bytes the file does not hold
+    // read as zero. Then an id of 0 becomes index + 1. Other indexes: nothing.
+    void loadPatientRecord(int index, PatientRecord& record) const;
+
+    // Writes `record` into the slot of `id` (1..128). A missing file is created at
+    // 128 zero records; a shorter existing file grows as needed.
+    bool storePatientRecord(int id, const PatientRecord& record) const;
+
+private:
+    std::string m_dir;
+    std::string m_path;
+};
+
+} // namespace kestrova

@@ -1,0 +1,38 @@
+// The program's texts by string ID. The built-in table is res/strings.txt, compiled
+// in; a resource bundle may replace entries at start-up (loadOverrides).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace kestrova {
+
+namespace str {
+inline constexpr int Start = 130, Done = 131, NewMemoryErr = 132, WriteComFailed = 133;
+inline constexpr int ConnectSucceedTotal = 139, Frames = 140, SynchronizationError = 141;
+inline constexpr int SelectPatientIdCapture = 142, NoData = 144, CreateEventFailed = 145;
+inline constexpr int Total = 146, Groups = 147, CreateExcelFailed = 154, CantOpenFile = 156;
+inline constexpr int ConfirmDeletePatient = 157, PatientIdInvalidDialog = 158, SelectPatientId = 164;
+inline constexpr int TitleTooLong = 165, CantOpenPatientDb = 166, AlreadyRunning = 167;
+inline constexpr int ConnectSucceedBluetooth = 168, PatientIdInvalid = 169, CantCreateFile = 170;
+inline constexpr int Female = 185, Male = 186;
+inline constexpr int DesatCriteria = 206, DesatCriteriaTail = 207, PulseCriteria = 208, PulseCriteriaTail = 209;
+inline constexpr int NoDevice = 211, InputNumber = 214, InputLegalValue = 215;
+inline constexpr int SetClockSucceed = 216, SetClockError = 217, DeviceDataCleared = 220, DeleteDataError = 221;
+inline constexpr int RollStepRange = 59144, Spo2HighNotAboveLow = 59147, PrHighNotAboveLow = 59148;
+inline constexpr int PrintJobFailed = 61702;
+} // namespace str
+
+class StringTable {
+public:
+    // The text of `id`; an unknown ID gives an empty string.
+    static std::string text(int id);
+    // Lines of "ID<tab>text" replace or add entries; '#' lines are comments.
+    static void loadOverrides(std::string_view table);
+    // Back to the built-in table.
+    static void reset();
+};
+
+inline std::string tr(int id) { return StringTable::text(id); }
+
+} // namespace kestrova

@@ -1,0 +1,64 @@
+#include "TestSupport.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace kestrova::test {
+namespace fs = std::filesystem;
+
+TempDir::TempDir() {
+    std::string pattern = (fs::temp_directory_path() / "kestrova-test-XXXXXX").string();
+    if (!::mkdtemp(pattern.data())) throw std::runtime_error("mkdtemp failed");
+    m_path = pattern;
+}
+
+TempDir::~TempDir() {
+    std::error_code ec;
+    fs::remove_all(m_path, ec);
+}
+
+WorkingDirectory::WorkingDirectory(const std::string& dir) : m_previous(fs::current_path().string()) {
+    fs::current_path(dir);
+}
+
+WorkingDirectory::~WorkingDirectory() {
+    std::error_code ec;
+    fs::current_path(m_previous, ec);
+}
+
+std::string readFile(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream ss;
+    ss << in.rdbuf();
+    return ss.str();
+}
+
+void writeFile(const std::string& path, const std::string& bytes) {
+    std::ofstream out(path, std::ios::binary | std::ios::trunc);
+    out.write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+long fileSize(const std::string& path) {
+    std::error_code ec;
+    const auto size = fs::file_size(path, ec);
+    return ec ? -1 : static_cast<long>(size);
+}
+
+CommandResult runCommand(const std::string& commandLine) {
+    TempDir dir;
+    const std::string out = dir.file("out"), err = dir.file("err");
+    const std::string full = commandLine + " >" + out + " 2>" + err;
+    const int raw = std::system(full.c_str());
+    CommandResult r;
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+    r.out = readFile(out);
+    r.err = readFile(err);
+    return r;
+}
+
+} // namespace kestrova::test

@@ -1,0 +1,45 @@
+// Helpers shared by the tests: scratch directories, whole-file I/O, running programs.
+#pragma once
+
+#include <string>
+
+namespace kestrova::test {
+
+// A fresh directory under the system temp dir, removed with its contents on destruction.
+class TempDir {
+public:
+    TempDir();
+    ~TempDir();
+    TempDir(const TempDir&) = delete;
+    TempDir& operator=(const TempDir&) = delete;
+    const std::string& path() const { return m_path; }
+    std::string file(const std::string& name) const { return m_path + "/" + name; }
+
+private:
+    std::string m_path;
+};
+
+// Runs a test body with the working directory switched to `dir` (the settings file
+// is relative to it) and restores the previous one afterwards.
+class WorkingDirectory {
+public:
+    explicit WorkingDirectory(const std::string& dir);
+    ~WorkingDirectory();
+
+private:
+    std::string m_previous;
+};
+
+std::string readFile(const std::string& path);
+void writeFile(const std::string& path, const std::string& bytes);
+long fileSize(const std::string& path); // -1 when missing
+
+struct CommandResult {
+    int status = -1;
+    std::string out;
+    std::string err;
+};
+// Runs a shell command line, capturing stdout and stderr.
+CommandResult runCommand(const std::string& commandLine);
+
+} // namespace kestrova::test
