@@ -28,5 +28,7 @@ bool loadRecording(const std::string& path, const CommonOptions& options, Record
 int fail(const std::string& message); // prints on stderr, returns 1
 
 void addInfoCommand(CLI::App& app);
+void addAnalyzeCommand(CLI::App& app);
+void addExportCommands(CLI::App& app);
 
 } // namespace kestrova::cli

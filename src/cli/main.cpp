@@ -6,6 +6,8 @@ int main(int argc, char** argv) {
     CLI::App app{"Kestrova command-line tool"};
     app.require_subcommand(1);
     kestrova::cli::addInfoCommand(app);
+    kestrova::cli::addAnalyzeCommand(app);
+    kestrova::cli::addExportCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::RuntimeError& e) {

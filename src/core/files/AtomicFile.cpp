@@ -5,20 +5,17 @@
 #include <unistd.h>
 
 namespace kestrova {
-namespace {
-mode_t currentUmask() {
-    const mode_t m = ::umask(0);
-    ::umask(m);
-    return m;
+void applyDefaultFileMode(int fd) {
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    ::fchmod(fd, 0666 & ~mask);
 }
-} // namespace
 
 AtomicFile::AtomicFile(std::string targetPath) : m_target(std::move(targetPath)) {
     std::string pattern = m_target + ".XXXXXX";
     const int fd = ::mkstemp(pattern.data());
     if (fd < 0) return;
-    // mkstemp creates 0600; give the file the mode an ordinary create would.
-    ::fchmod(fd, 0666 & ~currentUmask());
+    applyDefaultFileMode(fd);
     m_file = ::fdopen(fd, "wb");
     if (!m_file) {
         ::close(fd);

@@ -37,4 +37,8 @@ private:
 
 bool writeFileAtomically(const std::string& path, std::string_view bytes);
 
+// mkstemp creates files readable by their owner only; gives `fd` the mode an ordinary
+// create would (0666 less the umask).
+void applyDefaultFileMode(int fd);
+
 } // namespace kestrova

@@ -1,0 +1,59 @@
+// kestrova-cli export FILE.dat OUT and report FILE.dat OUT.txt: the writers of
+// "Save Data" and of the event time report, without their dialogs.
+#include "CliCommon.h"
+
+#include "analysis/Analysis.h"
+#include "files/EventReport.h"
+#include "files/Export.h"
+#include "model/RecordingModel.h"
+#include "settings/Settings.h"
+#include "text/StringTable.h"
+
+#include <memory>
+
+namespace kestrova::cli {
+
+void addExportCommands(CLI::App& app) {
+    auto options = std::make_shared<CommonOptions>();
+    auto file = std::make_shared<std::string>();
+    auto out = std::make_shared<std::string>();
+    auto* sub = app.add_subcommand("export", "Export a saved recording as text (.txt) or a workbook (.xlsx, .xls)");
+    sub->add_option("FILE", *file, "Saved data file (.dat)")->required();
+    sub->add_option("OUT", *out, "Output file; its extension (case-sensitive) picks the format")->required();
+    addHomeOption(*sub, *options);
+    sub->callback([options, file, out] {
+        const std::string ext = fileExtension(*out);
+        if (ext != "txt" && ext != "xls" && ext != "xlsx")
+            throw CLI::RuntimeError(fail("Cannot export to \"" + *out +
+                                         "\": the name must end in .txt, .xls or .xlsx (lower case)."));
+        auto model = std::make_unique<RecordingModel>();
+        if (!loadRecording(*file, *options, *model)) throw CLI::RuntimeError(1);
+        const int unitSetup = Settings().read(setting::UnitSetup);
+        const ExportResult result =
+            ext == "txt" ? writeTextExport(*out, model->currentSamples(), model->currentPatient, unitSetup)
+                         : writeSpreadsheetExport(*out, model->currentSamples(), model->currentPatient, unitSetup);
+        if (result != ExportResult::Written) throw CLI::RuntimeError(fail(exportMessage(result)));
+    });
+
+    auto rOptions = std::make_shared<CommonOptions>();
+    auto rFile = std::make_shared<std::string>();
+    auto rOut = std::make_shared<std::string>();
+    auto* report = app.add_subcommand("report", "Write the event time report of a saved recording");
+    report->add_option("FILE", *rFile, "Saved data file (.dat)")->required();
+    report->add_option("OUT", *rOut, "Report file (.txt)")->required();
+    addHomeOption(*report, *rOptions);
+    report->callback([rOptions, rFile, rOut] {
+        if (fileExtension(*rOut) != "txt")
+            throw CLI::RuntimeError(fail("Cannot write the report to \"" + *rOut +
+                                         "\": the name must end in .txt (lower case)."));
+        auto model = std::make_unique<RecordingModel>();
+        if (!loadRecording(*rFile, *rOptions, *model)) throw CLI::RuntimeError(1);
+        const Settings settings;
+        const AnalysisResult r = computeAnalysis(model->currentSamples(), settings);
+        if (!writeEventReport(*rOut, model->currentSamples(), model->currentPatient,
+                              settings.read(setting::UnitSetup), r.desaturationEvents, r.pulseEvents))
+            throw CLI::RuntimeError(fail(tr(str::CantCreateFile)));
+    });
+}
+
+} // namespace kestrova::cli

@@ -1,0 +1,67 @@
+#include "analysis/AnalysisSheet.h"
+
+#include "text/StringTable.h"
+
+#include <cstdio>
+
+namespace kestrova {
+namespace {
+
+std::string num(std::int32_t v) { return std::to_string(v); }
+
+std::string perHour(float v) {
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%0.1f", static_cast<double>(v));
+    return buf;
+}
+
+std::string threshold(const char* prefix, int limit, std::int32_t count) {
+    char buf[96];
+    std::snprintf(buf, sizeof buf, "%s%d         %d", prefix, limit, count);
+    return buf;
+}
+
+} // namespace
+
+std::vector<SheetRow> summaryRows(const AnalysisResult& r) {
+    const auto& d = r.desaturation;
+    const auto& p = r.pulse;
+    const auto& s = r.statistics;
+    return {
+        {tr(192), "Spo2", "Pulse"},
+        {tr(193), num(d.count), num(p.count)},
+        {tr(194), num(d.totalDuration), num(p.totalDuration)},
+        {tr(195), num(d.averageDuration), num(p.averageDuration)},
+        {tr(196), perHour(d.indexPerHour), perHour(p.indexPerHour)},
+        {tr(197), num(d.averageMax), num(p.averageMax)},
+        {tr(198), num(d.averageMin), num(p.averageMin)},
+        {tr(199), num(d.maxOnsetDrop), num(p.maxOnsetDrop)},
+        {tr(200), num(d.maxDuration), num(p.maxDuration)},
+        {tr(201), num(s.maxSpo2), num(s.maxPulse)},
+        {tr(202), num(s.minSpo2), num(s.minPulse)},
+        {tr(203), num(s.avgSpo2), num(s.avgPulse)},
+    };
+}
+
+std::vector<ThresholdRow> thresholdRows(const AnalysisResult& r) {
+    const auto& s = r.statistics;
+    const auto& l = r.limits;
+    const std::string times = tr(205);
+    return {
+        {threshold("Spo2  >  ", l.saturationsHigh, s.spo2AboveHigh), times},
+        {threshold("Spo2  <  ", l.saturationsLow, s.spo2BelowLow), times},
+        {threshold("Pulse  >  ", l.prHigh, s.pulseAboveHigh), times},
+        {threshold("Pulse  <  ", l.prLow, s.pulseBelowLow), times},
+        {tr(204), ""},
+    };
+}
+
+std::string desaturationCriteria(int desaturationsEvent) {
+    return tr(str::DesatCriteria) + " " + std::to_string(desaturationsEvent) + tr(str::DesatCriteriaTail);
+}
+
+std::string pulseCriteria(int pulseEvent) {
+    return tr(str::PulseCriteria) + " " + std::to_string(pulseEvent) + " " + tr(str::PulseCriteriaTail);
+}
+
+} // namespace kestrova

@@ -1,0 +1,22 @@
+// The event time report: the patient block, then every SpO2 and pulse-rate event
+// with its start and end time, length and extremes.
+#pragma once
+
+#include "analysis/Analysis.h"
+#include "model/PatientRecord.h"
+#include "model/SampleRecord.h"
+
+#include <span>
+#include <string>
+
+namespace kestrova {
+
+// The report's bytes (CR LF lines, tab-separated).
+std::string eventReportText(std::span<const SampleRecord> samples, const PatientRecord& patient, int unitSetup,
+                            const EventList& desaturationEvents, const EventList& pulseEvents);
+
+// Writes the report through a temporary file; false when it could not be created.
+bool writeEventReport(const std::string& path, std::span<const SampleRecord> samples, const PatientRecord& patient,
+                      int unitSetup, const EventList& desaturationEvents, const EventList& pulseEvents);
+
+} // namespace kestrova

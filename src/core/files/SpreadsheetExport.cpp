@@ -1,0 +1,112 @@
+// The spreadsheet export, written with libxlsxwriter in constant-memory mode: rows
+// must be written in ascending order, so each sheet row gathers the samples of all
+// blocks that share it.
+#include "files/AtomicFile.h"
+#include "files/Export.h"
+#include "files/PatientText.h"
+#include "text/TextCodec.h"
+
+#include <xlsxwriter.h>
+
+#include <algorithm>
+#include <cstdio>
+#include <cstdlib>
+#include <unistd.h>
+
+namespace kestrova {
+
+CellPosition spreadsheetCellOf(std::int64_t k) {
+    const std::int64_t block = std::min<std::int64_t>(k / kSamplesPerBlock, 3);
+    return {static_cast<std::uint32_t>(4 + k - kSamplesPerBlock * block), static_cast<std::uint16_t>(6 * block)};
+}
+
+namespace {
+
+// Deletes the temporary workbook unless it was moved into place.
+struct TempPath {
+    std::string path;
+    ~TempPath() {
+        if (!path.empty()) ::unlink(path.c_str());
+    }
+};
+
+} // namespace
+
+ExportResult writeSpreadsheetExport(const std::string& path, std::span<const SampleRecord> samples,
+                                    const PatientRecord& patient, int unitSetup, const ExportProgress& progress) {
+    // Reserve a temporary name beside the target: the workbook is only written when it
+    // is closed, and must replace the target only when complete.
+    TempPath temp{path + ".XXXXXX"};
+    const int fd = ::mkstemp(temp.path.data());
+    if (fd < 0) {
+        temp.path.clear();
+        return ExportResult::WorkbookFailed;
+    }
+    applyDefaultFileMode(fd);
+    ::close(fd);
+
+    lxw_workbook_options options{};
+    options.constant_memory = LXW_TRUE;
+    lxw_workbook* book = workbook_new_opt(temp.path.c_str(), &options);
+    if (!book) return ExportResult::WorkbookFailed;
+    lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
+    if (!sheet) {
+        workbook_close(book);
+        return ExportResult::WorkbookFailed;
+    }
+    worksheet_set_column(sheet, 0, LXW_COL_MAX - 1, 10, nullptr);
+
+    const auto n = static_cast<std::int64_t>(samples.size());
+    // Cells hold Unicode text: a name stored in the Windows code page is decoded.
+    const std::string name = decodeStoredText(fieldBytes(patient.name));
+    const char* row0[] = {"PatId", "Name", "Gender", "Age", "Height", "Weight"};
+    const std::string row1[] = {std::to_string(patient.id), name, genderText(patient), std::to_string(patient.age),
+                                heightText(patient, unitSetup), weightText(patient, unitSetup)};
+    for (lxw_col_t c = 0; c < 6; ++c) worksheet_write_string(sheet, 0, c, row0[c], nullptr);
+    for (lxw_col_t c = 0; c < 6; ++c) worksheet_write_string(sheet, 1, c, row1[c].c_str(), nullptr);
+
+    // Headers for blocks 0 .. N div 65532, as the original layout names them (for long
+    // recordings that is more header blocks than data blocks).
+    const char* headers[] = {"Num", "Date", "Time", "SpO2", "PR"};
+    for (std::int64_t b = 0; b <= n / kSamplesPerBlock; ++b)
+        for (int c = 0; c < 5; ++c)
+            worksheet_write_string(sheet, 3, static_cast<lxw_col_t>(6 * b + c), headers[c], nullptr);
+
+    // The first block ends at row 4 + min(N, 65532) - 1; the fourth may run further.
+    const std::int64_t lastRow =
+        n == 0 ? 3 : std::max<std::int64_t>(3 + std::min(n, kSamplesPerBlock), spreadsheetCellOf(n - 1).row);
+    std::int64_t done = 0;
+    char num[16], date[32], time[32], spo2[8], pr[8];
+    bool cancelled = false;
+    for (std::int64_t row = 4; row <= lastRow && !cancelled; ++row) {
+        for (std::int64_t b = 0; b < 4; ++b) {
+            const std::int64_t offset = row - 4;
+            if (b < 3 && offset >= kSamplesPerBlock) continue;
+            const std::int64_t k = offset + kSamplesPerBlock * b;
+            if (k >= n) break;
+            const SampleRecord& s = samples[static_cast<std::size_t>(k)];
+            std::snprintf(num, sizeof num, "%lld", static_cast<long long>(k + 1));
+            std::snprintf(date, sizeof date, "%02d/%02d/%d", s.month, s.day, s.year);
+            std::snprintf(time, sizeof time, "%d:%d:%d", s.hour, s.minute, s.second);
+            std::snprintf(spo2, sizeof spo2, "%d", s.spo2);
+            std::snprintf(pr, sizeof pr, "%d", s.pulseRate);
+            const auto r = static_cast<lxw_row_t>(row);
+            const auto c = static_cast<lxw_col_t>(6 * b);
+            worksheet_write_string(sheet, r, c, num, nullptr);
+            worksheet_write_string(sheet, r, c + 1, date, nullptr);
+            worksheet_write_string(sheet, r, c + 2, time, nullptr);
+            worksheet_write_string(sheet, r, c + 3, spo2, nullptr);
+            worksheet_write_string(sheet, r, c + 4, pr, nullptr);
+            ++done;
+        }
+        if (progress && (row % 1024 == 0 || row == lastRow) && !progress(done, n)) cancelled = true;
+    }
+    const lxw_error err = workbook_close(book);
+    if (cancelled) return ExportResult::Cancelled;
+    if (err != LXW_NO_ERROR) return ExportResult::WorkbookFailed;
+    if (::rename(temp.path.c_str(), path.c_str()) != 0) return ExportResult::WorkbookFailed;
+    temp.path.clear();
+    return ExportResult::Written;
+}
+
+} // namespace kestrova

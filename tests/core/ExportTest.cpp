@@ -1,0 +1,185 @@
+#include "analysis/Analysis.h"
+#include "files/EventReport.h"
+#include "files/Export.h"
+#include "files/PatientText.h"
+
+#include "TestSupport.h"
+
+#include <cstring>
+#include <gtest/gtest.h>
+#include <regex>
+
+using namespace kestrova;
+
+namespace {
+SampleRecord at(int year, int month, int day, int h, int m, int s, int spo2, int pr) {
+    return SampleRecord{1, static_cast<std::uint8_t>(year), static_cast<std::uint8_t>(month),
+                        static_cast<std::uint8_t>(day), static_cast<std::uint8_t>(h), static_cast<std::uint8_t>(m),
+                        static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(spo2),
+                        static_cast<std::uint8_t>(pr), 0};
+}
+
+PatientRecord patient() {
+    PatientRecord p;
+    p.id = 1;
+    std::strcpy(p.name, "Jos\xe9"); // stored in the Windows code page
+    p.gender = 1;
+    p.age = 57;
+    p.height = 70;
+    p.weight = 150;
+    p.unitSystem = 0;
+    return p;
+}
+
+// The text of one cell ("B5") of the first sheet of an .xlsx; "<none>" when absent.
+class Workbook {
+public:
+    explicit Workbook(const std::string& path)
+        : m_xml(test::runCommand("unzip -p '" + path + "' xl/worksheets/sheet1.xml").out) {}
+    std::string cell(const std::string& ref) const {
+        const std::regex re("<c r=\"" + ref + "\"[^>]*><is><t[^>]*>([^<]*)</t></is></c>");
+        std::smatch m;
+        return std::regex_search(m_xml, m, re) ? m[1].str() : "<none>";
+    }
+    bool empty() const { return m_xml.empty(); }
+
+private:
+    std::string m_xml;
+};
+} // namespace
+
+TEST(PatientText, HeightAndWeightFollowTheUnitTable) {
+    PatientRecord p = patient();
+    EXPECT_EQ(heightText(p, 1), "178 cm"); // 70 in
+    EXPECT_EQ(weightText(p, 1), "68 kg");  // 150 lb
+    EXPECT_EQ(heightText(p, 0), "70 in");
+    EXPECT_EQ(weightText(p, 0), "150 lb");
+    p.unitSystem = 1;
+    p.height = 178;
+    p.weight = 100;
+    EXPECT_EQ(heightText(p, 0), "70 in");
+    EXPECT_EQ(weightText(p, 0), "220 lb");
+    EXPECT_EQ(heightText(p, 1), "178 cm");
+    EXPECT_EQ(weightText(p, 1), "100 kg");
+    EXPECT_EQ(genderText(p), "female");
+    p.gender = 0;
+    EXPECT_EQ(genderText(p), "male");
+}
+
+TEST(TextExport, LinesAreByteExact) {
+    test::TempDir dir;
+    const std::vector<SampleRecord> s = {at(10, 5, 5, 8, 7, 6, 97, 63), at(9, 12, 31, 23, 59, 59, 100, 255)};
+    ASSERT_EQ(writeTextExport(dir.file("a.txt"), s, patient(), 1), ExportResult::Written);
+    EXPECT_EQ(test::readFile(dir.file("a.txt")),
+              "PatId\tName\r\n1\tJos\xe9\r\n\r\ngender\tAge\tHeight\tWeight\r\nfemale\t57\t178 cm\t68 kg\r\n\r\n\r\n"
+              "Date&Time\t\t\t\tSpO2\t\tPR\r\n"
+              "2010/05/05 08:07:06\t\t\t97\t\t63\r\n"
+              "2009/12/31 23:59:59\t\t\t100\t\t255\r\n");
+}
+
+TEST(TextExport, EmptyRecordingStillHasTheColumnHeader) {
+    test::TempDir dir;
+    ASSERT_EQ(writeTextExport(dir.file("e.txt"), {}, patient(), 0), ExportResult::Written);
+    const std::string text = test::readFile(dir.file("e.txt"));
+    const std::string tail = "\r\n\r\nDate&Time\t\t\t\tSpO2\t\tPR\r\n";
+    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 8);
+    EXPECT_EQ(writeTextExport(dir.path() + "/missing/e.txt", {}, patient(), 0), ExportResult::CannotCreate);
+    EXPECT_EQ(exportMessage(ExportResult::CannotCreate), "Can't create the file");
+}
+
+TEST(SpreadsheetExport, CellPositionsFollowTheBlockLayout) {
+    EXPECT_EQ(spreadsheetCellOf(0).row, 4u);
+    EXPECT_EQ(spreadsheetCellOf(65531).row, 65535u); // sheet row 65536
+    EXPECT_EQ(spreadsheetCellOf(65532).row, 4u);
+    EXPECT_EQ(spreadsheetCellOf(65532).column, 6);
+    EXPECT_EQ(spreadsheetCellOf(196596).column, 18);
+    EXPECT_EQ(spreadsheetCellOf(300000).column, 18); // the fourth block takes the rest
+    EXPECT_EQ(spreadsheetCellOf(300000).row, 4u + 300000 - 196596);
+}
+
+TEST(SpreadsheetExport, WorkbookCellsHoldTheDocumentedTexts) {
+    test::TempDir dir;
+    std::vector<SampleRecord> s(65533, at(26, 1, 2, 3, 4, 5, 95, 70));
+    s[0] = at(10, 5, 5, 8, 7, 6, 97, 63);
+    s[65531].spo2 = 88;
+    const std::string path = dir.file("w.xls"); // an .xls name still gets a workbook
+    std::int64_t lastDone = 0;
+    ASSERT_EQ(writeSpreadsheetExport(path, s, patient(), 0,
+                                     [&](std::int64_t done, std::int64_t total) {
+                                         EXPECT_EQ(total, 65533);
+                                         lastDone = done;
+                                         return true;
+                                     }),
+              ExportResult::Written);
+    EXPECT_EQ(lastDone, 65533);
+    const Workbook wb(path);
+    ASSERT_FALSE(wb.empty());
+    EXPECT_EQ(wb.cell("A1"), "PatId");
+    EXPECT_EQ(wb.cell("F1"), "Weight");
+    EXPECT_EQ(wb.cell("B2"), "Jos\xc3\xa9"); // Unicode in the workbook
+    EXPECT_EQ(wb.cell("C2"), "female");
+    EXPECT_EQ(wb.cell("E2"), "70 in");
+    EXPECT_EQ(wb.cell("A4"), "Num");
+    EXPECT_EQ(wb.cell("G4"), "Num"); // 65533 div 65532 = 1: two header blocks
+    EXPECT_EQ(wb.cell("M4"), "<none>");
+    EXPECT_EQ(wb.cell("A5"), "1");
+    EXPECT_EQ(wb.cell("B5"), "05/05/10");
+    EXPECT_EQ(wb.cell("C5"), "8:7:6");
+    EXPECT_EQ(wb.cell("D5"), "97");
+    EXPECT_EQ(wb.cell("E5"), "63");
+    EXPECT_EQ(wb.cell("A65536"), "65532");
+    EXPECT_EQ(wb.cell("D65536"), "88");
+    EXPECT_EQ(wb.cell("G5"), "65533");
+    EXPECT_EQ(wb.cell("H5"), "01/02/26");
+}
+
+TEST(SpreadsheetExport, EmptyRecordingHasThePatientRowsAndOneHeaderBlock) {
+    test::TempDir dir;
+    ASSERT_EQ(writeSpreadsheetExport(dir.file("e.xlsx"), {}, patient(), 1), ExportResult::Written);
+    const Workbook wb(dir.file("e.xlsx"));
+    EXPECT_EQ(wb.cell("E2"), "178 cm");
+    EXPECT_EQ(wb.cell("E4"), "PR");
+    EXPECT_EQ(wb.cell("G4"), "<none>");
+    EXPECT_EQ(wb.cell("A5"), "<none>");
+}
+
+TEST(SpreadsheetExport, CancelledOrFailedExportsLeaveNoFile) {
+    test::TempDir dir;
+    std::vector<SampleRecord> s(5000, at(26, 1, 2, 3, 4, 5, 95, 70));
+    test::writeFile(dir.file("old.xlsx"), "previous");
+    EXPECT_EQ(writeSpreadsheetExport(dir.file("old.xlsx"), s, patient(), 0,
+                                     [](std::int64_t, std::int64_t) { return false; }),
+              ExportResult::Cancelled);
+    EXPECT_EQ(test::readFile(dir.file("old.xlsx")), "previous");
+    EXPECT_EQ(test::runCommand("ls " + dir.path()).out, "old.xlsx\n");
+    EXPECT_EQ(writeSpreadsheetExport(dir.path() + "/no/dir.xlsx", s, patient(), 0), ExportResult::WorkbookFailed);
+    EXPECT_EQ(exportMessage(ExportResult::WorkbookFailed), "Create Excel service failed !");
+}
+
+TEST(EventReport, ListsEveryEventWithItsStamps) {
+    std::vector<SampleRecord> s;
+    SampleRecord t = at(10, 5, 5, 8, 7, 6, 97, 63);
+    for (int k = 0; k < 20; ++k) {
+        s.push_back(t);
+        t.second = static_cast<std::uint8_t>(t.second + 1);
+    }
+    const EventList desat = {{0, 12, 97, 90, 5}, {15, 1, 91, 91, 4}};
+    const std::string text = eventReportText(s, patient(), 0, desat, {});
+    const std::string header = "Start Date&Time\t\tEnd Date&Time\t\tKeep Count\tMax Value\tMin Value\r\n";
+    EXPECT_EQ(text, "PatId\tName\r\n1\tJos\xe9\r\n\r\ngender\tAge\tHeight\tWeight\r\nfemale\t57\t70 in\t150 lb\r\n"
+                    "\r\n\r\nSpO2 Event\r\n" +
+                        header +
+                        "2010/05/05-08:07:06\t2010/05/05-08:07:17\t12\t\t97\t\t90\r\n"
+                        "2010/05/05-08:07:21\t2010/05/05-08:07:21\t1\t\t91\t\t91\r\n"
+                        "\r\n\r\nPR Event\r\n" +
+                        header);
+}
+
+TEST(EventReport, NoEventsGiveOnlyTheHeadings) {
+    test::TempDir dir;
+    ASSERT_TRUE(writeEventReport(dir.file("r.txt"), {}, patient(), 0, {}, {}));
+    const std::string text = test::readFile(dir.file("r.txt"));
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 7 + 2 + 2 + 2);
+    EXPECT_FALSE(writeEventReport(dir.path() + "/none/r.txt", {}, patient(), 0, {}, {}));
+}
