@@ -152,3 +152,90 @@ TEST(AnalysisSheet, CriteriaSentencesAndThresholdTexts) {
     EXPECT_EQ(rows[3].text, "Pulse  <  60         0");
     EXPECT_EQ(rows[4].text, "Diagnose:");
 }
+
+namespace {
+
+// The event rule exactly as written, one pair at a time with steps a-e, as the
+// yardstick for the block-skipping implementation.
+EventList referenceEvents(const std::vector<int>& v, int T, int M) {
+    EventList out;
+    bool inEvent = false, falling = false;
+    int base = 0, length = 0, start = 0, lastDrop = 0;
+    const int n = static_cast<int>(v.size());
+    for (int k = 0; k + 1 < n; ++k) {
+        const int prev = v[k], cur = v[k + 1];
+        bool emission = false;
+        if (!inEvent && cur > prev) {                   // a
+            falling = false;
+            emission = true;
+        } else if (!inEvent) {                          // b
+            length = 0;
+            lastDrop = prev - cur;
+            if (!falling) base = prev;
+            falling = true;
+            if (base - cur < T) continue;
+            base -= T;
+            length = 1;
+            inEvent = true;
+            start = k + 1;
+            emission = k == n - 2;                      // d
+        } else if (cur <= base) {                       // c
+            ++length;
+            emission = k == n - 2;                      // d
+        } else {
+            inEvent = false;
+            falling = false;
+            emission = true;
+        }
+        if (emission && length >= M) {                  // e
+            out.push_back({start, length, 0, 0, lastDrop});
+            length = 0;
+        }
+    }
+    for (auto& e : out) {
+        e.maxValue = *std::max_element(v.begin() + e.start, v.begin() + e.start + e.length);
+        e.minValue = *std::min_element(v.begin() + e.start, v.begin() + e.start + e.length);
+    }
+    return out;
+}
+
+} // namespace
+
+TEST(Analysis, MatchesTheLiteralRuleOnVariedSignals) {
+    std::uint64_t state = 12345;
+    auto rnd = [&](int lo, int hi) {
+        state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+        return lo + static_cast<int>((state >> 33) % static_cast<std::uint64_t>(hi - lo + 1));
+    };
+    for (int trial = 0; trial < 60; ++trial) {
+        // Lengths around the chunk and block sizes; flat, noisy and dipping signals.
+        const int n = trial < 20 ? rnd(0, 100) : rnd(4000, 9000);
+        const int noise = trial % 4;
+        std::vector<SampleRecord> s(static_cast<std::size_t>(n));
+        std::vector<int> spo2, pulse;
+        int level = 96, pr = 70, dip = 0, dipLeft = 0;
+        for (auto& x : s) {
+            if (dipLeft == 0 && rnd(0, 200) == 0) { dip = rnd(2, 12); dipLeft = rnd(3, 40); }
+            const int d = dipLeft > 0 ? (--dipLeft, dip) : 0;
+            if (rnd(0, 50) == 0) level = std::clamp(level + rnd(-1, 1), 90, 99);
+            if (rnd(0, 10) == 0) pr = std::clamp(pr + rnd(-3, 3), 40, 120);
+            x.spo2 = static_cast<std::uint8_t>(std::clamp(level - d + rnd(-noise, noise), 0, 127));
+            x.pulseRate = static_cast<std::uint8_t>(std::clamp(pr - d + rnd(-noise, noise), 0, 255));
+            spo2.push_back(x.spo2);
+            pulse.push_back(x.pulseRate);
+        }
+        AnalysisLimits lim;
+        lim.desaturationsEvent = 1 + trial % 5;
+        lim.pulseEvent = 2 + trial % 7;
+        const auto r = computeAnalysis(s, lim);
+        ASSERT_EQ(r.desaturationEvents, referenceEvents(spo2, lim.desaturationsEvent, 10)) << "trial " << trial;
+        ASSERT_EQ(r.pulseEvents, referenceEvents(pulse, lim.pulseEvent, 8)) << "trial " << trial;
+        if (n > 0) {
+            const auto maxIt = std::max_element(spo2.begin(), spo2.end()); // first of equal maxima
+            EXPECT_EQ(r.statistics.maxSpo2Index, maxIt - spo2.begin());
+            const auto minIt = std::min_element(pulse.begin(), pulse.end());
+            EXPECT_EQ(r.statistics.minPulseIndex, minIt - pulse.begin());
+            EXPECT_EQ(r.statistics.spo2AboveHigh, std::count_if(spo2.begin(), spo2.end(), [](int v) { return v > 94; }));
+        }
+    }
+}

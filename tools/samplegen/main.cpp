@@ -1,5 +1,6 @@
 // Writes the bundled sample recordings (res/samples/*.dat). Run it after changing the
-// generator and commit the result:  build/tools/samplegen/kestrova-samplegen res/samples
+// generator and commit the result:  build/tools/kestrova-samplegen res/samples
+// With --full FILE it writes one recording of the full 518400 samples (for measuring).
 #include "files/DataFile.h"
 #include "model/SyntheticRecording.h"
 
@@ -7,8 +8,14 @@
 #include <string>
 
 int main(int argc, char** argv) {
+    if (argc == 3 && std::string(argv[1]) == "--full") {
+        kestrova::SyntheticNight night;
+        night.id = 9;
+        night.seconds = 518400;
+        return kestrova::writeDataFile(argv[2], 9, kestrova::makeSyntheticNight(night), "ReportTitle") ? 0 : 1;
+    }
     if (argc != 2) {
-        std::fprintf(stderr, "usage: %s OUTDIR\n", argv[0]);
+        std::fprintf(stderr, "usage: %s OUTDIR | --full FILE\n", argv[0]);
         return 2;
     }
     const std::string dir = argv[1];

@@ -3,75 +3,149 @@
 #include "settings/Settings.h"
 
 #include <algorithm>
+#include <array>
+#include <cstddef>
+#include <cstring>
+
+// The analysis runs over recordings of up to 518400 samples each time the analysis
+// page opens. The samples are copied chunk by chunk into two contiguous byte arrays
+// (one per signal) so that the statistics become simple loops the compiler
+// vectorises, and the event rule can skip whole blocks in which no event can start.
 
 namespace kestrova {
 namespace {
 
-SampleStatistics computeStatistics(std::span<const SampleRecord> s, const AnalysisLimits& lim) {
-    SampleStatistics st;
-    if (s.empty()) return st; // an empty recording has all-zero statistics
-    st.maxSpo2 = st.minSpo2 = s[0].spo2;
-    st.maxPulse = st.minPulse = s[0].pulseRate;
-    // Exact sums: 518400 samples of up to 255 fit easily in 64 bits.
-    std::int64_t spo2Sum = 0, pulseSum = 0;
-    const std::size_t n = s.size();
-    for (std::size_t k = 0; k < n; ++k) {
-        const int spo2 = s[k].spo2;
-        const int pulse = s[k].pulseRate;
-        spo2Sum += spo2;
-        pulseSum += pulse;
-        st.spo2AboveHigh += spo2 > lim.saturationsHigh;
-        st.spo2BelowLow += spo2 < lim.saturationsLow;
-        st.pulseAboveHigh += pulse > lim.prHigh;
-        st.pulseBelowLow += pulse < lim.prLow;
-        const auto idx = static_cast<std::int32_t>(k);
-        if (spo2 > st.maxSpo2) { st.maxSpo2 = spo2; st.maxSpo2Index = idx; }
-        if (spo2 < st.minSpo2) { st.minSpo2 = spo2; st.minSpo2Index = idx; }
-        if (pulse > st.maxPulse) { st.maxPulse = pulse; st.maxPulseIndex = idx; }
-        if (pulse < st.minPulse) { st.minPulse = pulse; st.minPulseIndex = idx; }
-    }
-    st.avgSpo2 = static_cast<std::int32_t>(spo2Sum / static_cast<std::int64_t>(n));
-    st.avgPulse = static_cast<std::int32_t>(pulseSum / static_cast<std::int64_t>(n));
-    return st;
-}
+constexpr int kChunk = 4096; // samples per chunk; two byte arrays stay in L1
+constexpr int kBlock = 32;   // samples the event rule examines at once
 
-// The event rule for one signal, fed one consecutive pair at a time.
+// Running statistics of one signal.
+struct SignalStats {
+    std::int64_t sum = 0;
+    std::int32_t above = 0, below = 0;
+    int max = 0, min = 0;
+    std::int32_t maxIndex = 0, minIndex = 0;
+
+    // v[0..len) are the samples with indexes first..first+len-1.
+    void add(const std::uint8_t* v, int len, std::int32_t first, int high, int low) {
+        // Byte comparisons keep the loop in 8-bit lanes; limits outside the byte range
+        // mean "every sample" or "none".
+        const auto h = static_cast<std::uint8_t>(std::clamp(high, 0, 255));
+        const auto l = static_cast<std::uint8_t>(std::clamp(low, 0, 255));
+        std::uint32_t s = 0;
+        std::uint16_t a = 0, b = 0; // a chunk has at most 4096 samples
+        std::uint8_t hi = 0, lo = 255;
+        for (int i = 0; i < len; ++i) {
+            const std::uint8_t x = v[i];
+            s += x;
+            a = static_cast<std::uint16_t>(a + (x > h));
+            b = static_cast<std::uint16_t>(b + (x < l));
+            hi = std::max(hi, x);
+            lo = std::min(lo, x);
+        }
+        if (high < 0) a = static_cast<std::uint16_t>(len);
+        if (high >= 255) a = 0;
+        if (low > 255) b = static_cast<std::uint16_t>(len);
+        if (low <= 0) b = 0;
+        sum += s;
+        above += static_cast<std::int32_t>(a);
+        below += static_cast<std::int32_t>(b);
+        // Strictly greater (less) than the running value: ties keep the earlier index.
+        if (first == 0 || hi > max) {
+            max = hi;
+            maxIndex = first + static_cast<std::int32_t>(std::find(v, v + len, hi) - v);
+        }
+        if (first == 0 || lo < min) {
+            min = lo;
+            minIndex = first + static_cast<std::int32_t>(std::find(v, v + len, lo) - v);
+        }
+    }
+};
+
+// The event rule for one signal.
+//
+// Outside an event only two facts matter: whether the last step did not rise
+// (`falling`) and the level where that non-rising run began (`base`). An event starts
+// at the first sample at least T below `base`; it lasts while the samples stay at or
+// below base - T, and counts when it has at least M samples. A rise outside an event
+// never emits: a run that ended long enough was emitted when it ended.
 class EventDetector {
 public:
     EventDetector(int threshold, int minLength, EventList& out) : m_t(threshold), m_m(minLength), m_out(out) {}
 
-    void step(int prev, int cur, std::int32_t k, bool lastPair) {
-        if (!m_inEvent) {
-            if (cur > prev) { // a rise
-                m_falling = false;
-                emitIfLongEnough();
-                return;
+    // v[1..len] are the samples with indexes first..first+len-1; v[0] is the sample
+    // before them (used only when first > 0).
+    void run(const std::uint8_t* v, int len, std::int32_t first) {
+        int i = first == 0 ? 2 : 1; // the first pair ends at the recording's second sample
+        while (i <= len) {
+            if (i + kBlock - 1 <= len && skipBlock(v, i)) {
+                i += kBlock;
+                continue;
             }
-            // a fall or a flat step
-            m_length = 0;
+            // Something may happen in this block: step through all of it.
+            const int end = std::min(len, i + kBlock - 1);
+            for (; i <= end; ++i) step(v[i - 1], v[i], first + i - 1);
+        }
+    }
+
+    // The data ended: an event still running counts if it is long enough.
+    void finish() {
+        if (m_inEvent) emitIfLongEnough();
+    }
+
+private:
+    // One pair (prev, cur); `index` is cur's sample index.
+    void step(int prev, int cur, std::int32_t index) {
+        if (!m_inEvent) {
+            const bool fall = cur <= prev;
+            m_base = m_falling ? m_base : prev; // a new non-rising run starts at prev
+            m_falling = fall;
             m_lastDrop = prev - cur;
-            if (!m_falling) m_base = prev; // where this non-rising run began
-            m_falling = true;
-            if (m_base - cur < m_t) return;
-            m_base -= m_t; // from now on the event level
-            m_length = 1;
-            m_inEvent = true;
-            m_start = k + 1;
+            if (fall && m_base - cur >= m_t) {
+                m_base -= m_t; // from now on the event level
+                m_length = 1;
+                m_inEvent = true;
+                m_start = index;
+            }
         } else if (cur <= m_base) {
             ++m_length;
         } else {
             m_inEvent = false;
             m_falling = false;
             emitIfLongEnough();
-            return;
         }
-        if (lastPair) emitIfLongEnough();
     }
 
-private:
+    // Handles the pairs ending at v[i..i+kBlock) at once when nothing can happen in
+    // them: outside an event no base in the block is T above its lowest sample;
+    // inside one, every sample stays at or below the event level.
+    bool skipBlock(const std::uint8_t* v, int i) {
+        const std::uint8_t* b = v + i;
+        std::uint8_t hi = 0, lo = 255;
+        int lastRise = 0; // 1 + offset in the block of the last rising pair, 0 for none
+        for (int j = 0; j < kBlock; ++j) {
+            hi = std::max(hi, b[j]);
+            lo = std::min(lo, b[j]);
+            lastRise = std::max(lastRise, b[j] > b[j - 1] ? j + 1 : 0);
+        }
+        if (m_inEvent) {
+            if (hi > m_base) return false;
+            m_length += kBlock;
+            return true;
+        }
+        const int runStartBase = m_falling ? m_base : v[i - 1];
+        const int top = std::max({runStartBase, int{hi}, int{v[i - 1]}});
+        if (top - lo >= m_t) return false;
+        // Same state as stepping through the block: the last pair decides falling and
+        // lastDrop; base is where the final non-rising run began, which is the sample
+        // after the last rise, or the run that was going on before the block.
+        m_lastDrop = b[kBlock - 2] - b[kBlock - 1];
+        m_falling = lastRise != kBlock;
+        if (m_falling) m_base = lastRise == 0 ? runStartBase : b[lastRise - 1];
+        return true;
+    }
+
     void emitIfLongEnough() {
-        if (m_length < m_m) return;
-        m_out.push_back(EventRecord{m_start, m_length, 0, 0, m_lastDrop});
+        if (m_length >= m_m) m_out.push_back(EventRecord{m_start, m_length, 0, 0, m_lastDrop});
         m_length = 0;
     }
 
@@ -84,12 +158,14 @@ private:
 
 template <typename Signal> void fillExtremes(EventList& events, std::span<const SampleRecord> s, Signal signal) {
     for (auto& e : events) {
-        const auto first = s.begin() + e.start;
-        const auto [lo, hi] = std::minmax_element(first, first + e.length, [&](const auto& a, const auto& b) {
-            return signal(a) < signal(b);
-        });
-        e.minValue = signal(*lo);
-        e.maxValue = signal(*hi);
+        int hi = signal(s[static_cast<std::size_t>(e.start)]), lo = hi;
+        for (std::int32_t k = e.start + 1; k < e.start + e.length; ++k) {
+            const int x = signal(s[static_cast<std::size_t>(k)]);
+            hi = std::max(hi, x);
+            lo = std::min(lo, x);
+        }
+        e.maxValue = hi;
+        e.minValue = lo;
     }
 }
 
@@ -130,21 +206,57 @@ AnalysisLimits readAnalysisLimits(const Settings& settings) {
 
 AnalysisResult computeAnalysis(std::span<const SampleRecord> s, const AnalysisLimits& limits) {
     AnalysisResult r;
-    r.samples = static_cast<std::int32_t>(s.size());
+    const auto n = static_cast<std::int32_t>(s.size());
+    r.samples = n;
     r.limits = limits;
-    r.statistics = computeStatistics(s, limits);
+    if (n == 0) return r; // an empty recording: all zeros, no events
 
+    SignalStats spo2Stats, pulseStats;
     EventDetector desat(limits.desaturationsEvent, kDesaturationMinLength, r.desaturationEvents);
     EventDetector pulse(limits.pulseEvent, kPulseMinLength, r.pulseEvents);
-    const std::int32_t n = r.samples;
-    for (std::int32_t k = 0; k + 1 < n; ++k) {
-        const bool last = k == n - 2;
-        desat.step(s[k].spo2, s[k + 1].spo2, k, last);
-        pulse.step(s[k].pulseRate, s[k + 1].pulseRate, k, last);
+    // Index 0 carries the last sample of the previous chunk.
+    std::array<std::uint8_t, kChunk + 1> spo2{}, pr{};
+    for (std::int32_t first = 0; first < n; first += kChunk) {
+        const int len = static_cast<int>(std::min<std::int32_t>(kChunk, n - first));
+        if (first > 0) {
+            spo2[0] = spo2[kChunk];
+            pr[0] = pr[kChunk];
+        }
+        // spo2 and pulseRate are adjacent bytes: one 16-bit load fetches both.
+        static_assert(offsetof(SampleRecord, pulseRate) == offsetof(SampleRecord, spo2) + 1);
+        const auto* bytes = reinterpret_cast<const unsigned char*>(s.data() + first) + offsetof(SampleRecord, spo2);
+        for (int i = 0; i < len; ++i) {
+            std::uint16_t both;
+            std::memcpy(&both, bytes + static_cast<std::size_t>(i) * sizeof(SampleRecord), 2);
+            spo2[static_cast<std::size_t>(i) + 1] = static_cast<std::uint8_t>(both & 0xFF);
+            pr[static_cast<std::size_t>(i) + 1] = static_cast<std::uint8_t>(both >> 8);
+        }
+        spo2Stats.add(spo2.data() + 1, len, first, limits.saturationsHigh, limits.saturationsLow);
+        pulseStats.add(pr.data() + 1, len, first, limits.prHigh, limits.prLow);
+        desat.run(spo2.data(), len, first);
+        pulse.run(pr.data(), len, first);
     }
+    desat.finish();
+    pulse.finish();
+
+    auto& st = r.statistics;
+    st.maxSpo2 = spo2Stats.max;
+    st.minSpo2 = spo2Stats.min;
+    st.maxSpo2Index = spo2Stats.maxIndex;
+    st.minSpo2Index = spo2Stats.minIndex;
+    st.avgSpo2 = static_cast<std::int32_t>(spo2Stats.sum / n);
+    st.spo2AboveHigh = spo2Stats.above;
+    st.spo2BelowLow = spo2Stats.below;
+    st.maxPulse = pulseStats.max;
+    st.minPulse = pulseStats.min;
+    st.maxPulseIndex = pulseStats.maxIndex;
+    st.minPulseIndex = pulseStats.minIndex;
+    st.avgPulse = static_cast<std::int32_t>(pulseStats.sum / n);
+    st.pulseAboveHigh = pulseStats.above;
+    st.pulseBelowLow = pulseStats.below;
+
     fillExtremes(r.desaturationEvents, s, [](const SampleRecord& x) { return int{x.spo2}; });
     fillExtremes(r.pulseEvents, s, [](const SampleRecord& x) { return int{x.pulseRate}; });
-
     const auto hours = static_cast<float>(n / 3600.0);
     r.desaturation = summarise(r.desaturationEvents, hours);
     r.pulse = summarise(r.pulseEvents, hours);

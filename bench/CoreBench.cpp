@@ -1,0 +1,122 @@
+// Speed of the analysis, the exports and the data file on a full 518400-sample
+// recording (six days), each beside a baseline that only streams over the same data.
+#include "analysis/Analysis.h"
+#include "files/DataFile.h"
+#include "files/Export.h"
+#include "model/PatientRecord.h"
+#include "model/SyntheticRecording.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
+
+using namespace kestrova;
+
+namespace {
+
+const std::vector<SampleRecord>& recording() {
+    static const std::vector<SampleRecord> r = [] {
+        SyntheticNight night;
+        night.id = 9;
+        night.seconds = 518400;
+        return makeSyntheticNight(night);
+    }();
+    return r;
+}
+
+std::string scratch(const std::string& name) {
+    static const std::string dir = [] {
+        auto d = std::filesystem::temp_directory_path() / ("kestrova-bench-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(d);
+        return d.string();
+    }();
+    return dir + "/" + name;
+}
+
+// The floor for the analysis: one pass summing the two signals.
+void BM_OnePassSum(benchmark::State& state) {
+    const auto& r = recording();
+    for (auto _ : state) {
+        std::int64_t spo2 = 0, pulse = 0;
+        for (const auto& s : r) {
+            spo2 += s.spo2;
+            pulse += s.pulseRate;
+        }
+        benchmark::DoNotOptimize(spo2);
+        benchmark::DoNotOptimize(pulse);
+    }
+}
+BENCHMARK(BM_OnePassSum)->Unit(benchmark::kMillisecond);
+
+void BM_Analysis(benchmark::State& state) {
+    const auto& r = recording();
+    for (auto _ : state) benchmark::DoNotOptimize(computeAnalysis(r, AnalysisLimits{}));
+}
+BENCHMARK(BM_Analysis)->Unit(benchmark::kMillisecond);
+
+// The floor for the file writers: the same number of sample bytes written once.
+void BM_RawWrite(benchmark::State& state) {
+    const auto& r = recording();
+    const std::string path = scratch("raw.bin");
+    for (auto _ : state) {
+        std::FILE* f = std::fopen(path.c_str(), "wb");
+        std::fwrite(r.data(), sizeof(SampleRecord), r.size(), f);
+        std::fclose(f);
+    }
+}
+BENCHMARK(BM_RawWrite)->Unit(benchmark::kMillisecond);
+
+void BM_DatWrite(benchmark::State& state) {
+    const auto& r = recording();
+    const std::string path = scratch("w.dat");
+    for (auto _ : state) benchmark::DoNotOptimize(writeDataFile(path, 9, r, "ReportTitle"));
+}
+BENCHMARK(BM_DatWrite)->Unit(benchmark::kMillisecond);
+
+void BM_RawRead(benchmark::State& state) {
+    const std::string path = scratch("r.dat");
+    writeDataFile(path, 9, recording(), "ReportTitle");
+    for (auto _ : state) {
+        std::ifstream in(path, std::ios::binary);
+        std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        benchmark::DoNotOptimize(data);
+    }
+}
+BENCHMARK(BM_RawRead)->Unit(benchmark::kMillisecond);
+
+void BM_DatRead(benchmark::State& state) {
+    const std::string path = scratch("r.dat");
+    writeDataFile(path, 9, recording(), "ReportTitle");
+    for (auto _ : state) benchmark::DoNotOptimize(readDataFile(path));
+}
+BENCHMARK(BM_DatRead)->Unit(benchmark::kMillisecond);
+
+void BM_TextExport(benchmark::State& state) {
+    const auto& r = recording();
+    PatientRecord p;
+    p.id = 9;
+    for (auto _ : state) benchmark::DoNotOptimize(writeTextExport(scratch("e.txt"), r, p, 0));
+}
+BENCHMARK(BM_TextExport)->Unit(benchmark::kMillisecond);
+
+void BM_SpreadsheetExport(benchmark::State& state) {
+    const auto& r = recording();
+    PatientRecord p;
+    p.id = 9;
+    for (auto _ : state) benchmark::DoNotOptimize(writeSpreadsheetExport(scratch("e.xlsx"), r, p, 0));
+}
+BENCHMARK(BM_SpreadsheetExport)->Unit(benchmark::kMillisecond)->Iterations(2);
+
+} // namespace
+
+int main(int argc, char** argv) {
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    std::error_code ec;
+    std::filesystem::remove_all(std::filesystem::path(scratch("x")).parent_path(), ec);
+    return 0;
+}
