@@ -30,5 +30,6 @@ int fail(const std::string& message); // prints on stderr, returns 1
 void addInfoCommand(CLI::App& app);
 void addAnalyzeCommand(CLI::App& app);
 void addExportCommands(CLI::App& app);
+void addDeviceCommands(CLI::App& app);
 
 } // namespace kestrova::cli

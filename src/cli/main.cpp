@@ -8,6 +8,7 @@ int main(int argc, char** argv) {
     kestrova::cli::addInfoCommand(app);
     kestrova::cli::addAnalyzeCommand(app);
     kestrova::cli::addExportCommands(app);
+    kestrova::cli::addDeviceCommands(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::RuntimeError& e) {

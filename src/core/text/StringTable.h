@@ -9,6 +9,7 @@ namespace kestrova {
 
 namespace str {
 inline constexpr int Start = 130, Done = 131, NewMemoryErr = 132, WriteComFailed = 133;
+inline constexpr int NotConnected = 134, ReadTimeout = 135, ReadComFailed = 137, ReadOutOfBuffer = 138;
 inline constexpr int ConnectSucceedTotal = 139, Frames = 140, SynchronizationError = 141;
 inline constexpr int SelectPatientIdCapture = 142, NoData = 144, CreateEventFailed = 145;
 inline constexpr int Total = 146, Groups = 147, CreateExcelFailed = 154, CantOpenFile = 156;

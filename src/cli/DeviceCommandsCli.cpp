@@ -1,0 +1,208 @@
+// kestrova-cli download, set-clock and delete: the device operations of the capture
+// dialog without windows, on a port given by name or found by probing.
+#include "CliCommon.h"
+
+#include "BluetoothLink.h"
+#include "CaptureSession.h"
+#include "DeviceCommands.h"
+#include "DeviceLink.h"
+#include "WireTrace.h"
+#include "files/DataFile.h"
+#include "model/RecordingModel.h"
+#include "settings/Settings.h"
+#include "text/StringTable.h"
+
+#include <atomic>
+#include <cstdio>
+#include <ctime>
+#include <filesystem>
+#include <iostream>
+#include <memory>
+
+namespace kestrova::cli {
+namespace {
+
+struct LinkOptions {
+    std::string port;      // probe only this port
+    std::string bluetooth; // connect to this address instead
+    int channel = 1;
+    std::string trace;
+};
+
+void addLinkOptions(CLI::App& sub, LinkOptions& o) {
+    sub.add_option("--port", o.port, "Probe only this serial port (ttyUSB0, pts/3, or a path)");
+    sub.add_option("--bluetooth", o.bluetooth, "Use the Bluetooth device with this address instead");
+    sub.add_option("--channel", o.channel, "RFCOMM channel of the Bluetooth device")->capture_default_str();
+    sub.add_option("--trace", o.trace, "Log every byte on the wire to this file (like KESTROVA_TRACE)");
+}
+
+// Sets up the link as the options ask. Returns false (message printed) when a
+// Bluetooth connection cannot be made.
+bool prepareLink(const LinkOptions& o, const Settings& settings, DeviceLink& link, BluetoothLink& bt) {
+    if (!o.trace.empty() && !WireTrace::instance().open(o.trace)) {
+        std::cerr << "Cannot write the trace file " << o.trace << '\n';
+        return false;
+    }
+    if (!o.bluetooth.empty()) {
+        std::string error;
+        if (!bt.connectTo(o.bluetooth, o.channel, error)) {
+            std::cerr << error << '\n';
+            return false;
+        }
+        link.useBluetooth(&bt);
+        return true;
+    }
+    ProbeOrder order;
+    if (!o.port.empty()) {
+        order.remembered = o.port; // nothing else is opened
+        order.sweep = false;
+    } else {
+        order.remembered = settings.defaultCom();
+        order.lists = enumeratePorts();
+        order.sweepNames = sweepPortNames();
+    }
+    link.useSerial(order);
+    return true;
+}
+
+// A port given by name that cannot even be opened says why (permission, busy, ...).
+void explainPortFailure(const LinkOptions& o) {
+    if (o.port.empty() || !o.bluetooth.empty()) return;
+    CCOM probe;
+    if (!probe.Open(o.port, 4800)) std::cerr << probe.lastOpenErrorText() << '\n';
+}
+
+void printMessage(int id) {
+    if (id != 0) std::cerr << tr(id) << '\n';
+}
+
+} // namespace
+
+void addDeviceCommands(CLI::App& app) {
+    // download
+    {
+        auto o = std::make_shared<LinkOptions>();
+        auto out = std::make_shared<std::string>(".");
+        auto* sub = app.add_subcommand("download", "Download every recording from the oximeter into DIR/ID<n>.dat");
+        addLinkOptions(*sub, *o);
+        sub->add_option("--out", *out, "Directory for the recordings")->capture_default_str();
+        sub->callback([o, out] {
+            const Settings settings;
+            DeviceLink link(settings);
+            BluetoothLink bt;
+            if (!prepareLink(*o, settings, link, bt)) throw CLI::RuntimeError(1);
+            auto model = std::make_unique<RecordingModel>();
+            std::atomic<bool> failed{false};
+            CaptureSession session(*model, link, {{}, {}, [&](int id) {
+                                                         failed = true;
+                                                         printMessage(id);
+                                                     }});
+            switch (session.connect()) {
+            case CaptureSession::kNoDevice:
+                printMessage(str::NoDevice);
+                explainPortFailure(*o);
+                throw CLI::RuntimeError(1);
+            case CaptureSession::kSyncError:
+                printMessage(str::SynchronizationError);
+                throw CLI::RuntimeError(1);
+            case CaptureSession::kNoData:
+                printMessage(str::NoData);
+                session.stop();
+                throw CLI::RuntimeError(2);
+            default: break;
+            }
+            std::printf("%s %u %s\n", tr(str::ConnectSucceedTotal).c_str(), session.totals().total(),
+                        tr(str::Frames).c_str());
+            std::fflush(stdout);
+            session.startDownload();
+            session.waitUntilFinished();
+            session.stop();
+            std::error_code ec;
+            std::filesystem::create_directories(*out, ec);
+            bool writeFailed = false;
+            for (int id = 1; id <= RecordingModel::kIdSlots; ++id) {
+                if (model->idSampleCount(id) == 0) continue;
+                std::printf("ID %3d     %s %10d %s\n", id, tr(str::Total).c_str(), model->idSampleCount(id),
+                            tr(str::Groups).c_str());
+                model->makeCurrent(id);
+                const std::string path = *out + "/ID" + std::to_string(id) + ".dat";
+                if (!writeDataFile(path, static_cast<std::uint8_t>(id), model->currentSamples(),
+                                   RecordingModel::kDefaultReportTitle)) {
+                    std::cerr << tr(str::CantCreateFile) << ": " << path << '\n';
+                    writeFailed = true;
+                }
+            }
+            if (model->totalLostSamples() > 0)
+                std::cerr << model->totalLostSamples() << " samples beyond an ID's capacity were not stored.\n";
+            if (failed) throw CLI::RuntimeError(3);
+            if (writeFailed) throw CLI::RuntimeError(1);
+        });
+    }
+    // set-clock
+    {
+        auto o = std::make_shared<LinkOptions>();
+        auto when = std::make_shared<std::string>();
+        auto* sub = app.add_subcommand("set-clock", "Set the oximeter's clock");
+        addLinkOptions(*sub, *o);
+        sub->add_option("--time", *when, "\"YYYY-MM-DD HH:MM:SS\" (default: now)");
+        sub->callback([o, when] {
+            DeviceDateTime t;
+            if (when->empty()) {
+                const std::time_t now = std::time(nullptr);
+                std::tm local{};
+                ::localtime_r(&now, &local);
+                t = {local.tm_year + 1900, local.tm_mon + 1, local.tm_mday, local.tm_hour, local.tm_min, local.tm_sec};
+            } else if (std::sscanf(when->c_str(), "%d-%d-%d %d:%d:%d", &t.year, &t.month, &t.day, &t.hour, &t.minute,
+                                   &t.second) != 6 ||
+                       t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour < 0 || t.hour > 23 ||
+                       t.minute < 0 || t.minute > 59 || t.second < 0 || t.second > 59 || t.year < 2000) {
+                throw CLI::RuntimeError(fail("--time must be \"YYYY-MM-DD HH:MM:SS\" (year 2000 or later)."));
+            }
+            const Settings settings;
+            DeviceLink link(settings);
+            BluetoothLink bt;
+            if (!prepareLink(*o, settings, link, bt)) throw CLI::RuntimeError(1);
+            RecordingModel model;
+            CaptureSession session(model, link, {});
+            const ClockResult r = setDeviceClock(link, session, t);
+            if (r == ClockResult::Succeeded) {
+                std::printf("%s\n", tr(clockMessage(r)).c_str());
+                return;
+            }
+            printMessage(clockMessage(r));
+            if (r == ClockResult::NoDevice) explainPortFailure(*o);
+            throw CLI::RuntimeError(1);
+        });
+    }
+    // delete
+    {
+        auto o = std::make_shared<LinkOptions>();
+        auto id = std::make_shared<int>(0);
+        auto type = std::make_shared<std::string>("all");
+        auto* sub = app.add_subcommand("delete", "Delete recordings in the oximeter's memory");
+        addLinkOptions(*sub, *o);
+        sub->add_option("--id", *id, "Patient ID (0 or absent: all IDs)")->check(CLI::Range(0, 4095));
+        sub->add_option("--type", *type, "all, or spo2pr (SpO2 and pulse data)")
+            ->check(CLI::IsMember({"all", "spo2pr"}));
+        sub->callback([o, id, type] {
+            // Only "All" data can be combined with all IDs.
+            const int dataType = *id == 0 || *type == "all" ? 0 : 1;
+            const Settings settings;
+            DeviceLink link(settings);
+            BluetoothLink bt;
+            if (!prepareLink(*o, settings, link, bt)) throw CLI::RuntimeError(1);
+            RecordingModel model;
+            CaptureSession session(model, link, {});
+            const DeleteResult r = deleteDeviceData(link, session, *id, dataType);
+            if (r == DeleteResult::Cleared) {
+                std::printf("%s\n", tr(deleteMessage(r)).c_str());
+                return;
+            }
+            printMessage(deleteMessage(r));
+            if (r == DeleteResult::NoDevice) explainPortFailure(*o);
+            throw CLI::RuntimeError(1);
+        });
+    }
+}
+
+} // namespace kestrova::cli

@@ -1,0 +1,191 @@
+#include "CaptureSession.h"
+
+#include "model/RecordingModel.h"
+#include "text/StringTable.h"
+
+#include <chrono>
+
+namespace kestrova {
+
+void CaptureSession::FrameDoneEvent::set() {
+    {
+        std::lock_guard lock(mutex);
+        signalled = true;
+    }
+    cv.notify_one();
+}
+
+void CaptureSession::FrameDoneEvent::wait(const std::atomic<bool>& stop) {
+    std::unique_lock lock(mutex);
+    cv.wait(lock, [&] { return signalled || stop.load(); });
+    signalled = false;
+}
+
+CaptureSession::CaptureSession(RecordingModel& model, DeviceLink& link, CaptureCallbacks callbacks)
+    : m_model(model), m_link(link), m_callbacks(std::move(callbacks)) {}
+
+CaptureSession::~CaptureSession() {
+    m_stop = true;
+    m_link.waker().wake();
+    m_frameDone.set();
+    if (m_receiver.joinable()) m_receiver.join();
+    if (m_requester.joinable()) m_requester.join();
+}
+
+void CaptureSession::report(int stringId) {
+    if (m_callbacks.message) m_callbacks.message(stringId);
+}
+
+int CaptureSession::connect() {
+    m_link.waker().reset();
+    m_connectResult = kSyncError;
+    m_totals = {};
+    const DeviceLink::Found found = m_link.findDevice();
+    if (found != DeviceLink::Found::Device) {
+        m_connectResult = kNoDevice;
+        return m_connectResult;
+    }
+    m_model.deviceType = m_link.identification().deviceType;
+    if (m_link.bluetooth()) m_link.waker().sleepFor(100);
+    Totals totals;
+    if (!m_link.exchanges([this](int id) { report(id); }).queryTotals(totals)) {
+        stop();
+        m_connectResult = kSyncError;
+        return m_connectResult;
+    }
+    m_totals = totals;
+    m_connectResult = totals.total() == 0 ? kNoData : kConnected;
+    return m_connectResult;
+}
+
+void CaptureSession::startDownload() {
+    if (running()) return;
+    m_stop = false;
+    m_receiverEnded = false;
+    m_wireBytes = 0;
+    m_link.waker().reset();
+    m_decoder.reset();
+    m_decoder.setDeviceType(m_link.identification().deviceType);
+    m_frameDone.set(); // the first request goes out at once
+    m_activeWorkers = 2;
+    m_receiver = std::jthread([this] { receivingLoop(); });
+    m_requester = std::jthread([this] { requestingLoop(); });
+}
+
+bool CaptureSession::running() const { return m_activeWorkers.load() > 0; }
+
+void CaptureSession::waitUntilFinished() {
+    if (m_receiver.joinable()) m_receiver.join();
+    if (m_requester.joinable()) m_requester.join();
+}
+
+void CaptureSession::stop() {
+    m_stop = true;
+    m_link.waker().wake();
+    m_frameDone.set();
+    if (m_receiver.joinable()) m_receiver.join();
+    if (m_requester.joinable()) m_requester.join();
+    m_link.waker().reset();
+    // Let the device finish the frame it is sending before telling it to stop.
+    m_link.waker().sleepFor(500);
+    Transport& t = m_link.transport();
+    if (t.isConnected()) m_link.exchanges().stopTransfer();
+    m_link.closePort();
+    m_totals = {};
+    m_decoder.reset();
+    m_connectResult = kSyncError;
+}
+
+bool CaptureSession::sendRequest(std::uint32_t index) {
+    const auto frame = requestFrame(index, m_link.identification().deviceType, m_link.bluetooth());
+    m_wireBytes += frame.size();
+    return m_link.transport().send(frame);
+}
+
+void CaptureSession::requestingLoop() {
+    struct Leave {
+        std::atomic<int>& n;
+        ~Leave() { --n; }
+    } leave{m_activeWorkers};
+    Transport& t = m_link.transport();
+    for (std::uint32_t i = 0; i < m_totals.n1; ++i) {
+        m_frameDone.wait(m_stop);
+        if (m_stop || m_receiverEnded || m_decoder.endOfData()) return;
+        if (!sendRequest(i)) {
+            if (m_stop) return;
+            report(t.isBluetooth() && !t.isConnected() ? str::NotConnected : str::WriteComFailed);
+            return;
+        }
+    }
+}
+
+void CaptureSession::receivingLoop() {
+    struct Leave {
+        std::atomic<int>& n;
+        ~Leave() { --n; }
+    } leave{m_activeWorkers};
+    using Clock = std::chrono::steady_clock;
+    Transport& t = m_link.transport();
+    // The idle time-out of 350 polls, 6 ms apart for device types 1, 3 and 4, else 9 ms.
+    const auto type = m_link.identification().deviceType;
+    const auto idleLimit = std::chrono::milliseconds(groupBytesReversed(type) ? 350 * 6 : 350 * 9);
+    auto lastData = Clock::now();
+    int reRequests = 0;
+    int error = 0;
+    std::vector<std::uint8_t> chunk;
+    chunk.reserve(FrameDecoder::kBufferSize);
+    m_decoder.resetFramesReceived();
+    while (!m_stop) {
+        if (m_decoder.endOfData() || m_decoder.framesReceived() >= m_totals.n1) break;
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(idleLimit - (Clock::now() - lastData));
+        const WaitResult w = left.count() > 0 ? t.waitReadable(static_cast<int>(left.count()), m_link.waker().fd())
+                                              : WaitResult::Timeout;
+        if (w == WaitResult::Woken || m_stop) break;
+        if (w == WaitResult::Failed) {
+            error = t.isBluetooth() ? str::NotConnected : str::ReadComFailed;
+            break;
+        }
+        if (w == WaitResult::Readable) {
+            chunk.clear();
+            const bool ok = t.receive(chunk);
+            if (!chunk.empty()) {
+                m_wireBytes += chunk.size();
+                m_decoder.feed(chunk);
+                lastData = Clock::now();
+            }
+            if (!ok) {
+                error = t.isBluetooth() ? str::NotConnected : str::ReadComFailed;
+                break;
+            }
+            continue;
+        }
+        // Silence for the whole idle time: ask again for the first frame not received.
+        lastData = Clock::now();
+        if (!sendRequest(m_decoder.framesReceived()) && !t.isBluetooth()) report(str::WriteComFailed);
+        if (++reRequests > 3) {
+            error = str::ReadTimeout;
+            break;
+        }
+    }
+    m_receiverEnded = true;
+    m_frameDone.set(); // release the requesting loop
+    if (m_stop) return; // stopped: nothing more is reported
+    if (error) report(error);
+    if (m_callbacks.progress) m_callbacks.progress(m_totals.n1);
+    if (m_callbacks.done) m_callbacks.done();
+}
+
+bool CaptureSession::storeSample(const SampleRecord& sample, int payloadLength) {
+    if (m_model.appendSample(sample.id, sample, payloadLength) == RecordingModel::AppendResult::OutOfMemory) {
+        report(str::NewMemoryErr);
+        return false;
+    }
+    return true;
+}
+
+void CaptureSession::frameDone(std::uint32_t framesReceived) {
+    m_frameDone.set();
+    if (m_callbacks.progress) m_callbacks.progress(framesReceived);
+}
+
+} // namespace kestrova

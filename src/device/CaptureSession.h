@@ -1,0 +1,92 @@
+// The download half of the capture dialog, without windows: connecting, the two
+// worker loops (one requests frames, one receives and decodes them into the per-ID
+// store), and Stop. Workers report through callbacks, which a dialog marshals to
+// its own thread; they never touch anything else.
+#pragma once
+
+#include "DeviceLink.h"
+#include "FrameDecoder.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+namespace kestrova {
+
+class RecordingModel;
+
+struct CaptureCallbacks {
+    std::function<void(std::uint32_t framesReceived)> progress; // worker thread
+    std::function<void()> done;                                 // worker thread, once per finished download
+    std::function<void(int stringId)> message;                  // any thread: a message to show
+};
+
+class CaptureSession : private FrameSink {
+public:
+    // connectResult values
+    static constexpr int kSyncError = 0, kNoDevice = 1, kConnected = 2, kNoData = 3;
+
+    CaptureSession(RecordingModel& model, DeviceLink& link, CaptureCallbacks callbacks);
+    ~CaptureSession() override;
+    CaptureSession(const CaptureSession&) = delete;
+    CaptureSession& operator=(const CaptureSession&) = delete;
+
+    // Finds the device and asks for its totals. Leaves the port open for the download
+    // when the result is kConnected. A failed totals exchange runs stop().
+    int connect();
+    int connectResult() const { return m_connectResult; }
+    const Totals& totals() const { return m_totals; }
+
+    // Starts both workers (connectResult must be kConnected).
+    void startDownload();
+    bool running() const;
+    // Waits until both workers have ended by themselves (tests and the command line).
+    void waitUntilFinished();
+
+    // Ends the workers (at once, whatever they wait for), sends the stop frame,
+    // closes the port and resets the counters. When it returns no worker runs and
+    // nothing more is sent or decoded.
+    void stop();
+    // Interrupts a connection attempt in progress (from another thread).
+    void interrupt() { m_link.waker().wake(); }
+
+    std::uint32_t framesReceived() const { return m_decoder.framesReceived(); }
+    const FrameDecoder& decoder() const { return m_decoder; }
+    // Bytes on the wire during the last download, both directions.
+    std::uint64_t wireBytes() const { return m_wireBytes.load(); }
+
+private:
+    bool storeSample(const SampleRecord& sample, int payloadLength) override;
+    void frameDone(std::uint32_t framesReceived) override;
+
+    void requestingLoop();
+    void receivingLoop();
+    void report(int stringId);
+    bool sendRequest(std::uint32_t index);
+
+    // An auto-reset event: set by each completed frame, consumed by one request.
+    struct FrameDoneEvent {
+        std::mutex mutex;
+        std::condition_variable cv;
+        bool signalled = false;
+        void set();
+        void wait(const std::atomic<bool>& stop);
+    };
+
+    RecordingModel& m_model;
+    DeviceLink& m_link;
+    CaptureCallbacks m_callbacks;
+    FrameDecoder m_decoder{*this};
+    Totals m_totals;
+    int m_connectResult = kSyncError;
+    FrameDoneEvent m_frameDone;
+    std::atomic<bool> m_stop{false};
+    std::atomic<bool> m_receiverEnded{false};
+    std::atomic<std::uint64_t> m_wireBytes{0};
+    std::atomic<int> m_activeWorkers{0};
+    std::jthread m_receiver, m_requester;
+};
+
+} // namespace kestrova

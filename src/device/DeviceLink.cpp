@@ -1,0 +1,100 @@
+#include "DeviceLink.h"
+
+#include "BluetoothLink.h"
+#include "settings/Settings.h"
+
+namespace kestrova {
+
+namespace {
+// Two threads may send at once during a download (a request and a re-request):
+// serialise whole frames on the port.
+class LockedSerialTransport final : public Transport {
+public:
+    explicit LockedSerialTransport(CCOM& port) : m_inner(port) {}
+    bool isBluetooth() const override { return false; }
+    bool isConnected() const override { return m_inner.isConnected(); }
+    bool send(std::span<const std::uint8_t> bytes) override {
+        std::lock_guard lock(m_mutex);
+        return m_inner.send(bytes);
+    }
+    bool receive(std::vector<std::uint8_t>& out) override { return m_inner.receive(out); }
+    WaitResult waitReadable(int timeoutMs, int wakeFd) override { return m_inner.waitReadable(timeoutMs, wakeFd); }
+
+private:
+    SerialTransport m_inner;
+    std::mutex m_mutex;
+};
+} // namespace
+
+DeviceLink::DeviceLink(const Settings& settings)
+    : m_settings(settings), m_transport(std::make_unique<LockedSerialTransport>(m_port)) {}
+
+DeviceLink::~DeviceLink() { m_port.Close(); }
+
+void DeviceLink::useSerial(ProbeOrder order) {
+    m_bluetooth = nullptr;
+    m_order = std::move(order);
+    m_currentPort = m_order.remembered;
+    m_transport = std::make_unique<LockedSerialTransport>(m_port);
+}
+
+void DeviceLink::useBluetooth(BluetoothLink* link) {
+    m_port.Close();
+    m_bluetooth = link;
+    m_transport = std::make_unique<BluetoothTransport>(*link);
+}
+
+Transport& DeviceLink::transport() { return *m_transport; }
+
+DeviceLink::Probe DeviceLink::probe(const std::string& name) {
+    m_currentPort = name;
+    if (m_port.IsOpen()) m_port.Close();
+    if (name.empty()) return Probe::Silent;
+    m_probed.push_back(name);
+    if (!m_port.Open(name, 4800)) return Probe::Silent;
+    Identification id;
+    bool valid = false;
+    const bool supported = exchanges().identify(id, &valid);
+    if (valid) m_identification = id; // kept even when the model code is not supported
+    if (!supported) {
+        m_port.Close();
+        return Probe::Silent;
+    }
+    m_port.Close();
+    if (!m_port.Open(name, id.lineRate)) return Probe::ReopenFailed;
+    m_settings.setDefaultCom(name);
+    return Probe::Answered;
+}
+
+DeviceLink::Found DeviceLink::findDevice(bool reopenFailureEnds) {
+    m_probed.clear();
+    if (m_bluetooth) {
+        if (!m_bluetooth->WSABT_IsConnected()) return Found::NoDevice;
+        m_bluetooth->ConnectSocket();
+        Identification id;
+        bool valid = false;
+        const bool supported = exchanges().identify(id, &valid);
+        if (valid) m_identification = id;
+        return supported ? Found::Device : Found::NoDevice;
+    }
+    auto tryAll = [&](const std::vector<std::string>& names) -> std::optional<Found> {
+        for (const auto& name : names) {
+            if (m_waker.woken()) return Found::NoDevice; // cancelled
+            switch (probe(name)) {
+            case Probe::Answered: return Found::Device;
+            case Probe::ReopenFailed:
+                if (reopenFailureEnds) return Found::ReopenFailed;
+                break;
+            case Probe::Silent: break;
+            }
+        }
+        return std::nullopt;
+    };
+    if (auto f = tryAll(listCandidates(m_order))) return *f;
+    if (m_order.sweep) {
+        if (auto f = tryAll(m_order.sweepNames)) return *f;
+    }
+    return Found::NoDevice;
+}
+
+} // namespace kestrova

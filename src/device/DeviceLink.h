@@ -1,0 +1,68 @@
+// The link to the oximeter for one device operation: the serial port (or the
+// Bluetooth link), the probing that finds the device, and what the device said
+// about itself. Owned by the capture session; the clock setting and the deletion
+// use the same object.
+#pragma once
+
+#include "Exchanges.h"
+#include "PortDiscovery.h"
+#include "Protocol.h"
+#include "SerialPort.h"
+#include "Transport.h"
+#include "Waker.h"
+
+#include <memory>
+#include <optional>
+#include <mutex>
+#include <string>
+
+namespace kestrova {
+
+class BluetoothLink;
+class Settings;
+
+class DeviceLink {
+public:
+    explicit DeviceLink(const Settings& settings);
+    ~DeviceLink();
+
+    // COM-port mode with this probing order (the remembered port is DefaultCOM).
+    void useSerial(ProbeOrder order);
+    // Bluetooth mode over an established link (not owned).
+    void useBluetooth(BluetoothLink* link);
+    bool bluetooth() const { return m_bluetooth != nullptr; }
+
+    enum class Found { Device, NoDevice, ReopenFailed };
+    // COM-port mode: probes the candidates until one identifies as a supported
+    // device, reopens it at the device's line rate and remembers it in DefaultCOM.
+    // `reopenFailureEnds`: a failed reopen ends the search (clock setting) instead
+    // of counting as a port that did not answer.
+    // Bluetooth mode: checks the link and identifies the device.
+    Found findDevice(bool reopenFailureEnds = false);
+
+    Transport& transport();
+    Exchanges exchanges(MessageFn message = {}) { return Exchanges(transport(), m_waker, std::move(message)); }
+    CCOM& port() { return m_port; }
+    Waker& waker() { return m_waker; }
+    const Identification& identification() const { return m_identification; }
+    const std::string& currentPort() const { return m_currentPort; }
+    // Every port opened while probing, in order (what a user's trace would show).
+    const std::vector<std::string>& probedPorts() const { return m_probed; }
+    void closePort() { m_port.Close(); }
+
+private:
+    enum class Probe { Answered, Silent, ReopenFailed };
+    Probe probe(const std::string& portName);
+
+    const Settings& m_settings;
+    CCOM m_port;
+    Waker m_waker;
+    ProbeOrder m_order;
+    BluetoothLink* m_bluetooth = nullptr;
+    std::unique_ptr<Transport> m_transport;
+    Identification m_identification;
+    std::string m_currentPort;
+    std::vector<std::string> m_probed;
+};
+
+} // namespace kestrova
