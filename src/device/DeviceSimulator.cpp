@@ -123,38 +123,49 @@ void DeviceSimulator::stop() {
 }
 
 void DeviceSimulator::run() {
-    std::vector<std::uint8_t> in;
     std::uint8_t buf[512];
     for (;;) {
         pollfd p[2] = {{m_master, POLLIN, 0}, {m_stopFd, POLLIN, 0}};
         if (m_vanished) p[0].fd = -1;
-        if (::poll(p, 2, -1) < 0) continue;
+        if (m_in.size() < 6 && ::poll(p, 2, -1) < 0) continue;
         if (p[1].revents & POLLIN) return;
-        if (!(p[0].revents & POLLIN)) {
+        if (p[0].revents & POLLIN) {
+            const ssize_t n = ::read(m_master, buf, sizeof buf);
+            if (n > 0) m_in.insert(m_in.end(), buf, buf + n);
+        } else if (m_in.size() < 6) {
             // No host on the slave side right now.
             std::this_thread::sleep_for(std::chrono::milliseconds(2));
             continue;
         }
-        const ssize_t n = ::read(m_master, buf, sizeof buf);
-        if (n <= 0) continue;
-        in.insert(in.end(), buf, buf + n);
         // Command frames: 55 AA code p1 p2 checksum; anything else is skipped.
-        std::size_t i = 0;
-        while (in.size() - i >= 6) {
-            if (in[i] != 0x55 || in[i + 1] != 0xAA) {
-                ++i;
+        while (m_in.size() >= 6) {
+            if (m_in[0] != 0x55 || m_in[1] != 0xAA) {
+                m_in.erase(m_in.begin());
                 continue;
             }
             CommandFrame f;
-            std::copy_n(in.begin() + static_cast<std::ptrdiff_t>(i), 6, f.begin());
-            i += 6;
+            std::copy_n(m_in.begin(), 6, f.begin());
+            m_in.erase(m_in.begin(), m_in.begin() + 6);
             if (static_cast<std::uint8_t>(f[2] + f[3] + f[4]) != f[5]) continue;
             paceIncoming(6);
             handle(f);
             if (m_vanished) return;
         }
-        in.erase(in.begin(), in.begin() + static_cast<std::ptrdiff_t>(i));
     }
+}
+
+// While a long frame goes out at the wire's pace, the host may tell the device to
+// stop; a device abandons the frame then.
+bool DeviceSimulator::stopFramePending() {
+    pollfd p{m_master, POLLIN, 0};
+    if (::poll(&p, 1, 0) > 0 && (p.revents & POLLIN)) {
+        std::uint8_t buf[256];
+        const ssize_t n = ::read(m_master, buf, sizeof buf);
+        if (n > 0) m_in.insert(m_in.end(), buf, buf + n);
+    }
+    for (std::size_t i = 0; i + 2 < m_in.size(); ++i)
+        if (m_in[i] == 0x55 && m_in[i + 1] == 0xAA && m_in[i + 2] == command::StopTransfer) return true;
+    return false;
 }
 
 void DeviceSimulator::paceIncoming(std::size_t bytes) {
@@ -164,9 +175,10 @@ void DeviceSimulator::paceIncoming(std::size_t bytes) {
     sleepUntil(m_wireFree);
 }
 
-void DeviceSimulator::send(const std::vector<std::uint8_t>& bytes) {
+bool DeviceSimulator::send(const std::vector<std::uint8_t>& bytes) {
     std::size_t done = 0;
     while (done < bytes.size()) {
+        if (m_o.paced && done > 0 && stopFramePending()) return false;
         // Paced: one slice of the wire at a time, never ahead of the emulated clock.
         const std::size_t slice = m_o.paced ? std::min<std::size_t>(bytes.size() - done, 512) : bytes.size() - done;
         if (m_o.paced) {
@@ -180,12 +192,12 @@ void DeviceSimulator::send(const std::vector<std::uint8_t>& bytes) {
                 written += static_cast<std::size_t>(n);
             } else {
                 pollfd p{m_master, POLLOUT, 0};
-                if (::poll(&p, 1, 100) < 0) return;
-                if (m_vanished) return;
+                if (::poll(&p, 1, 100) < 0 || m_vanished) return false;
             }
         }
         done += slice;
     }
+    return true;
 }
 
 std::vector<std::uint8_t> DeviceSimulator::dataFrame(std::uint32_t index, bool corruptLength) const {

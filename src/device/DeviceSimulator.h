@@ -68,7 +68,9 @@ private:
     void handle(const CommandFrame& f);
     void rebuildFrames();
     std::vector<std::uint8_t> dataFrame(std::uint32_t index, bool corruptLength) const;
-    void send(const std::vector<std::uint8_t>& bytes);
+    // False when the host's stop frame cut the transmission short.
+    bool send(const std::vector<std::uint8_t>& bytes);
+    bool stopFramePending();
     void paceIncoming(std::size_t bytes);
 
     SimulatorOptions m_o;
@@ -89,6 +91,7 @@ private:
     std::vector<std::uint32_t> m_requested;
     bool m_lostDone = false, m_corruptDone = false, m_silent = false;
     double m_wireFree = 0; // when the emulated wire is free again (seconds, steady clock)
+    std::vector<std::uint8_t> m_in; // bytes from the host not yet handled
 };
 
 } // namespace kestrova

@@ -1,0 +1,111 @@
+// kestrova-cli's device subcommands against kestrova-sim, as separate processes -
+// and, when the tests run as root, once more as an ordinary user, which is how the
+// program meets a serial port in real life.
+#include "files/DataFile.h"
+
+#include "TestSupport.h"
+
+#include <gtest/gtest.h>
+#include <unistd.h>
+
+using namespace kestrova;
+
+namespace {
+
+// Runs kestrova-sim in the background for the life of the object.
+class SimProcess {
+public:
+    SimProcess(const test::TempDir& dir, const std::string& args, const std::string& asUser = "") {
+        const std::string portFile = dir.file("port.txt");
+        const auto r = test::runCommand(asUser + std::string(KESTROVA_SIM) + " " + args + " >" + portFile +
+                                        " 2>&1 & echo $!");
+        m_pid = std::stoi(r.out);
+        for (int i = 0; i < 100 && m_port.empty(); ++i) {
+            usleep(20000);
+            m_port = test::readFile(portFile);
+        }
+        if (!m_port.empty() && m_port.back() == '\n') m_port.pop_back();
+    }
+    ~SimProcess() { test::runCommand("kill " + std::to_string(m_pid)); }
+    const std::string& port() const { return m_port; }
+
+private:
+    int m_pid = 0;
+    std::string m_port;
+};
+
+std::string cli(const test::TempDir& dir, const std::string& args, const std::string& asUser = "") {
+    return "cd " + dir.path() + " && " + asUser + KESTROVA_CLI + " " + args;
+}
+
+} // namespace
+
+TEST(CliDevice, DownloadWritesEveryIdAndReportsAsDocumented) {
+    test::TempDir dir;
+    SimProcess sim(dir, "--ids 3,12 --seconds 900 --type 11");
+    ASSERT_FALSE(sim.port().empty());
+    const auto r = test::runCommand(cli(dir, "download --port " + sim.port() + " --out recs --trace wire.txt"));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.out, "Connect succeed! Total 4 Frames!\n"
+                     "ID   3     total        900 Groups\n"
+                     "ID  12     total        900 Groups\n");
+    const auto file = readDataFile(dir.file("recs/ID12.dat"));
+    ASSERT_TRUE(file.ok);
+    EXPECT_EQ(file.contents.patientId, 12);
+    EXPECT_EQ(file.contents.title, "ReportTitle");
+    ASSERT_EQ(file.contents.samples.size(), 900u);
+    EXPECT_EQ(file.contents.samples[0].hour, 22); // chronological although type 11 sends newest first
+    EXPECT_NE(test::readFile(dir.file("wire.txt")).find("> 55 AA FD 00 00 FD\n"), std::string::npos);
+    EXPECT_NE(test::readFile(dir.file("Kestrova.ini")).find("DefaultCOM=" + sim.port()), std::string::npos);
+
+    // set-clock and delete on the same device.
+    const auto clock = test::runCommand(cli(dir, "set-clock --port " + sim.port() + " --time \"2010-03-15 13:45:30\""));
+    EXPECT_EQ(clock.status, 0) << clock.err;
+    EXPECT_EQ(clock.out, "Set Date and Time Succeed !\n");
+    const auto del = test::runCommand(cli(dir, "delete --port " + sim.port()));
+    EXPECT_EQ(del.status, 0) << del.err;
+    EXPECT_EQ(del.out, "Device data cleared !\n");
+    const auto empty = test::runCommand(cli(dir, "download --port " + sim.port()));
+    EXPECT_EQ(empty.status, 2);
+    EXPECT_EQ(empty.err, "no data!\n");
+}
+
+TEST(CliDevice, NoDeviceAndErrorsHaveTheirStatus) {
+    test::TempDir dir;
+    auto r = test::runCommand(cli(dir, "download --port ttyKESTROVA7"));
+    EXPECT_EQ(r.status, 1);
+    EXPECT_EQ(r.err.rfind("Can't find right COM or the device is power off !\n", 0), 0u) << r.err;
+    EXPECT_NE(r.err.find("does not exist"), std::string::npos);
+
+    SimProcess sim(dir, "--ids 3 --seconds 3000 --payload 800 --type 4 --vanish-after 2");
+    ASSERT_FALSE(sim.port().empty());
+    r = test::runCommand(cli(dir, "download --port " + sim.port() + " --out part"));
+    EXPECT_EQ(r.status, 3);
+    EXPECT_NE(r.err.find("read com failed!"), std::string::npos) << r.err;
+    // The frames that arrived before the port vanished are listed and saved.
+    EXPECT_NE(r.out.find("ID   3     total        "), std::string::npos) << r.out;
+    EXPECT_GT(test::fileSize(dir.file("part/ID3.dat")), 0);
+
+    EXPECT_EQ(test::runCommand(cli(dir, "set-clock --port ttyKESTROVA7 --time \"2010-13-01 00:00:00\"")).status, 1);
+}
+
+TEST(CliDevice, AnOrdinaryUserDownloadsAndIsToldWhenThePortIsForbidden) {
+    if (::geteuid() != 0) GTEST_SKIP() << "already running as an ordinary user";
+    if (test::runCommand("command -v setpriv").status != 0) GTEST_SKIP() << "setpriv missing";
+    test::TempDir dir;
+    test::runCommand("chmod 0777 " + dir.path());
+    const std::string nobody = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+
+    SimProcess sim(dir, "--ids 7 --seconds 600", nobody);
+    ASSERT_FALSE(sim.port().empty());
+    const auto r = test::runCommand(cli(dir, "download --port " + sim.port() + " --out mine", nobody));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_NE(r.out.find("ID   7     total        600 Groups"), std::string::npos);
+
+    // A port that belongs to root: the user learns why and what to do.
+    SimProcess rootSim(dir, "--ids 7 --seconds 60");
+    test::runCommand("chmod 0600 /dev/" + rootSim.port());
+    const auto denied = test::runCommand(cli(dir, "download --port " + rootSim.port(), nobody));
+    EXPECT_EQ(denied.status, 1);
+    EXPECT_NE(denied.err.find("dialout"), std::string::npos) << denied.err;
+}
