@@ -176,15 +176,18 @@ void DeviceSimulator::paceIncoming(std::size_t bytes) {
 }
 
 bool DeviceSimulator::send(const std::vector<std::uint8_t>& bytes) {
+    // Paced: each slice leaves when the emulated wire would have carried it, counted
+    // from the start of the transmission so that sleep overshoots do not add up.
+    const double start = std::max(m_wireFree, nowSeconds());
+    const double perByte = 10.0 / m_o.lineRate;
     std::size_t done = 0;
     while (done < bytes.size()) {
-        if (m_o.paced && done > 0 && stopFramePending()) return false;
-        // Paced: one slice of the wire at a time, never ahead of the emulated clock.
-        const std::size_t slice = m_o.paced ? std::min<std::size_t>(bytes.size() - done, 512) : bytes.size() - done;
-        if (m_o.paced) {
-            m_wireFree = std::max(m_wireFree, nowSeconds()) + static_cast<double>(slice) * 10.0 / m_o.lineRate;
-            sleepUntil(m_wireFree);
+        if (m_o.paced && done > 0 && stopFramePending()) {
+            m_wireFree = nowSeconds();
+            return false;
         }
+        const std::size_t slice = m_o.paced ? std::min<std::size_t>(bytes.size() - done, 512) : bytes.size() - done;
+        if (m_o.paced) sleepUntil(start + static_cast<double>(done + slice) * perByte);
         std::size_t written = 0;
         while (written < slice) {
             const ssize_t n = ::write(m_master, bytes.data() + done + written, slice - written);
@@ -197,6 +200,7 @@ bool DeviceSimulator::send(const std::vector<std::uint8_t>& bytes) {
         }
         done += slice;
     }
+    if (m_o.paced) m_wireFree = start + static_cast<double>(bytes.size()) * perByte;
     return true;
 }
 

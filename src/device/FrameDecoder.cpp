@@ -8,6 +8,7 @@ void FrameDecoder::reset() {
     m_synchronised = false;
     m_length = 0;
     m_status = 0;
+    m_completedStatus = 0;
     m_framesReceived = 0;
 }
 
@@ -44,6 +45,7 @@ void FrameDecoder::feedByte(std::uint8_t b) {
     if (m_count == std::size_t{m_length} + 7) decodePayload();
     if (m_count == std::size_t{m_length} + 8) {
         m_count = 0;
+        m_completedStatus = m_status.load(std::memory_order_relaxed);
         ++m_framesReceived;
         m_sink.frameDone(m_framesReceived);
     }

@@ -38,8 +38,11 @@ public:
 
     // Read by both download loops while the receiving loop writes it.
     std::uint16_t statusWord() const { return m_status.load(std::memory_order_relaxed); }
+    // The device said "no more data" in a frame that has fully arrived. (The status
+    // word comes at the start of the frame; ending there would drop the samples of
+    // a last frame that arrives in pieces.)
     bool endOfData() const {
-        const auto s = statusWord();
+        const auto s = m_completedStatus.load(std::memory_order_relaxed);
         return s == kStatusEnd || s == kStatusEndAlt;
     }
     std::uint32_t framesReceived() const { return m_framesReceived; }
@@ -57,6 +60,7 @@ private:
     bool m_synchronised = false;
     std::uint16_t m_length = 0;
     std::atomic<std::uint16_t> m_status{0};
+    std::atomic<std::uint16_t> m_completedStatus{0};
     std::uint32_t m_framesReceived = 0;
     std::uint64_t m_oversized = 0;
 };

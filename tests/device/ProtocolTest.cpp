@@ -110,14 +110,19 @@ TEST(FrameDecoder, DecodesFramesAndCountsEmptyOnes) {
     twenty.insert(twenty.end(), {9, 9, 9, 9}); // 4 bytes that are no group
     d.feed(frame(twenty));
     EXPECT_EQ(sink.samples.size(), 3u);
-    d.feed(frame({}, kStatusEnd));
+    const Bytes last = frame(kGroup, kStatusEnd);
+    d.feed(std::span(last).first(9));
+    EXPECT_EQ(d.statusWord(), kStatusEnd);
+    EXPECT_FALSE(d.endOfData()); // the rest of the last frame is still to come
+    d.feed(std::span(last).subspan(9));
+    EXPECT_EQ(sink.samples.size(), 4u);
     EXPECT_EQ(d.framesReceived(), 3u);
     EXPECT_EQ(sink.frames, 3u);
     EXPECT_TRUE(d.endOfData());
 
     Bytes idZero(8, 0);
     d.feed(frame(idZero));
-    EXPECT_EQ(sink.samples.size(), 3u); // ID 0 is never stored
+    EXPECT_EQ(sink.samples.size(), 4u); // ID 0 is never stored
 }
 
 TEST(FrameDecoder, ResynchronisesAfterAnyNumberOfStrayBytes) {
