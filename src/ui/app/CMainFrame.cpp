@@ -1,0 +1,261 @@
+#include "app/CMainFrame.h"
+
+#include "app/Artwork.h"
+#include "app/CChildFrame.h"
+#include "app/CMdiClient.h"
+#include "app/Commands.h"
+#include "app/DeviceWatcher.h"
+#include "app/Messages.h"
+#include "dialogs/CAboutDlg.h"
+#include "model/RecordingModel.h"
+#include "settings/Settings.h"
+#include "text/StringTable.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+
+namespace kestrova::ui {
+
+CMainFrame::CMainFrame(RecordingModel& model, QWidget* parent) : QMainWindow(parent), m_model(model) {
+    setWindowTitle(QStringLiteral("Kestrova"));
+    m_workspace = new CMdiClient(this);
+    m_workspace->setBackgroundTile(artwork::workspaceTile());
+    m_workspace->setViewMode(QMdiArea::SubWindowView);
+    setCentralWidget(m_workspace);
+    buildActions();
+    buildMenus();
+    buildToolBar();
+    buildStatusBar();
+    m_deviceWatcher = new DeviceWatcher(QStringLiteral("/dev"), this);
+    connect(m_deviceWatcher, &DeviceWatcher::serialDeviceArrived, this, &CMainFrame::deviceArrived);
+    refreshCommandState();
+}
+
+CMainFrame::~CMainFrame() = default;
+
+QAction* CMainFrame::addAction(int id, const QString& text, std::function<void()> handler) {
+    auto* a = new QAction(text, this);
+    a->setData(id);
+    connect(a, &QAction::triggered, this, [handler = std::move(handler)] { handler(); });
+    m_actions.insert(id, a);
+    return a;
+}
+
+void CMainFrame::buildActions() {
+    auto view = [this](void (RecordingView::*f)()) {
+        return [this, f] {
+            if (auto* v = activeView()) (v->*f)();
+        };
+    };
+    addAction(cmd::NewDataCapture, QStringLiteral("NewDataCapture (&N)"), [this] { newDataCapture(); })
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    addAction(cmd::FindBluetooth, QStringLiteral("Find bluetooth radio"), [this] { findBluetooth(); });
+    addAction(cmd::OpenOtherId, QStringLiteral("Open Other ID Data"), [this] { runDialog(cmd::OpenOtherId); });
+    addAction(cmd::SaveData, QStringLiteral("Save Data(&S)..."), [this] { runDialog(cmd::SaveData); })
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    addAction(cmd::OpenSavedData, QStringLiteral("Open Saved Data(&O)..."), [this] { runDialog(cmd::OpenSavedData); })
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    addAction(cmd::EventTimeReport, QStringLiteral("Check out the SpO2 event time..."),
+              [this] { runDialog(cmd::EventTimeReport); });
+    addAction(cmd::Close, QStringLiteral("Close"), [this] { closeCommand(); });
+    addAction(cmd::PrintPreview, QStringLiteral("PrintPreView"), view(&RecordingView::printPreview));
+    addAction(cmd::Print, QStringLiteral("Print"), view(&RecordingView::print))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
+    addAction(cmd::Exit, QStringLiteral("Exit(&X)"), [this] { close(); });
+    addAction(cmd::PatientInfo, QStringLiteral("Patient Info"), [this] { runDialog(cmd::PatientInfo); });
+    addAction(cmd::PatientTitle, QStringLiteral("Patient Title"), [this] { runDialog(cmd::PatientTitle); });
+    addAction(cmd::Trend, QStringLiteral("Trend"), [this] { switchDisplay(1); });
+    addAction(cmd::Table, QStringLiteral("Table"), [this] { switchDisplay(2); });
+    addAction(cmd::Analysis, QStringLiteral("Analysis"), [this] { switchDisplay(3); });
+    addAction(cmd::RollStep, QStringLiteral("Roll Step"), view(&RecordingView::rollStep));
+    addAction(cmd::AnalysisSetup, QStringLiteral("Analysis Setup"), [this] { analysisSetupCommand(); });
+    addAction(cmd::UnitSetup, QStringLiteral("Unit Setup"), [this] { unitSetupCommand(); });
+    addAction(cmd::About, QStringLiteral("About \t(&A)..."), [this] { CAboutDlg(this).exec(); });
+    addAction(cmd::PageUp, QStringLiteral("PageUp"), view(&RecordingView::pageUp));
+    addAction(cmd::PageDown, QStringLiteral("PageDown"), view(&RecordingView::pageDown));
+    for (int id : {cmd::PageUp, cmd::PageDown}) m_actions[id]->setStatusTip(m_actions[id]->text());
+}
+
+void CMainFrame::buildMenus() {
+    auto* bar = menuBar();
+    auto add = [this](QMenu* m, std::initializer_list<int> ids) {
+        for (int id : ids) {
+            if (id == 0) m->addSeparator();
+            else m->addAction(m_actions[id]);
+        }
+        connect(m, &QMenu::aboutToShow, this, &CMainFrame::refreshCommandState);
+    };
+    add(bar->addMenu(QStringLiteral("File(&F)")),
+        {cmd::NewDataCapture, cmd::FindBluetooth, cmd::OpenOtherId, 0, cmd::SaveData, cmd::OpenSavedData,
+         cmd::EventTimeReport, cmd::Close, 0, cmd::PrintPreview, cmd::Print, 0, cmd::Exit});
+    add(bar->addMenu(QStringLiteral("Edit")), {cmd::PatientInfo, cmd::PatientTitle});
+    add(bar->addMenu(QStringLiteral("Mode")), {cmd::Trend, cmd::Table, cmd::Analysis, 0, cmd::RollStep});
+    add(bar->addMenu(QStringLiteral("Options")), {cmd::AnalysisSetup, cmd::UnitSetup});
+    add(bar->addMenu(QStringLiteral("About(&A)")), {cmd::About});
+}
+
+void CMainFrame::buildToolBar() {
+    auto* tb = addToolBar(QStringLiteral("Standard"));
+    tb->setObjectName(QStringLiteral("toolbar128"));
+    tb->setIconSize(QSize(17, 17) * 1.5);
+    for (int id : {cmd::NewDataCapture, cmd::OpenSavedData, cmd::FindBluetooth, cmd::Print, 0, cmd::PageUp,
+                   cmd::PageDown, cmd::About}) {
+        if (id == 0) {
+            tb->addSeparator();
+            continue;
+        }
+        QAction* a = m_actions[id];
+        a->setIcon(artwork::toolIcon(id));
+        tb->addAction(a);
+    }
+}
+
+void CMainFrame::buildStatusBar() {
+    statusBar()->showMessage(QStringLiteral("Ready"));
+    m_pagePane = new QLabel(QStringLiteral("Page:"), this);
+    m_pagePane->setMinimumWidth(m_pagePane->fontMetrics().horizontalAdvance(QStringLiteral("Page:          ")));
+    m_pagePane->setObjectName(QStringLiteral("pagePane"));
+    statusBar()->addPermanentWidget(m_pagePane);
+}
+
+FrameState CMainFrame::state() const {
+    return {m_noRecording, m_noDownload, m_displayMode, activeView() != nullptr};
+}
+
+void CMainFrame::refreshCommandState() {
+    const FrameState s = state();
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) it.value()->setEnabled(commandEnabled(it.key(), s));
+}
+
+void CMainFrame::setNoRecording(bool v) {
+    m_noRecording = v;
+    refreshCommandState();
+}
+
+void CMainFrame::setNoDownload(bool v) {
+    m_noDownload = v;
+    refreshCommandState();
+}
+
+QString CMainFrame::pagePaneText() const { return m_pagePane->text(); }
+
+void CMainFrame::pageStatus(int page, int count) {
+    m_pagePane->setText(count > 0 ? QStringLiteral("Page:%1/%2").arg(page + 1).arg(count) : QStringLiteral("Page:"));
+}
+
+RecordingView* CMainFrame::activeView() const { return m_activeView.data(); }
+
+void CMainFrame::closeAllDocuments() {
+    for (QMdiSubWindow* w : m_workspace->subWindowList()) {
+        w->setAttribute(Qt::WA_DeleteOnClose);
+        w->close();
+        delete w; // at once: the next document must be the only one
+    }
+    m_activeView = nullptr;
+}
+
+void CMainFrame::openDocument(std::size_t index) {
+    if (index >= m_templates.size()) return;
+    RecordingView* view = m_templates[index](ViewContext{m_model, m_analysis, m_displayMode});
+    connect(view, &RecordingView::pageStatus, this, &CMainFrame::pageStatus);
+    auto* child = new CChildFrame(view);
+    m_workspace->addSubWindow(child);
+    m_activeView = view;
+    child->showMaximized();
+    view->setFocus();
+}
+
+void CMainFrame::switchDisplay(int mode) {
+    if (mode == 3) m_analysis = computeAnalysis(m_model.currentSamples(), Settings());
+    closeAllDocuments();
+    m_model.currentPage = 0;
+    m_displayMode = mode;
+    openDocument(mode == 1 ? 0 : m_templates.size() - 1);
+    if (!isMaximized()) showMaximized();
+    m_model.currentPage = 0;
+    pageStatus(0, 0);
+    if (auto* v = activeView()) QMetaObject::invokeMethod(v, [v] { v->update(); }, Qt::QueuedConnection);
+    refreshCommandState();
+}
+
+void CMainFrame::showCurrentRecording() {
+    m_model.currentPage = 0;
+    switchDisplay(m_displayMode == 2 ? 2 : 1);
+    setNoRecording(false);
+}
+
+void CMainFrame::closeCommand() {
+    closeAllDocuments();
+    m_noDownload = true;
+    m_noRecording = true;
+    m_displayMode = 0;
+    pageStatus(0, 0);
+    refreshCommandState();
+}
+
+void CMainFrame::runDialog(int commandId) {
+    const auto it = m_dialogs.find(commandId);
+    if (it == m_dialogs.end()) {
+        notYetAvailable();
+        return;
+    }
+    it.value()(*this);
+    refreshCommandState();
+}
+
+void CMainFrame::notYetAvailable() {
+    Messages::info(this, QStringLiteral("This command is not available in this version of Kestrova yet."),
+                   QMessageBox::Information);
+}
+
+void CMainFrame::newDataCapture() {
+    m_transportFlag = 1;
+    if (m_captureDialogOpen) return;
+    m_captureDialogOpen = true;
+    runDialog(cmd::NewDataCapture);
+    m_captureDialogOpen = false;
+}
+
+void CMainFrame::findBluetooth() {
+    m_transportFlag = 0;
+    runDialog(cmd::FindBluetooth);
+}
+
+void CMainFrame::deviceArrived() {
+    if (m_transportFlag != 0) newDataCapture();
+}
+
+void CMainFrame::analysisSetupCommand() {
+    const auto it = m_dialogs.find(cmd::AnalysisSetup);
+    if (it == m_dialogs.end()) {
+        notYetAvailable();
+        return;
+    }
+    if (it.value()(*this) && m_displayMode == 3) switchDisplay(3);
+}
+
+void CMainFrame::unitSetupCommand() {
+    const Settings settings;
+    if (!m_unitRemembered) {
+        m_rememberedUnit = settings.read(setting::UnitSetup);
+        m_unitRemembered = true;
+    }
+    runDialog(cmd::UnitSetup);
+    const int now = settings.read(setting::UnitSetup);
+    if (now != m_rememberedUnit) {
+        if (auto* v = activeView()) v->update();
+        m_rememberedUnit = now;
+    }
+}
+
+void CMainFrame::showEvent(QShowEvent* event) {
+    QMainWindow::showEvent(event);
+    if (!isMaximized()) QMetaObject::invokeMethod(this, [this] { showMaximized(); }, Qt::QueuedConnection);
+}
+
+} // namespace kestrova::ui

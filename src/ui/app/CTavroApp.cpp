@@ -1,0 +1,71 @@
+#include "app/CTavroApp.h"
+
+#include "app/Artwork.h"
+#include "app/CMainFrame.h"
+#include "app/Messages.h"
+#include "files/PatientDatabase.h"
+#include "files/ProgramDirectory.h"
+#include "model/RecordingModel.h"
+#include "text/StringTable.h"
+#include "views/CTavroTableView.h"
+#include "views/CTavroTrendView.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QResource>
+#include <QSplashScreen>
+#include <QThread>
+
+namespace kestrova::ui {
+
+CTavroApp::CTavroApp(RecordingModel& model) : m_model(model) { m_model.clearAllRecordings(); }
+
+CTavroApp::~CTavroApp() {
+    m_frame.reset();
+    m_model.clearAllRecordings();
+}
+
+bool CTavroApp::loadResourceBundle(const QString& directory) {
+    const QString path = directory + QStringLiteral("/KestrovaResource.rcc");
+    if (!QFile::exists(path) || !QResource::registerResource(path)) return false;
+    QFile strings(QStringLiteral(":/kestrova/strings.txt"));
+    if (strings.open(QIODevice::ReadOnly)) StringTable::loadOverrides(strings.readAll().toStdString());
+    return true;
+}
+
+bool CTavroApp::initInstance(bool showSplash) {
+    m_instance = std::make_unique<SingleInstance>();
+    if (!m_instance->acquired()) {
+        Messages::showString(nullptr, str::AlreadyRunning);
+        return false;
+    }
+    loadResourceBundle(QString::fromStdString(programDirectory()));
+
+    std::unique_ptr<QSplashScreen> splash;
+    QElapsedTimer shown;
+    if (showSplash) {
+        splash = std::make_unique<QSplashScreen>(artwork::splash());
+        splash->show();
+        QApplication::processEvents();
+        shown.start();
+    }
+    m_frame = std::make_unique<CMainFrame>(m_model);
+    m_frame->registerTemplate([](const ViewContext& c) -> RecordingView* { return new CTavroTrendView(c); });
+    m_frame->registerTemplate([](const ViewContext& c) -> RecordingView* { return new CTavroTableView(c); });
+    if (splash) {
+        while (shown.elapsed() < 1000) {
+            QApplication::processEvents(QEventLoop::AllEvents, 50);
+            QThread::msleep(10);
+        }
+        splash->finish(m_frame.get());
+    }
+
+    const PatientDatabase db(programDirectory());
+    if (!db.ensurePatientDatabase()) Messages::showString(m_frame.get(), str::CantOpenPatientDb, QMessageBox::Information);
+
+    m_frame->showMaximized();
+    return true;
+}
+
+} // namespace kestrova::ui

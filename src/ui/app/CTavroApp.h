@@ -1,0 +1,39 @@
+// Start-up and shut-down: one instance per user, the optional resource bundle, the
+// patient database file, the main frame with its two view templates (trend first,
+// table last), and the splash while the frame is built.
+#pragma once
+
+#include "app/SingleInstance.h"
+
+#include <QString>
+
+#include <memory>
+
+namespace kestrova {
+class RecordingModel;
+}
+
+namespace kestrova::ui {
+
+class CMainFrame;
+
+class CTavroApp {
+public:
+    explicit CTavroApp(RecordingModel& model);
+    ~CTavroApp();
+
+    // Returns false when the program must end at once (a second instance).
+    bool initInstance(bool showSplash = true);
+    CMainFrame* mainFrame() const { return m_frame.get(); }
+
+    // Loads KestrovaResource.rcc from `directory` when present: its strings.txt
+    // replaces entries of the string table, its images replace the built-in ones.
+    static bool loadResourceBundle(const QString& directory);
+
+private:
+    RecordingModel& m_model;
+    std::unique_ptr<SingleInstance> m_instance;
+    std::unique_ptr<CMainFrame> m_frame;
+};
+
+} // namespace kestrova::ui

@@ -1,0 +1,11 @@
+// Command IDs of the menus, toolbar and keys. They name the commands in tests and in
+// the menu-state rules, and match the IDs of the string-table entries of prompts.
+#pragma once
+
+namespace kestrova::ui::cmd {
+inline constexpr int NewDataCapture = 57600, FindBluetooth = 32813, OpenOtherId = 32775, SaveData = 32803,
+                     OpenSavedData = 32786, EventTimeReport = 32818, Close = 32779, PrintPreview = 57609,
+                     Print = 57607, Exit = 57665, PatientInfo = 32784, PatientTitle = 32785, Trend = 32776,
+                     Table = 32777, Analysis = 32810, RollStep = 32801, AnalysisSetup = 32811, UnitSetup = 32817,
+                     About = 57664, PageUp = 32773, PageDown = 32774;
+} // namespace kestrova::ui::cmd

@@ -1,0 +1,28 @@
+#include "app/MenuState.h"
+
+#include "app/Commands.h"
+
+namespace kestrova::ui {
+
+bool commandEnabled(int id, const FrameState& s) {
+    switch (id) {
+    // Commands of the active view exist only while a view does.
+    case cmd::Print:
+    case cmd::PrintPreview:
+    case cmd::RollStep:
+    case cmd::PageUp:
+    case cmd::PageDown: return s.viewExists;
+    case cmd::Close:
+    case cmd::PatientInfo:
+    case cmd::PatientTitle:
+    case cmd::SaveData:
+    case cmd::EventTimeReport: return !s.noRecording;
+    case cmd::OpenOtherId: return !s.noDownload;
+    case cmd::Trend: return s.displayMode == 2 || s.displayMode == 3;
+    case cmd::Table: return s.displayMode == 1 || s.displayMode == 3;
+    case cmd::Analysis: return s.displayMode != 0;
+    default: return true;
+    }
+}
+
+} // namespace kestrova::ui

@@ -1,0 +1,208 @@
+// The main frame: menu state in each state, the display switch, the page pane, the
+// device-arrival rule and Unit Setup's repaint rule.
+#include "app/CMainFrame.h"
+#include "app/CMdiClient.h"
+#include "app/Commands.h"
+#include "app/Messages.h"
+#include "model/RecordingModel.h"
+#include "model/SyntheticRecording.h"
+#include "settings/Settings.h"
+#include "views/CTavroTableView.h"
+#include "views/CTavroTrendView.h"
+
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QMdiArea>
+#include <QMdiSubWindow>
+#include <QtTest>
+
+using namespace kestrova;
+using namespace kestrova::ui;
+
+namespace {
+// A trend view that counts its paints.
+class CountingTrendView : public CTavroTrendView {
+public:
+    using CTavroTrendView::CTavroTrendView;
+    int paints = 0;
+
+protected:
+    void paintEvent(QPaintEvent* e) override {
+        ++paints;
+        CTavroTrendView::paintEvent(e);
+    }
+};
+} // namespace
+
+class MainFrameTest : public QObject {
+    Q_OBJECT
+
+private:
+    std::unique_ptr<test::TempDir> m_dir;
+    std::unique_ptr<test::WorkingDirectory> m_cwd;
+    RecordingModel m_model;
+    std::unique_ptr<CMainFrame> m_frame;
+    QStringList m_messages;
+
+    bool enabled(int id) {
+        m_frame->refreshCommandState();
+        return m_frame->action(id)->isEnabled();
+    }
+    int childCount() const { return static_cast<int>(m_frame->workspace()->subWindowList().size()); }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<test::TempDir>();
+        m_cwd = std::make_unique<test::WorkingDirectory>(m_dir->path());
+        m_messages.clear();
+        Messages::setHandler([this](const MessageRequest& r) {
+            m_messages << r.text;
+            return r.defaultButton;
+        });
+        m_model.clearAllRecordings();
+        SyntheticNight night;
+        night.seconds = 600;
+        for (const auto& s : makeSyntheticNight(night)) m_model.appendSample(1, s, 0);
+        m_frame = std::make_unique<CMainFrame>(m_model);
+        m_frame->registerTemplate([](const ViewContext& c) -> RecordingView* { return new CountingTrendView(c); });
+        m_frame->registerTemplate([](const ViewContext& c) -> RecordingView* { return new CTavroTableView(c); });
+        m_frame->show();
+    }
+    void cleanup() {
+        m_frame.reset();
+        Messages::setHandler({});
+        m_cwd.reset();
+        m_dir.reset();
+    }
+
+    void emptyStateGreysRecordingCommands() {
+        for (int id : {cmd::Trend, cmd::Table, cmd::Analysis, cmd::Close, cmd::PatientInfo, cmd::PatientTitle,
+                       cmd::SaveData, cmd::EventTimeReport, cmd::OpenOtherId, cmd::Print, cmd::PrintPreview,
+                       cmd::RollStep, cmd::PageUp, cmd::PageDown})
+            QVERIFY2(!enabled(id), qPrintable(QString::number(id)));
+        for (int id : {cmd::NewDataCapture, cmd::FindBluetooth, cmd::OpenSavedData, cmd::Exit, cmd::AnalysisSetup,
+                       cmd::UnitSetup, cmd::About})
+            QVERIFY2(enabled(id), qPrintable(QString::number(id)));
+    }
+
+    void menuStateFollowsEachDisplayMode() {
+        m_model.makeCurrent(1);
+        m_frame->setNoDownload(false);
+        m_frame->setNoRecording(false);
+        struct Row { int mode; bool trend, table, analysis; };
+        for (const Row r : {Row{1, false, true, true}, Row{2, true, false, true}, Row{3, true, true, true}}) {
+            m_frame->switchDisplay(r.mode);
+            QCOMPARE(enabled(cmd::Trend), r.trend);
+            QCOMPARE(enabled(cmd::Table), r.table);
+            QCOMPARE(enabled(cmd::Analysis), r.analysis);
+            QVERIFY(enabled(cmd::Print));
+            QVERIFY(enabled(cmd::SaveData));
+            QVERIFY(enabled(cmd::OpenOtherId));
+        }
+        // File open without a download: Save Data available, Open Other ID Data grey.
+        m_frame->setNoDownload(true);
+        QVERIFY(enabled(cmd::SaveData));
+        QVERIFY(!enabled(cmd::OpenOtherId));
+        // Close: back to the empty state, recordings kept.
+        m_frame->action(cmd::Close)->trigger();
+        QCOMPARE(childCount(), 0);
+        QCOMPARE(m_frame->displayMode(), 0);
+        QVERIFY(!enabled(cmd::SaveData));
+        QVERIFY(!enabled(cmd::Trend));
+        QCOMPARE(m_model.idSampleCount(1), 600);
+    }
+
+    void displaySwitchLeavesExactlyOneChildOfTheRightKind() {
+        m_model.makeCurrent(1);
+        m_frame->switchDisplay(1);
+        m_model.currentPage = 4;
+        m_frame->pageStatus(4, 9);
+        m_frame->action(cmd::Table)->trigger();
+        QCOMPARE(childCount(), 1);
+        QVERIFY(qobject_cast<CTavroTableView*>(m_frame->activeView()));
+        QCOMPARE(m_frame->pagePaneText(), QStringLiteral("Page:"));
+        QCOMPARE(m_model.currentPage, 0);
+        QCOMPARE(m_frame->displayMode(), 2);
+        m_frame->action(cmd::Analysis)->trigger();
+        QCOMPARE(childCount(), 1);
+        QCOMPARE(m_frame->displayMode(), 3);
+        QCOMPARE(m_frame->analysis().samples, 600); // the analysis ran first
+        m_frame->action(cmd::Trend)->trigger();
+        QCOMPARE(childCount(), 1);
+        QVERIFY(dynamic_cast<CTavroTrendView*>(m_frame->activeView()));
+        QMdiSubWindow* child = m_frame->workspace()->subWindowList().first();
+        QVERIFY(child->isMaximized());
+        QVERIFY(!(child->windowFlags() & Qt::WindowSystemMenuHint));
+        child->showNormal();
+        QVERIFY(child->isMaximized());
+    }
+
+    void pagePaneTexts() {
+        m_frame->pageStatus(0, 0);
+        QCOMPARE(m_frame->pagePaneText(), QStringLiteral("Page:"));
+        m_frame->pageStatus(2, 5);
+        QCOMPARE(m_frame->pagePaneText(), QStringLiteral("Page:3/5"));
+    }
+
+    void deviceArrivalOpensTheCaptureOnce() {
+        int runs = 0;
+        m_frame->setDialog(cmd::NewDataCapture, [&](CMainFrame& f) {
+            ++runs;
+            f.deviceArrived(); // a second arrival while the dialog is open
+            return true;
+        });
+        m_frame->deviceArrived();
+        QCOMPARE(runs, 1);
+        m_frame->setDialog(cmd::FindBluetooth, [](CMainFrame&) { return false; });
+        m_frame->action(cmd::FindBluetooth)->trigger();
+        QCOMPARE(m_frame->transportFlag(), 0);
+        m_frame->deviceArrived(); // in Bluetooth mode: nothing
+        QCOMPARE(runs, 1);
+        m_frame->action(cmd::NewDataCapture)->trigger();
+        QCOMPARE(m_frame->transportFlag(), 1);
+        QCOMPARE(runs, 2);
+    }
+
+    void unitSetupRepaintsOnlyWhenTheValueChanged() {
+        m_model.makeCurrent(1);
+        m_frame->switchDisplay(1);
+        auto* view = dynamic_cast<CountingTrendView*>(m_frame->activeView());
+        QVERIFY(view);
+        int nextValue = 0;
+        m_frame->setDialog(cmd::UnitSetup, [&](CMainFrame&) {
+            Settings().write(setting::UnitSetup, nextValue);
+            return true;
+        });
+        QTest::qWait(50);
+        int before = view->paints;
+        nextValue = 0; // unchanged (the default)
+        m_frame->action(cmd::UnitSetup)->trigger();
+        QTest::qWait(50);
+        QCOMPARE(view->paints, before);
+        nextValue = 1;
+        m_frame->action(cmd::UnitSetup)->trigger();
+        QTest::qWait(50);
+        QVERIFY(view->paints > before);
+        before = view->paints;
+        m_frame->action(cmd::UnitSetup)->trigger(); // 1 again: remembered, no repaint
+        QTest::qWait(50);
+        QCOMPARE(view->paints, before);
+    }
+
+    void commandsOfLaterDialogsSaySo() {
+        m_frame->action(cmd::OpenSavedData)->trigger();
+        QCOMPARE(m_messages.size(), 1);
+        QVERIFY(m_messages.first().contains(QStringLiteral("not available")));
+    }
+
+    void keyboardShortcuts() {
+        QCOMPARE(m_frame->action(cmd::NewDataCapture)->shortcut(), QKeySequence(QStringLiteral("Ctrl+N")));
+        QCOMPARE(m_frame->action(cmd::OpenSavedData)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
+        QCOMPARE(m_frame->action(cmd::SaveData)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
+        QCOMPARE(m_frame->action(cmd::Print)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+    }
+};
+
+QTEST_MAIN(MainFrameTest)
+#include "MainFrameTest.moc"

@@ -1,0 +1,84 @@
+// Start-up of the real program: one instance per user, the patient database file
+// created on first start with its message, and a clean exit.
+#include "app/CMainFrame.h"
+#include "app/CMdiClient.h"
+#include "app/CTavroApp.h"
+#include "app/Commands.h"
+#include "app/Messages.h"
+#include "model/RecordingModel.h"
+#include "text/StringTable.h"
+
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QtTest>
+#include <unistd.h>
+
+using namespace kestrova;
+using namespace kestrova::ui;
+
+namespace {
+// The real program, scripted: messages to stderr, files under `dir`.
+std::string gui(const test::TempDir& dir) {
+    return "cd " + dir.path() + " && QT_QPA_PLATFORM=offscreen KESTROVA_SPLASH=0 KESTROVA_MESSAGES=stderr "
+           "XDG_RUNTIME_DIR=" + dir.path() + " KESTROVA_HOME=" + dir.path() + " " + KESTROVA_GUI;
+}
+} // namespace
+
+class StartupTest : public QObject {
+    Q_OBJECT
+private slots:
+    void secondInstanceSaysSoAndLeavesTheFirstAlone() {
+        test::TempDir dir;
+        const auto first = test::runCommand(gui(dir) + " 2>first.err & echo $!");
+        const std::string pid = first.out.substr(0, first.out.find('\n'));
+        // Wait until the first instance holds its lock and has created the database.
+        for (int i = 0; i < 100 && test::fileSize(dir.file("bldb/pationtrec.dat")) < 0; ++i) QTest::qWait(50);
+        QCOMPARE(test::fileSize(dir.file("bldb/pationtrec.dat")), 0L);
+        QCOMPARE(test::readFile(dir.file("first.err")).find("Can't open pationtrec.dat file") != std::string::npos,
+                 true);
+
+        const auto second = test::runCommand(gui(dir) + " somefile.dat");
+        QCOMPARE(second.status, 0);
+        QVERIFY(second.err.find("You have Run one") != std::string::npos);
+        QCOMPARE(test::runCommand("kill -0 " + pid).status, 0); // the first still runs
+        test::runCommand("kill " + pid + "; sleep 0.3");
+
+        // Next start: the database exists, no message.
+        const auto third = test::runCommand(gui(dir) + " 2>third.err & echo $!");
+        QTest::qWait(1500);
+        test::runCommand("kill " + third.out.substr(0, third.out.find('\n')) + "; sleep 0.3");
+        QVERIFY(test::readFile(dir.file("third.err")).find("pationtrec") == std::string::npos);
+    }
+
+    void startsEmptyMaximisedAndExits() {
+        test::TempDir dir;
+        qputenv("KESTROVA_HOME", dir.path().c_str());
+        qputenv("XDG_RUNTIME_DIR", dir.path().c_str());
+        QStringList shown;
+        Messages::setHandler([&](const MessageRequest& r) {
+            shown << r.text;
+            return r.defaultButton;
+        });
+        RecordingModel model;
+        SampleRecord s;
+        s.id = 4;
+        model.appendSample(4, s, 0);
+        {
+            CTavroApp app(model);
+            QCOMPARE(model.idSampleCount(4), 0); // cleared at construction
+            QVERIFY(app.initInstance(false));
+            QCOMPARE(shown, QStringList{QString::fromStdString(kestrova::tr(str::CantOpenPatientDb))});
+            CMainFrame* frame = app.mainFrame();
+            QVERIFY(frame->isVisible());
+            QCOMPARE(frame->windowState() & Qt::WindowMaximized, Qt::WindowMaximized);
+            QCOMPARE(frame->workspace()->subWindowList().size(), 0); // nothing opened at start
+            frame->action(cmd::Exit)->trigger();
+            QVERIFY(!frame->isVisible());
+        }
+        Messages::setHandler({});
+    }
+};
+
+QTEST_MAIN(StartupTest)
+#include "StartupTest.moc"
