@@ -31,5 +31,6 @@ void addInfoCommand(CLI::App& app);
 void addAnalyzeCommand(CLI::App& app);
 void addExportCommands(CLI::App& app);
 void addDeviceCommands(CLI::App& app);
+void addRenderCommand(CLI::App& app);
 
 } // namespace kestrova::cli

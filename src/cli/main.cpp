@@ -9,6 +9,7 @@ int main(int argc, char** argv) {
     kestrova::cli::addAnalyzeCommand(app);
     kestrova::cli::addExportCommands(app);
     kestrova::cli::addDeviceCommands(app);
+    kestrova::cli::addRenderCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::RuntimeError& e) {

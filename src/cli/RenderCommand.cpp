@@ -1,0 +1,78 @@
+// kestrova-cli render: a page as the screen shows it (PNG) or as Print puts it on
+// paper (PDF, A4), drawn by the same page renderers as the program. Needs no display.
+#include "CliCommon.h"
+
+#include "analysis/Analysis.h"
+#include "model/RecordingModel.h"
+#include "pages/PageRenderer.h"
+#include "settings/Settings.h"
+
+#include <QGuiApplication>
+
+#include <cstdio>
+#include <memory>
+
+namespace kestrova::cli {
+
+void addRenderCommand(CLI::App& app) {
+    struct Options {
+        CommonOptions common;
+        std::string file, out, view = "trend", size = "1280x800";
+        int page = 0;
+    };
+    auto o = std::make_shared<Options>();
+    auto* sub = app.add_subcommand("render", "Draw a page of a saved recording to a PNG image or an A4 PDF");
+    sub->add_option("FILE", o->file, "Saved data file (.dat)")->required();
+    sub->add_option("OUT", o->out, "OUT.png (screen rendering) or OUT.pdf (printed page)")->required();
+    sub->add_option("--view", o->view, "trend, table or analysis")
+        ->check(CLI::IsMember({"trend", "table", "analysis"}))
+        ->capture_default_str();
+    sub->add_option("--page", o->page, "Page, counted from 0")->check(CLI::NonNegativeNumber)->capture_default_str();
+    sub->add_option("--size", o->size, "Screen size WxH for PNG")->capture_default_str();
+    addHomeOption(*sub, o->common);
+    sub->callback([o] {
+        const std::string ext = o->out.size() > 4 ? o->out.substr(o->out.size() - 4) : "";
+        if (ext != ".png" && ext != ".pdf") throw CLI::RuntimeError(fail("OUT must end in .png or .pdf."));
+        int w = 0, h = 0;
+        if (std::sscanf(o->size.c_str(), "%dx%d", &w, &h) != 2 || w < 1 || h < 1 || w > 20000 || h > 20000)
+            throw CLI::RuntimeError(fail("--size must be WxH, for example 1280x800."));
+        auto model = std::make_unique<RecordingModel>();
+        if (!loadRecording(o->file, o->common, *model)) throw CLI::RuntimeError(1);
+
+        // The drawing needs fonts, hence a GUI application, but never a display.
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        int argc = 1;
+        char name[] = "kestrova-cli";
+        char* argv[] = {name, nullptr};
+        QGuiApplication gui(argc, argv);
+
+        const Settings settings;
+        const auto kind = o->view == "trend"   ? pages::PageKind::Trend
+                          : o->view == "table" ? pages::PageKind::Table
+                                               : pages::PageKind::Analysis;
+        AnalysisResult analysis;
+        if (kind == pages::PageKind::Analysis) analysis = computeAnalysis(model->currentSamples(), settings);
+        pages::PageData data;
+        data.samples = model->currentSamples();
+        data.patient = model->currentPatient;
+        data.reportTitle = model->reportTitle;
+        data.unitSetup = settings.read(setting::UnitSetup);
+        data.analysis = &analysis;
+        data.desaturationsEvent = settings.read(setting::DesaturationsEvent);
+        data.pulseEvent = settings.read(setting::PulseEvent);
+        data.currentPage = o->page;
+
+        const bool pdf = ext == ".pdf";
+        const QRect area = pdf ? QRect(0, 0, 793, 1122) : QRect(0, 0, w, h);
+        const int pages = pages::PageRenderer::pageCount(kind, area, data);
+        if (o->page > 0 && o->page >= pages)
+            throw CLI::RuntimeError(fail("Page " + std::to_string(o->page) + " does not exist: the recording has " +
+                                         std::to_string(pages) + " page(s) of this view at this size."));
+        const QString out = QString::fromStdString(o->out);
+        const bool ok = pdf ? pages::PageRenderer::writePdf(out, kind, data)
+                            : pages::PageRenderer::renderScreen(kind, data, QSize(w, h)).save(out, "PNG");
+        if (!ok) throw CLI::RuntimeError(fail("Can't create the file"));
+    });
+}
+
+} // namespace kestrova::cli

@@ -1,0 +1,27 @@
+// The patient header band at the top of every page: title, patient data, start and end
+// of the recording, comments. Three variants: trend, table and analysis sheet.
+#pragma once
+
+#include "pages/PageData.h"
+
+class QPainter;
+
+namespace kestrova::pages {
+
+class HeaderBand {
+public:
+    // Each returns the bottom below which the caller draws: the band's bottom (trend),
+    // the date block's bottom (table, analysis).
+    static int drawTrend(QPainter& p, const QRect& d, const PageData& data);
+    static int drawTable(QPainter& p, const QRect& d, const PageData& data);
+    static int drawAnalysis(QPainter& p, const QRect& sheet, const PageData& data);
+
+    // Height and weight as shown with the current unit system.
+    static QString heightText(const PatientRecord& patient, int unitSetup);
+    static QString weightText(const PatientRecord& patient, int unitSetup);
+    // "20%02d/%02d/%02d" (withCentury) or "%02d/%02d/%02d", and "%02d:%02d:%02d".
+    static QString dateText(const SampleRecord& s, bool withCentury);
+    static QString timeText(const SampleRecord& s);
+};
+
+} // namespace kestrova::pages
