@@ -1,31 +1,89 @@
 #include "views/CTavroTableView.h"
 
 #include "model/RecordingModel.h"
+#include "pages/AnalysisPage.h"
+#include "pages/TablePage.h"
+#include "views/ViewSupport.h"
 
+#include <QKeyEvent>
 #include <QPainter>
+#include <QWheelEvent>
 
 namespace kestrova::ui {
 
 CTavroTableView::CTavroTableView(const ViewContext& context, QWidget* parent) : RecordingView(context, parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
+    setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
+}
+
+void CTavroTableView::reportPage() {
+    if (tableMode()) emit pageStatus(context().model.currentPage, m_pageCount);
+    else if (context().displayMode == 3) emit pageStatus(0, 1);
 }
 
 void CTavroTableView::showEvent(QShowEvent* event) {
     RecordingView::showEvent(event);
-    emit pageStatus(context().model.currentPage, pageCount());
+    reportPage();
 }
 
 void CTavroTableView::paintEvent(QPaintEvent*) {
+    const QRect d = rect();
+    if (m_image.size() != d.size()) m_image = QImage(d.size(), QImage::Format_RGB32);
+    bool copy = true;
+    {
+        QPainter off(&m_image);
+        const pages::PageData pageData = currentPageData(context());
+        if (tableMode()) {
+            const int pages = pages::TablePage::draw(off, d, pageData);
+            if (pages < 0) copy = false; // fewer than 3 rows fit: nothing sensible to show
+            else m_pageCount = pages;
+        } else if (context().displayMode == 3) {
+            pages::AnalysisPage::draw(off, d, pageData, false);
+        } else {
+            off.fillRect(d, palette().window());
+        }
+    }
     QPainter p(this);
-    const bool analysis = context().displayMode == 3;
-    p.fillRect(rect(), analysis ? QColor(196, 196, 196) : Qt::white);
-    p.drawText(rect(), Qt::AlignCenter,
-               QStringLiteral("%1 of patient %2: %3 samples")
-                   .arg(analysis ? QStringLiteral("Analysis") : QStringLiteral("Table"))
-                   .arg(context().model.currentPatient.id)
-                   .arg(context().model.currentCount()));
-    emit pageStatus(context().model.currentPage, analysis ? 1 : pageCount());
+    if (copy) p.drawImage(0, 0, m_image);
+    else p.fillRect(d, QColor(202, 200, 159));
+    reportPage();
+}
+
+void CTavroTableView::keyPressEvent(QKeyEvent* event) {
+    if (event->key() == Qt::Key_PageDown) pageDown();
+    else if (event->key() == Qt::Key_PageUp) pageUp();
+    RecordingView::keyPressEvent(event);
+}
+
+void CTavroTableView::wheelEvent(QWheelEvent* event) {
+    if (event->angleDelta().y() <= 0) pageDown();
+    else pageUp();
+    RecordingView::wheelEvent(event);
+}
+
+void CTavroTableView::pageDown() {
+    if (!tableMode()) return;
+    context().model.currentPage = pageDownIndex(context().model.currentPage, m_rollStep, m_pageCount);
+    update();
+    reportPage();
+}
+
+void CTavroTableView::pageUp() {
+    if (!tableMode()) return;
+    context().model.currentPage = pageUpIndex(context().model.currentPage, m_rollStep);
+    update();
+    reportPage();
+}
+
+void CTavroTableView::rollStep() { m_rollStep = askRollStep(this, m_rollStep, m_pageCount); }
+
+void CTavroTableView::print() {
+    printView(this, tableMode() ? pages::PageKind::Table : pages::PageKind::Analysis, context(), false);
+}
+
+void CTavroTableView::printPreview() {
+    printView(this, tableMode() ? pages::PageKind::Table : pages::PageKind::Analysis, context(), true);
 }
 
 } // namespace kestrova::ui

@@ -1,7 +1,10 @@
-// The table display (mode 2) and the analysis sheet (mode 3) of the current recording.
+// The table display (mode 2) and the analysis sheet (mode 3): drawn off-screen and
+// copied in one block; paging, the wheel and the roll step work in table mode only.
 #pragma once
 
 #include "views/RecordingView.h"
+
+#include <QImage>
 
 namespace kestrova::ui {
 
@@ -10,9 +13,28 @@ class CTavroTableView : public RecordingView {
 public:
     explicit CTavroTableView(const ViewContext& context, QWidget* parent = nullptr);
 
+    void pageUp() override;
+    void pageDown() override;
+    void rollStep() override;
+    void print() override;
+    void printPreview() override;
+    int pageCount() const override { return m_pageCount; }
+    int rollStepValue() const { return m_rollStep; }
+    void setRollStep(int step) { m_rollStep = step; }
+
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+
+private:
+    bool tableMode() const { return context().displayMode == 2; }
+    void reportPage();
+
+    int m_pageCount = 0;
+    int m_rollStep = 1;
+    QImage m_image;
 };
 
 } // namespace kestrova::ui

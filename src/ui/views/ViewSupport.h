@@ -1,0 +1,24 @@
+// What both views share: the page data of the current recording, printing through
+// the page renderer, and the roll step command.
+#pragma once
+
+#include "pages/PageRenderer.h"
+#include "views/RecordingView.h"
+
+namespace kestrova::ui {
+
+// The page data for a paint: recording, patient, title, analysis and the settings now.
+pages::PageData currentPageData(const ViewContext& context);
+
+// Print (with the print dialog) or preview one page of `kind`; reports a failed job
+// with "Could not start print job.".
+void printView(QWidget* view, pages::PageKind kind, const ViewContext& context, bool preview);
+
+// The roll step command: the dialog, its range check and message. Returns the new step.
+int askRollStep(QWidget* view, int rollStep, int pageCount);
+
+// Page down / page up of the shared page index by `rollStep`, within 0 .. pageCount - 1.
+int pageDownIndex(int current, int rollStep, int pageCount);
+int pageUpIndex(int current, int rollStep);
+
+} // namespace kestrova::ui

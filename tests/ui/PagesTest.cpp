@@ -1,0 +1,222 @@
+// The page renderers: computed geometry, pixels at the coordinates the layout fixes,
+// the texts drawn (recorded by a paint engine), printing units and the PDF.
+#include "pages/AnalysisPage.h"
+#include "pages/HeaderBand.h"
+#include "pages/PageRenderer.h"
+#include "pages/TablePage.h"
+#include "pages/TrendPage.h"
+
+#include "TestSupport.h"
+
+#include <QPaintEngine>
+#include <QTextItem>
+#include <QtTest>
+
+using namespace kestrova;
+using namespace kestrova::pages;
+
+namespace {
+
+// A paint device that keeps every text drawn on it, with its position.
+class TextRecorder : public QPaintDevice {
+public:
+    struct Item {
+        QString text;
+        QPointF at;
+    };
+    QList<Item> items;
+    TextRecorder(int w, int h) : m_w(w), m_h(h), m_engine(this) {}
+    QPaintEngine* paintEngine() const override { return const_cast<Engine*>(&m_engine); }
+    bool has(const QString& s) const {
+        return std::any_of(items.begin(), items.end(), [&](const Item& i) { return i.text == s; });
+    }
+
+protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth: return m_w;
+        case PdmHeight: return m_h;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY: return 96;
+        case PdmDepth: return 32;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
+        default: return 0;
+        }
+    }
+
+private:
+    class Engine : public QPaintEngine {
+    public:
+        explicit Engine(TextRecorder* owner) : QPaintEngine(AllFeatures), m_owner(owner) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawTextItem(const QPointF& p, const QTextItem& t) override { m_owner->items.push_back({t.text(), p}); }
+        Type type() const override { return User; }
+
+    private:
+        TextRecorder* m_owner;
+    };
+    int m_w, m_h;
+    Engine m_engine;
+};
+
+std::vector<SampleRecord> series(int n, int spo2 = 95, int pulse = 60) {
+    std::vector<SampleRecord> s(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        s[static_cast<std::size_t>(i)] = SampleRecord{1, 10, 5, 5, 8, static_cast<std::uint8_t>(i / 60 % 60),
+                                                      static_cast<std::uint8_t>(i % 60), static_cast<std::uint8_t>(spo2),
+                                                      static_cast<std::uint8_t>(pulse), 0};
+    }
+    return s;
+}
+
+PageData dataOf(const std::vector<SampleRecord>& s, const AnalysisResult* a = nullptr) {
+    PageData d;
+    d.samples = s;
+    d.patient.id = 1;
+    d.reportTitle = "Sleep lab";
+    d.analysis = a;
+    return d;
+}
+
+QColor at(const QImage& img, int x, int y) { return img.pixelColor(x, y); }
+
+} // namespace
+
+class PagesTest : public QObject {
+    Q_OBJECT
+private slots:
+    void trendPagination() {
+        QCOMPARE(TrendPage::samplesPerScreen(1000), 840);
+        QCOMPARE(TrendPage::samplesPerScreen(1280), 1080);
+        QCOMPARE(TrendPage::samplesPerScreen(764), 660); // the printed page
+        QCOMPARE(TrendPage::samplesPerScreen(67), 0);
+        QCOMPARE(TrendPage::pageCount(1081, 1080), 2);
+        QCOMPARE(TrendPage::pageCount(1080, 1080), 1);
+        QCOMPARE(TrendPage::pageCount(0, 1080), 0);
+        QCOMPARE(TrendPage::pageCount(500, 0), 0); // narrower than 68 units: no division by zero
+        const auto s = series(500);
+        const QImage narrow = PageRenderer::renderScreen(PageKind::Trend, dataOf(s), QSize(60, 300));
+        QVERIFY(!narrow.isNull());
+    }
+
+    void trendPixelsSitWhereTheLayoutSays() {
+        auto s = series(1200, 95, 60);
+        s[100].spo2 = 120;  // above 100: drawn on the 100 line
+        s[200].spo2 = 50;
+        PageData d = dataOf(s);
+        const QImage img = PageRenderer::renderScreen(PageKind::Trend, d, QSize(1280, 800));
+        const auto l = TrendPage::layout(QRect(0, 0, 1280, 800));
+        const int xL = l.xL(), P = l.plotHeight, yB = l.spo2Bottom();
+        const QColor red(255, 0, 0);
+        QCOMPARE(at(img, xL + 50, yB - 95 * P / 100), red);
+        QCOMPARE(at(img, xL + 100, yB - 100 * P / 100), red);
+        QCOMPARE(at(img, xL + 200, yB - 50 * P / 100), red);
+        QCOMPARE(at(img, xL + 50, l.pulseBottom() - 60 * P / 300), QColor(Qt::black));
+        // Panel fills and the view background.
+        QCOMPARE(at(img, l.spo2Panel.right() - 5, l.spo2Panel.bottom() - 5), QColor(250, 245, 171));
+        QCOMPARE(at(img, l.pulsePanel.right() - 5, l.pulsePanel.bottom() - 5), QColor(193, 250, 253));
+        QCOMPARE(at(img, 3, 3), QColor(255, 182, 147));
+        // Grid dashes every 20 units, four units long, on the 80 % line.
+        const int y80 = l.spo2Plot.top() + P / 5;
+        QCOMPARE(at(img, xL + 21, y80), QColor(Qt::black));
+        QCOMPARE(at(img, xL + 30, y80), QColor(250, 245, 171));
+        // The second page starts with sample 1080.
+        d.currentPage = 1;
+        const QImage page2 = PageRenderer::renderScreen(PageKind::Trend, d, QSize(1280, 800));
+        QCOMPARE(at(page2, xL + 50, yB - 95 * P / 100), red);
+        QCOMPARE(at(page2, xL + 500, yB - 95 * P / 100), QColor(250, 245, 171)); // no sample there
+    }
+
+    void datesCarryTheCenturyExceptOnTheAnalysisSheet() {
+        const auto s = series(3000);
+        AnalysisResult a = computeAnalysis(s, AnalysisLimits{});
+        TextRecorder trend(1280, 800), table(1280, 800), sheet(1280, 800);
+        {
+            QPainter p(&trend);
+            TrendPage::draw(p, QRect(0, 0, 1280, 800), dataOf(s));
+        }
+        {
+            QPainter p(&table);
+            TablePage::draw(p, QRect(0, 0, 1280, 800), dataOf(s));
+        }
+        {
+            QPainter p(&sheet);
+            AnalysisPage::draw(p, QRect(0, 0, 1280, 800), dataOf(s, &a), false);
+        }
+        QVERIFY(trend.has(QStringLiteral("2010/05/05")));
+        QVERIFY(table.has(QStringLiteral("2010/05/05")));
+        QVERIFY(sheet.has(QStringLiteral("10/05/05")));
+        QVERIFY(!sheet.has(QStringLiteral("2010/05/05")));
+        QVERIFY(trend.has(QStringLiteral("Sleep lab")));
+        QVERIFY(trend.has(QStringLiteral("08:01:00"))); // time label of sample 60
+        QVERIFY(sheet.has(QStringLiteral("Desaturation Event:drop in Spo2 by at least 4% for a minimum duration of 10 seconds.")));
+        QVERIFY(table.has(QStringLiteral("Item")));
+    }
+
+    void tableRowsAndNumbering() {
+        const QRect t(0, 0, 100, 300);
+        QCOMPARE(TablePage::rows(t), 13);
+        QCOMPARE(TablePage::recordsPerPage(13), 22);
+        QCOMPARE(TablePage::pageCount(23, 22), 2);
+        QCOMPARE(TablePage::recordNumber(0, 2, 0, 13), 1);
+        QCOMPARE(TablePage::recordNumber(0, 12, 0, 13), 11);
+        QCOMPARE(TablePage::recordNumber(1, 2, 0, 13), 12);
+        QCOMPARE(TablePage::recordNumber(0, 2, 1, 13), 23);
+        QCOMPARE(TablePage::recordsPerPage(2), 0);
+        // Too short for three rows: no crash, no page count.
+        const auto s = series(30);
+        QImage tiny(400, 200, QImage::Format_RGB32);
+        QPainter p(&tiny);
+        QCOMPARE(TablePage::draw(p, tiny.rect(), dataOf(s)), -1);
+    }
+
+    void analysisSheetCompressesAndClamps() {
+        const QRect sheet(0, 0, 600, 800);
+        QCOMPARE(AnalysisPage::compression(3000, sheet), 5);
+        QCOMPARE(AnalysisPage::compression(500, sheet), 1);
+        const QRect screen = AnalysisPage::sheetRect(QRect(0, 0, 1000, 720), false);
+        QCOMPARE(screen.left(), 300);
+        QCOMPARE(screen.width(), 700 * 210 / 297);
+        QCOMPARE(AnalysisPage::sheetRect(QRect(0, 0, 764, 1092), true), QRect(0, 0, 764, 1092));
+
+        auto s = series(1000, 60, 200); // below 70 and above 180: drawn on those lines
+        AnalysisResult a = computeAnalysis(s, AnalysisLimits{});
+        const QImage img = PageRenderer::renderScreen(PageKind::Analysis, dataOf(s, &a), QSize(1000, 1100));
+        QCOMPARE(at(img, 5, 5), QColor(196, 196, 196));
+        QCOMPARE(at(img, screen.left() + 3, 600), QColor(Qt::white));
+        // Find the green trace: it must be a horizontal run (clamped to the 70 line).
+        int greenRows = 0;
+        for (int y = 0; y < img.height(); ++y)
+            if (at(img, 700, y) == QColor(0, 255, 0)) ++greenRows;
+        QCOMPARE(greenRows, 1);
+        // Empty recording: only the grey margin and the white sheet.
+        const std::vector<SampleRecord> none;
+        const QImage blank = PageRenderer::renderScreen(PageKind::Analysis, dataOf(none), QSize(1000, 1100));
+        QCOMPARE(at(blank, 700, 500), QColor(Qt::white));
+    }
+
+    void printingUsesNinetySixUnitsPerInchAndOnePage() {
+        QCOMPARE(PageRenderer::viewportExtent(600, 600), QRect(0, 0, 6250, 4375));
+        test::TempDir dir;
+        const auto s = series(3000);
+        const QString path = QString::fromStdString(dir.file("p.pdf"));
+        QVERIFY(PageRenderer::writePdf(path, PageKind::Trend, dataOf(s)));
+        const std::string pdf = test::readFile(path.toStdString());
+        int pages = 0;
+        for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+            if (pdf.compare(at, 12, "/Type /Pages") != 0) ++pages;
+        QCOMPARE(pages, 1);
+        QVERIFY(!PageRenderer::writePdf(QString::fromStdString(dir.file("none/p.pdf")), PageKind::Trend, dataOf(s)));
+    }
+};
+
+QTEST_MAIN(PagesTest)
+#include "PagesTest.moc"
