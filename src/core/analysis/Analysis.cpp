@@ -7,6 +7,10 @@
 #include <cstddef>
 #include <cstring>
 
+#if defined(__x86_64__) && defined(__GNUC__)
+#include <immintrin.h>
+#endif
+
 // The analysis runs over recordings of up to 518400 samples each time the analysis
 // page opens. The samples are copied chunk by chunk into two contiguous byte arrays
 // (one per signal) so that the statistics become simple loops the compiler
@@ -17,6 +21,57 @@ namespace {
 
 constexpr int kChunk = 4096; // samples per chunk; two byte arrays stay in L1
 constexpr int kBlock = 32;   // samples the event rule examines at once
+
+// Copies the spo2 and pulseRate bytes of `n` records into two arrays.
+void splitSignalsPortable(const SampleRecord* r, int n, std::uint8_t* spo2, std::uint8_t* pulse) {
+    // spo2 and pulseRate are adjacent bytes: one 16-bit load fetches both.
+    static_assert(offsetof(SampleRecord, pulseRate) == offsetof(SampleRecord, spo2) + 1);
+    const auto* bytes = reinterpret_cast<const unsigned char*>(r) + offsetof(SampleRecord, spo2);
+    for (int i = 0; i < n; ++i) {
+        std::uint16_t both;
+        std::memcpy(&both, bytes + static_cast<std::size_t>(i) * sizeof(SampleRecord), 2);
+        spo2[i] = static_cast<std::uint8_t>(both & 0xFF);
+        pulse[i] = static_cast<std::uint8_t>(both >> 8);
+    }
+}
+
+#if defined(__x86_64__) && defined(__GNUC__)
+// The same with byte shuffles: four 12-byte records are three 16-byte loads, from
+// which one shuffle each gathers the two bytes of every record; 16 records per round.
+// Four records: spo2 in bytes 0-3 of the result, pulse in bytes 4-7.
+__attribute__((target("ssse3"))) inline __m128i gatherFour(const char* g) {
+    const __m128i mA = _mm_setr_epi8(7, -1, -1, -1, 8, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1);
+    const __m128i mB = _mm_setr_epi8(-1, 3, 15, -1, -1, 4, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1);
+    const __m128i mC = _mm_setr_epi8(-1, -1, -1, 11, -1, -1, 0, 12, -1, -1, -1, -1, -1, -1, -1, -1);
+    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(g));
+    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(g + 16));
+    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(g + 32));
+    return _mm_or_si128(_mm_or_si128(_mm_shuffle_epi8(a, mA), _mm_shuffle_epi8(b, mB)), _mm_shuffle_epi8(c, mC));
+}
+
+__attribute__((target("ssse3"))) void splitSignalsSsse3(const SampleRecord* r, int n, std::uint8_t* spo2,
+                                                         std::uint8_t* pulse) {
+    static_assert(sizeof(SampleRecord) == 12 && offsetof(SampleRecord, spo2) == 7);
+    const auto* bytes = reinterpret_cast<const char*>(r);
+    int i = 0;
+    for (; i + 16 <= n; i += 16) {
+        const char* g = bytes + static_cast<std::ptrdiff_t>(i) * 12;
+        const __m128i g01 = _mm_unpacklo_epi32(gatherFour(g), gatherFour(g + 48));       // s0 s1 p0 p1
+        const __m128i g23 = _mm_unpacklo_epi32(gatherFour(g + 96), gatherFour(g + 144)); // s2 s3 p2 p3
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(spo2 + i), _mm_unpacklo_epi64(g01, g23));
+        _mm_storeu_si128(reinterpret_cast<__m128i*>(pulse + i), _mm_unpackhi_epi64(g01, g23));
+    }
+    splitSignalsPortable(r + i, n - i, spo2 + i, pulse + i);
+}
+#endif
+
+void splitSignals(const SampleRecord* r, int n, std::uint8_t* spo2, std::uint8_t* pulse) {
+#if defined(__x86_64__) && defined(__GNUC__)
+    static const bool ssse3 = __builtin_cpu_supports("ssse3");
+    if (ssse3) return splitSignalsSsse3(r, n, spo2, pulse);
+#endif
+    splitSignalsPortable(r, n, spo2, pulse);
+}
 
 // Running statistics of one signal.
 struct SignalStats {
@@ -83,7 +138,8 @@ public:
             }
             // Something may happen in this block: step through all of it.
             const int end = std::min(len, i + kBlock - 1);
-            for (; i <= end; ++i) step(v[i - 1], v[i], first + i - 1);
+            stepRange(v, i, end, first);
+            i = end + 1;
         }
     }
 
@@ -93,26 +149,46 @@ public:
     }
 
 private:
-    // One pair (prev, cur); `index` is cur's sample index.
-    void step(int prev, int cur, std::int32_t index) {
-        if (!m_inEvent) {
-            const bool fall = cur <= prev;
-            m_base = m_falling ? m_base : prev; // a new non-rising run starts at prev
-            m_falling = fall;
-            m_lastDrop = prev - cur;
-            if (fall && m_base - cur >= m_t) {
-                m_base -= m_t; // from now on the event level
-                m_length = 1;
-                m_inEvent = true;
-                m_start = index;
+    // The pairs ending at v[from..to], one at a time. The state lives in locals
+    // while the loop runs: stores through `this` on every sample would chain each
+    // step to the last through memory.
+    void stepRange(const std::uint8_t* v, int from, int to, std::int32_t first) {
+        bool inEvent = m_inEvent, falling = m_falling;
+        int base = m_base, lastDrop = m_lastDrop, hi = m_max, lo = m_min;
+        std::int32_t length = m_length, start = m_start;
+        for (int i = from; i <= to; ++i) {
+            const int prev = v[i - 1], cur = v[i];
+            if (!inEvent) {
+                const bool fall = cur <= prev;
+                base = falling ? base : prev; // a new non-rising run starts at prev
+                falling = fall;
+                lastDrop = prev - cur;
+                if (fall && base - cur >= m_t) {
+                    base -= m_t; // from now on the event level
+                    length = 1;
+                    inEvent = true;
+                    start = first + i - 1;
+                    hi = lo = cur;
+                }
+            } else if (cur <= base) {
+                ++length;
+                hi = std::max(hi, cur);
+                lo = std::min(lo, cur);
+            } else {
+                inEvent = false;
+                falling = false;
+                if (length >= m_m) m_out.push_back(EventRecord{start, length, hi, lo, lastDrop});
+                length = 0;
             }
-        } else if (cur <= m_base) {
-            ++m_length;
-        } else {
-            m_inEvent = false;
-            m_falling = false;
-            emitIfLongEnough();
         }
+        m_inEvent = inEvent;
+        m_falling = falling;
+        m_base = base;
+        m_lastDrop = lastDrop;
+        m_max = hi;
+        m_min = lo;
+        m_length = length;
+        m_start = start;
     }
 
     // Handles the pairs ending at v[i..i+kBlock) at once when nothing can happen in
@@ -130,6 +206,8 @@ private:
         if (m_inEvent) {
             if (hi > m_base) return false;
             m_length += kBlock;
+            m_max = std::max<int>(m_max, hi);
+            m_min = std::min<int>(m_min, lo);
             return true;
         }
         const int runStartBase = m_falling ? m_base : v[i - 1];
@@ -145,7 +223,7 @@ private:
     }
 
     void emitIfLongEnough() {
-        if (m_length >= m_m) m_out.push_back(EventRecord{m_start, m_length, 0, 0, m_lastDrop});
+        if (m_length >= m_m) m_out.push_back(EventRecord{m_start, m_length, m_max, m_min, m_lastDrop});
         m_length = 0;
     }
 
@@ -153,21 +231,9 @@ private:
     EventList& m_out;
     bool m_inEvent = false, m_falling = false;
     int m_base = 0, m_lastDrop = 0;
+    int m_max = 0, m_min = 0; // extremes of the event so far
     std::int32_t m_length = 0, m_start = 0;
 };
-
-template <typename Signal> void fillExtremes(EventList& events, std::span<const SampleRecord> s, Signal signal) {
-    for (auto& e : events) {
-        int hi = signal(s[static_cast<std::size_t>(e.start)]), lo = hi;
-        for (std::int32_t k = e.start + 1; k < e.start + e.length; ++k) {
-            const int x = signal(s[static_cast<std::size_t>(k)]);
-            hi = std::max(hi, x);
-            lo = std::min(lo, x);
-        }
-        e.maxValue = hi;
-        e.minValue = lo;
-    }
-}
 
 EventSummary summarise(const EventList& events, float hours) {
     EventSummary sum;
@@ -222,15 +288,7 @@ AnalysisResult computeAnalysis(std::span<const SampleRecord> s, const AnalysisLi
             spo2[0] = spo2[kChunk];
             pr[0] = pr[kChunk];
         }
-        // spo2 and pulseRate are adjacent bytes: one 16-bit load fetches both.
-        static_assert(offsetof(SampleRecord, pulseRate) == offsetof(SampleRecord, spo2) + 1);
-        const auto* bytes = reinterpret_cast<const unsigned char*>(s.data() + first) + offsetof(SampleRecord, spo2);
-        for (int i = 0; i < len; ++i) {
-            std::uint16_t both;
-            std::memcpy(&both, bytes + static_cast<std::size_t>(i) * sizeof(SampleRecord), 2);
-            spo2[static_cast<std::size_t>(i) + 1] = static_cast<std::uint8_t>(both & 0xFF);
-            pr[static_cast<std::size_t>(i) + 1] = static_cast<std::uint8_t>(both >> 8);
-        }
+        splitSignals(s.data() + first, len, spo2.data() + 1, pr.data() + 1);
         spo2Stats.add(spo2.data() + 1, len, first, limits.saturationsHigh, limits.saturationsLow);
         pulseStats.add(pr.data() + 1, len, first, limits.prHigh, limits.prLow);
         desat.run(spo2.data(), len, first);
@@ -255,8 +313,6 @@ AnalysisResult computeAnalysis(std::span<const SampleRecord> s, const AnalysisLi
     st.pulseAboveHigh = pulseStats.above;
     st.pulseBelowLow = pulseStats.below;
 
-    fillExtremes(r.desaturationEvents, s, [](const SampleRecord& x) { return int{x.spo2}; });
-    fillExtremes(r.pulseEvents, s, [](const SampleRecord& x) { return int{x.pulseRate}; });
     const auto hours = static_cast<float>(n / 3600.0);
     r.desaturation = summarise(r.desaturationEvents, hours);
     r.pulse = summarise(r.pulseEvents, hours);
