@@ -170,8 +170,10 @@ void CMainFrame::openDocument(std::size_t index) {
     view->setFocus();
 }
 
+void CMainFrame::runAnalysis() { m_analysis = computeAnalysis(m_model.currentSamples(), Settings()); }
+
 void CMainFrame::switchDisplay(int mode) {
-    if (mode == 3) m_analysis = computeAnalysis(m_model.currentSamples(), Settings());
+    if (mode == 3) runAnalysis();
     closeAllDocuments();
     m_model.currentPage = 0;
     m_displayMode = mode;

@@ -50,6 +50,9 @@ public:
     RecordingView* activeView() const;
     CMdiClient* workspace() const { return m_workspace; }
     const AnalysisResult& analysis() const { return m_analysis; }
+    // Runs the analysis of the current recording with the limits in the settings file now.
+    void runAnalysis();
+    RecordingModel& model() { return m_model; }
 
     // The display switch: 1 trend, 2 table, 3 analysis (which runs the analysis first).
     void switchDisplay(int mode);

@@ -3,6 +3,7 @@
 #include "app/Artwork.h"
 #include "app/CMainFrame.h"
 #include "app/Messages.h"
+#include "app/RecordingCommands.h"
 #include "files/PatientDatabase.h"
 #include "files/ProgramDirectory.h"
 #include "model/RecordingModel.h"
@@ -50,7 +51,9 @@ bool CTavroApp::initInstance(bool showSplash) {
         QApplication::processEvents();
         shown.start();
     }
+    m_db = std::make_unique<PatientDatabase>(programDirectory());
     m_frame = std::make_unique<CMainFrame>(m_model);
+    installRecordingCommands(*m_frame, *m_db);
     m_frame->registerTemplate([](const ViewContext& c) -> RecordingView* { return new CTavroTrendView(c); });
     m_frame->registerTemplate([](const ViewContext& c) -> RecordingView* { return new CTavroTableView(c); });
     if (splash) {
@@ -61,8 +64,7 @@ bool CTavroApp::initInstance(bool showSplash) {
         splash->finish(m_frame.get());
     }
 
-    const PatientDatabase db(programDirectory());
-    if (!db.ensurePatientDatabase()) Messages::showString(m_frame.get(), str::CantOpenPatientDb, QMessageBox::Information);
+    if (!m_db->ensurePatientDatabase()) Messages::showString(m_frame.get(), str::CantOpenPatientDb, QMessageBox::Information);
 
     m_frame->showMaximized();
     return true;

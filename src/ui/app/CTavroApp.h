@@ -11,7 +11,8 @@
 
 namespace kestrova {
 class RecordingModel;
-}
+class PatientDatabase;
+} // namespace kestrova
 
 namespace kestrova::ui {
 
@@ -33,6 +34,7 @@ public:
 private:
     RecordingModel& m_model;
     std::unique_ptr<SingleInstance> m_instance;
+    std::unique_ptr<PatientDatabase> m_db;
     std::unique_ptr<CMainFrame> m_frame;
 };
 

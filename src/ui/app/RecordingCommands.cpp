@@ -1,0 +1,179 @@
+#include "app/RecordingCommands.h"
+
+#include "app/CMainFrame.h"
+#include "app/Commands.h"
+#include "app/FileChooser.h"
+#include "app/Messages.h"
+#include "dialogs/CAnalysisSetup.h"
+#include "dialogs/CDlgUnitSetup.h"
+#include "dialogs/CModifyTitle.h"
+#include "dialogs/COtherIDSelect.h"
+#include "dialogs/CPatientInfo.h"
+#include "files/DataFile.h"
+#include "files/EventReport.h"
+#include "files/Export.h"
+#include "files/PatientDatabase.h"
+#include "model/PatientForm.h"
+#include "model/RecordingModel.h"
+#include "settings/Settings.h"
+#include "text/StringTable.h"
+#include "text/TextCodec.h"
+
+#include <QApplication>
+#include <QProgressDialog>
+
+namespace kestrova::ui {
+namespace {
+
+QString nameOf(const PatientRecord& p) { return QString::fromStdString(decodeStoredText(fieldBytes(p.name))); }
+
+void repaintView(CMainFrame& f) {
+    if (auto* v = f.activeView()) v->update();
+}
+
+bool patientInfo(CMainFrame& f, const PatientDatabase& db) {
+    RecordingModel& m = f.model();
+    const int units = Settings().read(setting::UnitSetup);
+    auto onDelete = [&](const PatientForm& form) {
+        const int id = std::atoi(form.idText.c_str());
+        m.currentPatient.clear();
+        m.currentPatient.id = id;
+        if (id < 1 || id > PatientDatabase::kSlots) {
+            Messages::showString(&f, str::PatientIdInvalidDialog);
+            return false;
+        }
+        db.storePatientRecord(id, m.currentPatient);
+        repaintView(f);
+        return true;
+    };
+    CPatientInfo dialog(patientFormFrom(m.currentPatient, units), onDelete, &f);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    const int unitsNow = Settings().read(setting::UnitSetup);
+    m.currentPatient = patientRecordFrom(dialog.form(), unitsNow);
+    const int id = m.currentPatient.id;
+    if (id < 1 || id > PatientDatabase::kSlots) {
+        Messages::showString(&f, str::PatientIdInvalid);
+        return true;
+    }
+    db.storePatientRecord(id, m.currentPatient);
+    m.setPatientInfoSaved(id);
+    repaintView(f);
+    return true;
+}
+
+bool patientTitle(CMainFrame& f) {
+    RecordingModel& m = f.model();
+    CModifyTitle dialog(QString::fromStdString(decodeStoredText(m.reportTitle)), &f);
+    const bool ok = dialog.exec() == QDialog::Accepted;
+    if (ok) m.reportTitle = dialog.title().toStdString();
+    repaintView(f);
+    return ok;
+}
+
+bool otherId(CMainFrame& f, const PatientDatabase& db) {
+    COtherIDSelect dialog(f.model(), db, &f);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    f.showCurrentRecording();
+    return true;
+}
+
+// The spreadsheet export with a progress window the user can cancel.
+ExportResult exportWorkbook(CMainFrame& f, const std::string& path) {
+    RecordingModel& m = f.model();
+    QProgressDialog progress(QStringLiteral("Exporting to %1 ...").arg(QString::fromStdString(path)),
+                             QStringLiteral("Cancel"), 0, 1000, &f);
+    progress.setWindowModality(Qt::WindowModal);
+    progress.setMinimumDuration(300);
+    const auto result = writeSpreadsheetExport(
+        path, m.currentSamples(), m.currentPatient, Settings().read(setting::UnitSetup),
+        [&](std::int64_t done, std::int64_t total) {
+            progress.setValue(total > 0 ? static_cast<int>(done * 1000 / total) : 1000);
+            QApplication::processEvents();
+            return !progress.wasCanceled();
+        });
+    progress.setValue(1000);
+    return result;
+}
+
+bool saveData(CMainFrame& f, const PatientDatabase& db) {
+    RecordingModel& m = f.model();
+    FileChooser::Request r;
+    r.caption = QStringLiteral("Save Data");
+    r.proposedName = QStringLiteral("ID %1  Name ").arg(m.currentPatient.id) + nameOf(m.currentPatient);
+    r.filter = QStringLiteral("(*.dat);;(*.txt);;(*.xls);;(*.xlsx)");
+    r.defaultSuffix = QStringLiteral("dat");
+    const QString chosen = FileChooser::choose(&f, r);
+    if (!chosen.isEmpty()) {
+        const std::string path = chosen.toStdString();
+        const std::string ext = fileExtension(path); // compared case-sensitively
+        if (ext == "dat") {
+            switch (saveCurrentRecording(path, m)) {
+            case SaveDataResult::CannotCreate: Messages::showString(&f, str::CantCreateFile); return false;
+            case SaveDataResult::PatientIdInvalid: Messages::showString(&f, str::PatientIdInvalid); return false;
+            case SaveDataResult::Written: break;
+            }
+        } else if (ext == "txt" || ext == "xls" || ext == "xlsx") {
+            const ExportResult result =
+                ext == "txt" ? writeTextExport(path, m.currentSamples(), m.currentPatient, Settings().read(setting::UnitSetup))
+                             : exportWorkbook(f, path);
+            if (result == ExportResult::Cancelled) return false;
+            if (result != ExportResult::Written) {
+                Messages::info(&f, QString::fromStdString(exportMessage(result)));
+                return false;
+            }
+        }
+    }
+    finishSaveData(m, db);
+    return true;
+}
+
+bool openSaved(CMainFrame& f, const PatientDatabase& db) {
+    FileChooser::Request r;
+    r.save = false;
+    r.caption = QStringLiteral("Open Saved Data");
+    r.filter = QStringLiteral("Data file(*.dat)");
+    r.defaultSuffix = QStringLiteral("dat");
+    const QString chosen = FileChooser::choose(&f, r);
+    if (chosen.isEmpty()) return false;
+    std::string error;
+    if (!openSavedData(chosen.toStdString(), f.model(), db, error)) {
+        Messages::info(&f, QString::fromStdString(error), QMessageBox::Warning);
+        return false;
+    }
+    f.showCurrentRecording();
+    return true;
+}
+
+bool eventReport(CMainFrame& f) {
+    RecordingModel& m = f.model();
+    // Lists that already hold events are used as they stand; empty ones are computed.
+    if (f.analysis().desaturationEvents.empty() && f.analysis().pulseEvents.empty()) f.runAnalysis();
+    FileChooser::Request r;
+    r.caption = QStringLiteral("Check out the SpO2 event time");
+    r.proposedName = QStringLiteral("ID %1  Name Event ").arg(m.currentPatient.id) + nameOf(m.currentPatient);
+    r.filter = QStringLiteral("Data file(*.txt)");
+    r.defaultSuffix = QStringLiteral("txt");
+    const QString chosen = FileChooser::choose(&f, r);
+    if (chosen.isEmpty() || fileExtension(chosen.toStdString()) != "txt") return false;
+    if (!writeEventReport(chosen.toStdString(), m.currentSamples(), m.currentPatient,
+                          Settings().read(setting::UnitSetup), f.analysis().desaturationEvents, f.analysis().pulseEvents)) {
+        Messages::showString(&f, str::CantCreateFile);
+        return false;
+    }
+    return true;
+}
+
+} // namespace
+
+void installRecordingCommands(CMainFrame& frame, const PatientDatabase& db) {
+    frame.setDialog(cmd::PatientInfo, [&db](CMainFrame& f) { return patientInfo(f, db); });
+    frame.setDialog(cmd::PatientTitle, [](CMainFrame& f) { return patientTitle(f); });
+    frame.setDialog(cmd::OpenOtherId, [&db](CMainFrame& f) { return otherId(f, db); });
+    frame.setDialog(cmd::SaveData, [&db](CMainFrame& f) { return saveData(f, db); });
+    frame.setDialog(cmd::OpenSavedData, [&db](CMainFrame& f) { return openSaved(f, db); });
+    frame.setDialog(cmd::EventTimeReport, [](CMainFrame& f) { return eventReport(f); });
+    frame.setDialog(cmd::AnalysisSetup, [](CMainFrame& f) { return CAnalysisSetup(&f).exec() == QDialog::Accepted; });
+    frame.setDialog(cmd::UnitSetup, [](CMainFrame& f) { return CDlgUnitSetup(&f).exec() == QDialog::Accepted; });
+}
+
+} // namespace kestrova::ui

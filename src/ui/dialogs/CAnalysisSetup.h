@@ -1,0 +1,36 @@
+// "Analysis setup": the four limits and the two event thresholds of the analysis.
+#pragma once
+
+#include <QDialog>
+
+#include <array>
+
+class QLineEdit;
+
+namespace kestrova::ui {
+
+class CAnalysisSetup : public QDialog {
+    Q_OBJECT
+public:
+    explicit CAnalysisSetup(QWidget* parent = nullptr);
+
+    QLineEdit* edit(int row) const { return m_edits[static_cast<std::size_t>(row)]; }
+    int value(int row) const { return m_values[static_cast<std::size_t>(row)]; }
+    void step(int row, int delta); // the up-down arrows: +1 up, -1 down
+    void leaveField(int row);      // what losing the focus does
+    void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void show(int row);
+    void reload(int row);
+    void takeEdits();
+
+    std::array<QLineEdit*, 6> m_edits{};
+    std::array<int, 6> m_values{};
+    bool m_showing = false;
+};
+
+} // namespace kestrova::ui

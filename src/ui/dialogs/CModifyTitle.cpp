@@ -1,0 +1,36 @@
+#include "dialogs/CModifyTitle.h"
+
+#include "app/Messages.h"
+
+#include <QDialogButtonBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QVBoxLayout>
+
+namespace kestrova::ui {
+
+CModifyTitle::CModifyTitle(const QString& title, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Modify Title"));
+    auto* layout = new QVBoxLayout(this);
+    auto* row = new QHBoxLayout;
+    row->addWidget(new QLabel(QStringLiteral("Title"), this));
+    m_edit = new QLineEdit(title, this);
+    m_edit->setMinimumWidth(320);
+    row->addWidget(m_edit);
+    layout->addLayout(row);
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+    connect(m_edit, &QLineEdit::textChanged, this, [this](const QString& text) {
+        if (text.size() > 60) {
+            Messages::showString(this, 165);
+            m_edit->clear();
+        }
+    });
+}
+
+QString CModifyTitle::title() const { return m_edit->text(); }
+
+} // namespace kestrova::ui

@@ -1,0 +1,55 @@
+#include "dialogs/COtherIDSelect.h"
+
+#include "app/Messages.h"
+#include "files/PatientDatabase.h"
+#include "model/PatientForm.h"
+#include "model/RecordingModel.h"
+#include "text/StringTable.h"
+
+#include <QDialogButtonBox>
+#include <QFont>
+#include <QFontDatabase>
+#include <QListWidget>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kestrova::ui {
+
+COtherIDSelect::COtherIDSelect(RecordingModel& model, const PatientDatabase& db, QWidget* parent)
+    : QDialog(parent), m_model(model), m_db(db) {
+    setWindowTitle(QStringLiteral("Open other ID data"));
+    auto* layout = new QVBoxLayout(this);
+    m_list = new QListWidget(this);
+    m_list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont)); // the lines are aligned by spaces
+    for (int id = 1; id <= RecordingModel::kIdSlots; ++id)
+        if (model.idSampleCount(id) > 0)
+            m_list->addItem(QString::fromStdString(idListLine(id, model.idSampleCount(id))));
+    layout->addWidget(m_list);
+    auto* buttons = new QDialogButtonBox(this);
+    buttons->addButton(QStringLiteral("Done"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(m_list, &QListWidget::itemActivated, this, &QDialog::accept);
+    layout->addWidget(buttons);
+}
+
+void COtherIDSelect::done(int r) {
+    if (r != QDialog::Accepted) {
+        QDialog::done(r);
+        return;
+    }
+    m_model.currentPatient.clear(); // first, even without a selection
+    QListWidgetItem* item = m_list->currentItem();
+    if (!item || !item->isSelected()) {
+        Messages::showString(this, str::SelectPatientId);
+        return;
+    }
+    const int id = idFromListLine(item->text().toStdString());
+    m_model.makeCurrent(id);
+    if (m_model.patientInfoSaved(id)) m_db.loadPatientRecord(id - 1, m_model.currentPatient);
+    m_model.currentPage = 0;
+    QDialog::done(r);
+}
+
+} // namespace kestrova::ui

@@ -1,0 +1,134 @@
+#include "dialogs/CPatientInfo.h"
+
+#include "app/Messages.h"
+#include "settings/Settings.h"
+#include "text/StringTable.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QEvent>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRegularExpressionValidator>
+#include <QVBoxLayout>
+
+namespace kestrova::ui {
+namespace {
+QString q(const std::string& s) { return QString::fromStdString(s); }
+bool isNumeric(PatientField f) { return f == PatientField::Age || f == PatientField::Height || f == PatientField::Weight; }
+} // namespace
+
+CPatientInfo::CPatientInfo(const PatientForm& form, std::function<bool(const PatientForm&)> onDelete, QWidget* parent)
+    : QDialog(parent), m_onDelete(std::move(onDelete)) {
+    setWindowTitle(QStringLiteral("Edit patient information"));
+    const bool metric = Settings().read(setting::UnitSetup) != 0;
+    auto* layout = new QVBoxLayout(this);
+    auto* grid = new QFormLayout;
+    m_id = new QLineEdit(q(form.idText), this);
+    m_id->setReadOnly(true);
+    grid->addRow(QStringLiteral("ID Number"), m_id);
+    m_gender = new QComboBox(this);
+    m_gender->addItem(q(kestrova::tr(str::Male)));
+    m_gender->addItem(q(kestrova::tr(str::Female)));
+    m_gender->setCurrentIndex(form.gender != 0 ? 1 : 0);
+    grid->addRow(QStringLiteral("Gender"), m_gender);
+    auto add = [&](PatientField f, const QString& label, const QString& value, QLabel* unit = nullptr) {
+        auto* edit = new QLineEdit(value, this);
+        if (isNumeric(f)) edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+        edit->installEventFilter(this);
+        m_fields[f] = edit;
+        if (!unit) {
+            grid->addRow(label, edit);
+            return;
+        }
+        auto* row = new QHBoxLayout;
+        row->addWidget(edit);
+        row->addWidget(unit);
+        grid->addRow(label, row);
+    };
+    add(PatientField::Age, QStringLiteral("Age"), QString::number(form.age));
+    add(PatientField::Name, QStringLiteral("Name"), q(form.name));
+    m_heightUnit = new QLabel(metric ? QStringLiteral("cm") : QStringLiteral("in"), this);
+    m_weightUnit = new QLabel(metric ? QStringLiteral("kg") : QStringLiteral("lb"), this);
+    add(PatientField::Height, QStringLiteral("Height"), QString::number(form.height), m_heightUnit);
+    add(PatientField::Weight, QStringLiteral("Weight"), QString::number(form.weight), m_weightUnit);
+    add(PatientField::Physician, QStringLiteral("Physician"), q(form.physician));
+    add(PatientField::Note1, QStringLiteral("Note 1"), q(form.note1));
+    add(PatientField::Note2, QStringLiteral("Note 2"), q(form.note2));
+    add(PatientField::Comments, QStringLiteral("Comments"), q(form.comments));
+    layout->addLayout(grid);
+
+    auto* buttons = new QDialogButtonBox(this);
+    auto* save = buttons->addButton(QStringLiteral("Save Info"), QDialogButtonBox::AcceptRole);
+    save->setDefault(true);
+    auto* del = buttons->addButton(QStringLiteral("Delete Info"), QDialogButtonBox::ActionRole);
+    buttons->addButton(QDialogButtonBox::Cancel);
+    connect(buttons, &QDialogButtonBox::accepted, this, &CPatientInfo::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    connect(del, &QPushButton::clicked, this, &CPatientInfo::deleteInfo);
+    layout->addWidget(buttons);
+}
+
+PatientForm CPatientInfo::form() const {
+    PatientForm f;
+    f.idText = m_id->text().toStdString();
+    f.gender = m_gender->currentIndex();
+    auto text = [&](PatientField k) { return m_fields.at(k)->text(); };
+    f.age = text(PatientField::Age).toInt();
+    f.height = text(PatientField::Height).toInt();
+    f.weight = text(PatientField::Weight).toInt();
+    f.name = text(PatientField::Name).toStdString();
+    f.physician = text(PatientField::Physician).toStdString();
+    f.note1 = text(PatientField::Note1).toStdString();
+    f.note2 = text(PatientField::Note2).toStdString();
+    f.comments = text(PatientField::Comments).toStdString();
+    return f;
+}
+
+void CPatientInfo::leaveField(PatientField f) {
+    QLineEdit* edit = m_fields.at(f);
+    if (isNumeric(f)) {
+        if (const auto message = checkNumericField(f, edit->text().toStdString(), Settings().read(setting::UnitSetup))) {
+            Messages::showString(this, *message);
+            edit->setText(QStringLiteral("0"));
+        }
+        return;
+    }
+    const auto limit = static_cast<qsizetype>(textLimit(f));
+    if (edit->text().size() > limit) {
+        Messages::showString(this, textLimitMessage(f));
+        edit->setText(edit->text().left(limit));
+    }
+}
+
+bool CPatientInfo::eventFilter(QObject* watched, QEvent* event) {
+    if (event->type() == QEvent::FocusOut)
+        for (const auto& [f, edit] : m_fields)
+            if (edit == watched) leaveField(f);
+    return QDialog::eventFilter(watched, event);
+}
+
+void CPatientInfo::accept() {
+    // Save Info from inside a field (Enter) checks that field first, as leaving it would.
+    for (const auto& [f, edit] : m_fields)
+        if (edit->hasFocus()) leaveField(f);
+    QDialog::accept();
+}
+
+void CPatientInfo::deleteInfo() {
+    MessageRequest ask;
+    ask.text = QString::fromStdString(kestrova::tr(str::ConfirmDeletePatient));
+    ask.buttons = QMessageBox::Ok | QMessageBox::Cancel;
+    ask.icon = QMessageBox::Question;
+    if (Messages::show(this, ask) != QMessageBox::Ok) return;
+    if (!m_onDelete || !m_onDelete(form())) return;
+    for (PatientField f : {PatientField::Age, PatientField::Height, PatientField::Weight}) m_fields[f]->setText(QStringLiteral("0"));
+    for (PatientField f : {PatientField::Name, PatientField::Physician, PatientField::Note1, PatientField::Note2,
+                           PatientField::Comments})
+        m_fields[f]->clear();
+}
+
+} // namespace kestrova::ui

@@ -1,0 +1,45 @@
+// "Edit patient information": the current patient's details, checked field by field
+// when a field is left; Save Info and Delete Info act on the patient database.
+#pragma once
+
+#include "model/PatientForm.h"
+
+#include <QDialog>
+
+#include <functional>
+#include <map>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+
+namespace kestrova::ui {
+
+class CPatientInfo : public QDialog {
+    Q_OBJECT
+public:
+    // `onDelete` runs Delete Info on the form as it stands; it returns false when the
+    // ID is invalid (the dialog then keeps its fields).
+    CPatientInfo(const PatientForm& form, std::function<bool(const PatientForm&)> onDelete, QWidget* parent = nullptr);
+
+    PatientForm form() const;
+    QLineEdit* field(PatientField f) const { return m_fields.at(f); }
+    QLabel* heightUnit() const { return m_heightUnit; }
+    QLabel* weightUnit() const { return m_weightUnit; }
+    void leaveField(PatientField f);
+    void deleteInfo();
+    void accept() override;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    std::map<PatientField, QLineEdit*> m_fields;
+    QLineEdit* m_id = nullptr;
+    QComboBox* m_gender = nullptr;
+    QLabel* m_heightUnit = nullptr;
+    QLabel* m_weightUnit = nullptr;
+    std::function<bool(const PatientForm&)> m_onDelete;
+};
+
+} // namespace kestrova::ui
