@@ -8,7 +8,7 @@ kestrova_install_deps
 cmake -S . -B build -G Ninja >/dev/null
 cmake --build build
 if [ -n "${DISPLAY:-}${WAYLAND_DISPLAY:-}" ]; then
-  exec ./build/src/ui/kestrova "$@"
+  exec ./build/src/ui/kestrova --demo "$@"
 fi
 echo "No display found (DISPLAY and WAYLAND_DISPLAY are empty): showing a sample recording instead." >&2
 exec ./build/src/cli/kestrova-cli info res/samples/ID3.dat

@@ -10,7 +10,8 @@ int main(int argc, char** argv) {
     QApplication::setApplicationDisplayName(QStringLiteral("Kestrova"));
     // A file name on the command line opens nothing: the program starts empty.
     kestrova::ui::CTavroApp kestrovaApp(kestrova::RecordingModel::instance());
-    if (!kestrovaApp.initInstance(qEnvironmentVariable("KESTROVA_SPLASH") != QLatin1String("0")))
+    const bool demo = QApplication::arguments().contains(QStringLiteral("--demo"));
+    if (!kestrovaApp.initInstance(qEnvironmentVariable("KESTROVA_SPLASH") != QLatin1String("0"), demo))
         return 0; // a second instance: told so, and gone
     return QApplication::exec();
 }

@@ -142,6 +142,12 @@ void CMainFrame::setNoDownload(bool v) {
     refreshCommandState();
 }
 
+void CMainFrame::setPermanentNote(const QString& text) {
+    auto* note = new QLabel(text, this);
+    note->setObjectName(QStringLiteral("permanentNote"));
+    statusBar()->insertPermanentWidget(0, note);
+}
+
 QString CMainFrame::pagePaneText() const { return m_pagePane->text(); }
 
 void CMainFrame::pageStatus(int page, int count) {

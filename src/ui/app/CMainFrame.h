@@ -59,6 +59,10 @@ public:
     // After the current recording changed: the table when it is shown, else the trend.
     void showCurrentRecording();
     void closeAllDocuments();
+    // The Close command: no document, recording menus greyed.
+    void closeRecording() { closeCommand(); }
+    // A status bar line that stays (the demo device).
+    void setPermanentNote(const QString& text);
 
     // Dialogs that later parts of the program provide; each returns whether it ended with OK.
     using DialogRunner = std::function<bool(CMainFrame&)>;

@@ -2,7 +2,10 @@
 
 #include "app/Artwork.h"
 #include "app/CMainFrame.h"
+#include "DeviceSimulator.h"
+#include "app/CaptureCommands.h"
 #include "app/Messages.h"
+#include "model/SyntheticRecording.h"
 #include "app/RecordingCommands.h"
 #include "files/PatientDatabase.h"
 #include "files/ProgramDirectory.h"
@@ -24,6 +27,7 @@ CTavroApp::CTavroApp(RecordingModel& model) : m_model(model) { m_model.clearAllR
 
 CTavroApp::~CTavroApp() {
     m_frame.reset();
+    m_demo.reset();
     m_model.clearAllRecordings();
 }
 
@@ -35,7 +39,7 @@ bool CTavroApp::loadResourceBundle(const QString& directory) {
     return true;
 }
 
-bool CTavroApp::initInstance(bool showSplash) {
+bool CTavroApp::initInstance(bool showSplash, bool demo) {
     m_instance = std::make_unique<SingleInstance>();
     if (!m_instance->acquired()) {
         Messages::showString(nullptr, str::AlreadyRunning);
@@ -54,6 +58,26 @@ bool CTavroApp::initInstance(bool showSplash) {
     m_db = std::make_unique<PatientDatabase>(programDirectory());
     m_frame = std::make_unique<CMainFrame>(m_model);
     installRecordingCommands(*m_frame, *m_db);
+    QString demoPort;
+    if (demo) {
+        // Three patients, two nights and an evening, answering like a real oximeter.
+        SimulatorOptions options;
+        options.deviceType = 11;
+        m_demo = std::make_unique<DeviceSimulator>(options);
+        const int ids[3][2] = {{3, 8 * 3600}, {9, 6 * 3600}, {17, 2 * 3600}};
+        for (const auto& [id, seconds] : ids) {
+            SyntheticNight night;
+            night.id = id;
+            night.seconds = seconds;
+            night.seed = static_cast<std::uint64_t>(id);
+            m_demo->addRecording(makeSyntheticNight(night));
+        }
+        if (m_demo->start()) demoPort = QString::fromStdString(m_demo->portName());
+        else m_demo.reset();
+    }
+    installCaptureCommands(*m_frame, demoPort);
+    if (!demoPort.isEmpty())
+        m_frame->setPermanentNote(QStringLiteral("Demo oximeter attached on %1 - File > NewDataCapture downloads it").arg(demoPort));
     m_frame->registerTemplate([](const ViewContext& c) -> RecordingView* { return new CTavroTrendView(c); });
     m_frame->registerTemplate([](const ViewContext& c) -> RecordingView* { return new CTavroTableView(c); });
     if (splash) {

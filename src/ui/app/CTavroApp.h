@@ -12,6 +12,7 @@
 namespace kestrova {
 class RecordingModel;
 class PatientDatabase;
+class DeviceSimulator;
 } // namespace kestrova
 
 namespace kestrova::ui {
@@ -24,7 +25,8 @@ public:
     ~CTavroApp();
 
     // Returns false when the program must end at once (a second instance).
-    bool initInstance(bool showSplash = true);
+    // `demo`: a simulated oximeter runs inside the program and is probed first.
+    bool initInstance(bool showSplash = true, bool demo = false);
     CMainFrame* mainFrame() const { return m_frame.get(); }
 
     // Loads KestrovaResource.rcc from `directory` when present: its strings.txt
@@ -35,6 +37,7 @@ private:
     RecordingModel& m_model;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<PatientDatabase> m_db;
+    std::unique_ptr<DeviceSimulator> m_demo;
     std::unique_ptr<CMainFrame> m_frame;
 };
 

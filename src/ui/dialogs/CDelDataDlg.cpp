@@ -1,0 +1,52 @@
+#include "dialogs/CDelDataDlg.h"
+
+#include "model/RecordingModel.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QVBoxLayout>
+
+namespace kestrova::ui {
+
+CDelDataDlg::CDelDataDlg(const RecordingModel& model, QWidget* parent) : QDialog(parent) {
+    setWindowTitle(QStringLiteral("Delete Data"));
+    auto* layout = new QVBoxLayout(this);
+    auto* form = new QFormLayout;
+    m_type = new QComboBox(this);
+    m_type->addItems({QStringLiteral("All"), QStringLiteral("SpO2&Pr")});
+    m_id = new QComboBox(this);
+    m_id->addItem(QStringLiteral("All"));
+    for (int id = 1; id <= RecordingModel::kIdSlots; ++id)
+        if (model.idSampleCount(id) > 0) m_id->addItem(QString::number(id));
+    form->addRow(QStringLiteral("Data Type :"), m_type);
+    form->addRow(QStringLiteral("ID :"), m_id);
+    layout->addLayout(form);
+    connect(m_id, &QComboBox::currentIndexChanged, this, [this](int index) {
+        if (index > 0) {
+            m_chosenId = m_id->itemText(index);
+            return;
+        }
+        m_chosenId = QStringLiteral("All");
+        m_chosenType = 0;
+        m_type->setCurrentIndex(0);
+    });
+    connect(m_type, &QComboBox::currentIndexChanged, this, [this](int index) {
+        // Only "All" data can be combined with all IDs.
+        if (m_id->currentIndex() == 0) {
+            if (index != 0) m_type->setCurrentIndex(0);
+            return;
+        }
+        m_chosenType = index;
+    });
+    auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    layout->addWidget(buttons);
+}
+
+int CDelDataDlg::patientId() const { return m_chosenId.toInt(); }
+
+int CDelDataDlg::dataType() const { return m_chosenType; }
+
+} // namespace kestrova::ui

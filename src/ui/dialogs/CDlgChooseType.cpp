@@ -1,0 +1,244 @@
+#include "dialogs/CDlgChooseType.h"
+
+#include "BluetoothLink.h"
+#include "DeviceCommands.h"
+#include "app/CMainFrame.h"
+#include "app/Messages.h"
+#include "dialogs/Background.h"
+#include "dialogs/CDateAndTimeDlg.h"
+#include "dialogs/CDelDataDlg.h"
+#include "model/PatientForm.h"
+#include "model/RecordingModel.h"
+#include "settings/Settings.h"
+#include "text/StringTable.h"
+
+#include <QFontDatabase>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QListWidget>
+#include <QPointer>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+namespace kestrova::ui {
+namespace {
+QString text(int id) { return QString::fromStdString(kestrova::tr(id)); }
+} // namespace
+
+CDlgChooseType::CDlgChooseType(CMainFrame& frame, const ProbeOrder& order, BluetoothLink* bluetooth, QWidget* parent)
+    : QDialog(parent), m_frame(frame), m_model(frame.model()), m_settings(std::make_unique<Settings>()) {
+    setWindowTitle(QStringLiteral("New Data Capture"));
+    m_link = std::make_unique<DeviceLink>(*m_settings);
+    if (bluetooth) m_link->useBluetooth(bluetooth);
+    else m_link->useSerial(order);
+    m_startAtOnce = !bluetooth || bluetooth->WSABT_IsConnected();
+
+    // Worker reports cross to this thread as queued calls; a closed dialog gets none.
+    QPointer<CDlgChooseType> self(this);
+    CaptureCallbacks callbacks;
+    callbacks.progress = [self](std::uint32_t frames) {
+        QMetaObject::invokeMethod(qApp, [self, frames] {
+            if (self) self->m_progress->setValue(static_cast<int>(frames));
+        }, Qt::QueuedConnection);
+    };
+    callbacks.done = [self] {
+        QMetaObject::invokeMethod(qApp, [self] {
+            if (self) self->downloadFinished();
+        }, Qt::QueuedConnection);
+    };
+    callbacks.message = [self](int id) {
+        QMetaObject::invokeMethod(qApp, [self, id] {
+            if (self) Messages::showString(self, id, QMessageBox::Warning);
+        }, Qt::QueuedConnection);
+    };
+    m_session = std::make_unique<CaptureSession>(m_model, *m_link, callbacks);
+
+    auto* layout = new QVBoxLayout(this);
+    auto* info = new QGroupBox(QStringLiteral("Data Info"), this);
+    auto* infoLayout = new QVBoxLayout(info);
+    m_list = new QListWidget(info);
+    m_list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
+    m_list->setMinimumSize(360, 180);
+    infoLayout->addWidget(m_list);
+    layout->addWidget(info);
+    m_progress = new QProgressBar(this);
+    m_progress->setRange(0, 1);
+    m_progress->setValue(0);
+    layout->addWidget(m_progress);
+    auto* row = new QHBoxLayout;
+    m_start = new QPushButton(text(str::Start), this);
+    m_stopButton = new QPushButton(QStringLiteral("Stop"), this);
+    m_delete = new QPushButton(QStringLiteral("DeleteData"), this);
+    m_clock = new QPushButton(QStringLiteral("SetDateAndTime"), this);
+    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    for (auto* b : {m_start, m_stopButton, m_delete, m_clock, m_cancel}) {
+        b->setAutoDefault(false);
+        row->addWidget(b);
+    }
+    m_start->setDefault(true);
+    m_stopButton->setEnabled(false);
+    layout->addLayout(row);
+    connect(m_start, &QPushButton::clicked, this, [this] {
+        if (m_start->text() == text(str::Start)) start();
+        else openId();
+    });
+    connect(m_stopButton, &QPushButton::clicked, this, &CDlgChooseType::stop);
+    connect(m_delete, &QPushButton::clicked, this, &CDlgChooseType::deleteData);
+    connect(m_clock, &QPushButton::clicked, this, &CDlgChooseType::setClock);
+    connect(m_cancel, &QPushButton::clicked, this, &CDlgChooseType::reject);
+    connect(m_list, &QListWidget::itemActivated, this, [this] {
+        if (m_start->text() == text(str::Done)) openId();
+    });
+}
+
+CDlgChooseType::~CDlgChooseType() {
+    // Closing the window during a download ends the workers first.
+    if (m_session->running()) m_session->stop();
+}
+
+int CDlgChooseType::exec() {
+    // Serial mode (or a Bluetooth link that is up) connects at once, before the dialog shows.
+    if (m_startAtOnce) QTimer::singleShot(0, this, &CDlgChooseType::start);
+    return QDialog::exec();
+}
+
+void CDlgChooseType::setIdleButtons() {
+    m_stopButton->setEnabled(false);
+    m_start->setEnabled(true);
+    m_delete->setEnabled(true);
+    m_clock->setEnabled(true);
+}
+
+void CDlgChooseType::start() {
+    m_delete->setEnabled(false);
+    m_clock->setEnabled(false);
+    m_start->setEnabled(false);
+    m_list->clear();
+    m_model.clearAllRecordings();
+    m_frame.closeRecording();
+    const int result = runInBackground(this, [this] { return m_session->connect(); });
+    switch (result) {
+    case CaptureSession::kConnected: {
+        m_stopButton->setEnabled(true);
+        m_progress->setRange(0, static_cast<int>(std::max<std::uint32_t>(1, m_session->totals().n1)));
+        m_progress->setValue(0);
+        const auto total = m_session->totals().total();
+        // The device needs a moment after the totals; the dialog keeps painting meanwhile.
+        QTimer::singleShot(500, this, [this] {
+            if (!m_stopButton->isEnabled()) return; // stopped or cancelled meanwhile
+            m_session->startDownload();
+        });
+        Messages::info(this, text(str::ConnectSucceedTotal) + QStringLiteral(" %1 ").arg(total) + text(str::Frames));
+        break;
+    }
+    case CaptureSession::kNoData:
+        setIdleButtons();
+        Messages::showString(this, str::NoData);
+        stop();
+        break;
+    case CaptureSession::kNoDevice:
+        setIdleButtons();
+        Messages::showString(this, str::NoDevice);
+        break;
+    default:
+        setIdleButtons();
+        Messages::showString(this, str::SynchronizationError);
+        break;
+    }
+}
+
+void CDlgChooseType::downloadFinished() {
+    int lines = 0;
+    for (int id = 1; id <= RecordingModel::kIdSlots; ++id) {
+        if (m_model.idSampleCount(id) == 0) continue;
+        m_list->addItem(QString::fromStdString(idListLine(id, m_model.idSampleCount(id))));
+        ++lines;
+    }
+    m_frame.setNoDownload(false);
+    m_frame.setNoRecording(false);
+    if (lines > 0) m_delete->setEnabled(true);
+    m_start->setText(text(str::Done));
+    stop();
+    m_stopButton->setEnabled(false);
+    m_clock->setEnabled(true);
+    m_start->setEnabled(true);
+    if (m_list->count() > 0) m_list->setCurrentRow(-1);
+    if (m_model.totalLostSamples() > 0)
+        Messages::info(this, QStringLiteral("%1 samples beyond an ID's capacity of 72 hours could not be stored.")
+                                 .arg(m_model.totalLostSamples()));
+}
+
+void CDlgChooseType::stop() {
+    runInBackground(this, [this] {
+        m_session->stop();
+        return 0;
+    });
+    setIdleButtons();
+    m_progress->setValue(0);
+}
+
+void CDlgChooseType::openId() {
+    QListWidgetItem* item = m_list->currentItem();
+    if (!item || !item->isSelected()) {
+        Messages::showString(this, str::SelectPatientIdCapture);
+        return;
+    }
+    m_model.makeCurrent(idFromListLine(item->text().toStdString()));
+    m_model.currentPage = 0;
+    m_frame.switchDisplay(1);
+    accept();
+}
+
+void CDlgChooseType::setClock() {
+    CDateAndTimeDlg dialog(this);
+    if (dialog.exec() != QDialog::Accepted) {
+        stop();
+        return;
+    }
+    const DeviceDateTime when = dialog.dateTime();
+    const ClockResult r = runInBackground(this, [&] { return setDeviceClock(*m_link, *m_session, when); });
+    setIdleButtons();
+    if (const int id = clockMessage(r)) Messages::showString(this, id);
+}
+
+void CDlgChooseType::deleteData() {
+    CDelDataDlg dialog(m_model, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    const int id = dialog.patientId(), type = dialog.dataType();
+    QLabel deleting(QStringLiteral("Deleting Data ..."), this, Qt::Popup | Qt::FramelessWindowHint);
+    deleting.setMargin(24);
+    QPointer<QLabel> window(&deleting);
+    const DeleteResult r = runInBackground(this, [&] {
+        return deleteDeviceData(*m_link, *m_session, id, type, [window](bool on) {
+            QMetaObject::invokeMethod(qApp, [window, on] {
+                if (!window) return;
+                if (on) {
+                    window->adjustSize();
+                    window->move(window->parentWidget()->geometry().center() - window->rect().center());
+                    window->show();
+                } else {
+                    window->hide();
+                }
+            }, Qt::QueuedConnection);
+        });
+    });
+    deleting.hide();
+    setIdleButtons();
+    if (const int message = deleteMessage(r)) Messages::showString(this, message);
+}
+
+void CDlgChooseType::reject() {
+    if (m_start->text() == text(str::Start) && !m_start->isEnabled()) stop();
+    else m_link->closePort();
+    m_frame.setTransportFlag(1);
+    if (m_frame.displayMode() == 0) {
+        m_frame.setNoRecording(true);
+        m_frame.setNoDownload(true);
+    }
+    QDialog::reject();
+}
+
+} // namespace kestrova::ui

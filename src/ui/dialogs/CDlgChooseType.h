@@ -1,0 +1,67 @@
+// "New Data Capture": connects to the oximeter, downloads every recording on two
+// worker threads (their reports arrive here as queued calls), lists the IDs received
+// and opens the chosen one; it also hosts setting the clock and deleting device data.
+#pragma once
+
+#include "CaptureSession.h"
+#include "DeviceLink.h"
+
+#include <QDialog>
+
+#include <memory>
+
+class QListWidget;
+class QProgressBar;
+class QPushButton;
+
+namespace kestrova {
+class BluetoothLink;
+class RecordingModel;
+class Settings;
+} // namespace kestrova
+
+namespace kestrova::ui {
+
+class CMainFrame;
+
+class CDlgChooseType : public QDialog {
+    Q_OBJECT
+public:
+    // Serial mode probes `order`; Bluetooth mode (bluetooth != nullptr) uses the link.
+    CDlgChooseType(CMainFrame& frame, const ProbeOrder& order, BluetoothLink* bluetooth, QWidget* parent = nullptr);
+    ~CDlgChooseType() override;
+
+    int exec() override;
+
+    // The buttons' actions, also used by tests.
+    void start();
+    void stop();
+    void openId();
+    void setClock();
+    void deleteData();
+    bool downloading() const { return m_session->running(); }
+    QListWidget* idList() const { return m_list; }
+    QPushButton* startButton() const { return m_start; }
+    QPushButton* stopButton() const { return m_stopButton; }
+    QProgressBar* progress() const { return m_progress; }
+
+protected:
+    void reject() override;
+
+private:
+    void downloadFinished();
+    void setIdleButtons();
+
+    CMainFrame& m_frame;
+    RecordingModel& m_model;
+    std::unique_ptr<Settings> m_settings;
+    std::unique_ptr<DeviceLink> m_link;
+    std::unique_ptr<CaptureSession> m_session;
+    QListWidget* m_list = nullptr;
+    QProgressBar* m_progress = nullptr;
+    QPushButton *m_start = nullptr, *m_stopButton = nullptr, *m_delete = nullptr, *m_clock = nullptr,
+                *m_cancel = nullptr;
+    bool m_startAtOnce = true;
+};
+
+} // namespace kestrova::ui
