@@ -45,8 +45,7 @@ public:
     QPushButton* stopButton() const { return m_stopButton; }
     QProgressBar* progress() const { return m_progress; }
 
-protected:
-    void reject() override;
+    void reject() override; // Cancel
 
 private:
     void downloadFinished();

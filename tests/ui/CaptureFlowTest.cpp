@@ -1,0 +1,256 @@
+// End to end through the real dialogs, against the simulated oximeter: download two
+// IDs, open one, switch displays, open the other, edit the patient, save, export and
+// reopen, the event report, Analysis Setup, the clock, deletion, and Stop/Cancel.
+#include "DeviceSimulator.h"
+#include "app/CMainFrame.h"
+#include "app/Commands.h"
+#include "app/FileChooser.h"
+#include "app/Messages.h"
+#include "app/RecordingCommands.h"
+#include "dialogs/CAnalysisSetup.h"
+#include "dialogs/CDateAndTimeDlg.h"
+#include "dialogs/CDelDataDlg.h"
+#include "dialogs/CDlgChooseType.h"
+#include "dialogs/COtherIDSelect.h"
+#include "dialogs/CPatientInfo.h"
+#include "files/DataFile.h"
+#include "files/PatientDatabase.h"
+#include "model/RecordingModel.h"
+#include "model/SyntheticRecording.h"
+#include "views/CTavroTableView.h"
+#include "views/CTavroTrendView.h"
+
+#include "TestSupport.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QtTest>
+
+using namespace kestrova;
+using namespace kestrova::ui;
+
+namespace {
+
+// Acts on the next modal dialog of type D once it is open.
+template <typename D, typename F> void onModal(F act) {
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    QObject::connect(timer, &QTimer::timeout, [timer, act] {
+        if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
+            timer->stop();
+            timer->deleteLater();
+            act(d);
+        }
+    });
+    timer->start();
+}
+
+std::vector<SampleRecord> night(int id, int seconds) {
+    SyntheticNight n;
+    n.id = id;
+    n.seconds = seconds;
+    n.seed = static_cast<std::uint64_t>(id);
+    return makeSyntheticNight(n);
+}
+
+} // namespace
+
+class CaptureFlowTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<test::TempDir> m_dir;
+    std::unique_ptr<test::WorkingDirectory> m_cwd;
+    std::unique_ptr<PatientDatabase> m_db;
+    RecordingModel m_model;
+    std::unique_ptr<CMainFrame> m_frame;
+    QStringList m_messages;
+    QString m_nextFile;
+
+    ProbeOrder orderFor(const DeviceSimulator& sim) {
+        ProbeOrder o;
+        o.remembered = sim.portName();
+        o.sweep = false;
+        return o;
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<test::TempDir>();
+        m_cwd = std::make_unique<test::WorkingDirectory>(m_dir->path());
+        m_db = std::make_unique<PatientDatabase>(m_dir->path() + "/");
+        m_messages.clear();
+        Messages::setHandler([this](const MessageRequest& r) {
+            m_messages << r.text;
+            return r.defaultButton;
+        });
+        FileChooser::setHandler([this](const FileChooser::Request&) { return m_nextFile; });
+        m_model.clearAllRecordings();
+        m_frame = std::make_unique<CMainFrame>(m_model);
+        m_frame->registerTemplate([](const ViewContext& c) -> RecordingView* { return new CTavroTrendView(c); });
+        m_frame->registerTemplate([](const ViewContext& c) -> RecordingView* { return new CTavroTableView(c); });
+        installRecordingCommands(*m_frame, *m_db);
+        m_frame->show();
+    }
+    void cleanup() {
+        m_frame.reset();
+        Messages::setHandler({});
+        FileChooser::setHandler({});
+        m_cwd.reset();
+        m_dir.reset();
+    }
+
+    void downloadOpenEditSaveExportReopen() {
+        DeviceSimulator sim;
+        sim.addRecording(night(3, 1800));
+        sim.addRecording(night(9, 1200));
+        QVERIFY(sim.start());
+        CDlgChooseType capture(*m_frame, orderFor(sim), nullptr);
+        capture.start();
+        QTRY_COMPARE_WITH_TIMEOUT(capture.idList()->count(), 2, 20000);
+        QVERIFY(m_messages.contains(QStringLiteral("Connect succeed! Total %1 Frames!").arg(sim.frameCount())));
+        QCOMPARE(capture.idList()->item(0)->text(), QStringLiteral("ID   3     total       1800 Groups"));
+        QCOMPARE(capture.startButton()->text(), QStringLiteral("Done"));
+        QVERIFY(!capture.downloading());
+
+        capture.openId();
+        QCOMPARE(m_messages.last(), QStringLiteral("Please select patient ID"));
+        capture.idList()->setCurrentRow(0);
+        capture.openId();
+        QCOMPARE(m_frame->displayMode(), 1);
+        QCOMPARE(m_model.currentPatient.id, 3);
+        QCOMPARE(m_model.currentCount(), 1800);
+        QVERIFY(m_frame->action(cmd::OpenOtherId)->isEnabled());
+
+        m_frame->action(cmd::Table)->trigger();
+        QVERIFY(qobject_cast<CTavroTableView*>(m_frame->activeView()));
+        m_frame->action(cmd::Analysis)->trigger();
+        QCOMPARE(m_frame->displayMode(), 3);
+
+        // Open Other ID Data from the analysis page: ID 9, shown as a trend.
+        onModal<COtherIDSelect>([](COtherIDSelect* d) {
+            d->list()->setCurrentRow(1);
+            d->accept();
+        });
+        m_frame->action(cmd::OpenOtherId)->trigger();
+        QCOMPARE(m_model.currentPatient.id, 9);
+        QCOMPARE(m_frame->displayMode(), 1);
+
+        // Patient details, saved into the database.
+        onModal<CPatientInfo>([](CPatientInfo* d) {
+            d->field(PatientField::Name)->setText(QStringLiteral("Ana Lima"));
+            d->field(PatientField::Age)->setText(QStringLiteral("61"));
+            d->accept();
+        });
+        m_frame->action(cmd::PatientInfo)->trigger();
+        QVERIFY(m_model.patientInfoSaved(9));
+        PatientRecord stored;
+        m_db->loadPatientRecord(8, stored);
+        QCOMPARE(QString::fromLatin1(fieldBytes(stored.name).data(), 8), QStringLiteral("Ana Lima"));
+
+        // Save as .dat, .txt and .xlsx; an upper-case extension writes nothing.
+        for (const char* name : {"rec.dat", "rec.txt", "rec.xlsx", "REC.DAT"}) {
+            m_nextFile = QString::fromStdString(m_dir->file(name));
+            m_frame->action(cmd::SaveData)->trigger();
+        }
+        QCOMPARE(test::fileSize(m_dir->file("rec.dat")), 5L + 11 * 1200 + 12);
+        QVERIFY(test::readFile(m_dir->file("rec.txt")).find("Ana Lima") != std::string::npos);
+        QVERIFY(test::fileSize(m_dir->file("rec.xlsx")) > 1000);
+        QCOMPARE(test::fileSize(m_dir->file("REC.DAT")), -1L);
+
+        // Reopen the .dat after another ID was made current: the patient comes back.
+        m_model.makeCurrent(3);
+        m_model.currentPatient.clear();
+        m_nextFile = QString::fromStdString(m_dir->file("rec.dat"));
+        m_frame->action(cmd::OpenSavedData)->trigger();
+        QCOMPARE(m_model.currentPatient.id, 9);
+        QCOMPARE(m_model.currentPatient.age, 61);
+        QCOMPARE(m_model.currentCount(), 1200);
+
+        // The event report.
+        m_nextFile = QString::fromStdString(m_dir->file("events.txt"));
+        m_frame->action(cmd::EventTimeReport)->trigger();
+        QVERIFY(test::readFile(m_dir->file("events.txt")).find("SpO2 Event\r\n") != std::string::npos);
+
+        // Analysis Setup while the analysis page is shown: the page follows the new limit.
+        m_frame->action(cmd::Analysis)->trigger();
+        onModal<CAnalysisSetup>([](CAnalysisSetup* d) {
+            d->edit(4)->setText(QStringLiteral("2"));
+            d->accept();
+        });
+        m_frame->action(cmd::AnalysisSetup)->trigger();
+        QCOMPARE(m_frame->displayMode(), 3);
+        QCOMPARE(m_frame->analysis().limits.desaturationsEvent, 2);
+
+        // A truncated file leaves the current recording as it was.
+        test::writeFile(m_dir->file("cut.dat"), test::readFile(m_dir->file("rec.dat")).substr(0, 100));
+        m_nextFile = QString::fromStdString(m_dir->file("cut.dat"));
+        m_frame->action(cmd::OpenSavedData)->trigger();
+        QVERIFY(m_messages.last().startsWith(QStringLiteral("Attempted to access ")));
+        QCOMPARE(m_model.currentCount(), 1200);
+    }
+
+    void clockAndDeletionChangeTheDevice() {
+        DeviceSimulator sim;
+        sim.addRecording(night(3, 300));
+        sim.addRecording(night(5, 300));
+        QVERIFY(sim.start());
+        CDlgChooseType capture(*m_frame, orderFor(sim), nullptr);
+        onModal<CDateAndTimeDlg>([](CDateAndTimeDlg* d) {
+            d->date()->setDate(QDate(2010, 3, 15));
+            d->hour()->setText(QStringLiteral("13"));
+            d->minute()->setText(QStringLiteral("45"));
+            d->second()->setText(QStringLiteral("30"));
+            d->accept();
+        });
+        capture.setClock();
+        QCOMPARE(m_messages.last(), QStringLiteral("Set Date and Time Succeed !"));
+        QVERIFY(sim.clockWasSet());
+        QCOMPARE(sim.clock().minute, 45);
+
+        SampleRecord s;
+        s.id = 3;
+        m_model.appendSample(3, s, 0); // the ID list of the deletion dialog comes from the last download
+        onModal<CDelDataDlg>([](CDelDataDlg* d) {
+            d->idCombo()->setCurrentIndex(1);
+            d->typeCombo()->setCurrentIndex(1);
+            d->accept();
+        });
+        capture.deleteData();
+        QCOMPARE(m_messages.last(), QStringLiteral("Device data cleared !"));
+        QCOMPARE(sim.recordings().count(3), 0u);
+        QCOMPARE(sim.recordings().count(5), 1u);
+        QVERIFY(capture.startButton()->isEnabled());
+    }
+
+    void stopAndCancelEndTheDownload() {
+        SimulatorOptions slow;
+        slow.paced = true;
+        slow.lineRate = 9600;
+        DeviceSimulator sim(slow);
+        sim.addRecording(night(3, 3000));
+        QVERIFY(sim.start());
+        {
+            CDlgChooseType capture(*m_frame, orderFor(sim), nullptr);
+            capture.start();
+            QTRY_VERIFY_WITH_TIMEOUT(capture.downloading(), 5000);
+            capture.stop();
+            QVERIFY(!capture.downloading());
+            QCOMPARE(capture.startButton()->text(), QStringLiteral("Start"));
+            QCOMPARE(capture.idList()->count(), 0);
+        }
+        QTRY_VERIFY_WITH_TIMEOUT(sim.stopCount() >= 1, 8000);
+        CDlgChooseType capture(*m_frame, orderFor(sim), nullptr);
+        capture.start();
+        QTRY_VERIFY_WITH_TIMEOUT(capture.downloading(), 8000);
+        capture.reject(); // Cancel during the download
+        QVERIFY(!capture.downloading());
+        QCOMPARE(m_frame->transportFlag(), 1);
+        QVERIFY(!m_frame->action(cmd::SaveData)->isEnabled()); // nothing shown: back to empty
+    }
+};
+
+QTEST_MAIN(CaptureFlowTest)
+#include "CaptureFlowTest.moc"

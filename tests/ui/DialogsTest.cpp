@@ -1,0 +1,187 @@
+// Field checks of the dialogs: patient information, report title, analysis setup,
+// unit setup, date and time, data deletion.
+#include "app/Messages.h"
+#include "dialogs/CAnalysisSetup.h"
+#include "dialogs/CDateAndTimeDlg.h"
+#include "dialogs/CDelDataDlg.h"
+#include "dialogs/CDlgUnitSetup.h"
+#include "dialogs/CModifyTitle.h"
+#include "dialogs/CPatientInfo.h"
+#include "model/PatientForm.h"
+#include "model/RecordingModel.h"
+#include "settings/Settings.h"
+
+#include "TestSupport.h"
+
+#include <QComboBox>
+#include <QDateEdit>
+#include <QLabel>
+#include <QLineEdit>
+#include <QRadioButton>
+#include <QtTest>
+
+using namespace kestrova;
+using namespace kestrova::ui;
+
+class DialogsTest : public QObject {
+    Q_OBJECT
+    QStringList m_messages;
+    std::unique_ptr<test::TempDir> m_dir;
+    std::unique_ptr<test::WorkingDirectory> m_cwd;
+
+    void leave(QWidget* w) {
+        QFocusEvent e(QEvent::FocusOut, Qt::TabFocusReason);
+        QApplication::sendEvent(w, &e);
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<test::TempDir>();
+        m_cwd = std::make_unique<test::WorkingDirectory>(m_dir->path());
+        m_messages.clear();
+        Messages::setHandler([this](const MessageRequest& r) {
+            m_messages << r.text;
+            return r.defaultButton;
+        });
+    }
+    void cleanup() {
+        Messages::setHandler({});
+        m_cwd.reset();
+        m_dir.reset();
+    }
+
+    void patientFormConvertsUnitsAndChecksFields() {
+        PatientRecord r;
+        r.id = 7;
+        r.height = 180;
+        r.weight = 80;
+        r.unitSystem = 1;
+        const PatientForm imperial = patientFormFrom(r, 0);
+        QCOMPARE(imperial.height, 71);
+        QCOMPARE(imperial.weight, 176);
+        r.unitSystem = 0;
+        r.height = 70;
+        QCOMPARE(patientFormFrom(r, 1).height, 178);
+        r.id = 0;
+        QCOMPARE(QString::fromStdString(patientFormFrom(r, 0).idText), QString());
+
+        Settings().write(setting::UnitSetup, 1);
+        CPatientInfo dialog(patientFormFrom(r, 1), {});
+        QCOMPARE(dialog.heightUnit()->text(), QStringLiteral("cm"));
+        QCOMPARE(dialog.weightUnit()->text(), QStringLiteral("kg"));
+        dialog.field(PatientField::Age)->setText(QStringLiteral("201"));
+        leave(dialog.field(PatientField::Age));
+        dialog.field(PatientField::Height)->setText(QStringLiteral("401"));
+        leave(dialog.field(PatientField::Height));
+        dialog.field(PatientField::Name)->setText(QString(35, QLatin1Char('n')));
+        leave(dialog.field(PatientField::Name));
+        QCOMPARE(m_messages, (QStringList{QStringLiteral("scope : 0 - 200,Please ReInput"),
+                                          QStringLiteral("scope : 0 - 400,Please ReInput"),
+                                          QStringLiteral("Field must be 30 or less characters in length!")}));
+        QCOMPARE(dialog.field(PatientField::Age)->text(), QStringLiteral("0"));
+        QCOMPARE(dialog.field(PatientField::Name)->text().size(), 30);
+        dialog.field(PatientField::Age)->setText(QStringLiteral("2000")); // four characters
+        leave(dialog.field(PatientField::Age));
+        QCOMPARE(m_messages.last(), QStringLiteral("scope : 0 - 200,Please ReInput"));
+        // Whatever the form holds, the saved record keeps every text within its field.
+        PatientForm f = dialog.form();
+        f.comments = std::string(90, 'c');
+        const PatientRecord saved = patientRecordFrom(f, 1);
+        QCOMPARE(fieldBytes(saved.comments).size(), std::size_t{80});
+        QCOMPARE(saved.unitSystem, 1);
+    }
+
+    void titleIsEmptiedBeyondSixtyCharacters() {
+        CModifyTitle dialog(QStringLiteral("ReportTitle"));
+        dialog.edit()->setText(QString(60, QLatin1Char('t')));
+        QVERIFY(m_messages.isEmpty());
+        dialog.edit()->setText(QString(61, QLatin1Char('t')));
+        QCOMPARE(m_messages, QStringList{QStringLiteral("Field must be 60 or less characters in length!")});
+        QCOMPARE(dialog.title(), QString());
+    }
+
+    void analysisSetupKeepsValuesInRange() {
+        Settings().write(setting::SaturationsHigh, 100);
+        CAnalysisSetup dialog;
+        dialog.step(0, +1);
+        QCOMPARE(dialog.value(0), 100);
+        dialog.step(4, -1);
+        dialog.step(4, -1);
+        dialog.step(4, -1);
+        dialog.step(4, -1);
+        QCOMPARE(dialog.value(4), 1);
+        dialog.edit(2)->setText(QStringLiteral("350"));
+        dialog.leaveField(2);
+        QCOMPARE(m_messages.last(), QStringLiteral("Please input a num between 15 and 300 !"));
+        QCOMPARE(dialog.edit(2)->text(), QStringLiteral("150"));
+        dialog.edit(3)->clear(); // restores the saved value at once
+        QCOMPARE(dialog.edit(3)->text(), QStringLiteral("60"));
+        m_messages.clear();
+        dialog.edit(0)->setText(QStringLiteral("85"));
+        dialog.edit(1)->setText(QStringLiteral("90"));
+        dialog.edit(5)->setText(QStringLiteral("9"));
+        dialog.accept();
+        QCOMPARE(m_messages, QStringList{QStringLiteral("Error ! The SPO2 high value must large than low value !")});
+        const Settings s;
+        QCOMPARE(s.read(setting::SaturationsHigh), 100); // the saved pair written back
+        QCOMPARE(s.read(setting::SaturationsLow), 88);
+        QCOMPARE(s.read(setting::PulseEvent), 9);        // the others as edited
+        QCOMPARE(s.read(setting::DesaturationsEvent), 1);
+    }
+
+    void unitSetupWritesOnlyOnOk() {
+        {
+            CDlgUnitSetup dialog;
+            dialog.metric()->setChecked(true);
+            dialog.reject();
+        }
+        QCOMPARE(Settings().read(setting::UnitSetup), 0);
+        CDlgUnitSetup dialog;
+        dialog.metric()->setChecked(true);
+        dialog.accept();
+        QCOMPARE(Settings().read(setting::UnitSetup), 1);
+    }
+
+    void dateAndTimeFieldsAreCheckedWhileTyping() {
+        CDateAndTimeDlg dialog;
+        dialog.hour()->setText(QStringLiteral("2a"));
+        QCOMPARE(dialog.hour()->text(), QStringLiteral("0"));
+        dialog.hour()->setText(QStringLiteral("24"));
+        QCOMPARE(dialog.hour()->text(), QStringLiteral("0"));
+        dialog.hour()->setText(QStringLiteral("23"));
+        dialog.minute()->setText(QStringLiteral("60"));
+        dialog.second()->setText(QStringLiteral("59"));
+        dialog.minute()->clear();
+        leave(dialog.minute());
+        QCOMPARE(m_messages, (QStringList{QStringLiteral("Please input a Num !"), QStringLiteral("Please input a legal value !"),
+                                          QStringLiteral("Please input a legal value !"), QStringLiteral("Please input a Num !")}));
+        dialog.date()->setDate(QDate(2010, 3, 15));
+        const DeviceDateTime t = dialog.dateTime();
+        QCOMPARE(t.year, 2010);
+        QCOMPARE(t.hour, 23);
+        QCOMPARE(t.minute, 0);
+        QCOMPARE(t.second, 59);
+    }
+
+    void deletionCombosPairAllWithAll() {
+        RecordingModel model;
+        SampleRecord s;
+        s.id = 5;
+        model.appendSample(5, s, 0);
+        CDelDataDlg dialog(model);
+        QCOMPARE(dialog.idCombo()->count(), 2);
+        dialog.typeCombo()->setCurrentIndex(1); // SpO2&Pr with all IDs: back to All
+        QCOMPARE(dialog.typeCombo()->currentIndex(), 0);
+        dialog.idCombo()->setCurrentIndex(1);
+        dialog.typeCombo()->setCurrentIndex(1);
+        QCOMPARE(dialog.patientId(), 5);
+        QCOMPARE(dialog.dataType(), 1);
+        dialog.idCombo()->setCurrentIndex(0);
+        QCOMPARE(dialog.patientId(), 0);
+        QCOMPARE(dialog.dataType(), 0);
+        QCOMPARE(dialog.typeCombo()->currentIndex(), 0);
+    }
+};
+
+QTEST_MAIN(DialogsTest)
+#include "DialogsTest.moc"
