@@ -184,6 +184,20 @@ private slots:
         QCOMPARE(m_frame->displayMode(), 3);
         QCOMPARE(m_frame->analysis().limits.desaturationsEvent, 2);
 
+        // Delete Info, then Cancel: the slot and the current patient keep only the ID.
+        onModal<CPatientInfo>([](CPatientInfo* d) {
+            d->deleteInfo(); // the question is answered OK
+            QCOMPARE(d->field(PatientField::Name)->text(), QString());
+            d->reject();
+        });
+        m_frame->action(cmd::PatientInfo)->trigger();
+        QCOMPARE(m_model.currentPatient.id, 9);
+        QCOMPARE(m_model.currentPatient.age, 0);
+        PatientRecord cleared;
+        m_db->loadPatientRecord(8, cleared);
+        QCOMPARE(cleared.id, 9);
+        QCOMPARE(cleared.age, 0);
+
         // A truncated file leaves the current recording as it was.
         test::writeFile(m_dir->file("cut.dat"), test::readFile(m_dir->file("rec.dat")).substr(0, 100));
         m_nextFile = QString::fromStdString(m_dir->file("cut.dat"));
