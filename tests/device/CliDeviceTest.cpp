@@ -15,10 +15,10 @@ namespace {
 // Runs kestrova-sim in the background for the life of the object.
 class SimProcess {
 public:
-    SimProcess(const test::TempDir& dir, const std::string& args, const std::string& asUser = "") {
+    SimProcess(const test::TempDir& dir, const std::string& args, const std::string& asUser = "",
+               const std::string& program = KESTROVA_SIM) {
         const std::string portFile = dir.file("port.txt");
-        const auto r = test::runCommand(asUser + std::string(KESTROVA_SIM) + " " + args + " >" + portFile +
-                                        " 2>&1 & echo $!");
+        const auto r = test::runCommand(asUser + program + " " + args + " >" + portFile + " 2>&1 & echo $!");
         m_pid = std::stoi(r.out);
         for (int i = 0; i < 100 && m_port.empty(); ++i) {
             usleep(20000);
@@ -34,8 +34,9 @@ private:
     std::string m_port;
 };
 
-std::string cli(const test::TempDir& dir, const std::string& args, const std::string& asUser = "") {
-    return "cd " + dir.path() + " && " + asUser + KESTROVA_CLI + " " + args;
+std::string cli(const test::TempDir& dir, const std::string& args, const std::string& asUser = "",
+                const std::string& program = KESTROVA_CLI) {
+    return "cd " + dir.path() + " && " + asUser + program + " " + args;
 }
 
 } // namespace
@@ -95,17 +96,24 @@ TEST(CliDevice, AnOrdinaryUserDownloadsAndIsToldWhenThePortIsForbidden) {
     test::TempDir dir;
     test::runCommand("chmod 0777 " + dir.path());
     const std::string nobody = "setpriv --reuid=65534 --regid=65534 --clear-groups ";
+    // The build tree may be out of an ordinary user's reach (a checkout under /root):
+    // run copies of the programs.
+    const std::string cliCopy = dir.file("kestrova-cli"), simCopy = dir.file("kestrova-sim");
+    ASSERT_EQ(test::runCommand(std::string("cp ") + KESTROVA_CLI + " " + cliCopy + " && cp " + KESTROVA_SIM + " " +
+                               simCopy + " && chmod 0755 " + cliCopy + " " + simCopy)
+                  .status,
+              0);
 
-    SimProcess sim(dir, "--ids 7 --seconds 600", nobody);
+    SimProcess sim(dir, "--ids 7 --seconds 600", nobody, simCopy);
     ASSERT_FALSE(sim.port().empty());
-    const auto r = test::runCommand(cli(dir, "download --port " + sim.port() + " --out mine", nobody));
+    const auto r = test::runCommand(cli(dir, "download --port " + sim.port() + " --out mine", nobody, cliCopy));
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_NE(r.out.find("ID   7     total        600 Groups"), std::string::npos);
 
     // A port that belongs to root: the user learns why and what to do.
     SimProcess rootSim(dir, "--ids 7 --seconds 60");
     test::runCommand("chmod 0600 /dev/" + rootSim.port());
-    const auto denied = test::runCommand(cli(dir, "download --port " + rootSim.port(), nobody));
+    const auto denied = test::runCommand(cli(dir, "download --port " + rootSim.port(), nobody, cliCopy));
     EXPECT_EQ(denied.status, 1);
     EXPECT_NE(denied.err.find("dialout"), std::string::npos) << denied.err;
 }
