@@ -76,6 +76,31 @@ void printMessage(int id) {
     if (id != 0) std::cerr << tr(id) << '\n';
 }
 
+struct Outcome {
+    bool succeeded;
+    int message;   // string ID, 0 for none
+    bool noDevice; // say why the port given did not answer
+};
+
+// Runs one device operation as set-clock and delete do: the outcome text on stdout
+// when it succeeded, else on stderr with exit status 1.
+template <typename Operation> void runDeviceOperation(const LinkOptions& o, Operation operation) {
+    const Settings settings;
+    DeviceLink link(settings);
+    BluetoothLink bt;
+    if (!prepareLink(o, settings, link, bt)) throw CLI::RuntimeError(1);
+    RecordingModel model;
+    CaptureSession session(model, link, {});
+    const Outcome r = operation(link, session);
+    if (r.succeeded) {
+        std::printf("%s\n", tr(r.message).c_str());
+        return;
+    }
+    printMessage(r.message);
+    if (r.noDevice) explainPortFailure(o);
+    throw CLI::RuntimeError(1);
+}
+
 } // namespace
 
 void addDeviceCommands(CLI::App& app) {
@@ -158,20 +183,10 @@ void addDeviceCommands(CLI::App& app) {
                        t.minute < 0 || t.minute > 59 || t.second < 0 || t.second > 59 || t.year < 2000) {
                 throw CLI::RuntimeError(fail("--time must be \"YYYY-MM-DD HH:MM:SS\" (year 2000 or later)."));
             }
-            const Settings settings;
-            DeviceLink link(settings);
-            BluetoothLink bt;
-            if (!prepareLink(*o, settings, link, bt)) throw CLI::RuntimeError(1);
-            RecordingModel model;
-            CaptureSession session(model, link, {});
-            const ClockResult r = setDeviceClock(link, session, t);
-            if (r == ClockResult::Succeeded) {
-                std::printf("%s\n", tr(clockMessage(r)).c_str());
-                return;
-            }
-            printMessage(clockMessage(r));
-            if (r == ClockResult::NoDevice) explainPortFailure(*o);
-            throw CLI::RuntimeError(1);
+            runDeviceOperation(*o, [&](DeviceLink& link, CaptureSession& session) {
+                const ClockResult r = setDeviceClock(link, session, t);
+                return Outcome{r == ClockResult::Succeeded, clockMessage(r), r == ClockResult::NoDevice};
+            });
         });
     }
     // delete
@@ -187,20 +202,10 @@ void addDeviceCommands(CLI::App& app) {
         sub->callback([o, id, type] {
             // Only "All" data can be combined with all IDs.
             const int dataType = *id == 0 || *type == "all" ? 0 : 1;
-            const Settings settings;
-            DeviceLink link(settings);
-            BluetoothLink bt;
-            if (!prepareLink(*o, settings, link, bt)) throw CLI::RuntimeError(1);
-            RecordingModel model;
-            CaptureSession session(model, link, {});
-            const DeleteResult r = deleteDeviceData(link, session, *id, dataType);
-            if (r == DeleteResult::Cleared) {
-                std::printf("%s\n", tr(deleteMessage(r)).c_str());
-                return;
-            }
-            printMessage(deleteMessage(r));
-            if (r == DeleteResult::NoDevice) explainPortFailure(*o);
-            throw CLI::RuntimeError(1);
+            runDeviceOperation(*o, [&](DeviceLink& link, CaptureSession& session) {
+                const DeleteResult r = deleteDeviceData(link, session, *id, dataType);
+                return Outcome{r == DeleteResult::Cleared, deleteMessage(r), r == DeleteResult::NoDevice};
+            });
         });
     }
 }

@@ -12,13 +12,6 @@
 using namespace kestrova;
 
 namespace {
-std::vector<SampleRecord> night(int id, int seconds) {
-    SyntheticNight n;
-    n.id = id;
-    n.seconds = seconds;
-    return makeSyntheticNight(n);
-}
-
 std::string header(std::uint8_t id, std::int32_t n) {
     std::string h(1, static_cast<char>(id));
     h.append(reinterpret_cast<const char*>(&n), 4);
@@ -34,7 +27,7 @@ TEST(DataFile, EmptyRecordingWithDefaultTitleIs17Bytes) {
 
 TEST(DataFile, EverySampleFieldAndTheTitleRoundTrip) {
     test::TempDir dir;
-    const auto samples = night(12, 600);
+    const auto samples = test::night(12, 600);
     ASSERT_TRUE(writeDataFile(dir.file("r.dat"), 12, samples, "Sleep lab 3"));
     EXPECT_EQ(test::fileSize(dir.file("r.dat")), 5 + 11 * 600 + 1 + 11);
     const auto r = readDataFile(dir.file("r.dat"));
@@ -84,7 +77,7 @@ TEST(DataFile, WideTitlesAreReadAsText) {
 
 TEST(DataFile, BadFilesAreRefusedWithTheirMessage) {
     test::TempDir dir;
-    const std::string good = encodeDataFile(3, night(3, 10), "ReportTitle");
+    const std::string good = encodeDataFile(3, test::night(3, 10), "ReportTitle");
     const std::string path = dir.file("bad.dat");
     const std::string pastEnd = "Attempted to access " + path + " past its end.";
 
@@ -111,11 +104,11 @@ TEST(DataFile, OpeningAFailedFileLeavesTheCurrentRecordingAlone) {
     test::TempDir dir;
     const PatientDatabase db(dir.path() + "/");
     RecordingModel m;
-    for (const auto& s : night(5, 20)) m.appendSample(5, s, 0);
+    for (const auto& s : test::night(5, 20)) m.appendSample(5, s, 0);
     m.makeCurrent(5);
     m.reportTitle = "Mine";
     m.currentPage = 2;
-    const std::string good = encodeDataFile(8, night(8, 30), "Theirs");
+    const std::string good = encodeDataFile(8, test::night(8, 30), "Theirs");
     test::writeFile(dir.file("cut.dat"), good.substr(0, good.size() - 2));
     std::string error;
     EXPECT_FALSE(openSavedData(dir.file("cut.dat"), m, db, error));
@@ -132,7 +125,7 @@ TEST(DataFile, OpeningAFileBringsBackItsPatientRecord) {
     p.id = 8;
     p.age = 52;
     db.storePatientRecord(8, p);
-    ASSERT_TRUE(writeDataFile(dir.file("r.dat"), 8, night(8, 30), "Theirs"));
+    ASSERT_TRUE(writeDataFile(dir.file("r.dat"), 8, test::night(8, 30), "Theirs"));
     RecordingModel m;
     m.currentPage = 3;
     std::string error;
@@ -144,7 +137,7 @@ TEST(DataFile, OpeningAFileBringsBackItsPatientRecord) {
     EXPECT_EQ(m.currentPage, 0);
 
     // ID byte 0: opens, and the patient record keeps ID 0.
-    ASSERT_TRUE(writeDataFile(dir.file("zero.dat"), 0, night(1, 3), "t"));
+    ASSERT_TRUE(writeDataFile(dir.file("zero.dat"), 0, test::night(1, 3), "t"));
     ASSERT_TRUE(openSavedData(dir.file("zero.dat"), m, db, error));
     EXPECT_EQ(m.currentPatient.id, 0);
 }
@@ -153,7 +146,7 @@ TEST(DataFile, SavingStoresThePatientOnlyForValidIds) {
     test::TempDir dir;
     const PatientDatabase db(dir.path() + "/");
     RecordingModel m;
-    auto samples = night(200, 5);
+    auto samples = test::night(200, 5);
     for (auto& s : samples) s.id = 200;
     m.replaceCurrent(std::vector(samples));
     EXPECT_EQ(saveCurrentRecording(dir.file("a.dat"), m), SaveDataResult::PatientIdInvalid);

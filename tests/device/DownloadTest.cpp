@@ -19,19 +19,11 @@ using namespace kestrova;
 
 namespace {
 
-std::vector<SampleRecord> night(int id, int seconds) {
-    SyntheticNight n;
-    n.id = id;
-    n.seconds = seconds;
-    n.seed = static_cast<std::uint64_t>(id);
-    return makeSyntheticNight(n);
-}
-
 // One simulated device and everything a download needs around it.
 struct Rig {
     explicit Rig(SimulatorOptions o = {}, std::map<int, int> ids = {{3, 1500}, {9, 700}})
         : sim(o), settings(dir.file("Kestrova.ini")), link(settings) {
-        for (auto [id, seconds] : ids) sim.addRecording(night(id, seconds));
+        for (auto [id, seconds] : ids) sim.addRecording(test::night(id, seconds));
         EXPECT_TRUE(sim.start());
         ProbeOrder order;
         order.remembered = sim.portName();

@@ -24,12 +24,6 @@
 using namespace kestrova;
 
 namespace {
-std::vector<SampleRecord> night(int id, int seconds) {
-    SyntheticNight n;
-    n.id = id;
-    n.seconds = seconds;
-    return makeSyntheticNight(n);
-}
 } // namespace
 
 TEST(SerialPort, OpenReadWriteAndCloseFollowTheirContracts) {
@@ -40,7 +34,7 @@ TEST(SerialPort, OpenReadWriteAndCloseFollowTheirContracts) {
     EXPECT_FALSE(port.IsOpen());
 
     DeviceSimulator sim;
-    sim.addRecording(night(3, 10));
+    sim.addRecording(test::night(3, 10));
     ASSERT_TRUE(sim.start());
     ASSERT_TRUE(port.Open(sim.portName(), 4800));
     std::vector<std::uint8_t> in = {0xAB};
@@ -119,8 +113,8 @@ TEST(BluetoothLink, SendsReceivesAndNoticesThePeerLeaving) {
 
 TEST(BluetoothLink, DownloadsThroughTheSameProtocol) {
     DeviceSimulator sim;
-    sim.addRecording(night(4, 2000));
-    sim.addRecording(night(6, 500));
+    sim.addRecording(test::night(4, 2000));
+    sim.addRecording(test::night(6, 500));
     ASSERT_TRUE(sim.start());
     // Relay between one end of a socket pair and the simulator's terminal: the other
     // end plays the RFCOMM socket.

@@ -1,5 +1,7 @@
 #include "TestSupport.h"
 
+#include "model/SyntheticRecording.h"
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -59,6 +61,14 @@ CommandResult runCommand(const std::string& commandLine) {
     r.out = readFile(out);
     r.err = readFile(err);
     return r;
+}
+
+std::vector<SampleRecord> night(int id, int seconds) {
+    SyntheticNight n;
+    n.id = id;
+    n.seconds = seconds;
+    n.seed = static_cast<std::uint64_t>(id);
+    return makeSyntheticNight(n);
 }
 
 } // namespace kestrova::test

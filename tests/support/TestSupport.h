@@ -1,7 +1,10 @@
 // Helpers shared by the tests: scratch directories, whole-file I/O, running programs.
 #pragma once
 
+#include "model/SampleRecord.h"
+
 #include <string>
+#include <vector>
 
 namespace kestrova::test {
 
@@ -41,5 +44,8 @@ struct CommandResult {
 };
 // Runs a shell command line, capturing stdout and stderr.
 CommandResult runCommand(const std::string& commandLine);
+
+// A generated night of `seconds` samples for patient `id` (the ID is also the seed).
+std::vector<SampleRecord> night(int id, int seconds);
 
 } // namespace kestrova::test

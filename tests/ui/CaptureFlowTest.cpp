@@ -49,14 +49,6 @@ template <typename D, typename F> void onModal(F act) {
     timer->start();
 }
 
-std::vector<SampleRecord> night(int id, int seconds) {
-    SyntheticNight n;
-    n.id = id;
-    n.seconds = seconds;
-    n.seed = static_cast<std::uint64_t>(id);
-    return makeSyntheticNight(n);
-}
-
 } // namespace
 
 class CaptureFlowTest : public QObject {
@@ -104,8 +96,8 @@ private slots:
 
     void downloadOpenEditSaveExportReopen() {
         DeviceSimulator sim;
-        sim.addRecording(night(3, 1800));
-        sim.addRecording(night(9, 1200));
+        sim.addRecording(test::night(3, 1800));
+        sim.addRecording(test::night(9, 1200));
         QVERIFY(sim.start());
         CDlgChooseType capture(*m_frame, orderFor(sim), nullptr);
         capture.start();
@@ -208,8 +200,8 @@ private slots:
 
     void clockAndDeletionChangeTheDevice() {
         DeviceSimulator sim;
-        sim.addRecording(night(3, 300));
-        sim.addRecording(night(5, 300));
+        sim.addRecording(test::night(3, 300));
+        sim.addRecording(test::night(5, 300));
         QVERIFY(sim.start());
         CDlgChooseType capture(*m_frame, orderFor(sim), nullptr);
         onModal<CDateAndTimeDlg>([](CDateAndTimeDlg* d) {
@@ -244,7 +236,7 @@ private slots:
         slow.paced = true;
         slow.lineRate = 9600;
         DeviceSimulator sim(slow);
-        sim.addRecording(night(3, 3000));
+        sim.addRecording(test::night(3, 3000));
         QVERIFY(sim.start());
         {
             CDlgChooseType capture(*m_frame, orderFor(sim), nullptr);
