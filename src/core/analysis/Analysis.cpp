@@ -7,7 +7,7 @@
 #include <cstddef>
 #include <cstring>
 
-#if defined(__x86_64__) && defined(__GNUC__)
+#if (defined(__x86_64__) && defined(__GNUC__)) || defined(__SSE2__)
 #include <immintrin.h>
 #endif
 
@@ -20,7 +20,6 @@ namespace kestrova {
 namespace {
 
 constexpr int kChunk = 4096; // samples per chunk; two byte arrays stay in L1
-constexpr int kBlock = 32;   // samples the event rule examines at once
 
 // Copies the spo2 and pulseRate bytes of `n` records into two arrays.
 void splitSignalsPortable(const SampleRecord* r, int n, std::uint8_t* spo2, std::uint8_t* pulse) {
@@ -71,6 +70,44 @@ void splitSignals(const SampleRecord* r, int n, std::uint8_t* spo2, std::uint8_t
     if (ssse3) return splitSignalsSsse3(r, n, spo2, pulse);
 #endif
     splitSignalsPortable(r, n, spo2, pulse);
+}
+
+// Highest and lowest sample of a block and where its last rise is: 1 + the offset of
+// the last sample above its predecessor, 0 when none is.
+struct BlockSummary {
+    int hi, lo, lastRise;
+};
+
+template <int N> BlockSummary summarise(const std::uint8_t* b) {
+    static_assert(N == 16 || N == 32);
+#if defined(__SSE2__)
+    const __m128i c0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b));
+    const __m128i c1 = N == 32 ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + 16)) : c0;
+    const __m128i p0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b - 1));
+    const __m128i p1 = N == 32 ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + 15)) : p0;
+    __m128i hi = _mm_max_epu8(c0, c1), lo = _mm_min_epu8(c0, c1);
+    hi = _mm_max_epu8(hi, _mm_srli_si128(hi, 8));
+    lo = _mm_min_epu8(lo, _mm_srli_si128(lo, 8));
+    hi = _mm_max_epu8(hi, _mm_srli_si128(hi, 4));
+    lo = _mm_min_epu8(lo, _mm_srli_si128(lo, 4));
+    hi = _mm_max_epu8(hi, _mm_srli_si128(hi, 2));
+    lo = _mm_min_epu8(lo, _mm_srli_si128(lo, 2));
+    hi = _mm_max_epu8(hi, _mm_srli_si128(hi, 1));
+    lo = _mm_min_epu8(lo, _mm_srli_si128(lo, 1));
+    // cur > prev (unsigned) exactly when min(cur, prev) differs from cur.
+    const unsigned notRise0 = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(c0, p0), c0)));
+    const unsigned notRise1 = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(c1, p1), c1)));
+    const unsigned rises = N == 32 ? ~(notRise0 | notRise1 << 16) : ~notRise0 & 0xFFFFu;
+    return {_mm_cvtsi128_si32(hi) & 0xFF, _mm_cvtsi128_si32(lo) & 0xFF, rises ? 32 - __builtin_clz(rises) : 0};
+#else
+    int hi = 0, lo = 255, lastRise = 0;
+    for (int j = 0; j < N; ++j) {
+        hi = std::max<int>(hi, b[j]);
+        lo = std::min<int>(lo, b[j]);
+        if (b[j] > b[j - 1]) lastRise = j + 1;
+    }
+    return {hi, lo, lastRise};
+#endif
 }
 
 // Running statistics of one signal.
@@ -132,12 +169,16 @@ public:
     void run(const std::uint8_t* v, int len, std::int32_t first) {
         int i = first == 0 ? 2 : 1; // the first pair ends at the recording's second sample
         while (i <= len) {
-            if (i + kBlock - 1 <= len && skipBlock(v, i)) {
-                i += kBlock;
+            if (i + 31 <= len && skipBlock<32>(v, i)) {
+                i += 32;
                 continue;
             }
-            // Something may happen in this block: step through all of it.
-            const int end = std::min(len, i + kBlock - 1);
+            if (i + 15 <= len && skipBlock<16>(v, i)) {
+                i += 16;
+                continue;
+            }
+            // Something may happen in these 16 samples: step through them.
+            const int end = std::min(len, i + 15);
             stepRange(v, i, end, first);
             i = end + 1;
         }
@@ -191,33 +232,28 @@ private:
         m_start = start;
     }
 
-    // Handles the pairs ending at v[i..i+kBlock) at once when nothing can happen in
+    // Handles the pairs ending at v[i..i+N) at once when nothing can happen in
     // them: outside an event no base in the block is T above its lowest sample;
     // inside one, every sample stays at or below the event level.
-    bool skipBlock(const std::uint8_t* v, int i) {
+    template <int N> bool skipBlock(const std::uint8_t* v, int i) {
         const std::uint8_t* b = v + i;
-        std::uint8_t hi = 0, lo = 255;
-        int lastRise = 0; // 1 + offset in the block of the last rising pair, 0 for none
-        for (int j = 0; j < kBlock; ++j) {
-            hi = std::max(hi, b[j]);
-            lo = std::min(lo, b[j]);
-            lastRise = std::max(lastRise, b[j] > b[j - 1] ? j + 1 : 0);
-        }
+        const BlockSummary sum = summarise<N>(b);
+        const int hi = sum.hi, lo = sum.lo, lastRise = sum.lastRise;
         if (m_inEvent) {
             if (hi > m_base) return false;
-            m_length += kBlock;
-            m_max = std::max<int>(m_max, hi);
-            m_min = std::min<int>(m_min, lo);
+            m_length += N;
+            m_max = std::max(m_max, hi);
+            m_min = std::min(m_min, lo);
             return true;
         }
         const int runStartBase = m_falling ? m_base : v[i - 1];
-        const int top = std::max({runStartBase, int{hi}, int{v[i - 1]}});
+        const int top = std::max({runStartBase, hi, int{v[i - 1]}});
         if (top - lo >= m_t) return false;
         // Same state as stepping through the block: the last pair decides falling and
         // lastDrop; base is where the final non-rising run began, which is the sample
         // after the last rise, or the run that was going on before the block.
-        m_lastDrop = b[kBlock - 2] - b[kBlock - 1];
-        m_falling = lastRise != kBlock;
+        m_lastDrop = b[N - 2] - b[N - 1];
+        m_falling = lastRise != N;
         if (m_falling) m_base = lastRise == 0 ? runStartBase : b[lastRise - 1];
         return true;
     }
