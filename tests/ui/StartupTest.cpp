@@ -51,6 +51,21 @@ private slots:
         QVERIFY(test::readFile(dir.file("third.err")).find("pationtrec") == std::string::npos);
     }
 
+    void aResourceBundleReplacesTexts() {
+        test::TempDir dir;
+        test::writeFile(dir.file("strings.txt"), "167\tDas Programm laeuft schon\n");
+        test::writeFile(dir.file("bundle.qrc"), "<RCC><qresource prefix=\"/kestrova\"><file>strings.txt</file>"
+                                                "</qresource></RCC>\n");
+        const auto built = test::runCommand("cd " + dir.path() + " && " + QT_RCC +
+                                            " --binary bundle.qrc -o KestrovaResource.rcc");
+        QCOMPARE(built.status, 0);
+        QVERIFY(!CTavroApp::loadResourceBundle(QStringLiteral("/nonexistent")));
+        QVERIFY(CTavroApp::loadResourceBundle(QString::fromStdString(dir.path())));
+        QCOMPARE(QString::fromStdString(kestrova::tr(str::AlreadyRunning)), QStringLiteral("Das Programm laeuft schon"));
+        QCOMPARE(QString::fromStdString(kestrova::tr(str::CantOpenFile)), QStringLiteral("can't open the file"));
+        StringTable::reset();
+    }
+
     void startsEmptyMaximisedAndExits() {
         test::TempDir dir;
         qputenv("KESTROVA_HOME", dir.path().c_str());

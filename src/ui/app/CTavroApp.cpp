@@ -45,7 +45,7 @@ bool CTavroApp::initInstance(bool showSplash, bool demo) {
         Messages::showString(nullptr, str::AlreadyRunning);
         return false;
     }
-    loadResourceBundle(QString::fromStdString(programDirectory()));
+    loadResourceBundle(QCoreApplication::applicationDirPath());
 
     std::unique_ptr<QSplashScreen> splash;
     QElapsedTimer shown;
