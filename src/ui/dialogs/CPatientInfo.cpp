@@ -24,6 +24,7 @@ bool isNumeric(PatientField f) { return f == PatientField::Age || f == PatientFi
 CPatientInfo::CPatientInfo(const PatientForm& form, std::function<bool(const PatientForm&)> onDelete, QWidget* parent)
     : QDialog(parent), m_onDelete(std::move(onDelete)) {
     setWindowTitle(QStringLiteral("Edit patient information"));
+    setMinimumWidth(460);
     const bool metric = Settings().read(setting::UnitSetup) != 0;
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QFormLayout;
