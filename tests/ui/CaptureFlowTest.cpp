@@ -5,7 +5,7 @@
 #include "app/CMainFrame.h"
 #include "app/Commands.h"
 #include "app/FileChooser.h"
-#include "app/Messages.h"
+#include "MessageLog.h"
 #include "app/RecordingCommands.h"
 #include "dialogs/CAnalysisSetup.h"
 #include "dialogs/CDateAndTimeDlg.h"
@@ -58,7 +58,7 @@ class CaptureFlowTest : public QObject {
     std::unique_ptr<PatientDatabase> m_db;
     RecordingModel m_model;
     std::unique_ptr<CMainFrame> m_frame;
-    QStringList m_messages;
+    std::unique_ptr<test::MessageLog> m_log;
     QString m_nextFile;
 
     ProbeOrder orderFor(const DeviceSimulator& sim) {
@@ -73,11 +73,7 @@ private slots:
         m_dir = std::make_unique<test::TempDir>();
         m_cwd = std::make_unique<test::WorkingDirectory>(m_dir->path());
         m_db = std::make_unique<PatientDatabase>(m_dir->path() + "/");
-        m_messages.clear();
-        Messages::setHandler([this](const MessageRequest& r) {
-            m_messages << r.text;
-            return r.defaultButton;
-        });
+        m_log = std::make_unique<test::MessageLog>();
         FileChooser::setHandler([this](const FileChooser::Request&) { return m_nextFile; });
         m_model.clearAllRecordings();
         m_frame = std::make_unique<CMainFrame>(m_model);
@@ -88,7 +84,7 @@ private slots:
     }
     void cleanup() {
         m_frame.reset();
-        Messages::setHandler({});
+        m_log.reset();
         FileChooser::setHandler({});
         m_cwd.reset();
         m_dir.reset();
@@ -102,13 +98,13 @@ private slots:
         CDlgChooseType capture(*m_frame, orderFor(sim), nullptr);
         capture.start();
         QTRY_COMPARE_WITH_TIMEOUT(capture.idList()->count(), 2, 20000);
-        QVERIFY(m_messages.contains(QStringLiteral("Connect succeed! Total %1 Frames!").arg(sim.frameCount())));
+        QVERIFY(m_log->texts.contains(QStringLiteral("Connect succeed! Total %1 Frames!").arg(sim.frameCount())));
         QCOMPARE(capture.idList()->item(0)->text(), QStringLiteral("ID   3     total       1800 Groups"));
         QCOMPARE(capture.startButton()->text(), QStringLiteral("Done"));
         QVERIFY(!capture.downloading());
 
         capture.openId();
-        QCOMPARE(m_messages.last(), QStringLiteral("Please select patient ID"));
+        QCOMPARE(m_log->texts.last(), QStringLiteral("Please select patient ID"));
         capture.idList()->setCurrentRow(0);
         capture.openId();
         QCOMPARE(m_frame->displayMode(), 1);
@@ -194,7 +190,7 @@ private slots:
         test::writeFile(m_dir->file("cut.dat"), test::readFile(m_dir->file("rec.dat")).substr(0, 100));
         m_nextFile = QString::fromStdString(m_dir->file("cut.dat"));
         m_frame->action(cmd::OpenSavedData)->trigger();
-        QVERIFY(m_messages.last().startsWith(QStringLiteral("Attempted to access ")));
+        QVERIFY(m_log->texts.last().startsWith(QStringLiteral("Attempted to access ")));
         QCOMPARE(m_model.currentCount(), 1200);
     }
 
@@ -212,7 +208,7 @@ private slots:
             d->accept();
         });
         capture.setClock();
-        QCOMPARE(m_messages.last(), QStringLiteral("Set Date and Time Succeed !"));
+        QCOMPARE(m_log->texts.last(), QStringLiteral("Set Date and Time Succeed !"));
         QVERIFY(sim.clockWasSet());
         QCOMPARE(sim.clock().minute, 45);
 
@@ -225,7 +221,7 @@ private slots:
             d->accept();
         });
         capture.deleteData();
-        QCOMPARE(m_messages.last(), QStringLiteral("Device data cleared !"));
+        QCOMPARE(m_log->texts.last(), QStringLiteral("Device data cleared !"));
         QCOMPARE(sim.recordings().count(3), 0u);
         QCOMPARE(sim.recordings().count(5), 1u);
         QVERIFY(capture.startButton()->isEnabled());

@@ -1,6 +1,6 @@
 // Field checks of the dialogs: patient information, report title, analysis setup,
 // unit setup, date and time, data deletion.
-#include "app/Messages.h"
+#include "MessageLog.h"
 #include "dialogs/CAnalysisSetup.h"
 #include "dialogs/CDateAndTimeDlg.h"
 #include "dialogs/CDelDataDlg.h"
@@ -25,7 +25,7 @@ using namespace kestrova::ui;
 
 class DialogsTest : public QObject {
     Q_OBJECT
-    QStringList m_messages;
+    std::unique_ptr<test::MessageLog> m_log;
     std::unique_ptr<test::TempDir> m_dir;
     std::unique_ptr<test::WorkingDirectory> m_cwd;
 
@@ -38,14 +38,10 @@ private slots:
     void init() {
         m_dir = std::make_unique<test::TempDir>();
         m_cwd = std::make_unique<test::WorkingDirectory>(m_dir->path());
-        m_messages.clear();
-        Messages::setHandler([this](const MessageRequest& r) {
-            m_messages << r.text;
-            return r.defaultButton;
-        });
+        m_log = std::make_unique<test::MessageLog>();
     }
     void cleanup() {
-        Messages::setHandler({});
+        m_log.reset();
         m_cwd.reset();
         m_dir.reset();
     }
@@ -75,14 +71,14 @@ private slots:
         leave(dialog.field(PatientField::Height));
         dialog.field(PatientField::Name)->setText(QString(35, QLatin1Char('n')));
         leave(dialog.field(PatientField::Name));
-        QCOMPARE(m_messages, (QStringList{QStringLiteral("scope : 0 - 200,Please ReInput"),
+        QCOMPARE(m_log->texts, (QStringList{QStringLiteral("scope : 0 - 200,Please ReInput"),
                                           QStringLiteral("scope : 0 - 400,Please ReInput"),
                                           QStringLiteral("Field must be 30 or less characters in length!")}));
         QCOMPARE(dialog.field(PatientField::Age)->text(), QStringLiteral("0"));
         QCOMPARE(dialog.field(PatientField::Name)->text().size(), 30);
         dialog.field(PatientField::Age)->setText(QStringLiteral("2000")); // four characters
         leave(dialog.field(PatientField::Age));
-        QCOMPARE(m_messages.last(), QStringLiteral("scope : 0 - 200,Please ReInput"));
+        QCOMPARE(m_log->texts.last(), QStringLiteral("scope : 0 - 200,Please ReInput"));
         // Whatever the form holds, the saved record keeps every text within its field.
         PatientForm f = dialog.form();
         f.comments = std::string(90, 'c');
@@ -94,9 +90,9 @@ private slots:
     void titleIsEmptiedBeyondSixtyCharacters() {
         CModifyTitle dialog(QStringLiteral("ReportTitle"));
         dialog.edit()->setText(QString(60, QLatin1Char('t')));
-        QVERIFY(m_messages.isEmpty());
+        QVERIFY(m_log->texts.isEmpty());
         dialog.edit()->setText(QString(61, QLatin1Char('t')));
-        QCOMPARE(m_messages, QStringList{QStringLiteral("Field must be 60 or less characters in length!")});
+        QCOMPARE(m_log->texts, QStringList{QStringLiteral("Field must be 60 or less characters in length!")});
         QCOMPARE(dialog.title(), QString());
     }
 
@@ -112,16 +108,16 @@ private slots:
         QCOMPARE(dialog.value(4), 1);
         dialog.edit(2)->setText(QStringLiteral("350"));
         dialog.leaveField(2);
-        QCOMPARE(m_messages.last(), QStringLiteral("Please input a num between 15 and 300 !"));
+        QCOMPARE(m_log->texts.last(), QStringLiteral("Please input a num between 15 and 300 !"));
         QCOMPARE(dialog.edit(2)->text(), QStringLiteral("150"));
         dialog.edit(3)->clear(); // restores the saved value at once
         QCOMPARE(dialog.edit(3)->text(), QStringLiteral("60"));
-        m_messages.clear();
+        m_log->texts.clear();
         dialog.edit(0)->setText(QStringLiteral("85"));
         dialog.edit(1)->setText(QStringLiteral("90"));
         dialog.edit(5)->setText(QStringLiteral("9"));
         dialog.accept();
-        QCOMPARE(m_messages, QStringList{QStringLiteral("Error ! The SPO2 high value must large than low value !")});
+        QCOMPARE(m_log->texts, QStringList{QStringLiteral("Error ! The SPO2 high value must large than low value !")});
         const Settings s;
         QCOMPARE(s.read(setting::SaturationsHigh), 100); // the saved pair written back
         QCOMPARE(s.read(setting::SaturationsLow), 88);
@@ -153,7 +149,7 @@ private slots:
         dialog.second()->setText(QStringLiteral("59"));
         dialog.minute()->clear();
         leave(dialog.minute());
-        QCOMPARE(m_messages, (QStringList{QStringLiteral("Please input a Num !"), QStringLiteral("Please input a legal value !"),
+        QCOMPARE(m_log->texts, (QStringList{QStringLiteral("Please input a Num !"), QStringLiteral("Please input a legal value !"),
                                           QStringLiteral("Please input a legal value !"), QStringLiteral("Please input a Num !")}));
         dialog.date()->setDate(QDate(2010, 3, 15));
         const DeviceDateTime t = dialog.dateTime();

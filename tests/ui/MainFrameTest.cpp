@@ -3,7 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/CMdiClient.h"
 #include "app/Commands.h"
-#include "app/Messages.h"
+#include "MessageLog.h"
 #include "model/RecordingModel.h"
 #include "model/SyntheticRecording.h"
 #include "settings/Settings.h"
@@ -43,7 +43,7 @@ private:
     std::unique_ptr<test::WorkingDirectory> m_cwd;
     RecordingModel m_model;
     std::unique_ptr<CMainFrame> m_frame;
-    QStringList m_messages;
+    std::unique_ptr<test::MessageLog> m_log;
 
     bool enabled(int id) {
         m_frame->refreshCommandState();
@@ -55,11 +55,7 @@ private slots:
     void init() {
         m_dir = std::make_unique<test::TempDir>();
         m_cwd = std::make_unique<test::WorkingDirectory>(m_dir->path());
-        m_messages.clear();
-        Messages::setHandler([this](const MessageRequest& r) {
-            m_messages << r.text;
-            return r.defaultButton;
-        });
+        m_log = std::make_unique<test::MessageLog>();
         m_model.clearAllRecordings();
         SyntheticNight night;
         night.seconds = 600;
@@ -71,7 +67,7 @@ private slots:
     }
     void cleanup() {
         m_frame.reset();
-        Messages::setHandler({});
+        m_log.reset();
         m_cwd.reset();
         m_dir.reset();
     }
@@ -192,8 +188,8 @@ private slots:
 
     void commandsOfLaterDialogsSaySo() {
         m_frame->action(cmd::OpenSavedData)->trigger();
-        QCOMPARE(m_messages.size(), 1);
-        QVERIFY(m_messages.first().contains(QStringLiteral("not available")));
+        QCOMPARE(m_log->texts.size(), 1);
+        QVERIFY(m_log->texts.first().contains(QStringLiteral("not available")));
     }
 
     void keyboardShortcuts() {

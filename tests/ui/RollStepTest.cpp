@@ -1,5 +1,5 @@
 // The "Setup Step" dialog and the range check the views apply to its answer.
-#include "app/Messages.h"
+#include "MessageLog.h"
 #include "dialogs/CSetRollStep.h"
 
 #include <QLineEdit>
@@ -11,17 +11,13 @@ using namespace kestrova::ui;
 
 class RollStepTest : public QObject {
     Q_OBJECT
-    QStringList m_messages;
+    std::unique_ptr<kestrova::test::MessageLog> m_log;
 
 private slots:
     void init() {
-        m_messages.clear();
-        Messages::setHandler([this](const MessageRequest& r) {
-            m_messages << r.text;
-            return r.defaultButton;
-        });
+        m_log = std::make_unique<kestrova::test::MessageLog>();
     }
-    void cleanup() { Messages::setHandler({}); }
+    void cleanup() { m_log.reset(); }
 
     void opensWithTheCurrentStepAndChecksTheRange() {
         CSetRollStep dlg;
@@ -37,7 +33,7 @@ private slots:
         QCOMPARE(shownAtOpen, QStringLiteral("3"));
         QCOMPARE(dlg.step, 15);
         QCOMPARE(CSetRollStep::acceptRollStep(nullptr, 3, dlg.step, dlg.maxStep), 3);
-        QCOMPARE(m_messages, QStringList{QStringLiteral("Please input a num which is between 0 and 12")});
+        QCOMPARE(m_log->texts, QStringList{QStringLiteral("Please input a num which is between 0 and 12")});
         QCOMPARE(CSetRollStep::acceptRollStep(nullptr, 3, 0, 12), 0);
         QCOMPARE(CSetRollStep::acceptRollStep(nullptr, 3, 12, 12), 12);
     }
@@ -53,7 +49,7 @@ private slots:
             QMetaObject::invokeMethod(&dlg, "reject");
         });
         dlg.exec();
-        QCOMPARE(m_messages, QStringList{QStringLiteral("Please input a number !")});
+        QCOMPARE(m_log->texts, QStringList{QStringLiteral("Please input a number !")});
         QCOMPARE(dlg.edit()->text(), QStringLiteral("0"));
         QCOMPARE(dlg.step, 0);
     }
@@ -70,7 +66,7 @@ private slots:
         });
         dlg.exec();
         QVERIFY(stillOpen);
-        QCOMPARE(m_messages, QStringList{QStringLiteral("Enter an integer.")});
+        QCOMPARE(m_log->texts, QStringList{QStringLiteral("Enter an integer.")});
     }
 };
 

@@ -4,7 +4,7 @@
 #include "app/CMdiClient.h"
 #include "app/CTavroApp.h"
 #include "app/Commands.h"
-#include "app/Messages.h"
+#include "MessageLog.h"
 #include "model/RecordingModel.h"
 #include "text/StringTable.h"
 
@@ -70,11 +70,7 @@ private slots:
         test::TempDir dir;
         qputenv("KESTROVA_HOME", dir.path().c_str());
         qputenv("XDG_RUNTIME_DIR", dir.path().c_str());
-        QStringList shown;
-        Messages::setHandler([&](const MessageRequest& r) {
-            shown << r.text;
-            return r.defaultButton;
-        });
+        test::MessageLog shown;
         RecordingModel model;
         SampleRecord s;
         s.id = 4;
@@ -83,7 +79,7 @@ private slots:
             CTavroApp app(model);
             QCOMPARE(model.idSampleCount(4), 0); // cleared at construction
             QVERIFY(app.initInstance(false));
-            QCOMPARE(shown, QStringList{QString::fromStdString(kestrova::tr(str::CantOpenPatientDb))});
+            QCOMPARE(shown.texts, QStringList{QString::fromStdString(kestrova::tr(str::CantOpenPatientDb))});
             CMainFrame* frame = app.mainFrame();
             QVERIFY(frame->isVisible());
             QCOMPARE(frame->windowState() & Qt::WindowMaximized, Qt::WindowMaximized);
@@ -91,7 +87,6 @@ private slots:
             frame->action(cmd::Exit)->trigger();
             QVERIFY(!frame->isVisible());
         }
-        Messages::setHandler({});
     }
 };
 
