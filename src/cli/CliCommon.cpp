@@ -17,17 +17,45 @@ void addHomeOption(CLI::App& sub, CommonOptions& options) {
 
 bool loadRecording(const std::string& path, const CommonOptions& options, RecordingModel& model) {
     const PatientDatabase db(programDirectory(options.home));
+    if (const std::string problem = db.problem(); !problem.empty())
+        std::cerr << terminalSafe("The patient database is not used: " + problem) << '\n';
     std::string error;
     if (!openSavedData(path, model, db, error)) {
-        std::cerr << error << '\n';
+        std::cerr << terminalSafe(error) << '\n';
         return false;
     }
     return true;
 }
 
 int fail(const std::string& message) {
-    std::cerr << message << '\n';
+    std::cerr << terminalSafe(message) << '\n';
     return 1;
+}
+
+int usageError(const std::string& message) {
+    std::cerr << "kestrova-cli: " << terminalSafe(message)
+              << "\nTry 'kestrova-cli --help' or 'kestrova-cli COMMAND --help'.\n";
+    return 2;
+}
+
+std::string terminalSafe(std::string_view text) {
+    std::string out;
+    out.reserve(text.size());
+    char escape[8];
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        if (c < 0x20 || c == 0x7F) {
+            std::snprintf(escape, sizeof escape, "\\x%02x", c);
+            out += escape;
+        } else if (c == 0xC2 && i + 1 < text.size() && static_cast<unsigned char>(text[i + 1]) >= 0x80 &&
+                   static_cast<unsigned char>(text[i + 1]) <= 0x9F) { // U+0080..U+009F in UTF-8
+            std::snprintf(escape, sizeof escape, "\\u%04x", static_cast<unsigned char>(text[++i]));
+            out += escape;
+        } else {
+            out += static_cast<char>(c);
+        }
+    }
+    return out;
 }
 
 } // namespace kestrova::cli

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <string>
+#include <string_view>
 
 namespace kestrova {
 class RecordingModel;
@@ -25,7 +26,13 @@ void addHomeOption(CLI::App& sub, CommonOptions& options);
 // false when the file cannot be opened.
 bool loadRecording(const std::string& path, const CommonOptions& options, RecordingModel& model);
 
-int fail(const std::string& message); // prints on stderr, returns 1
+int fail(const std::string& message); // prints on stderr (terminal-safe), returns 1
+// A usage error: the message and a hint on stderr; returns 2.
+int usageError(const std::string& message);
+
+// Text from files shown on a terminal: control characters (C0, DEL and C1) are
+// written as escapes ("\x1b", "\u009b") so stored bytes cannot drive the terminal.
+std::string terminalSafe(std::string_view text);
 
 void addInfoCommand(CLI::App& app);
 void addAnalyzeCommand(CLI::App& app);

@@ -7,7 +7,7 @@
 #include "DeviceCommands.h"
 #include "DeviceLink.h"
 #include "WireTrace.h"
-#include "files/DataFile.h"
+#include "files/DownloadStore.h"
 #include "model/RecordingModel.h"
 #include "settings/Settings.h"
 #include "text/StringTable.h"
@@ -108,10 +108,13 @@ void addDeviceCommands(CLI::App& app) {
     {
         auto o = std::make_shared<LinkOptions>();
         auto out = std::make_shared<std::string>(".");
+        auto overwrite = std::make_shared<bool>(false);
         auto* sub = app.add_subcommand("download", "Download every recording from the oximeter into DIR/ID<n>.dat");
         addLinkOptions(*sub, *o);
         sub->add_option("--out", *out, "Directory for the recordings")->capture_default_str();
-        sub->callback([o, out] {
+        sub->add_flag("--overwrite", *overwrite,
+                      "Replace DIR/ID<n>.dat instead of keeping an earlier recording beside the new one");
+        sub->callback([o, out, overwrite] {
             const Settings settings;
             DeviceLink link(settings);
             BluetoothLink bt;
@@ -122,7 +125,9 @@ void addDeviceCommands(CLI::App& app) {
                                                          failed = true;
                                                          printMessage(id);
                                                      }});
-            switch (session.connect()) {
+            const auto connected = session.connect();
+            if (!link.settingsProblem().empty()) std::cerr << terminalSafe(link.settingsProblem()) << '\n';
+            switch (connected) {
             case CaptureSession::kNoDevice:
                 printMessage(str::NoDevice);
                 explainPortFailure(*o);
@@ -144,18 +149,28 @@ void addDeviceCommands(CLI::App& app) {
             session.stop();
             std::error_code ec;
             std::filesystem::create_directories(*out, ec);
+            // After a break, the ID that was arriving is incomplete; the IDs before it
+            // arrived whole.
+            const int partialId = failed ? model->lastAppendedId() : 0;
             bool writeFailed = false;
             for (int id = 1; id <= RecordingModel::kIdSlots; ++id) {
                 if (model->idSampleCount(id) == 0) continue;
                 std::printf("ID %3d     %s %10d %s\n", id, tr(str::Total).c_str(), model->idSampleCount(id),
                             tr(str::Groups).c_str());
                 model->makeCurrent(id);
-                const std::string path = *out + "/ID" + std::to_string(id) + ".dat";
-                if (!writeDataFile(path, static_cast<std::uint8_t>(id), model->currentSamples(),
-                                   RecordingModel::kDefaultReportTitle)) {
-                    std::cerr << tr(str::CantCreateFile) << ": " << path << '\n';
+                const bool complete = id != partialId;
+                const SavedRecording saved =
+                    saveDownloadedRecording(*out, id, model->currentSamples(), complete, *overwrite);
+                if (!saved.status) {
+                    std::cerr << terminalSafe(tr(str::CantCreateFile) + ": " + saved.status.reason) << '\n';
                     writeFailed = true;
+                    continue;
                 }
+                std::printf("%s\n", terminalSafe(saved.path).c_str());
+                if (!complete)
+                    std::cerr << terminalSafe("The download broke while ID " + std::to_string(id) +
+                                              " was arriving; what arrived is in " + saved.path)
+                              << '\n';
             }
             if (model->totalLostSamples() > 0)
                 std::cerr << model->totalLostSamples() << " samples beyond an ID's capacity were not stored.\n";
@@ -181,7 +196,7 @@ void addDeviceCommands(CLI::App& app) {
                                    &t.second) != 6 ||
                        t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour < 0 || t.hour > 23 ||
                        t.minute < 0 || t.minute > 59 || t.second < 0 || t.second > 59 || t.year < 2000) {
-                throw CLI::RuntimeError(fail("--time must be \"YYYY-MM-DD HH:MM:SS\" (year 2000 or later)."));
+                throw CLI::RuntimeError(usageError("--time must be \"YYYY-MM-DD HH:MM:SS\" (year 2000 or later)."));
             }
             runDeviceOperation(*o, [&](DeviceLink& link, CaptureSession& session) {
                 const ClockResult r = setDeviceClock(link, session, t);

@@ -25,11 +25,11 @@ void addExportCommands(CLI::App& app) {
         const std::string ext = fileExtension(*out);
         if (ext != "txt" && ext != "xls" && ext != "xlsx")
             throw CLI::RuntimeError(fail("Cannot export to \"" + *out +
-                                         "\": the name must end in .txt, .xls or .xlsx (lower case)."));
+                                         "\": the name must end in .txt, .xls or .xlsx."));
         auto model = std::make_unique<RecordingModel>();
         if (!loadRecording(*file, *options, *model)) throw CLI::RuntimeError(1);
         const int unitSetup = Settings().read(setting::UnitSetup);
-        const ExportResult result =
+        const ExportStatus result =
             ext == "txt" ? writeTextExport(*out, model->currentSamples(), model->currentPatient, unitSetup)
                          : writeSpreadsheetExport(*out, model->currentSamples(), model->currentPatient, unitSetup);
         if (result != ExportResult::Written) throw CLI::RuntimeError(fail(exportMessage(result)));
@@ -45,14 +45,15 @@ void addExportCommands(CLI::App& app) {
     report->callback([rOptions, rFile, rOut] {
         if (fileExtension(*rOut) != "txt")
             throw CLI::RuntimeError(fail("Cannot write the report to \"" + *rOut +
-                                         "\": the name must end in .txt (lower case)."));
+                                         "\": the name must end in .txt."));
         auto model = std::make_unique<RecordingModel>();
         if (!loadRecording(*rFile, *rOptions, *model)) throw CLI::RuntimeError(1);
         const Settings settings;
         const AnalysisResult r = computeAnalysis(model->currentSamples(), settings);
-        if (!writeEventReport(*rOut, model->currentSamples(), model->currentPatient,
-                              settings.read(setting::UnitSetup), r.desaturationEvents, r.pulseEvents))
-            throw CLI::RuntimeError(fail(tr(str::CantCreateFile)));
+        const WriteStatus written = writeEventReport(*rOut, model->currentSamples(), model->currentPatient,
+                                                     settings.read(setting::UnitSetup), r.desaturationEvents,
+                                                     r.pulseEvents);
+        if (!written) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + written.reason));
     });
 }
 

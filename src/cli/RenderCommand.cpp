@@ -3,12 +3,15 @@
 #include "CliCommon.h"
 
 #include "analysis/Analysis.h"
+#include "files/Export.h"
 #include "model/RecordingModel.h"
 #include "pages/PageRenderer.h"
 #include "settings/Settings.h"
+#include "text/StringTable.h"
 
 #include <QGuiApplication>
 
+#include <algorithm>
 #include <cstdio>
 #include <memory>
 
@@ -27,15 +30,23 @@ void addRenderCommand(CLI::App& app) {
     sub->add_option("--view", o->view, "trend, table or analysis")
         ->check(CLI::IsMember({"trend", "table", "analysis"}))
         ->capture_default_str();
-    sub->add_option("--page", o->page, "Page, counted from 0")->check(CLI::NonNegativeNumber)->capture_default_str();
-    sub->add_option("--size", o->size, "Screen size WxH for PNG")->capture_default_str();
+    sub->add_option("--page", o->page, "Page, counted from 0")->capture_default_str();
+    auto* sizeOption = sub->add_option("--size", o->size, "Screen size WxH for PNG (at most 16384x16384)")
+                           ->capture_default_str();
     addHomeOption(*sub, o->common);
-    sub->callback([o] {
-        const std::string ext = o->out.size() > 4 ? o->out.substr(o->out.size() - 4) : "";
-        if (ext != ".png" && ext != ".pdf") throw CLI::RuntimeError(fail("OUT must end in .png or .pdf."));
+    sub->callback([o, sizeOption] {
+        const std::string ext = fileExtension(o->out);
+        if (ext != "png" && ext != "pdf") throw CLI::RuntimeError(fail("OUT must end in .png or .pdf."));
+        const bool pdf = ext == "pdf";
+        if (pdf && sizeOption->count() > 0)
+            throw CLI::RuntimeError(fail("--size applies to PNG images only: a PDF is always one A4 page."));
+        constexpr int kMaxSide = 16384;
         int w = 0, h = 0;
-        if (std::sscanf(o->size.c_str(), "%dx%d", &w, &h) != 2 || w < 1 || h < 1 || w > 20000 || h > 20000)
+        char rest = 0;
+        if (std::sscanf(o->size.c_str(), "%dx%d%c", &w, &h, &rest) != 2 || w < 1 || h < 1)
             throw CLI::RuntimeError(fail("--size must be WxH, for example 1280x800."));
+        if (w > kMaxSide || h > kMaxSide)
+            throw CLI::RuntimeError(fail("--size " + o->size + " is too large: at most 16384x16384."));
         auto model = std::make_unique<RecordingModel>();
         if (!loadRecording(o->file, o->common, *model)) throw CLI::RuntimeError(1);
 
@@ -62,16 +73,16 @@ void addRenderCommand(CLI::App& app) {
         data.pulseEvent = settings.read(setting::PulseEvent);
         data.currentPage = o->page;
 
-        const bool pdf = ext == ".pdf";
         const QRect area = pdf ? QRect(0, 0, 793, 1122) : QRect(0, 0, w, h);
-        const int pages = pages::PageRenderer::pageCount(kind, area, data);
-        if (o->page > 0 && o->page >= pages)
-            throw CLI::RuntimeError(fail("Page " + std::to_string(o->page) + " does not exist: the recording has " +
-                                         std::to_string(pages) + " page(s) of this view at this size."));
-        const QString out = QString::fromStdString(o->out);
-        const bool ok = pdf ? pages::PageRenderer::writePdf(out, kind, data)
-                            : pages::PageRenderer::renderScreen(kind, data, QSize(w, h)).save(out, "PNG");
-        if (!ok) throw CLI::RuntimeError(fail("Can't create the file"));
+        // An empty recording still has its page 0.
+        const int lastPage = std::max(0, pages::PageRenderer::pageCount(kind, area, data) - 1);
+        if (o->page < 0 || o->page > lastPage)
+            throw CLI::RuntimeError(fail("page " + std::to_string(o->page) + " does not exist (0\u2013" +
+                                         std::to_string(lastPage) + ")"));
+        const WriteStatus written =
+            pdf ? pages::PageRenderer::writePdf(o->out, kind, data)
+                : pages::PageRenderer::writePng(o->out, pages::PageRenderer::renderScreen(kind, data, QSize(w, h)));
+        if (!written) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + written.reason));
     });
 }
 

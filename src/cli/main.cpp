@@ -14,8 +14,12 @@ int main(int argc, char** argv) {
         app.parse(argc, argv);
     } catch (const CLI::RuntimeError& e) {
         return e.get_exit_code();
-    } catch (const CLI::ParseError& e) {
+    } catch (const CLI::CallForHelp& e) {
         return app.exit(e);
+    } catch (const CLI::CallForAllHelp& e) {
+        return app.exit(e);
+    } catch (const CLI::ParseError& e) {
+        return kestrova::cli::usageError(e.what()); // exit status 2, as command-line tools do
     }
     return 0;
 }

@@ -62,7 +62,9 @@ DeviceLink::Probe DeviceLink::probe(const std::string& name) {
     }
     m_port.Close();
     if (!m_port.Open(name, id.lineRate)) return Probe::ReopenFailed;
-    m_settings.setDefaultCom(name);
+    if (const WriteStatus remembered = m_settings.setDefaultCom(name); !remembered)
+        m_settingsProblem = "The port could not be remembered in the settings file, which was left as it was: " +
+                            remembered.reason;
     return Probe::Answered;
 }
 

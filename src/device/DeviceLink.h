@@ -49,6 +49,8 @@ public:
     // Every port opened while probing, in order (what a user's trace would show).
     const std::vector<std::string>& probedPorts() const { return m_probed; }
     void closePort() { m_port.Close(); }
+    // Set when DefaultCOM could not be written (the caller tells the user).
+    const std::string& settingsProblem() const { return m_settingsProblem; }
 
 private:
     enum class Probe { Answered, Silent, ReopenFailed };
@@ -62,6 +64,7 @@ private:
     std::unique_ptr<Transport> m_transport;
     Identification m_identification;
     std::string m_currentPort;
+    std::string m_settingsProblem;
     std::vector<std::string> m_probed;
 };
 

@@ -43,5 +43,5 @@ TEST(CliInfo, BadFilesExitWithStatusOneAndTheMessage) {
 
     r = test::runCommand(std::string(KESTROVA_CLI) + " info " + dir.file("none.dat") + " --home " + dir.path());
     EXPECT_EQ(r.status, 1);
-    EXPECT_EQ(r.err, "can't open the file\n");
+    EXPECT_EQ(r.err, "can't open the file: " + dir.file("none.dat") + ": No such file or directory\n");
 }

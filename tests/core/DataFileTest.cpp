@@ -8,6 +8,7 @@
 
 #include <cstring>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 using namespace kestrova;
 
@@ -97,7 +98,13 @@ TEST(DataFile, BadFilesAreRefusedWithTheirMessage) {
         EXPECT_FALSE(r.ok);
         EXPECT_NE(r.error.find(std::to_string(n)), std::string::npos) << r.error;
     }
-    EXPECT_EQ(readDataFile(dir.file("missing.dat")).error, "can't open the file");
+    EXPECT_EQ(readDataFile(dir.file("missing.dat")).error,
+              "can't open the file: " + dir.file("missing.dat") + ": No such file or directory");
+    // Devices and FIFOs are refused before a byte is read: nothing hangs or exhausts memory.
+    EXPECT_EQ(readDataFile("/dev/zero").error, "can't open the file: /dev/zero: not a regular file");
+    const std::string fifo = dir.file("fifo.dat");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    EXPECT_FALSE(readDataFile(fifo).ok);
 }
 
 TEST(DataFile, OpeningAFailedFileLeavesTheCurrentRecordingAlone) {

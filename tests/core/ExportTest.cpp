@@ -84,8 +84,9 @@ TEST(TextExport, EmptyRecordingStillHasTheColumnHeader) {
     const std::string tail = "\r\n\r\nDate&Time\t\t\t\tSpO2\t\tPR\r\n";
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 8);
-    EXPECT_EQ(writeTextExport(dir.path() + "/missing/e.txt", {}, patient(), 0), ExportResult::CannotCreate);
-    EXPECT_EQ(exportMessage(ExportResult::CannotCreate), "Can't create the file");
+    const ExportStatus missing = writeTextExport(dir.path() + "/missing/e.txt", {}, patient(), 0);
+    EXPECT_EQ(missing, ExportResult::CannotCreate);
+    EXPECT_EQ(exportMessage(missing), "Can't create the file: " + dir.path() + "/missing/e.txt: No such file or directory");
 }
 
 TEST(SpreadsheetExport, CellPositionsFollowTheBlockLayout) {
@@ -153,8 +154,9 @@ TEST(SpreadsheetExport, CancelledOrFailedExportsLeaveNoFile) {
               ExportResult::Cancelled);
     EXPECT_EQ(test::readFile(dir.file("old.xlsx")), "previous");
     EXPECT_EQ(test::runCommand("ls " + dir.path()).out, "old.xlsx\n");
-    EXPECT_EQ(writeSpreadsheetExport(dir.path() + "/no/dir.xlsx", s, patient(), 0), ExportResult::WorkbookFailed);
-    EXPECT_EQ(exportMessage(ExportResult::WorkbookFailed), "Create Excel service failed !");
+    const ExportStatus noDir = writeSpreadsheetExport(dir.path() + "/no/dir.xlsx", s, patient(), 0);
+    EXPECT_EQ(exportMessage(noDir), "Can't create the file: " + dir.path() + "/no/dir.xlsx: No such file or directory");
+    EXPECT_EQ(exportMessage({ExportResult::WorkbookFailed, {}}), "Create Excel service failed !");
 }
 
 TEST(EventReport, ListsEveryEventWithItsStamps) {

@@ -3,6 +3,8 @@
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kestrova;
 using test::readFile;
@@ -28,11 +30,56 @@ TEST(Settings, ReadsLikeThePrivateProfileFunctions) {
     writeFile(path, "[other]\r\nPrHigh=99\r\n[Setup]\r\n  prhigh = abc \r\nPrLow=72bpm\r\nSaturationsLow=-5\r\n"
                     "DefaultCOM=ttyUSB0123456\r\n;SaturationsHigh=50\r\n");
     const Settings s(path);
-    EXPECT_EQ(s.read(setting::PrHigh), 0);          // present but not a number
+    EXPECT_EQ(s.read(setting::PrHigh), 15);         // not a number: 0, then clamped to 15..300
     EXPECT_EQ(s.read(setting::PrLow), 72);          // leading digits count
-    EXPECT_EQ(s.read(setting::SaturationsLow), -5);
+    EXPECT_EQ(s.read(setting::SaturationsLow), 40); // -5 clamped to 40..100
     EXPECT_EQ(s.read(setting::SaturationsHigh), 94); // a comment is not a key
     EXPECT_EQ(s.defaultCom(), "ttyUSB012");          // nine characters at most
+}
+
+TEST(Settings, ExtremeValuesAreClampedToTheirRanges) {
+    test::TempDir dir;
+    const std::string path = dir.file("k.ini");
+    writeFile(path, "[setup]\nDesaturationsEvent=-2147483648\nPulseEvent=2147483647\nSaturationsHigh=101\n"
+                    "PrLow=14\nUnitSetup=-7\n");
+    const Settings s(path);
+    EXPECT_EQ(s.read(setting::DesaturationsEvent), 1);
+    EXPECT_EQ(s.read(setting::PulseEvent), 20);
+    EXPECT_EQ(s.read(setting::SaturationsHigh), 100);
+    EXPECT_EQ(s.read(setting::PrLow), 15);
+    EXPECT_EQ(s.read(setting::UnitSetup), -7); // only zero or not zero matters
+}
+
+TEST(Settings, AFileThatCannotBeReadIsNeverRewritten) {
+    test::TempDir dir;
+    // A directory and a FIFO in the settings file's place: reading gives the defaults
+    // without blocking, writing fails with the reason and leaves them alone.
+    const std::string asDir = dir.file("dir.ini");
+    ASSERT_EQ(::mkdir(asDir.c_str(), 0700), 0);
+    const Settings d(asDir);
+    EXPECT_EQ(d.read(setting::PrHigh), 150);
+    const WriteStatus w = d.setDefaultCom("ttyUSB0");
+    EXPECT_FALSE(w.ok);
+    EXPECT_NE(w.reason.find(asDir), std::string::npos) << w.reason;
+
+    const std::string fifo = dir.file("fifo.ini");
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const Settings f(fifo);
+    EXPECT_EQ(f.read(setting::PrLow), 60);
+    EXPECT_FALSE(f.setDefaultCom("ttyUSB0").ok);
+    struct stat st {};
+    ASSERT_EQ(::stat(fifo.c_str(), &st), 0);
+    EXPECT_TRUE(S_ISFIFO(st.st_mode));
+
+    // An unreadable settings file (as another user meets it) keeps every key.
+    if (::geteuid() != 0) {
+        const std::string locked = dir.file("locked.ini");
+        writeFile(locked, "[setup]\nPrHigh=140\n[other]\nx=1\n");
+        ::chmod(locked.c_str(), 0200);
+        EXPECT_FALSE(Settings(locked).setDefaultCom("ttyUSB0").ok);
+        ::chmod(locked.c_str(), 0600);
+        EXPECT_EQ(test::readFile(locked), "[setup]\nPrHigh=140\n[other]\nx=1\n");
+    }
 }
 
 TEST(Settings, WritingAKeyLeavesEverythingElseInPlace) {

@@ -49,7 +49,9 @@ TEST(CliDevice, DownloadWritesEveryIdAndReportsAsDocumented) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out, "Connect succeed! Total 4 Frames!\n"
                      "ID   3     total        900 Groups\n"
-                     "ID  12     total        900 Groups\n");
+                     "recs/ID3.dat\n"
+                     "ID  12     total        900 Groups\n"
+                     "recs/ID12.dat\n");
     const auto file = readDataFile(dir.file("recs/ID12.dat"));
     ASSERT_TRUE(file.ok);
     EXPECT_EQ(file.contents.patientId, 12);
@@ -83,11 +85,15 @@ TEST(CliDevice, NoDeviceAndErrorsHaveTheirStatus) {
     r = test::runCommand(cli(dir, "download --port " + sim.port() + " --out part"));
     EXPECT_EQ(r.status, 3);
     EXPECT_NE(r.err.find("read com failed!"), std::string::npos) << r.err;
-    // The frames that arrived before the port vanished are listed and saved.
+    // The frames that arrived before the port vanished are listed and saved, but never
+    // under the name of a complete recording.
     EXPECT_NE(r.out.find("ID   3     total        "), std::string::npos) << r.out;
-    EXPECT_GT(test::fileSize(dir.file("part/ID3.dat")), 0);
+    EXPECT_NE(r.out.find("part/ID3.partial.dat\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.err.find("part/ID3.partial.dat"), std::string::npos) << r.err;
+    EXPECT_GT(test::fileSize(dir.file("part/ID3.partial.dat")), 0);
+    EXPECT_EQ(test::fileSize(dir.file("part/ID3.dat")), -1);
 
-    EXPECT_EQ(test::runCommand(cli(dir, "set-clock --port ttyKESTROVA7 --time \"2010-13-01 00:00:00\"")).status, 1);
+    EXPECT_EQ(test::runCommand(cli(dir, "set-clock --port ttyKESTROVA7 --time \"2010-13-01 00:00:00\"")).status, 2);
 }
 
 TEST(CliDevice, AnOrdinaryUserDownloadsAndIsToldWhenThePortIsForbidden) {

@@ -2,12 +2,15 @@
 
 #include "model/SyntheticRecording.h"
 
+#include <chrono>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
 #include <sys/wait.h>
+#include <thread>
 #include <unistd.h>
 
 namespace kestrova::test {
@@ -51,12 +54,33 @@ long fileSize(const std::string& path) {
     return ec ? -1 : static_cast<long>(size);
 }
 
-CommandResult runCommand(const std::string& commandLine) {
+CommandResult runCommand(const std::string& commandLine, int timeoutSeconds) {
     TempDir dir;
     const std::string out = dir.file("out"), err = dir.file("err");
-    const std::string full = commandLine + " >" + out + " 2>" + err;
-    const int raw = std::system(full.c_str());
+    const std::string full = "{ " + commandLine + "\n} >" + out + " 2>" + err;
+    // The shell runs in a process group of its own, so that a command that outlives its
+    // time can be ended with everything it started in the foreground.
+    const pid_t pid = ::fork();
+    if (pid == 0) {
+        ::setpgid(0, 0);
+        ::execl("/bin/sh", "sh", "-c", full.c_str(), static_cast<char*>(nullptr));
+        ::_exit(127);
+    }
     CommandResult r;
+    if (pid < 0) return r;
+    ::setpgid(pid, pid);
+    int raw = 0;
+    const auto deadline = std::chrono::steady_clock::now() + std::chrono::seconds(timeoutSeconds);
+    while (::waitpid(pid, &raw, WNOHANG) == 0) {
+        if (std::chrono::steady_clock::now() > deadline) {
+            ::kill(-pid, SIGKILL);
+            ::waitpid(pid, &raw, 0);
+            r.err = "test: command timed out after " + std::to_string(timeoutSeconds) + " s: " + commandLine + "\n";
+            r.out = readFile(out);
+            return r;
+        }
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
     r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
     r.out = readFile(out);
     r.err = readFile(err);

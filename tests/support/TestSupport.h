@@ -42,8 +42,9 @@ struct CommandResult {
     std::string out;
     std::string err;
 };
-// Runs a shell command line, capturing stdout and stderr.
-CommandResult runCommand(const std::string& commandLine);
+// Runs a shell command line, capturing stdout and stderr. A command still running
+// after `timeoutSeconds` is killed with its process group (status -1).
+CommandResult runCommand(const std::string& commandLine, int timeoutSeconds = 120);
 
 // A generated night of `seconds` samples for patient `id` (the ID is also the seed).
 std::vector<SampleRecord> night(int id, int seconds);

@@ -13,10 +13,13 @@
 #include "dialogs/CDlgChooseType.h"
 #include "dialogs/COtherIDSelect.h"
 #include "dialogs/CPatientInfo.h"
+#include "analysis/Analysis.h"
 #include "files/DataFile.h"
+#include "files/EventReport.h"
 #include "files/PatientDatabase.h"
 #include "model/RecordingModel.h"
 #include "model/SyntheticRecording.h"
+#include "settings/Settings.h"
 #include "views/CTavroTableView.h"
 #include "views/CTavroTrendView.h"
 
@@ -138,15 +141,18 @@ private slots:
         m_db->loadPatientRecord(8, stored);
         QCOMPARE(QString::fromLatin1(fieldBytes(stored.name).data(), 8), QStringLiteral("Ana Lima"));
 
-        // Save as .dat, .txt and .xlsx; an upper-case extension writes nothing.
-        for (const char* name : {"rec.dat", "rec.txt", "rec.xlsx", "REC.DAT"}) {
+        // Save as .dat, .txt and .xlsx, whatever the case of the extension; a name
+        // Kestrova cannot write is answered with the ones it can.
+        for (const char* name : {"rec.dat", "rec.txt", "rec.xlsx", "REC.DAT", "rec.foo"}) {
             m_nextFile = QString::fromStdString(m_dir->file(name));
             m_frame->action(cmd::SaveData)->trigger();
         }
         QCOMPARE(test::fileSize(m_dir->file("rec.dat")), 5L + 11 * 1200 + 12);
         QVERIFY(test::readFile(m_dir->file("rec.txt")).find("Ana Lima") != std::string::npos);
         QVERIFY(test::fileSize(m_dir->file("rec.xlsx")) > 1000);
-        QCOMPARE(test::fileSize(m_dir->file("REC.DAT")), -1L);
+        QCOMPARE(test::readFile(m_dir->file("REC.DAT")), test::readFile(m_dir->file("rec.dat")));
+        QCOMPARE(test::fileSize(m_dir->file("rec.foo")), -1L);
+        QVERIFY(m_log->texts.last().contains(QStringLiteral(".dat, .txt, .xls or .xlsx")));
 
         // Reopen the .dat after another ID was made current: the patient comes back.
         m_model.makeCurrent(3);
@@ -194,6 +200,90 @@ private slots:
         QCOMPARE(m_model.currentCount(), 1200);
     }
 
+    // Stored details survive a new download of the same ID and a save, and are offered,
+    // never attached; the event report always describes the recording on screen.
+    void detailsAreNeverWipedAndReportsNeverStale() {
+        DeviceSimulator sim;
+        sim.addRecording(test::night(9, 1500));
+        sim.addRecording(test::night(12, 1500));
+        QVERIFY(sim.start());
+        auto download = [&](int row) {
+            CDlgChooseType capture(*m_frame, orderFor(sim), nullptr);
+            capture.start();
+            QTRY_COMPARE_WITH_TIMEOUT(capture.idList()->count(), 2, 20000);
+            capture.idList()->setCurrentRow(row);
+            capture.openId();
+        };
+        download(0);
+        QCOMPARE(m_model.currentPatient.id, 9);
+        onModal<CPatientInfo>([](CPatientInfo* d) {
+            QVERIFY(!d->useStoredButton()); // nothing stored yet
+            d->field(PatientField::Name)->setText(QStringLiteral("Ana Lima"));
+            d->accept();
+        });
+        m_frame->action(cmd::PatientInfo)->trigger();
+        PatientRecord stored;
+        m_db->loadPatientRecord(8, stored);
+        QCOMPARE(QByteArray(fieldBytes(stored.name).data()), QByteArray("Ana Lima"));
+
+        // A new download: ID 9 shows no details, and neither a cancelled save nor a
+        // written one blanks the slot.
+        download(0);
+        QCOMPARE(m_model.currentPatient.name[0], '\0');
+        m_nextFile.clear();
+        m_frame->action(cmd::SaveData)->trigger();
+        m_nextFile = QString::fromStdString(m_dir->file("nine.dat"));
+        m_frame->action(cmd::SaveData)->trigger();
+        QVERIFY(test::fileSize(m_dir->file("nine.dat")) > 0);
+        PatientRecord after;
+        m_db->loadPatientRecord(8, after);
+        QCOMPARE(std::memcmp(&after, &stored, PatientRecord::kSize), 0);
+
+        // Saving the empty form keeps them too; the stored details are one click away.
+        onModal<CPatientInfo>([](CPatientInfo* d) { d->accept(); });
+        m_frame->action(cmd::PatientInfo)->trigger();
+        m_db->loadPatientRecord(8, after);
+        QCOMPARE(std::memcmp(&after, &stored, PatientRecord::kSize), 0);
+        onModal<CPatientInfo>([](CPatientInfo* d) {
+            QVERIFY(d->useStoredButton());
+            QVERIFY(d->useStoredButton()->text().contains(QStringLiteral("Ana Lima")));
+            QCOMPARE(d->field(PatientField::Name)->text(), QString());
+            d->useStoredButton()->click();
+            QCOMPARE(d->field(PatientField::Name)->text(), QStringLiteral("Ana Lima"));
+            d->accept();
+        });
+        m_frame->action(cmd::PatientInfo)->trigger();
+        QCOMPARE(QByteArray(fieldBytes(m_model.currentPatient.name).data()), QByteArray("Ana Lima"));
+
+        // Done without a selection changes nothing.
+        onModal<COtherIDSelect>([](COtherIDSelect* d) {
+            d->list()->clearSelection();
+            d->list()->setCurrentItem(nullptr);
+            d->accept();
+            d->reject();
+        });
+        m_frame->action(cmd::OpenOtherId)->trigger();
+        QCOMPARE(m_log->texts.last(), QStringLiteral("Please select patient ID"));
+        QCOMPARE(QByteArray(fieldBytes(m_model.currentPatient.name).data()), QByteArray("Ana Lima"));
+
+        // Analyse ID 9, then open ID 12 from a file: the report lists ID 12's events.
+        m_model.makeCurrent(12);
+        const std::vector<SampleRecord> twelve(m_model.currentSamples().begin(), m_model.currentSamples().end());
+        QVERIFY(writeDataFile(m_dir->file("ID12.dat"), 12, twelve, "ReportTitle").ok);
+        m_model.makeCurrent(9);
+        m_frame->action(cmd::Analysis)->trigger();
+        QVERIFY(!m_frame->analysis().desaturationEvents.empty());
+        m_nextFile = QString::fromStdString(m_dir->file("ID12.dat"));
+        m_frame->action(cmd::OpenSavedData)->trigger();
+        QCOMPARE(m_model.currentPatient.id, 12);
+        m_nextFile = QString::fromStdString(m_dir->file("events12.txt"));
+        m_frame->action(cmd::EventTimeReport)->trigger();
+        const AnalysisResult expected = computeAnalysis(m_model.currentSamples(), Settings());
+        QCOMPARE(test::readFile(m_dir->file("events12.txt")),
+                 eventReportText(m_model.currentSamples(), m_model.currentPatient, 0, expected.desaturationEvents,
+                                 expected.pulseEvents));
+    }
+
     void clockAndDeletionChangeTheDevice() {
         DeviceSimulator sim;
         sim.addRecording(test::night(3, 300));
@@ -215,9 +305,19 @@ private slots:
         SampleRecord s;
         s.id = 3;
         m_model.appendSample(3, s, 0); // the ID list of the deletion dialog comes from the last download
-        onModal<CDelDataDlg>([](CDelDataDlg* d) {
+        onModal<CDelDataDlg>([this](CDelDataDlg* d) {
             d->idCombo()->setCurrentIndex(1);
             d->typeCombo()->setCurrentIndex(1);
+            d->accept(); // asked first; the default answer No keeps the dialog open
+            QCOMPARE(m_log->texts.last(),
+                     QStringLiteral("Delete the SpO2 and pulse data of ID 3 on the device? This cannot be undone."));
+            QVERIFY(d->isVisible());
+            d->idCombo()->setCurrentIndex(0);
+            d->accept();
+            QCOMPARE(m_log->texts.last(), QStringLiteral("Delete all recordings on the device? This cannot be undone."));
+            d->idCombo()->setCurrentIndex(1);
+            d->typeCombo()->setCurrentIndex(1);
+            m_log->answers << QMessageBox::Yes;
             d->accept();
         });
         capture.deleteData();

@@ -1,4 +1,4 @@
-// Answers every message box with its default button and keeps its text, for as long
+// Answers every message box with the next of `answers`, else its default button, and keeps its text, for as long
 // as it lives; the UI tests read what the program said from it.
 #pragma once
 
@@ -13,7 +13,7 @@ public:
     MessageLog() {
         ui::Messages::setHandler([this](const ui::MessageRequest& r) {
             texts << r.text;
-            return r.defaultButton;
+            return answers.isEmpty() ? r.defaultButton : answers.takeFirst();
         });
     }
     ~MessageLog() { ui::Messages::setHandler({}); }
@@ -21,6 +21,7 @@ public:
     MessageLog& operator=(const MessageLog&) = delete;
 
     QStringList texts;
+    QList<QMessageBox::StandardButton> answers; // given in order, before the default
 };
 
 } // namespace kestrova::test

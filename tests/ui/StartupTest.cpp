@@ -21,7 +21,8 @@ namespace {
 // The real program, scripted: messages to stderr, files under `dir`.
 std::string gui(const test::TempDir& dir) {
     return "cd " + dir.path() + " && QT_QPA_PLATFORM=offscreen KESTROVA_SPLASH=0 KESTROVA_MESSAGES=stderr "
-           "XDG_RUNTIME_DIR=" + dir.path() + " KESTROVA_HOME=" + dir.path() + " " + KESTROVA_GUI;
+           "XDG_RUNTIME_DIR=" + dir.path() + " HOME=" + dir.path() + " KESTROVA_HOME=" + dir.path() + " " +
+           KESTROVA_GUI;
 }
 } // namespace
 

@@ -1,52 +1,175 @@
 #include "files/AtomicFile.h"
 
+#include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace kestrova {
-void applyDefaultFileMode(int fd) {
-    const mode_t mask = ::umask(0);
-    ::umask(mask);
-    ::fchmod(fd, 0666 & ~mask);
+namespace {
+
+std::string directoryOf(const std::string& path) {
+    const auto slash = path.find_last_of('/');
+    if (slash == std::string::npos) return ".";
+    if (slash == 0) return "/";
+    return path.substr(0, slash);
 }
 
-AtomicFile::AtomicFile(std::string targetPath) : m_target(std::move(targetPath)) {
-    std::string pattern = m_target + ".XXXXXX";
-    const int fd = ::mkstemp(pattern.data());
+std::string reasonText(const std::string& path, int errorNumber) { return path + ": " + std::strerror(errorNumber); }
+
+// A name beside the target that nobody uses yet, for the moment between linking the
+// finished file and renaming it over the target.
+std::string siblingName(const std::string& target) {
+    static thread_local std::mt19937_64 random{std::random_device{}()};
+    const char* digits = "0123456789abcdefghijklmnopqrstuvwxyz";
+    std::string name = target + ".";
+    for (int i = 0; i < 8; ++i) name += digits[random() % 36];
+    return name;
+}
+
+void syncDirectory(const std::string& dir) {
+    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return;
-    applyDefaultFileMode(fd);
+    ::fsync(fd);
+    ::close(fd);
+}
+
+} // namespace
+
+AtomicFile::AtomicFile(std::string targetPath, Mode mode)
+    : m_target(std::move(targetPath)), m_createNew(mode == Mode::CreateNew) {
+    struct stat st {};
+    if (::stat(m_target.c_str(), &st) == 0) {
+        if (m_createNew) {
+            fail(EEXIST);
+            return;
+        }
+        if (S_ISDIR(st.st_mode)) {
+            fail(EISDIR);
+            return;
+        }
+        if (!S_ISREG(st.st_mode)) {
+            m_error = m_target + ": not a regular file";
+            return;
+        }
+        if (::access(m_target.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0) {
+            fail(EACCES);
+            return;
+        }
+        m_replacing = true;
+        m_mode = st.st_mode & 07777;
+        m_uid = st.st_uid;
+        m_gid = st.st_gid;
+    }
+    const std::string dir = directoryOf(m_target);
+    int fd = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666); // 0666 less the umask
+    if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+        std::string pattern = m_target + ".XXXXXX";
+        fd = ::mkstemp(pattern.data());
+        if (fd >= 0) {
+            m_temp = pattern;
+            // mkstemp creates owner-only files; give it what an ordinary create would.
+            const mode_t mask = ::umask(0);
+            ::umask(mask);
+            ::fchmod(fd, 0666 & ~mask);
+        }
+    }
+    if (fd < 0) {
+        fail(errno);
+        return;
+    }
+    if (m_replacing) {
+        if (m_uid != ::geteuid() || m_gid != ::getegid()) (void)!::fchown(fd, m_uid, m_gid);
+        ::fchmod(fd, m_mode);
+    }
     m_file = ::fdopen(fd, "wb");
     if (!m_file) {
+        fail(errno);
         ::close(fd);
-        ::unlink(pattern.c_str());
+        if (!m_temp.empty()) ::unlink(m_temp.c_str());
+        m_temp.clear();
         return;
     }
     std::setvbuf(m_file, nullptr, _IOFBF, 1 << 16);
-    m_temp = pattern;
 }
 
 AtomicFile::~AtomicFile() { discard(); }
 
+bool AtomicFile::fail(int errorNumber) {
+    if (!m_error.empty()) return false;
+    m_error = reasonText(m_target, errorNumber);
+    m_errno = errorNumber;
+    return false;
+}
+
+std::string AtomicFile::writablePath() const {
+    if (!m_file) return {};
+    if (!m_temp.empty()) return m_temp;
+    return "/proc/self/fd/" + std::to_string(::fileno(m_file));
+}
+
 void AtomicFile::write(const void* data, std::size_t size) {
     if (!m_file || m_failed || size == 0) return;
-    if (std::fwrite(data, 1, size, m_file) != size) m_failed = true;
+    if (std::fwrite(data, 1, size, m_file) != size) {
+        m_failed = true;
+        m_writeErrno = errno;
+    }
+}
+
+// Gives the complete temporary file the target's name.
+bool AtomicFile::giveName() {
+    if (!m_temp.empty()) {
+        if (m_createNew) {
+            if (::link(m_temp.c_str(), m_target.c_str()) != 0) return fail(errno);
+            ::unlink(m_temp.c_str());
+        } else if (::rename(m_temp.c_str(), m_target.c_str()) != 0) {
+            return fail(errno);
+        }
+        m_temp.clear();
+        return true;
+    }
+    const std::string self = "/proc/self/fd/" + std::to_string(::fileno(m_file));
+    // A new file can take its name in one step; linkat never replaces a file.
+    if (!m_replacing) {
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, m_target.c_str(), AT_SYMLINK_FOLLOW) == 0) return true;
+        if (errno != EEXIST || m_createNew) return fail(errno);
+    }
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        const std::string sibling = siblingName(m_target);
+        if (::linkat(AT_FDCWD, self.c_str(), AT_FDCWD, sibling.c_str(), AT_SYMLINK_FOLLOW) != 0) {
+            if (errno == EEXIST) continue;
+            return fail(errno);
+        }
+        if (::rename(sibling.c_str(), m_target.c_str()) != 0) {
+            const int e = errno;
+            ::unlink(sibling.c_str());
+            return fail(e);
+        }
+        return true;
+    }
+    return fail(EEXIST);
 }
 
 bool AtomicFile::commit() {
     if (!m_file) return false;
-    bool ok = !m_failed && std::fflush(m_file) == 0 && ::fsync(::fileno(m_file)) == 0;
-    ok = (std::fclose(m_file) == 0) && ok;
+    bool ok = !m_failed;
+    if (!ok) fail(m_writeErrno ? m_writeErrno : EIO);
+    if (ok && (std::fflush(m_file) != 0 || ::fsync(::fileno(m_file)) != 0)) ok = fail(errno);
+    if (ok) ok = giveName();
+    if (std::fclose(m_file) != 0 && ok) ok = fail(errno);
     m_file = nullptr;
-    if (ok) ok = ::rename(m_temp.c_str(), m_target.c_str()) == 0;
-    if (!ok) ::unlink(m_temp.c_str());
+    if (!m_temp.empty()) ::unlink(m_temp.c_str());
     m_temp.clear();
+    if (ok) syncDirectory(directoryOf(m_target));
     return ok;
 }
 
 void AtomicFile::discard() {
     if (m_file) {
-        std::fclose(m_file);
+        std::fclose(m_file); // an unnamed temporary disappears with its last descriptor
         m_file = nullptr;
     }
     if (!m_temp.empty()) {
@@ -55,11 +178,57 @@ void AtomicFile::discard() {
     }
 }
 
-bool writeFileAtomically(const std::string& path, std::string_view bytes) {
-    AtomicFile f(path);
-    if (!f.isOpen()) return false;
-    f.write(bytes);
-    return f.commit();
+WriteStatus writeFileAtomically(const std::string& path, std::string_view bytes, AtomicFile::Mode mode) {
+    AtomicFile f(path, mode);
+    if (f.isOpen()) {
+        f.write(bytes);
+        f.commit();
+    }
+    return f.status();
+}
+
+std::string regularFileProblem(const std::string& path, long long maxBytes) {
+    struct stat st {};
+    if (::stat(path.c_str(), &st) != 0) return reasonText(path, errno);
+    if (S_ISDIR(st.st_mode)) return reasonText(path, EISDIR);
+    if (!S_ISREG(st.st_mode)) return path + ": not a regular file";
+    if (st.st_size > maxBytes)
+        return path + ": too large (" + std::to_string(st.st_size) + " bytes; at most " + std::to_string(maxBytes) +
+               " are expected)";
+    return {};
+}
+
+bool readRegularFile(const std::string& path, long long maxBytes, std::string& bytes, std::string& error) {
+    // O_NONBLOCK: opening a FIFO that slipped in between the check and the open must
+    // not wait for a writer.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) {
+        error = reasonText(path, errno);
+        return false;
+    }
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > maxBytes) {
+        ::close(fd);
+        error = regularFileProblem(path, maxBytes);
+        if (error.empty()) error = path + ": not a regular file";
+        return false;
+    }
+    bytes.resize(static_cast<std::size_t>(st.st_size));
+    std::size_t got = 0;
+    while (got < bytes.size()) {
+        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0) {
+            error = reasonText(path, errno);
+            ::close(fd);
+            return false;
+        }
+        if (n == 0) break; // shrank while reading
+        got += static_cast<std::size_t>(n);
+    }
+    bytes.resize(got);
+    ::close(fd);
+    return true;
 }
 
 } // namespace kestrova

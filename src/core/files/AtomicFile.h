@@ -1,44 +1,85 @@
-// Writing a file so that a failure never leaves it half-written: the bytes go to a
-// temporary file beside the target, which replaces the target only once it is
-// complete and flushed. Used for data files, exports, reports and the settings file.
+// Writing a file so that a failure never leaves it half-written and a crash leaves
+// nothing behind: the bytes go to an unnamed temporary file (O_TMPFILE) in the
+// target's directory, which is given the target's name only once it is complete and
+// flushed. Where the filesystem has no unnamed files, a named temporary beside the
+// target is used and removed on failure. Used for data files, exports, reports and
+// the settings file.
 #pragma once
 
 #include <cstdio>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 namespace kestrova {
 
+// The outcome of writing a file; `reason` is "<path>: <the system's reason>".
+struct WriteStatus {
+    bool ok = false;
+    std::string reason;
+    int errorNumber = 0; // errno of the failure, when it came from the system
+    explicit operator bool() const { return ok; }
+};
+
 class AtomicFile {
 public:
-    explicit AtomicFile(std::string targetPath);
+    // Refuses a target that exists but that the user may not write or that is
+    // write-protected (no write permission bit at all, which even root respects here).
+    enum class Mode { Replace, CreateNew };
+    // CreateNew: commit() fails (EEXIST) rather than replace a file that exists by then.
+    explicit AtomicFile(std::string targetPath, Mode mode = Mode::Replace);
     ~AtomicFile(); // discards the temporary file unless commit() succeeded
     AtomicFile(const AtomicFile&) = delete;
     AtomicFile& operator=(const AtomicFile&) = delete;
 
-    // False when the temporary file could not be created (no such directory, no rights).
+    // False when the temporary file could not be created; error() says why.
     bool isOpen() const { return m_file != nullptr; }
     // Buffered; errors are remembered and reported by commit().
     void write(const void* data, std::size_t size);
     void write(std::string_view s) { write(s.data(), s.size()); }
-    // Flushes, syncs and renames over the target. False on any write error.
+    // Flushes, syncs and gives the file the target's name (keeping an existing
+    // target's mode and owner). False on any error; error() says why.
     bool commit();
     // Drops the temporary file; the target stays as it was.
     void discard();
 
+    // A path through which another library can write the temporary file itself
+    // (truncating is fine). Valid while open.
+    std::string writablePath() const;
+
     const std::string& targetPath() const { return m_target; }
+    // "<path>: <reason>" after a failure.
+    const std::string& error() const { return m_error; }
+    WriteStatus status() const { return {m_error.empty(), m_error, m_errno}; }
 
 private:
+    bool fail(int errorNumber);
+    bool giveName();
+
     std::string m_target;
-    std::string m_temp;
+    std::string m_temp; // named temporary (fallback only)
     std::FILE* m_file = nullptr;
     bool m_failed = false;
+    int m_writeErrno = 0;
+    std::string m_error;
+    int m_errno = 0;
+    bool m_replacing = false;
+    bool m_createNew = false;
+    mode_t m_mode = 0;
+    uid_t m_uid = 0;
+    gid_t m_gid = 0;
 };
 
-bool writeFileAtomically(const std::string& path, std::string_view bytes);
+WriteStatus writeFileAtomically(const std::string& path, std::string_view bytes,
+                                AtomicFile::Mode mode = AtomicFile::Mode::Replace);
 
-// mkstemp creates files readable by their owner only; gives `fd` the mode an ordinary
-// create would (0666 less the umask).
-void applyDefaultFileMode(int fd);
+// The reason a file cannot be read as a regular file of at most `maxBytes`, or empty
+// when it can: refuses devices, FIFOs, directories and oversized files before any
+// byte is read, so a reader never hangs or runs out of memory.
+std::string regularFileProblem(const std::string& path, long long maxBytes);
+
+// Reads a whole regular file of at most `maxBytes`. False with `error` set
+// ("<path>: <reason>") otherwise.
+bool readRegularFile(const std::string& path, long long maxBytes, std::string& bytes, std::string& error);
 
 } // namespace kestrova

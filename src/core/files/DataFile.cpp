@@ -6,8 +6,12 @@
 #include "text/StringTable.h"
 #include "text/TextCodec.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <cstring>
-#include <fstream>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 namespace kestrova {
 namespace {
@@ -59,6 +63,18 @@ bool readTitleLength(ByteReader& r, std::uint32_t& length, bool& wide) {
     return r.read(length);
 }
 
+// Where a title whose length prefix starts at `offset` ends; false when the prefix
+// itself is incomplete.
+bool titleEndAt(std::string_view data, std::size_t offset, std::size_t& end) {
+    if (offset > data.size()) return false;
+    ByteReader r(data.substr(offset));
+    std::uint32_t length = 0;
+    bool wide = false;
+    if (!readTitleLength(r, length, wide)) return false;
+    end = data.size() - r.remaining() + (wide ? std::size_t{length} * 2 : std::size_t{length});
+    return true;
+}
+
 void putSample(std::string& out, const SampleRecord& s) {
     const char bytes[kSampleBytes] = {
         static_cast<char>(s.id),     static_cast<char>(s.year),   static_cast<char>(s.month),
@@ -78,16 +94,44 @@ template <typename T> void putLE(std::string& out, T v) {
 
 DataFileReadResult readDataFile(const std::string& path) {
     DataFileReadResult result;
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        result.error = tr(str::CantOpenFile);
+    // Only what the header promises is read: the samples it declares and a title the
+    // file actually holds, so neither a device nor a huge file exhausts memory.
+    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+    struct stat st {};
+    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        result.error = tr(str::CantOpenFile) + ": " +
+                       (fd < 0 ? path + ": " + std::strerror(errno) : path + ": not a regular file");
+        if (fd >= 0) ::close(fd);
         return result;
     }
-    std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        result.error = tr(str::CantOpenFile);
-        return result;
+    const auto fileSize = static_cast<std::size_t>(st.st_size);
+    auto readAt = [&](std::string& into, std::size_t offset, std::size_t n) {
+        into.resize(n);
+        std::size_t got = 0;
+        while (got < n) {
+            const ssize_t r = ::pread(fd, into.data() + got, n - got, static_cast<off_t>(offset + got));
+            if (r < 0 && errno == EINTR) continue;
+            if (r <= 0) break;
+            got += static_cast<std::size_t>(r);
+        }
+        into.resize(got);
+    };
+    std::string data;
+    std::int32_t declared = 0;
+    readAt(data, 0, 5);
+    if (data.size() == 5) std::memcpy(&declared, data.data() + 1, 4);
+    if (data.size() == 5 && declared >= 0 && declared <= RecordingModel::kCurrentCapacity) {
+        // Header, samples and the longest title prefix (7 bytes, or 10 in the wide form).
+        readAt(data, 0, std::min(fileSize, 5 + static_cast<std::size_t>(declared) * kSampleBytes + 10));
+        std::size_t end = 0;
+        if (titleEndAt(data, 5 + static_cast<std::size_t>(declared) * kSampleBytes, end) && end <= fileSize &&
+            end > data.size()) {
+            std::string rest;
+            readAt(rest, data.size(), end - data.size());
+            data += rest;
+        }
     }
+    ::close(fd);
     const std::string pastEnd = "Attempted to access " + path + " past its end.";
 
     ByteReader r(data);
@@ -168,7 +212,7 @@ std::string encodeDataFile(std::uint8_t patientId, std::span<const SampleRecord>
     return out;
 }
 
-bool writeDataFile(const std::string& path, std::uint8_t patientId, std::span<const SampleRecord> samples,
+WriteStatus writeDataFile(const std::string& path, std::uint8_t patientId, std::span<const SampleRecord> samples,
                    std::string_view title) {
     return writeFileAtomically(path, encodeDataFile(patientId, samples, title));
 }
@@ -195,15 +239,18 @@ std::uint8_t recordingPatientId(const RecordingModel& model) {
     return static_cast<std::uint8_t>(model.currentPatient.id);
 }
 
-SaveDataResult saveCurrentRecording(const std::string& path, const RecordingModel& model) {
+SaveDataResult saveCurrentRecording(const std::string& path, const RecordingModel& model, std::string* reason) {
     const std::uint8_t id = recordingPatientId(model);
-    if (!writeDataFile(path, id, model.currentSamples(), model.reportTitle)) return SaveDataResult::CannotCreate;
+    if (const WriteStatus written = writeDataFile(path, id, model.currentSamples(), model.reportTitle); !written) {
+        if (reason) *reason = written.reason;
+        return SaveDataResult::CannotCreate;
+    }
     return id > PatientDatabase::kSlots ? SaveDataResult::PatientIdInvalid : SaveDataResult::Written;
 }
 
 void finishSaveData(RecordingModel& model, const PatientDatabase& db) {
     const int id = recordingPatientId(model);
-    if (id < 1 || id > PatientDatabase::kSlots) return;
+    if (id < 1 || id > PatientDatabase::kSlots || !model.currentPatient.holdsDetails()) return;
     db.storePatientRecord(id, model.currentPatient);
     model.setPatientInfoSaved(id);
 }

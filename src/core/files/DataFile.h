@@ -3,6 +3,7 @@
 // length-prefixed string. Little-endian, no header; identical to the Windows files.
 #pragma once
 
+#include "files/AtomicFile.h"
 #include "model/SampleRecord.h"
 
 #include <cstdint>
@@ -42,7 +43,7 @@ std::string encodeDataFile(std::uint8_t patientId, std::span<const SampleRecord>
 
 // Writes through a temporary file and renames it, so a failed save leaves any
 // earlier file untouched. False when the file could not be written.
-bool writeDataFile(const std::string& path, std::uint8_t patientId, std::span<const SampleRecord> samples,
+WriteStatus writeDataFile(const std::string& path, std::uint8_t patientId, std::span<const SampleRecord> samples,
                    std::string_view title);
 
 // "Open Saved Data" without its dialog and display: reads `path` and, only when the
@@ -59,12 +60,14 @@ std::uint8_t recordingPatientId(const RecordingModel& model);
 
 // "Save Data" as .dat: writes the current recording and title. PatientIdInvalid means
 // the file was written but its ID is above 128 (the caller shows the message and skips
-// finishSaveData).
-SaveDataResult saveCurrentRecording(const std::string& path, const RecordingModel& model);
+// finishSaveData). `reason` says why a file could not be created.
+SaveDataResult saveCurrentRecording(const std::string& path, const RecordingModel& model,
+                                    std::string* reason = nullptr);
 
-// The last step of "Save Data" (also after a cancelled dialog or an unknown
-// extension): stores the current patient under the recording's ID when it is 1..128
-// and marks the ID's patient details as saved.
+// The last step of "Save Data", taken only after a file was written: stores the
+// current patient under the recording's ID when it is 1..128 and marks the ID's
+// patient details as saved. A record without details is not stored, so saving a
+// downloaded recording never blanks the details its ID's slot holds.
 void finishSaveData(RecordingModel& model, const PatientDatabase& db);
 
 } // namespace kestrova

@@ -42,8 +42,9 @@ std::string eventReportText(std::span<const SampleRecord> samples, const Patient
     return out;
 }
 
-bool writeEventReport(const std::string& path, std::span<const SampleRecord> samples, const PatientRecord& patient,
-                      int unitSetup, const EventList& desaturationEvents, const EventList& pulseEvents) {
+WriteStatus writeEventReport(const std::string& path, std::span<const SampleRecord> samples,
+                             const PatientRecord& patient, int unitSetup, const EventList& desaturationEvents,
+                             const EventList& pulseEvents) {
     return writeFileAtomically(path, eventReportText(samples, patient, unitSetup, desaturationEvents, pulseEvents));
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "analysis/Analysis.h"
+#include "files/AtomicFile.h"
 #include "model/PatientRecord.h"
 #include "model/SampleRecord.h"
 
@@ -15,8 +16,8 @@ namespace kestrova {
 std::string eventReportText(std::span<const SampleRecord> samples, const PatientRecord& patient, int unitSetup,
                             const EventList& desaturationEvents, const EventList& pulseEvents);
 
-// Writes the report through a temporary file; false when it could not be created.
-bool writeEventReport(const std::string& path, std::span<const SampleRecord> samples, const PatientRecord& patient,
-                      int unitSetup, const EventList& desaturationEvents, const EventList& pulseEvents);
+// Writes the report through a temporary file; the status says why it could not.
+WriteStatus writeEventReport(const std::string& path, std::span<const SampleRecord> samples,
+                             const PatientRecord& patient, int unitSetup, const EventList& desaturationEvents, const EventList& pulseEvents);
 
 } // namespace kestrova

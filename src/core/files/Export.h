@@ -19,19 +19,27 @@ enum class ExportResult {
     Cancelled,         // the user stopped it; no file was left behind
 };
 
-// The message for a failed result (empty for Written and Cancelled).
-std::string exportMessage(ExportResult result);
+struct ExportStatus {
+    ExportResult result = ExportResult::CannotCreate;
+    std::string reason; // "<path>: <the system's reason>" when the file could not be created
+    bool operator==(ExportResult r) const { return result == r; }
+};
+
+// The message for a failed export, with the path and reason when there is one (empty
+// for Written and Cancelled).
+std::string exportMessage(const ExportStatus& status);
 
 // Called now and then with (samples done, total); returning false cancels.
 using ExportProgress = std::function<bool(std::int64_t done, std::int64_t total)>;
 
 // `unitSetup`: the UnitSetup setting at the moment of export.
-ExportResult writeTextExport(const std::string& path, std::span<const SampleRecord> samples,
+ExportStatus writeTextExport(const std::string& path, std::span<const SampleRecord> samples,
                              const PatientRecord& patient, int unitSetup);
+
 
 // An Office Open XML workbook (also for names ending in ".xls"), written row by row
 // in constant memory. The target is replaced only by a complete workbook.
-ExportResult writeSpreadsheetExport(const std::string& path, std::span<const SampleRecord> samples,
+ExportStatus writeSpreadsheetExport(const std::string& path, std::span<const SampleRecord> samples,
                                     const PatientRecord& patient, int unitSetup,
                                     const ExportProgress& progress = {});
 
@@ -42,7 +50,8 @@ struct CellPosition { std::uint32_t row; std::uint16_t column; };
 CellPosition spreadsheetCellOf(std::int64_t k);
 inline constexpr std::int64_t kSamplesPerBlock = 65532;
 
-// The text after the last dot of a file name ("" when there is none).
+// The text after the last dot of a file name ("" when there is none), in lower case:
+// "REC.DAT" is a data file like "rec.dat".
 std::string fileExtension(const std::string& path);
 
 } // namespace kestrova

@@ -1,5 +1,8 @@
 #include "files/PatientDatabase.h"
 
+#include "files/AtomicFile.h"
+
+#include <cerrno>
 #include <fcntl.h>
 #include <filesystem>
 #include <sys/stat.h>
@@ -7,15 +10,41 @@
 
 namespace kestrova {
 
+namespace {
+
+// Opens the database only when it is a regular file: a FIFO or a device in its place
+// must neither block the program nor be written. O_NONBLOCK keeps the open itself
+// from waiting on a FIFO.
+int openRegular(const std::string& path, int flags) {
+    const int fd = ::open(path.c_str(), flags | O_CLOEXEC | O_NONBLOCK);
+    if (fd < 0) return -1;
+    struct stat st {};
+    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
+        ::close(fd);
+        errno = EINVAL;
+        return -1;
+    }
+    return fd;
+}
+
+} // namespace
+
 PatientDatabase::PatientDatabase(const std::string& programDir)
     : m_dir(programDir + "bldb"), m_path(programDir + "bldb/pationtrec.dat") {}
 
+std::string PatientDatabase::problem() const {
+    struct stat st {};
+    if (::stat(m_path.c_str(), &st) != 0 && errno == ENOENT) return {};
+    return regularFileProblem(m_path, 1LL << 40);
+}
+
 bool PatientDatabase::ensurePatientDatabase() const {
-    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openRegular(m_path, O_RDONLY);
     if (fd >= 0) {
         ::close(fd);
         return true;
     }
+    if (!problem().empty()) return false; // something that is not our file: leave it alone
     std::error_code ec;
     std::filesystem::create_directories(m_dir, ec);
     const int created = ::open(m_path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666);
@@ -28,7 +57,7 @@ void PatientDatabase::loadPatientRecord(int index, PatientRecord& record) const 
     // A slot that is not in the file (never written, file shorter or missing) is an
     // empty record: the details of the previous patient must not stay attached.
     record.clear();
-    const int fd = ::open(m_path.c_str(), O_RDONLY | O_CLOEXEC);
+    const int fd = openRegular(m_path, O_RDONLY);
     if (fd >= 0) {
         auto* bytes = reinterpret_cast<char*>(&record);
         const off_t offset = static_cast<off_t>(index) * static_cast<off_t>(PatientRecord::kSize);
@@ -45,11 +74,12 @@ void PatientDatabase::loadPatientRecord(int index, PatientRecord& record) const 
 
 bool PatientDatabase::storePatientRecord(int id, const PatientRecord& record) const {
     if (id < 1 || id > kSlots) return false;
-    int fd = ::open(m_path.c_str(), O_RDWR | O_CLOEXEC);
+    int fd = openRegular(m_path, O_RDWR);
     if (fd < 0) {
+        if (!problem().empty()) return false;
         std::error_code ec;
         std::filesystem::create_directories(m_dir, ec);
-        fd = ::open(m_path.c_str(), O_RDWR | O_CREAT | O_TRUNC | O_CLOEXEC, 0666);
+        fd = ::open(m_path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
         if (fd < 0) return false;
         struct stat st {};
         if (::fstat(fd, &st) == 0 && st.st_size < kCreatedSize && ::ftruncate(fd, kCreatedSize) != 0) {

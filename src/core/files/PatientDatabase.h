@@ -19,6 +19,10 @@ public:
 
     const std::string& path() const { return m_path; }
 
+    // Why the file cannot serve as the database (not a regular file, unreadable), or
+    // empty when it can or does not exist yet.
+    std::string problem() const;
+
     // Makes sure the file exists. Returns false when it could not be opened, in which
     // case the directory and an empty file have been created (the caller tells the user).
     bool ensurePatientDatabase() const;

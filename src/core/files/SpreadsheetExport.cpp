@@ -20,39 +20,22 @@ CellPosition spreadsheetCellOf(std::int64_t k) {
     return {static_cast<std::uint32_t>(4 + k - kSamplesPerBlock * block), static_cast<std::uint16_t>(6 * block)};
 }
 
-namespace {
-
-// Deletes the temporary workbook unless it was moved into place.
-struct TempPath {
-    std::string path;
-    ~TempPath() {
-        if (!path.empty()) ::unlink(path.c_str());
-    }
-};
-
-} // namespace
-
-ExportResult writeSpreadsheetExport(const std::string& path, std::span<const SampleRecord> samples,
+ExportStatus writeSpreadsheetExport(const std::string& path, std::span<const SampleRecord> samples,
                                     const PatientRecord& patient, int unitSetup, const ExportProgress& progress) {
-    // Reserve a temporary name beside the target: the workbook is only written when it
-    // is closed, and must replace the target only when complete.
-    TempPath temp{path + ".XXXXXX"};
-    const int fd = ::mkstemp(temp.path.data());
-    if (fd < 0) {
-        temp.path.clear();
-        return ExportResult::WorkbookFailed;
-    }
-    applyDefaultFileMode(fd);
-    ::close(fd);
+    // The workbook is only written when it is closed, and must replace the target only
+    // when complete: libxlsxwriter writes into our unnamed temporary file by its path.
+    AtomicFile target(path);
+    if (!target.isOpen()) return {ExportResult::CannotCreate, target.error()};
+    const std::string temp = target.writablePath();
 
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
-    lxw_workbook* book = workbook_new_opt(temp.path.c_str(), &options);
-    if (!book) return ExportResult::WorkbookFailed;
+    lxw_workbook* book = workbook_new_opt(temp.c_str(), &options);
+    if (!book) return {ExportResult::WorkbookFailed, {}};
     lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
     if (!sheet) {
         workbook_close(book);
-        return ExportResult::WorkbookFailed;
+        return {ExportResult::WorkbookFailed, {}};
     }
     worksheet_set_column(sheet, 0, LXW_COL_MAX - 1, 10, nullptr);
 
@@ -102,11 +85,10 @@ ExportResult writeSpreadsheetExport(const std::string& path, std::span<const Sam
         if (progress && (row % 1024 == 0 || row == lastRow) && !progress(done, n)) cancelled = true;
     }
     const lxw_error err = workbook_close(book);
-    if (cancelled) return ExportResult::Cancelled;
-    if (err != LXW_NO_ERROR) return ExportResult::WorkbookFailed;
-    if (::rename(temp.path.c_str(), path.c_str()) != 0) return ExportResult::WorkbookFailed;
-    temp.path.clear();
-    return ExportResult::Written;
+    if (cancelled) return {ExportResult::Cancelled, {}};
+    if (err != LXW_NO_ERROR) return {ExportResult::WorkbookFailed, lxw_strerror(err)};
+    if (!target.commit()) return {ExportResult::CannotCreate, target.error()};
+    return {ExportResult::Written, {}};
 }
 
 } // namespace kestrova

@@ -8,10 +8,11 @@
 
 namespace kestrova {
 
-std::string exportMessage(ExportResult result) {
-    switch (result) {
-    case ExportResult::CannotCreate: return tr(str::CantCreateFile);
-    case ExportResult::WorkbookFailed: return tr(str::CreateExcelFailed);
+std::string exportMessage(const ExportStatus& status) {
+    const std::string detail = status.reason.empty() ? std::string() : ": " + status.reason;
+    switch (status.result) {
+    case ExportResult::CannotCreate: return tr(str::CantCreateFile) + detail;
+    case ExportResult::WorkbookFailed: return tr(str::CreateExcelFailed) + detail;
     default: return {};
     }
 }
@@ -20,13 +21,16 @@ std::string fileExtension(const std::string& path) {
     const auto slash = path.find_last_of('/');
     const auto dot = path.find_last_of('.');
     if (dot == std::string::npos || (slash != std::string::npos && dot < slash)) return {};
-    return path.substr(dot + 1);
+    std::string ext = path.substr(dot + 1);
+    for (char& c : ext)
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+    return ext;
 }
 
-ExportResult writeTextExport(const std::string& path, std::span<const SampleRecord> samples,
+ExportStatus writeTextExport(const std::string& path, std::span<const SampleRecord> samples,
                              const PatientRecord& patient, int unitSetup) {
     AtomicFile out(path);
-    if (!out.isOpen()) return ExportResult::CannotCreate;
+    if (!out.isOpen()) return {ExportResult::CannotCreate, out.error()};
     out.write(patientHeaderLines(patient, unitSetup));
     out.write("Date&Time\t\t\t\tSpO2\t\tPR\r\n");
     char line[96];
@@ -35,7 +39,8 @@ ExportResult writeTextExport(const std::string& path, std::span<const SampleReco
                                     s.month, s.day, s.hour, s.minute, s.second, s.spo2, s.pulseRate);
         out.write(line, static_cast<std::size_t>(n));
     }
-    return out.commit() ? ExportResult::Written : ExportResult::CannotCreate;
+    if (!out.commit()) return {ExportResult::CannotCreate, out.error()};
+    return {ExportResult::Written, {}};
 }
 
 } // namespace kestrova

@@ -6,6 +6,7 @@
 #include <bit>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -35,6 +36,15 @@ struct PatientRecord {
     static constexpr std::size_t kCommentsChars = 80;
 
     void clear() { *this = PatientRecord{}; }
+
+    // True when the record says anything about the patient beyond the ID (and the
+    // unit system it would be stored in): a blank record must never replace details.
+    bool holdsDetails() const {
+        PatientRecord blank;
+        blank.id = id;
+        blank.unitSystem = unitSystem;
+        return std::memcmp(this, &blank, kSize) != 0;
+    }
 };
 
 static_assert(std::endian::native == std::endian::little,

@@ -26,12 +26,14 @@ void RecordingModel::clearAllRecordings() {
     m_current.clear();
     currentPatient.clear();
     currentPage = 0;
+    m_lastAppendedId = 0;
 }
 
 RecordingModel::AppendResult RecordingModel::appendSample(int id, const SampleRecord& record,
                                                           int framePayloadLength) {
     if (!validId(id)) return AppendResult::IdOutOfRange;
     IdSlot& slot = m_slots[id];
+    m_lastAppendedId = id;
     if (slot.capacity == 0) {
         const std::int32_t cap = kIdCapacity - framePayloadLength / 8;
         slot.capacity = cap > 0 ? cap : kMinIdCapacity;

@@ -58,6 +58,9 @@ public:
     std::int32_t idCapacity(int id) const;     // 0 until the ID's first sample
     std::int64_t idLostSamples(int id) const;  // samples refused at the capacity
     std::int64_t totalLostSamples() const;
+    // The ID of the sample appended last (0 before any): the one a broken download
+    // was receiving.
+    int lastAppendedId() const { return m_lastAppendedId; }
     bool patientInfoSaved(int id) const;
     void setPatientInfoSaved(int id);
 
@@ -84,6 +87,7 @@ private:
 
     std::array<IdSlot, kIdSlots + 1> m_slots; // index 0 unused
     std::vector<SampleRecord> m_current;
+    int m_lastAppendedId = 0;
 };
 
 } // namespace kestrova

@@ -4,9 +4,9 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
+#include <cerrno>
 #include <optional>
-#include <sstream>
+#include <sys/stat.h>
 #include <vector>
 
 namespace kestrova {
@@ -24,12 +24,30 @@ bool equalNoCase(std::string_view a, std::string_view b) {
            });
 }
 
-std::vector<std::string> readLines(const std::string& path, bool* exists = nullptr) {
-    std::ifstream in(path, std::ios::binary);
-    if (exists) *exists = static_cast<bool>(in);
+// A settings file is small; anything larger or not a regular file is not ours to parse.
+constexpr long long kMaxIniBytes = 16 << 20;
+
+enum class FileState { Missing, Read, Unreadable };
+
+std::vector<std::string> readLines(const std::string& path, FileState* state = nullptr,
+                                   std::string* problem = nullptr) {
     std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(in, line)) lines.push_back(line); // keeps a trailing '\r'
+    std::string bytes, error;
+    if (!readRegularFile(path, kMaxIniBytes, bytes, error)) {
+        struct stat st {};
+        const bool missing = ::stat(path.c_str(), &st) != 0 && errno == ENOENT;
+        if (state) *state = missing ? FileState::Missing : FileState::Unreadable;
+        if (problem) *problem = error;
+        return lines;
+    }
+    if (state) *state = FileState::Read;
+    std::size_t start = 0;
+    while (start < bytes.size()) { // keeps a trailing '\r'
+        const auto nl = bytes.find('\n', start);
+        const auto end = nl == std::string::npos ? bytes.size() : nl;
+        lines.push_back(bytes.substr(start, end - start));
+        start = end + 1;
+    }
     return lines;
 }
 
@@ -93,9 +111,12 @@ std::string IniFile::readString(std::string_view section, std::string_view key, 
     return s;
 }
 
-bool IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) const {
-    bool exists = false;
-    auto lines = readLines(m_path, &exists);
+WriteStatus IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) const {
+    FileState state = FileState::Missing;
+    std::string problem;
+    auto lines = readLines(m_path, &state, &problem);
+    // Rewriting a file we could not read would replace every other setting in it.
+    if (state == FileState::Unreadable) return {false, problem};
     // Keep the file's own line ending style when adding lines.
     const bool crlf = !lines.empty() && !lines.front().empty() && lines.front().back() == '\r';
     const std::string eol = crlf ? "\r" : "";

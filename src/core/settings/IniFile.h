@@ -3,6 +3,8 @@
 // written by one part of the program is what the next reader sees.
 #pragma once
 
+#include "files/AtomicFile.h"
+
 #include <string>
 #include <string_view>
 
@@ -25,8 +27,9 @@ public:
 
     // Replaces the key's line or adds it at the end of its section, creating the file
     // and the section when needed. Every other line stays as it was. The file is
-    // replaced atomically. Returns false when it could not be written.
-    bool writeString(std::string_view section, std::string_view key, std::string_view value) const;
+    // replaced atomically. A file that exists but cannot be read is never rewritten.
+    // The status says why a write failed.
+    WriteStatus writeString(std::string_view section, std::string_view key, std::string_view value) const;
 
 private:
     std::string m_path;

@@ -5,23 +5,28 @@
 
 #include "settings/IniFile.h"
 
+#include <limits>
 #include <string>
 
 namespace kestrova {
 
+// A key with its default and the range every reader gets it clamped to (the setup
+// dialog's range), so a hand-edited file cannot feed arithmetic an absurd value.
 struct IntSetting {
     const char* key;
     int defaultValue;
+    int minimum = std::numeric_limits<int>::min();
+    int maximum = std::numeric_limits<int>::max();
 };
 
 namespace setting {
-inline constexpr IntSetting SaturationsHigh{"SaturationsHigh", 94};
-inline constexpr IntSetting SaturationsLow{"SaturationsLow", 88};
-inline constexpr IntSetting PrHigh{"PrHigh", 150};
-inline constexpr IntSetting PrLow{"PrLow", 60};
-inline constexpr IntSetting DesaturationsEvent{"DesaturationsEvent", 4};
-inline constexpr IntSetting PulseEvent{"PulseEvent", 6};
-inline constexpr IntSetting UnitSetup{"UnitSetup", 0}; // 0 imperial, 1 metric
+inline constexpr IntSetting SaturationsHigh{"SaturationsHigh", 94, 40, 100};
+inline constexpr IntSetting SaturationsLow{"SaturationsLow", 88, 40, 100};
+inline constexpr IntSetting PrHigh{"PrHigh", 150, 15, 300};
+inline constexpr IntSetting PrLow{"PrLow", 60, 15, 300};
+inline constexpr IntSetting DesaturationsEvent{"DesaturationsEvent", 4, 1, 20};
+inline constexpr IntSetting PulseEvent{"PulseEvent", 6, 1, 20};
+inline constexpr IntSetting UnitSetup{"UnitSetup", 0}; // 0 imperial, any other value metric
 inline constexpr const char* DefaultCOM = "DefaultCOM";
 inline constexpr std::size_t kDefaultComChars = 9;
 } // namespace setting
@@ -33,11 +38,12 @@ public:
 
     explicit Settings(std::string path = kDefaultPath) : m_ini(std::move(path)) {}
 
-    int read(const IntSetting& s) const { return m_ini.readInt(kSection, s.key, s.defaultValue); }
-    bool write(const IntSetting& s, int value) const;
+    // The stored value (0 when it is not a number) clamped to the key's range.
+    int read(const IntSetting& s) const;
+    WriteStatus write(const IntSetting& s, int value) const;
 
     std::string defaultCom() const;
-    bool setDefaultCom(const std::string& portName) const;
+    WriteStatus setDefaultCom(const std::string& portName) const;
 
     const IniFile& file() const { return m_ini; }
 

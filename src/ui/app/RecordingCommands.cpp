@@ -9,6 +9,7 @@
 #include "dialogs/CModifyTitle.h"
 #include "dialogs/COtherIDSelect.h"
 #include "dialogs/CPatientInfo.h"
+#include "analysis/Analysis.h"
 #include "files/DataFile.h"
 #include "files/EventReport.h"
 #include "files/Export.h"
@@ -20,6 +21,7 @@
 #include "text/TextCodec.h"
 
 #include <QApplication>
+#include <cstring>
 #include <QProgressDialog>
 
 namespace kestrova::ui {
@@ -47,12 +49,25 @@ bool patientInfo(CMainFrame& f, const PatientDatabase& db) {
         return true;
     };
     CPatientInfo dialog(patientFormFrom(m.currentPatient, units), onDelete, &f);
+    // Device IDs are reused for other patients, so stored details are offered, never
+    // attached on their own.
+    if (const int id = m.currentPatient.id; id >= 1 && id <= PatientDatabase::kSlots) {
+        PatientRecord stored;
+        db.loadPatientRecord(id - 1, stored);
+        if (stored.holdsDetails() && std::memcmp(&stored, &m.currentPatient, PatientRecord::kSize) != 0)
+            dialog.offerStoredDetails(patientFormFrom(stored, units), nameOf(stored));
+    }
     if (dialog.exec() != QDialog::Accepted) return false;
     const int unitsNow = Settings().read(setting::UnitSetup);
     m.currentPatient = patientRecordFrom(dialog.form(), unitsNow);
     const int id = m.currentPatient.id;
     if (id < 1 || id > PatientDatabase::kSlots) {
         Messages::showString(&f, str::PatientIdInvalid);
+        return true;
+    }
+    // Saving an empty form keeps what the slot holds: Delete Info is the way to clear it.
+    if (!m.currentPatient.holdsDetails()) {
+        repaintView(f);
         return true;
     }
     db.storePatientRecord(id, m.currentPatient);
@@ -78,7 +93,7 @@ bool otherId(CMainFrame& f, const PatientDatabase& db) {
 }
 
 // The spreadsheet export with a progress window the user can cancel.
-ExportResult exportWorkbook(CMainFrame& f, const std::string& path) {
+ExportStatus exportWorkbook(CMainFrame& f, const std::string& path) {
     RecordingModel& m = f.model();
     QProgressDialog progress(QStringLiteral("Exporting to %1 ...").arg(QString::fromStdString(path)),
                              QStringLiteral("Cancel"), 0, 1000, &f);
@@ -95,6 +110,12 @@ ExportResult exportWorkbook(CMainFrame& f, const std::string& path) {
     return result;
 }
 
+void cantCreate(CMainFrame& f, const std::string& reason) {
+    Messages::info(&f, QString::fromStdString(kestrova::tr(str::CantCreateFile) + (reason.empty() ? "" : ": " + reason)));
+}
+
+// The patient record is stored only once a file was written (a cancelled dialog or a
+// name Kestrova cannot write stores nothing).
 bool saveData(CMainFrame& f, const PatientDatabase& db) {
     RecordingModel& m = f.model();
     FileChooser::Request r;
@@ -103,25 +124,29 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
     r.filter = QStringLiteral("(*.dat);;(*.txt);;(*.xls);;(*.xlsx)");
     r.defaultSuffix = QStringLiteral("dat");
     const QString chosen = FileChooser::choose(&f, r);
-    if (!chosen.isEmpty()) {
-        const std::string path = chosen.toStdString();
-        const std::string ext = fileExtension(path); // compared case-sensitively
-        if (ext == "dat") {
-            switch (saveCurrentRecording(path, m)) {
-            case SaveDataResult::CannotCreate: Messages::showString(&f, str::CantCreateFile); return false;
-            case SaveDataResult::PatientIdInvalid: Messages::showString(&f, str::PatientIdInvalid); return false;
-            case SaveDataResult::Written: break;
-            }
-        } else if (ext == "txt" || ext == "xls" || ext == "xlsx") {
-            const ExportResult result =
-                ext == "txt" ? writeTextExport(path, m.currentSamples(), m.currentPatient, Settings().read(setting::UnitSetup))
-                             : exportWorkbook(f, path);
-            if (result == ExportResult::Cancelled) return false;
-            if (result != ExportResult::Written) {
-                Messages::info(&f, QString::fromStdString(exportMessage(result)));
-                return false;
-            }
+    if (chosen.isEmpty()) return false;
+    const std::string path = chosen.toStdString();
+    const std::string ext = fileExtension(path);
+    if (ext == "dat") {
+        std::string reason;
+        switch (saveCurrentRecording(path, m, &reason)) {
+        case SaveDataResult::CannotCreate: cantCreate(f, reason); return false;
+        case SaveDataResult::PatientIdInvalid: Messages::showString(&f, str::PatientIdInvalid); return false;
+        case SaveDataResult::Written: break;
         }
+    } else if (ext == "txt" || ext == "xls" || ext == "xlsx") {
+        const ExportStatus result =
+            ext == "txt" ? writeTextExport(path, m.currentSamples(), m.currentPatient, Settings().read(setting::UnitSetup))
+                         : exportWorkbook(f, path);
+        if (result == ExportResult::Cancelled) return false;
+        if (result != ExportResult::Written) {
+            Messages::info(&f, QString::fromStdString(exportMessage(result)));
+            return false;
+        }
+    } else {
+        Messages::info(&f, QStringLiteral("Kestrova cannot write \"%1\": choose a name ending in .dat, .txt, .xls or .xlsx.")
+                               .arg(chosen));
+        return false;
     }
     finishSaveData(m, db);
     return true;
@@ -144,20 +169,29 @@ bool openSaved(CMainFrame& f, const PatientDatabase& db) {
     return true;
 }
 
+// Always the events of the current recording with the current limits: lists kept
+// from an earlier analysis may belong to another recording.
 bool eventReport(CMainFrame& f) {
     RecordingModel& m = f.model();
-    // Lists that already hold events are used as they stand; empty ones are computed.
-    if (f.analysis().desaturationEvents.empty() && f.analysis().pulseEvents.empty()) f.runAnalysis();
+    const Settings settings;
+    const AnalysisResult analysis = computeAnalysis(m.currentSamples(), settings);
     FileChooser::Request r;
     r.caption = QStringLiteral("Check out the SpO2 event time");
     r.proposedName = QStringLiteral("ID %1  Name Event ").arg(m.currentPatient.id) + nameOf(m.currentPatient);
     r.filter = QStringLiteral("Data file(*.txt)");
     r.defaultSuffix = QStringLiteral("txt");
     const QString chosen = FileChooser::choose(&f, r);
-    if (chosen.isEmpty() || fileExtension(chosen.toStdString()) != "txt") return false;
-    if (!writeEventReport(chosen.toStdString(), m.currentSamples(), m.currentPatient,
-                          Settings().read(setting::UnitSetup), f.analysis().desaturationEvents, f.analysis().pulseEvents)) {
-        Messages::showString(&f, str::CantCreateFile);
+    if (chosen.isEmpty()) return false;
+    if (fileExtension(chosen.toStdString()) != "txt") {
+        Messages::info(&f, QStringLiteral("Kestrova cannot write the report as \"%1\": choose a name ending in .txt.")
+                               .arg(chosen));
+        return false;
+    }
+    const WriteStatus written = writeEventReport(chosen.toStdString(), m.currentSamples(), m.currentPatient,
+                                                 settings.read(setting::UnitSetup), analysis.desaturationEvents,
+                                                 analysis.pulseEvents);
+    if (!written) {
+        cantCreate(f, written.reason);
         return false;
     }
     return true;

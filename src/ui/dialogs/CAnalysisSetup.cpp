@@ -86,7 +86,7 @@ void CAnalysisSetup::leaveField(int row) {
     const auto& s = kAnalysisSettings[static_cast<std::size_t>(row)];
     const int v = m_edits[static_cast<std::size_t>(row)]->text().toInt();
     if (v <= 0) return;
-    if (v >= s.minimum && v <= s.maximum) {
+    if (v >= s.key.minimum && v <= s.key.maximum) {
         takeEdits();
         return;
     }

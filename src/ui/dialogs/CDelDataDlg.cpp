@@ -1,5 +1,6 @@
 #include "dialogs/CDelDataDlg.h"
 
+#include "app/Messages.h"
 #include "model/RecordingModel.h"
 
 #include <QComboBox>
@@ -43,6 +44,21 @@ CDelDataDlg::CDelDataDlg(const RecordingModel& model, QWidget* parent) : QDialog
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
+}
+
+void CDelDataDlg::accept() {
+    MessageRequest ask;
+    const int id = patientId();
+    const QString what = id == 0 ? QStringLiteral("all recordings")
+                         : dataType() == 0 ? QStringLiteral("every recording of ID %1").arg(id)
+                                           : QStringLiteral("the SpO2 and pulse data of ID %1").arg(id);
+    ask.text = id == 0 ? QStringLiteral("Delete all recordings on the device? This cannot be undone.")
+                       : QStringLiteral("Delete %1 on the device? This cannot be undone.").arg(what);
+    ask.icon = QMessageBox::Warning;
+    ask.buttons = QMessageBox::Yes | QMessageBox::No;
+    ask.defaultButton = QMessageBox::No;
+    if (Messages::show(this, ask) != QMessageBox::Yes) return;
+    QDialog::accept();
 }
 
 int CDelDataDlg::patientId() const { return m_chosenId.toInt(); }

@@ -19,6 +19,8 @@ public:
     int dataType() const;    // 0 = all, 1 = SpO2 and pulse
     QComboBox* idCombo() const { return m_id; }
     QComboBox* typeCombo() const { return m_type; }
+    // OK asks once more, with No as the default answer: deleting cannot be undone.
+    void accept() override;
 
 private:
     QComboBox* m_id;

@@ -39,13 +39,13 @@ void COtherIDSelect::done(int r) {
         QDialog::done(r);
         return;
     }
-    m_model.currentPatient.clear(); // first, even without a selection
     QListWidgetItem* item = m_list->currentItem();
     if (!item || !item->isSelected()) {
-        Messages::showString(this, str::SelectPatientId);
+        Messages::showString(this, str::SelectPatientId); // and the current patient stays as it is
         return;
     }
     const int id = idFromListLine(item->text().toStdString());
+    m_model.currentPatient.clear();
     m_model.makeCurrent(id);
     if (m_model.patientInfoSaved(id)) m_db.loadPatientRecord(id - 1, m_model.currentPatient);
     m_model.currentPage = 0;

@@ -27,6 +27,7 @@ CPatientInfo::CPatientInfo(const PatientForm& form, std::function<bool(const Pat
     setMinimumWidth(460);
     const bool metric = Settings().read(setting::UnitSetup) != 0;
     auto* layout = new QVBoxLayout(this);
+    m_layout = layout;
     auto* grid = new QFormLayout;
     m_id = new QLineEdit(q(form.idText), this);
     m_id->setReadOnly(true);
@@ -87,6 +88,32 @@ PatientForm CPatientInfo::form() const {
     f.note2 = text(PatientField::Note2).toStdString();
     f.comments = text(PatientField::Comments).toStdString();
     return f;
+}
+
+void CPatientInfo::setForm(const PatientForm& form) {
+    m_gender->setCurrentIndex(form.gender != 0 ? 1 : 0);
+    m_fields[PatientField::Age]->setText(QString::number(form.age));
+    m_fields[PatientField::Height]->setText(QString::number(form.height));
+    m_fields[PatientField::Weight]->setText(QString::number(form.weight));
+    m_fields[PatientField::Name]->setText(q(form.name));
+    m_fields[PatientField::Physician]->setText(q(form.physician));
+    m_fields[PatientField::Note1]->setText(q(form.note1));
+    m_fields[PatientField::Note2]->setText(q(form.note2));
+    m_fields[PatientField::Comments]->setText(q(form.comments));
+}
+
+void CPatientInfo::offerStoredDetails(const PatientForm& stored, const QString& storedName) {
+    if (m_useStored) return;
+    const QString who = storedName.isEmpty() ? QStringLiteral("a patient without a name") : storedName;
+    m_useStored = new QPushButton(QStringLiteral("Use stored details (%1)").arg(who), this);
+    m_useStored->setToolTip(QStringLiteral("The patient database holds details for ID %1. The device may have "
+                                           "recorded another patient under the same ID.")
+                                .arg(q(stored.idText)));
+    connect(m_useStored, &QPushButton::clicked, this, [this, stored] {
+        setForm(stored);
+        m_useStored->setEnabled(false);
+    });
+    m_layout->insertWidget(0, m_useStored);
 }
 
 void CPatientInfo::leaveField(PatientField f) {

@@ -12,6 +12,8 @@
 class QComboBox;
 class QLabel;
 class QLineEdit;
+class QPushButton;
+class QVBoxLayout;
 
 namespace kestrova::ui {
 
@@ -23,6 +25,11 @@ public:
     CPatientInfo(const PatientForm& form, std::function<bool(const PatientForm&)> onDelete, QWidget* parent = nullptr);
 
     PatientForm form() const;
+    // Shows a "Use stored details" button naming the stored patient; clicking it fills
+    // the form with `stored`.
+    void offerStoredDetails(const PatientForm& stored, const QString& storedName);
+    QPushButton* useStoredButton() const { return m_useStored; }
+    void setForm(const PatientForm& form);
     QLineEdit* field(PatientField f) const { return m_fields.at(f); }
     QLabel* heightUnit() const { return m_heightUnit; }
     QLabel* weightUnit() const { return m_weightUnit; }
@@ -39,6 +46,8 @@ private:
     QComboBox* m_gender = nullptr;
     QLabel* m_heightUnit = nullptr;
     QLabel* m_weightUnit = nullptr;
+    QPushButton* m_useStored = nullptr;
+    QVBoxLayout* m_layout = nullptr;
     std::function<bool(const PatientForm&)> m_onDelete;
 };
 

@@ -4,6 +4,7 @@
 #include "pages/TablePage.h"
 #include "pages/TrendPage.h"
 
+#include <QBuffer>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -44,16 +45,32 @@ QRect PageRenderer::logicalPageRect(const QPaintDevice& device) {
     return QRect(0, 0, device.width() * 96 / dx, device.height() * 96 / dy);
 }
 
-bool PageRenderer::writePdf(const QString& path, PageKind kind, const PageData& data) {
-    QPdfWriter pdf(path);
-    pdf.setPageSize(QPageSize(QPageSize::A4));
-    pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
-    pdf.setResolution(600);
-    pdf.setCreator(QStringLiteral("Kestrova"));
-    QPainter painter;
-    if (!painter.begin(&pdf)) return false;
-    printPage(painter, pdf.logicalDpiX(), pdf.logicalDpiY(), logicalPageRect(pdf), kind, data);
-    return painter.end();
+WriteStatus PageRenderer::writePdf(const std::string& path, PageKind kind, const PageData& data) {
+    // Drawn in memory and written in one go, so a failure leaves no partial PDF.
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter pdf(&buffer);
+        pdf.setPageSize(QPageSize(QPageSize::A4));
+        pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
+        pdf.setResolution(600);
+        pdf.setCreator(QStringLiteral("Kestrova " KESTROVA_VERSION));
+        pdf.setTitle(storedText(data.reportTitle) + QStringLiteral(" - ID %1").arg(data.patient.id));
+        QPainter painter;
+        if (!painter.begin(&pdf)) return {false, path + ": the PDF could not be drawn"};
+        printPage(painter, pdf.logicalDpiX(), pdf.logicalDpiY(), logicalPageRect(pdf), kind, data);
+        if (!painter.end()) return {false, path + ": the PDF could not be drawn"};
+    }
+    const QByteArray& bytes = buffer.data();
+    return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
+}
+
+WriteStatus PageRenderer::writePng(const std::string& path, const QImage& image) {
+    QBuffer buffer;
+    buffer.open(QIODevice::WriteOnly);
+    if (!image.save(&buffer, "PNG")) return {false, path + ": the image could not be encoded"};
+    const QByteArray& bytes = buffer.data();
+    return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 
 int PageRenderer::pageCount(PageKind kind, const QRect& d, const PageData& data) {

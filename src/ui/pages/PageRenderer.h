@@ -2,6 +2,7 @@
 // any paint device (printer, preview, PDF) in 1/96-inch logical units, and PDF files.
 #pragma once
 
+#include "files/AtomicFile.h"
 #include "pages/PageData.h"
 
 #include <QImage>
@@ -28,8 +29,11 @@ public:
     // The printable area of a device in 1/96-inch units.
     static QRect logicalPageRect(const QPaintDevice& device);
 
-    // The printed page as an A4 PDF of exactly one page. False when the file cannot be written.
-    static bool writePdf(const QString& path, PageKind kind, const PageData& data);
+    // The printed page as an A4 PDF of exactly one page, titled with the report title
+    // and patient ID. The file is replaced only by a complete PDF.
+    static WriteStatus writePdf(const std::string& path, PageKind kind, const PageData& data);
+    // An image as a PNG file, replaced only by a complete one.
+    static WriteStatus writePng(const std::string& path, const QImage& image);
 
     // Page count of `kind` for a drawing rectangle `d`.
     static int pageCount(PageKind kind, const QRect& d, const PageData& data);

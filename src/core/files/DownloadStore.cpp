@@ -1,0 +1,54 @@
+#include "files/DownloadStore.h"
+
+#include "files/DataFile.h"
+#include "model/RecordingModel.h"
+
+#include <cerrno>
+#include <cstdio>
+
+namespace kestrova {
+namespace {
+
+// True when `path` exists and holds exactly `bytes`.
+bool holdsSameBytes(const std::string& path, const std::string& bytes) {
+    std::string existing, error;
+    return readRegularFile(path, static_cast<long long>(bytes.size()), existing, error) && existing == bytes;
+}
+
+std::string stampOf(std::span<const SampleRecord> samples) {
+    if (samples.empty()) return "empty";
+    const SampleRecord& s = samples.front();
+    char buf[32];
+    std::snprintf(buf, sizeof buf, "%04d%02d%02d-%02d%02d%02d", 2000 + s.year, s.month, s.day, s.hour, s.minute,
+                  s.second);
+    return buf;
+}
+
+} // namespace
+
+SavedRecording saveDownloadedRecording(const std::string& dir, int id, std::span<const SampleRecord> samples,
+                                       bool complete, bool overwrite) {
+    const std::string bytes =
+        encodeDataFile(static_cast<std::uint8_t>(id), samples, RecordingModel::kDefaultReportTitle);
+    const std::string base = dir + "/ID" + std::to_string(id);
+    if (!complete) {
+        const std::string path = base + ".partial.dat";
+        return {writeFileAtomically(path, bytes), path};
+    }
+    if (overwrite) {
+        const std::string path = base + ".dat";
+        return {writeFileAtomically(path, bytes), path};
+    }
+    const std::string stamped = base + "-" + stampOf(samples);
+    for (int k = 0; k < 10000; ++k) {
+        const std::string path = k == 0   ? base + ".dat"
+                                 : k == 1 ? stamped + ".dat"
+                                          : stamped + "-" + std::to_string(k) + ".dat";
+        if (holdsSameBytes(path, bytes)) return {{true, {}}, path};
+        WriteStatus written = writeFileAtomically(path, bytes, AtomicFile::Mode::CreateNew);
+        if (written || written.errorNumber != EEXIST) return {written, path}; // taken: try the next name
+    }
+    return {{false, base + ": no free file name"}, base + ".dat"};
+}
+
+} // namespace kestrova
