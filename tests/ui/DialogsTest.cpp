@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QtTest>
+#include <unistd.h>
 
 using namespace kestrova;
 using namespace kestrova::ui;
@@ -136,6 +137,16 @@ private slots:
         dialog.metric()->setChecked(true);
         dialog.accept();
         QCOMPARE(Settings().read(setting::UnitSetup), 1);
+
+        // A settings file that cannot be read is left alone, and the user is told.
+        ::unlink("Kestrova.ini");
+        QVERIFY(QDir().mkdir(QStringLiteral("Kestrova.ini")));
+        CDlgUnitSetup blocked;
+        blocked.britain()->setChecked(true);
+        blocked.accept();
+        QVERIFY(m_log->texts.last().startsWith(QStringLiteral("The settings were not saved")));
+        QVERIFY(QFileInfo(QStringLiteral("Kestrova.ini")).isDir());
+        QDir().rmdir(QStringLiteral("Kestrova.ini"));
     }
 
     void dateAndTimeFieldsAreCheckedWhileTyping() {

@@ -43,4 +43,11 @@ void Messages::info(QWidget* parent, const QString& text, QMessageBox::Icon icon
 
 void Messages::setHandler(Handler h) { handler() = std::move(h); }
 
+void Messages::settingsNotSaved(QWidget* parent, const std::string& reason) {
+    info(parent,
+         QStringLiteral("The settings were not saved, and the settings file was left as it was:\n%1")
+             .arg(QString::fromStdString(reason)),
+         QMessageBox::Warning);
+}
+
 } // namespace kestrova::ui

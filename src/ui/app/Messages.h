@@ -7,6 +7,7 @@
 #include <QString>
 
 #include <functional>
+#include <string>
 
 class QWidget;
 
@@ -28,6 +29,9 @@ public:
     // A plain OK box with the text of a string-table entry.
     static void showString(QWidget* parent, int stringId, QMessageBox::Icon icon = QMessageBox::NoIcon);
     static void info(QWidget* parent, const QString& text, QMessageBox::Icon icon = QMessageBox::NoIcon);
+
+    // A settings file that could not be written (it was left as it was).
+    static void settingsNotSaved(QWidget* parent, const std::string& reason);
 
     // Replaces how messages are shown (tests); an empty handler restores the default.
     static void setHandler(Handler handler);

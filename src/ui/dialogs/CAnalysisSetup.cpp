@@ -114,7 +114,12 @@ void CAnalysisSetup::accept() {
         reload(3);
     }
     const Settings settings;
-    for (std::size_t i = 0; i < 6; ++i) settings.write(kAnalysisSettings[i].key, m_values[i]);
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (const WriteStatus w = settings.write(kAnalysisSettings[i].key, m_values[i]); !w) {
+            Messages::settingsNotSaved(this, w.reason); // the later keys would fail alike
+            break;
+        }
+    }
     QDialog::accept();
 }
 

@@ -120,6 +120,8 @@ void CDlgChooseType::start() {
     m_model.clearAllRecordings();
     m_frame.closeRecording();
     const int result = runInBackground(this, [this] { return m_session->connect(); });
+    if (!m_link->settingsProblem().empty())
+        Messages::info(this, QString::fromStdString(m_link->settingsProblem()), QMessageBox::Warning);
     switch (result) {
     case CaptureSession::kConnected: {
         m_stopButton->setEnabled(true);

@@ -1,5 +1,6 @@
 #include "dialogs/CDlgUnitSetup.h"
 
+#include "app/Messages.h"
 #include "settings/Settings.h"
 
 #include <QDialogButtonBox>
@@ -27,7 +28,8 @@ CDlgUnitSetup::CDlgUnitSetup(QWidget* parent) : QDialog(parent) {
 }
 
 void CDlgUnitSetup::accept() {
-    Settings().write(setting::UnitSetup, m_metric->isChecked() ? 1 : 0);
+    if (const WriteStatus w = Settings().write(setting::UnitSetup, m_metric->isChecked() ? 1 : 0); !w)
+        Messages::settingsNotSaved(this, w.reason);
     QDialog::accept();
 }
 

@@ -12,6 +12,7 @@ class CDlgUnitSetup : public QDialog {
 public:
     explicit CDlgUnitSetup(QWidget* parent = nullptr);
     QRadioButton* metric() const { return m_metric; }
+    QRadioButton* britain() const { return m_britain; }
     void accept() override;
 
 private:
