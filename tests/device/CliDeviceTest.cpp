@@ -6,6 +6,8 @@
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
+#include <map>
+#include <sstream>
 #include <unistd.h>
 
 using namespace kestrova;
@@ -122,4 +124,43 @@ TEST(CliDevice, AnOrdinaryUserDownloadsAndIsToldWhenThePortIsForbidden) {
     const auto denied = test::runCommand(cli(dir, "download --port " + rootSim.port(), nobody, cliCopy));
     EXPECT_EQ(denied.status, 1);
     EXPECT_NE(denied.err.find("dialout"), std::string::npos) << denied.err;
+}
+
+// The device vanishes at several points of a download: no file under a complete name
+// is ever shorter than what the device held, and no earlier file changes.
+TEST(CliDevice, ABrokenDownloadNeverShortensOrReplacesARecording) {
+    test::TempDir dir;
+    const std::string recording = "--ids 3,12 --seconds 400 --payload 800 --type 2";
+    {
+        SimProcess sim(dir, recording);
+        ASSERT_FALSE(sim.port().empty());
+        ASSERT_EQ(test::runCommand(cli(dir, "download --port " + sim.port() + " --out full")).status, 0);
+    }
+    const std::map<std::string, std::string> whole{{"ID3", test::readFile(dir.file("full/ID3.dat"))},
+                                                   {"ID12", test::readFile(dir.file("full/ID12.dat"))}};
+    ASSERT_EQ(whole.at("ID3").size(), 5u + 11 * 400 + 12);
+    test::runCommand("mkdir " + dir.file("out"));
+    test::writeFile(dir.file("out/ID3.dat"), "an earlier night");
+    test::writeFile(dir.file("out/ID12.dat"), whole.at("ID12"));
+
+    for (int frame : {1, 3, 4, 6}) {
+        SimProcess sim(dir, recording + " --vanish-after " + std::to_string(frame));
+        ASSERT_FALSE(sim.port().empty());
+        const auto r = test::runCommand(cli(dir, "download --port " + sim.port() + " --out out"));
+        EXPECT_EQ(r.status, 3) << "vanished after frame " << frame << ": " << r.err;
+        EXPECT_NE(r.err.find(".partial.dat"), std::string::npos) << r.err;
+        std::istringstream lines(r.out);
+        for (std::string line; std::getline(lines, line);) {
+            if (line.size() < 4 || line.substr(line.size() - 4) != ".dat") continue;
+            const std::string name = line.substr(line.find('/') + 1);
+            const std::string id = name.substr(0, name.find_first_of("-."));
+            if (name.find(".partial.dat") != std::string::npos) {
+                EXPECT_LT(test::readFile(dir.file(line)).size(), whole.at(id).size() + 1);
+                continue;
+            }
+            EXPECT_EQ(test::readFile(dir.file(line)), whole.at(id)) << line << " after frame " << frame;
+        }
+        EXPECT_EQ(test::readFile(dir.file("out/ID3.dat")), "an earlier night");
+        EXPECT_EQ(test::readFile(dir.file("out/ID12.dat")), whole.at("ID12"));
+    }
 }
