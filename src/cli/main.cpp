@@ -5,6 +5,7 @@
 int main(int argc, char** argv) {
     CLI::App app{"Kestrova command-line tool"};
     app.require_subcommand(1);
+    app.set_version_flag("--version", "kestrova-cli " KESTROVA_VERSION);
     kestrova::cli::addInfoCommand(app);
     kestrova::cli::addAnalyzeCommand(app);
     kestrova::cli::addExportCommands(app);
@@ -14,9 +15,7 @@ int main(int argc, char** argv) {
         app.parse(argc, argv);
     } catch (const CLI::RuntimeError& e) {
         return e.get_exit_code();
-    } catch (const CLI::CallForHelp& e) {
-        return app.exit(e);
-    } catch (const CLI::CallForAllHelp& e) {
+    } catch (const CLI::Success& e) { // --help, --version
         return app.exit(e);
     } catch (const CLI::ParseError& e) {
         return kestrova::cli::usageError(e.what()); // exit status 2, as command-line tools do

@@ -14,7 +14,7 @@ std::string withSlash(std::string dir) {
     return dir;
 }
 
-std::string userDataDirectory() {
+std::string userDataPath() {
     if (const char* xdg = std::getenv("XDG_DATA_HOME"); xdg && *xdg) return withSlash(std::string(xdg) + "/kestrova");
     if (const char* home = std::getenv("HOME"); home && *home)
         return withSlash(std::string(home) + "/.local/share/kestrova");
@@ -23,6 +23,13 @@ std::string userDataDirectory() {
 
 } // namespace
 
+std::string userDataDirectory() {
+    const std::string user = userDataPath();
+    std::error_code ec;
+    fs::create_directories(user, ec);
+    return user;
+}
+
 std::string programDirectory(const std::string& overrideDir) {
     if (!overrideDir.empty()) return withSlash(overrideDir);
     if (const char* env = std::getenv("KESTROVA_HOME"); env && *env) return withSlash(env);
@@ -30,11 +37,12 @@ std::string programDirectory(const std::string& overrideDir) {
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
     if (!ec) {
         const std::string dir = withSlash(exe.parent_path().string());
-        if (::access(dir.c_str(), W_OK) == 0) return dir;
+        // An installed program shares its directory with every other program, and
+        // root could write there: its database belongs to the user.
+        const bool installed = fs::is_directory(exe.parent_path().parent_path() / "share" / "kestrova", ec);
+        if (!installed && ::access(dir.c_str(), W_OK) == 0) return dir;
     }
-    const std::string user = userDataDirectory();
-    fs::create_directories(user, ec);
-    return user;
+    return userDataPath(); // created by the first write of the database, not by looking
 }
 
 } // namespace kestrova

@@ -1,6 +1,7 @@
 // Where the program keeps its own files (the patient database): the directory of the
-// running executable, or KESTROVA_HOME when set; when that directory cannot be
-// written, the per-user data directory instead.
+// running executable, or KESTROVA_HOME when set; for an installed program (its
+// resources in <prefix>/share/kestrova beside <prefix>/bin) or when the executable's
+// directory cannot be written, the per-user data directory instead.
 #pragma once
 
 #include <string>
@@ -9,5 +10,9 @@ namespace kestrova {
 
 // With a trailing '/'. `overrideDir` (a --home option) wins over everything else.
 std::string programDirectory(const std::string& overrideDir = {});
+
+// $XDG_DATA_HOME/kestrova or ~/.local/share/kestrova, created when missing; with a
+// trailing '/'.
+std::string userDataDirectory();
 
 } // namespace kestrova

@@ -150,7 +150,9 @@ WriteStatus IniFile::writeString(std::string_view section, std::string_view key,
         if (sectionStart) {
             lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(*lastInSection + 1), newLine);
         } else {
-            lines.push_back("[" + std::string(section) + "]" + eol);
+            std::string header = "[";
+            header.append(section).append("]").append(eol); // (operator+ trips a GCC 12 false warning)
+            lines.push_back(std::move(header));
             lines.push_back(newLine);
         }
     }

@@ -130,4 +130,30 @@ QIcon toolIcon(int id) {
     return QIcon(pm);
 }
 
+QIcon applicationIcon() {
+    QIcon icon;
+    for (int size : {16, 24, 32, 48, 64, 128, 256}) {
+        QPixmap pm(size, size);
+        pm.fill(Qt::transparent);
+        QPainter p(&pm);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(size / 64.0, size / 64.0);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0x1f, 0x6f, 0x8b));
+        p.drawRoundedRect(QRectF(2, 2, 60, 60), 12, 12);
+        QPen trace(Qt::white, 4);
+        trace.setJoinStyle(Qt::RoundJoin);
+        trace.setCapStyle(Qt::RoundCap);
+        p.setPen(trace);
+        const QPointF points[] = {{6, 38}, {20, 38}, {26, 22}, {32, 50}, {38, 30}, {42, 38}, {58, 38}};
+        p.drawPolyline(points, 7);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0xf2, 0xb1, 0x34));
+        p.drawEllipse(QPointF(50, 17), 6, 6);
+        p.end();
+        icon.addPixmap(pm);
+    }
+    return icon;
+}
+
 } // namespace kestrova::ui::artwork

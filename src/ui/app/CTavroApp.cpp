@@ -7,6 +7,7 @@
 #include "app/Messages.h"
 #include "model/SyntheticRecording.h"
 #include "app/RecordingCommands.h"
+#include "files/DataFile.h"
 #include "files/PatientDatabase.h"
 #include "files/ProgramDirectory.h"
 #include "model/RecordingModel.h"
@@ -90,7 +91,18 @@ bool CTavroApp::initInstance(bool showSplash, bool demo) {
 
     if (!m_db->ensurePatientDatabase()) Messages::showString(m_frame.get(), str::CantOpenPatientDb, QMessageBox::Information);
 
+    m_frame->setWindowIcon(artwork::applicationIcon());
     m_frame->showMaximized();
+    return true;
+}
+
+bool CTavroApp::openFile(const QString& path) {
+    std::string error;
+    if (!openSavedData(path.toStdString(), m_model, *m_db, error)) {
+        Messages::info(m_frame.get(), QString::fromStdString(error), QMessageBox::Warning);
+        return false;
+    }
+    m_frame->showCurrentRecording();
     return true;
 }
 

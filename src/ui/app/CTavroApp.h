@@ -29,6 +29,10 @@ public:
     bool initInstance(bool showSplash = true, bool demo = false);
     CMainFrame* mainFrame() const { return m_frame.get(); }
 
+    // Opens a saved recording as Open Saved Data does, after start-up (`kestrova FILE`).
+    // On failure the message is shown and the program stays empty.
+    bool openFile(const QString& path);
+
     // Loads KestrovaResource.rcc from `directory` when present: its strings.txt
     // replaces entries of the string table, its images replace the built-in ones.
     static bool loadResourceBundle(const QString& directory);
