@@ -85,6 +85,14 @@ private slots:
             QVERIFY(frame->isVisible());
             QCOMPARE(frame->windowState() & Qt::WindowMaximized, Qt::WindowMaximized);
             QCOMPARE(frame->workspace()->subWindowList().size(), 0); // nothing opened at start
+            // kestrova FILE: a bad file is reported and leaves the program empty; a good
+            // one is shown as a trend.
+            QVERIFY(!app.openFile(QString::fromStdString(dir.file("none.dat"))));
+            QVERIFY(shown.texts.last().startsWith(QStringLiteral("can't open the file")));
+            QCOMPARE(frame->workspace()->subWindowList().size(), 0);
+            QVERIFY(app.openFile(QStringLiteral(SAMPLES_DIR "/ID3.dat")));
+            QCOMPARE(model.currentCount(), 7200);
+            QCOMPARE(frame->displayMode(), 1);
             frame->action(cmd::Exit)->trigger();
             QVERIFY(!frame->isVisible());
         }
