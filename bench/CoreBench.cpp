@@ -1,6 +1,7 @@
 // Speed of the analysis, the exports and the data file on a full 518400-sample
 // recording (six days), each beside a baseline that only streams over the same data.
 #include "analysis/Analysis.h"
+#include "analysis/ClinicalMetrics.h"
 #include "files/DataFile.h"
 #include "files/Export.h"
 #include "model/PatientRecord.h"
@@ -56,6 +57,13 @@ void BM_Analysis(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(computeAnalysis(r, AnalysisLimits{}));
 }
 BENCHMARK(BM_Analysis)->Unit(benchmark::kMillisecond);
+
+// The clinical figures of the same recording (goal: at most 3x BM_Analysis).
+void BM_ClinicalMetrics(benchmark::State& state) {
+    const auto& r = recording();
+    for (auto _ : state) benchmark::DoNotOptimize(computeClinicalMetrics(r));
+}
+BENCHMARK(BM_ClinicalMetrics)->Unit(benchmark::kMillisecond);
 
 // The floor for the file writers: the same number of sample bytes written once.
 void BM_RawWrite(benchmark::State& state) {

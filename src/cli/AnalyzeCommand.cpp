@@ -3,6 +3,7 @@
 
 #include "analysis/Analysis.h"
 #include "analysis/AnalysisSheet.h"
+#include "analysis/ClinicalMetrics.h"
 #include "model/RecordingModel.h"
 #include "settings/Settings.h"
 
@@ -64,6 +65,94 @@ std::string analysisJson(const AnalysisResult& r) {
     return out;
 }
 
+std::string exact(double v) {
+    char buf[40];
+    std::snprintf(buf, sizeof buf, "%.17g", v); // reads back as the same double
+    return buf;
+}
+
+std::string timeAndPercentJson(const SecondsAndPercent& t) {
+    return "{\"seconds\": " + std::to_string(t.seconds) + ", \"percent\": " + exact(t.percent) + "}";
+}
+
+std::string odiJson(const DesaturationIndex& odi, std::span<const SampleRecord> samples) {
+    std::string out = "{\"events\": " + std::to_string(odi.events.size()) + ", \"perHour\": " + exact(odi.perHour) +
+                      ", \"list\": [";
+    for (std::size_t i = 0; i < odi.events.size(); ++i) {
+        const auto& e = odi.events[i];
+        if (i) out += ", ";
+        out += "{\"start\": " + std::to_string(e.start) + ", \"end\": " + std::to_string(e.end) +
+               ", \"startTime\": \"" + isoTime(samples[static_cast<std::size_t>(e.start)]) +
+               "\", \"duration\": " + std::to_string(e.duration()) + ", \"baseline\": " + std::to_string(e.baseline) +
+               ", \"nadir\": " + std::to_string(e.nadir) + ", \"depth\": " + std::to_string(e.depth()) +
+               ", \"area\": " + std::to_string(e.area) + "}";
+    }
+    return out + "]}";
+}
+
+std::string clinicalJson(const ClinicalMetrics& m, std::span<const SampleRecord> samples) {
+    auto kv = [](const char* k, long long v) { return std::string("\"") + k + "\": " + std::to_string(v); };
+    std::string out = "{" + kv("recordedSeconds", m.recordedSeconds) + ", " + kv("validSeconds", m.validSeconds) +
+                      ", " + kv("artefactSeconds", m.artefactSeconds);
+    out += ", \"spo2\": {\"mean\": " + exact(m.spo2.mean) + ", " + kv("median", m.spo2.median) + ", " +
+           kv("min", m.spo2.min) + ", " + kv("minIndex", m.spo2.minIndex) + ", " + kv("max", m.spo2.max) + "}";
+    out += ", \"t90\": " + timeAndPercentJson(m.t90) + ", \"t88\": " + timeAndPercentJson(m.t88);
+    out += ", \"bands\": [";
+    for (std::size_t i = 0; i < m.bands.size(); ++i) {
+        const auto& b = m.bands[i];
+        out += std::string(i ? ", " : "") + "{" + kv("low", b.low) + ", " + kv("high", b.high) + ", " +
+               kv("seconds", b.time.seconds) + ", \"percent\": " + exact(b.time.percent) + "}";
+    }
+    out += "], \"odi3\": " + odiJson(m.odi3, samples) + ", \"odi4\": " + odiJson(m.odi4, samples);
+    out += ", \"desaturationAreaPerHour\": " + exact(m.desaturationAreaPerHour);
+    out += ", \"pulse\": {\"mean\": " + exact(m.pulse.mean) + ", " + kv("min", m.pulse.min) + ", " +
+           kv("max", m.pulse.max) + ", " + kv("above100Seconds", m.pulse.above100Seconds) + ", " +
+           kv("below50Seconds", m.pulse.below50Seconds) + "}}";
+    return out;
+}
+
+// The clinical figures rounded to one decimal, with the criteria that produced them.
+std::string clinicalText(const ClinicalMetrics& m) {
+    std::string out = "Clinical figures\n";
+    char line[160];
+    auto row = [&](const char* label, const std::string& value) {
+        std::snprintf(line, sizeof line, "  %-30s%s\n", label, value.c_str());
+        out += line;
+    };
+    auto hours = [](std::int64_t seconds) {
+        char b[48];
+        std::snprintf(b, sizeof b, "%.1f h (%lld s)", static_cast<double>(seconds) / 3600.0,
+                      static_cast<long long>(seconds));
+        return std::string(b);
+    };
+    auto one = [](double v, const char* unit = "") {
+        char b[48];
+        std::snprintf(b, sizeof b, "%.1f%s", v, unit);
+        return std::string(b);
+    };
+    auto timeShare = [&](const SecondsAndPercent& t) { return one(static_cast<double>(t.seconds) / 60.0, " min (") + one(t.percent, " %)"); };
+    row("Recorded", hours(m.recordedSeconds));
+    row("Valid", hours(m.validSeconds));
+    row("Artefact", hours(m.artefactSeconds));
+    row("SpO2 mean / median", one(m.spo2.mean, " % / ") + std::to_string(m.spo2.median) + " %");
+    row("SpO2 nadir / max", std::to_string(m.spo2.min) + " % / " + std::to_string(m.spo2.max) + " %");
+    row("T90 (SpO2 < 90 %)", timeShare(m.t90));
+    row("T88 (SpO2 <= 88 %)", timeShare(m.t88));
+    for (const auto& b : m.bands) {
+        const std::string label = "SpO2 " + std::to_string(b.low) + "-" + std::to_string(b.high) + " %";
+        row(label.c_str(), timeShare(b.time));
+    }
+    row("ODI 3 %", one(m.odi3.perHour, " /h (") + std::to_string(m.odi3.events.size()) + " events)");
+    row("ODI 4 %", one(m.odi4.perHour, " /h (") + std::to_string(m.odi4.events.size()) + " events)");
+    row("Desaturation area (3 %)", one(m.desaturationAreaPerHour, " %min/h"));
+    row("Pulse mean / min / max", one(m.pulse.mean, " / ") + std::to_string(m.pulse.min) + " / " +
+                                      std::to_string(m.pulse.max) + " bpm");
+    row("Pulse > 100 / < 50 bpm", one(static_cast<double>(m.pulse.above100Seconds) / 60.0, " min / ") +
+                                      one(static_cast<double>(m.pulse.below50Seconds) / 60.0, " min"));
+    out += "  " + clinicalCriteria() + "\n";
+    return out;
+}
+
 // The sheet's table as text: label, SpO2, Pulse; then the threshold counts and criteria.
 std::string analysisText(const AnalysisResult& r) {
     std::string out;
@@ -96,7 +185,15 @@ void addAnalyzeCommand(CLI::App& app) {
         auto model = std::make_unique<RecordingModel>();
         if (!loadRecording(*file, *options, *model)) throw CLI::RuntimeError(1);
         const AnalysisResult r = computeAnalysis(model->currentSamples(), Settings());
-        const std::string text = *json ? analysisJson(r) + "\n" : analysisText(r);
+        const ClinicalMetrics clinical = computeClinicalMetrics(model->currentSamples());
+        std::string text;
+        if (*json) {
+            text = analysisJson(r);
+            text.pop_back(); // the clinical figures join the object as one more key
+            text += ", \"clinical\": " + clinicalJson(clinical, model->currentSamples()) + "}\n";
+        } else {
+            text = analysisText(r) + "\n" + clinicalText(clinical);
+        }
         std::fwrite(text.data(), 1, text.size(), stdout);
     });
 }

@@ -27,6 +27,11 @@ bool loadRecording(const std::string& path, const CommonOptions& options, Record
     return true;
 }
 
+bool openRecording(const std::string& path, const CommonOptions& options, RecordingModel& model, std::string& error) {
+    const PatientDatabase db(programDirectory(options.home));
+    return openSavedData(path, model, db, error);
+}
+
 int fail(const std::string& message) {
     std::cerr << terminalSafe(message) << '\n';
     return 1;

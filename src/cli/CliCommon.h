@@ -26,6 +26,9 @@ void addHomeOption(CLI::App& sub, CommonOptions& options);
 // false when the file cannot be opened.
 bool loadRecording(const std::string& path, const CommonOptions& options, RecordingModel& model);
 
+// The same without printing: false with `error` set (thread-safe).
+bool openRecording(const std::string& path, const CommonOptions& options, RecordingModel& model, std::string& error);
+
 int fail(const std::string& message); // prints on stderr (terminal-safe), returns 1
 // A usage error: the message and a hint on stderr; returns 2.
 int usageError(const std::string& message);
@@ -39,5 +42,6 @@ void addAnalyzeCommand(CLI::App& app);
 void addExportCommands(CLI::App& app);
 void addDeviceCommands(CLI::App& app);
 void addRenderCommand(CLI::App& app);
+void addSummaryCommand(CLI::App& app);
 
 } // namespace kestrova::cli

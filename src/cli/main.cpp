@@ -11,6 +11,7 @@ int main(int argc, char** argv) {
     kestrova::cli::addExportCommands(app);
     kestrova::cli::addDeviceCommands(app);
     kestrova::cli::addRenderCommand(app);
+    kestrova::cli::addSummaryCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::RuntimeError& e) {

@@ -1,4 +1,5 @@
 #include "analysis/Analysis.h"
+#include "analysis/ClinicalMetrics.h"
 #include "files/DataFile.h"
 
 #include "TestSupport.h"
@@ -74,4 +75,60 @@ TEST(CliAnalysis, ExportAndReportWriteTheirFilesAndRefuseOthers) {
     EXPECT_EQ(run("analyze missing.dat").err, "can't open the file: missing.dat: No such file or directory\n");
     // Nothing wrote the patient database.
     EXPECT_EQ(test::fileSize(dir.file("bldb/pationtrec.dat")), -1);
+}
+
+TEST(CliAnalysis, ClinicalFiguresInJsonAndSummaries) {
+    test::TempDir dir;
+    const std::string sample = std::string(SAMPLES_DIR) + "/ID3.dat";
+    const std::string home = " --home " + dir.path();
+    const auto json = test::runCommand(cli("analyze " + sample + " --json" + home, dir.path()));
+    ASSERT_EQ(json.status, 0) << json.err;
+    const auto file = readDataFile(sample);
+    const ClinicalMetrics m = computeClinicalMetrics(file.contents.samples);
+    char mean[40];
+    std::snprintf(mean, sizeof mean, "%.17g", m.spo2.mean);
+    EXPECT_NE(json.out.find(", \"clinical\": {\"recordedSeconds\": 7200, \"validSeconds\": 7200, \"artefactSeconds\": 0, "
+                            "\"spo2\": {\"mean\": " + std::string(mean) + ", \"median\": " + std::to_string(m.spo2.median)),
+              std::string::npos) << json.out.substr(0, 200);
+    EXPECT_NE(json.out.find("\"odi3\": {\"events\": " + std::to_string(m.odi3.events.size())), std::string::npos);
+    EXPECT_NE(json.out.find("\"startTime\": \"" + isoTime(file.contents.samples[static_cast<std::size_t>(m.odi3.events[0].start)]) + "\""),
+              std::string::npos);
+    EXPECT_EQ(json.out.rfind("}}\n"), json.out.size() - 3);
+
+    // Tiny, artefact-only and ID-0 recordings give figures, not errors.
+    std::vector<SampleRecord> none, nine(9), junk(600);
+    for (auto& s : nine) { s.spo2 = 97; s.pulseRate = 60; }
+    for (auto& s : junk) { s.spo2 = 127; s.pulseRate = 255; }
+    ASSERT_TRUE(writeDataFile(dir.file("none.dat"), 0, none, "t").ok);
+    ASSERT_TRUE(writeDataFile(dir.file("nine.dat"), 0, nine, "t").ok);
+    ASSERT_TRUE(writeDataFile(dir.file("junk.dat"), 5, junk, "t").ok);
+    for (const char* f : {"none.dat", "nine.dat", "junk.dat"}) {
+        const auto r = test::runCommand(cli(std::string("analyze ") + f + " --json" + home, dir.path()));
+        EXPECT_EQ(r.status, 0) << f << r.err;
+        EXPECT_NE(r.out.find("\"clinical\""), std::string::npos) << f;
+    }
+    EXPECT_NE(test::runCommand(cli("analyze junk.dat --json" + home, dir.path())).out.find("\"minIndex\": -1"),
+              std::string::npos);
+
+    // One row per file in the order given; a bad file has its error and status 1.
+    const auto summary = test::runCommand(cli("summary nine.dat missing.dat " + sample + " --csv out.csv" + home, dir.path()));
+    EXPECT_EQ(summary.status, 1);
+    const std::string csv = test::readFile(dir.file("out.csv"));
+    const std::string header = "file,id,name,start,recorded_hours,valid_hours,odi3,odi4,t90_percent,t88_minutes,nadir,"
+                               "mean_spo2,mean_pulse,error\r\n";
+    ASSERT_EQ(csv.substr(0, header.size()), header);
+    const std::vector<std::string> lines = [&] {
+        std::vector<std::string> v;
+        for (std::size_t at = header.size(); at < csv.size();) {
+            const auto end = csv.find("\r\n", at);
+            v.push_back(csv.substr(at, end - at));
+            at = end + 2;
+        }
+        return v;
+    }();
+    ASSERT_EQ(lines.size(), 3u);
+    EXPECT_EQ(lines[0].substr(0, 11), "nine.dat,0,");
+    EXPECT_EQ(lines[1], "missing.dat,,,,,,,,,,,,,can't open the file: missing.dat: No such file or directory");
+    EXPECT_EQ(lines[2].substr(0, sample.size() + 3), sample + ",3,");
+    EXPECT_NE(lines[2].find(",2.00,2.00,"), std::string::npos) << lines[2];
 }

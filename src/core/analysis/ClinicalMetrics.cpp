@@ -17,6 +17,12 @@ SecondsAndPercent share(std::int64_t seconds, std::int64_t validSeconds) {
 
 } // namespace
 
+std::string clinicalCriteria() {
+    return "Criteria: a second is valid when SpO2 is 50-100 % and pulse 25-250 bpm; every figure uses valid "
+           "seconds only. A desaturation is a fall of at least 3 % (or 4 %) below the highest valid SpO2 of the "
+           "preceding 120 s, held for at least 10 s.";
+}
+
 std::string isoTime(const SampleRecord& s) {
     char buf[48];
     std::snprintf(buf, sizeof buf, "%04d-%02d-%02dT%02d:%02d:%02d", 2000 + s.year, s.month, s.day, s.hour, s.minute,

@@ -76,6 +76,9 @@ ClinicalMetrics computeClinicalMetrics(std::span<const SampleRecord> samples);
 // navigation use them.
 std::vector<DesaturationEvent> findDesaturations(std::span<const SampleRecord> samples, int drop);
 
+// The criteria behind the figures, as one sentence for reports.
+std::string clinicalCriteria();
+
 // "YYYY-MM-DDTHH:MM:SS" of a sample's stored fields (year 2000 + year), unchecked.
 std::string isoTime(const SampleRecord& s);
 
