@@ -4,6 +4,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <memory>
 #include <string>
 #include <string_view>
 
@@ -43,5 +44,10 @@ void addExportCommands(CLI::App& app);
 void addDeviceCommands(CLI::App& app);
 void addRenderCommand(CLI::App& app);
 void addSummaryCommand(CLI::App& app);
+void addClinicalReportCommand(CLI::App& app);
+
+// A GUI application on the offscreen platform (fonts for drawing, never a display),
+// alive as long as the returned handle.
+std::shared_ptr<void> offscreenGui();
 
 } // namespace kestrova::cli

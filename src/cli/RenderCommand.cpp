@@ -17,6 +17,15 @@
 
 namespace kestrova::cli {
 
+std::shared_ptr<void> offscreenGui() {
+    // The drawing needs fonts, hence a GUI application, but never a display.
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    static int argc = 1;
+    static char name[] = "kestrova-cli";
+    static char* argv[] = {name, nullptr};
+    return std::make_shared<QGuiApplication>(argc, argv);
+}
+
 void addRenderCommand(CLI::App& app) {
     struct Options {
         CommonOptions common;
@@ -50,13 +59,7 @@ void addRenderCommand(CLI::App& app) {
         auto model = std::make_unique<RecordingModel>();
         if (!loadRecording(o->file, o->common, *model)) throw CLI::RuntimeError(1);
 
-        // The drawing needs fonts, hence a GUI application, but never a display.
-        qputenv("QT_QPA_PLATFORM", "offscreen");
-        int argc = 1;
-        char name[] = "kestrova-cli";
-        char* argv[] = {name, nullptr};
-        QGuiApplication gui(argc, argv);
-
+        const auto gui = offscreenGui();
         const Settings settings;
         const auto kind = o->view == "trend"   ? pages::PageKind::Trend
                           : o->view == "table" ? pages::PageKind::Table

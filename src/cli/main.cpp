@@ -12,6 +12,7 @@ int main(int argc, char** argv) {
     kestrova::cli::addDeviceCommands(app);
     kestrova::cli::addRenderCommand(app);
     kestrova::cli::addSummaryCommand(app);
+    kestrova::cli::addClinicalReportCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::RuntimeError& e) {

@@ -10,6 +10,7 @@
 #include "model/RecordingModel.h"
 #include "settings/Settings.h"
 #include "text/StringTable.h"
+#include "views/ClinicalSummaryView.h"
 
 #include <QAction>
 #include <QApplication>
@@ -72,6 +73,8 @@ void CMainFrame::buildActions() {
     addAction(cmd::Trend, QStringLiteral("Trend"), [this] { switchDisplay(1); });
     addAction(cmd::Table, QStringLiteral("Table"), [this] { switchDisplay(2); });
     addAction(cmd::Analysis, QStringLiteral("Analysis"), [this] { switchDisplay(3); });
+    addAction(cmd::ClinicalSummary, QStringLiteral("Clinical Summary"), [this] { switchDisplay(4); });
+    addAction(cmd::ClinicalReport, QStringLiteral("Clinical Report (PDF)..."), [this] { runDialog(cmd::ClinicalReport); });
     addAction(cmd::RollStep, QStringLiteral("Roll Step"), view(&RecordingView::rollStep));
     addAction(cmd::AnalysisSetup, QStringLiteral("Analysis Setup"), [this] { analysisSetupCommand(); });
     addAction(cmd::UnitSetup, QStringLiteral("Unit Setup"), [this] { unitSetupCommand(); });
@@ -92,9 +95,9 @@ void CMainFrame::buildMenus() {
     };
     add(bar->addMenu(QStringLiteral("File(&F)")),
         {cmd::NewDataCapture, cmd::FindBluetooth, cmd::OpenOtherId, 0, cmd::SaveData, cmd::OpenSavedData,
-         cmd::EventTimeReport, cmd::Close, 0, cmd::PrintPreview, cmd::Print, 0, cmd::Exit});
+         cmd::EventTimeReport, cmd::ClinicalReport, cmd::Close, 0, cmd::PrintPreview, cmd::Print, 0, cmd::Exit});
     add(bar->addMenu(QStringLiteral("Edit")), {cmd::PatientInfo, cmd::PatientTitle});
-    add(bar->addMenu(QStringLiteral("Mode")), {cmd::Trend, cmd::Table, cmd::Analysis, 0, cmd::RollStep});
+    add(bar->addMenu(QStringLiteral("Mode")), {cmd::Trend, cmd::Table, cmd::Analysis, cmd::ClinicalSummary, 0, cmd::RollStep});
     add(bar->addMenu(QStringLiteral("Options")), {cmd::AnalysisSetup, cmd::UnitSetup});
     add(bar->addMenu(QStringLiteral("About(&A)")), {cmd::About});
 }
@@ -167,7 +170,10 @@ void CMainFrame::closeAllDocuments() {
 
 void CMainFrame::openDocument(std::size_t index) {
     if (index >= m_templates.size()) return;
-    RecordingView* view = m_templates[index](ViewContext{m_model, m_analysis, m_displayMode});
+    openView(m_templates[index](ViewContext{m_model, m_analysis, m_displayMode}));
+}
+
+void CMainFrame::openView(RecordingView* view) {
     connect(view, &RecordingView::pageStatus, this, &CMainFrame::pageStatus);
     auto* child = new CChildFrame(view);
     m_workspace->addSubWindow(child);
@@ -183,7 +189,8 @@ void CMainFrame::switchDisplay(int mode) {
     closeAllDocuments();
     m_model.currentPage = 0;
     m_displayMode = mode;
-    openDocument(mode == 1 ? 0 : m_templates.size() - 1);
+    if (mode == 4) openView(new ClinicalSummaryView(ViewContext{m_model, m_analysis, m_displayMode}));
+    else openDocument(mode == 1 ? 0 : m_templates.size() - 1);
     if (!isMaximized()) showMaximized();
     m_model.currentPage = 0;
     pageStatus(0, 0);

@@ -39,6 +39,7 @@ public:
     // State of the frame.
     FrameState state() const;
     int displayMode() const { return m_displayMode; }
+    const int& displayModeRef() const { return m_displayMode; } // for a ViewContext
     void setNoRecording(bool v);
     void setNoDownload(bool v);
     int transportFlag() const { return m_transportFlag; }
@@ -54,7 +55,8 @@ public:
     void runAnalysis();
     RecordingModel& model() { return m_model; }
 
-    // The display switch: 1 trend, 2 table, 3 analysis (which runs the analysis first).
+    // The display switch: 1 trend, 2 table, 3 analysis (which runs the analysis first),
+    // 4 the clinical summary.
     void switchDisplay(int mode);
     // After the current recording changed: the table when it is shown, else the trend.
     void showCurrentRecording();
@@ -86,6 +88,7 @@ private:
     void buildStatusBar();
     QAction* addAction(int id, const QString& text, std::function<void()> handler);
     void openDocument(std::size_t templateIndex);
+    void openView(RecordingView* view);
     void runDialog(int commandId);
     void closeCommand();
     void unitSetupCommand();

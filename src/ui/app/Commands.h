@@ -8,4 +8,6 @@ inline constexpr int NewDataCapture = 57600, FindBluetooth = 32813, OpenOtherId 
                      Print = 57607, Exit = 57665, PatientInfo = 32784, PatientTitle = 32785, Trend = 32776,
                      Table = 32777, Analysis = 32810, RollStep = 32801, AnalysisSetup = 32811, UnitSetup = 32817,
                      About = 57664, PageUp = 32773, PageDown = 32774;
+// Kestrova's own additions.
+inline constexpr int ClinicalSummary = 33001, ClinicalReport = 33002;
 } // namespace kestrova::ui::cmd

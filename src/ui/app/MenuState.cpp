@@ -16,11 +16,13 @@ bool commandEnabled(int id, const FrameState& s) {
     case cmd::PatientInfo:
     case cmd::PatientTitle:
     case cmd::SaveData:
-    case cmd::EventTimeReport: return !s.noRecording;
+    case cmd::EventTimeReport:
+    case cmd::ClinicalReport: return !s.noRecording;
     case cmd::OpenOtherId: return !s.noDownload;
-    case cmd::Trend: return s.displayMode == 2 || s.displayMode == 3;
-    case cmd::Table: return s.displayMode == 1 || s.displayMode == 3;
+    case cmd::Trend: return s.displayMode == 2 || s.displayMode == 3 || s.displayMode == 4;
+    case cmd::Table: return s.displayMode == 1 || s.displayMode == 3 || s.displayMode == 4;
     case cmd::Analysis: return s.displayMode != 0;
+    case cmd::ClinicalSummary: return s.displayMode != 0; // as Analysis
     default: return true;
     }
 }

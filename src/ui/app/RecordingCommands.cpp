@@ -19,6 +19,7 @@
 #include "settings/Settings.h"
 #include "text/StringTable.h"
 #include "text/TextCodec.h"
+#include "views/ClinicalSummaryView.h"
 
 #include <QApplication>
 #include <cstring>
@@ -197,6 +198,33 @@ bool eventReport(CMainFrame& f) {
     return true;
 }
 
+// The whole-night clinical report as a PDF, drawn as the Clinical Summary shows it.
+bool clinicalReport(CMainFrame& f) {
+    RecordingModel& m = f.model();
+    FileChooser::Request r;
+    r.caption = QStringLiteral("Clinical Report (PDF)");
+    r.proposedName = QStringLiteral("ID %1 Clinical Report").arg(m.currentPatient.id);
+    r.filter = QStringLiteral("PDF document (*.pdf)");
+    r.defaultSuffix = QStringLiteral("pdf");
+    const QString chosen = FileChooser::choose(&f, r);
+    if (chosen.isEmpty()) return false;
+    if (fileExtension(chosen.toStdString()) != "pdf") {
+        Messages::info(&f, QStringLiteral("Kestrova cannot write the report as \"%1\": choose a name ending in .pdf.")
+                               .arg(chosen));
+        return false;
+    }
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    const WriteStatus written = pages::ClinicalReport::writePdf(
+        chosen.toStdString(), ClinicalSummaryView::reportData(ViewContext{m, f.analysis(), f.displayModeRef()}),
+        pages::Paper::A4);
+    QApplication::restoreOverrideCursor();
+    if (!written) {
+        cantCreate(f, written.reason);
+        return false;
+    }
+    return true;
+}
+
 } // namespace
 
 void installRecordingCommands(CMainFrame& frame, const PatientDatabase& db) {
@@ -206,6 +234,7 @@ void installRecordingCommands(CMainFrame& frame, const PatientDatabase& db) {
     frame.setDialog(cmd::SaveData, [&db](CMainFrame& f) { return saveData(f, db); });
     frame.setDialog(cmd::OpenSavedData, [&db](CMainFrame& f) { return openSaved(f, db); });
     frame.setDialog(cmd::EventTimeReport, [](CMainFrame& f) { return eventReport(f); });
+    frame.setDialog(cmd::ClinicalReport, [](CMainFrame& f) { return clinicalReport(f); });
     frame.setDialog(cmd::AnalysisSetup, [](CMainFrame& f) { return CAnalysisSetup(&f).exec() == QDialog::Accepted; });
     frame.setDialog(cmd::UnitSetup, [](CMainFrame& f) { return CDlgUnitSetup(&f).exec() == QDialog::Accepted; });
 }

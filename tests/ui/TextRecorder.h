@@ -1,0 +1,62 @@
+// A paint device that keeps every text drawn on it with its position, for tests of
+// what a page says.
+#pragma once
+
+#include <QPaintDevice>
+#include <QPaintEngine>
+#include <QTextItem>
+
+#include <algorithm>
+
+namespace kestrova::test {
+
+class TextRecorder : public QPaintDevice {
+public:
+    struct Item {
+        QString text;
+        QPointF at;
+    };
+    QList<Item> items;
+    TextRecorder(int w, int h) : m_w(w), m_h(h), m_engine(this) {}
+    QPaintEngine* paintEngine() const override { return const_cast<Engine*>(&m_engine); }
+    bool has(const QString& s) const {
+        return std::any_of(items.begin(), items.end(), [&](const Item& i) { return i.text == s; });
+    }
+
+protected:
+    int metric(PaintDeviceMetric m) const override {
+        switch (m) {
+        case PdmWidth: return m_w;
+        case PdmHeight: return m_h;
+        case PdmDpiX:
+        case PdmDpiY:
+        case PdmPhysicalDpiX:
+        case PdmPhysicalDpiY: return 96;
+        case PdmDepth: return 32;
+        case PdmDevicePixelRatio: return 1;
+        case PdmDevicePixelRatioScaled: return int(QPaintDevice::devicePixelRatioFScale());
+        default: return 0;
+        }
+    }
+
+private:
+    class Engine : public QPaintEngine {
+    public:
+        explicit Engine(TextRecorder* owner) : QPaintEngine(AllFeatures), m_owner(owner) {}
+        bool begin(QPaintDevice*) override { return true; }
+        bool end() override { return true; }
+        void updateState(const QPaintEngineState&) override {}
+        void drawPixmap(const QRectF&, const QPixmap&, const QRectF&) override {}
+        void drawPolygon(const QPointF*, int, PolygonDrawMode) override {}
+        void drawPath(const QPainterPath&) override {}
+        void drawTextItem(const QPointF& p, const QTextItem& t) override { m_owner->items.push_back({t.text(), p}); }
+        Type type() const override { return User; }
+
+    private:
+        TextRecorder* m_owner;
+    };
+    int m_w, m_h;
+    Engine m_engine;
+};
+
+} // namespace kestrova::test
