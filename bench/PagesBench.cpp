@@ -3,10 +3,13 @@
 #include "analysis/Analysis.h"
 #include "model/SyntheticRecording.h"
 #include "pages/AnalysisPage.h"
+#include "pages/ClinicalReport.h"
 #include "pages/TablePage.h"
 #include "pages/TrendPage.h"
 
+#include <QBuffer>
 #include <QGuiApplication>
+#include <QPdfWriter>
 #include <QImage>
 #include <QPainter>
 #include <benchmark/benchmark.h>
@@ -59,6 +62,27 @@ void BM_AnalysisPage(benchmark::State& s) {
 BENCHMARK(BM_TrendPage)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TablePage)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalysisPage)->Unit(benchmark::kMillisecond);
+
+// The whole clinical report as a PDF in memory, for a night of state.range(0) hours:
+// its time should grow linearly with the recording (8 h against 144 h).
+void BM_ClinicalReport(benchmark::State& state) {
+    const auto& f = fixture();
+    ClinicalReportData data;
+    data.page = f.data;
+    data.page.samples = std::span<const SampleRecord>(f.samples).first(static_cast<std::size_t>(state.range(0)) * 3600);
+    data.metrics = computeClinicalMetrics(data.page.samples);
+    for (auto _ : state) {
+        QBuffer buffer;
+        buffer.open(QIODevice::WriteOnly);
+        QPdfWriter pdf(&buffer);
+        pdf.setResolution(600);
+        QPainter painter(&pdf);
+        ClinicalReport::printAll(painter, pdf, data);
+        painter.end();
+        benchmark::DoNotOptimize(buffer.data().size());
+    }
+}
+BENCHMARK(BM_ClinicalReport)->Arg(8)->Arg(144)->Unit(benchmark::kMillisecond);
 
 } // namespace
 
