@@ -132,3 +132,19 @@ TEST(CliAnalysis, ClinicalFiguresInJsonAndSummaries) {
     EXPECT_EQ(lines[2].substr(0, sample.size() + 3), sample + ",3,");
     EXPECT_NE(lines[2].find(",2.00,2.00,"), std::string::npos) << lines[2];
 }
+
+TEST(CliAnalysis, ClinicalReportPdfOrTheReason) {
+    test::TempDir dir;
+    const std::string sample = std::string(SAMPLES_DIR) + "/ID3.dat";
+    const std::string home = " --home " + dir.path();
+    const auto ok = test::runCommand(cli("clinical-report " + sample + " r.pdf --paper letter" + home, dir.path()));
+    ASSERT_EQ(ok.status, 0) << ok.err;
+    const std::string pdf = test::readFile(dir.file("r.pdf"));
+    EXPECT_EQ(pdf.substr(0, 5), "%PDF-");
+    EXPECT_NE(pdf.find("/MediaBox [0 0 612"), std::string::npos); // US letter, in points
+    const auto bad = test::runCommand(cli("clinical-report " + sample + " nodir/r.pdf" + home, dir.path()));
+    EXPECT_EQ(bad.status, 1);
+    EXPECT_NE(bad.err.find("Can't create the file: nodir/r.pdf: No such file or directory"), std::string::npos) << bad.err;
+    EXPECT_EQ(test::runCommand(cli("clinical-report " + sample + " r.png" + home, dir.path())).status, 1);
+    EXPECT_EQ(test::runCommand("ls " + dir.path()).out, "r.pdf\n");
+}

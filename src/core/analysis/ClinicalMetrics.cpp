@@ -2,7 +2,8 @@
 
 #include <algorithm>
 #include <cstdio>
-#include <optional>
+#include <cstring>
+#include <memory>
 
 namespace kestrova {
 namespace {
@@ -32,89 +33,98 @@ std::string isoTime(const SampleRecord& s) {
 
 namespace {
 
-// The valid samples of the last 120 s with falling SpO2 from front to back, so the
-// front is the baseline (a sliding maximum). A ring of 128 holds them: the window
-// never has more than 120 entries plus the one being added.
-class BaselineWindow {
-public:
-    explicit BaselineWindow(std::span<const SampleRecord> samples) : m_samples(samples) {}
-    void advanceTo(std::int32_t i) {
-        while (m_head != m_tail && at(m_head) < i - clinical::kBaselineWindow) ++m_head;
-    }
-    bool defined() const { return m_head != m_tail; }
-    int baseline() const { return spo2(at(m_head)); }
-    void add(std::int32_t i) {
-        while (m_head != m_tail && spo2(at(m_tail - 1)) <= spo2(i)) --m_tail;
-        m_ring[m_tail++ & kMask] = i;
-    }
+using Bytes = std::unique_ptr<std::uint8_t[]>;
 
-private:
-    static constexpr std::uint32_t kMask = 127;
-    std::int32_t at(std::uint32_t k) const { return m_ring[k & kMask]; }
-    int spo2(std::int32_t i) const { return m_samples[static_cast<std::size_t>(i)].spo2; }
-    std::span<const SampleRecord> m_samples;
-    std::array<std::int32_t, kMask + 1> m_ring{};
-    std::uint32_t m_head = 0, m_tail = 0;
-};
+// SpO2 of valid samples, 0 for artefacts (a valid SpO2 is at least 50, so 0 also
+// stands for "no valid sample").
+Bytes validSpo2(std::span<const SampleRecord> samples) {
+    Bytes v = std::make_unique_for_overwrite<std::uint8_t[]>(samples.size());
+    for (std::size_t i = 0; i < samples.size(); ++i) v[i] = clinical::isValid(samples[i]) ? samples[i].spo2 : 0;
+    return v;
+}
 
-// One event scan for one drop; fed sample by sample.
-class DesaturationScan {
-public:
-    explicit DesaturationScan(int drop) : m_drop(drop) {}
-    void step(std::int32_t i, const SampleRecord& s, bool valid, const BaselineWindow& window) {
-        if (m_inside) {
-            if (valid && s.spo2 <= m_current.baseline - m_drop) {
-                m_current.nadir = std::min<std::int32_t>(m_current.nadir, s.spo2);
-                m_current.area += m_current.baseline - s.spo2;
-                return;
-            }
-            close(i - 1); // and judge this sample as outside an event
+// B(i), the highest valid SpO2 among samples i-120 .. i-1 (0: none), for every i.
+// Maxima over 2, 4 ... 64 samples from each index, each level one pass of byte maxima
+// over shifted arrays (which the compiler vectorises); a window of 120 is two windows
+// of 64 that overlap.
+Bytes baselines(const std::uint8_t* v, std::size_t n) {
+    constexpr std::size_t w = clinical::kBaselineWindow;
+    static_assert(w > 64 && w <= 128);
+    Bytes a = std::make_unique_for_overwrite<std::uint8_t[]>(n), b = std::make_unique_for_overwrite<std::uint8_t[]>(n);
+    std::copy(v, v + n, a.get());
+    // Between two buffers, so that the passes do not overlap and vectorise. Windows that
+    // would run past the end are never asked for.
+    for (std::size_t step = 1; step < 64; step *= 2) {
+        const std::uint8_t* from = a.get();
+        std::uint8_t* to = b.get();
+        const std::size_t whole = n > step ? n - step : 0;
+        for (std::size_t i = 0; i < whole; ++i) to[i] = std::max(from[i], from[i + step]);
+        std::copy(from + whole, from + n, to + whole);
+        std::swap(a, b);
+    }
+    for (std::size_t i = w; i < n; ++i) b[i] = std::max(a[i - w], a[i - 64]);
+    std::uint8_t running = 0; // windows that start before sample 0
+    for (std::size_t i = 0; i < std::min(n, w); ++i) {
+        b[i] = running;
+        running = std::max(running, v[i]);
+    }
+    return b;
+}
+
+// Where each drop could start an event: bit 0 for 3 %, bit 1 for 4 % (a valid sample
+// at least that far below a defined baseline). One vectorisable pass, so that the
+// scans skip the quiet stretches eight samples at a time.
+Bytes startFlags(const std::uint8_t* v, const std::uint8_t* b, std::size_t n) {
+    Bytes f = std::make_unique_for_overwrite<std::uint8_t[]>(n + 8);
+    for (std::size_t i = 0; i < n; ++i) {
+        const int below = b[i] - v[i]; // v[i] >= 50 when valid, so an undefined baseline never qualifies
+        f[i] = static_cast<std::uint8_t>(v[i] != 0 ? (below >= 3) | ((below >= 4) << 1) : 0);
+    }
+    std::fill(f.get() + n, f.get() + n + 8, std::uint8_t{0});
+    return f;
+}
+
+// The scan of the event rule for one drop over valid SpO2 `v`, baselines `b` and the
+// start flags `flags` (`bit` for this drop).
+std::vector<DesaturationEvent> scan(const std::uint8_t* v, const std::uint8_t* b, const std::uint8_t* flags,
+                                    std::int32_t n, int drop, std::uint8_t bit) {
+    std::vector<DesaturationEvent> events;
+    const std::uint64_t mask = 0x0101010101010101ULL * bit;
+    std::int32_t i = 0;
+    while (i < n) {
+        // Outside an event: the next sample flagged for this drop.
+        while (i + 8 <= n) {
+            std::uint64_t word;
+            std::memcpy(&word, flags + i, 8);
+            if (word & mask) break;
+            i += 8;
         }
-        if (valid && window.defined() && s.spo2 <= window.baseline() - m_drop) {
-            m_inside = true;
-            m_current = {i, i, window.baseline(), s.spo2, window.baseline() - s.spo2};
+        while (i < n && !(flags[i] & bit)) ++i;
+        if (i >= n) break;
+        DesaturationEvent e{i, i, b[i], v[i], 0};
+        const int limit = e.baseline - drop;
+        std::int32_t k = i;
+        for (; k < n && v[k] != 0 && v[k] <= limit; ++k) {
+            e.nadir = std::min<std::int32_t>(e.nadir, v[k]);
+            e.area += e.baseline - v[k];
         }
+        e.end = k - 1;
+        if (e.duration() >= clinical::kMinEventSeconds) events.push_back(e);
+        i = k; // the sample that ended it is judged again as outside an event
     }
-    std::vector<DesaturationEvent> finish(std::int32_t n) {
-        if (m_inside) close(n - 1);
-        return std::move(m_events);
-    }
-
-private:
-    void close(std::int32_t end) {
-        m_current.end = end;
-        if (m_current.duration() >= clinical::kMinEventSeconds) m_events.push_back(m_current);
-        m_inside = false;
-    }
-    int m_drop;
-    bool m_inside = false;
-    DesaturationEvent m_current;
-    std::vector<DesaturationEvent> m_events;
-};
-
-template <std::size_t K>
-std::array<std::vector<DesaturationEvent>, K> scanDesaturations(std::span<const SampleRecord> samples,
-                                                                 const std::array<int, K>& drops) {
-    BaselineWindow window(samples);
-    std::array<std::optional<DesaturationScan>, K> scans;
-    for (std::size_t k = 0; k < K; ++k) scans[k].emplace(drops[k]);
-    const auto n = static_cast<std::int32_t>(samples.size());
-    for (std::int32_t i = 0; i < n; ++i) {
-        const SampleRecord& s = samples[static_cast<std::size_t>(i)];
-        const bool valid = clinical::isValid(s);
-        window.advanceTo(i);
-        for (auto& scan : scans) scan->step(i, s, valid, window);
-        if (valid) window.add(i);
-    }
-    std::array<std::vector<DesaturationEvent>, K> events;
-    for (std::size_t k = 0; k < K; ++k) events[k] = scans[k]->finish(n);
     return events;
 }
 
 } // namespace
 
 std::vector<DesaturationEvent> findDesaturations(std::span<const SampleRecord> samples, int drop) {
-    return std::move(scanDesaturations(samples, std::array<int, 1>{drop})[0]);
+    const std::size_t n = samples.size();
+    const Bytes v = validSpo2(samples);
+    const Bytes b = baselines(v.get(), n);
+    Bytes flags = std::make_unique_for_overwrite<std::uint8_t[]>(n + 8);
+    for (std::size_t i = 0; i < n; ++i) flags[i] = v[i] != 0 && v[i] + drop <= b[i];
+    std::fill(flags.get() + n, flags.get() + n + 8, std::uint8_t{0});
+    return scan(v.get(), b.get(), flags.get(), static_cast<std::int32_t>(n), drop, 1);
 }
 
 ClinicalMetrics computeClinicalMetrics(std::span<const SampleRecord> samples) {
@@ -122,27 +132,41 @@ ClinicalMetrics computeClinicalMetrics(std::span<const SampleRecord> samples) {
     m.odi3.drop = 3;
     m.odi4.drop = 4;
     m.recordedSeconds = static_cast<std::int64_t>(samples.size());
-    std::array<std::int64_t, 256> spo2Histogram{};
-    std::int64_t spo2Sum = 0, pulseSum = 0;
-    int pulseMin = 255, pulseMax = 0, spo2Min = 255, spo2Max = 0;
-    std::int64_t minIndex = -1;
-    for (std::size_t i = 0; i < samples.size(); ++i) {
+    // One pass: valid SpO2 per sample and, in four histograms each (so that runs of
+    // equal values do not wait on one counter), the valid SpO2 and pulse values.
+    const std::size_t n = samples.size();
+    Bytes v = std::make_unique_for_overwrite<std::uint8_t[]>(n);
+    std::array<std::array<std::int64_t, 256>, 4> histograms{}, pulseHistograms{};
+    for (std::size_t i = 0; i < n; ++i) {
         const SampleRecord& s = samples[i];
-        if (!clinical::isValid(s)) continue;
-        ++m.validSeconds;
-        ++spo2Histogram[s.spo2];
-        spo2Sum += s.spo2;
-        pulseSum += s.pulseRate;
-        if (s.spo2 < spo2Min) {
-            spo2Min = s.spo2;
-            minIndex = static_cast<std::int64_t>(i);
-        }
-        spo2Max = std::max<int>(spo2Max, s.spo2);
-        pulseMin = std::min<int>(pulseMin, s.pulseRate);
-        pulseMax = std::max<int>(pulseMax, s.pulseRate);
-        if (s.pulseRate > 100) ++m.pulse.above100Seconds;
-        if (s.pulseRate < 50) ++m.pulse.below50Seconds;
+        const bool valid = clinical::isValid(s);
+        v[i] = valid ? s.spo2 : 0;
+        if (!valid) continue;
+        ++histograms[i & 3][s.spo2];
+        ++pulseHistograms[i & 3][s.pulseRate];
     }
+    std::array<std::int64_t, 256> pulseHistogram{};
+    for (std::size_t k = 0; k < 256; ++k)
+        pulseHistogram[k] = pulseHistograms[0][k] + pulseHistograms[1][k] + pulseHistograms[2][k] + pulseHistograms[3][k];
+    std::array<std::int64_t, 256> spo2Histogram{};
+    for (std::size_t k = 0; k < 256; ++k)
+        spo2Histogram[k] = histograms[0][k] + histograms[1][k] + histograms[2][k] + histograms[3][k];
+    for (const auto c : spo2Histogram) m.validSeconds += c;
+    std::int64_t spo2Sum = 0, pulseSum = 0;
+    int spo2Min = 255, spo2Max = 0, pulseMin = 255, pulseMax = 0;
+    for (int value = 0; value < 256; ++value) {
+        const auto k = static_cast<std::size_t>(value);
+        spo2Sum += spo2Histogram[k] * value;
+        pulseSum += pulseHistogram[k] * value;
+        if (spo2Histogram[k] > 0) spo2Min = std::min(spo2Min, value), spo2Max = std::max(spo2Max, value);
+        if (pulseHistogram[k] > 0) pulseMin = std::min(pulseMin, value), pulseMax = std::max(pulseMax, value);
+        if (value > 100) m.pulse.above100Seconds += pulseHistogram[k];
+        if (value < 50) m.pulse.below50Seconds += pulseHistogram[k];
+    }
+    // The first sample holding the nadir.
+    std::int64_t minIndex = -1;
+    if (m.validSeconds > 0)
+        minIndex = std::find(v.get(), v.get() + n, static_cast<std::uint8_t>(spo2Min)) - v.get();
     m.artefactSeconds = m.recordedSeconds - m.validSeconds;
     if (m.validSeconds == 0) return m; // every figure 0, minIndex -1
 
@@ -154,25 +178,26 @@ ClinicalMetrics computeClinicalMetrics(std::span<const SampleRecord> samples) {
     m.spo2.minIndex = minIndex;
     // Lower median: element (count - 1) div 2 of the sorted values.
     std::int64_t seen = 0;
-    for (int v = 0; v < 256; ++v) {
-        seen += spo2Histogram[static_cast<std::size_t>(v)];
+    for (int value = 0; value < 256; ++value) {
+        seen += spo2Histogram[static_cast<std::size_t>(value)];
         if (seen > (valid - 1) / 2) {
-            m.spo2.median = v;
+            m.spo2.median = value;
             break;
         }
     }
     auto secondsBetween = [&](int low, int high) {
         std::int64_t total = 0;
-        for (int v = low; v <= high; ++v) total += spo2Histogram[static_cast<std::size_t>(v)];
+        for (int value = low; value <= high; ++value) total += spo2Histogram[static_cast<std::size_t>(value)];
         return total;
     };
     m.t90 = share(secondsBetween(0, 89), valid);
     m.t88 = share(secondsBetween(0, 88), valid);
     for (auto& band : m.bands) band.time = share(secondsBetween(band.low, band.high), valid);
 
-    auto [three, four] = scanDesaturations(samples, std::array<int, 2>{3, 4});
-    m.odi3.events = std::move(three);
-    m.odi4.events = std::move(four);
+    const Bytes b = baselines(v.get(), n);
+    const Bytes flags = startFlags(v.get(), b.get(), n);
+    m.odi3.events = scan(v.get(), b.get(), flags.get(), static_cast<std::int32_t>(n), 3, 1);
+    m.odi4.events = scan(v.get(), b.get(), flags.get(), static_cast<std::int32_t>(n), 4, 2);
     m.odi3.perHour = perHour(static_cast<double>(m.odi3.events.size()), valid);
     m.odi4.perHour = perHour(static_cast<double>(m.odi4.events.size()), valid);
     std::int64_t area = 0;
