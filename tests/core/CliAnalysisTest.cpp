@@ -106,6 +106,8 @@ TEST(CliAnalysis, ClinicalFiguresInJsonAndSummaries) {
         const auto r = test::runCommand(cli(std::string("analyze ") + f + " --json" + home, dir.path()));
         EXPECT_EQ(r.status, 0) << f << r.err;
         EXPECT_NE(r.out.find("\"clinical\""), std::string::npos) << f;
+        const auto pdf = test::runCommand(cli(std::string("clinical-report ") + f + " " + f + ".pdf" + home, dir.path()));
+        EXPECT_EQ(pdf.status, 0) << f << pdf.err;
     }
     EXPECT_NE(test::runCommand(cli("analyze junk.dat --json" + home, dir.path())).out.find("\"minIndex\": -1"),
               std::string::npos);

@@ -41,6 +41,15 @@ public:
         std::smatch m;
         return std::regex_search(m_xml, m, re) ? m[1].str() : "<none>";
     }
+    // A number cell's value and whether it carries a style (a number format).
+    std::string number(const std::string& ref) const {
+        const std::regex re("<c r=\"" + ref + "\"[^>]*><v>([^<]*)</v></c>");
+        std::smatch m;
+        return std::regex_search(m_xml, m, re) ? m[1].str() : "<none>";
+    }
+    bool styled(const std::string& ref) const {
+        return std::regex_search(m_xml, std::regex("<c r=\"" + ref + "\" s=\"[1-9]"));
+    }
     bool empty() const { return m_xml.empty(); }
 
 private:
@@ -124,15 +133,23 @@ TEST(SpreadsheetExport, WorkbookCellsHoldTheDocumentedTexts) {
     EXPECT_EQ(wb.cell("A4"), "Num");
     EXPECT_EQ(wb.cell("G4"), "Num"); // 65533 div 65532 = 1: two header blocks
     EXPECT_EQ(wb.cell("M4"), "<none>");
-    EXPECT_EQ(wb.cell("A5"), "1");
-    EXPECT_EQ(wb.cell("B5"), "05/05/10");
-    EXPECT_EQ(wb.cell("C5"), "8:7:6");
-    EXPECT_EQ(wb.cell("D5"), "97");
-    EXPECT_EQ(wb.cell("E5"), "63");
-    EXPECT_EQ(wb.cell("A65536"), "65532");
-    EXPECT_EQ(wb.cell("D65536"), "88");
-    EXPECT_EQ(wb.cell("G5"), "65533");
-    EXPECT_EQ(wb.cell("H5"), "01/02/26");
+    // Numbers, dates and times are values a spreadsheet calculates with.
+    EXPECT_EQ(wb.number("A2"), "1"); // PatId
+    EXPECT_EQ(wb.number("D2"), "57"); // Age
+    EXPECT_EQ(wb.number("A5"), "1");
+    EXPECT_EQ(wb.number("B5"), "40303"); // 2010-05-05
+    EXPECT_TRUE(wb.styled("B5"));
+    EXPECT_NEAR(std::stod(wb.number("C5")), (8 * 3600 + 7 * 60 + 6) / 86400.0, 1e-12);
+    EXPECT_TRUE(wb.styled("C5"));
+    EXPECT_EQ(wb.number("D5"), "97");
+    EXPECT_EQ(wb.number("E5"), "63");
+    EXPECT_EQ(wb.number("A65536"), "65532");
+    EXPECT_EQ(wb.number("D65536"), "88");
+    EXPECT_EQ(wb.number("G5"), "65533");
+    EXPECT_EQ(wb.number("H5"), "46024"); // 2026-01-02
+    const std::string styles = test::runCommand("unzip -p '" + path + "' xl/styles.xml").out;
+    EXPECT_NE(styles.find("formatCode=\"mm/dd/yy\""), std::string::npos);
+    EXPECT_NE(styles.find("formatCode=\"h:mm:ss\""), std::string::npos);
 }
 
 TEST(SpreadsheetExport, EmptyRecordingHasThePatientRowsAndOneHeaderBlock) {
