@@ -2,6 +2,7 @@
 // recording (six days), each beside a baseline that only streams over the same data.
 #include "analysis/Analysis.h"
 #include "analysis/ClinicalMetrics.h"
+#include "files/CsvRecording.h"
 #include "files/DataFile.h"
 #include "files/Export.h"
 #include "model/PatientRecord.h"
@@ -109,6 +110,19 @@ void BM_TextExport(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(writeTextExport(scratch("e.txt"), r, p, 0));
 }
 BENCHMARK(BM_TextExport)->Unit(benchmark::kMillisecond);
+
+// CSV out (goal: no slower than the text export) and in (goal: within 10x BM_DatRead).
+void BM_CsvExport(benchmark::State& state) {
+    const auto& r = recording();
+    for (auto _ : state) benchmark::DoNotOptimize(writeCsvRecording(scratch("e.csv"), r));
+}
+BENCHMARK(BM_CsvExport)->Unit(benchmark::kMillisecond);
+
+void BM_CsvOpen(benchmark::State& state) {
+    writeCsvRecording(scratch("open.csv"), recording());
+    for (auto _ : state) benchmark::DoNotOptimize(readCsvRecording(scratch("open.csv")));
+}
+BENCHMARK(BM_CsvOpen)->Unit(benchmark::kMillisecond);
 
 void BM_SpreadsheetExport(benchmark::State& state) {
     const auto& r = recording();

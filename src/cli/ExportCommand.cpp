@@ -3,6 +3,7 @@
 #include "CliCommon.h"
 
 #include "analysis/Analysis.h"
+#include "files/CsvRecording.h"
 #include "files/EventReport.h"
 #include "files/Export.h"
 #include "model/RecordingModel.h"
@@ -17,17 +18,22 @@ void addExportCommands(CLI::App& app) {
     auto options = std::make_shared<CommonOptions>();
     auto file = std::make_shared<std::string>();
     auto out = std::make_shared<std::string>();
-    auto* sub = app.add_subcommand("export", "Export a saved recording as text (.txt) or a workbook (.xlsx, .xls)");
+    auto* sub = app.add_subcommand("export", "Export a recording as text (.txt), a workbook (.xlsx, .xls) or CSV (.csv)");
     sub->add_option("FILE", *file, "Saved data file (.dat)")->required();
     sub->add_option("OUT", *out, "Output file; its extension (case-sensitive) picks the format")->required();
     addHomeOption(*sub, *options);
     sub->callback([options, file, out] {
         const std::string ext = fileExtension(*out);
-        if (ext != "txt" && ext != "xls" && ext != "xlsx")
+        if (ext != "txt" && ext != "xls" && ext != "xlsx" && ext != "csv")
             throw CLI::RuntimeError(fail("Cannot export to \"" + *out +
-                                         "\": the name must end in .txt, .xls or .xlsx."));
+                                         "\": the name must end in .txt, .xls, .xlsx or .csv."));
         auto model = std::make_unique<RecordingModel>();
         if (!loadRecording(*file, *options, *model)) throw CLI::RuntimeError(1);
+        if (ext == "csv") {
+            if (const WriteStatus w = writeCsvRecording(*out, model->currentSamples()); !w)
+                throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + w.reason));
+            return;
+        }
         const int unitSetup = Settings().read(setting::UnitSetup);
         const ExportStatus result =
             ext == "txt" ? writeTextExport(*out, model->currentSamples(), model->currentPatient, unitSetup)

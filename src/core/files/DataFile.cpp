@@ -1,12 +1,14 @@
 #include "files/DataFile.h"
 
 #include "files/AtomicFile.h"
+#include "files/CsvRecording.h"
 #include "files/PatientDatabase.h"
 #include "model/RecordingModel.h"
 #include "text/StringTable.h"
 #include "text/TextCodec.h"
 
 #include <algorithm>
+#include <cctype>
 #include <cerrno>
 #include <cstring>
 #include <fcntl.h>
@@ -217,8 +219,16 @@ WriteStatus writeDataFile(const std::string& path, std::uint8_t patientId, std::
     return writeFileAtomically(path, encodeDataFile(patientId, samples, title));
 }
 
+DataFileReadResult readRecordingFile(const std::string& path) {
+    const auto dot = path.find_last_of("./");
+    std::string ext = dot != std::string::npos && path[dot] == '.' ? path.substr(dot + 1) : "";
+    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    if (ext == "csv") return readCsvRecording(path);
+    return readDataFile(path);
+}
+
 bool openSavedData(const std::string& path, RecordingModel& model, const PatientDatabase& db, std::string& error) {
-    auto result = readDataFile(path);
+    auto result = readRecordingFile(path);
     if (!result.ok) {
         error = result.error;
         return false;

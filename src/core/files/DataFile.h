@@ -46,6 +46,9 @@ std::string encodeDataFile(std::uint8_t patientId, std::span<const SampleRecord>
 WriteStatus writeDataFile(const std::string& path, std::uint8_t patientId, std::span<const SampleRecord> samples,
                    std::string_view title);
 
+// A recording file by its extension: .csv (CsvRecording), otherwise a data file.
+DataFileReadResult readRecordingFile(const std::string& path);
+
 // "Open Saved Data" without its dialog and display: reads `path` and, only when the
 // whole file was read, makes it the current recording with its title, loads the
 // patient record of its ID and resets the page. On failure nothing changes and

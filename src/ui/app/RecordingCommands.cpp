@@ -10,6 +10,7 @@
 #include "dialogs/COtherIDSelect.h"
 #include "dialogs/CPatientInfo.h"
 #include "analysis/Analysis.h"
+#include "files/CsvRecording.h"
 #include "files/DataFile.h"
 #include "files/EventReport.h"
 #include "files/Export.h"
@@ -122,7 +123,7 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
     FileChooser::Request r;
     r.caption = QStringLiteral("Save Data");
     r.proposedName = QStringLiteral("ID %1  Name ").arg(m.currentPatient.id) + nameOf(m.currentPatient);
-    r.filter = QStringLiteral("(*.dat);;(*.txt);;(*.xls);;(*.xlsx)");
+    r.filter = QStringLiteral("(*.dat);;(*.txt);;(*.xls);;(*.xlsx);;CSV (*.csv)");
     r.defaultSuffix = QStringLiteral("dat");
     const QString chosen = FileChooser::choose(&f, r);
     if (chosen.isEmpty()) return false;
@@ -144,8 +145,14 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
             Messages::info(&f, QString::fromStdString(exportMessage(result)));
             return false;
         }
+    } else if (ext == "csv") {
+        if (const WriteStatus w = writeCsvRecording(path, m.currentSamples()); !w) {
+            cantCreate(f, w.reason);
+            return false;
+        }
     } else {
-        Messages::info(&f, QStringLiteral("Kestrova cannot write \"%1\": choose a name ending in .dat, .txt, .xls or .xlsx.")
+        Messages::info(&f, QStringLiteral("Kestrova cannot write \"%1\": choose a name ending in .dat, .txt, .xls, "
+                                          ".xlsx or .csv.")
                                .arg(chosen));
         return false;
     }
@@ -157,7 +164,7 @@ bool openSaved(CMainFrame& f, const PatientDatabase& db) {
     FileChooser::Request r;
     r.save = false;
     r.caption = QStringLiteral("Open Saved Data");
-    r.filter = QStringLiteral("Data file(*.dat)");
+    r.filter = QStringLiteral("Data file(*.dat);;CSV recording (*.csv)");
     r.defaultSuffix = QStringLiteral("dat");
     const QString chosen = FileChooser::choose(&f, r);
     if (chosen.isEmpty()) return false;
