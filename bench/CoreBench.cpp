@@ -4,6 +4,7 @@
 #include "analysis/ClinicalMetrics.h"
 #include "files/CsvRecording.h"
 #include "files/DataFile.h"
+#include "files/EdfRecording.h"
 #include "files/Export.h"
 #include "model/PatientRecord.h"
 #include "model/SyntheticRecording.h"
@@ -123,6 +124,29 @@ void BM_CsvOpen(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(readCsvRecording(scratch("open.csv")));
 }
 BENCHMARK(BM_CsvOpen)->Unit(benchmark::kMillisecond);
+
+// EDF+ out (goal: within 2x a raw write of as many bytes).
+void BM_EdfExport(benchmark::State& state) {
+    const auto& r = recording();
+    PatientRecord p;
+    p.id = 9;
+    for (auto _ : state) benchmark::DoNotOptimize(writeEdfRecording(scratch("e.edf"), r, p));
+}
+BENCHMARK(BM_EdfExport)->Unit(benchmark::kMillisecond);
+
+void BM_EdfSizedRawWrite(benchmark::State& state) {
+    PatientRecord p;
+    writeEdfRecording(scratch("size.edf"), recording(), p);
+    const std::string bytes(static_cast<std::size_t>(std::filesystem::file_size(scratch("size.edf"))), 'x');
+    for (auto _ : state) {
+        std::FILE* f = std::fopen(scratch("raw.edf").c_str(), "wb");
+        std::fwrite(bytes.data(), 1, bytes.size(), f);
+        std::fflush(f);
+        ::fsync(::fileno(f)); // as the export syncs its file
+        std::fclose(f);
+    }
+}
+BENCHMARK(BM_EdfSizedRawWrite)->Unit(benchmark::kMillisecond);
 
 void BM_SpreadsheetExport(benchmark::State& state) {
     const auto& r = recording();

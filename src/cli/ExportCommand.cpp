@@ -4,6 +4,7 @@
 
 #include "analysis/Analysis.h"
 #include "files/CsvRecording.h"
+#include "files/EdfRecording.h"
 #include "files/EventReport.h"
 #include "files/Export.h"
 #include "model/RecordingModel.h"
@@ -18,20 +19,21 @@ void addExportCommands(CLI::App& app) {
     auto options = std::make_shared<CommonOptions>();
     auto file = std::make_shared<std::string>();
     auto out = std::make_shared<std::string>();
-    auto* sub = app.add_subcommand("export", "Export a recording as text (.txt), a workbook (.xlsx, .xls) or CSV (.csv)");
+    auto* sub = app.add_subcommand("export", "Export a recording as text (.txt), a workbook (.xlsx, .xls), CSV (.csv) or EDF+ (.edf)");
     sub->add_option("FILE", *file, "Saved data file (.dat)")->required();
     sub->add_option("OUT", *out, "Output file; its extension (case-sensitive) picks the format")->required();
     addHomeOption(*sub, *options);
     sub->callback([options, file, out] {
         const std::string ext = fileExtension(*out);
-        if (ext != "txt" && ext != "xls" && ext != "xlsx" && ext != "csv")
+        if (ext != "txt" && ext != "xls" && ext != "xlsx" && ext != "csv" && ext != "edf")
             throw CLI::RuntimeError(fail("Cannot export to \"" + *out +
-                                         "\": the name must end in .txt, .xls, .xlsx or .csv."));
+                                         "\": the name must end in .txt, .xls, .xlsx, .csv or .edf."));
         auto model = std::make_unique<RecordingModel>();
         if (!loadRecording(*file, *options, *model)) throw CLI::RuntimeError(1);
-        if (ext == "csv") {
-            if (const WriteStatus w = writeCsvRecording(*out, model->currentSamples()); !w)
-                throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + w.reason));
+        if (ext == "csv" || ext == "edf") {
+            const WriteStatus w = ext == "csv" ? writeCsvRecording(*out, model->currentSamples())
+                                               : writeEdfRecording(*out, model->currentSamples(), model->currentPatient);
+            if (!w) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + w.reason));
             return;
         }
         const int unitSetup = Settings().read(setting::UnitSetup);

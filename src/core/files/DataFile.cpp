@@ -2,6 +2,7 @@
 
 #include "files/AtomicFile.h"
 #include "files/CsvRecording.h"
+#include "files/EdfRecording.h"
 #include "files/PatientDatabase.h"
 #include "model/RecordingModel.h"
 #include "text/StringTable.h"
@@ -224,6 +225,7 @@ DataFileReadResult readRecordingFile(const std::string& path) {
     std::string ext = dot != std::string::npos && path[dot] == '.' ? path.substr(dot + 1) : "";
     for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     if (ext == "csv") return readCsvRecording(path);
+    if (ext == "edf") return readEdfRecording(path);
     return readDataFile(path);
 }
 

@@ -12,6 +12,7 @@
 #include "analysis/Analysis.h"
 #include "files/CsvRecording.h"
 #include "files/DataFile.h"
+#include "files/EdfRecording.h"
 #include "files/EventReport.h"
 #include "files/Export.h"
 #include "files/PatientDatabase.h"
@@ -123,7 +124,7 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
     FileChooser::Request r;
     r.caption = QStringLiteral("Save Data");
     r.proposedName = QStringLiteral("ID %1  Name ").arg(m.currentPatient.id) + nameOf(m.currentPatient);
-    r.filter = QStringLiteral("(*.dat);;(*.txt);;(*.xls);;(*.xlsx);;CSV (*.csv)");
+    r.filter = QStringLiteral("(*.dat);;(*.txt);;(*.xls);;(*.xlsx);;CSV (*.csv);;EDF+ (*.edf)");
     r.defaultSuffix = QStringLiteral("dat");
     const QString chosen = FileChooser::choose(&f, r);
     if (chosen.isEmpty()) return false;
@@ -145,14 +146,16 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
             Messages::info(&f, QString::fromStdString(exportMessage(result)));
             return false;
         }
-    } else if (ext == "csv") {
-        if (const WriteStatus w = writeCsvRecording(path, m.currentSamples()); !w) {
+    } else if (ext == "csv" || ext == "edf") {
+        const WriteStatus w = ext == "csv" ? writeCsvRecording(path, m.currentSamples())
+                                           : writeEdfRecording(path, m.currentSamples(), m.currentPatient);
+        if (!w) {
             cantCreate(f, w.reason);
             return false;
         }
     } else {
         Messages::info(&f, QStringLiteral("Kestrova cannot write \"%1\": choose a name ending in .dat, .txt, .xls, "
-                                          ".xlsx or .csv.")
+                                          ".xlsx, .csv or .edf.")
                                .arg(chosen));
         return false;
     }
@@ -164,7 +167,7 @@ bool openSaved(CMainFrame& f, const PatientDatabase& db) {
     FileChooser::Request r;
     r.save = false;
     r.caption = QStringLiteral("Open Saved Data");
-    r.filter = QStringLiteral("Data file(*.dat);;CSV recording (*.csv)");
+    r.filter = QStringLiteral("Data file(*.dat);;CSV recording (*.csv);;EDF recording (*.edf)");
     r.defaultSuffix = QStringLiteral("dat");
     const QString chosen = FileChooser::choose(&f, r);
     if (chosen.isEmpty()) return false;
