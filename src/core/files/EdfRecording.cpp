@@ -99,7 +99,9 @@ WriteStatus writeEdfRecording(const std::string& path, std::span<const SampleRec
     edf_set_patientname(h, asciiName(patient).c_str());
     if (patient.holdsDetails()) edf_set_gender(h, patient.gender != 0 ? 0 : 1); // EDFlib: 1 male, 0 female
     edf_set_equipment(h, "Kestrova " KESTROVA_VERSION);
-    edf_set_number_of_annotation_signals(h, 3);
+    // Room for two annotations a second: events, artefact runs and clock jumps together
+    // stay below that (an event lasts at least 10 s, runs are separated by valid seconds).
+    edf_set_number_of_annotation_signals(h, 2);
 
     bool failed = false;
     short record[2];
