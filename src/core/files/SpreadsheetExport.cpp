@@ -78,7 +78,7 @@ ExportStatus writeSpreadsheetExport(const std::string& path, std::span<const Sam
     lxw_format* timeFormat = workbook_add_format(book);
     format_set_num_format(timeFormat, "h:mm:ss");
 
-    // Headers for blocks 0 .. N div 65532, as the original layout names them (for long
+    // Headers for blocks 0 .. N div 65532, as the layout has always named them (for long
     // recordings that is more header blocks than data blocks).
     const char* headers[] = {"Num", "Date", "Time", "SpO2", "PR"};
     for (std::int64_t b = 0; b <= n / kSamplesPerBlock; ++b)
