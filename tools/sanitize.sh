@@ -45,7 +45,7 @@ for target in fuzz/corpus/*/; do
   work=build-fuzz/corpus/$name
   mkdir -p "$work"
   # New inputs go to the build tree; the checked-in seeds stay as they are.
-  build-fuzz/fuzz/"$name" -max_total_time="$fuzzSeconds" -timeout=10 -rss_limit_mb=4096 -print_final_stats=1 \
+  build-fuzz/fuzz/"$name" -max_total_time="$fuzzSeconds" -timeout=30 -rss_limit_mb=4096 -print_final_stats=1 \
     "$work" "$target" 2>&1 | grep -E '^(#[0-9]+ +DONE|stat::number_of_executed_units|==[0-9]+==|property failed|SUMMARY)' || true
   test "${PIPESTATUS[0]}" -eq 0
 done
