@@ -143,7 +143,7 @@ private slots:
 
         // Save as .dat, .txt and .xlsx, whatever the case of the extension; a name
         // Kestrova cannot write is answered with the ones it can.
-        for (const char* name : {"rec.dat", "rec.txt", "rec.xlsx", "REC.DAT", "rec.foo"}) {
+        for (const char* name : {"rec.dat", "rec.txt", "rec.xlsx", "rec.csv", "rec.edf", "REC.DAT", "rec.foo"}) {
             m_nextFile = QString::fromStdString(m_dir->file(name));
             m_frame->action(cmd::SaveData)->trigger();
         }
@@ -153,6 +153,14 @@ private slots:
         QCOMPARE(test::readFile(m_dir->file("REC.DAT")), test::readFile(m_dir->file("rec.dat")));
         QCOMPARE(test::fileSize(m_dir->file("rec.foo")), -1L);
         QVERIFY(m_log->texts.last().contains(QStringLiteral(".xlsx, .csv or .edf")));
+        // The CSV and EDF+ files open again as the same recording (from the open dialog).
+        for (const char* name : {"rec.csv", "rec.edf"}) {
+            m_model.makeCurrent(3);
+            m_nextFile = QString::fromStdString(m_dir->file(name));
+            m_frame->action(cmd::OpenSavedData)->trigger();
+            QCOMPARE(m_model.currentCount(), 1200);
+            QCOMPARE(m_model.currentSamples()[700].spo2, test::night(9, 1200)[700].spo2);
+        }
 
         // Reopen the .dat after another ID was made current: the patient comes back.
         m_model.makeCurrent(3);
