@@ -20,14 +20,14 @@ export TSAN_OPTIONS="halt_on_error=1:second_deadlock_stack=1:suppressions=$suppr
 stage() { printf '\n== %s (%s)\n' "$1" "$(date +%T)"; }
 
 stage "AddressSanitizer + UndefinedBehaviorSanitizer: whole suite"
-cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Sanitize -DKESTROVA_BUILD_BENCH=OFF \
+cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Sanitize -DKESTROVA_BUILD_BENCH=OFF -DKESTROVA_TEST_TIMEOUT=600 \
   -DCMAKE_CXX_FLAGS="-O1 -g1 -fsanitize=address,undefined -fno-sanitize-recover=undefined -fno-omit-frame-pointer" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" >/dev/null
 cmake --build build-asan
 (cd build-asan && ctest --output-on-failure --timeout 600 -j2)
 
 stage "ThreadSanitizer: device tests and the capture flow"
-cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Sanitize -DKESTROVA_BUILD_BENCH=OFF \
+cmake -S . -B build-tsan -G Ninja -DCMAKE_BUILD_TYPE=Sanitize -DKESTROVA_BUILD_BENCH=OFF -DKESTROVA_TEST_TIMEOUT=900 \
   -DCMAKE_CXX_FLAGS="-O1 -g1 -fsanitize=thread -fno-omit-frame-pointer" \
   -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" >/dev/null
 cmake --build build-tsan --target kestrova_device_tests CaptureFlowTest kestrova-cli kestrova-sim
