@@ -87,6 +87,13 @@ CommandResult runCommand(const std::string& commandLine, int timeoutSeconds) {
     return r;
 }
 
+int pdfPageCount(const std::string& pdf) {
+    int pages = 0;
+    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
+        if (pdf.compare(at, 12, "/Type /Pages") != 0) ++pages;
+    return pages;
+}
+
 std::vector<SampleRecord> night(int id, int seconds) {
     SyntheticNight n;
     n.id = id;

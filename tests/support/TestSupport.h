@@ -46,6 +46,9 @@ struct CommandResult {
 // after `timeoutSeconds` is killed with its process group (status -1).
 CommandResult runCommand(const std::string& commandLine, int timeoutSeconds = 120);
 
+// Pages of a PDF file's bytes (its /Type /Page objects).
+int pdfPageCount(const std::string& pdf);
+
 // A generated night of `seconds` samples for patient `id` (the ID is also the seed).
 std::vector<SampleRecord> night(int id, int seconds);
 

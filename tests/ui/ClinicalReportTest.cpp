@@ -31,12 +31,6 @@ ClinicalReportData reportOf(const std::vector<SampleRecord>& s) {
     d.metrics = computeClinicalMetrics(s);
     return d;
 }
-int pdfPages(const std::string& pdf) {
-    int pages = 0;
-    for (std::size_t at = pdf.find("/Type /Page"); at != std::string::npos; at = pdf.find("/Type /Page", at + 1))
-        if (pdf.compare(at, 12, "/Type /Pages") != 0) ++pages;
-    return pages;
-}
 } // namespace
 
 class ClinicalReportTest : public QObject {
@@ -87,7 +81,7 @@ private slots:
             const auto night = test::night(9, hours * 3600);
             const std::string path = dir.file("r" + std::to_string(hours) + ".pdf");
             QVERIFY(ClinicalReport::writePdf(path, reportOf(night), Paper::Letter).ok);
-            QCOMPARE(pdfPages(test::readFile(path)), ClinicalReport::pageCount(hours * 3600));
+            QCOMPARE(test::pdfPageCount(test::readFile(path)), ClinicalReport::pageCount(hours * 3600));
         }
         const WriteStatus bad = ClinicalReport::writePdf(dir.file("no/r.pdf"), reportOf({}), Paper::A4);
         QVERIFY(!bad.ok);
@@ -126,7 +120,7 @@ private slots:
 
         ui::FileChooser::setHandler([&](const ui::FileChooser::Request&) { return QString::fromStdString(dir.file("n.pdf")); });
         frame.action(ui::cmd::ClinicalReport)->trigger();
-        QCOMPARE(pdfPages(test::readFile(dir.file("n.pdf"))), 2);
+        QCOMPARE(test::pdfPageCount(test::readFile(dir.file("n.pdf"))), 2);
         ui::FileChooser::setHandler({});
     }
 };

@@ -180,25 +180,37 @@ bool openSaved(CMainFrame& f, const PatientDatabase& db) {
     return true;
 }
 
+// A save dialog for a report of one kind: the chosen path, or empty when cancelled or
+// when the name does not end in `ext` (the user is told which ending it needs).
+std::string chooseReportPath(CMainFrame& f, const QString& caption, const QString& proposedName,
+                             const QString& filter, const QString& ext) {
+    FileChooser::Request r;
+    r.caption = caption;
+    r.proposedName = proposedName;
+    r.filter = filter;
+    r.defaultSuffix = ext;
+    const QString chosen = FileChooser::choose(&f, r);
+    if (chosen.isEmpty()) return {};
+    if (fileExtension(chosen.toStdString()) != ext.toStdString()) {
+        Messages::info(&f, QStringLiteral("Kestrova cannot write the report as \"%1\": choose a name ending in .%2.")
+                               .arg(chosen, ext));
+        return {};
+    }
+    return chosen.toStdString();
+}
+
 // Always the events of the current recording with the current limits: lists kept
 // from an earlier analysis may belong to another recording.
 bool eventReport(CMainFrame& f) {
     RecordingModel& m = f.model();
     const Settings settings;
     const AnalysisResult analysis = computeAnalysis(m.currentSamples(), settings);
-    FileChooser::Request r;
-    r.caption = QStringLiteral("Check out the SpO2 event time");
-    r.proposedName = QStringLiteral("ID %1  Name Event ").arg(m.currentPatient.id) + nameOf(m.currentPatient);
-    r.filter = QStringLiteral("Data file(*.txt)");
-    r.defaultSuffix = QStringLiteral("txt");
-    const QString chosen = FileChooser::choose(&f, r);
-    if (chosen.isEmpty()) return false;
-    if (fileExtension(chosen.toStdString()) != "txt") {
-        Messages::info(&f, QStringLiteral("Kestrova cannot write the report as \"%1\": choose a name ending in .txt.")
-                               .arg(chosen));
-        return false;
-    }
-    const WriteStatus written = writeEventReport(chosen.toStdString(), m.currentSamples(), m.currentPatient,
+    const std::string path = chooseReportPath(
+        f, QStringLiteral("Check out the SpO2 event time"),
+        QStringLiteral("ID %1  Name Event ").arg(m.currentPatient.id) + nameOf(m.currentPatient),
+        QStringLiteral("Data file(*.txt)"), QStringLiteral("txt"));
+    if (path.empty()) return false;
+    const WriteStatus written = writeEventReport(path, m.currentSamples(), m.currentPatient,
                                                  settings.read(setting::UnitSetup), analysis.desaturationEvents,
                                                  analysis.pulseEvents);
     if (!written) {
@@ -211,21 +223,14 @@ bool eventReport(CMainFrame& f) {
 // The whole-night clinical report as a PDF, drawn as the Clinical Summary shows it.
 bool clinicalReport(CMainFrame& f) {
     RecordingModel& m = f.model();
-    FileChooser::Request r;
-    r.caption = QStringLiteral("Clinical Report (PDF)");
-    r.proposedName = QStringLiteral("ID %1 Clinical Report").arg(m.currentPatient.id);
-    r.filter = QStringLiteral("PDF document (*.pdf)");
-    r.defaultSuffix = QStringLiteral("pdf");
-    const QString chosen = FileChooser::choose(&f, r);
-    if (chosen.isEmpty()) return false;
-    if (fileExtension(chosen.toStdString()) != "pdf") {
-        Messages::info(&f, QStringLiteral("Kestrova cannot write the report as \"%1\": choose a name ending in .pdf.")
-                               .arg(chosen));
-        return false;
-    }
+    const std::string path =
+        chooseReportPath(f, QStringLiteral("Clinical Report (PDF)"),
+                         QStringLiteral("ID %1 Clinical Report").arg(m.currentPatient.id),
+                         QStringLiteral("PDF document (*.pdf)"), QStringLiteral("pdf"));
+    if (path.empty()) return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const WriteStatus written = pages::ClinicalReport::writePdf(
-        chosen.toStdString(), ClinicalSummaryView::reportData(ViewContext{m, f.analysis(), f.displayModeRef()}),
+        path, ClinicalSummaryView::reportData(ViewContext{m, f.analysis(), f.displayModeRef()}),
         pages::Paper::A4);
     QApplication::restoreOverrideCursor();
     if (!written) {
