@@ -38,6 +38,53 @@ PageData dataOf(const std::vector<SampleRecord>& s, const AnalysisResult* a = nu
 
 QColor at(const QImage& img, int x, int y) { return img.pixelColor(x, y); }
 
+template <std::size_t N> void fill(char (&field)[N], const char* text) { std::strncpy(field, text, N); }
+
+// A night with details in every field and a desaturation every ten minutes.
+struct FullNight {
+    std::vector<SampleRecord> samples = series(6 * 3600);
+    PatientRecord patient;
+    AnalysisResult analysis;
+    FullNight() {
+        for (std::size_t i = 0; i < samples.size(); ++i)
+            if (i % 600 >= 300 && i % 600 < 330) samples[i].spo2 = 86;
+        patient.id = 12;
+        fill(patient.name, "Margaret Thompson");
+        patient.gender = 1;
+        patient.age = 67;
+        patient.height = 168;
+        patient.weight = 72;
+        fill(patient.physician, "Dr. A. Whitfield");
+        fill(patient.note1, "Snoring reported by partner");
+        fill(patient.note2, "CPAP trial next month");
+        fill(patient.comments, "Woke twice during the night");
+        analysis = computeAnalysis(samples, AnalysisLimits{});
+    }
+    PageData data() const {
+        PageData d;
+        d.samples = samples;
+        d.patient = patient;
+        d.reportTitle = "Overnight oximetry";
+        d.analysis = &analysis;
+        return d;
+    }
+};
+
+// Every pair of words drawn on the page that intersect, and (unless `allowCuts`) every
+// word its clip cuts.
+QStringList collisions(const TextRecorder& page, bool allowCuts = false) {
+    QStringList found;
+    const auto words = page.words();
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        if (words[i].cut && !allowCuts) found << QStringLiteral("cut: %1").arg(words[i].text);
+        for (qsizetype j = i + 1; j < words.size(); ++j)
+            // (A text drawn twice at one place, as the pulse scale's top label is, is no collision.)
+            if (words[i].box.intersects(words[j].box) && words[i].box != words[j].box)
+                found << QStringLiteral("%1 / %2").arg(words[i].text, words[j].text);
+    }
+    return found;
+}
+
 } // namespace
 
 class PagesTest : public QObject {
@@ -151,6 +198,50 @@ private slots:
         const std::vector<SampleRecord> none;
         const QImage blank = PageRenderer::renderScreen(PageKind::Analysis, dataOf(none), QSize(1000, 1100));
         QCOMPARE(at(blank, 700, 500), QColor(Qt::white));
+    }
+
+    void noTwoWordsOverlapOnAnyPage() {
+        const FullNight night;
+        const PageData data = night.data();
+        const TrendReadouts readouts{QStringLiteral("2010/05/05"), QStringLiteral("22:38:55"), QStringLiteral("100"),
+                                     QStringLiteral("255")};
+        for (const QSize size : {QSize(1024, 640), QSize(1280, 800), QSize(1600, 1000)}) {
+            const QRect d(QPoint(0, 0), size);
+            TextRecorder trend(size.width(), size.height()), table(size.width(), size.height()),
+                sheet(size.width(), size.height());
+            {
+                QPainter p(&trend);
+                TrendPage::draw(p, d, data, &readouts);
+            }
+            {
+                QPainter p(&table);
+                TablePage::draw(p, d, data);
+            }
+            {
+                QPainter p(&sheet);
+                AnalysisPage::draw(p, d, data, false);
+            }
+            QVERIFY(trend.has(QStringLiteral("22:38:55")) && table.has(QStringLiteral("Margaret Thompson")));
+            const auto where = QStringLiteral(" at %1x%2: ").arg(size.width()).arg(size.height());
+            QVERIFY2(collisions(trend).isEmpty(), qPrintable("trend" + where + collisions(trend).join(", ")));
+            QVERIFY2(collisions(table).isEmpty(), qPrintable("table" + where + collisions(table).join(", ")));
+            // The smallest window's sheet is a 438-unit wide thumbnail whose summary
+            // cells are narrower than their headings: those are cut at the cell's edge.
+            const bool thumbnail = size.width() < 1280;
+            QVERIFY2(collisions(sheet, thumbnail).isEmpty(),
+                     qPrintable("analysis" + where + collisions(sheet, thumbnail).join(", ")));
+        }
+        // The printed pages on A4 (the PDF's path), in 1/96-inch units.
+        for (const PageKind kind : {PageKind::Trend, PageKind::Table, PageKind::Analysis}) {
+            TextRecorder a4(794, 1123);
+            {
+                QPainter p(&a4);
+                PageRenderer::printPage(p, 96, 96, QRect(0, 0, 794, 1123), kind, data);
+            }
+            QVERIFY(!a4.items.isEmpty());
+            QVERIFY2(collisions(a4).isEmpty(),
+                     qPrintable(QStringLiteral("A4 page %1: ").arg(int(kind)) + collisions(a4).join(", ")));
+        }
     }
 
     void printingUsesNinetySixUnitsPerInchAndOnePage() {

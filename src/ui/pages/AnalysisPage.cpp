@@ -2,6 +2,7 @@
 
 #include "analysis/AnalysisSheet.h"
 #include "pages/HeaderBand.h"
+#include "pages/TextFlow.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -13,12 +14,6 @@ namespace kestrova::pages {
 namespace {
 
 constexpr int kLeftTop = Qt::AlignLeft | Qt::AlignTop;
-
-// Plain text with its top-left corner at (x, y), not clipped.
-void textAt(QPainter& p, int x, int y, const QString& s) {
-    const QFontMetrics fm(p.font());
-    p.drawText(QRect(x, y, fm.horizontalAdvance(s) + 2, fm.height()), kLeftTop | Qt::TextSingleLine, s);
-}
 
 // A compressed trace: sample j at x = xStart + j / k. Each column is reduced to its
 // first, lowest, highest and last point, which covers exactly the pixels of the
@@ -85,6 +80,7 @@ void AnalysisPage::draw(QPainter& p, const QRect& d, const PageData& data, bool 
     const AnalysisResult empty;
     const AnalysisResult& r = data.analysis ? *data.analysis : empty;
     const QFont t5 = arial(14, true), t6 = arial(13, false);
+    TextFlow flow(p);
     const int Sl = S.left(), Sr = S.left() + S.width(), Sb = S.top() + S.height();
 
     // Summary table.
@@ -104,7 +100,7 @@ void AnalysisPage::draw(QPainter& p, const QRect& d, const PageData& data, bool 
             const int h = (Ar - Al) / 2;
             rect = edges(Al + h + h * 70 / 100, top, Ar, bottom);
         }
-        drawText(p, rect, kLeftTop, s);
+        flow.text(rect, kLeftTop, s);
     };
     const auto rows = summaryRows(r);
     for (std::size_t i = 0; i < rows.size(); ++i) {
@@ -124,17 +120,17 @@ void AnalysisPage::draw(QPainter& p, const QRect& d, const PageData& data, bool 
     p.setPen(QPen(Qt::black, 1));
     line(p, Al + (Ar - Al) / 2, At, Al + (Ar - Al) / 2, At + 168);
     line(p, Al - 10, At + 168, Ar, At + 168);
-    drawText(p, edges(Al, At + 169, Ar, Ab), kLeftTop, QString::fromStdString(desaturationCriteria(data.desaturationsEvent)));
-    drawText(p, edges(Al, At + 183, Ar, Ab), kLeftTop, QString::fromStdString(pulseCriteria(data.pulseEvent)));
+    flow.text(edges(Al, At + 169, Ar, Ab), kLeftTop, QString::fromStdString(desaturationCriteria(data.desaturationsEvent)));
+    flow.text(edges(Al, At + 183, Ar, Ab), kLeftTop, QString::fromStdString(pulseCriteria(data.pulseEvent)));
 
     // Graphic summary.
     const int x0 = Sl + 20, x1 = Sr - 10, yE = Sb - 10;
     int y = Db + 213;
     p.setFont(t5);
-    textAt(p, x0, y, text(212));
+    flow.textAt(x0, y, text(212));
     p.setFont(t6);
     y += 14;
-    textAt(p, x0, y, text(152));
+    flow.textAt(x0, y, text(152));
     y += 25;
     const int R = yE - y, G = R * 35 / 100, g3 = R * 3 / 100, g2 = R * 2 / 100;
     const auto count = static_cast<std::int64_t>(data.samples.size());
@@ -150,33 +146,33 @@ void AnalysisPage::draw(QPainter& p, const QRect& d, const PageData& data, bool 
     const char* spo2Labels[3] = {"100", "90", "80"};
     for (int i = 0; i < 3; ++i) line(p, x0 + 20, spo2Lines[i], x1, spo2Lines[i]);
     p.setPen(black);
-    for (int i = 0; i < 3; ++i) textAt(p, x0, spo2Lines[i] - 7, QString::fromLatin1(spo2Labels[i]));
-    textAt(p, x0, y + G - 7, QStringLiteral("70"));
+    for (int i = 0; i < 3; ++i) flow.textAt(x0, spo2Lines[i] - 7, QString::fromLatin1(spo2Labels[i]));
+    flow.textAt(x0, y + G - 7, QStringLiteral("70"));
     p.setPen(QPen(QColor(0, 255, 0), 1));
     drawCompressed(p, data.samples, k, x0 + 21, x1, [&](const SampleRecord& s) {
         return y + (100 - std::clamp<int>(s.spo2, 70, 100)) * G / 30;
     });
     eventStrip(p, r.desaturationEvents, k, x0, x1, y + G + g3, g2, QColor(0, 255, 0));
     p.setPen(black);
-    textAt(p, x0 - 12, y + G + g2, text(213));
+    flow.textAt(x0 - 12, y + G + g2, text(213));
 
     // Pulse-rate graph.
     const int v = R * 52 / 100;
-    textAt(p, x0, y + R * 45 / 100, text(143));
+    flow.textAt(x0, y + R * 45 / 100, text(143));
     line(p, x0 + 20, y + v, x0 + 20, y + v + G);
     line(p, x0 + 20, y + v + G, x1, y + v + G);
     p.setPen(dotted);
     for (int j = 0; j <= 6; ++j) line(p, x0 + 20, y + v + G * j / 7, x1, y + v + G * j / 7);
     p.setPen(black);
-    for (int j : {0, 1, 3, 5}) textAt(p, x0, y + v + G * j / 7 - 5, QString::number(180 - 20 * j));
-    textAt(p, x0, y + v + G - 5, QStringLiteral("40"));
+    for (int j : {0, 1, 3, 5}) flow.textAt(x0, y + v + G * j / 7 - 5, QString::number(180 - 20 * j));
+    flow.textAt(x0, y + v + G - 5, QStringLiteral("40"));
     p.setPen(QPen(QColor(0, 0, 250), 1));
     drawCompressed(p, data.samples, k, x0 + 21, x1, [&](const SampleRecord& s) {
         return y + v + (180 - std::clamp<int>(s.pulseRate, 40, 180)) * G / 140;
     });
     eventStrip(p, r.pulseEvents, k, x0, x1, y + v + G + g3, g2, QColor(0, 0, 250));
     p.setPen(black);
-    textAt(p, x0 - 12, y + v + G + g2 + 1, text(213));
+    flow.textAt(x0 - 12, y + v + G + g2 + 1, text(213));
 
     // Time axis.
     const int ya = y + v + G * 8 / 7 + g3, w = x1 - x0 - 20;
@@ -187,7 +183,7 @@ void AnalysisPage::draw(QPainter& p, const QRect& d, const PageData& data, bool 
             line(p, x, ya, x, ya + 4);
             const std::int64_t idx = static_cast<std::int64_t>(j * w / 10) * k;
             if (idx < count)
-                drawText(p, edges(x0 + j * w / 10 - 5, ya + 1, x0 + j * w / 10 + 45, yE + 1), Qt::AlignHCenter | Qt::AlignTop,
+                flow.text(edges(x0 + j * w / 10 - 5, ya + 1, x0 + j * w / 10 + 45, yE + 1), Qt::AlignHCenter | Qt::AlignTop,
                          HeaderBand::timeText(data.samples[static_cast<std::size_t>(idx)]));
         } else {
             line(p, x, ya, x, ya + 2);

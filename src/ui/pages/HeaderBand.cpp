@@ -1,6 +1,7 @@
 #include "pages/HeaderBand.h"
 
 #include "files/PatientText.h"
+#include "pages/TextFlow.h"
 
 #include <QFontMetrics>
 #include <QPainter>
@@ -39,12 +40,13 @@ int HeaderBand::drawTrend(QPainter& p, const QRect& d, const PageData& data) {
     const int Wd = W;
     p.fillRect(B, QColor(184, 192, 169));
     raisedEdge(p, B);
+    TextFlow flow(p);
     const QFont f1 = arial(25, true, true), f2 = arial(19, true), f3 = arial(18, false);
     const PatientRecord& pt = data.patient;
 
     const int titleBottom = B.top() + Bb * 16 / 100;
     p.setFont(f1);
-    drawText(p, edges(Bl + 10, B.top(), Br, titleBottom), kLeftMid, storedText(data.reportTitle));
+    flow.text(edges(Bl + 10, B.top(), Br, titleBottom), kLeftMid, storedText(data.reportTitle));
     p.setPen(QPen(QColor(0, 0, 255), 1));
     line(p, Bl, titleBottom, Br, titleBottom);
     line(p, Bl, titleBottom + Bb * 54 / 100 + 1, Br, titleBottom + Bb * 54 / 100 + 1);
@@ -55,7 +57,7 @@ int HeaderBand::drawTrend(QPainter& p, const QRect& d, const PageData& data) {
     p.setFont(f2);
     const int a2 = QFontMetrics(f2).averageCharWidth();
     auto label = [&](int row, int x, int right, int id, const QString& literal = {}) {
-        drawText(p, edges(x, rowTop(row), right, rowTop(row) + rowH), kLeftTop, literal.isEmpty() ? text(id) : literal);
+        flow.text(edges(x, rowTop(row), right, rowTop(row) + rowH), kLeftTop, literal.isEmpty() ? text(id) : literal);
     };
     label(1, Bl + 10, Br, 176);
     label(2, Bl + 10, Bl + 10 + 8 * a2, 177);
@@ -70,7 +72,7 @@ int HeaderBand::drawTrend(QPainter& p, const QRect& d, const PageData& data) {
 
     p.setFont(f3);
     auto value = [&](int top, int height, int x, int right, const QString& s) {
-        drawText(p, edges(x, top, right, top + height), kLeftMid, s);
+        flow.text(edges(x, top, right, top + height), kLeftMid, s);
     };
     value(rowTop(2), rowH, Bl + 70, Br, storedText(fieldBytes(pt.name)));
     value(rowTop(2), rowH, Bl + Wd * 36 / 100 + 85, Br, genderOf(pt));
@@ -86,23 +88,23 @@ int HeaderBand::drawTrend(QPainter& p, const QRect& d, const PageData& data) {
     const int dateTop = rowTop(5) + rowH + Bb * 3 / 100;
     const int dateBottom = dateTop + Bb * 10 / 100;
     p.setFont(f2);
-    drawText(p, edges(Bl + 10, dateTop, Br, dateBottom), kLeftMid, text(187));
-    drawText(p, edges(Bl + 10 + Wd * 24 / 100, dateTop, Br, dateBottom), kLeftMid, text(188));
-    drawText(p, edges(Bl + Wd * 48 / 100, dateTop, Br, dateBottom), kLeftMid, text(189));
-    drawText(p, edges(Bl + Wd * 73 / 100, dateTop, Br, dateBottom), kLeftMid, text(190));
-    drawText(p, edges(Bl + 10, dateBottom, Br, Bb - 2), kLeftMid, text(191));
+    flow.text(edges(Bl + 10, dateTop, Br, dateBottom), kLeftMid, text(187));
+    flow.text(edges(Bl + 10 + Wd * 24 / 100, dateTop, Br, dateBottom), kLeftMid, text(188));
+    flow.text(edges(Bl + Wd * 48 / 100, dateTop, Br, dateBottom), kLeftMid, text(189));
+    flow.text(edges(Bl + Wd * 73 / 100, dateTop, Br, dateBottom), kLeftMid, text(190));
+    flow.text(edges(Bl + 10, dateBottom, Br, Bb - 2), kLeftMid, text(191));
 
     p.setFont(f3);
     const int vTop = B.top() + Bb * 75 / 100, vBottom = Bb * 85 / 100;
     if (!data.samples.empty()) {
         const SampleRecord& first = data.samples.front();
         const SampleRecord& last = data.samples.back();
-        drawText(p, edges(Bl + 100, vTop, Br, vBottom), kLeftMid, dateText(first, true));
-        drawText(p, edges(Bl + Wd * 24 / 100 + 100, vTop, Br, vBottom), kLeftMid, timeText(first));
-        drawText(p, edges(Bl + Wd * 48 / 100 + 88, vTop, Br, vBottom), kLeftMid, dateText(last, true));
-        drawText(p, edges(Bl + Wd * 73 / 100 + 88, vTop, Br, vBottom), kLeftMid, timeText(last));
+        flow.text(edges(Bl + 100, vTop, Br, vBottom), kLeftMid, dateText(first, true));
+        flow.text(edges(Bl + Wd * 24 / 100 + 100, vTop, Br, vBottom), kLeftMid, timeText(first));
+        flow.text(edges(Bl + Wd * 48 / 100 + 88, vTop, Br, vBottom), kLeftMid, dateText(last, true));
+        flow.text(edges(Bl + Wd * 73 / 100 + 88, vTop, Br, vBottom), kLeftMid, timeText(last));
     }
-    drawText(p, edges(Bl + 120, Bb * 85 / 100 + 1, Br, Bb - 2), kLeftMid, storedText(fieldBytes(pt.comments)));
+    flow.text(edges(Bl + 120, Bb * 85 / 100 + 1, Br, Bb - 2), kLeftMid, storedText(fieldBytes(pt.comments)));
     return Bb;
 }
 
@@ -120,10 +122,11 @@ int drawBlock(QPainter& p, const QRect& d, const PageData& data, bool analysis) 
     const int aL = QFontMetrics(labelFont).averageCharWidth();
     const int a = QFontMetrics(valueFont).averageCharWidth();
     const PatientRecord& pt = data.patient;
+    TextFlow flow(p);
 
     const int titleBottom = d.top() + static_cast<int>(th1 * 1.6);
     p.setFont(t1);
-    drawText(p, edges(L + 20, d.top(), R - 10, titleBottom), kLeftMid, storedText(data.reportTitle));
+    flow.text(edges(L + 20, d.top(), R - 10, titleBottom), kLeftMid, storedText(data.reportTitle));
     p.setPen(QPen(Qt::black, 1));
     line(p, L + 10, titleBottom - 5, R - 10, titleBottom - 5);
     const QRect PB = edges(L + 10, titleBottom + 1, R - 10, titleBottom + 5 * thL + 4);
@@ -134,7 +137,7 @@ int drawBlock(QPainter& p, const QRect& d, const PageData& data, bool analysis) 
     p.setFont(labelFont);
     auto label = [&](int row, int x, int right, const QString& s) {
         const int top = PB.top() + 1 + (row - 1) * thL;
-        drawText(p, edges(x, top, right, top + thL), kLeftTop, s);
+        flow.text(edges(x, top, right, top + thL), kLeftTop, s);
     };
     label(1, PBl + 10, PBr, text(176));
     label(2, PBl + 10, PBl + 10 + 8 * aL, text(177));
@@ -153,7 +156,7 @@ int drawBlock(QPainter& p, const QRect& d, const PageData& data, bool analysis) 
     p.setFont(valueFont);
     const int v0 = PB.top() + thV + 2, v1 = v0 + thV, v2 = v1 + thV + 3, v3 = v2 + thV;
     auto value = [&](int top, int x, int right, const QString& s) {
-        drawText(p, edges(x, top, right, top + thV), kLeftMid, s);
+        flow.text(edges(x, top, right, top + thV), kLeftMid, s);
     };
     if (!analysis) {
         value(v0, PBl + 70, PBl + 70 + 30 * a, storedText(fieldBytes(pt.name)));
@@ -185,7 +188,7 @@ int drawBlock(QPainter& p, const QRect& d, const PageData& data, bool analysis) 
     const SampleRecord last = hasSamples ? data.samples.back() : SampleRecord{};
     auto at = [&](const QFont& f, int rowTop, int height, int x, int right, const QString& s) {
         p.setFont(f);
-        drawText(p, edges(x, rowTop, right, rowTop + height), kLeftMid, s);
+        flow.text(edges(x, rowTop, right, rowTop + height), kLeftMid, s);
     };
     if (!analysis) {
         at(labelFont, top, thL, DBl + 10, DBr, text(187));

@@ -3,18 +3,45 @@
 #include "text/StringTable.h"
 #include "text/TextCodec.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
+
+#include <algorithm>
+#include <cmath>
 
 namespace kestrova::pages {
 
-QFont arial(int height, bool bold, bool italic) {
+namespace {
+
+QFont arialOfPixelSize(int pixelSize, bool bold, bool italic) {
     QFont f(QStringLiteral("Arial"));
     f.setStyleHint(QFont::SansSerif);
-    f.setPixelSize(height);
+    f.setPixelSize(pixelSize);
     f.setBold(bold);
     f.setItalic(italic);
     f.setKerning(false);
     return f;
+}
+
+// Ascent + descent per pixel of em of the font that "Arial" resolves to here (1.117 for
+// Arial and Liberation Sans), measured once at a large size where hinting does not round.
+double cellPerEm(bool bold, bool italic) {
+    static const double ratio[2][2] = {
+        {QFontMetricsF(arialOfPixelSize(1000, false, false)).height() / 1000.0,
+         QFontMetricsF(arialOfPixelSize(1000, false, true)).height() / 1000.0},
+        {QFontMetricsF(arialOfPixelSize(1000, true, false)).height() / 1000.0,
+         QFontMetricsF(arialOfPixelSize(1000, true, true)).height() / 1000.0}};
+    const double r = ratio[bold][italic];
+    return r > 0.5 && r < 2.0 ? r : 1.0;
+}
+
+} // namespace
+
+QFont arial(int height, bool bold, bool italic) {
+    // Heights are cell heights (ascent + descent, as a positive GDI font height), so the
+    // em is the height divided by the font's own cell-to-em ratio.
+    const int em = std::max(1, static_cast<int>(std::lround(height / cellPerEm(bold, italic))));
+    return arialOfPixelSize(em, bold, italic);
 }
 
 QString text(int stringId) { return QString::fromStdString(kestrova::tr(stringId)); }

@@ -31,7 +31,8 @@ struct PageData {
 // GDI-style rectangle from its four edges (right and bottom exclusive).
 inline QRect edges(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
 
-// "Arial" of the given height in logical units (Liberation Sans on Linux, metric-compatible).
+// "Arial" whose cell (ascent + descent) is `height` logical units (Liberation Sans on
+// Linux, metric-compatible).
 QFont arial(int height, bool bold, bool italic = false);
 
 QString text(int stringId);

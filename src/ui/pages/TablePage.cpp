@@ -1,6 +1,7 @@
 #include "pages/TablePage.h"
 
 #include "pages/HeaderBand.h"
+#include "pages/TextFlow.h"
 
 #include <QPainter>
 
@@ -35,6 +36,7 @@ int TablePage::draw(QPainter& p, const QRect& d, const PageData& data) {
 
     // Grid and column titles of both halves.
     const QFont t2 = arial(18, true), t4 = arial(16, false);
+    TextFlow flow(p);
     static const int titles[5] = {153, 174, 175, 0, 0};
     for (int h = 0; h < 2; ++h) {
         const int o = h * Hw;
@@ -54,7 +56,7 @@ int TablePage::draw(QPainter& p, const QRect& d, const PageData& data) {
         p.setFont(t2);
         for (int c = 0; c < 5; ++c) {
             const QString title = c == 3 ? QStringLiteral("Spo2") : c == 4 ? QStringLiteral("PR") : text(titles[c]);
-            drawText(p, edges(T.left() + o + c * C, T.top() + 22, T.left() + o + (c + 1) * C, T.top() + 44),
+            flow.text(edges(T.left() + o + c * C, T.top() + 22, T.left() + o + (c + 1) * C, T.top() + 44),
                      Qt::AlignCenter, title);
         }
     }
@@ -73,7 +75,7 @@ int TablePage::draw(QPainter& p, const QRect& d, const PageData& data) {
                 const QString cells[5] = {QString::number(n), HeaderBand::dateText(s, true), HeaderBand::timeText(s),
                                           QString::number(s.spo2), QString::number(s.pulseRate)};
                 for (int c = 0; c < 5; ++c)
-                    drawText(p, edges(T.left() + o + c * C, y, T.left() + o + (c + 1) * C, y + 22), Qt::AlignCenter,
+                    flow.text(edges(T.left() + o + c * C, y, T.left() + o + (c + 1) * C, y + 22), Qt::AlignCenter,
                              cells[c]);
             }
         }

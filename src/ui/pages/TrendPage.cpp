@@ -1,6 +1,7 @@
 #include "pages/TrendPage.h"
 
 #include "pages/HeaderBand.h"
+#include "pages/TextFlow.h"
 
 #include <QPainter>
 #include <QPolygon>
@@ -37,7 +38,7 @@ template <typename YOf> void drawTrace(QPainter& p, const TrendPage::Layout& l, 
     p.drawPolyline(poly);
 }
 
-void drawTimeLabels(QPainter& p, const TrendPage::Layout& l, const PageData& data, const QRect& panel, int yB,
+void drawTimeLabels(QPainter& p, TextFlow& flow, const TrendPage::Layout& l, const PageData& data, const QRect& panel, int yB,
                     int evenTick, int labelTop, int labelBottom) {
     const int m = l.W * 89 / 6000;
     const int xL = l.xL();
@@ -50,7 +51,7 @@ void drawTimeLabels(QPainter& p, const TrendPage::Layout& l, const PageData& dat
             line(p, x, yB, x, yB + evenTick);
             const std::int64_t idx = static_cast<std::int64_t>(data.currentPage) * l.samplesPerScreen + 30 * i;
             if (idx < count)
-                drawText(p, edges(panel.left() + 30 * i + 35, labelTop, panel.left() + 30 * i + 85, labelBottom),
+                flow.text(edges(panel.left() + 30 * i + 35, labelTop, panel.left() + 30 * i + 85, labelBottom),
                          Qt::AlignCenter, HeaderBand::timeText(data.samples[static_cast<std::size_t>(idx)]));
         } else {
             line(p, x, yB, x, yB + panel.height() * 2 / 100);
@@ -98,6 +99,7 @@ void TrendPage::draw(QPainter& p, const QRect& d, const PageData& data, const Tr
     p.setBackgroundMode(Qt::TransparentMode);
     HeaderBand::drawTrend(p, d, data);
 
+    TextFlow flow(p);
     const QFont f2 = arial(19, true), f3 = arial(18, false);
     const QPen axisPen(QColor(79, 79, 79), 2);
     const QPen black(Qt::black, 1);
@@ -112,17 +114,17 @@ void TrendPage::draw(QPainter& p, const QRect& d, const PageData& data, const Tr
         p.setPen(black);
         p.setFont(f2);
         const int ly = S.top() + Sh * 9 / 100, lh = Sh * 8 / 100, Sr = S.left() + S.width();
-        drawText(p, edges(S.left() + 10, ly, Sr, ly + lh), kLeftTop, text(152));
-        drawText(p, edges(S.left() + 10 + W * 29 / 100, ly, Sr, ly + lh), kLeftTop, text(150));
-        drawText(p, edges(S.left() + 10 + W * 53 / 100, ly, Sr, ly + lh), kLeftTop, text(151));
-        drawText(p, edges(S.left() + 10 + W * 78 / 100, ly, Sr, ly + lh), kLeftTop, QStringLiteral("Spo2 : "));
+        flow.text(edges(S.left() + 10, ly, Sr, ly + lh), kLeftTop, text(152));
+        flow.text(edges(S.left() + 10 + W * 29 / 100, ly, Sr, ly + lh), kLeftTop, text(150));
+        flow.text(edges(S.left() + 10 + W * 53 / 100, ly, Sr, ly + lh), kLeftTop, text(151));
+        flow.text(edges(S.left() + 10 + W * 78 / 100, ly, Sr, ly + lh), kLeftTop, QStringLiteral("Spo2 : "));
         if (readouts) {
             p.setFont(f3);
-            drawText(p, edges(S.left() + W * 29 / 100 + 110, ly, S.left() + W * 29 / 100 + 210, ly + Sh * 9 / 100),
+            flow.text(edges(S.left() + W * 29 / 100 + 110, ly, S.left() + W * 29 / 100 + 210, ly + Sh * 9 / 100),
                      kLeftTop, readouts->date);
-            drawText(p, edges(S.left() + W * 53 / 100 + 115, ly, S.left() + W * 53 / 100 + 180, ly + Sh * 9 / 100),
+            flow.text(edges(S.left() + W * 53 / 100 + 115, ly, S.left() + W * 53 / 100 + 180, ly + Sh * 9 / 100),
                      kLeftTop, readouts->time);
-            drawText(p, edges(S.left() + W * 78 / 100 + 65, ly, S.left() + W * 78 / 100 + 125, ly + 20), kLeftTop,
+            flow.text(edges(S.left() + W * 78 / 100 + 65, ly, S.left() + W * 78 / 100 + 125, ly + 20), kLeftTop,
                      readouts->spo2);
         }
         p.setPen(axisPen);
@@ -133,12 +135,12 @@ void TrendPage::draw(QPainter& p, const QRect& d, const PageData& data, const Tr
         for (int j = 0; j <= 5; ++j) {
             const int y = j == 5 ? yB : yT + j * (P / 5);
             line(p, S.left() + 45, y, xL, y);
-            drawText(p, edges(S.left() + 10, y - 10, S.left() + 45, y + 10), Qt::AlignCenter,
+            flow.text(edges(S.left() + 10, y - 10, S.left() + 45, y + 10), Qt::AlignCenter,
                      QString::number(100 - 20 * j));
             if (j < 5)
                 for (int k = 20; k < sps + 16; k += 20) line(p, xL + k, y, xL + k + 4, y);
         }
-        drawTimeLabels(p, l, data, S, yB, Sh * 3 / 100, yB + Sh * 3 / 100, yB + Sh * 7 / 100);
+        drawTimeLabels(p, flow, l, data, S, yB, Sh * 3 / 100, yB + Sh * 3 / 100, yB + Sh * 7 / 100);
         p.setPen(QPen(QColor(255, 0, 0), 1));
         drawTrace(p, l, data, [&](const SampleRecord& s) { return yB - std::min<int>(s.spo2, 100) * P / 100; });
     }
@@ -152,17 +154,17 @@ void TrendPage::draw(QPainter& p, const QRect& d, const PageData& data, const Tr
         p.setPen(black);
         p.setFont(f2);
         const int ly = Q.top() + Qh * 6 / 100;
-        drawText(p, edges(Q.left() + Qh * 6 / 100, ly, Qr, H), kLeftTop, text(143));
-        drawText(p, edges(Q.left() + W * 32 / 100 + 10, ly, Qr, H), kLeftTop, text(150));
-        drawText(p, edges(Q.left() + W * 55 / 100 + 10, ly, Qr, H), kLeftTop, text(151));
-        drawText(p, edges(Q.left() + W * 80 / 100 + 10, ly, Qr, H), kLeftTop, QStringLiteral("PR : "));
+        flow.text(edges(Q.left() + Qh * 6 / 100, ly, Qr, H), kLeftTop, text(143));
+        flow.text(edges(Q.left() + W * 32 / 100 + 10, ly, Qr, H), kLeftTop, text(150));
+        flow.text(edges(Q.left() + W * 55 / 100 + 10, ly, Qr, H), kLeftTop, text(151));
+        flow.text(edges(Q.left() + W * 80 / 100 + 10, ly, Qr, H), kLeftTop, QStringLiteral("PR : "));
         if (readouts) {
             p.setFont(f3);
-            drawText(p, edges(Q.left() + W * 32 / 100 + 110, ly, Q.left() + W * 32 / 100 + 210, ly + 20), kLeftTop,
+            flow.text(edges(Q.left() + W * 32 / 100 + 110, ly, Q.left() + W * 32 / 100 + 210, ly + 20), kLeftTop,
                      readouts->date);
-            drawText(p, edges(Q.left() + W * 55 / 100 + 115, ly, Q.left() + W * 55 / 100 + 215, ly + 20), kLeftTop,
+            flow.text(edges(Q.left() + W * 55 / 100 + 115, ly, Q.left() + W * 55 / 100 + 215, ly + 20), kLeftTop,
                      readouts->time);
-            drawText(p, edges(Q.left() + W * 80 / 100 + 45, ly, Q.left() + W * 80 / 100 + 145, ly + 20), kLeftTop,
+            flow.text(edges(Q.left() + W * 80 / 100 + 45, ly, Q.left() + W * 80 / 100 + 145, ly + 20), kLeftTop,
                      readouts->pulse);
         }
         p.setPen(axisPen);
@@ -171,12 +173,12 @@ void TrendPage::draw(QPainter& p, const QRect& d, const PageData& data, const Tr
         p.setPen(black);
         p.setFont(f3);
         const int half = Qh * 5 / 100;
-        drawText(p, edges(Q.left() + 10, yT - half, Q.left() + 45, yT + half), Qt::AlignCenter, QStringLiteral("300"));
+        flow.text(edges(Q.left() + 10, yT - half, Q.left() + 45, yT + half), Qt::AlignCenter, QStringLiteral("300"));
         line(p, Q.left() + 45, yT, xL, yT);
         for (int j = 0; j <= 5; ++j) {
             const int y = yT + j * (P / 6);
             line(p, j % 2 == 0 ? Q.left() + 55 : Q.left() + 45, y, xL, y);
-            drawText(p, edges(Q.left() + 10, y - half, Q.left() + 45, y + half), Qt::AlignCenter,
+            flow.text(edges(Q.left() + 10, y - half, Q.left() + 45, y + half), Qt::AlignCenter,
                      QString::number((6 - j) * 50));
             for (int n = 1;; ++n) {
                 const int dd = n * P / 6;
@@ -185,11 +187,12 @@ void TrendPage::draw(QPainter& p, const QRect& d, const PageData& data, const Tr
             }
         }
         line(p, Q.left() + 45, yB, xL, yB);
-        drawText(p, edges(Q.left() + 10, yB - half, Q.left() + 45, yB + half), Qt::AlignCenter, QStringLiteral("0"));
-        drawTimeLabels(p, l, data, Q, yB, 8, yB + Qh * 4 / 100, yB + Qh * 9 / 100);
+        flow.text(edges(Q.left() + 10, yB - half, Q.left() + 45, yB + half), Qt::AlignCenter, QStringLiteral("0"));
+        drawTimeLabels(p, flow, l, data, Q, yB, 8, yB + Qh * 4 / 100, yB + Qh * 9 / 100);
         p.setPen(QPen(Qt::black, 1));
         drawTrace(p, l, data, [&](const SampleRecord& s) { return yB - int{s.pulseRate} * P / 300; });
     }
+    flow.flush();
     if (spo2Marker) drawMarker(p, *spo2Marker);
     if (pulseMarker) drawMarker(p, *pulseMarker);
 }
