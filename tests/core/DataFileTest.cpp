@@ -114,7 +114,6 @@ TEST(DataFile, OpeningAFailedFileLeavesTheCurrentRecordingAlone) {
     for (const auto& s : test::night(5, 20)) m.appendSample(5, s, 0);
     m.makeCurrent(5);
     m.reportTitle = "Mine";
-    m.currentPage = 2;
     const std::string good = encodeDataFile(8, test::night(8, 30), "Theirs");
     test::writeFile(dir.file("cut.dat"), good.substr(0, good.size() - 2));
     std::string error;
@@ -122,7 +121,6 @@ TEST(DataFile, OpeningAFailedFileLeavesTheCurrentRecordingAlone) {
     EXPECT_EQ(m.currentCount(), 20);
     EXPECT_EQ(m.currentPatient.id, 5);
     EXPECT_EQ(m.reportTitle, "Mine");
-    EXPECT_EQ(m.currentPage, 2);
 }
 
 TEST(DataFile, OpeningAFileBringsBackItsPatientRecord) {
@@ -134,14 +132,12 @@ TEST(DataFile, OpeningAFileBringsBackItsPatientRecord) {
     db.storePatientRecord(8, p);
     ASSERT_TRUE(writeDataFile(dir.file("r.dat"), 8, test::night(8, 30), "Theirs"));
     RecordingModel m;
-    m.currentPage = 3;
     std::string error;
     ASSERT_TRUE(openSavedData(dir.file("r.dat"), m, db, error)) << error;
     EXPECT_EQ(m.currentCount(), 30);
     EXPECT_EQ(m.currentPatient.id, 8);
     EXPECT_EQ(m.currentPatient.age, 52);
     EXPECT_EQ(m.reportTitle, "Theirs");
-    EXPECT_EQ(m.currentPage, 0);
 
     // ID byte 0: opens, and the patient record keeps ID 0.
     ASSERT_TRUE(writeDataFile(dir.file("zero.dat"), 0, test::night(1, 3), "t"));

@@ -61,13 +61,11 @@ TEST(RecordingModel, ClearAllRecordingsEmptiesEverythingButTheTitle) {
     m.makeCurrent(4);
     m.currentPatient.age = 40;
     m.setPatientInfoSaved(4);
-    m.currentPage = 7;
     m.reportTitle = "Night of 5 May";
     m.clearAllRecordings();
     EXPECT_EQ(m.currentCount(), 0);
     EXPECT_EQ(m.currentPatient.id, 0);
     EXPECT_EQ(m.currentPatient.age, 0);
-    EXPECT_EQ(m.currentPage, 0);
     EXPECT_EQ(m.reportTitle, "Night of 5 May");
     for (int id = 1; id <= 128; ++id) {
         EXPECT_EQ(m.idSamples(id), nullptr);

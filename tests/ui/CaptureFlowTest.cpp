@@ -3,14 +3,15 @@
 // reopen, the event report, Analysis Setup, the clock, deletion, and Stop/Cancel.
 #include "DeviceSimulator.h"
 #include "app/CMainFrame.h"
-#include "app/Commands.h"
-#include "app/FileChooser.h"
+#include "common/Commands.h"
+#include "common/FileChooser.h"
 #include "MessageLog.h"
 #include "app/RecordingCommands.h"
 #include "dialogs/CAnalysisSetup.h"
 #include "dialogs/CDateAndTimeDlg.h"
 #include "dialogs/CDelDataDlg.h"
 #include "dialogs/CDlgChooseType.h"
+#include "app/CaptureCommands.h"
 #include "dialogs/COtherIDSelect.h"
 #include "dialogs/CPatientInfo.h"
 #include "analysis/Analysis.h"
@@ -80,8 +81,8 @@ private slots:
         FileChooser::setHandler([this](const FileChooser::Request&) { return m_nextFile; });
         m_model.clearAllRecordings();
         m_frame = std::make_unique<CMainFrame>(m_model);
-        m_frame->registerTemplate([](const ViewContext& c) -> RecordingView* { return new CTavroTrendView(c); });
-        m_frame->registerTemplate([](const ViewContext& c) -> RecordingView* { return new CTavroTableView(c); });
+        m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTrendView(d); });
+        m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTableView(d); });
         installRecordingCommands(*m_frame, *m_db);
         m_frame->show();
     }
@@ -98,7 +99,8 @@ private slots:
         sim.addRecording(test::night(3, 1800));
         sim.addRecording(test::night(9, 1200));
         QVERIFY(sim.start());
-        CDlgChooseType capture(*m_frame, orderFor(sim), nullptr);
+        CDlgChooseType capture(m_model, orderFor(sim), nullptr);
+        attachCapture(*m_frame, capture);
         capture.start();
         QTRY_COMPARE_WITH_TIMEOUT(capture.idList()->count(), 2, 20000);
         QVERIFY(m_log->texts.contains(QStringLiteral("Connect succeed! Total %1 Frames!").arg(sim.frameCount())));
@@ -110,7 +112,7 @@ private slots:
         QCOMPARE(m_log->texts.last(), QStringLiteral("Please select patient ID"));
         capture.idList()->setCurrentRow(0);
         capture.openId();
-        QCOMPARE(m_frame->displayMode(), 1);
+        QCOMPARE(m_frame->displayMode(), DisplayMode::Trend);
         QCOMPARE(m_model.currentPatient.id, 3);
         QCOMPARE(m_model.currentCount(), 1800);
         QVERIFY(m_frame->action(cmd::OpenOtherId)->isEnabled());
@@ -118,7 +120,7 @@ private slots:
         m_frame->action(cmd::Table)->trigger();
         QVERIFY(qobject_cast<CTavroTableView*>(m_frame->activeView()));
         m_frame->action(cmd::Analysis)->trigger();
-        QCOMPARE(m_frame->displayMode(), 3);
+        QCOMPARE(m_frame->displayMode(), DisplayMode::Analysis);
 
         // Open Other ID Data from the analysis page: ID 9, shown as a trend.
         onModal<COtherIDSelect>([](COtherIDSelect* d) {
@@ -127,7 +129,7 @@ private slots:
         });
         m_frame->action(cmd::OpenOtherId)->trigger();
         QCOMPARE(m_model.currentPatient.id, 9);
-        QCOMPARE(m_frame->displayMode(), 1);
+        QCOMPARE(m_frame->displayMode(), DisplayMode::Trend);
 
         // Patient details, saved into the database.
         onModal<CPatientInfo>([](CPatientInfo* d) {
@@ -183,8 +185,8 @@ private slots:
             d->accept();
         });
         m_frame->action(cmd::AnalysisSetup)->trigger();
-        QCOMPARE(m_frame->displayMode(), 3);
-        QCOMPARE(m_frame->analysis().limits.desaturationsEvent, 2);
+        QCOMPARE(m_frame->displayMode(), DisplayMode::Analysis);
+        QCOMPARE(m_frame->document().analysis().limits.desaturationsEvent, 2);
 
         // Delete Info, then Cancel: the slot and the current patient keep only the ID.
         onModal<CPatientInfo>([](CPatientInfo* d) {
@@ -216,7 +218,8 @@ private slots:
         sim.addRecording(test::night(12, 1500));
         QVERIFY(sim.start());
         auto download = [&](int row) {
-            CDlgChooseType capture(*m_frame, orderFor(sim), nullptr);
+            CDlgChooseType capture(m_model, orderFor(sim), nullptr);
+            attachCapture(*m_frame, capture);
             capture.start();
             QTRY_COMPARE_WITH_TIMEOUT(capture.idList()->count(), 2, 20000);
             capture.idList()->setCurrentRow(row);
@@ -280,7 +283,7 @@ private slots:
         QVERIFY(writeDataFile(m_dir->file("ID12.dat"), 12, twelve, "ReportTitle").ok);
         m_model.makeCurrent(9);
         m_frame->action(cmd::Analysis)->trigger();
-        QVERIFY(!m_frame->analysis().desaturationEvents.empty());
+        QVERIFY(!m_frame->document().analysis().desaturationEvents.empty());
         m_nextFile = QString::fromStdString(m_dir->file("ID12.dat"));
         m_frame->action(cmd::OpenSavedData)->trigger();
         QCOMPARE(m_model.currentPatient.id, 12);
@@ -297,7 +300,8 @@ private slots:
         sim.addRecording(test::night(3, 300));
         sim.addRecording(test::night(5, 300));
         QVERIFY(sim.start());
-        CDlgChooseType capture(*m_frame, orderFor(sim), nullptr);
+        CDlgChooseType capture(m_model, orderFor(sim), nullptr);
+        attachCapture(*m_frame, capture);
         onModal<CDateAndTimeDlg>([](CDateAndTimeDlg* d) {
             d->date()->setDate(QDate(2010, 3, 15));
             d->hour()->setText(QStringLiteral("13"));
@@ -343,7 +347,8 @@ private slots:
         sim.addRecording(test::night(3, 3000));
         QVERIFY(sim.start());
         {
-            CDlgChooseType capture(*m_frame, orderFor(sim), nullptr);
+            CDlgChooseType capture(m_model, orderFor(sim), nullptr);
+            attachCapture(*m_frame, capture);
             capture.start();
             QTRY_VERIFY_WITH_TIMEOUT(capture.downloading(), 5000);
             capture.stop();
@@ -352,12 +357,13 @@ private slots:
             QCOMPARE(capture.idList()->count(), 0);
         }
         QTRY_VERIFY_WITH_TIMEOUT(sim.stopCount() >= 1, 8000);
-        CDlgChooseType capture(*m_frame, orderFor(sim), nullptr);
+        CDlgChooseType capture(m_model, orderFor(sim), nullptr);
+        attachCapture(*m_frame, capture);
         capture.start();
         QTRY_VERIFY_WITH_TIMEOUT(capture.downloading(), 8000);
         capture.reject(); // Cancel during the download
         QVERIFY(!capture.downloading());
-        QCOMPARE(m_frame->transportFlag(), 1);
+        QCOMPARE(m_frame->captureLink(), CaptureLink::Serial);
         QVERIFY(!m_frame->action(cmd::SaveData)->isEnabled()); // nothing shown: back to empty
     }
 };

@@ -2,8 +2,8 @@
 // makes, and the Clinical Summary display with its menu rules.
 #include "MessageLog.h"
 #include "app/CMainFrame.h"
-#include "app/Commands.h"
-#include "app/FileChooser.h"
+#include "common/Commands.h"
+#include "common/FileChooser.h"
 #include "app/RecordingCommands.h"
 #include "files/PatientDatabase.h"
 #include "model/RecordingModel.h"
@@ -98,8 +98,8 @@ private slots:
         model.currentPatient.id = 9;
         PatientDatabase db(dir.path() + "/");
         ui::CMainFrame frame(model);
-        frame.registerTemplate([](const ui::ViewContext& c) -> ui::RecordingView* { return new ui::CTavroTrendView(c); });
-        frame.registerTemplate([](const ui::ViewContext& c) -> ui::RecordingView* { return new ui::CTavroTableView(c); });
+        frame.registerTemplate([](ui::RecordingDocument& d) -> ui::RecordingView* { return new ui::CTavroTrendView(d); });
+        frame.registerTemplate([](ui::RecordingDocument& d) -> ui::RecordingView* { return new ui::CTavroTableView(d); });
         ui::installRecordingCommands(frame, db);
         frame.show();
         frame.refreshCommandState();
@@ -108,7 +108,7 @@ private slots:
         frame.refreshCommandState();
         QVERIFY(frame.action(ui::cmd::ClinicalSummary)->isEnabled());
         frame.action(ui::cmd::ClinicalSummary)->trigger();
-        QCOMPARE(frame.displayMode(), 4);
+        QCOMPARE(frame.displayMode(), ui::DisplayMode::ClinicalSummary);
         QVERIFY(qobject_cast<ui::ClinicalSummaryView*>(frame.activeView()));
         frame.refreshCommandState();
         QVERIFY(frame.action(ui::cmd::Trend)->isEnabled());

@@ -2,7 +2,7 @@
 // device-arrival rule and Unit Setup's repaint rule.
 #include "app/CMainFrame.h"
 #include "app/CMdiClient.h"
-#include "app/Commands.h"
+#include "common/Commands.h"
 #include "MessageLog.h"
 #include "model/RecordingModel.h"
 #include "model/SyntheticRecording.h"
@@ -61,8 +61,8 @@ private slots:
         night.seconds = 600;
         for (const auto& s : makeSyntheticNight(night)) m_model.appendSample(1, s, 0);
         m_frame = std::make_unique<CMainFrame>(m_model);
-        m_frame->registerTemplate([](const ViewContext& c) -> RecordingView* { return new CountingTrendView(c); });
-        m_frame->registerTemplate([](const ViewContext& c) -> RecordingView* { return new CTavroTableView(c); });
+        m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CountingTrendView(d); });
+        m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTableView(d); });
         m_frame->show();
     }
     void cleanup() {
@@ -86,8 +86,9 @@ private slots:
         m_model.makeCurrent(1);
         m_frame->setNoDownload(false);
         m_frame->setNoRecording(false);
-        struct Row { int mode; bool trend, table, analysis; };
-        for (const Row r : {Row{1, false, true, true}, Row{2, true, false, true}, Row{3, true, true, true}}) {
+        struct Row { DisplayMode mode; bool trend, table, analysis; };
+        for (const Row r : {Row{DisplayMode::Trend, false, true, true}, Row{DisplayMode::Table, true, false, true},
+                            Row{DisplayMode::Analysis, true, true, true}}) {
             m_frame->switchDisplay(r.mode);
             QCOMPARE(enabled(cmd::Trend), r.trend);
             QCOMPARE(enabled(cmd::Table), r.table);
@@ -103,7 +104,7 @@ private slots:
         // Close: back to the empty state, recordings kept.
         m_frame->action(cmd::Close)->trigger();
         QCOMPARE(childCount(), 0);
-        QCOMPARE(m_frame->displayMode(), 0);
+        QCOMPARE(m_frame->displayMode(), DisplayMode::None);
         QVERIFY(!enabled(cmd::SaveData));
         QVERIFY(!enabled(cmd::Trend));
         QCOMPARE(m_model.idSampleCount(1), 600);
@@ -111,19 +112,19 @@ private slots:
 
     void displaySwitchLeavesExactlyOneChildOfTheRightKind() {
         m_model.makeCurrent(1);
-        m_frame->switchDisplay(1);
-        m_model.currentPage = 4;
+        m_frame->switchDisplay(DisplayMode::Trend);
+        m_frame->document().setCurrentPage(4);
         m_frame->pageStatus(4, 9);
         m_frame->action(cmd::Table)->trigger();
         QCOMPARE(childCount(), 1);
         QVERIFY(qobject_cast<CTavroTableView*>(m_frame->activeView()));
         QCOMPARE(m_frame->pagePaneText(), QStringLiteral("Page:"));
-        QCOMPARE(m_model.currentPage, 0);
-        QCOMPARE(m_frame->displayMode(), 2);
+        QCOMPARE(m_frame->document().currentPage(), 0);
+        QCOMPARE(m_frame->displayMode(), DisplayMode::Table);
         m_frame->action(cmd::Analysis)->trigger();
         QCOMPARE(childCount(), 1);
-        QCOMPARE(m_frame->displayMode(), 3);
-        QCOMPARE(m_frame->analysis().samples, 600); // the analysis ran first
+        QCOMPARE(m_frame->displayMode(), DisplayMode::Analysis);
+        QCOMPARE(m_frame->document().analysis().samples, 600); // the analysis ran first
         m_frame->action(cmd::Trend)->trigger();
         QCOMPARE(childCount(), 1);
         QVERIFY(dynamic_cast<CTavroTrendView*>(m_frame->activeView()));
@@ -152,17 +153,17 @@ private slots:
         QCOMPARE(runs, 1);
         m_frame->setDialog(cmd::FindBluetooth, [](CMainFrame&) { return false; });
         m_frame->action(cmd::FindBluetooth)->trigger();
-        QCOMPARE(m_frame->transportFlag(), 0);
+        QCOMPARE(m_frame->captureLink(), CaptureLink::Bluetooth);
         m_frame->deviceArrived(); // in Bluetooth mode: nothing
         QCOMPARE(runs, 1);
         m_frame->action(cmd::NewDataCapture)->trigger();
-        QCOMPARE(m_frame->transportFlag(), 1);
+        QCOMPARE(m_frame->captureLink(), CaptureLink::Serial);
         QCOMPARE(runs, 2);
     }
 
     void unitSetupRepaintsOnlyWhenTheValueChanged() {
         m_model.makeCurrent(1);
-        m_frame->switchDisplay(1);
+        m_frame->switchDisplay(DisplayMode::Trend);
         auto* view = dynamic_cast<CountingTrendView*>(m_frame->activeView());
         QVERIFY(view);
         int nextValue = 0;

@@ -2,7 +2,7 @@
 // as it lives; the UI tests read what the program said from it.
 #pragma once
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 
 #include <QStringList>
 

@@ -3,7 +3,7 @@
 #include "app/CMainFrame.h"
 #include "app/CMdiClient.h"
 #include "app/CTavroApp.h"
-#include "app/Commands.h"
+#include "common/Commands.h"
 #include "MessageLog.h"
 #include "model/RecordingModel.h"
 #include "text/StringTable.h"
@@ -92,7 +92,7 @@ private slots:
             QCOMPARE(frame->workspace()->subWindowList().size(), 0);
             QVERIFY(app.openFile(QStringLiteral(SAMPLES_DIR "/ID3.dat")));
             QCOMPARE(model.currentCount(), 7200);
-            QCOMPARE(frame->displayMode(), 1);
+            QCOMPARE(frame->displayMode(), DisplayMode::Trend);
             frame->action(cmd::Exit)->trigger();
             QVERIFY(!frame->isVisible());
         }

@@ -20,27 +20,28 @@ void fill(RecordingModel& m, int n, int spo2 = 95, int pulse = 60) {
                                                       static_cast<std::uint8_t>(i % 60), static_cast<std::uint8_t>(spo2),
                                                       static_cast<std::uint8_t>(pulse), 0};
     m.replaceCurrent(std::move(s));
-    m.currentPage = 0;
 }
 } // namespace
 
 class ViewsTest : public QObject {
     Q_OBJECT
     RecordingModel m_model;
-    AnalysisResult m_analysis;
-    int m_mode = 1;
+    std::unique_ptr<RecordingDocument> m_document;
     std::unique_ptr<test::TempDir> m_dir;
     std::unique_ptr<test::WorkingDirectory> m_cwd;
 
-    ViewContext context() { return ViewContext{m_model, m_analysis, m_mode}; }
+    RecordingDocument& context() { return *m_document; }
+    void setMode(DisplayMode mode) { m_document->setDisplayMode(mode); }
 
 private slots:
     void init() {
         m_dir = std::make_unique<test::TempDir>();
         m_cwd = std::make_unique<test::WorkingDirectory>(m_dir->path());
-        m_mode = 1;
+        m_document = std::make_unique<RecordingDocument>(m_model);
+        setMode(DisplayMode::Trend);
     }
     void cleanup() {
+        m_document.reset();
         m_cwd.reset();
         m_dir.reset();
     }
@@ -84,17 +85,17 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         QSignalSpy reports(&view, &RecordingView::pageStatus);
         const auto l = view.layout();
-        m_model.currentPage = 1;
+        m_document->setCurrentPage(1);
         view.pointAt(l.xL(), pages::TrendPage::spo2Y(l, 95)); // first column of page 1
         QTest::keyClick(&view, Qt::Key_Left);
-        QCOMPARE(m_model.currentPage, 0);
+        QCOMPARE(m_document->currentPage(), 0);
         QVERIFY(!reports.isEmpty());
         QCOMPARE(reports.last().at(0).toInt(), 0);
         QCOMPARE(reports.last().at(1).toInt(), 3);
         // Right at the last column moves to the next page's first column.
         view.pointAt(l.xL() + 1080, pages::TrendPage::spo2Y(l, 95));
         QTest::keyClick(&view, Qt::Key_Right);
-        QCOMPARE(m_model.currentPage, 1);
+        QCOMPARE(m_document->currentPage(), 1);
         QCOMPARE(view.spo2Marker().x, l.xL() + 1);
     }
 
@@ -105,46 +106,46 @@ private slots:
         view.show();
         QVERIFY(QTest::qWaitForWindowExposed(&view));
         QCOMPARE(view.pageCount(), 5);
-        m_model.currentPage = 3;
+        m_document->setCurrentPage(3);
         view.setRollStep(3);
         view.pointAt(view.layout().xL() + 5, pages::TrendPage::spo2Y(view.layout(), 95));
         view.pageDown();
-        QCOMPARE(m_model.currentPage, 4);
+        QCOMPARE(m_document->currentPage(), 4);
         QVERIFY(view.readouts().spo2.isEmpty()); // page down clears the readouts
         QVERIFY(view.spo2Marker().hidden());
         view.pageUp();
-        QCOMPARE(m_model.currentPage, 1);
+        QCOMPARE(m_document->currentPage(), 1);
         view.pageUp();
-        QCOMPARE(m_model.currentPage, 0);
+        QCOMPARE(m_document->currentPage(), 0);
         // The wheel towards the user pages forward.
         view.setRollStep(1);
         QWheelEvent towards(QPointF(100, 100), QPointF(100, 100), QPoint(), QPoint(0, -120), Qt::NoButton,
                             Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&view, &towards);
-        QCOMPARE(m_model.currentPage, 1);
+        QCOMPARE(m_document->currentPage(), 1);
     }
 
     void emptyRecordingsStayOnPageZero() {
         m_model.replaceCurrent({});
-        m_model.currentPage = 0;
+        m_document->setCurrentPage(0);
         CTavroTrendView trend(context());
         trend.resize(1000, 700);
         trend.show();
         QVERIFY(QTest::qWaitForWindowExposed(&trend));
         trend.pageDown();
-        QCOMPARE(m_model.currentPage, 0);
-        m_mode = 2;
+        QCOMPARE(m_document->currentPage(), 0);
+        setMode(DisplayMode::Table);
         CTavroTableView table(context());
         table.resize(1000, 700);
         table.show();
         QVERIFY(QTest::qWaitForWindowExposed(&table));
         table.pageDown();
-        QCOMPARE(m_model.currentPage, 0);
+        QCOMPARE(m_document->currentPage(), 0);
     }
 
     void tablePagesOnlyInTableMode() {
         fill(m_model, 2000);
-        m_mode = 2;
+        setMode(DisplayMode::Table);
         CTavroTableView table(context());
         table.resize(1000, 700);
         table.show();
@@ -152,11 +153,11 @@ private slots:
         QTRY_VERIFY(table.pageCount() > 1);
         QSignalSpy reports(&table, &RecordingView::pageStatus);
         QTest::keyClick(&table, Qt::Key_PageDown);
-        QCOMPARE(m_model.currentPage, 1);
+        QCOMPARE(m_document->currentPage(), 1);
         QCOMPARE(reports.last().at(0).toInt(), 1);
-        m_mode = 3; // the analysis sheet does not page and reports one page
+        setMode(DisplayMode::Analysis); // the analysis sheet does not page and reports one page
         table.pageDown();
-        QCOMPARE(m_model.currentPage, 1);
+        QCOMPARE(m_document->currentPage(), 1);
         table.update();
         QTRY_COMPARE(reports.last().at(1).toInt(), 1);
         QCOMPARE(reports.last().at(0).toInt(), 0);

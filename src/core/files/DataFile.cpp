@@ -242,7 +242,6 @@ bool openSavedData(const std::string& path, RecordingModel& model, const Patient
     model.currentPatient.id = result.contents.patientId;
     model.reportTitle = std::move(result.contents.title);
     db.loadPatientRecord(static_cast<int>(result.contents.patientId) - 1, model.currentPatient);
-    model.currentPage = 0;
     return true;
 }
 

@@ -25,7 +25,6 @@ void RecordingModel::clearAllRecordings() {
     }
     m_current.clear();
     currentPatient.clear();
-    currentPage = 0;
     m_lastAppendedId = 0;
 }
 

@@ -70,7 +70,6 @@ public:
 
     PatientRecord currentPatient;
     std::int32_t deviceType = 0;                // from the identification reply
-    int currentPage = 0;                        // page shown by the active view
     std::string reportTitle = kDefaultReportTitle; // stored bytes, as saved in data files
 
     // Device types whose samples arrive newest first.

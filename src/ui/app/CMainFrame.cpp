@@ -1,11 +1,11 @@
 #include "app/CMainFrame.h"
 
-#include "app/Artwork.h"
+#include "common/Artwork.h"
 #include "app/CChildFrame.h"
 #include "app/CMdiClient.h"
-#include "app/Commands.h"
+#include "common/Commands.h"
 #include "app/DeviceWatcher.h"
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "dialogs/CAboutDlg.h"
 #include "model/RecordingModel.h"
 #include "settings/Settings.h"
@@ -22,7 +22,8 @@
 
 namespace kestrova::ui {
 
-CMainFrame::CMainFrame(RecordingModel& model, QWidget* parent) : QMainWindow(parent), m_model(model) {
+CMainFrame::CMainFrame(RecordingModel& model, QWidget* parent)
+    : QMainWindow(parent), m_model(model), m_document(new RecordingDocument(model, this)) {
     setWindowTitle(QStringLiteral("Kestrova"));
     m_workspace = new CMdiClient(this);
     m_workspace->setBackgroundTile(artwork::workspaceTile());
@@ -70,10 +71,10 @@ void CMainFrame::buildActions() {
     addAction(cmd::Exit, QStringLiteral("Exit(&X)"), [this] { close(); });
     addAction(cmd::PatientInfo, QStringLiteral("Patient Info"), [this] { runDialog(cmd::PatientInfo); });
     addAction(cmd::PatientTitle, QStringLiteral("Patient Title"), [this] { runDialog(cmd::PatientTitle); });
-    addAction(cmd::Trend, QStringLiteral("Trend"), [this] { switchDisplay(1); });
-    addAction(cmd::Table, QStringLiteral("Table"), [this] { switchDisplay(2); });
-    addAction(cmd::Analysis, QStringLiteral("Analysis"), [this] { switchDisplay(3); });
-    addAction(cmd::ClinicalSummary, QStringLiteral("Clinical Summary"), [this] { switchDisplay(4); });
+    addAction(cmd::Trend, QStringLiteral("Trend"), [this] { switchDisplay(DisplayMode::Trend); });
+    addAction(cmd::Table, QStringLiteral("Table"), [this] { switchDisplay(DisplayMode::Table); });
+    addAction(cmd::Analysis, QStringLiteral("Analysis"), [this] { switchDisplay(DisplayMode::Analysis); });
+    addAction(cmd::ClinicalSummary, QStringLiteral("Clinical Summary"), [this] { switchDisplay(DisplayMode::ClinicalSummary); });
     addAction(cmd::ClinicalReport, QStringLiteral("Clinical Report (PDF)..."), [this] { runDialog(cmd::ClinicalReport); });
     addAction(cmd::RollStep, QStringLiteral("Roll Step"), view(&RecordingView::rollStep));
     addAction(cmd::AnalysisSetup, QStringLiteral("Analysis Setup"), [this] { analysisSetupCommand(); });
@@ -127,7 +128,7 @@ void CMainFrame::buildStatusBar() {
 }
 
 FrameState CMainFrame::state() const {
-    return {m_noRecording, m_noDownload, m_displayMode, activeView() != nullptr};
+    return {m_noRecording, m_noDownload, displayMode(), activeView() != nullptr};
 }
 
 void CMainFrame::refreshCommandState() {
@@ -170,7 +171,7 @@ void CMainFrame::closeAllDocuments() {
 
 void CMainFrame::openDocument(std::size_t index) {
     if (index >= m_templates.size()) return;
-    openView(m_templates[index](ViewContext{m_model, m_analysis, m_displayMode}));
+    openView(m_templates[index](*m_document));
 }
 
 void CMainFrame::openView(RecordingView* view) {
@@ -182,25 +183,21 @@ void CMainFrame::openView(RecordingView* view) {
     view->setFocus();
 }
 
-void CMainFrame::runAnalysis() { m_analysis = computeAnalysis(m_model.currentSamples(), Settings()); }
-
-void CMainFrame::switchDisplay(int mode) {
-    if (mode == 3) runAnalysis();
+void CMainFrame::switchDisplay(DisplayMode mode) {
+    if (mode == DisplayMode::Analysis) m_document->runAnalysis();
     closeAllDocuments();
-    m_model.currentPage = 0;
-    m_displayMode = mode;
-    if (mode == 4) openView(new ClinicalSummaryView(ViewContext{m_model, m_analysis, m_displayMode}));
-    else openDocument(mode == 1 ? 0 : m_templates.size() - 1);
+    m_document->setCurrentPage(0);
+    m_document->setDisplayMode(mode);
+    if (mode == DisplayMode::ClinicalSummary) openView(new ClinicalSummaryView(*m_document));
+    else openDocument(mode == DisplayMode::Trend ? 0 : m_templates.size() - 1);
     if (!isMaximized()) showMaximized();
-    m_model.currentPage = 0;
     pageStatus(0, 0);
-    if (auto* v = activeView()) QMetaObject::invokeMethod(v, [v] { v->update(); }, Qt::QueuedConnection);
     refreshCommandState();
 }
 
-void CMainFrame::showCurrentRecording() {
-    m_model.currentPage = 0;
-    switchDisplay(m_displayMode == 2 ? 2 : 1);
+void CMainFrame::showCurrentRecording(const QString& fileName) {
+    m_document->recordingReplaced(fileName);
+    switchDisplay(displayMode() == DisplayMode::Table ? DisplayMode::Table : DisplayMode::Trend);
     setNoRecording(false);
 }
 
@@ -208,7 +205,7 @@ void CMainFrame::closeCommand() {
     closeAllDocuments();
     m_noDownload = true;
     m_noRecording = true;
-    m_displayMode = 0;
+    m_document->setDisplayMode(DisplayMode::None);
     pageStatus(0, 0);
     refreshCommandState();
 }
@@ -229,7 +226,7 @@ void CMainFrame::notYetAvailable() {
 }
 
 void CMainFrame::newDataCapture() {
-    m_transportFlag = 1;
+    m_captureLink = CaptureLink::Serial;
     if (m_captureDialogOpen) return;
     m_captureDialogOpen = true;
     runDialog(cmd::NewDataCapture);
@@ -237,12 +234,12 @@ void CMainFrame::newDataCapture() {
 }
 
 void CMainFrame::findBluetooth() {
-    m_transportFlag = 0;
+    m_captureLink = CaptureLink::Bluetooth;
     runDialog(cmd::FindBluetooth);
 }
 
 void CMainFrame::deviceArrived() {
-    if (m_transportFlag != 0) newDataCapture();
+    if (m_captureLink == CaptureLink::Serial) newDataCapture();
 }
 
 void CMainFrame::analysisSetupCommand() {
@@ -251,21 +248,14 @@ void CMainFrame::analysisSetupCommand() {
         notYetAvailable();
         return;
     }
-    if (it.value()(*this) && m_displayMode == 3) switchDisplay(3);
+    if (!it.value()(*this)) return;
+    m_document->reloadSettings();
+    if (displayMode() == DisplayMode::Analysis) switchDisplay(DisplayMode::Analysis);
 }
 
 void CMainFrame::unitSetupCommand() {
-    const Settings settings;
-    if (!m_unitRemembered) {
-        m_rememberedUnit = settings.read(setting::UnitSetup);
-        m_unitRemembered = true;
-    }
     runDialog(cmd::UnitSetup);
-    const int now = settings.read(setting::UnitSetup);
-    if (now != m_rememberedUnit) {
-        if (auto* v = activeView()) v->update();
-        m_rememberedUnit = now;
-    }
+    m_document->reloadSettings(); // views repaint when the unit system changed
 }
 
 void CMainFrame::showEvent(QShowEvent* event) {

@@ -3,8 +3,8 @@
 // the display switch and the routing of every command.
 #pragma once
 
-#include "analysis/Analysis.h"
 #include "app/MenuState.h"
+#include "common/RecordingDocument.h"
 #include "views/RecordingView.h"
 
 #include <QHash>
@@ -25,11 +25,15 @@ namespace kestrova::ui {
 class CMdiClient;
 class DeviceWatcher;
 
+// Where the next capture connects: a device arriving on a serial port starts one only
+// in serial mode; Find Bluetooth switches to the Bluetooth link until a capture ends.
+enum class CaptureLink { Bluetooth, Serial };
+
 class CMainFrame : public QMainWindow {
     Q_OBJECT
 public:
     // The "document templates": how a view of each kind is made; trend first, table last.
-    using ViewFactory = std::function<RecordingView*(const ViewContext&)>;
+    using ViewFactory = std::function<RecordingView*(RecordingDocument&)>;
 
     explicit CMainFrame(RecordingModel& model, QWidget* parent = nullptr);
     ~CMainFrame() override;
@@ -38,28 +42,24 @@ public:
 
     // State of the frame.
     FrameState state() const;
-    int displayMode() const { return m_displayMode; }
-    const int& displayModeRef() const { return m_displayMode; } // for a ViewContext
+    DisplayMode displayMode() const { return m_document->displayMode(); }
     void setNoRecording(bool v);
     void setNoDownload(bool v);
-    int transportFlag() const { return m_transportFlag; }
-    void setTransportFlag(int v) { m_transportFlag = v; }
+    CaptureLink captureLink() const { return m_captureLink; }
+    void setCaptureLink(CaptureLink link) { m_captureLink = link; }
     bool captureDialogOpen() const { return m_captureDialogOpen; }
 
     QAction* action(int commandId) const { return m_actions.value(commandId); }
     QString pagePaneText() const;
     RecordingView* activeView() const;
     CMdiClient* workspace() const { return m_workspace; }
-    const AnalysisResult& analysis() const { return m_analysis; }
-    // Runs the analysis of the current recording with the limits in the settings file now.
-    void runAnalysis();
     RecordingModel& model() { return m_model; }
+    RecordingDocument& document() { return *m_document; }
 
-    // The display switch: 1 trend, 2 table, 3 analysis (which runs the analysis first),
-    // 4 the clinical summary.
-    void switchDisplay(int mode);
-    // After the current recording changed: the table when it is shown, else the trend.
-    void showCurrentRecording();
+    // The display switch; Analysis runs the analysis first.
+    void switchDisplay(DisplayMode mode);
+    // After the current recording was replaced: the table when it is shown, else the trend.
+    void showCurrentRecording(const QString& fileName = {});
     void closeAllDocuments();
     // The Close command: no document, recording menus greyed.
     void closeRecording() { closeCommand(); }
@@ -97,6 +97,7 @@ private:
     void notYetAvailable();
 
     RecordingModel& m_model;
+    RecordingDocument* m_document = nullptr;
     CMdiClient* m_workspace = nullptr;
     QLabel* m_pagePane = nullptr;
     QHash<int, QAction*> m_actions;
@@ -107,12 +108,8 @@ private:
 
     bool m_noRecording = true;
     bool m_noDownload = true;
-    int m_displayMode = 0;
-    int m_transportFlag = 1;
+    CaptureLink m_captureLink = CaptureLink::Serial;
     bool m_captureDialogOpen = false;
-    bool m_unitRemembered = false;
-    int m_rememberedUnit = 0;
-    AnalysisResult m_analysis;
 };
 
 } // namespace kestrova::ui

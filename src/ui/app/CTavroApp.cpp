@@ -1,10 +1,10 @@
 #include "app/CTavroApp.h"
 
-#include "app/Artwork.h"
+#include "common/Artwork.h"
 #include "app/CMainFrame.h"
 #include "DeviceSimulator.h"
 #include "app/CaptureCommands.h"
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "model/SyntheticRecording.h"
 #include "app/RecordingCommands.h"
 #include "files/DataFile.h"
@@ -79,8 +79,8 @@ bool CTavroApp::initInstance(bool showSplash, bool demo) {
     installCaptureCommands(*m_frame, demoPort);
     if (!demoPort.isEmpty())
         m_frame->setPermanentNote(QStringLiteral("Demo oximeter attached on %1 - File > NewDataCapture downloads it").arg(demoPort));
-    m_frame->registerTemplate([](const ViewContext& c) -> RecordingView* { return new CTavroTrendView(c); });
-    m_frame->registerTemplate([](const ViewContext& c) -> RecordingView* { return new CTavroTableView(c); });
+    m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTrendView(d); });
+    m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTableView(d); });
     if (splash) {
         while (shown.elapsed() < 1000) {
             QApplication::processEvents(QEventLoop::AllEvents, 50);

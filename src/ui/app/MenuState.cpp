@@ -1,6 +1,6 @@
 #include "app/MenuState.h"
 
-#include "app/Commands.h"
+#include "common/Commands.h"
 
 namespace kestrova::ui {
 
@@ -19,10 +19,10 @@ bool commandEnabled(int id, const FrameState& s) {
     case cmd::EventTimeReport:
     case cmd::ClinicalReport: return !s.noRecording;
     case cmd::OpenOtherId: return !s.noDownload;
-    case cmd::Trend: return s.displayMode == 2 || s.displayMode == 3 || s.displayMode == 4;
-    case cmd::Table: return s.displayMode == 1 || s.displayMode == 3 || s.displayMode == 4;
-    case cmd::Analysis: return s.displayMode != 0;
-    case cmd::ClinicalSummary: return s.displayMode != 0; // as Analysis
+    case cmd::Trend: return s.displayMode != DisplayMode::None && s.displayMode != DisplayMode::Trend;
+    case cmd::Table: return s.displayMode != DisplayMode::None && s.displayMode != DisplayMode::Table;
+    case cmd::Analysis:
+    case cmd::ClinicalSummary: return s.displayMode != DisplayMode::None;
     default: return true;
     }
 }

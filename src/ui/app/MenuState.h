@@ -3,12 +3,14 @@
 // a view exists for the view commands.
 #pragma once
 
+#include "common/RecordingDocument.h"
+
 namespace kestrova::ui {
 
 struct FrameState {
     bool noRecording = true;
     bool noDownload = true;
-    int displayMode = 0; // 0 none, 1 trend, 2 table, 3 analysis
+    DisplayMode displayMode = DisplayMode::None;
     bool viewExists = false;
 };
 

@@ -1,9 +1,9 @@
 #include "app/RecordingCommands.h"
 
 #include "app/CMainFrame.h"
-#include "app/Commands.h"
-#include "app/FileChooser.h"
-#include "app/Messages.h"
+#include "common/Commands.h"
+#include "common/FileChooser.h"
+#include "common/Messages.h"
 #include "dialogs/CAnalysisSetup.h"
 #include "dialogs/CDlgUnitSetup.h"
 #include "dialogs/CModifyTitle.h"
@@ -32,10 +32,6 @@ namespace {
 
 QString nameOf(const PatientRecord& p) { return QString::fromStdString(decodeStoredText(fieldBytes(p.name))); }
 
-void repaintView(CMainFrame& f) {
-    if (auto* v = f.activeView()) v->update();
-}
-
 bool patientInfo(CMainFrame& f, const PatientDatabase& db) {
     RecordingModel& m = f.model();
     const int units = Settings().read(setting::UnitSetup);
@@ -48,7 +44,7 @@ bool patientInfo(CMainFrame& f, const PatientDatabase& db) {
             return false;
         }
         db.storePatientRecord(id, m.currentPatient);
-        repaintView(f);
+        f.document().markDetailsEdited();
         return true;
     };
     CPatientInfo dialog(patientFormFrom(m.currentPatient, units), onDelete, &f);
@@ -70,12 +66,12 @@ bool patientInfo(CMainFrame& f, const PatientDatabase& db) {
     }
     // Saving an empty form keeps what the slot holds: Delete Info is the way to clear it.
     if (!m.currentPatient.holdsDetails()) {
-        repaintView(f);
+        f.document().markDetailsEdited();
         return true;
     }
     db.storePatientRecord(id, m.currentPatient);
     m.setPatientInfoSaved(id);
-    repaintView(f);
+    f.document().markDetailsEdited();
     return true;
 }
 
@@ -83,14 +79,21 @@ bool patientTitle(CMainFrame& f) {
     RecordingModel& m = f.model();
     CModifyTitle dialog(QString::fromStdString(decodeStoredText(m.reportTitle)), &f);
     const bool ok = dialog.exec() == QDialog::Accepted;
-    if (ok) m.reportTitle = dialog.title().toStdString();
-    repaintView(f);
+    if (ok) {
+        m.reportTitle = dialog.title().toStdString();
+        f.document().markDetailsEdited();
+    }
     return ok;
 }
 
 bool otherId(CMainFrame& f, const PatientDatabase& db) {
-    COtherIDSelect dialog(f.model(), db, &f);
+    COtherIDSelect dialog(f.model(), &f);
     if (dialog.exec() != QDialog::Accepted) return false;
+    RecordingModel& m = f.model();
+    const int id = dialog.chosenId();
+    m.currentPatient.clear();
+    m.makeCurrent(id);
+    if (m.patientInfoSaved(id)) db.loadPatientRecord(id - 1, m.currentPatient);
     f.showCurrentRecording();
     return true;
 }
@@ -160,6 +163,7 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
         return false;
     }
     finishSaveData(m, db);
+    f.document().markSaved(ext == "dat" ? chosen : QString());
     return true;
 }
 
@@ -176,7 +180,7 @@ bool openSaved(CMainFrame& f, const PatientDatabase& db) {
         Messages::info(&f, QString::fromStdString(error), QMessageBox::Warning);
         return false;
     }
-    f.showCurrentRecording();
+    f.showCurrentRecording(chosen);
     return true;
 }
 
@@ -230,7 +234,7 @@ bool clinicalReport(CMainFrame& f) {
     if (path.empty()) return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const WriteStatus written = pages::ClinicalReport::writePdf(
-        path, ClinicalSummaryView::reportData(ViewContext{m, f.analysis(), f.displayModeRef()}),
+        path, ClinicalSummaryView::reportData(f.document()),
         pages::Paper::A4);
     QApplication::restoreOverrideCursor();
     if (!written) {

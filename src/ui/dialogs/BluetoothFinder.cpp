@@ -1,7 +1,7 @@
 #include "dialogs/BluetoothFinder.h"
 
 #include "BluetoothLink.h"
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "dialogs/Background.h"
 
 #include <QDBusArgument>

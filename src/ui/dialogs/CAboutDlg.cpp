@@ -1,6 +1,6 @@
 #include "dialogs/CAboutDlg.h"
 
-#include "app/Artwork.h"
+#include "common/Artwork.h"
 
 #include <QDialogButtonBox>
 #include <QGridLayout>

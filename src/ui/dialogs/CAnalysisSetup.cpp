@@ -1,6 +1,6 @@
 #include "dialogs/CAnalysisSetup.h"
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "settings/AnalysisSetupRules.h"
 #include "text/StringTable.h"
 

@@ -1,6 +1,6 @@
 #include "dialogs/CDelDataDlg.h"
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "model/RecordingModel.h"
 
 #include <QComboBox>

@@ -2,8 +2,7 @@
 
 #include "BluetoothLink.h"
 #include "DeviceCommands.h"
-#include "app/CMainFrame.h"
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "dialogs/Background.h"
 #include "dialogs/CDateAndTimeDlg.h"
 #include "dialogs/CDelDataDlg.h"
@@ -28,8 +27,9 @@ namespace {
 QString text(int id) { return QString::fromStdString(kestrova::tr(id)); }
 } // namespace
 
-CDlgChooseType::CDlgChooseType(CMainFrame& frame, const ProbeOrder& order, BluetoothLink* bluetooth, QWidget* parent)
-    : QDialog(parent), m_frame(frame), m_model(frame.model()), m_settings(std::make_unique<Settings>()) {
+CDlgChooseType::CDlgChooseType(RecordingModel& model, const ProbeOrder& order, BluetoothLink* bluetooth,
+                               QWidget* parent)
+    : QDialog(parent), m_model(model), m_settings(std::make_unique<Settings>()) {
     setWindowTitle(QStringLiteral("New Data Capture"));
     m_link = std::make_unique<DeviceLink>(*m_settings);
     if (bluetooth) m_link->useBluetooth(bluetooth);
@@ -82,15 +82,15 @@ CDlgChooseType::CDlgChooseType(CMainFrame& frame, const ProbeOrder& order, Bluet
     m_stopButton->setEnabled(false);
     layout->addLayout(row);
     connect(m_start, &QPushButton::clicked, this, [this] {
-        if (m_start->text() == text(str::Start)) start();
-        else openId();
+        if (m_phase == Phase::Downloaded) openId();
+        else start();
     });
     connect(m_stopButton, &QPushButton::clicked, this, &CDlgChooseType::stop);
     connect(m_delete, &QPushButton::clicked, this, &CDlgChooseType::deleteData);
     connect(m_clock, &QPushButton::clicked, this, &CDlgChooseType::setClock);
     connect(m_cancel, &QPushButton::clicked, this, &CDlgChooseType::reject);
     connect(m_list, &QListWidget::itemActivated, this, [this] {
-        if (m_start->text() == text(str::Done)) openId();
+        if (m_phase == Phase::Downloaded) openId();
     });
 }
 
@@ -106,6 +106,7 @@ int CDlgChooseType::exec() {
 }
 
 void CDlgChooseType::setIdleButtons() {
+    if (m_phase == Phase::Working) m_phase = Phase::Ready;
     m_stopButton->setEnabled(false);
     m_start->setEnabled(true);
     m_delete->setEnabled(true);
@@ -117,8 +118,9 @@ void CDlgChooseType::start() {
     m_clock->setEnabled(false);
     m_start->setEnabled(false);
     m_list->clear();
+    m_phase = Phase::Working;
     m_model.clearAllRecordings();
-    m_frame.closeRecording();
+    emit recordingsCleared();
     const int result = runInBackground(this, [this] { return m_session->connect(); });
     if (!m_link->settingsProblem().empty())
         Messages::info(this, QString::fromStdString(m_link->settingsProblem()), QMessageBox::Warning);
@@ -159,8 +161,8 @@ void CDlgChooseType::downloadFinished() {
         m_list->addItem(QString::fromStdString(idListLine(id, m_model.idSampleCount(id))));
         ++lines;
     }
-    m_frame.setNoDownload(false);
-    m_frame.setNoRecording(false);
+    m_phase = Phase::Downloaded;
+    emit downloadCompleted();
     if (lines > 0) m_delete->setEnabled(true);
     m_start->setText(text(str::Done));
     stop();
@@ -188,9 +190,7 @@ void CDlgChooseType::openId() {
         Messages::showString(this, str::SelectPatientIdCapture);
         return;
     }
-    m_model.makeCurrent(idFromListLine(item->text().toStdString()));
-    m_model.currentPage = 0;
-    m_frame.switchDisplay(1);
+    m_chosenId = idFromListLine(item->text().toStdString());
     accept();
 }
 
@@ -233,13 +233,8 @@ void CDlgChooseType::deleteData() {
 }
 
 void CDlgChooseType::reject() {
-    if (m_start->text() == text(str::Start) && !m_start->isEnabled()) stop();
+    if (m_phase == Phase::Working) stop();
     else m_link->closePort();
-    m_frame.setTransportFlag(1);
-    if (m_frame.displayMode() == 0) {
-        m_frame.setNoRecording(true);
-        m_frame.setNoDownload(true);
-    }
     QDialog::reject();
 }
 

@@ -1,6 +1,8 @@
 // "New Data Capture": connects to the oximeter, downloads every recording on two
 // worker threads (their reports arrive here as queued calls), lists the IDs received
-// and opens the chosen one; it also hosts setting the clock and deleting device data.
+// and returns the chosen one; it also hosts setting the clock and deleting device data.
+// The command that runs it acts on what it reports: the signals while it runs, the
+// chosen ID when it ends with OK.
 #pragma once
 
 #include "CaptureSession.h"
@@ -22,13 +24,12 @@ class Settings;
 
 namespace kestrova::ui {
 
-class CMainFrame;
-
 class CDlgChooseType : public QDialog {
     Q_OBJECT
 public:
     // Serial mode probes `order`; Bluetooth mode (bluetooth != nullptr) uses the link.
-    CDlgChooseType(CMainFrame& frame, const ProbeOrder& order, BluetoothLink* bluetooth, QWidget* parent = nullptr);
+    CDlgChooseType(RecordingModel& model, const ProbeOrder& order, BluetoothLink* bluetooth,
+                   QWidget* parent = nullptr);
     ~CDlgChooseType() override;
 
     int exec() override;
@@ -47,12 +48,25 @@ public:
 
     void reject() override; // Cancel
 
+    // After OK: the ID whose recording to open.
+    int chosenId() const { return m_chosenId; }
+    bool downloaded() const { return m_phase == Phase::Downloaded; }
+
+signals:
+    // A new download began: every recording in memory is gone.
+    void recordingsCleared();
+    // Every recording of the device arrived (or as many as did before Stop).
+    void downloadCompleted();
+
 private:
+    enum class Phase { Ready, Working, Downloaded };
+
     void downloadFinished();
     void setIdleButtons();
 
-    CMainFrame& m_frame;
     RecordingModel& m_model;
+    Phase m_phase = Phase::Ready;
+    int m_chosenId = 0;
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<DeviceLink> m_link;
     std::unique_ptr<CaptureSession> m_session;

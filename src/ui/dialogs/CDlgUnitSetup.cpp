@@ -1,6 +1,6 @@
 #include "dialogs/CDlgUnitSetup.h"
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "settings/Settings.h"
 
 #include <QDialogButtonBox>

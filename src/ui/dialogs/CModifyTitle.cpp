@@ -1,6 +1,6 @@
 #include "dialogs/CModifyTitle.h"
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>

@@ -1,7 +1,6 @@
 #include "dialogs/COtherIDSelect.h"
 
-#include "app/Messages.h"
-#include "files/PatientDatabase.h"
+#include "common/Messages.h"
 #include "model/PatientForm.h"
 #include "model/RecordingModel.h"
 #include "text/StringTable.h"
@@ -15,8 +14,7 @@
 
 namespace kestrova::ui {
 
-COtherIDSelect::COtherIDSelect(RecordingModel& model, const PatientDatabase& db, QWidget* parent)
-    : QDialog(parent), m_model(model), m_db(db) {
+COtherIDSelect::COtherIDSelect(const RecordingModel& model, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Open other ID data"));
     auto* layout = new QVBoxLayout(this);
     m_list = new QListWidget(this);
@@ -44,11 +42,7 @@ void COtherIDSelect::done(int r) {
         Messages::showString(this, str::SelectPatientId); // and the current patient stays as it is
         return;
     }
-    const int id = idFromListLine(item->text().toStdString());
-    m_model.currentPatient.clear();
-    m_model.makeCurrent(id);
-    if (m_model.patientInfoSaved(id)) m_db.loadPatientRecord(id - 1, m_model.currentPatient);
-    m_model.currentPage = 0;
+    m_chosenId = idFromListLine(item->text().toStdString());
     QDialog::done(r);
 }
 

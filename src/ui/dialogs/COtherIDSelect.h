@@ -1,4 +1,4 @@
-// "Open other ID data": the downloaded IDs; Done makes the chosen one current.
+// "Open other ID data": the downloaded IDs; Done returns the chosen one.
 #pragma once
 
 #include <QDialog>
@@ -7,7 +7,6 @@ class QListWidget;
 
 namespace kestrova {
 class RecordingModel;
-class PatientDatabase;
 } // namespace kestrova
 
 namespace kestrova::ui {
@@ -15,14 +14,15 @@ namespace kestrova::ui {
 class COtherIDSelect : public QDialog {
     Q_OBJECT
 public:
-    COtherIDSelect(RecordingModel& model, const PatientDatabase& db, QWidget* parent = nullptr);
+    explicit COtherIDSelect(const RecordingModel& model, QWidget* parent = nullptr);
     QListWidget* list() const { return m_list; }
     void done(int r) override;
+    // After Done: the ID to make current.
+    int chosenId() const { return m_chosenId; }
 
 private:
-    RecordingModel& m_model;
-    const PatientDatabase& m_db;
     QListWidget* m_list;
+    int m_chosenId = 0;
 };
 
 } // namespace kestrova::ui

@@ -1,6 +1,6 @@
 #include "dialogs/CPatientInfo.h"
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "settings/Settings.h"
 #include "text/StringTable.h"
 

@@ -1,6 +1,6 @@
 #include "dialogs/CSetRollStep.h"
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "text/StringTable.h"
 
 #include <QDialogButtonBox>

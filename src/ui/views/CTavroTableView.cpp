@@ -11,15 +11,15 @@
 
 namespace kestrova::ui {
 
-CTavroTableView::CTavroTableView(const ViewContext& context, QWidget* parent) : RecordingView(context, parent) {
+CTavroTableView::CTavroTableView(RecordingDocument& document, QWidget* parent) : RecordingView(document, parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
 }
 
 void CTavroTableView::reportPage() {
-    if (tableMode()) emit pageStatus(context().model.currentPage, m_pageCount);
-    else if (context().displayMode == 3) emit pageStatus(0, 1);
+    if (tableMode()) emit pageStatus(document().currentPage(), m_pageCount);
+    else if (document().displayMode() == DisplayMode::Analysis) emit pageStatus(0, 1);
 }
 
 void CTavroTableView::showEvent(QShowEvent* event) {
@@ -33,12 +33,12 @@ void CTavroTableView::paintEvent(QPaintEvent*) {
     bool copy = true;
     {
         QPainter off(&m_image);
-        const pages::PageData pageData = currentPageData(context());
+        const pages::PageData pageData = document().pageData();
         if (tableMode()) {
             const int pages = pages::TablePage::draw(off, d, pageData);
             if (pages < 0) copy = false; // fewer than 3 rows fit: nothing sensible to show
             else m_pageCount = pages;
-        } else if (context().displayMode == 3) {
+        } else if (document().displayMode() == DisplayMode::Analysis) {
             pages::AnalysisPage::draw(off, d, pageData, false);
         } else {
             off.fillRect(d, palette().window());
@@ -64,14 +64,14 @@ void CTavroTableView::wheelEvent(QWheelEvent* event) {
 
 void CTavroTableView::pageDown() {
     if (!tableMode()) return;
-    context().model.currentPage = pageDownIndex(context().model.currentPage, m_rollStep, m_pageCount);
+    document().setCurrentPage(pageDownIndex(document().currentPage(), m_rollStep, m_pageCount));
     update();
     reportPage();
 }
 
 void CTavroTableView::pageUp() {
     if (!tableMode()) return;
-    context().model.currentPage = pageUpIndex(context().model.currentPage, m_rollStep);
+    document().setCurrentPage(pageUpIndex(document().currentPage(), m_rollStep));
     update();
     reportPage();
 }
@@ -79,11 +79,11 @@ void CTavroTableView::pageUp() {
 void CTavroTableView::rollStep() { m_rollStep = askRollStep(this, m_rollStep, m_pageCount); }
 
 void CTavroTableView::print() {
-    printView(this, tableMode() ? pages::PageKind::Table : pages::PageKind::Analysis, context(), false);
+    printView(this, tableMode() ? pages::PageKind::Table : pages::PageKind::Analysis, document(), false);
 }
 
 void CTavroTableView::printPreview() {
-    printView(this, tableMode() ? pages::PageKind::Table : pages::PageKind::Analysis, context(), true);
+    printView(this, tableMode() ? pages::PageKind::Table : pages::PageKind::Analysis, document(), true);
 }
 
 } // namespace kestrova::ui

@@ -11,7 +11,7 @@ namespace kestrova::ui {
 class CTavroTableView : public RecordingView {
     Q_OBJECT
 public:
-    explicit CTavroTableView(const ViewContext& context, QWidget* parent = nullptr);
+    explicit CTavroTableView(RecordingDocument& document, QWidget* parent = nullptr);
 
     void pageUp() override;
     void pageDown() override;
@@ -29,7 +29,7 @@ protected:
     void wheelEvent(QWheelEvent* event) override;
 
 private:
-    bool tableMode() const { return context().displayMode == 2; }
+    bool tableMode() const { return document().displayMode() == DisplayMode::Table; }
     void reportPage();
 
     int m_pageCount = 0;

@@ -13,7 +13,7 @@ namespace kestrova::ui {
 
 using pages::TrendPage;
 
-CTavroTrendView::CTavroTrendView(const ViewContext& context, QWidget* parent) : RecordingView(context, parent) {
+CTavroTrendView::CTavroTrendView(RecordingDocument& document, QWidget* parent) : RecordingView(document, parent) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
@@ -22,13 +22,13 @@ CTavroTrendView::CTavroTrendView(const ViewContext& context, QWidget* parent) : 
 
 void CTavroTrendView::recomputePages(int width) {
     m_samplesPerScreen = TrendPage::samplesPerScreen(width);
-    m_pageCount = TrendPage::pageCount(context().model.currentCount(), m_samplesPerScreen);
+    m_pageCount = TrendPage::pageCount(document().model().currentCount(), m_samplesPerScreen);
 }
 
 void CTavroTrendView::showEvent(QShowEvent* event) {
     RecordingView::showEvent(event);
     recomputePages(width());
-    emit pageStatus(context().model.currentPage, m_pageCount);
+    emit pageStatus(document().currentPage(), m_pageCount);
 }
 
 void CTavroTrendView::paintEvent(QPaintEvent*) {
@@ -37,10 +37,10 @@ void CTavroTrendView::paintEvent(QPaintEvent*) {
     if (m_image.size() != d.size()) m_image = QImage(d.size(), QImage::Format_RGB32);
     {
         QPainter off(&m_image);
-        TrendPage::draw(off, d, currentPageData(context()), &m_readouts, &m_spo2Marker, &m_pulseMarker);
+        TrendPage::draw(off, d, document().pageData(), &m_readouts, &m_spo2Marker, &m_pulseMarker);
     }
     QPainter(this).drawImage(0, 0, m_image);
-    emit pageStatus(context().model.currentPage, m_pageCount);
+    emit pageStatus(document().currentPage(), m_pageCount);
 }
 
 void CTavroTrendView::resizeEvent(QResizeEvent* event) {
@@ -55,8 +55,8 @@ void CTavroTrendView::hideMarkers() {
 
 void CTavroTrendView::pointAt(int mx, int my) {
     const auto l = layout();
-    const auto samples = context().model.currentSamples();
-    const std::int64_t idx = static_cast<std::int64_t>(context().model.currentPage) * l.samplesPerScreen +
+    const auto samples = document().model().currentSamples();
+    const std::int64_t idx = static_cast<std::int64_t>(document().currentPage()) * l.samplesPerScreen +
                              (mx - l.spo2Plot.left());
     if (idx < 0 || idx >= static_cast<std::int64_t>(samples.size())) return;
     const SampleRecord& s = samples[static_cast<std::size_t>(idx)];
@@ -100,10 +100,10 @@ void CTavroTrendView::mouseMoveEvent(QMouseEvent* event) {
 void CTavroTrendView::keyPressEvent(QKeyEvent* event) {
     const auto l = layout();
     const int left = l.spo2Plot.left();
-    const auto samples = context().model.currentSamples();
+    const auto samples = document().model().currentSamples();
     const auto count = static_cast<std::int64_t>(samples.size());
     m_keyCursorX = std::max(m_spo2Marker.x, left);
-    m_keyCursorIndex = context().model.currentPage * l.samplesPerScreen + m_keyCursorX - left;
+    m_keyCursorIndex = document().currentPage() * l.samplesPerScreen + m_keyCursorX - left;
     switch (event->key()) {
     case Qt::Key_PageUp: pageUp(); break;
     case Qt::Key_PageDown: pageDown(); break;
@@ -145,24 +145,24 @@ void CTavroTrendView::wheelEvent(QWheelEvent* event) {
 
 void CTavroTrendView::pageDown() {
     if (m_pageCount == 0) m_pageCount = 1;
-    context().model.currentPage = pageDownIndex(context().model.currentPage, m_rollStep, m_pageCount);
+    document().setCurrentPage(pageDownIndex(document().currentPage(), m_rollStep, m_pageCount));
     hideMarkers();
     m_readouts = {};
     update();
-    emit pageStatus(context().model.currentPage, m_pageCount);
+    emit pageStatus(document().currentPage(), m_pageCount);
 }
 
 void CTavroTrendView::pageUp() {
-    context().model.currentPage = pageUpIndex(context().model.currentPage, m_rollStep);
+    document().setCurrentPage(pageUpIndex(document().currentPage(), m_rollStep));
     hideMarkers();
     update();
-    emit pageStatus(context().model.currentPage, m_pageCount);
+    emit pageStatus(document().currentPage(), m_pageCount);
 }
 
 void CTavroTrendView::rollStep() { m_rollStep = askRollStep(this, m_rollStep, m_pageCount); }
 
-void CTavroTrendView::print() { printView(this, pages::PageKind::Trend, context(), false); }
+void CTavroTrendView::print() { printView(this, pages::PageKind::Trend, document(), false); }
 
-void CTavroTrendView::printPreview() { printView(this, pages::PageKind::Trend, context(), true); }
+void CTavroTrendView::printPreview() { printView(this, pages::PageKind::Trend, document(), true); }
 
 } // namespace kestrova::ui

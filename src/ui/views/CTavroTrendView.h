@@ -12,7 +12,7 @@ namespace kestrova::ui {
 class CTavroTrendView : public RecordingView {
     Q_OBJECT
 public:
-    explicit CTavroTrendView(const ViewContext& context, QWidget* parent = nullptr);
+    explicit CTavroTrendView(RecordingDocument& document, QWidget* parent = nullptr);
 
     void pageUp() override;
     void pageDown() override;

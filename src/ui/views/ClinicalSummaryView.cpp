@@ -1,6 +1,6 @@
 #include "views/ClinicalSummaryView.h"
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "model/RecordingModel.h"
 #include "text/StringTable.h"
 #include "views/ViewSupport.h"
@@ -20,15 +20,16 @@ bool printReport(QPrinter& printer, const pages::ClinicalReportData& data) {
 }
 } // namespace
 
-ClinicalSummaryView::ClinicalSummaryView(const ViewContext& context, QWidget* parent)
-    : RecordingView(context, parent), m_data(reportData(context)) {
+ClinicalSummaryView::ClinicalSummaryView(RecordingDocument& document, QWidget* parent)
+    : RecordingView(document, parent), m_data(reportData(document)) {
     setAttribute(Qt::WA_OpaquePaintEvent);
     setFocusPolicy(Qt::StrongFocus);
+    connect(&document, &RecordingDocument::recordingChanged, this, [this] { m_data = reportData(this->document()); });
 }
 
-pages::ClinicalReportData ClinicalSummaryView::reportData(const ViewContext& context) {
+pages::ClinicalReportData ClinicalSummaryView::reportData(const RecordingDocument& document) {
     pages::ClinicalReportData data;
-    data.page = currentPageData(context);
+    data.page = document.pageData();
     data.metrics = computeClinicalMetrics(data.page.samples);
     return data;
 }
@@ -39,8 +40,8 @@ void ClinicalSummaryView::showEvent(QShowEvent* event) {
 }
 
 void ClinicalSummaryView::paintEvent(QPaintEvent*) {
-    m_data.page.patient = context().model.currentPatient; // edited details show at once
-    m_data.page.reportTitle = context().model.reportTitle;
+    m_data.page.patient = document().model().currentPatient; // edited details show at once
+    m_data.page.reportTitle = document().model().reportTitle;
     QPainter p(this);
     p.drawImage(0, 0, pages::ClinicalReport::renderScreen(m_data, size()));
     emit pageStatus(0, 1); // like the analysis sheet: one page on screen

@@ -10,21 +10,21 @@ namespace kestrova::ui {
 class ClinicalSummaryView : public RecordingView {
     Q_OBJECT
 public:
-    explicit ClinicalSummaryView(const ViewContext& context, QWidget* parent = nullptr);
+    explicit ClinicalSummaryView(RecordingDocument& document, QWidget* parent = nullptr);
 
     void print() override;
     void printPreview() override;
     int pageCount() const override { return 1; }
 
     // The report's data for the current recording and settings.
-    static pages::ClinicalReportData reportData(const ViewContext& context);
+    static pages::ClinicalReportData reportData(const RecordingDocument& document);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
-    pages::ClinicalReportData m_data; // computed once: the display is reopened when the recording changes
+    pages::ClinicalReportData m_data; // computed again only when the recording changes
 };
 
 } // namespace kestrova::ui

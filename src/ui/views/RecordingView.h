@@ -1,28 +1,25 @@
 // What the frame asks of the view that shows the current recording: paging, the
-// roll step, printing, and its page position (reported with pageStatus).
+// roll step, printing, and its page position (reported with pageStatus). Every view
+// draws from the recording document and repaints when it announces a change.
 #pragma once
+
+#include "common/RecordingDocument.h"
 
 #include <QWidget>
 
-namespace kestrova {
-class RecordingModel;
-struct AnalysisResult;
-} // namespace kestrova
-
 namespace kestrova::ui {
-
-// What every view draws from: the recording, the last analysis and the display mode.
-struct ViewContext {
-    RecordingModel& model;
-    const AnalysisResult& analysis;
-    const int& displayMode;
-};
 
 class RecordingView : public QWidget {
     Q_OBJECT
 public:
-    explicit RecordingView(const ViewContext& context, QWidget* parent = nullptr)
-        : QWidget(parent), m_context(context) {}
+    explicit RecordingView(RecordingDocument& document, QWidget* parent = nullptr)
+        : QWidget(parent), m_document(document) {
+        auto repaint = [this] { update(); };
+        connect(&document, &RecordingDocument::recordingChanged, this, repaint);
+        connect(&document, &RecordingDocument::pageChanged, this, repaint);
+        connect(&document, &RecordingDocument::analysisChanged, this, repaint);
+        connect(&document, &RecordingDocument::detailsChanged, this, repaint);
+    }
 
     virtual void pageUp() {}
     virtual void pageDown() {}
@@ -36,10 +33,10 @@ signals:
     void pageStatus(int page, int count);
 
 protected:
-    const ViewContext& context() const { return m_context; }
+    RecordingDocument& document() const { return m_document; }
 
 private:
-    ViewContext m_context;
+    RecordingDocument& m_document;
 };
 
 } // namespace kestrova::ui

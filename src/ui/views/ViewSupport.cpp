@@ -1,9 +1,7 @@
 #include "views/ViewSupport.h"
 
-#include "app/Messages.h"
+#include "common/Messages.h"
 #include "dialogs/CSetRollStep.h"
-#include "model/RecordingModel.h"
-#include "settings/Settings.h"
 #include "text/StringTable.h"
 
 #include <QPainter>
@@ -13,38 +11,24 @@
 
 namespace kestrova::ui {
 
-pages::PageData currentPageData(const ViewContext& c) {
-    const Settings settings;
-    pages::PageData d;
-    d.samples = c.model.currentSamples();
-    d.patient = c.model.currentPatient;
-    d.reportTitle = c.model.reportTitle;
-    d.unitSetup = settings.read(setting::UnitSetup);
-    d.analysis = &c.analysis;
-    d.desaturationsEvent = settings.read(setting::DesaturationsEvent);
-    d.pulseEvent = settings.read(setting::PulseEvent);
-    d.currentPage = c.model.currentPage;
-    return d;
-}
-
 namespace {
-bool printOn(QPrinter& printer, pages::PageKind kind, const ViewContext& context) {
+bool printOn(QPrinter& printer, pages::PageKind kind, const RecordingDocument& document) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
     const QRect page = pages::PageRenderer::logicalPageRect(printer);
     pages::PageRenderer::printPage(painter, printer.logicalDpiX(), printer.logicalDpiY(), page, kind,
-                                   currentPageData(context));
+                                   document.pageData());
     return painter.end();
 }
 } // namespace
 
-void printView(QWidget* view, pages::PageKind kind, const ViewContext& context, bool preview) {
+void printView(QWidget* view, pages::PageKind kind, const RecordingDocument& document, bool preview) {
     QPrinter printer(QPrinter::HighResolution);
     printer.setFromTo(1, 1); // a print job has one page
     if (preview) {
         QPrintPreviewDialog dialog(&printer, view);
         QObject::connect(&dialog, &QPrintPreviewDialog::paintRequested, view,
-                         [&](QPrinter* p) { printOn(*p, kind, context); });
+                         [&](QPrinter* p) { printOn(*p, kind, document); });
         dialog.exec();
         return;
     }
@@ -52,7 +36,7 @@ void printView(QWidget* view, pages::PageKind kind, const ViewContext& context, 
     dialog.setMinMax(1, 1);
     dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
     if (dialog.exec() != QDialog::Accepted) return;
-    if (!printOn(printer, kind, context)) Messages::showString(view, str::PrintJobFailed, QMessageBox::Warning);
+    if (!printOn(printer, kind, document)) Messages::showString(view, str::PrintJobFailed, QMessageBox::Warning);
 }
 
 int askRollStep(QWidget* view, int rollStep, int pageCount) {

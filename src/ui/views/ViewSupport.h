@@ -7,12 +7,9 @@
 
 namespace kestrova::ui {
 
-// The page data for a paint: recording, patient, title, analysis and the settings now.
-pages::PageData currentPageData(const ViewContext& context);
-
 // Print (with the print dialog) or preview one page of `kind`; reports a failed job
 // with "Could not start print job.".
-void printView(QWidget* view, pages::PageKind kind, const ViewContext& context, bool preview);
+void printView(QWidget* view, pages::PageKind kind, const RecordingDocument& document, bool preview);
 
 // The roll step command: the dialog, its range check and message. Returns the new step.
 int askRollStep(QWidget* view, int rollStep, int pageCount);

@@ -1,4 +1,4 @@
-#include "app/FileChooser.h"
+#include "common/FileChooser.h"
 
 #include <QFileDialog>
 

@@ -1,6 +1,6 @@
-#include "app/Artwork.h"
+#include "common/Artwork.h"
 
-#include "app/Commands.h"
+#include "common/Commands.h"
 
 #include <QFile>
 #include <QPainter>

@@ -1,0 +1,78 @@
+#include "common/RecordingDocument.h"
+
+#include "model/RecordingModel.h"
+#include "settings/Settings.h"
+
+namespace kestrova::ui {
+
+RecordingDocument::RecordingDocument(RecordingModel& model, QObject* parent) : QObject(parent), m_model(model) {
+    reloadSettings();
+}
+
+void RecordingDocument::setDisplayMode(DisplayMode mode) {
+    if (mode == m_displayMode) return;
+    m_displayMode = mode;
+    emit displayModeChanged(mode);
+}
+
+void RecordingDocument::setCurrentPage(int page) {
+    page = std::max(0, page);
+    if (page == m_currentPage) return;
+    m_currentPage = page;
+    emit pageChanged(page);
+}
+
+void RecordingDocument::runAnalysis() {
+    m_analysis = computeAnalysis(m_model.currentSamples(), Settings());
+    m_limits = m_analysis.limits;
+    emit analysisChanged();
+}
+
+void RecordingDocument::reloadSettings() {
+    const Settings settings;
+    const int unit = settings.read(setting::UnitSetup);
+    AnalysisLimits limits = m_limits;
+    limits.desaturationsEvent = settings.read(setting::DesaturationsEvent);
+    limits.pulseEvent = settings.read(setting::PulseEvent);
+    const bool changed = unit != m_unitSetup || limits.desaturationsEvent != m_limits.desaturationsEvent ||
+                         limits.pulseEvent != m_limits.pulseEvent;
+    m_unitSetup = unit;
+    m_limits = limits;
+    if (changed) emit detailsChanged();
+}
+
+void RecordingDocument::recordingReplaced(const QString& fileName) {
+    m_currentPage = 0;
+    m_fileName = fileName;
+    m_unsaved = false;
+    reloadSettings();
+    emit recordingChanged();
+    emit pageChanged(0);
+    emit detailsChanged();
+}
+
+void RecordingDocument::markDetailsEdited() {
+    m_unsaved = true;
+    emit detailsChanged();
+}
+
+void RecordingDocument::markSaved(const QString& fileName) {
+    if (!fileName.isEmpty()) m_fileName = fileName;
+    m_unsaved = false;
+    emit detailsChanged();
+}
+
+pages::PageData RecordingDocument::pageData() const {
+    pages::PageData d;
+    d.samples = m_model.currentSamples();
+    d.patient = m_model.currentPatient;
+    d.reportTitle = m_model.reportTitle;
+    d.unitSetup = m_unitSetup;
+    d.analysis = &m_analysis;
+    d.desaturationsEvent = m_limits.desaturationsEvent;
+    d.pulseEvent = m_limits.pulseEvent;
+    d.currentPage = m_currentPage;
+    return d;
+}
+
+} // namespace kestrova::ui
