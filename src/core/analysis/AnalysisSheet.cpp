@@ -28,31 +28,31 @@ std::vector<SheetRow> summaryRows(const AnalysisResult& r) {
     const auto& p = r.pulse;
     const auto& s = r.statistics;
     return {
-        {tr(192), "Spo2", "Pulse"},
-        {tr(193), num(d.count), num(p.count)},
-        {tr(194), num(d.totalDuration), num(p.totalDuration)},
-        {tr(195), num(d.averageDuration), num(p.averageDuration)},
-        {tr(196), perHour(d.indexPerHour), perHour(p.indexPerHour)},
-        {tr(197), num(d.averageMax), num(p.averageMax)},
-        {tr(198), num(d.averageMin), num(p.averageMin)},
-        {tr(199), num(d.maxOnsetDrop), num(p.maxOnsetDrop)},
-        {tr(200), num(d.maxDuration), num(p.maxDuration)},
-        {tr(201), num(s.maxSpo2), num(s.maxPulse)},
-        {tr(202), num(s.minSpo2), num(s.minPulse)},
-        {tr(203), num(s.avgSpo2), num(s.avgPulse)},
+        {tr(str::EventData), "Spo2", "Pulse"},
+        {tr(str::TotalEvents), num(d.count), num(p.count)},
+        {tr(str::TimeInEvents), num(d.totalDuration), num(p.totalDuration)},
+        {tr(str::AverageEventDuration), num(d.averageDuration), num(p.averageDuration)},
+        {tr(str::EventIndex), perHour(d.indexPerHour), perHour(p.indexPerHour)},
+        {tr(str::AverageEventMax), num(d.averageMax), num(p.averageMax)},
+        {tr(str::AverageEventMin), num(d.averageMin), num(p.averageMin)},
+        {tr(str::MaxEventOffset), num(d.maxOnsetDrop), num(p.maxOnsetDrop)},
+        {tr(str::MaxTimeEvent), num(d.maxDuration), num(p.maxDuration)},
+        {tr(str::MaxDuration), num(s.maxSpo2), num(s.maxPulse)},
+        {tr(str::MinDuration), num(s.minSpo2), num(s.minPulse)},
+        {tr(str::AverageDuration), num(s.avgSpo2), num(s.avgPulse)},
     };
 }
 
 std::vector<ThresholdRow> thresholdRows(const AnalysisResult& r) {
     const auto& s = r.statistics;
     const auto& l = r.limits;
-    const std::string times = tr(205);
+    const std::string times = tr(str::Times);
     return {
         {threshold("Spo2  >  ", l.saturationsHigh, s.spo2AboveHigh), times},
         {threshold("Spo2  <  ", l.saturationsLow, s.spo2BelowLow), times},
         {threshold("Pulse  >  ", l.prHigh, s.pulseAboveHigh), times},
         {threshold("Pulse  <  ", l.prLow, s.pulseBelowLow), times},
-        {tr(204), ""},
+        {tr(str::Diagnose), ""},
     };
 }
 

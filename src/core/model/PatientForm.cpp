@@ -73,9 +73,9 @@ std::size_t textLimit(PatientField field) {
 
 int textLimitMessage(PatientField field) {
     switch (textLimit(field)) {
-    case 30: return 161;
-    case 40: return 160;
-    case 80: return 159;
+    case 30: return str::FieldMax30;
+    case 40: return str::FieldMax40;
+    case 80: return str::FieldMax80;
     default: return 0;
     }
 }
@@ -84,16 +84,16 @@ std::optional<int> checkNumericField(PatientField field, const std::string& text
     std::size_t maxChars = 0;
     int maxValue = 0, message = 0;
     switch (field) {
-    case PatientField::Age: maxChars = 3, maxValue = 200, message = 163; break;
+    case PatientField::Age: maxChars = 3, maxValue = 200, message = str::AgeRange; break;
     case PatientField::Height:
         maxChars = 4;
         maxValue = unitSetup != 0 ? 400 : 157;
-        message = unitSetup != 0 ? 210 : 218;
+        message = unitSetup != 0 ? str::HeightRangeCm : str::HeightRangeIn;
         break;
     case PatientField::Weight:
         maxChars = 5;
         maxValue = unitSetup != 0 ? 1000 : 2203;
-        message = unitSetup != 0 ? 162 : 219;
+        message = unitSetup != 0 ? str::WeightRangeKg : str::WeightRangeLb;
         break;
     default: return std::nullopt;
     }

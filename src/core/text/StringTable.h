@@ -22,6 +22,20 @@ inline constexpr int NoDevice = 211, InputNumber = 214, InputLegalValue = 215;
 inline constexpr int SetClockSucceed = 216, SetClockError = 217, DeviceDataCleared = 220, DeleteDataError = 221;
 inline constexpr int RollStepRange = 59144, Spo2HighNotAboveLow = 59147, PrHighNotAboveLow = 59148;
 inline constexpr int PrintJobFailed = 61702;
+// Patient form limits.
+inline constexpr int FieldMax80 = 159, FieldMax40 = 160, FieldMax30 = 161, WeightRangeKg = 162, AgeRange = 163;
+inline constexpr int HeightRangeCm = 210, HeightRangeIn = 218, WeightRangeLb = 219;
+// Page labels.
+inline constexpr int PulseScale = 143, RecordDate = 150, RecordTime = 151, Spo2Scale = 152, ItemColumn = 153;
+inline constexpr int DateColumn = 174, TimeColumn = 175, PatientData = 176, NameLabel = 177, GenderLabel = 178;
+inline constexpr int AgeLabel = 179, HeightLabel = 180, WeightLabel = 181, PhysicianLabel = 182;
+inline constexpr int Note1Label = 183, Note2Label = 184, StartDate = 187, StartTime = 188, EndDate = 189;
+inline constexpr int EndTime = 190, CommentsLabel = 191, GraphicSummary = 212, EventStrip = 213;
+// Analysis sheet rows.
+inline constexpr int EventData = 192, TotalEvents = 193, TimeInEvents = 194, AverageEventDuration = 195;
+inline constexpr int EventIndex = 196, AverageEventMax = 197, AverageEventMin = 198, MaxEventOffset = 199;
+inline constexpr int MaxTimeEvent = 200, MaxDuration = 201, MinDuration = 202, AverageDuration = 203;
+inline constexpr int Diagnose = 204, Times = 205;
 } // namespace str
 
 class StringTable {

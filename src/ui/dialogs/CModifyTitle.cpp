@@ -1,6 +1,7 @@
 #include "dialogs/CModifyTitle.h"
 
 #include "common/Messages.h"
+#include "text/StringTable.h"
 
 #include <QDialogButtonBox>
 #include <QHBoxLayout>
@@ -25,7 +26,7 @@ CModifyTitle::CModifyTitle(const QString& title, QWidget* parent) : QDialog(pare
     layout->addWidget(buttons);
     connect(m_edit, &QLineEdit::textChanged, this, [this](const QString& text) {
         if (text.size() > 60) {
-            Messages::showString(this, 165);
+            Messages::showString(this, str::TitleTooLong);
             m_edit->clear();
         }
     });

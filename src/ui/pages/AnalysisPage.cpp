@@ -127,10 +127,10 @@ void AnalysisPage::draw(QPainter& p, const QRect& d, const PageData& data, bool 
     const int x0 = Sl + 20, x1 = Sr - 10, yE = Sb - 10;
     int y = Db + 213;
     p.setFont(t5);
-    flow.textAt(x0, y, text(212));
+    flow.textAt(x0, y, text(str::GraphicSummary));
     p.setFont(t6);
     y += 14;
-    flow.textAt(x0, y, text(152));
+    flow.textAt(x0, y, text(str::Spo2Scale));
     y += 25;
     const int R = yE - y, G = R * 35 / 100, g3 = R * 3 / 100, g2 = R * 2 / 100;
     const auto count = static_cast<std::int64_t>(data.samples.size());
@@ -154,11 +154,11 @@ void AnalysisPage::draw(QPainter& p, const QRect& d, const PageData& data, bool 
     });
     eventStrip(p, r.desaturationEvents, k, x0, x1, y + G + g3, g2, QColor(0, 255, 0));
     p.setPen(black);
-    flow.textAt(x0 - 12, y + G + g2, text(213));
+    flow.textAt(x0 - 12, y + G + g2, text(str::EventStrip));
 
     // Pulse-rate graph.
     const int v = R * 52 / 100;
-    flow.textAt(x0, y + R * 45 / 100, text(143));
+    flow.textAt(x0, y + R * 45 / 100, text(str::PulseScale));
     line(p, x0 + 20, y + v, x0 + 20, y + v + G);
     line(p, x0 + 20, y + v + G, x1, y + v + G);
     p.setPen(dotted);
@@ -172,7 +172,7 @@ void AnalysisPage::draw(QPainter& p, const QRect& d, const PageData& data, bool 
     });
     eventStrip(p, r.pulseEvents, k, x0, x1, y + v + G + g3, g2, QColor(0, 0, 250));
     p.setPen(black);
-    flow.textAt(x0 - 12, y + v + G + g2 + 1, text(213));
+    flow.textAt(x0 - 12, y + v + G + g2 + 1, text(str::EventStrip));
 
     // Time axis.
     const int ya = y + v + G * 8 / 7 + g3, w = x1 - x0 - 20;

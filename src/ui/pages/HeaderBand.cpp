@@ -12,7 +12,7 @@ namespace {
 constexpr int kLeftTop = Qt::AlignLeft | Qt::AlignTop;
 constexpr int kLeftMid = Qt::AlignLeft | Qt::AlignVCenter;
 
-QString genderOf(const PatientRecord& p) { return text(p.gender != 0 ? 185 : 186); }
+QString genderOf(const PatientRecord& p) { return text(p.gender != 0 ? str::Female : str::Male); }
 
 } // namespace
 
@@ -59,16 +59,16 @@ int HeaderBand::drawTrend(QPainter& p, const QRect& d, const PageData& data) {
     auto label = [&](int row, int x, int right, int id, const QString& literal = {}) {
         flow.text(edges(x, rowTop(row), right, rowTop(row) + rowH), kLeftTop, literal.isEmpty() ? text(id) : literal);
     };
-    label(1, Bl + 10, Br, 176);
-    label(2, Bl + 10, Bl + 10 + 8 * a2, 177);
-    label(2, Bl + 10 + Wd * 36 / 100, Bl + 10 + Wd * 36 / 100 + 8 * a2, 178);
-    label(2, Bl + Wd * 62 / 100, Bl + Wd * 62 / 100 + 5 * a2, 179);
+    label(1, Bl + 10, Br, str::PatientData);
+    label(2, Bl + 10, Bl + 10 + 8 * a2, str::NameLabel);
+    label(2, Bl + 10 + Wd * 36 / 100, Bl + 10 + Wd * 36 / 100 + 8 * a2, str::GenderLabel);
+    label(2, Bl + Wd * 62 / 100, Bl + Wd * 62 / 100 + 5 * a2, str::AgeLabel);
     label(3, Bl + 10, Bl + 10 + 5 * a2, 0, QStringLiteral("ID : "));
-    label(3, Bl + 10 + Wd * 36 / 100, Bl + 10 + Wd * 36 / 100 + 100, 180);
-    label(3, Bl + Wd * 62 / 100, Bl + Wd * 62 / 100 + 100, 181);
-    label(4, Bl + 10, Bl + Wd * 62 / 100 + 100, 182);
-    label(5, Bl + 10, Bl + 10 + Wd * 39 / 100, 183);
-    label(5, Bl + Wd * 46 / 100, Br, 184);
+    label(3, Bl + 10 + Wd * 36 / 100, Bl + 10 + Wd * 36 / 100 + 100, str::HeightLabel);
+    label(3, Bl + Wd * 62 / 100, Bl + Wd * 62 / 100 + 100, str::WeightLabel);
+    label(4, Bl + 10, Bl + Wd * 62 / 100 + 100, str::PhysicianLabel);
+    label(5, Bl + 10, Bl + 10 + Wd * 39 / 100, str::Note1Label);
+    label(5, Bl + Wd * 46 / 100, Br, str::Note2Label);
 
     p.setFont(f3);
     auto value = [&](int top, int height, int x, int right, const QString& s) {
@@ -88,11 +88,11 @@ int HeaderBand::drawTrend(QPainter& p, const QRect& d, const PageData& data) {
     const int dateTop = rowTop(5) + rowH + Bb * 3 / 100;
     const int dateBottom = dateTop + Bb * 10 / 100;
     p.setFont(f2);
-    flow.text(edges(Bl + 10, dateTop, Br, dateBottom), kLeftMid, text(187));
-    flow.text(edges(Bl + 10 + Wd * 24 / 100, dateTop, Br, dateBottom), kLeftMid, text(188));
-    flow.text(edges(Bl + Wd * 48 / 100, dateTop, Br, dateBottom), kLeftMid, text(189));
-    flow.text(edges(Bl + Wd * 73 / 100, dateTop, Br, dateBottom), kLeftMid, text(190));
-    flow.text(edges(Bl + 10, dateBottom, Br, Bb - 2), kLeftMid, text(191));
+    flow.text(edges(Bl + 10, dateTop, Br, dateBottom), kLeftMid, text(str::StartDate));
+    flow.text(edges(Bl + 10 + Wd * 24 / 100, dateTop, Br, dateBottom), kLeftMid, text(str::StartTime));
+    flow.text(edges(Bl + Wd * 48 / 100, dateTop, Br, dateBottom), kLeftMid, text(str::EndDate));
+    flow.text(edges(Bl + Wd * 73 / 100, dateTop, Br, dateBottom), kLeftMid, text(str::EndTime));
+    flow.text(edges(Bl + 10, dateBottom, Br, Bb - 2), kLeftMid, text(str::CommentsLabel));
 
     p.setFont(f3);
     const int vTop = B.top() + Bb * 75 / 100, vBottom = Bb * 85 / 100;
@@ -139,17 +139,17 @@ int drawBlock(QPainter& p, const QRect& d, const PageData& data, bool analysis) 
         const int top = PB.top() + 1 + (row - 1) * thL;
         flow.text(edges(x, top, right, top + thL), kLeftTop, s);
     };
-    label(1, PBl + 10, PBr, text(176));
-    label(2, PBl + 10, PBl + 10 + 8 * aL, text(177));
+    label(1, PBl + 10, PBr, text(str::PatientData));
+    label(2, PBl + 10, PBl + 10 + 8 * aL, text(str::NameLabel));
     const int genderX = PBl + Wd * 36 / 100, ageX = PBl + Wd * 62 / 100;
-    label(2, genderX, genderX + (analysis ? 10 : 8) * aL, text(178));
-    label(2, ageX, ageX + (analysis ? 7 : 5) * aL, text(179));
+    label(2, genderX, genderX + (analysis ? 10 : 8) * aL, text(str::GenderLabel));
+    label(2, ageX, ageX + (analysis ? 7 : 5) * aL, text(str::AgeLabel));
     label(3, PBl + 10, PBl + 10 + 5 * aL, QStringLiteral("ID : "));
-    label(3, genderX, genderX + 100, text(180));
-    label(3, ageX, ageX + 100, text(181));
-    label(4, PBl + 10, PBl + Wd * 62 / 100 + 100, text(182));
-    label(5, PBl + 10, PBl + Wd * 39 / 100 + 10, text(183));
-    label(5, PBl + Wd * 46 / 100, PBr - 10, text(184));
+    label(3, genderX, genderX + 100, text(str::HeightLabel));
+    label(3, ageX, ageX + 100, text(str::WeightLabel));
+    label(4, PBl + 10, PBl + Wd * 62 / 100 + 100, text(str::PhysicianLabel));
+    label(5, PBl + 10, PBl + Wd * 39 / 100 + 10, text(str::Note1Label));
+    label(5, PBl + Wd * 46 / 100, PBr - 10, text(str::Note2Label));
 
     // Values: name/gender/age, then ID/height/weight, then (3 units lower) the
     // physician, then the notes.
@@ -191,11 +191,11 @@ int drawBlock(QPainter& p, const QRect& d, const PageData& data, bool analysis) 
         flow.text(edges(x, rowTop, right, rowTop + height), kLeftMid, s);
     };
     if (!analysis) {
-        at(labelFont, top, thL, DBl + 10, DBr, text(187));
-        at(labelFont, top, thL, DBl + Wd * 24 / 100, DBr, text(188));
-        at(labelFont, top, thL, DBl + Wd * 48 / 100, DBr, text(189));
-        at(labelFont, top, thL, DBl + Wd * 73 / 100, DBr, text(190));
-        at(labelFont, top + thL, thL, DBl + 10, DBr, text(191));
+        at(labelFont, top, thL, DBl + 10, DBr, text(str::StartDate));
+        at(labelFont, top, thL, DBl + Wd * 24 / 100, DBr, text(str::StartTime));
+        at(labelFont, top, thL, DBl + Wd * 48 / 100, DBr, text(str::EndDate));
+        at(labelFont, top, thL, DBl + Wd * 73 / 100, DBr, text(str::EndTime));
+        at(labelFont, top + thL, thL, DBl + 10, DBr, text(str::CommentsLabel));
         if (hasSamples) {
             at(valueFont, top, thV, DBl + 100, DBr, HeaderBand::dateText(first, true));
             at(valueFont, top, thV, DBl + Wd * 24 / 100 + 88, DBr, HeaderBand::timeText(first));
@@ -205,11 +205,11 @@ int drawBlock(QPainter& p, const QRect& d, const PageData& data, bool analysis) 
         at(valueFont, top + thV + 1, thV, DBl + 120, DBr, storedText(fieldBytes(pt.comments)));
     } else {
         const int col2 = DBl + Wd * 48 / 100;
-        at(labelFont, top, thL, DBl + 10, DBr, text(187));
-        at(labelFont, top, thL, col2, DBr, text(188));
-        at(labelFont, top + thL + 1, thL, DBl + 10, DBr, text(189));
-        at(labelFont, top + thL + 1, thL, col2, DBr, text(190));
-        at(labelFont, top + 2 * thL + 1, thL, DBl + 10, DBr, text(191));
+        at(labelFont, top, thL, DBl + 10, DBr, text(str::StartDate));
+        at(labelFont, top, thL, col2, DBr, text(str::StartTime));
+        at(labelFont, top + thL + 1, thL, DBl + 10, DBr, text(str::EndDate));
+        at(labelFont, top + thL + 1, thL, col2, DBr, text(str::EndTime));
+        at(labelFont, top + 2 * thL + 1, thL, DBl + 10, DBr, text(str::CommentsLabel));
         if (hasSamples) {
             at(valueFont, top, thV, DBl + 15 * a + 10, DBl + 32 * a + 10, HeaderBand::dateText(first, false));
             at(valueFont, top, thV, col2 + 16 * a, col2 + 33 * a, HeaderBand::timeText(first));

@@ -5,6 +5,7 @@
 #include "analysis/Analysis.h"
 #include "model/PatientRecord.h"
 #include "model/SampleRecord.h"
+#include "text/StringTable.h"
 
 #include <QFont>
 #include <QRect>
@@ -35,7 +36,7 @@ inline QRect edges(int left, int top, int right, int bottom) { return QRect(left
 // Linux, metric-compatible).
 QFont arial(int height, bool bold, bool italic = false);
 
-QString text(int stringId);
+QString text(int stringId); // str:: IDs
 QString storedText(std::string_view bytes);
 
 // Single-line text in a rectangle, clipped to it, with a transparent background.

@@ -37,7 +37,7 @@ int TablePage::draw(QPainter& p, const QRect& d, const PageData& data) {
     // Grid and column titles of both halves.
     const QFont t2 = arial(18, true), t4 = arial(16, false);
     TextFlow flow(p);
-    static const int titles[5] = {153, 174, 175, 0, 0};
+    static const int titles[5] = {str::ItemColumn, str::DateColumn, str::TimeColumn, 0, 0};
     for (int h = 0; h < 2; ++h) {
         const int o = h * Hw;
         p.setPen(grid);

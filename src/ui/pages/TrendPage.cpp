@@ -114,9 +114,9 @@ void TrendPage::draw(QPainter& p, const QRect& d, const PageData& data, const Tr
         p.setPen(black);
         p.setFont(f2);
         const int ly = S.top() + Sh * 9 / 100, lh = Sh * 8 / 100, Sr = S.left() + S.width();
-        flow.text(edges(S.left() + 10, ly, Sr, ly + lh), kLeftTop, text(152));
-        flow.text(edges(S.left() + 10 + W * 29 / 100, ly, Sr, ly + lh), kLeftTop, text(150));
-        flow.text(edges(S.left() + 10 + W * 53 / 100, ly, Sr, ly + lh), kLeftTop, text(151));
+        flow.text(edges(S.left() + 10, ly, Sr, ly + lh), kLeftTop, text(str::Spo2Scale));
+        flow.text(edges(S.left() + 10 + W * 29 / 100, ly, Sr, ly + lh), kLeftTop, text(str::RecordDate));
+        flow.text(edges(S.left() + 10 + W * 53 / 100, ly, Sr, ly + lh), kLeftTop, text(str::RecordTime));
         flow.text(edges(S.left() + 10 + W * 78 / 100, ly, Sr, ly + lh), kLeftTop, QStringLiteral("Spo2 : "));
         if (readouts) {
             p.setFont(f3);
@@ -154,9 +154,9 @@ void TrendPage::draw(QPainter& p, const QRect& d, const PageData& data, const Tr
         p.setPen(black);
         p.setFont(f2);
         const int ly = Q.top() + Qh * 6 / 100;
-        flow.text(edges(Q.left() + Qh * 6 / 100, ly, Qr, H), kLeftTop, text(143));
-        flow.text(edges(Q.left() + W * 32 / 100 + 10, ly, Qr, H), kLeftTop, text(150));
-        flow.text(edges(Q.left() + W * 55 / 100 + 10, ly, Qr, H), kLeftTop, text(151));
+        flow.text(edges(Q.left() + Qh * 6 / 100, ly, Qr, H), kLeftTop, text(str::PulseScale));
+        flow.text(edges(Q.left() + W * 32 / 100 + 10, ly, Qr, H), kLeftTop, text(str::RecordDate));
+        flow.text(edges(Q.left() + W * 55 / 100 + 10, ly, Qr, H), kLeftTop, text(str::RecordTime));
         flow.text(edges(Q.left() + W * 80 / 100 + 10, ly, Qr, H), kLeftTop, QStringLiteral("PR : "));
         if (readouts) {
             p.setFont(f3);
