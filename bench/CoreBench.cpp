@@ -108,7 +108,7 @@ void BM_TextExport(benchmark::State& state) {
     const auto& r = recording();
     PatientRecord p;
     p.id = 9;
-    for (auto _ : state) benchmark::DoNotOptimize(writeTextExport(scratch("e.txt"), r, p, 0));
+    for (auto _ : state) benchmark::DoNotOptimize(writeTextExport(scratch("e.txt"), r, p, UnitSystem::Imperial));
 }
 BENCHMARK(BM_TextExport)->Unit(benchmark::kMillisecond);
 
@@ -152,7 +152,7 @@ void BM_SpreadsheetExport(benchmark::State& state) {
     const auto& r = recording();
     PatientRecord p;
     p.id = 9;
-    for (auto _ : state) benchmark::DoNotOptimize(writeSpreadsheetExport(scratch("e.xlsx"), r, p, 0));
+    for (auto _ : state) benchmark::DoNotOptimize(writeSpreadsheetExport(scratch("e.xlsx"), r, p, UnitSystem::Imperial));
 }
 BENCHMARK(BM_SpreadsheetExport)->Unit(benchmark::kMillisecond)->Iterations(2);
 

@@ -33,7 +33,7 @@ void addClinicalReportCommand(CLI::App& app) {
         data.page.samples = model->currentSamples();
         data.page.patient = model->currentPatient;
         data.page.reportTitle = model->reportTitle;
-        data.page.unitSetup = Settings().read(setting::UnitSetup);
+        data.page.units = Settings().unitSystem();
         data.metrics = computeClinicalMetrics(data.page.samples);
         const WriteStatus written = pages::ClinicalReport::writePdf(
             o->out, data, o->paper == "letter" ? pages::Paper::Letter : pages::Paper::A4);

@@ -36,10 +36,10 @@ void addExportCommands(CLI::App& app) {
             if (!w) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + w.reason));
             return;
         }
-        const int unitSetup = Settings().read(setting::UnitSetup);
+        const UnitSystem units = Settings().unitSystem();
         const ExportStatus result =
-            ext == "txt" ? writeTextExport(*out, model->currentSamples(), model->currentPatient, unitSetup)
-                         : writeSpreadsheetExport(*out, model->currentSamples(), model->currentPatient, unitSetup);
+            ext == "txt" ? writeTextExport(*out, model->currentSamples(), model->currentPatient, units)
+                         : writeSpreadsheetExport(*out, model->currentSamples(), model->currentPatient, units);
         if (result != ExportResult::Written) throw CLI::RuntimeError(fail(exportMessage(result)));
     });
 
@@ -59,7 +59,7 @@ void addExportCommands(CLI::App& app) {
         const Settings settings;
         const AnalysisResult r = computeAnalysis(model->currentSamples(), settings);
         const WriteStatus written = writeEventReport(*rOut, model->currentSamples(), model->currentPatient,
-                                                     settings.read(setting::UnitSetup), r.desaturationEvents,
+                                                     settings.unitSystem(), r.desaturationEvents,
                                                      r.pulseEvents);
         if (!written) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + written.reason));
     });

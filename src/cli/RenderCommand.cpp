@@ -70,7 +70,7 @@ void addRenderCommand(CLI::App& app) {
         data.samples = model->currentSamples();
         data.patient = model->currentPatient;
         data.reportTitle = model->reportTitle;
-        data.unitSetup = settings.read(setting::UnitSetup);
+        data.units = settings.unitSystem();
         data.analysis = &analysis;
         data.desaturationsEvent = settings.read(setting::DesaturationsEvent);
         data.pulseEvent = settings.read(setting::PulseEvent);

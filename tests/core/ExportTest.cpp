@@ -59,17 +59,17 @@ private:
 
 TEST(PatientText, HeightAndWeightFollowTheUnitTable) {
     PatientRecord p = patient();
-    EXPECT_EQ(heightText(p, 1), "178 cm"); // 70 in
-    EXPECT_EQ(weightText(p, 1), "68 kg");  // 150 lb
-    EXPECT_EQ(heightText(p, 0), "70 in");
-    EXPECT_EQ(weightText(p, 0), "150 lb");
+    EXPECT_EQ(heightText(p, UnitSystem::Metric), "178 cm"); // 70 in
+    EXPECT_EQ(weightText(p, UnitSystem::Metric), "68 kg");  // 150 lb
+    EXPECT_EQ(heightText(p, UnitSystem::Imperial), "70 in");
+    EXPECT_EQ(weightText(p, UnitSystem::Imperial), "150 lb");
     p.unitSystem = 1;
     p.height = 178;
     p.weight = 100;
-    EXPECT_EQ(heightText(p, 0), "70 in");
-    EXPECT_EQ(weightText(p, 0), "220 lb");
-    EXPECT_EQ(heightText(p, 1), "178 cm");
-    EXPECT_EQ(weightText(p, 1), "100 kg");
+    EXPECT_EQ(heightText(p, UnitSystem::Imperial), "70 in");
+    EXPECT_EQ(weightText(p, UnitSystem::Imperial), "220 lb");
+    EXPECT_EQ(heightText(p, UnitSystem::Metric), "178 cm");
+    EXPECT_EQ(weightText(p, UnitSystem::Metric), "100 kg");
     EXPECT_EQ(genderText(p), "female");
     p.gender = 0;
     EXPECT_EQ(genderText(p), "male");
@@ -78,7 +78,7 @@ TEST(PatientText, HeightAndWeightFollowTheUnitTable) {
 TEST(TextExport, LinesAreByteExact) {
     test::TempDir dir;
     const std::vector<SampleRecord> s = {at(10, 5, 5, 8, 7, 6, 97, 63), at(9, 12, 31, 23, 59, 59, 100, 255)};
-    ASSERT_EQ(writeTextExport(dir.file("a.txt"), s, patient(), 1), ExportResult::Written);
+    ASSERT_EQ(writeTextExport(dir.file("a.txt"), s, patient(), UnitSystem::Metric), ExportResult::Written);
     EXPECT_EQ(test::readFile(dir.file("a.txt")),
               "PatId\tName\r\n1\tJos\xe9\r\n\r\ngender\tAge\tHeight\tWeight\r\nfemale\t57\t178 cm\t68 kg\r\n\r\n\r\n"
               "Date&Time\t\t\t\tSpO2\t\tPR\r\n"
@@ -88,12 +88,12 @@ TEST(TextExport, LinesAreByteExact) {
 
 TEST(TextExport, EmptyRecordingStillHasTheColumnHeader) {
     test::TempDir dir;
-    ASSERT_EQ(writeTextExport(dir.file("e.txt"), {}, patient(), 0), ExportResult::Written);
+    ASSERT_EQ(writeTextExport(dir.file("e.txt"), {}, patient(), UnitSystem::Imperial), ExportResult::Written);
     const std::string text = test::readFile(dir.file("e.txt"));
     const std::string tail = "\r\n\r\nDate&Time\t\t\t\tSpO2\t\tPR\r\n";
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 8);
-    const ExportStatus missing = writeTextExport(dir.path() + "/missing/e.txt", {}, patient(), 0);
+    const ExportStatus missing = writeTextExport(dir.path() + "/missing/e.txt", {}, patient(), UnitSystem::Imperial);
     EXPECT_EQ(missing, ExportResult::CannotCreate);
     EXPECT_EQ(exportMessage(missing), "Can't create the file: " + dir.path() + "/missing/e.txt: No such file or directory");
 }
@@ -115,7 +115,7 @@ TEST(SpreadsheetExport, WorkbookCellsHoldTheDocumentedTexts) {
     s[65531].spo2 = 88;
     const std::string path = dir.file("w.xls"); // an .xls name still gets a workbook
     std::int64_t lastDone = 0;
-    ASSERT_EQ(writeSpreadsheetExport(path, s, patient(), 0,
+    ASSERT_EQ(writeSpreadsheetExport(path, s, patient(), UnitSystem::Imperial,
                                      [&](std::int64_t done, std::int64_t total) {
                                          EXPECT_EQ(total, 65533);
                                          lastDone = done;
@@ -154,7 +154,7 @@ TEST(SpreadsheetExport, WorkbookCellsHoldTheDocumentedTexts) {
 
 TEST(SpreadsheetExport, EmptyRecordingHasThePatientRowsAndOneHeaderBlock) {
     test::TempDir dir;
-    ASSERT_EQ(writeSpreadsheetExport(dir.file("e.xlsx"), {}, patient(), 1), ExportResult::Written);
+    ASSERT_EQ(writeSpreadsheetExport(dir.file("e.xlsx"), {}, patient(), UnitSystem::Metric), ExportResult::Written);
     const Workbook wb(dir.file("e.xlsx"));
     EXPECT_EQ(wb.cell("E2"), "178 cm");
     EXPECT_EQ(wb.cell("E4"), "PR");
@@ -166,12 +166,12 @@ TEST(SpreadsheetExport, CancelledOrFailedExportsLeaveNoFile) {
     test::TempDir dir;
     std::vector<SampleRecord> s(5000, at(26, 1, 2, 3, 4, 5, 95, 70));
     test::writeFile(dir.file("old.xlsx"), "previous");
-    EXPECT_EQ(writeSpreadsheetExport(dir.file("old.xlsx"), s, patient(), 0,
+    EXPECT_EQ(writeSpreadsheetExport(dir.file("old.xlsx"), s, patient(), UnitSystem::Imperial,
                                      [](std::int64_t, std::int64_t) { return false; }),
               ExportResult::Cancelled);
     EXPECT_EQ(test::readFile(dir.file("old.xlsx")), "previous");
     EXPECT_EQ(test::runCommand("ls " + dir.path()).out, "old.xlsx\n");
-    const ExportStatus noDir = writeSpreadsheetExport(dir.path() + "/no/dir.xlsx", s, patient(), 0);
+    const ExportStatus noDir = writeSpreadsheetExport(dir.path() + "/no/dir.xlsx", s, patient(), UnitSystem::Imperial);
     EXPECT_EQ(exportMessage(noDir), "Can't create the file: " + dir.path() + "/no/dir.xlsx: No such file or directory");
     EXPECT_EQ(exportMessage({ExportResult::WorkbookFailed, {}}), "Create Excel service failed !");
 }
@@ -184,7 +184,7 @@ TEST(EventReport, ListsEveryEventWithItsStamps) {
         t.second = static_cast<std::uint8_t>(t.second + 1);
     }
     const EventList desat = {{0, 12, 97, 90, 5}, {15, 1, 91, 91, 4}};
-    const std::string text = eventReportText(s, patient(), 0, desat, {});
+    const std::string text = eventReportText(s, patient(), UnitSystem::Imperial, desat, {});
     const std::string header = "Start Date&Time\t\tEnd Date&Time\t\tKeep Count\tMax Value\tMin Value\r\n";
     EXPECT_EQ(text, "PatId\tName\r\n1\tJos\xe9\r\n\r\ngender\tAge\tHeight\tWeight\r\nfemale\t57\t70 in\t150 lb\r\n"
                     "\r\n\r\nSpO2 Event\r\n" +
@@ -197,8 +197,8 @@ TEST(EventReport, ListsEveryEventWithItsStamps) {
 
 TEST(EventReport, NoEventsGiveOnlyTheHeadings) {
     test::TempDir dir;
-    ASSERT_TRUE(writeEventReport(dir.file("r.txt"), {}, patient(), 0, {}, {}));
+    ASSERT_TRUE(writeEventReport(dir.file("r.txt"), {}, patient(), UnitSystem::Imperial, {}, {}));
     const std::string text = test::readFile(dir.file("r.txt"));
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 7 + 2 + 2 + 2);
-    EXPECT_FALSE(writeEventReport(dir.path() + "/none/r.txt", {}, patient(), 0, {}, {}));
+    EXPECT_FALSE(writeEventReport(dir.path() + "/none/r.txt", {}, patient(), UnitSystem::Imperial, {}, {}));
 }

@@ -291,7 +291,7 @@ private slots:
         m_frame->action(cmd::EventTimeReport)->trigger();
         const AnalysisResult expected = computeAnalysis(m_model.currentSamples(), Settings());
         QCOMPARE(test::readFile(m_dir->file("events12.txt")),
-                 eventReportText(m_model.currentSamples(), m_model.currentPatient, 0, expected.desaturationEvents,
+                 eventReportText(m_model.currentSamples(), m_model.currentPatient, UnitSystem::Imperial, expected.desaturationEvents,
                                  expected.pulseEvents));
     }
 

@@ -53,17 +53,17 @@ private slots:
         r.height = 180;
         r.weight = 80;
         r.unitSystem = 1;
-        const PatientForm imperial = patientFormFrom(r, 0);
+        const PatientForm imperial = patientFormFrom(r, UnitSystem::Imperial);
         QCOMPARE(imperial.height, 71);
         QCOMPARE(imperial.weight, 176);
         r.unitSystem = 0;
         r.height = 70;
-        QCOMPARE(patientFormFrom(r, 1).height, 178);
+        QCOMPARE(patientFormFrom(r, UnitSystem::Metric).height, 178);
         r.id = 0;
-        QCOMPARE(QString::fromStdString(patientFormFrom(r, 0).idText), QString());
+        QCOMPARE(QString::fromStdString(patientFormFrom(r, UnitSystem::Imperial).idText), QString());
 
         Settings().write(setting::UnitSetup, 1);
-        CPatientInfo dialog(patientFormFrom(r, 1), {});
+        CPatientInfo dialog(patientFormFrom(r, UnitSystem::Metric), {});
         QCOMPARE(dialog.heightUnit()->text(), QStringLiteral("cm"));
         QCOMPARE(dialog.weightUnit()->text(), QStringLiteral("kg"));
         dialog.field(PatientField::Age)->setText(QStringLiteral("201"));
@@ -83,7 +83,7 @@ private slots:
         // Whatever the form holds, the saved record keeps every text within its field.
         PatientForm f = dialog.form();
         f.comments = std::string(90, 'c');
-        const PatientRecord saved = patientRecordFrom(f, 1);
+        const PatientRecord saved = patientRecordFrom(f, UnitSystem::Metric);
         QCOMPARE(fieldBytes(saved.comments).size(), std::size_t{80});
         QCOMPARE(saved.unitSystem, 1);
     }

@@ -32,9 +32,9 @@ void appendEvents(std::string& out, std::span<const SampleRecord> samples, const
 
 } // namespace
 
-std::string eventReportText(std::span<const SampleRecord> samples, const PatientRecord& patient, int unitSetup,
+std::string eventReportText(std::span<const SampleRecord> samples, const PatientRecord& patient, UnitSystem units,
                             const EventList& desaturationEvents, const EventList& pulseEvents) {
-    std::string out = patientHeaderLines(patient, unitSetup);
+    std::string out = patientHeaderLines(patient, units);
     out += "SpO2 Event\r\n";
     appendEvents(out, samples, desaturationEvents);
     out += "\r\n\r\nPR Event\r\n";
@@ -43,9 +43,9 @@ std::string eventReportText(std::span<const SampleRecord> samples, const Patient
 }
 
 WriteStatus writeEventReport(const std::string& path, std::span<const SampleRecord> samples,
-                             const PatientRecord& patient, int unitSetup, const EventList& desaturationEvents,
+                             const PatientRecord& patient, UnitSystem units, const EventList& desaturationEvents,
                              const EventList& pulseEvents) {
-    return writeFileAtomically(path, eventReportText(samples, patient, unitSetup, desaturationEvents, pulseEvents));
+    return writeFileAtomically(path, eventReportText(samples, patient, units, desaturationEvents, pulseEvents));
 }
 
 } // namespace kestrova

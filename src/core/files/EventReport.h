@@ -13,11 +13,11 @@
 namespace kestrova {
 
 // The report's bytes (CR LF lines, tab-separated).
-std::string eventReportText(std::span<const SampleRecord> samples, const PatientRecord& patient, int unitSetup,
+std::string eventReportText(std::span<const SampleRecord> samples, const PatientRecord& patient, UnitSystem units,
                             const EventList& desaturationEvents, const EventList& pulseEvents);
 
 // Writes the report through a temporary file; the status says why it could not.
 WriteStatus writeEventReport(const std::string& path, std::span<const SampleRecord> samples,
-                             const PatientRecord& patient, int unitSetup, const EventList& desaturationEvents, const EventList& pulseEvents);
+                             const PatientRecord& patient, UnitSystem units, const EventList& desaturationEvents, const EventList& pulseEvents);
 
 } // namespace kestrova

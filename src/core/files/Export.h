@@ -32,15 +32,15 @@ std::string exportMessage(const ExportStatus& status);
 // Called now and then with (samples done, total); returning false cancels.
 using ExportProgress = std::function<bool(std::int64_t done, std::int64_t total)>;
 
-// `unitSetup`: the UnitSetup setting at the moment of export.
+// `units`: the UnitSetup setting at the moment of export.
 ExportStatus writeTextExport(const std::string& path, std::span<const SampleRecord> samples,
-                             const PatientRecord& patient, int unitSetup);
+                             const PatientRecord& patient, UnitSystem units);
 
 
 // An Office Open XML workbook (also for names ending in ".xls"), written row by row
 // in constant memory. The target is replaced only by a complete workbook.
 ExportStatus writeSpreadsheetExport(const std::string& path, std::span<const SampleRecord> samples,
-                                    const PatientRecord& patient, int unitSetup,
+                                    const PatientRecord& patient, UnitSystem units,
                                     const ExportProgress& progress = {});
 
 // The cell layout: rows of 65532 samples per block, blocks six columns apart, the

@@ -11,13 +11,13 @@ namespace kestrova {
 
 // "female" for any nonzero gender, "male" for 0.
 std::string genderText(const PatientRecord& p);
-// `unitSetup` is the UnitSetup setting now (0 imperial, nonzero metric); the record
+// `units` is the UnitSetup setting now; the record
 // carries the system it was entered in. "178 cm", "70 in", ...
-std::string heightText(const PatientRecord& p, int unitSetup);
-std::string weightText(const PatientRecord& p, int unitSetup);
+std::string heightText(const PatientRecord& p, UnitSystem units);
+std::string weightText(const PatientRecord& p, UnitSystem units);
 
 // Lines 1-7 of the text export and the event report, each ending in CR LF. The name
 // is written as its stored bytes.
-std::string patientHeaderLines(const PatientRecord& p, int unitSetup);
+std::string patientHeaderLines(const PatientRecord& p, UnitSystem units);
 
 } // namespace kestrova

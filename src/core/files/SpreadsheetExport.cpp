@@ -43,7 +43,7 @@ double serialDate(const SampleRecord& s) {
 } // namespace
 
 ExportStatus writeSpreadsheetExport(const std::string& path, std::span<const SampleRecord> samples,
-                                    const PatientRecord& patient, int unitSetup, const ExportProgress& progress) {
+                                    const PatientRecord& patient, UnitSystem units, const ExportProgress& progress) {
     // The workbook is only written when it is closed, and must replace the target only
     // when complete: libxlsxwriter writes into our unnamed temporary file by its path.
     AtomicFile target(path);
@@ -66,7 +66,7 @@ ExportStatus writeSpreadsheetExport(const std::string& path, std::span<const Sam
     const std::string name = decodeStoredText(fieldBytes(patient.name));
     const char* row0[] = {"PatId", "Name", "Gender", "Age", "Height", "Weight"};
     const std::string row1[] = {std::to_string(patient.id), name, genderText(patient), std::to_string(patient.age),
-                                heightText(patient, unitSetup), weightText(patient, unitSetup)};
+                                heightText(patient, units), weightText(patient, units)};
     for (lxw_col_t c = 0; c < 6; ++c) worksheet_write_string(sheet, 0, c, row0[c], nullptr);
     // The ID and age are numbers a spreadsheet can calculate with; the rest is text.
     for (lxw_col_t c = 0; c < 6; ++c) {

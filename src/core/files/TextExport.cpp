@@ -28,10 +28,10 @@ std::string fileExtension(const std::string& path) {
 }
 
 ExportStatus writeTextExport(const std::string& path, std::span<const SampleRecord> samples,
-                             const PatientRecord& patient, int unitSetup) {
+                             const PatientRecord& patient, UnitSystem units) {
     AtomicFile out(path);
     if (!out.isOpen()) return {ExportResult::CannotCreate, out.error()};
-    out.write(patientHeaderLines(patient, unitSetup));
+    out.write(patientHeaderLines(patient, units));
     out.write("Date&Time\t\t\t\tSpO2\t\tPR\r\n");
     char line[96];
     for (const auto& s : samples) {

@@ -19,18 +19,19 @@ int wholeUnits(double v) {
 
 } // namespace
 
-PatientForm patientFormFrom(const PatientRecord& r, int unitSetup) {
+PatientForm patientFormFrom(const PatientRecord& r, UnitSystem units) {
     PatientForm f;
     if (r.id >= 1 && r.id <= 127) f.idText = std::to_string(r.id);
     f.gender = r.gender;
     f.age = r.age >= 1 && r.age <= 200 ? r.age : 0;
     double h = r.height, w = r.weight;
-    if (unitSetup != 0) {
-        if (r.unitSystem != unitSetup) {
+    const UnitSystem stored = unitSystemOf(r.unitSystem);
+    if (units == UnitSystem::Metric) {
+        if (stored != units) {
             h = h * 2.54;
             w = w * 454 / 1000;
         }
-    } else if (r.unitSystem != 0) {
+    } else if (stored == UnitSystem::Metric) {
         h = h / 2.54;
         w = w / 454 * 1000;
     }
@@ -44,7 +45,7 @@ PatientForm patientFormFrom(const PatientRecord& r, int unitSetup) {
     return f;
 }
 
-PatientRecord patientRecordFrom(const PatientForm& f, int unitSetup) {
+PatientRecord patientRecordFrom(const PatientForm& f, UnitSystem units) {
     PatientRecord r;
     r.id = std::atoi(f.idText.c_str());
     r.gender = f.gender;
@@ -56,7 +57,7 @@ PatientRecord patientRecordFrom(const PatientForm& f, int unitSetup) {
     storeField(r.note1, f.note1, textLimit(PatientField::Note1));
     storeField(r.note2, f.note2, textLimit(PatientField::Note2));
     storeField(r.comments, f.comments, textLimit(PatientField::Comments));
-    r.unitSystem = unitSetup;
+    r.unitSystem = storedValueOf(units);
     return r;
 }
 
@@ -80,20 +81,20 @@ int textLimitMessage(PatientField field) {
     }
 }
 
-std::optional<int> checkNumericField(PatientField field, const std::string& text, int unitSetup) {
+std::optional<int> checkNumericField(PatientField field, const std::string& text, UnitSystem units) {
     std::size_t maxChars = 0;
     int maxValue = 0, message = 0;
     switch (field) {
     case PatientField::Age: maxChars = 3, maxValue = 200, message = str::AgeRange; break;
     case PatientField::Height:
         maxChars = 4;
-        maxValue = unitSetup != 0 ? 400 : 157;
-        message = unitSetup != 0 ? str::HeightRangeCm : str::HeightRangeIn;
+        maxValue = units == UnitSystem::Metric ? 400 : 157;
+        message = units == UnitSystem::Metric ? str::HeightRangeCm : str::HeightRangeIn;
         break;
     case PatientField::Weight:
         maxChars = 5;
-        maxValue = unitSetup != 0 ? 1000 : 2203;
-        message = unitSetup != 0 ? str::WeightRangeKg : str::WeightRangeLb;
+        maxValue = units == UnitSystem::Metric ? 1000 : 2203;
+        message = units == UnitSystem::Metric ? str::WeightRangeKg : str::WeightRangeLb;
         break;
     default: return std::nullopt;
     }

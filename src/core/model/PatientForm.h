@@ -21,9 +21,9 @@ struct PatientForm {
 
 enum class PatientField { Name, Physician, Note1, Note2, Comments, Age, Height, Weight };
 
-PatientForm patientFormFrom(const PatientRecord& record, int unitSetup);
-// The record Save Info stores: texts cut to their limits, unitSystem = unitSetup.
-PatientRecord patientRecordFrom(const PatientForm& form, int unitSetup);
+PatientForm patientFormFrom(const PatientRecord& record, UnitSystem units);
+// The record Save Info stores: texts cut to their limits, unitSystem = `units`.
+PatientRecord patientRecordFrom(const PatientForm& form, UnitSystem units);
 
 // Text fields: the character limit and the message when it is exceeded.
 std::size_t textLimit(PatientField field);
@@ -32,7 +32,7 @@ int textLimitMessage(PatientField field);
 // Numeric fields, checked when the field is left: the message (string ID) when the
 // text is too long or its value is negative or above the maximum; nullopt when fine.
 // Text that is not a number reads as 0 and passes.
-std::optional<int> checkNumericField(PatientField field, const std::string& text, int unitSetup);
+std::optional<int> checkNumericField(PatientField field, const std::string& text, UnitSystem units);
 
 // "ID %3d     total %10d Groups" and its reverse (first six characters, the last
 // four of them, blanks removed).

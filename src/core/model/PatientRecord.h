@@ -3,6 +3,8 @@
 // the layout is fixed to the byte (little-endian, as written by the Windows program).
 #pragma once
 
+#include "model/UnitSystem.h"
+
 #include <bit>
 #include <cstddef>
 #include <cstdint>

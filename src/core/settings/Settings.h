@@ -3,6 +3,8 @@
 // they are needed and written at once; nothing is cached.
 #pragma once
 
+#include "model/UnitSystem.h"
+
 #include "settings/IniFile.h"
 
 #include <limits>
@@ -42,6 +44,7 @@ public:
     int read(const IntSetting& s) const;
     WriteStatus write(const IntSetting& s, int value) const;
 
+    UnitSystem unitSystem() const { return unitSystemOf(read(setting::UnitSetup)); }
     std::string defaultCom() const;
     WriteStatus setDefaultCom(const std::string& portName) const;
 

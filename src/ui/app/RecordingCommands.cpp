@@ -34,7 +34,7 @@ QString nameOf(const PatientRecord& p) { return QString::fromStdString(decodeSto
 
 bool patientInfo(CMainFrame& f, const PatientDatabase& db) {
     RecordingModel& m = f.model();
-    const int units = Settings().read(setting::UnitSetup);
+    const UnitSystem units = Settings().unitSystem();
     auto onDelete = [&](const PatientForm& form) {
         const int id = std::atoi(form.idText.c_str());
         m.currentPatient.clear();
@@ -57,7 +57,7 @@ bool patientInfo(CMainFrame& f, const PatientDatabase& db) {
             dialog.offerStoredDetails(patientFormFrom(stored, units), nameOf(stored));
     }
     if (dialog.exec() != QDialog::Accepted) return false;
-    const int unitsNow = Settings().read(setting::UnitSetup);
+    const UnitSystem unitsNow = Settings().unitSystem();
     m.currentPatient = patientRecordFrom(dialog.form(), unitsNow);
     const int id = m.currentPatient.id;
     if (id < 1 || id > PatientDatabase::kSlots) {
@@ -106,7 +106,7 @@ ExportStatus exportWorkbook(CMainFrame& f, const std::string& path) {
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(300);
     const auto result = writeSpreadsheetExport(
-        path, m.currentSamples(), m.currentPatient, Settings().read(setting::UnitSetup),
+        path, m.currentSamples(), m.currentPatient, Settings().unitSystem(),
         [&](std::int64_t done, std::int64_t total) {
             progress.setValue(total > 0 ? static_cast<int>(done * 1000 / total) : 1000);
             QApplication::processEvents();
@@ -142,7 +142,7 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
         }
     } else if (ext == "txt" || ext == "xls" || ext == "xlsx") {
         const ExportStatus result =
-            ext == "txt" ? writeTextExport(path, m.currentSamples(), m.currentPatient, Settings().read(setting::UnitSetup))
+            ext == "txt" ? writeTextExport(path, m.currentSamples(), m.currentPatient, Settings().unitSystem())
                          : exportWorkbook(f, path);
         if (result == ExportResult::Cancelled) return false;
         if (result != ExportResult::Written) {
@@ -215,7 +215,7 @@ bool eventReport(CMainFrame& f) {
         QStringLiteral("Data file(*.txt)"), QStringLiteral("txt"));
     if (path.empty()) return false;
     const WriteStatus written = writeEventReport(path, m.currentSamples(), m.currentPatient,
-                                                 settings.read(setting::UnitSetup), analysis.desaturationEvents,
+                                                 settings.unitSystem(), analysis.desaturationEvents,
                                                  analysis.pulseEvents);
     if (!written) {
         cantCreate(f, written.reason);

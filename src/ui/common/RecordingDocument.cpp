@@ -30,13 +30,13 @@ void RecordingDocument::runAnalysis() {
 
 void RecordingDocument::reloadSettings() {
     const Settings settings;
-    const int unit = settings.read(setting::UnitSetup);
+    const UnitSystem units = settings.unitSystem();
     AnalysisLimits limits = m_limits;
     limits.desaturationsEvent = settings.read(setting::DesaturationsEvent);
     limits.pulseEvent = settings.read(setting::PulseEvent);
-    const bool changed = unit != m_unitSetup || limits.desaturationsEvent != m_limits.desaturationsEvent ||
+    const bool changed = units != m_units || limits.desaturationsEvent != m_limits.desaturationsEvent ||
                          limits.pulseEvent != m_limits.pulseEvent;
-    m_unitSetup = unit;
+    m_units = units;
     m_limits = limits;
     if (changed) emit detailsChanged();
 }
@@ -67,7 +67,7 @@ pages::PageData RecordingDocument::pageData() const {
     d.samples = m_model.currentSamples();
     d.patient = m_model.currentPatient;
     d.reportTitle = m_model.reportTitle;
-    d.unitSetup = m_unitSetup;
+    d.units = m_units;
     d.analysis = &m_analysis;
     d.desaturationsEvent = m_limits.desaturationsEvent;
     d.pulseEvent = m_limits.pulseEvent;

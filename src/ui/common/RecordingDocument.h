@@ -69,7 +69,7 @@ private:
     DisplayMode m_displayMode = DisplayMode::None;
     int m_currentPage = 0;
     AnalysisResult m_analysis;
-    int m_unitSetup = 0;
+    UnitSystem m_units = UnitSystem::Imperial;
     AnalysisLimits m_limits; // criteria texts before the first analysis
     QString m_fileName;
     bool m_unsaved = false;

@@ -24,7 +24,7 @@ CDlgUnitSetup::CDlgUnitSetup(QWidget* parent) : QDialog(parent) {
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgUnitSetup::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    (Settings().read(setting::UnitSetup) != 0 ? m_metric : m_britain)->setChecked(true);
+    (Settings().unitSystem() == UnitSystem::Metric ? m_metric : m_britain)->setChecked(true);
 }
 
 void CDlgUnitSetup::accept() {

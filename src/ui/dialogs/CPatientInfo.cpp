@@ -25,7 +25,7 @@ CPatientInfo::CPatientInfo(const PatientForm& form, std::function<bool(const Pat
     : QDialog(parent), m_onDelete(std::move(onDelete)) {
     setWindowTitle(QStringLiteral("Edit patient information"));
     setMinimumWidth(460);
-    const bool metric = Settings().read(setting::UnitSetup) != 0;
+    const bool metric = Settings().unitSystem() == UnitSystem::Metric;
     auto* layout = new QVBoxLayout(this);
     m_layout = layout;
     auto* grid = new QFormLayout;
@@ -119,7 +119,7 @@ void CPatientInfo::offerStoredDetails(const PatientForm& stored, const QString& 
 void CPatientInfo::leaveField(PatientField f) {
     QLineEdit* edit = m_fields.at(f);
     if (isNumeric(f)) {
-        if (const auto message = checkNumericField(f, edit->text().toStdString(), Settings().read(setting::UnitSetup))) {
+        if (const auto message = checkNumericField(f, edit->text().toStdString(), Settings().unitSystem())) {
             Messages::showString(this, *message);
             edit->setText(QStringLiteral("0"));
         }

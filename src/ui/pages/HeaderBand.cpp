@@ -16,12 +16,12 @@ QString genderOf(const PatientRecord& p) { return text(p.gender != 0 ? str::Fema
 
 } // namespace
 
-QString HeaderBand::heightText(const PatientRecord& p, int unitSetup) {
-    return QString::fromStdString(kestrova::heightText(p, unitSetup));
+QString HeaderBand::heightText(const PatientRecord& p, UnitSystem units) {
+    return QString::fromStdString(kestrova::heightText(p, units));
 }
 
-QString HeaderBand::weightText(const PatientRecord& p, int unitSetup) {
-    return QString::fromStdString(kestrova::weightText(p, unitSetup));
+QString HeaderBand::weightText(const PatientRecord& p, UnitSystem units) {
+    return QString::fromStdString(kestrova::weightText(p, units));
 }
 
 QString HeaderBand::dateText(const SampleRecord& s, bool withCentury) {
@@ -78,8 +78,8 @@ int HeaderBand::drawTrend(QPainter& p, const QRect& d, const PageData& data) {
     value(rowTop(2), rowH, Bl + Wd * 36 / 100 + 85, Br, genderOf(pt));
     value(rowTop(2), rowH, Bl + Wd * 62 / 100 + 50, Br, QString::number(pt.age));
     value(rowTop(3), rowH, Bl + 70, Br, QString::number(pt.id));
-    value(rowTop(3), rowH, Bl + Wd * 36 / 100 + 75, Br, heightText(pt, data.unitSetup));
-    value(rowTop(3), rowH, Bl + Wd * 62 / 100 + 70, Br, weightText(pt, data.unitSetup));
+    value(rowTop(3), rowH, Bl + Wd * 36 / 100 + 75, Br, heightText(pt, data.units));
+    value(rowTop(3), rowH, Bl + Wd * 62 / 100 + 70, Br, weightText(pt, data.units));
     value(rowTop(4) + Bb / 100, rowH, Bl + 105, Br, storedText(fieldBytes(pt.physician)));
     value(rowTop(5), Bb * 10 / 100, Bl + 70, Bl + 70 + Wd * 39 / 100, storedText(fieldBytes(pt.note1)));
     value(rowTop(5), Bb * 10 / 100, Bl + Wd * 46 / 100 + 60, Br - 10, storedText(fieldBytes(pt.note2)));
@@ -163,8 +163,8 @@ int drawBlock(QPainter& p, const QRect& d, const PageData& data, bool analysis) 
         value(v0, genderX + 75, genderX + 75 + 8 * a, genderOf(pt));
         value(v0, ageX + 50, ageX + 50 + 5 * a, QString::number(pt.age));
         value(v1, PBl + 70, PBl + 70 + 20 * a, QString::number(pt.id));
-        value(v1, genderX + 75, genderX + 75 + 8 * a, HeaderBand::heightText(pt, data.unitSetup));
-        value(v1, ageX + 70, ageX + 70 + 100, HeaderBand::weightText(pt, data.unitSetup));
+        value(v1, genderX + 75, genderX + 75 + 8 * a, HeaderBand::heightText(pt, data.units));
+        value(v1, ageX + 70, ageX + 70 + 100, HeaderBand::weightText(pt, data.units));
         value(v2, PBl + 105, PBr - 10, storedText(fieldBytes(pt.physician)));
         value(v3, PBl + 70, PBl + 70 + Wd * 39 / 100, storedText(fieldBytes(pt.note1)));
         value(v3, PBl + Wd * 46 / 100 + 60, PBr - 10, storedText(fieldBytes(pt.note2)));
@@ -173,8 +173,8 @@ int drawBlock(QPainter& p, const QRect& d, const PageData& data, bool analysis) 
         value(v0, genderX + 13 * a, genderX + 26 * a, genderOf(pt));
         value(v0, ageX + 8 * a, ageX + 16 * a, QString::number(pt.age));
         value(v1, PBl + 6 * a + 10, PBl + 26 * a + 10, QString::number(pt.id));
-        value(v1, genderX + 12 * a, genderX + 27 * a, HeaderBand::heightText(pt, data.unitSetup));
-        value(v1, ageX + 12 * a, ageX + 24 * a, HeaderBand::weightText(pt, data.unitSetup));
+        value(v1, genderX + 12 * a, genderX + 27 * a, HeaderBand::heightText(pt, data.units));
+        value(v1, ageX + 12 * a, ageX + 24 * a, HeaderBand::weightText(pt, data.units));
         value(v2, PBl + 15 * a + 10, PBr - 10, storedText(fieldBytes(pt.physician)));
         value(v3, PBl + 10 * a + 10, PBl + Wd * 39 / 100 + 7 * a + 10, storedText(fieldBytes(pt.note1)));
         value(v3, PBl + Wd * 46 / 100 + 10 * a, PBr - 10, storedText(fieldBytes(pt.note2)));

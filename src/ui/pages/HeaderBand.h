@@ -17,8 +17,8 @@ public:
     static int drawAnalysis(QPainter& p, const QRect& sheet, const PageData& data);
 
     // Height and weight as shown with the current unit system.
-    static QString heightText(const PatientRecord& patient, int unitSetup);
-    static QString weightText(const PatientRecord& patient, int unitSetup);
+    static QString heightText(const PatientRecord& patient, UnitSystem units);
+    static QString weightText(const PatientRecord& patient, UnitSystem units);
     // "20%02d/%02d/%02d" (withCentury) or "%02d/%02d/%02d", and "%02d:%02d:%02d".
     static QString dateText(const SampleRecord& s, bool withCentury);
     static QString timeText(const SampleRecord& s);

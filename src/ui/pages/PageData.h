@@ -22,7 +22,7 @@ struct PageData {
     std::span<const SampleRecord> samples;
     PatientRecord patient;
     std::string reportTitle;            // stored bytes
-    int unitSetup = 0;                  // UnitSetup now
+    UnitSystem units = UnitSystem::Imperial;
     const AnalysisResult* analysis = nullptr;
     int desaturationsEvent = 4;         // read at every paint
     int pulseEvent = 6;
