@@ -76,7 +76,7 @@ void BM_Download(benchmark::State& state) {
         link.useSerial(order);
         RecordingModel model;
         CaptureSession session(model, link, {});
-        if (session.connect() != CaptureSession::kConnected) {
+        if (session.connect() != DeviceStatus::Ok) {
             state.SkipWithError("no simulated device");
             break;
         }

@@ -65,21 +65,27 @@ bool prepareLink(const LinkOptions& o, const Settings& settings, DeviceLink& lin
     return true;
 }
 
-// A port given by name that cannot even be opened says why (permission, busy, ...).
-void explainPortFailure(const LinkOptions& o) {
-    if (o.port.empty() || !o.bluetooth.empty()) return;
+// After "no device": why, when a port could not be opened (permission, busy) or the
+// port given by name does not exist.
+void explainNoDevice(const LinkOptions& o, const DeviceLink& link, DeviceStatus status) {
+    if (isPortProblem(status)) {
+        std::cerr << terminalSafe(describe(status, link.problemPort())) << '\n';
+        return;
+    }
+    if (status != DeviceStatus::NoDevice || o.port.empty() || !o.bluetooth.empty()) return;
     CCOM probe;
-    if (!probe.Open(o.port, 4800)) std::cerr << probe.lastOpenErrorText() << '\n';
+    if (!probe.Open(o.port, 4800)) std::cerr << terminalSafe(describe(probe.lastOpenStatus(), probe.path())) << '\n';
 }
+
+bool isNoDevice(DeviceStatus s) { return s == DeviceStatus::NoDevice || isPortProblem(s); }
 
 void printMessage(int id) {
     if (id != 0) std::cerr << tr(id) << '\n';
 }
 
 struct Outcome {
-    bool succeeded;
-    int message;   // string ID, 0 for none
-    bool noDevice; // say why the port given did not answer
+    DeviceStatus status;
+    int message; // string ID, 0 for none
 };
 
 // Runs one device operation as set-clock and delete do: the outcome text on stdout
@@ -92,12 +98,12 @@ template <typename Operation> void runDeviceOperation(const LinkOptions& o, Oper
     RecordingModel model;
     CaptureSession session(model, link, {});
     const Outcome r = operation(link, session);
-    if (r.succeeded) {
+    if (r.status == DeviceStatus::Ok) {
         std::printf("%s\n", tr(r.message).c_str());
         return;
     }
     printMessage(r.message);
-    if (r.noDevice) explainPortFailure(o);
+    if (isNoDevice(r.status)) explainNoDevice(o, link, r.status);
     throw CLI::RuntimeError(1);
 }
 
@@ -127,19 +133,19 @@ void addDeviceCommands(CLI::App& app) {
                                                      }});
             const auto connected = session.connect();
             if (!link.settingsProblem().empty()) std::cerr << terminalSafe(link.settingsProblem()) << '\n';
-            switch (connected) {
-            case CaptureSession::kNoDevice:
+            if (isNoDevice(connected)) {
                 printMessage(str::NoDevice);
-                explainPortFailure(*o);
+                explainNoDevice(*o, link, connected);
                 throw CLI::RuntimeError(1);
-            case CaptureSession::kSyncError:
-                printMessage(str::SynchronizationError);
-                throw CLI::RuntimeError(1);
-            case CaptureSession::kNoData:
+            }
+            if (connected == DeviceStatus::NoData) {
                 printMessage(str::NoData);
                 session.stop();
                 throw CLI::RuntimeError(2);
-            default: break;
+            }
+            if (connected != DeviceStatus::Ok) {
+                printMessage(str::SynchronizationError);
+                throw CLI::RuntimeError(1);
             }
             std::printf("%s %u %s\n", tr(str::ConnectSucceedTotal).c_str(), session.totals().total(),
                         tr(str::Frames).c_str());
@@ -199,8 +205,8 @@ void addDeviceCommands(CLI::App& app) {
                 throw CLI::RuntimeError(usageError("--time must be \"YYYY-MM-DD HH:MM:SS\" (year 2000 or later)."));
             }
             runDeviceOperation(*o, [&](DeviceLink& link, CaptureSession& session) {
-                const ClockResult r = setDeviceClock(link, session, t);
-                return Outcome{r == ClockResult::Succeeded, clockMessage(r), r == ClockResult::NoDevice};
+                const DeviceStatus r = setDeviceClock(link, session, t);
+                return Outcome{r, clockMessage(r, link.bluetooth())};
             });
         });
     }
@@ -218,8 +224,8 @@ void addDeviceCommands(CLI::App& app) {
             // Only "All" data can be combined with all IDs.
             const int dataType = *id == 0 || *type == "all" ? 0 : 1;
             runDeviceOperation(*o, [&](DeviceLink& link, CaptureSession& session) {
-                const DeleteResult r = deleteDeviceData(link, session, *id, dataType);
-                return Outcome{r == DeleteResult::Cleared, deleteMessage(r), r == DeleteResult::NoDevice};
+                const DeviceStatus r = deleteDeviceData(link, session, *id, dataType);
+                return Outcome{r, deleteMessage(r, link.bluetooth())};
             });
         });
     }

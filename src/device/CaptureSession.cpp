@@ -36,25 +36,21 @@ void CaptureSession::report(int stringId) {
     if (m_callbacks.message) m_callbacks.message(stringId);
 }
 
-int CaptureSession::connect() {
+DeviceStatus CaptureSession::connect() {
     m_link.waker().reset();
-    m_connectResult = kSyncError;
     m_totals = {};
-    const DeviceLink::Found found = m_link.findDevice();
-    if (found != DeviceLink::Found::Device) {
-        m_connectResult = kNoDevice;
-        return m_connectResult;
-    }
+    m_connectResult = m_link.findDevice();
+    if (m_connectResult != DeviceStatus::Ok) return m_connectResult;
     m_model.deviceType = m_link.identification().deviceType;
     if (m_link.bluetooth()) m_link.waker().sleepFor(100);
     Totals totals;
     if (!m_link.exchanges([this](int id) { report(id); }).queryTotals(totals)) {
         stop();
-        m_connectResult = kSyncError;
+        m_connectResult = DeviceStatus::ProtocolError;
         return m_connectResult;
     }
     m_totals = totals;
-    m_connectResult = totals.total() == 0 ? kNoData : kConnected;
+    m_connectResult = totals.total() == 0 ? DeviceStatus::NoData : DeviceStatus::Ok;
     return m_connectResult;
 }
 
@@ -93,7 +89,7 @@ void CaptureSession::stop() {
     m_link.closePort();
     m_totals = {};
     m_decoder.reset();
-    m_connectResult = kSyncError;
+    m_connectResult = DeviceStatus::NoDevice; // not connected
 }
 
 bool CaptureSession::sendRequest(std::uint32_t index) {

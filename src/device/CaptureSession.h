@@ -25,21 +25,19 @@ struct CaptureCallbacks {
 
 class CaptureSession : private FrameSink {
 public:
-    // connectResult values
-    static constexpr int kSyncError = 0, kNoDevice = 1, kConnected = 2, kNoData = 3;
-
     CaptureSession(RecordingModel& model, DeviceLink& link, CaptureCallbacks callbacks);
     ~CaptureSession() override;
     CaptureSession(const CaptureSession&) = delete;
     CaptureSession& operator=(const CaptureSession&) = delete;
 
-    // Finds the device and asks for its totals. Leaves the port open for the download
-    // when the result is kConnected. A failed totals exchange runs stop().
-    int connect();
-    int connectResult() const { return m_connectResult; }
+    // Finds the device and asks for its totals. Ok leaves the port open for the
+    // download; NoData when the device holds nothing; what findDevice said when no
+    // device was found; ProtocolError (after stop()) when the totals exchange failed.
+    DeviceStatus connect();
+    DeviceStatus connectResult() const { return m_connectResult; }
     const Totals& totals() const { return m_totals; }
 
-    // Starts both workers (connectResult must be kConnected).
+    // Starts both workers (connectResult must be Ok).
     void startDownload();
     bool running() const;
     // Waits until both workers have ended by themselves (tests and the command line).
@@ -80,7 +78,7 @@ private:
     CaptureCallbacks m_callbacks;
     FrameDecoder m_decoder{*this};
     Totals m_totals;
-    int m_connectResult = kSyncError;
+    DeviceStatus m_connectResult = DeviceStatus::NoDevice;
     FrameDoneEvent m_frameDone;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_receiverEnded{false};

@@ -6,57 +6,60 @@
 
 namespace kestrova {
 
-ClockResult setDeviceClock(DeviceLink& link, CaptureSession& session, const DeviceDateTime& when) {
+DeviceStatus setDeviceClock(DeviceLink& link, CaptureSession& session, const DeviceDateTime& when) {
     link.waker().reset();
-    ClockResult result;
-    switch (link.findDevice(/*reopenFailureEnds=*/true)) {
-    case DeviceLink::Found::Device:
-        result = link.exchanges().setClock(packDateTime(when)) ? ClockResult::Succeeded : ClockResult::Failed;
-        break;
-    case DeviceLink::Found::ReopenFailed: result = ClockResult::Failed; break;
-    default: result = link.bluetooth() ? ClockResult::LinkDown : ClockResult::NoDevice; break;
-    }
+    DeviceStatus result = link.findDevice(/*reopenFailureEnds=*/true);
+    if (result == DeviceStatus::Ok && !link.exchanges().setClock(packDateTime(when))) result = DeviceStatus::ProtocolError;
     session.stop();
     return result;
 }
 
-int clockMessage(ClockResult r) {
-    switch (r) {
-    case ClockResult::Succeeded: return str::SetClockSucceed;
-    case ClockResult::Failed: return str::SetClockError;
-    case ClockResult::NoDevice: return str::NoDevice;
-    case ClockResult::LinkDown: return 0;
+namespace {
+// No device: the documented message in serial mode, silence over Bluetooth.
+int noDeviceMessage(bool bluetooth) { return bluetooth ? 0 : str::NoDevice; }
+} // namespace
+
+int clockMessage(DeviceStatus s, bool bluetooth) {
+    switch (s) {
+    case DeviceStatus::Ok: return str::SetClockSucceed;
+    case DeviceStatus::ProtocolError:
+    case DeviceStatus::IoError:
+    case DeviceStatus::Timeout: return str::SetClockError;
+    case DeviceStatus::NoDevice:
+    case DeviceStatus::Busy:
+    case DeviceStatus::Forbidden: return noDeviceMessage(bluetooth);
+    default: return 0;
     }
-    return 0;
 }
 
-DeleteResult deleteDeviceData(DeviceLink& link, CaptureSession& session, int patientId, int dataType,
+DeviceStatus deleteDeviceData(DeviceLink& link, CaptureSession& session, int patientId, int dataType,
                               const std::function<void(bool)>& awaiting) {
     link.waker().reset();
-    if (link.findDevice() != DeviceLink::Found::Device)
-        return link.bluetooth() ? DeleteResult::LinkDown : DeleteResult::NoDevice;
+    if (const DeviceStatus found = link.findDevice(); found != DeviceStatus::Ok) return found;
     auto ex = link.exchanges();
-    DeleteResult result;
+    DeviceStatus result;
     Totals totals;
     if (!ex.queryTotals(totals) || totals.total() == 0) {
-        result = DeleteResult::NoData;
+        result = DeviceStatus::NoData;
     } else if (!ex.sendDelete(patientId, dataType)) {
-        result = DeleteResult::SendFailed;
+        result = DeviceStatus::IoError;
     } else {
         if (awaiting) awaiting(true);
-        result = ex.awaitDeleteAck() ? DeleteResult::Cleared : DeleteResult::Failed;
+        result = ex.awaitDeleteAck() ? DeviceStatus::Ok : DeviceStatus::ProtocolError;
         if (awaiting) awaiting(false);
     }
     session.stop();
     return result;
 }
 
-int deleteMessage(DeleteResult r) {
-    switch (r) {
-    case DeleteResult::Cleared: return str::DeviceDataCleared;
-    case DeleteResult::Failed: return str::DeleteDataError;
-    case DeleteResult::NoData: return str::NoData;
-    case DeleteResult::NoDevice: return str::NoDevice;
+int deleteMessage(DeviceStatus s, bool bluetooth) {
+    switch (s) {
+    case DeviceStatus::Ok: return str::DeviceDataCleared;
+    case DeviceStatus::ProtocolError: return str::DeleteDataError;
+    case DeviceStatus::NoData: return str::NoData;
+    case DeviceStatus::NoDevice:
+    case DeviceStatus::Busy:
+    case DeviceStatus::Forbidden: return noDeviceMessage(bluetooth);
     default: return 0;
     }
 }

@@ -2,6 +2,7 @@
 // like a capture does, runs its exchange, and ends with the capture's Stop.
 #pragma once
 
+#include "DeviceStatus.h"
 #include "Protocol.h"
 
 #include <functional>
@@ -11,27 +12,19 @@ namespace kestrova {
 class CaptureSession;
 class DeviceLink;
 
-enum class ClockResult {
-    Succeeded,   // "Set Date and Time Succeed !"
-    Failed,      // "Set Date and Time Error !"
-    NoDevice,    // "Can't find right COM or the device is power off !"
-    LinkDown,    // Bluetooth: no message
-};
-ClockResult setDeviceClock(DeviceLink& link, CaptureSession& session, const DeviceDateTime& when);
-int clockMessage(ClockResult result); // string ID, 0 for none
+// Ok, ProtocolError when the device refused, IoError when the port could not be
+// reopened at the device's rate, or what findDevice said.
+DeviceStatus setDeviceClock(DeviceLink& link, CaptureSession& session, const DeviceDateTime& when);
+// The program's message for a clock setting that ended with `status` (0 for none:
+// a Bluetooth link that is down says nothing).
+int clockMessage(DeviceStatus status, bool bluetooth);
 
-enum class DeleteResult {
-    Cleared,     // "Device data cleared !"
-    Failed,      // "Delete Data Error !"
-    NoData,      // "no data!"
-    SendFailed,  // no message
-    NoDevice,    // "Can't find right COM or the device is power off !"
-    LinkDown,    // Bluetooth: no message
-};
+// Ok, NoData, ProtocolError when the device did not acknowledge, IoError when the
+// request could not be sent, or what findDevice said.
 // `awaiting(true)` before the acknowledgement is awaited, `awaiting(false)` after:
 // the dialog shows its "Deleting Data ..." window in between.
-DeleteResult deleteDeviceData(DeviceLink& link, CaptureSession& session, int patientId, int dataType,
+DeviceStatus deleteDeviceData(DeviceLink& link, CaptureSession& session, int patientId, int dataType,
                               const std::function<void(bool)>& awaiting = {});
-int deleteMessage(DeleteResult result);
+int deleteMessage(DeviceStatus status, bool bluetooth);
 
 } // namespace kestrova

@@ -51,7 +51,15 @@ DeviceLink::Probe DeviceLink::probe(const std::string& name) {
     if (m_port.IsOpen()) m_port.Close();
     if (name.empty()) return Probe::Silent;
     m_probed.push_back(name);
-    if (!m_port.Open(name, 4800)) return Probe::Silent;
+    if (!m_port.Open(name, 4800)) {
+        // The first port refused for permission (or else held) is what a person must hear about.
+        const DeviceStatus s = m_port.lastOpenStatus();
+        if (isPortProblem(s) && (m_portProblem != DeviceStatus::Forbidden)) {
+            if (m_portProblem != s) m_problemPort = m_port.path();
+            m_portProblem = s;
+        }
+        return Probe::Silent;
+    }
     Identification id;
     bool valid = false;
     const bool supported = exchanges().identify(id, &valid);
@@ -68,24 +76,26 @@ DeviceLink::Probe DeviceLink::probe(const std::string& name) {
     return Probe::Answered;
 }
 
-DeviceLink::Found DeviceLink::findDevice(bool reopenFailureEnds) {
+DeviceStatus DeviceLink::findDevice(bool reopenFailureEnds) {
     m_probed.clear();
+    m_portProblem = DeviceStatus::NoDevice;
+    m_problemPort.clear();
     if (m_bluetooth) {
-        if (!m_bluetooth->WSABT_IsConnected()) return Found::NoDevice;
+        if (!m_bluetooth->WSABT_IsConnected()) return DeviceStatus::NoDevice;
         m_bluetooth->ConnectSocket();
         Identification id;
         bool valid = false;
         const bool supported = exchanges().identify(id, &valid);
         if (valid) m_identification = id;
-        return supported ? Found::Device : Found::NoDevice;
+        return supported ? DeviceStatus::Ok : DeviceStatus::NoDevice;
     }
-    auto tryAll = [&](const std::vector<std::string>& names) -> std::optional<Found> {
+    auto tryAll = [&](const std::vector<std::string>& names) -> std::optional<DeviceStatus> {
         for (const auto& name : names) {
-            if (m_waker.woken()) return Found::NoDevice; // cancelled
+            if (m_waker.woken()) return DeviceStatus::Cancelled;
             switch (probe(name)) {
-            case Probe::Answered: return Found::Device;
+            case Probe::Answered: return DeviceStatus::Ok;
             case Probe::ReopenFailed:
-                if (reopenFailureEnds) return Found::ReopenFailed;
+                if (reopenFailureEnds) return DeviceStatus::IoError;
                 break;
             case Probe::Silent: break;
             }
@@ -96,7 +106,7 @@ DeviceLink::Found DeviceLink::findDevice(bool reopenFailureEnds) {
     if (m_order.sweep) {
         if (auto f = tryAll(m_order.sweepNames)) return *f;
     }
-    return Found::NoDevice;
+    return m_portProblem;
 }
 
 } // namespace kestrova

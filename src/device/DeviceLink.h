@@ -32,13 +32,16 @@ public:
     void useBluetooth(BluetoothLink* link);
     bool bluetooth() const { return m_bluetooth != nullptr; }
 
-    enum class Found { Device, NoDevice, ReopenFailed };
     // COM-port mode: probes the candidates until one identifies as a supported
     // device, reopens it at the device's line rate and remembers it in DefaultCOM.
-    // `reopenFailureEnds`: a failed reopen ends the search (clock setting) instead
-    // of counting as a port that did not answer.
+    // `reopenFailureEnds`: a failed reopen ends the search (clock setting, IoError)
+    // instead of counting as a port that did not answer.
     // Bluetooth mode: checks the link and identifies the device.
-    Found findDevice(bool reopenFailureEnds = false);
+    // Ok, Cancelled, IoError, or when nothing answered NoDevice, unless a port could
+    // not be opened for want of permission (Forbidden) or because it was held (Busy):
+    // then that, with the port in problemPort().
+    DeviceStatus findDevice(bool reopenFailureEnds = false);
+    const std::string& problemPort() const { return m_problemPort; }
 
     Transport& transport();
     Exchanges exchanges(MessageFn message = {}) { return Exchanges(transport(), m_waker, std::move(message)); }
@@ -64,6 +67,8 @@ private:
     std::unique_ptr<Transport> m_transport;
     Identification m_identification;
     std::string m_currentPort;
+    DeviceStatus m_portProblem = DeviceStatus::NoDevice;
+    std::string m_problemPort;
     std::string m_settingsProblem;
     std::vector<std::string> m_probed;
 };

@@ -45,26 +45,25 @@ std::string CCOM::devicePath(const std::string& portName) {
 }
 
 bool CCOM::Open(const std::string& portName, std::uint32_t baudRate) {
-    m_openError = OpenError::None;
+    m_openStatus = DeviceStatus::Ok;
     m_path = devicePath(portName);
     if (portName.empty()) {
-        m_openError = OpenError::Missing;
+        m_openStatus = DeviceStatus::NoDevice;
         return false;
     }
     const int fd = ::open(m_path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
         const int err = errno;
-        m_openError = err == ENOENT || err == ENODEV || err == ENXIO ? OpenError::Missing
-                      : err == EACCES || err == EPERM               ? OpenError::Forbidden
-                      : err == EBUSY                                 ? OpenError::Busy
-                                                                     : OpenError::Missing;
+        m_openStatus = err == EACCES || err == EPERM ? DeviceStatus::Forbidden
+                       : err == EBUSY                 ? DeviceStatus::Busy
+                                                      : DeviceStatus::NoDevice;
         return false;
     }
-    auto fail = [&](OpenError e) {
+    auto fail = [&](DeviceStatus e) {
         if (m_exclusive) ::ioctl(fd, TIOCNXCL);
         m_exclusive = false;
         ::close(fd);
-        m_openError = e;
+        m_openStatus = e;
         return false;
     };
     // Exclusive use, as the Windows port was: a second open fails with EBUSY.
@@ -72,15 +71,15 @@ bool CCOM::Open(const std::string& portName, std::uint32_t baudRate) {
     if (::ioctl(fd, TIOCEXCL) == 0) {
         m_exclusive = true;
     } else if (errno != EINVAL && errno != ENOTTY) {
-        return fail(OpenError::Busy);
+        return fail(DeviceStatus::Busy);
     }
     // Someone else may hold a BSD lock on it (minicom, ModemManager probing).
-    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return fail(OpenError::Busy);
+    if (::flock(fd, LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK) return fail(DeviceStatus::Busy);
 
     termios tio{};
-    if (::tcgetattr(fd, &tio) != 0) return fail(OpenError::NotSerial);
+    if (::tcgetattr(fd, &tio) != 0) return fail(DeviceStatus::IoError);
     const speed_t speed = speedOf(baudRate);
-    if (speed == 0) return fail(OpenError::Settings);
+    if (speed == 0) return fail(DeviceStatus::IoError);
     // Only the framing and the rate change; flow control and the rest stay as the
     // driver reports them. Raw bytes: no echo, no line editing, no translation.
     ::cfmakeraw(&tio);
@@ -88,9 +87,9 @@ bool CCOM::Open(const std::string& portName, std::uint32_t baudRate) {
     tio.c_cflag |= CS8 | CREAD | CLOCAL;
     tio.c_cc[VMIN] = 0; // a read returns at once with what is there
     tio.c_cc[VTIME] = 0;
-    if (::cfsetispeed(&tio, speed) != 0 || ::cfsetospeed(&tio, speed) != 0) return fail(OpenError::Settings);
-    if (::tcsetattr(fd, TCSANOW, &tio) != 0) return fail(OpenError::Settings);
-    if (::tcflush(fd, TCIOFLUSH) != 0) return fail(OpenError::Settings);
+    if (::cfsetispeed(&tio, speed) != 0 || ::cfsetospeed(&tio, speed) != 0) return fail(DeviceStatus::IoError);
+    if (::tcsetattr(fd, TCSANOW, &tio) != 0) return fail(DeviceStatus::IoError);
+    if (::tcflush(fd, TCIOFLUSH) != 0) return fail(DeviceStatus::IoError);
     m_fd = fd;
     return true;
 }
@@ -164,20 +163,6 @@ int CCOM::WaitReadable(int timeoutMs, int wakeFd) const {
     if (wakeFd >= 0 && (p[1].revents & POLLIN)) return 2;
     if (p[0].revents & (POLLHUP | POLLERR | POLLNVAL)) return -1;
     return (p[0].revents & POLLIN) ? 1 : 0;
-}
-
-std::string CCOM::lastOpenErrorText() const {
-    switch (m_openError) {
-    case OpenError::None: return {};
-    case OpenError::Missing: return "The serial port " + m_path + " does not exist (the device is not plugged in).";
-    case OpenError::Busy: return "The serial port " + m_path + " is in use by another program.";
-    case OpenError::Forbidden:
-        return "No permission to open the serial port " + m_path +
-               ". Add your user to the \"dialout\" group (sudo usermod -aG dialout $USER), then log out and in again.";
-    case OpenError::NotSerial: return m_path + " is not a serial port.";
-    case OpenError::Settings: return "The serial port " + m_path + " refused the line settings.";
-    }
-    return {};
 }
 
 } // namespace kestrova

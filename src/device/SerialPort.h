@@ -3,6 +3,8 @@
 // workers (one reads while the other writes; the two paths are independent).
 #pragma once
 
+#include "DeviceStatus.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -11,9 +13,6 @@ namespace kestrova {
 
 class CCOM {
 public:
-    // Why the last Open failed, kept apart so the message can name cause and cure.
-    enum class OpenError { None, Missing, Busy, Forbidden, NotSerial, Settings };
-
     CCOM() = default;
     virtual ~CCOM();
     CCOM(const CCOM&) = delete;
@@ -37,9 +36,10 @@ public:
     // `timeoutMs` passes. 1 = readable, 0 = time-out, 2 = woken, -1 = port failed.
     int WaitReadable(int timeoutMs, int wakeFd) const;
 
-    OpenError lastOpenError() const { return m_openError; }
-    // A sentence for the user about the last failed Open, naming the cure where there is one.
-    std::string lastOpenErrorText() const;
+    // Why the last Open failed (Ok after a successful one): NoDevice for a port that
+    // does not exist, Busy, Forbidden, or IoError for one that is no serial port or
+    // refuses the line settings.
+    DeviceStatus lastOpenStatus() const { return m_openStatus; }
     const std::string& path() const { return m_path; }
 
     static std::string devicePath(const std::string& portName);
@@ -48,7 +48,7 @@ private:
     int m_fd = -1;
     bool m_exclusive = false;
     std::string m_path;
-    OpenError m_openError = OpenError::None;
+    DeviceStatus m_openStatus = DeviceStatus::Ok;
 };
 
 } // namespace kestrova

@@ -82,7 +82,7 @@ TEST(Download, EveryIdArrivesInChronologicalOrderForEachDeviceType) {
         o.payloadSize = type == 3 ? 4192 : 800; // small frames make frame indexes above 255
         Rig rig(o, {{3, 1500}, {9, 700}, {17, 30000}});
         CaptureSession session(rig.model, rig.link, rig.callbacks());
-        ASSERT_EQ(session.connect(), CaptureSession::kConnected);
+        ASSERT_EQ(session.connect(), DeviceStatus::Ok);
         EXPECT_EQ(rig.model.deviceType, type);
         EXPECT_EQ(session.totals().n1, rig.sim.frameCount());
         session.startDownload();
@@ -121,7 +121,7 @@ TEST(Download, FaultsEndInADownloadOrTheDocumentedMessage) {
         SCOPED_TRACE(c.name);
         Rig rig(c.o, {{3, 1500}, {9, 700}});
         CaptureSession session(rig.model, rig.link, rig.callbacks());
-        ASSERT_EQ(session.connect(), CaptureSession::kConnected);
+        ASSERT_EQ(session.connect(), DeviceStatus::Ok);
         session.startDownload();
         session.waitUntilFinished();
         EXPECT_EQ(rig.doneCount, 1); // a failed download still finishes and lists what came
@@ -147,7 +147,7 @@ TEST(Download, ASilentDeviceTimesOutAfterFourReRequests) {
     o.silentAfterFrame = 0;
     Rig rig(o, {{5, 1000}});
     CaptureSession session(rig.model, rig.link, rig.callbacks());
-    ASSERT_EQ(session.connect(), CaptureSession::kConnected);
+    ASSERT_EQ(session.connect(), DeviceStatus::Ok);
     session.startDownload();
     session.waitUntilFinished();
     EXPECT_EQ(rig.shown(), std::vector<int>{str::ReadTimeout});
@@ -163,7 +163,7 @@ TEST(Download, DevicesWithoutDataOrOfAnotherModel) {
         o.zeroTotal = true;
         Rig rig(o);
         CaptureSession session(rig.model, rig.link, rig.callbacks());
-        EXPECT_EQ(session.connect(), CaptureSession::kNoData);
+        EXPECT_EQ(session.connect(), DeviceStatus::NoData);
         session.stop();
     }
     {
@@ -171,7 +171,7 @@ TEST(Download, DevicesWithoutDataOrOfAnotherModel) {
         o.framesOnlyInN2 = true; // N1 = 0: nothing is requested, the download ends at once
         Rig rig(o);
         CaptureSession session(rig.model, rig.link, rig.callbacks());
-        ASSERT_EQ(session.connect(), CaptureSession::kConnected);
+        ASSERT_EQ(session.connect(), DeviceStatus::Ok);
         session.startDownload();
         session.waitUntilFinished();
         EXPECT_EQ(rig.doneCount, 1);
@@ -185,7 +185,7 @@ TEST(Download, DevicesWithoutDataOrOfAnotherModel) {
         o.deviceType = 11;
         Rig rig(o);
         CaptureSession session(rig.model, rig.link, rig.callbacks());
-        EXPECT_EQ(session.connect(), CaptureSession::kNoDevice);
+        EXPECT_EQ(session.connect(), DeviceStatus::NoDevice);
         EXPECT_EQ(rig.link.identification().deviceType, 11); // taken although refused
         EXPECT_EQ(rig.settings.defaultCom(), "");
     }
@@ -197,7 +197,7 @@ TEST(Download, StopEndsTheWorkersAtOnceAndSendsTheStopFrame) {
     o.lineRate = 9600; // a 4200-byte frame takes 4.4 s
     Rig rig(o, {{3, 3000}});
     CaptureSession session(rig.model, rig.link, rig.callbacks());
-    ASSERT_EQ(session.connect(), CaptureSession::kConnected);
+    ASSERT_EQ(session.connect(), DeviceStatus::Ok);
     session.startDownload();
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     EXPECT_TRUE(session.running());
@@ -211,7 +211,7 @@ TEST(Download, StopEndsTheWorkersAtOnceAndSendsTheStopFrame) {
     EXPECT_GE(rig.sim.stopCount(), 1);
     EXPECT_FALSE(rig.link.port().IsOpen());
     // A new start downloads from the beginning.
-    ASSERT_EQ(session.connect(), CaptureSession::kConnected);
+    ASSERT_EQ(session.connect(), DeviceStatus::Ok);
     EXPECT_EQ(session.framesReceived(), 0u);
     session.stop();
 }
@@ -224,7 +224,7 @@ TEST(Download, DiscoveryFindsTheDeviceOnALaterCandidateAndRemembersIt) {
     order.lists.other = {"No parentheses here"};
     order.sweep = false;
     rig.link.useSerial(order);
-    EXPECT_EQ(rig.link.findDevice(), DeviceLink::Found::Device);
+    EXPECT_EQ(rig.link.findDevice(), DeviceStatus::Ok);
     EXPECT_EQ(rig.link.probedPorts(), (std::vector<std::string>{"pts/99999", rig.sim.portName()}));
     EXPECT_EQ(rig.settings.defaultCom(), rig.sim.portName());
 
@@ -233,14 +233,31 @@ TEST(Download, DiscoveryFindsTheDeviceOnALaterCandidateAndRemembersIt) {
     btOnly.lists.bluetooth = {"Bluetooth serial port (" + rig.sim.portName() + ")"};
     btOnly.sweep = false;
     rig.link.useSerial(btOnly);
-    EXPECT_EQ(rig.link.findDevice(), DeviceLink::Found::NoDevice);
+    EXPECT_EQ(rig.link.findDevice(), DeviceStatus::NoDevice);
     EXPECT_TRUE(rig.link.probedPorts().empty());
+
+    // The device's port held by another program: not "no device" but Busy, naming the
+    // port, which both the GUI and the command line then explain.
+    rig.link.closePort();
+    CCOM holder;
+    ASSERT_TRUE(holder.Open(rig.sim.portName(), 4800));
+    ProbeOrder held;
+    held.remembered = rig.sim.portName();
+    held.sweep = false;
+    rig.link.useSerial(held);
+    EXPECT_EQ(rig.link.findDevice(), DeviceStatus::Busy);
+    EXPECT_EQ(rig.link.problemPort(), "/dev/" + rig.sim.portName());
+    EXPECT_NE(describe(DeviceStatus::Busy, rig.link.problemPort()).find(rig.sim.portName()), std::string::npos);
+    EXPECT_NE(describe(DeviceStatus::Forbidden, "/dev/ttyUSB0").find("dialout"), std::string::npos);
+    holder.Close();
+    EXPECT_EQ(rig.link.findDevice(), DeviceStatus::Ok);
+    EXPECT_TRUE(rig.link.problemPort().empty());
 }
 
 TEST(DeviceCommands, ClockAndDeletionChangeTheDevice) {
     Rig rig(SimulatorOptions{}, {{3, 100}, {5, 100}, {9, 100}});
     CaptureSession session(rig.model, rig.link, rig.callbacks());
-    EXPECT_EQ(setDeviceClock(rig.link, session, {2010, 3, 15, 13, 45, 30}), ClockResult::Succeeded);
+    EXPECT_EQ(setDeviceClock(rig.link, session, {2010, 3, 15, 13, 45, 30}), DeviceStatus::Ok);
     ASSERT_TRUE(rig.sim.clockWasSet());
     const auto c = rig.sim.clock();
     EXPECT_EQ((std::array<int, 6>{c.year, c.month, c.day, c.hour, c.minute, c.second}),
@@ -249,19 +266,21 @@ TEST(DeviceCommands, ClockAndDeletionChangeTheDevice) {
 
     int awaiting = 0;
     EXPECT_EQ(deleteDeviceData(rig.link, session, 5, 1, [&](bool on) { awaiting += on ? 1 : 10; }),
-              DeleteResult::Cleared);
+              DeviceStatus::Ok);
     EXPECT_EQ(awaiting, 11);
     EXPECT_EQ(rig.sim.recordings().count(5), 0u);
     EXPECT_EQ(rig.sim.recordings().size(), 2u);
-    EXPECT_EQ(deleteDeviceData(rig.link, session, 0, 0), DeleteResult::Cleared);
+    EXPECT_EQ(deleteDeviceData(rig.link, session, 0, 0), DeviceStatus::Ok);
     EXPECT_TRUE(rig.sim.recordings().empty());
-    EXPECT_EQ(deleteDeviceData(rig.link, session, 0, 0), DeleteResult::NoData);
-    EXPECT_EQ(deleteMessage(DeleteResult::NoData), str::NoData);
+    EXPECT_EQ(deleteDeviceData(rig.link, session, 0, 0), DeviceStatus::NoData);
+    EXPECT_EQ(deleteMessage(DeviceStatus::NoData, false), str::NoData);
 
     ProbeOrder nowhere;
     nowhere.remembered = "pts/99999";
     nowhere.sweep = false;
     rig.link.useSerial(nowhere);
-    EXPECT_EQ(setDeviceClock(rig.link, session, {2010, 3, 15, 13, 45, 30}), ClockResult::NoDevice);
-    EXPECT_EQ(clockMessage(ClockResult::NoDevice), str::NoDevice);
+    EXPECT_EQ(setDeviceClock(rig.link, session, {2010, 3, 15, 13, 45, 30}), DeviceStatus::NoDevice);
+    EXPECT_EQ(clockMessage(DeviceStatus::NoDevice, false), str::NoDevice);
+    EXPECT_EQ(clockMessage(DeviceStatus::NoDevice, true), 0); // a Bluetooth link that is down says nothing
+    EXPECT_EQ(clockMessage(DeviceStatus::IoError, false), str::SetClockError);
 }

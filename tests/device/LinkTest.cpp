@@ -30,7 +30,7 @@ TEST(SerialPort, OpenReadWriteAndCloseFollowTheirContracts) {
     CCOM port;
     EXPECT_TRUE(port.Close()); // nothing held
     EXPECT_FALSE(port.Open("ttyKESTROVA99", 4800));
-    EXPECT_EQ(port.lastOpenError(), CCOM::OpenError::Missing);
+    EXPECT_EQ(port.lastOpenStatus(), DeviceStatus::NoDevice);
     EXPECT_FALSE(port.IsOpen());
 
     DeviceSimulator sim;
@@ -45,7 +45,7 @@ TEST(SerialPort, OpenReadWriteAndCloseFollowTheirContracts) {
     // A second holder is refused while the first has it.
     CCOM other;
     EXPECT_FALSE(other.Open(sim.portName(), 4800));
-    EXPECT_EQ(other.lastOpenError(), CCOM::OpenError::Busy);
+    EXPECT_EQ(other.lastOpenStatus(), DeviceStatus::Busy);
 
     // Reopening at the device's rate works (the exclusive flag does not linger).
     EXPECT_TRUE(port.Close());
@@ -148,7 +148,7 @@ TEST(BluetoothLink, DownloadsThroughTheSameProtocol) {
     RecordingModel model;
     std::atomic<int> done{0};
     CaptureSession session(model, link, {{}, [&] { ++done; }, {}});
-    ASSERT_EQ(session.connect(), CaptureSession::kConnected);
+    ASSERT_EQ(session.connect(), DeviceStatus::Ok);
     session.startDownload();
     session.waitUntilFinished();
     session.stop();

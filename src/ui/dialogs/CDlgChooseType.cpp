@@ -121,11 +121,11 @@ void CDlgChooseType::start() {
     m_phase = Phase::Working;
     m_model.clearAllRecordings();
     emit recordingsCleared();
-    const int result = runInBackground(this, [this] { return m_session->connect(); });
+    const DeviceStatus result = runInBackground(this, [this] { return m_session->connect(); });
     if (!m_link->settingsProblem().empty())
         Messages::info(this, QString::fromStdString(m_link->settingsProblem()), QMessageBox::Warning);
     switch (result) {
-    case CaptureSession::kConnected: {
+    case DeviceStatus::Ok: {
         m_stopButton->setEnabled(true);
         m_progress->setRange(0, static_cast<int>(std::max<std::uint32_t>(1, m_session->totals().n1)));
         m_progress->setValue(0);
@@ -138,15 +138,18 @@ void CDlgChooseType::start() {
         Messages::info(this, text(str::ConnectSucceedTotal) + QStringLiteral(" %1 ").arg(total) + text(str::Frames));
         break;
     }
-    case CaptureSession::kNoData:
+    case DeviceStatus::NoData:
         setIdleButtons();
         Messages::showString(this, str::NoData);
         stop();
         break;
-    case CaptureSession::kNoDevice:
+    case DeviceStatus::NoDevice:
+    case DeviceStatus::Busy:
+    case DeviceStatus::Forbidden:
         setIdleButtons();
-        Messages::showString(this, str::NoDevice);
+        showNoDevice(result);
         break;
+    case DeviceStatus::Cancelled: setIdleButtons(); break;
     default:
         setIdleButtons();
         Messages::showString(this, str::SynchronizationError);
@@ -175,6 +178,14 @@ void CDlgChooseType::downloadFinished() {
                                  .arg(m_model.totalLostSamples()));
 }
 
+void CDlgChooseType::showNoDevice(DeviceStatus status) {
+    // A port that could not be opened is named with its cure, below the usual message.
+    QString message = text(str::NoDevice);
+    if (isPortProblem(status))
+        message += QStringLiteral("\n\n") + QString::fromStdString(describe(status, m_link->problemPort()));
+    Messages::info(this, message);
+}
+
 void CDlgChooseType::stop() {
     runInBackground(this, [this] {
         m_session->stop();
@@ -201,9 +212,10 @@ void CDlgChooseType::setClock() {
         return;
     }
     const DeviceDateTime when = dialog.dateTime();
-    const ClockResult r = runInBackground(this, [&] { return setDeviceClock(*m_link, *m_session, when); });
+    const DeviceStatus r = runInBackground(this, [&] { return setDeviceClock(*m_link, *m_session, when); });
     setIdleButtons();
-    if (const int id = clockMessage(r)) Messages::showString(this, id);
+    if (isPortProblem(r) && !m_link->bluetooth()) showNoDevice(r);
+    else if (const int id = clockMessage(r, m_link->bluetooth())) Messages::showString(this, id);
 }
 
 void CDlgChooseType::deleteData() {
@@ -213,7 +225,7 @@ void CDlgChooseType::deleteData() {
     QLabel deleting(QStringLiteral("Deleting Data ..."), this, Qt::Popup | Qt::FramelessWindowHint);
     deleting.setMargin(24);
     QPointer<QLabel> window(&deleting);
-    const DeleteResult r = runInBackground(this, [&] {
+    const DeviceStatus r = runInBackground(this, [&] {
         return deleteDeviceData(*m_link, *m_session, id, type, [window](bool on) {
             QMetaObject::invokeMethod(qApp, [window, on] {
                 if (!window) return;
@@ -229,7 +241,8 @@ void CDlgChooseType::deleteData() {
     });
     deleting.hide();
     setIdleButtons();
-    if (const int message = deleteMessage(r)) Messages::showString(this, message);
+    if (isPortProblem(r) && !m_link->bluetooth()) showNoDevice(r);
+    else if (const int message = deleteMessage(r, m_link->bluetooth())) Messages::showString(this, message);
 }
 
 void CDlgChooseType::reject() {

@@ -62,6 +62,7 @@ private:
     enum class Phase { Ready, Working, Downloaded };
 
     void downloadFinished();
+    void showNoDevice(DeviceStatus status);
     void setIdleButtons();
 
     RecordingModel& m_model;
