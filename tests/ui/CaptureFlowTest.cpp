@@ -310,6 +310,8 @@ private slots:
             d->accept();
         });
         capture.setClock();
+        QVERIFY(capture.busy()); // on a worker: the dialog keeps painting
+        QTRY_VERIFY_WITH_TIMEOUT(!capture.busy(), 10000);
         QCOMPARE(m_log->texts.last(), QStringLiteral("Set Date and Time Succeed !"));
         QVERIFY(sim.clockWasSet());
         QCOMPARE(sim.clock().minute, 45);
@@ -333,6 +335,7 @@ private slots:
             d->accept();
         });
         capture.deleteData();
+        QTRY_VERIFY_WITH_TIMEOUT(!capture.busy(), 10000);
         QCOMPARE(m_log->texts.last(), QStringLiteral("Device data cleared !"));
         QCOMPARE(sim.recordings().count(3), 0u);
         QCOMPARE(sim.recordings().count(5), 1u);
@@ -352,6 +355,7 @@ private slots:
             capture.start();
             QTRY_VERIFY_WITH_TIMEOUT(capture.downloading(), 5000);
             capture.stop();
+            QTRY_VERIFY_WITH_TIMEOUT(!capture.busy(), 10000);
             QVERIFY(!capture.downloading());
             QCOMPARE(capture.startButton()->text(), QStringLiteral("Start"));
             QCOMPARE(capture.idList()->count(), 0);
@@ -361,8 +365,9 @@ private slots:
         attachCapture(*m_frame, capture);
         capture.start();
         QTRY_VERIFY_WITH_TIMEOUT(capture.downloading(), 8000);
-        capture.reject(); // Cancel during the download
-        QVERIFY(!capture.downloading());
+        capture.reject(); // Cancel during the download: the window closes, the Stop runs on
+        QVERIFY(!capture.isVisible());
+        QTRY_VERIFY_WITH_TIMEOUT(!capture.downloading(), 10000);
         QCOMPARE(m_frame->captureLink(), CaptureLink::Serial);
         QVERIFY(!m_frame->action(cmd::SaveData)->isEnabled()); // nothing shown: back to empty
     }

@@ -16,17 +16,17 @@
 #include "views/CTavroTrendView.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
 #include <QFile>
 #include <QResource>
 #include <QSplashScreen>
-#include <QThread>
+#include <QTimer>
 
 namespace kestrova::ui {
 
 CTavroApp::CTavroApp(RecordingModel& model) : m_model(model) { m_model.clearAllRecordings(); }
 
 CTavroApp::~CTavroApp() {
+    m_splash.reset();
     m_frame.reset();
     m_demo.reset();
     m_model.clearAllRecordings();
@@ -48,13 +48,9 @@ bool CTavroApp::initInstance(bool showSplash, bool demo) {
     }
     loadResourceBundle(QCoreApplication::applicationDirPath());
 
-    std::unique_ptr<QSplashScreen> splash;
-    QElapsedTimer shown;
     if (showSplash) {
-        splash = std::make_unique<QSplashScreen>(artwork::splash());
-        splash->show();
-        QApplication::processEvents();
-        shown.start();
+        m_splash = std::make_unique<QSplashScreen>(artwork::splash());
+        m_splash->show();
     }
     m_db = std::make_unique<PatientDatabase>(programDirectory());
     m_frame = std::make_unique<CMainFrame>(m_model);
@@ -81,18 +77,19 @@ bool CTavroApp::initInstance(bool showSplash, bool demo) {
         m_frame->setPermanentNote(QStringLiteral("Demo oximeter attached on %1 - File > NewDataCapture downloads it").arg(demoPort));
     m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTrendView(d); });
     m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTableView(d); });
-    if (splash) {
-        while (shown.elapsed() < 1000) {
-            QApplication::processEvents(QEventLoop::AllEvents, 50);
-            QThread::msleep(10);
-        }
-        splash->finish(m_frame.get());
-    }
-
     if (!m_db->ensurePatientDatabase()) Messages::showString(m_frame.get(), str::CantOpenPatientDb, QMessageBox::Information);
 
     m_frame->setWindowIcon(artwork::applicationIcon());
-    m_frame->showMaximized();
+    if (!m_splash) {
+        m_frame->showMaximized();
+        return true;
+    }
+    // The splash paints once the event loop runs and stays a second before the frame shows.
+    QTimer::singleShot(1000, m_frame.get(), [this] {
+        m_frame->showMaximized();
+        m_splash->finish(m_frame.get());
+        m_splash.reset();
+    });
     return true;
 }
 

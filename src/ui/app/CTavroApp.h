@@ -5,6 +5,7 @@
 
 #include "app/SingleInstance.h"
 
+#include <QSplashScreen>
 #include <QString>
 
 #include <memory>
@@ -43,6 +44,7 @@ private:
     std::unique_ptr<PatientDatabase> m_db;
     std::unique_ptr<DeviceSimulator> m_demo;
     std::unique_ptr<CMainFrame> m_frame;
+    std::unique_ptr<QSplashScreen> m_splash; // until the frame shows
 };
 
 } // namespace kestrova::ui

@@ -1,6 +1,7 @@
 #include "app/RecordingCommands.h"
 
 #include "app/CMainFrame.h"
+#include "common/BackgroundTask.h"
 #include "common/Commands.h"
 #include "common/FileChooser.h"
 #include "common/Messages.h"
@@ -24,8 +25,11 @@
 #include "views/ClinicalSummaryView.h"
 
 #include <QApplication>
-#include <cstring>
 #include <QProgressDialog>
+
+#include <atomic>
+#include <cstring>
+#include <memory>
 
 namespace kestrova::ui {
 namespace {
@@ -98,26 +102,51 @@ bool otherId(CMainFrame& f, const PatientDatabase& db) {
     return true;
 }
 
-// The spreadsheet export with a progress window the user can cancel.
-ExportStatus exportWorkbook(CMainFrame& f, const std::string& path) {
-    RecordingModel& m = f.model();
-    QProgressDialog progress(QStringLiteral("Exporting to %1 ...").arg(QString::fromStdString(path)),
-                             QStringLiteral("Cancel"), 0, 1000, &f);
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(300);
-    const auto result = writeSpreadsheetExport(
-        path, m.currentSamples(), m.currentPatient, Settings().unitSystem(),
-        [&](std::int64_t done, std::int64_t total) {
-            progress.setValue(total > 0 ? static_cast<int>(done * 1000 / total) : 1000);
-            QApplication::processEvents();
-            return !progress.wasCanceled();
-        });
-    progress.setValue(1000);
-    return result;
-}
-
 void cantCreate(CMainFrame& f, const std::string& reason) {
     Messages::info(&f, QString::fromStdString(kestrova::tr(str::CantCreateFile) + (reason.empty() ? "" : ": " + reason)));
+}
+
+// The spreadsheet export runs on a worker while the window keeps painting, with a
+// progress window whose Cancel stops it; the patient record is stored once the
+// workbook is written. The export works on a copy, so nothing that happens to the
+// recording meanwhile reaches the file.
+void exportWorkbook(CMainFrame& f, const PatientDatabase& db, const std::string& path) {
+    auto* progress = new QProgressDialog(QStringLiteral("Exporting to %1 ...").arg(QString::fromStdString(path)),
+                                         QStringLiteral("Cancel"), 0, 1000, &f);
+    progress->setWindowModality(Qt::WindowModal);
+    progress->setMinimumDuration(300);
+    progress->setAutoClose(false);
+    progress->setAutoReset(false);
+    auto cancelled = std::make_shared<std::atomic<bool>>(false);
+    QObject::connect(progress, &QProgressDialog::canceled, progress, [cancelled] { *cancelled = true; });
+    auto* task = new BackgroundTask(progress);
+    const RecordingModel& m = f.model();
+    std::vector<SampleRecord> samples(m.currentSamples().begin(), m.currentSamples().end());
+    task->run(
+        [path, samples = std::move(samples), patient = m.currentPatient, units = Settings().unitSystem(), cancelled,
+         task, progress] {
+            int shown = -1;
+            return writeSpreadsheetExport(path, samples, patient, units, [&](std::int64_t done, std::int64_t total) {
+                const int permille = total > 0 ? static_cast<int>(done * 1000 / total) : 1000;
+                if (permille != shown) { // a queued update per step, not per row
+                    shown = permille;
+                    // Posted to the task, which outlives this job and is the progress window's child.
+                    QMetaObject::invokeMethod(task, [progress, permille] { progress->setValue(permille); },
+                                              Qt::QueuedConnection);
+                }
+                return !cancelled->load();
+            });
+        },
+        [&f, &db, progress](ExportStatus result) {
+            progress->deleteLater();
+            if (result == ExportResult::Cancelled) return;
+            if (result != ExportResult::Written) {
+                Messages::info(&f, QString::fromStdString(exportMessage(result)));
+                return;
+            }
+            finishSaveData(f.model(), db);
+            f.document().markSaved();
+        });
 }
 
 // The patient record is stored only once a file was written (a cancelled dialog or a
@@ -140,11 +169,11 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
         case SaveDataResult::PatientIdInvalid: Messages::showString(&f, str::PatientIdInvalid); return false;
         case SaveDataResult::Written: break;
         }
-    } else if (ext == "txt" || ext == "xls" || ext == "xlsx") {
-        const ExportStatus result =
-            ext == "txt" ? writeTextExport(path, m.currentSamples(), m.currentPatient, Settings().unitSystem())
-                         : exportWorkbook(f, path);
-        if (result == ExportResult::Cancelled) return false;
+    } else if (ext == "xls" || ext == "xlsx") {
+        exportWorkbook(f, db, path);
+        return true;
+    } else if (ext == "txt") {
+        const ExportStatus result = writeTextExport(path, m.currentSamples(), m.currentPatient, Settings().unitSystem());
         if (result != ExportResult::Written) {
             Messages::info(&f, QString::fromStdString(exportMessage(result)));
             return false;

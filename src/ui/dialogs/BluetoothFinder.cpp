@@ -2,7 +2,7 @@
 
 #include "BluetoothLink.h"
 #include "common/Messages.h"
-#include "dialogs/Background.h"
+#include "common/BackgroundTask.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -41,7 +41,8 @@ ManagedObjects managedObjects() {
 
 } // namespace
 
-BluetoothFinder::BluetoothFinder(BluetoothLink& link, QWidget* parent) : QDialog(parent), m_link(link) {
+BluetoothFinder::BluetoothFinder(BluetoothLink& link, QWidget* parent)
+    : QDialog(parent), m_link(link), m_task(std::make_unique<BackgroundTask>()) {
     setWindowTitle(QStringLiteral("Find Bluetooth oximeter"));
     auto* layout = new QVBoxLayout(this);
     m_list = new QListWidget(this);
@@ -124,13 +125,16 @@ void BluetoothFinder::connectChosen() {
         Messages::info(this, QStringLiteral("Choose a device or type its address."));
         return;
     }
-    std::string error;
-    const bool ok = runInBackground(this, [&] { return m_link.connectTo(address, 1, error); });
-    if (!ok) {
-        Messages::info(this, QString::fromStdString(error), QMessageBox::Warning);
-        return;
-    }
-    accept();
+    if (m_task->busy()) return; // connecting already
+    m_task->run(
+        [this, address] {
+            std::string error;
+            return m_link.connectTo(address, 1, error) ? std::string() : (error.empty() ? "Not connected." : error);
+        },
+        [this](const std::string& error) {
+            if (!error.empty()) Messages::info(this, QString::fromStdString(error), QMessageBox::Warning);
+            else accept();
+        });
 }
 
 int BluetoothFinder::mydlldlg(QWidget* parent, BluetoothLink& link) {

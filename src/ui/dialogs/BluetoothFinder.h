@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class QListWidget;
 class QLineEdit;
 class QLabel;
@@ -13,6 +15,8 @@ class BluetoothLink;
 }
 
 namespace kestrova::ui {
+
+class BackgroundTask;
 
 class BluetoothFinder : public QDialog {
     Q_OBJECT
@@ -36,6 +40,7 @@ private:
     QListWidget* m_list = nullptr;
     QLineEdit* m_address = nullptr;
     QLabel* m_status = nullptr;
+    std::unique_ptr<BackgroundTask> m_task; // declared last: gone before the link
 };
 
 } // namespace kestrova::ui

@@ -3,7 +3,7 @@
 #include "BluetoothLink.h"
 #include "DeviceCommands.h"
 #include "common/Messages.h"
-#include "dialogs/Background.h"
+#include "common/BackgroundTask.h"
 #include "dialogs/CDateAndTimeDlg.h"
 #include "dialogs/CDelDataDlg.h"
 #include "model/PatientForm.h"
@@ -11,6 +11,7 @@
 #include "settings/Settings.h"
 #include "text/StringTable.h"
 
+#include <QApplication>
 #include <QFontDatabase>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -29,7 +30,8 @@ QString text(int id) { return QString::fromStdString(kestrova::tr(id)); }
 
 CDlgChooseType::CDlgChooseType(RecordingModel& model, const ProbeOrder& order, BluetoothLink* bluetooth,
                                QWidget* parent)
-    : QDialog(parent), m_model(model), m_settings(std::make_unique<Settings>()) {
+    : QDialog(parent), m_model(model), m_settings(std::make_unique<Settings>()),
+      m_task(std::make_unique<BackgroundTask>()) {
     setWindowTitle(QStringLiteral("New Data Capture"));
     m_link = std::make_unique<DeviceLink>(*m_settings);
     if (bluetooth) m_link->useBluetooth(bluetooth);
@@ -95,6 +97,7 @@ CDlgChooseType::CDlgChooseType(RecordingModel& model, const ProbeOrder& order, B
 }
 
 CDlgChooseType::~CDlgChooseType() {
+    m_task.reset(); // waits for queued device work (a Cancel queues the Stop)
     // Closing the window during a download ends the workers first.
     if (m_session->running()) m_session->stop();
 }
@@ -113,15 +116,22 @@ void CDlgChooseType::setIdleButtons() {
     m_clock->setEnabled(true);
 }
 
+void CDlgChooseType::setBusyButtons() {
+    for (auto* b : {m_start, m_stopButton, m_delete, m_clock}) b->setEnabled(false);
+}
+
+bool CDlgChooseType::busy() const { return m_task->busy(); }
+
 void CDlgChooseType::start() {
-    m_delete->setEnabled(false);
-    m_clock->setEnabled(false);
-    m_start->setEnabled(false);
+    setBusyButtons();
     m_list->clear();
     m_phase = Phase::Working;
     m_model.clearAllRecordings();
     emit recordingsCleared();
-    const DeviceStatus result = runInBackground(this, [this] { return m_session->connect(); });
+    m_task->run([this] { return m_session->connect(); }, [this](DeviceStatus result) { connected(result); });
+}
+
+void CDlgChooseType::connected(DeviceStatus result) {
     if (!m_link->settingsProblem().empty())
         Messages::info(this, QString::fromStdString(m_link->settingsProblem()), QMessageBox::Warning);
     switch (result) {
@@ -187,12 +197,13 @@ void CDlgChooseType::showNoDevice(DeviceStatus status) {
 }
 
 void CDlgChooseType::stop() {
-    runInBackground(this, [this] {
-        m_session->stop();
-        return 0;
-    });
-    setIdleButtons();
-    m_progress->setValue(0);
+    if (m_task->busy()) m_session->interrupt(); // a connection attempt gives up at once
+    m_stopButton->setEnabled(false);
+    m_task->run([this] { m_session->stop(); },
+                [this] {
+                    setIdleButtons();
+                    m_progress->setValue(0);
+                });
 }
 
 void CDlgChooseType::openId() {
@@ -212,20 +223,24 @@ void CDlgChooseType::setClock() {
         return;
     }
     const DeviceDateTime when = dialog.dateTime();
-    const DeviceStatus r = runInBackground(this, [&] { return setDeviceClock(*m_link, *m_session, when); });
-    setIdleButtons();
-    if (isPortProblem(r) && !m_link->bluetooth()) showNoDevice(r);
-    else if (const int id = clockMessage(r, m_link->bluetooth())) Messages::showString(this, id);
+    setBusyButtons();
+    m_task->run([this, when] { return setDeviceClock(*m_link, *m_session, when); },
+                [this](DeviceStatus r) {
+                    setIdleButtons();
+                    if (isPortProblem(r) && !m_link->bluetooth()) showNoDevice(r);
+                    else if (const int id = clockMessage(r, m_link->bluetooth())) Messages::showString(this, id);
+                });
 }
 
 void CDlgChooseType::deleteData() {
     CDelDataDlg dialog(m_model, this);
     if (dialog.exec() != QDialog::Accepted) return;
     const int id = dialog.patientId(), type = dialog.dataType();
-    QLabel deleting(QStringLiteral("Deleting Data ..."), this, Qt::Popup | Qt::FramelessWindowHint);
-    deleting.setMargin(24);
-    QPointer<QLabel> window(&deleting);
-    const DeviceStatus r = runInBackground(this, [&] {
+    auto* deleting = new QLabel(QStringLiteral("Deleting Data ..."), this, Qt::Popup | Qt::FramelessWindowHint);
+    deleting->setMargin(24);
+    QPointer<QLabel> window(deleting);
+    setBusyButtons();
+    m_task->run([this, id, type, window] {
         return deleteDeviceData(*m_link, *m_session, id, type, [window](bool on) {
             QMetaObject::invokeMethod(qApp, [window, on] {
                 if (!window) return;
@@ -238,11 +253,12 @@ void CDlgChooseType::deleteData() {
                 }
             }, Qt::QueuedConnection);
         });
+    }, [this, window](DeviceStatus r) {
+        delete window.data();
+        setIdleButtons();
+        if (isPortProblem(r) && !m_link->bluetooth()) showNoDevice(r);
+        else if (const int message = deleteMessage(r, m_link->bluetooth())) Messages::showString(this, message);
     });
-    deleting.hide();
-    setIdleButtons();
-    if (isPortProblem(r) && !m_link->bluetooth()) showNoDevice(r);
-    else if (const int message = deleteMessage(r, m_link->bluetooth())) Messages::showString(this, message);
 }
 
 void CDlgChooseType::reject() {

@@ -24,6 +24,8 @@ class Settings;
 
 namespace kestrova::ui {
 
+class BackgroundTask;
+
 class CDlgChooseType : public QDialog {
     Q_OBJECT
 public:
@@ -41,6 +43,8 @@ public:
     void setClock();
     void deleteData();
     bool downloading() const { return m_session->running(); }
+    // Device work (connecting, stopping, the clock, a deletion) is under way.
+    bool busy() const;
     QListWidget* idList() const { return m_list; }
     QPushButton* startButton() const { return m_start; }
     QPushButton* stopButton() const { return m_stopButton; }
@@ -61,7 +65,9 @@ signals:
 private:
     enum class Phase { Ready, Working, Downloaded };
 
+    void connected(DeviceStatus result);
     void downloadFinished();
+    void setBusyButtons();
     void showNoDevice(DeviceStatus status);
     void setIdleButtons();
 
@@ -71,6 +77,7 @@ private:
     std::unique_ptr<Settings> m_settings;
     std::unique_ptr<DeviceLink> m_link;
     std::unique_ptr<CaptureSession> m_session;
+    std::unique_ptr<BackgroundTask> m_task; // declared last: gone before what its jobs use
     QListWidget* m_list = nullptr;
     QProgressBar* m_progress = nullptr;
     QPushButton *m_start = nullptr, *m_stopButton = nullptr, *m_delete = nullptr, *m_clock = nullptr,
