@@ -91,108 +91,145 @@ TrendPage::Layout TrendPage::layout(const QRect& d) {
     return l;
 }
 
+namespace {
+
+// What sets the SpO2 and pulse panels apart; drawPanel draws either from it.
+struct PanelSpec {
+    QRect panel, plot;    // plot: (xL, yT, xR + 1, yB)
+    QColor fill;
+    QRect labelRects[4];  // title, "RecordDate : ", "RecordTime : ", value label
+    QString labels[4];
+    QRect readoutRects[3]; // date, time, value
+    QString readouts[3];   // empty when the screen shows none
+    void (*scale)(QPainter& p, TextFlow& flow, const PanelSpec& spec, int samplesPerScreen);
+    int evenTick, timeLabelTop, timeLabelBottom;
+    QColor trace;
+    int (*y)(const SampleRecord& s, int bottom, int plotHeight);
+};
+
+int left(const PanelSpec& s) { return s.panel.left(); }
+int plotBottom(const PanelSpec& s) { return s.plot.top() + s.plot.height(); }
+
+// 100 to 0 in steps of 20, each line with dashes across the plot.
+void spo2Scale(QPainter& p, TextFlow& flow, const PanelSpec& s, int sps) {
+    const int xL = s.plot.left(), yT = s.plot.top(), yB = plotBottom(s), P = s.plot.height();
+    for (int j = 0; j <= 5; ++j) {
+        const int y = j == 5 ? yB : yT + j * (P / 5);
+        line(p, left(s) + 45, y, xL, y);
+        flow.text(edges(left(s) + 10, y - 10, left(s) + 45, y + 10), Qt::AlignCenter, QString::number(100 - 20 * j));
+        if (j < 5)
+            for (int k = 20; k < sps + 16; k += 20) line(p, xL + k, y, xL + k + 4, y);
+    }
+}
+
+// 300 to 0 in steps of 50, long ticks at every other line, dashes every sixth of the plot height.
+void pulseScale(QPainter& p, TextFlow& flow, const PanelSpec& s, int sps) {
+    const int xL = s.plot.left(), yT = s.plot.top(), yB = plotBottom(s), P = s.plot.height();
+    const int half = s.panel.height() * 5 / 100;
+    auto label = [&](int y, const QString& text) {
+        flow.text(edges(left(s) + 10, y - half, left(s) + 45, y + half), Qt::AlignCenter, text);
+    };
+    label(yT, QStringLiteral("300"));
+    line(p, left(s) + 45, yT, xL, yT);
+    for (int j = 0; j <= 5; ++j) {
+        const int y = yT + j * (P / 6);
+        line(p, j % 2 == 0 ? left(s) + 55 : left(s) + 45, y, xL, y);
+        label(y, QString::number((6 - j) * 50));
+        for (int n = 1;; ++n) {
+            const int dd = n * P / 6;
+            if (!(xL + 4 + dd < xL + sps + P / 6) || P <= 0) break;
+            line(p, xL + dd, y, xL + dd + 4, y);
+        }
+    }
+    line(p, left(s) + 45, yB, xL, yB);
+    label(yB, QStringLiteral("0"));
+}
+
+void drawPanel(QPainter& p, TextFlow& flow, const TrendPage::Layout& l, const PageData& data, const PanelSpec& s) {
+    const int xL = s.plot.left(), yT = s.plot.top(), yB = plotBottom(s);
+    const int right = s.panel.left() + s.panel.width();
+    p.fillRect(s.panel, s.fill);
+    raisedEdge(p, s.panel);
+    p.setPen(QPen(Qt::black, 1));
+    p.setFont(arial(19, true));
+    for (int i = 0; i < 4; ++i) flow.text(s.labelRects[i], kLeftTop, s.labels[i]);
+    p.setFont(arial(18, false));
+    for (int i = 0; i < 3; ++i) flow.text(s.readoutRects[i], kLeftTop, s.readouts[i]);
+    p.setPen(QPen(QColor(79, 79, 79), 2));
+    line(p, xL, yT, xL, yB);
+    line(p, xL, yB, right, yB);
+    p.setPen(QPen(Qt::black, 1));
+    s.scale(p, flow, s, l.samplesPerScreen);
+    drawTimeLabels(p, flow, l, data, s.panel, yB, s.evenTick, s.timeLabelTop, s.timeLabelBottom);
+    p.setPen(QPen(s.trace, 1));
+    drawTrace(p, l, data, [&](const SampleRecord& r) { return s.y(r, yB, s.plot.height()); });
+}
+
+PanelSpec spo2Panel(const TrendPage::Layout& l, const TrendReadouts* readouts) {
+    const QRect& S = l.spo2Panel;
+    const int W = l.W, Sh = S.height(), Sr = S.left() + S.width();
+    const int ly = S.top() + Sh * 9 / 100, lh = Sh * 8 / 100;
+    PanelSpec s{S, l.spo2Plot, QColor(250, 245, 171), {}, {}, {}, {}, spo2Scale, Sh * 3 / 100,
+                l.spo2Bottom() + Sh * 3 / 100, l.spo2Bottom() + Sh * 7 / 100, QColor(255, 0, 0),
+                [](const SampleRecord& r, int bottom, int P) { return bottom - std::min<int>(r.spo2, 100) * P / 100; }};
+    const int x[4] = {S.left() + 10, S.left() + 10 + W * 29 / 100, S.left() + 10 + W * 53 / 100,
+                      S.left() + 10 + W * 78 / 100};
+    const QString labels[4] = {text(str::Spo2Scale), text(str::RecordDate), text(str::RecordTime),
+                               QStringLiteral("Spo2 : ")};
+    for (int i = 0; i < 4; ++i) {
+        s.labelRects[i] = edges(x[i], ly, Sr, ly + lh);
+        s.labels[i] = labels[i];
+    }
+    s.readoutRects[0] = edges(S.left() + W * 29 / 100 + 110, ly, S.left() + W * 29 / 100 + 210, ly + Sh * 9 / 100);
+    s.readoutRects[1] = edges(S.left() + W * 53 / 100 + 115, ly, S.left() + W * 53 / 100 + 180, ly + Sh * 9 / 100);
+    s.readoutRects[2] = edges(S.left() + W * 78 / 100 + 65, ly, S.left() + W * 78 / 100 + 125, ly + 20);
+    if (readouts) {
+        s.readouts[0] = readouts->date;
+        s.readouts[1] = readouts->time;
+        s.readouts[2] = readouts->spo2;
+    }
+    return s;
+}
+
+PanelSpec pulsePanel(const TrendPage::Layout& l, const TrendReadouts* readouts) {
+    const QRect& Q = l.pulsePanel;
+    const int W = l.W, H = l.H, Qh = Q.height(), Qr = Q.left() + Q.width();
+    const int ly = Q.top() + Qh * 6 / 100;
+    PanelSpec s{Q, l.pulsePlot, QColor(193, 250, 253), {}, {}, {}, {}, pulseScale, 8,
+                l.pulseBottom() + Qh * 4 / 100, l.pulseBottom() + Qh * 9 / 100, QColor(Qt::black),
+                [](const SampleRecord& r, int bottom, int P) { return bottom - int{r.pulseRate} * P / 300; }};
+    const int x[4] = {Q.left() + Qh * 6 / 100, Q.left() + W * 32 / 100 + 10, Q.left() + W * 55 / 100 + 10,
+                      Q.left() + W * 80 / 100 + 10};
+    const QString labels[4] = {text(str::PulseScale), text(str::RecordDate), text(str::RecordTime),
+                               QStringLiteral("PR : ")};
+    for (int i = 0; i < 4; ++i) {
+        s.labelRects[i] = edges(x[i], ly, Qr, H);
+        s.labels[i] = labels[i];
+    }
+    s.readoutRects[0] = edges(Q.left() + W * 32 / 100 + 110, ly, Q.left() + W * 32 / 100 + 210, ly + 20);
+    s.readoutRects[1] = edges(Q.left() + W * 55 / 100 + 115, ly, Q.left() + W * 55 / 100 + 215, ly + 20);
+    s.readoutRects[2] = edges(Q.left() + W * 80 / 100 + 45, ly, Q.left() + W * 80 / 100 + 145, ly + 20);
+    if (readouts) {
+        s.readouts[0] = readouts->date;
+        s.readouts[1] = readouts->time;
+        s.readouts[2] = readouts->pulse;
+    }
+    return s;
+}
+
+} // namespace
+
 void TrendPage::draw(QPainter& p, const QRect& d, const PageData& data, const TrendReadouts* readouts,
                      const Marker* spo2Marker, const Marker* pulseMarker) {
     const Layout l = layout(d);
-    const int W = l.W, H = l.H, P = l.plotHeight, sps = l.samplesPerScreen;
     p.fillRect(d, QColor(255, 182, 147));
     p.setBackgroundMode(Qt::TransparentMode);
     HeaderBand::drawTrend(p, d, data);
-
-    TextFlow flow(p);
-    const QFont f2 = arial(19, true), f3 = arial(18, false);
-    const QPen axisPen(QColor(79, 79, 79), 2);
-    const QPen black(Qt::black, 1);
-    const int xL = l.xL();
-
-    // SpO2 panel.
     {
-        const QRect& S = l.spo2Panel;
-        const int Sh = S.height(), yT = l.spo2Plot.top(), yB = l.spo2Bottom();
-        p.fillRect(S, QColor(250, 245, 171));
-        raisedEdge(p, S);
-        p.setPen(black);
-        p.setFont(f2);
-        const int ly = S.top() + Sh * 9 / 100, lh = Sh * 8 / 100, Sr = S.left() + S.width();
-        flow.text(edges(S.left() + 10, ly, Sr, ly + lh), kLeftTop, text(str::Spo2Scale));
-        flow.text(edges(S.left() + 10 + W * 29 / 100, ly, Sr, ly + lh), kLeftTop, text(str::RecordDate));
-        flow.text(edges(S.left() + 10 + W * 53 / 100, ly, Sr, ly + lh), kLeftTop, text(str::RecordTime));
-        flow.text(edges(S.left() + 10 + W * 78 / 100, ly, Sr, ly + lh), kLeftTop, QStringLiteral("Spo2 : "));
-        if (readouts) {
-            p.setFont(f3);
-            flow.text(edges(S.left() + W * 29 / 100 + 110, ly, S.left() + W * 29 / 100 + 210, ly + Sh * 9 / 100),
-                     kLeftTop, readouts->date);
-            flow.text(edges(S.left() + W * 53 / 100 + 115, ly, S.left() + W * 53 / 100 + 180, ly + Sh * 9 / 100),
-                     kLeftTop, readouts->time);
-            flow.text(edges(S.left() + W * 78 / 100 + 65, ly, S.left() + W * 78 / 100 + 125, ly + 20), kLeftTop,
-                     readouts->spo2);
-        }
-        p.setPen(axisPen);
-        line(p, xL, yT, xL, yB);
-        line(p, xL, yB, Sr, yB);
-        p.setPen(black);
-        p.setFont(f3);
-        for (int j = 0; j <= 5; ++j) {
-            const int y = j == 5 ? yB : yT + j * (P / 5);
-            line(p, S.left() + 45, y, xL, y);
-            flow.text(edges(S.left() + 10, y - 10, S.left() + 45, y + 10), Qt::AlignCenter,
-                     QString::number(100 - 20 * j));
-            if (j < 5)
-                for (int k = 20; k < sps + 16; k += 20) line(p, xL + k, y, xL + k + 4, y);
-        }
-        drawTimeLabels(p, flow, l, data, S, yB, Sh * 3 / 100, yB + Sh * 3 / 100, yB + Sh * 7 / 100);
-        p.setPen(QPen(QColor(255, 0, 0), 1));
-        drawTrace(p, l, data, [&](const SampleRecord& s) { return yB - std::min<int>(s.spo2, 100) * P / 100; });
+        TextFlow flow(p);
+        drawPanel(p, flow, l, data, spo2Panel(l, readouts));
+        drawPanel(p, flow, l, data, pulsePanel(l, readouts));
     }
-    // Pulse-rate panel.
-    {
-        const QRect& Q = l.pulsePanel;
-        const int Qh = Q.height(), yT = l.pulsePlot.top(), yB = l.pulseBottom();
-        const int Qr = Q.left() + Q.width();
-        p.fillRect(Q, QColor(193, 250, 253));
-        raisedEdge(p, Q);
-        p.setPen(black);
-        p.setFont(f2);
-        const int ly = Q.top() + Qh * 6 / 100;
-        flow.text(edges(Q.left() + Qh * 6 / 100, ly, Qr, H), kLeftTop, text(str::PulseScale));
-        flow.text(edges(Q.left() + W * 32 / 100 + 10, ly, Qr, H), kLeftTop, text(str::RecordDate));
-        flow.text(edges(Q.left() + W * 55 / 100 + 10, ly, Qr, H), kLeftTop, text(str::RecordTime));
-        flow.text(edges(Q.left() + W * 80 / 100 + 10, ly, Qr, H), kLeftTop, QStringLiteral("PR : "));
-        if (readouts) {
-            p.setFont(f3);
-            flow.text(edges(Q.left() + W * 32 / 100 + 110, ly, Q.left() + W * 32 / 100 + 210, ly + 20), kLeftTop,
-                     readouts->date);
-            flow.text(edges(Q.left() + W * 55 / 100 + 115, ly, Q.left() + W * 55 / 100 + 215, ly + 20), kLeftTop,
-                     readouts->time);
-            flow.text(edges(Q.left() + W * 80 / 100 + 45, ly, Q.left() + W * 80 / 100 + 145, ly + 20), kLeftTop,
-                     readouts->pulse);
-        }
-        p.setPen(axisPen);
-        line(p, xL, yT, xL, yB);
-        line(p, xL, yB, Qr, yB);
-        p.setPen(black);
-        p.setFont(f3);
-        const int half = Qh * 5 / 100;
-        flow.text(edges(Q.left() + 10, yT - half, Q.left() + 45, yT + half), Qt::AlignCenter, QStringLiteral("300"));
-        line(p, Q.left() + 45, yT, xL, yT);
-        for (int j = 0; j <= 5; ++j) {
-            const int y = yT + j * (P / 6);
-            line(p, j % 2 == 0 ? Q.left() + 55 : Q.left() + 45, y, xL, y);
-            flow.text(edges(Q.left() + 10, y - half, Q.left() + 45, y + half), Qt::AlignCenter,
-                     QString::number((6 - j) * 50));
-            for (int n = 1;; ++n) {
-                const int dd = n * P / 6;
-                if (!(xL + 4 + dd < xL + sps + P / 6) || P <= 0) break;
-                line(p, xL + dd, y, xL + dd + 4, y);
-            }
-        }
-        line(p, Q.left() + 45, yB, xL, yB);
-        flow.text(edges(Q.left() + 10, yB - half, Q.left() + 45, yB + half), Qt::AlignCenter, QStringLiteral("0"));
-        drawTimeLabels(p, flow, l, data, Q, yB, 8, yB + Qh * 4 / 100, yB + Qh * 9 / 100);
-        p.setPen(QPen(Qt::black, 1));
-        drawTrace(p, l, data, [&](const SampleRecord& s) { return yB - int{s.pulseRate} * P / 300; });
-    }
-    flow.flush();
     if (spo2Marker) drawMarker(p, *spo2Marker);
     if (pulseMarker) drawMarker(p, *pulseMarker);
 }
