@@ -69,26 +69,37 @@ int AnalysisPage::compression(std::int64_t count, const QRect& sheet) {
     return width > 0 && count > width ? static_cast<int>(count / width) : 1;
 }
 
-void AnalysisPage::draw(QPainter& p, const QRect& d, const PageData& data, bool printing) {
-    p.fillRect(d, QColor(196, 196, 196));
-    const QRect S = sheetRect(d, printing);
-    p.fillRect(S, Qt::white);
-    if (data.samples.empty()) return;
-    p.setBackgroundMode(Qt::TransparentMode);
-    p.setPen(Qt::black);
-    const int Db = HeaderBand::drawAnalysis(p, S, data);
-    const AnalysisResult empty;
-    const AnalysisResult& r = data.analysis ? *data.analysis : empty;
-    const QFont t5 = arial(14, true), t6 = arial(13, false);
-    TextFlow flow(p);
-    const int Sl = S.left(), Sr = S.left() + S.width(), Sb = S.top() + S.height();
+AnalysisPage::Geometry AnalysisPage::geometry(const QRect& d, bool printing, std::int64_t count) {
+    Geometry g;
+    g.sheet = sheetRect(d, printing);
+    const int Sl = g.sheet.left(), Sr = Sl + g.sheet.width(), Sb = g.sheet.top() + g.sheet.height();
+    g.headerBottom = HeaderBand::analysisBottom(g.sheet);
+    g.summary = edges(Sl + 20, g.headerBottom + 10, Sr - 10, Sb - 10);
+    g.column = (Sr - Sl - 30) / 2;
+    g.graphicTitleTop = g.headerBottom + 213;
+    g.scaleLeft = Sl + 20;
+    g.plotRight = Sr - 10;
+    g.bottom = Sb - 10;
+    g.spo2Top = g.graphicTitleTop + 14 + 25;
+    const int R = g.bottom - g.spo2Top;
+    g.graphHeight = R * 35 / 100;
+    g.pulseTitleTop = g.spo2Top + R * 45 / 100;
+    g.pulseTop = g.spo2Top + R * 52 / 100;
+    g.stripGap = R * 3 / 100;
+    g.stripHeight = R * 2 / 100;
+    g.timeAxis = g.pulseTop + g.graphHeight * 8 / 7 + g.stripGap;
+    g.samplesPerUnit = compression(count, g.sheet);
+    return g;
+}
 
-    // Summary table.
-    const QRect A = edges(Sl + 20, Db + 10, Sr - 10, Sb - 10);
-    const int Al = A.left(), Ar = A.left() + A.width(), At = A.top(), Ab = A.top() + A.height();
-    const int c = (Sr - Sl - 30) / 2, e = c * 51 / 100, q = c * 40 / 100;
+namespace {
+
+// The table of event figures (left) and threshold counts (right), 14 units a row.
+void drawSummaryTable(QPainter& p, TextFlow& flow, const AnalysisPage::Geometry& g, const AnalysisResult& r) {
+    const QRect& A = g.summary;
+    const int Al = A.left(), Ar = A.left() + A.width(), At = A.top();
+    const int c = g.column, e = c * 51 / 100, q = c * 40 / 100;
     auto cell = [&](int row, int col, int w, const QString& s) {
-        if (row < 1 || col < 1) return;
         const int top = At + 14 * (row - 1), bottom = At + 14 * row;
         QRect rect;
         if (col <= 3) {
@@ -105,13 +116,13 @@ void AnalysisPage::draw(QPainter& p, const QRect& d, const PageData& data, bool 
     const auto rows = summaryRows(r);
     for (std::size_t i = 0; i < rows.size(); ++i) {
         const int row = static_cast<int>(i) + 1;
-        p.setFont(row == 1 ? t5 : t6);
         const bool heading = row == 1;
+        p.setFont(heading ? arial(14, true) : arial(13, false));
         cell(row, 1, e, QString::fromStdString(rows[i].label));
         cell(row, 2, heading ? c * 60 / 100 : c * 60 / 100 + 5, QString::fromStdString(rows[i].spo2));
         cell(row, 3, heading ? q : q + 5, QString::fromStdString(rows[i].pulse));
     }
-    p.setFont(t6);
+    p.setFont(arial(13, false));
     const auto right = thresholdRows(r);
     for (std::size_t i = 0; i < right.size(); ++i) {
         cell(static_cast<int>(i) + 2, 4, e, QString::fromStdString(right[i].text));
@@ -120,75 +131,101 @@ void AnalysisPage::draw(QPainter& p, const QRect& d, const PageData& data, bool 
     p.setPen(QPen(Qt::black, 1));
     line(p, Al + (Ar - Al) / 2, At, Al + (Ar - Al) / 2, At + 168);
     line(p, Al - 10, At + 168, Ar, At + 168);
+}
+
+void drawCriteria(TextFlow& flow, const AnalysisPage::Geometry& g, const PageData& data) {
+    const QRect& A = g.summary;
+    const int Al = A.left(), Ar = A.left() + A.width(), At = A.top(), Ab = A.top() + A.height();
     flow.text(edges(Al, At + 169, Ar, Ab), kLeftTop, QString::fromStdString(desaturationCriteria(data.desaturationsEvent)));
     flow.text(edges(Al, At + 183, Ar, Ab), kLeftTop, QString::fromStdString(pulseCriteria(data.pulseEvent)));
+}
 
-    // Graphic summary.
-    const int x0 = Sl + 20, x1 = Sr - 10, yE = Sb - 10;
-    int y = Db + 213;
-    p.setFont(t5);
-    flow.textAt(x0, y, text(str::GraphicSummary));
-    p.setFont(t6);
-    y += 14;
-    flow.textAt(x0, y, text(str::Spo2Scale));
-    y += 25;
-    const int R = yE - y, G = R * 35 / 100, g3 = R * 3 / 100, g2 = R * 2 / 100;
+// One compressed trend with its dotted grid, scale labels and event strip.
+struct GraphSpec {
+    int top;
+    int gridLines;             // dotted lines at top + G * j / gridLines, j < gridLines
+    std::vector<std::pair<int, QString>> labels; // y offset from the top, text
+    QColor colour;
+    int (*y)(const SampleRecord& s, int top, int height);
+    const EventList* events;
+    int stripLabelDrop;        // the "Event" label's offset below the strip's top
+};
+
+void drawGraph(QPainter& p, TextFlow& flow, const AnalysisPage::Geometry& g, const PageData& data, const GraphSpec& s) {
+    const int x0 = g.scaleLeft, x1 = g.plotRight, G = g.graphHeight, k = g.samplesPerUnit;
+    const QPen black(Qt::black, 1);
+    p.setPen(black);
+    line(p, x0 + 20, s.top, x0 + 20, s.top + G);
+    line(p, x0 + 20, s.top + G, x1, s.top + G);
+    p.setPen(QPen(Qt::black, 1, Qt::DotLine));
+    for (int j = 0; j < s.gridLines; ++j) line(p, x0 + 20, s.top + G * j / s.gridLines, x1, s.top + G * j / s.gridLines);
+    p.setPen(black);
+    for (const auto& [dy, text] : s.labels) flow.textAt(x0, s.top + dy, text);
+    p.setPen(QPen(s.colour, 1));
+    drawCompressed(p, data.samples, k, x0 + 21, x1, [&](const SampleRecord& r) { return s.y(r, s.top, G); });
+    eventStrip(p, *s.events, k, x0, x1, s.top + G + g.stripGap, g.stripHeight, s.colour);
+    p.setPen(black);
+    flow.textAt(x0 - 12, s.top + G + s.stripLabelDrop, text(str::EventStrip));
+}
+
+void drawTimeAxis(QPainter& p, TextFlow& flow, const AnalysisPage::Geometry& g, const PageData& data) {
+    const int x0 = g.scaleLeft, ya = g.timeAxis, w = g.plotRight - x0 - 20;
     const auto count = static_cast<std::int64_t>(data.samples.size());
-    const int k = compression(count, S);
-    const QPen black(Qt::black, 1), dotted(Qt::black, 1, Qt::DotLine);
-
-    // SpO2 graph.
-    p.setPen(black);
-    line(p, x0 + 20, y, x0 + 20, y + G);
-    line(p, x0 + 20, y + G, x1, y + G);
-    p.setPen(dotted);
-    const int spo2Lines[3] = {y, y + G / 3, y + 2 * G / 3};
-    const char* spo2Labels[3] = {"100", "90", "80"};
-    for (int i = 0; i < 3; ++i) line(p, x0 + 20, spo2Lines[i], x1, spo2Lines[i]);
-    p.setPen(black);
-    for (int i = 0; i < 3; ++i) flow.textAt(x0, spo2Lines[i] - 7, QString::fromLatin1(spo2Labels[i]));
-    flow.textAt(x0, y + G - 7, QStringLiteral("70"));
-    p.setPen(QPen(QColor(0, 255, 0), 1));
-    drawCompressed(p, data.samples, k, x0 + 21, x1, [&](const SampleRecord& s) {
-        return y + (100 - std::clamp<int>(s.spo2, 70, 100)) * G / 30;
-    });
-    eventStrip(p, r.desaturationEvents, k, x0, x1, y + G + g3, g2, QColor(0, 255, 0));
-    p.setPen(black);
-    flow.textAt(x0 - 12, y + G + g2, text(str::EventStrip));
-
-    // Pulse-rate graph.
-    const int v = R * 52 / 100;
-    flow.textAt(x0, y + R * 45 / 100, text(str::PulseScale));
-    line(p, x0 + 20, y + v, x0 + 20, y + v + G);
-    line(p, x0 + 20, y + v + G, x1, y + v + G);
-    p.setPen(dotted);
-    for (int j = 0; j <= 6; ++j) line(p, x0 + 20, y + v + G * j / 7, x1, y + v + G * j / 7);
-    p.setPen(black);
-    for (int j : {0, 1, 3, 5}) flow.textAt(x0, y + v + G * j / 7 - 5, QString::number(180 - 20 * j));
-    flow.textAt(x0, y + v + G - 5, QStringLiteral("40"));
-    p.setPen(QPen(QColor(0, 0, 250), 1));
-    drawCompressed(p, data.samples, k, x0 + 21, x1, [&](const SampleRecord& s) {
-        return y + v + (180 - std::clamp<int>(s.pulseRate, 40, 180)) * G / 140;
-    });
-    eventStrip(p, r.pulseEvents, k, x0, x1, y + v + G + g3, g2, QColor(0, 0, 250));
-    p.setPen(black);
-    flow.textAt(x0 - 12, y + v + G + g2 + 1, text(str::EventStrip));
-
-    // Time axis.
-    const int ya = y + v + G * 8 / 7 + g3, w = x1 - x0 - 20;
-    line(p, x0 + 20, ya, x1, ya);
+    line(p, x0 + 20, ya, g.plotRight, ya);
     for (int j = 0; j <= 9; ++j) {
         const int x = x0 + 20 + j * w / 10;
-        if (j % 2 == 1) {
-            line(p, x, ya, x, ya + 4);
-            const std::int64_t idx = static_cast<std::int64_t>(j * w / 10) * k;
-            if (idx < count)
-                flow.text(edges(x0 + j * w / 10 - 5, ya + 1, x0 + j * w / 10 + 45, yE + 1), Qt::AlignHCenter | Qt::AlignTop,
-                         HeaderBand::timeText(data.samples[static_cast<std::size_t>(idx)]));
-        } else {
+        if (j % 2 == 0) {
             line(p, x, ya, x, ya + 2);
+            continue;
         }
+        line(p, x, ya, x, ya + 4);
+        const std::int64_t idx = static_cast<std::int64_t>(j * w / 10) * g.samplesPerUnit;
+        if (idx < count)
+            flow.text(edges(x0 + j * w / 10 - 5, ya + 1, x0 + j * w / 10 + 45, g.bottom + 1),
+                      Qt::AlignHCenter | Qt::AlignTop, HeaderBand::timeText(data.samples[static_cast<std::size_t>(idx)]));
     }
+}
+
+} // namespace
+
+void AnalysisPage::draw(QPainter& p, const QRect& d, const PageData& data, bool printing) {
+    p.fillRect(d, QColor(196, 196, 196));
+    const Geometry g = geometry(d, printing, static_cast<std::int64_t>(data.samples.size()));
+    p.fillRect(g.sheet, Qt::white);
+    if (data.samples.empty()) return;
+    p.setBackgroundMode(Qt::TransparentMode);
+    p.setPen(Qt::black);
+    HeaderBand::drawAnalysis(p, g.sheet, data);
+    const AnalysisResult empty;
+    const AnalysisResult& r = data.analysis ? *data.analysis : empty;
+    TextFlow flow(p);
+    drawSummaryTable(p, flow, g, r);
+    drawCriteria(flow, g, data);
+
+    p.setFont(arial(14, true));
+    flow.textAt(g.scaleLeft, g.graphicTitleTop, text(str::GraphicSummary));
+    p.setFont(arial(13, false));
+    flow.textAt(g.scaleLeft, g.graphicTitleTop + 14, text(str::Spo2Scale));
+    const int G = g.graphHeight;
+    drawGraph(p, flow, g, data,
+              {g.spo2Top, 3, {{-7, QStringLiteral("100")}, {G / 3 - 7, QStringLiteral("90")},
+                              {2 * G / 3 - 7, QStringLiteral("80")}, {G - 7, QStringLiteral("70")}},
+               QColor(0, 255, 0),
+               [](const SampleRecord& s, int top, int height) {
+                   return top + (100 - std::clamp<int>(s.spo2, 70, 100)) * height / 30;
+               },
+               &r.desaturationEvents, g.stripHeight});
+    flow.textAt(g.scaleLeft, g.pulseTitleTop, text(str::PulseScale));
+    std::vector<std::pair<int, QString>> pulseLabels;
+    for (int j : {0, 1, 3, 5}) pulseLabels.emplace_back(G * j / 7 - 5, QString::number(180 - 20 * j));
+    pulseLabels.emplace_back(G - 5, QStringLiteral("40"));
+    drawGraph(p, flow, g, data,
+              {g.pulseTop, 7, pulseLabels, QColor(0, 0, 250),
+               [](const SampleRecord& s, int top, int height) {
+                   return top + (180 - std::clamp<int>(s.pulseRate, 40, 180)) * height / 140;
+               },
+               &r.pulseEvents, g.stripHeight + 1});
+    drawTimeAxis(p, flow, g, data);
 }
 
 } // namespace kestrova::pages

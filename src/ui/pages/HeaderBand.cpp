@@ -110,115 +110,148 @@ int HeaderBand::drawTrend(QPainter& p, const QRect& d, const PageData& data) {
 
 namespace {
 
-// Table (fonts T1-T3) and analysis (T1, T5, T6) variants.
-int drawBlock(QPainter& p, const QRect& d, const PageData& data, bool analysis) {
-    const QFont t1 = arial(25, true, true);
-    const QFont labelFont = analysis ? arial(14, true) : arial(18, true);
-    const QFont valueFont = analysis ? arial(13, false) : arial(18, false);
-    const int L = d.left(), R = d.left() + d.width(), Wd = d.width();
-    const int th1 = QFontMetrics(t1).height();
-    const int thL = QFontMetrics(labelFont).height();
-    const int thV = QFontMetrics(valueFont).height();
-    const int aL = QFontMetrics(labelFont).averageCharWidth();
-    const int a = QFontMetrics(valueFont).averageCharWidth();
-    const PatientRecord& pt = data.patient;
-    TextFlow flow(p);
+// Table (fonts T1-T3) and analysis (T1, T5, T6) variants share one layout.
+struct Block {
+    QFont title, label, value;
+    int labelHeight = 0, valueHeight = 0; // line heights of the two fonts
+    int labelChar = 0, valueChar = 0;     // average character widths
+    int left = 0, right = 0, width = 0;   // of the drawing rectangle
+    int titleBottom = 0;
+    QRect patient;                        // PB: the five rows of patient data
+    QRect dates;                          // DB: start, end, comments
+};
 
-    const int titleBottom = d.top() + static_cast<int>(th1 * 1.6);
-    p.setFont(t1);
-    flow.text(edges(L + 20, d.top(), R - 10, titleBottom), kLeftMid, storedText(data.reportTitle));
-    p.setPen(QPen(Qt::black, 1));
-    line(p, L + 10, titleBottom - 5, R - 10, titleBottom - 5);
-    const QRect PB = edges(L + 10, titleBottom + 1, R - 10, titleBottom + 5 * thL + 4);
-    const int PBl = PB.left(), PBr = PB.left() + PB.width(), PBb = PB.top() + PB.height();
-    line(p, L + 10, PBb + 5, R - 10, PBb + 5);
+Block blockGeometry(const QRect& d, bool analysis) {
+    Block b;
+    b.title = arial(25, true, true);
+    b.label = analysis ? arial(14, true) : arial(18, true);
+    b.value = analysis ? arial(13, false) : arial(18, false);
+    b.labelHeight = QFontMetrics(b.label).height();
+    b.valueHeight = QFontMetrics(b.value).height();
+    b.labelChar = QFontMetrics(b.label).averageCharWidth();
+    b.valueChar = QFontMetrics(b.value).averageCharWidth();
+    b.left = d.left();
+    b.right = d.left() + d.width();
+    b.width = d.width();
+    b.titleBottom = d.top() + static_cast<int>(QFontMetrics(b.title).height() * 1.6);
+    b.patient = edges(b.left + 10, b.titleBottom + 1, b.right - 10, b.titleBottom + 5 * b.labelHeight + 4);
+    const int PBb = b.patient.top() + b.patient.height();
+    b.dates = edges(b.left + 10, PBb + 5, b.right - 10, PBb + 45);
+    return b;
+}
 
-    // Labels.
-    p.setFont(labelFont);
-    auto label = [&](int row, int x, int right, const QString& s) {
-        const int top = PB.top() + 1 + (row - 1) * thL;
-        flow.text(edges(x, top, right, top + thL), kLeftTop, s);
+void drawBlockLabels(TextFlow& flow, const Block& b, bool analysis) {
+    const int PBl = b.patient.left(), PBr = PBl + b.patient.width(), Wd = b.width, aL = b.labelChar;
+    auto label = [&](int row, int x, int right, int id) {
+        const int top = b.patient.top() + 1 + (row - 1) * b.labelHeight;
+        flow.text(edges(x, top, right, top + b.labelHeight), kLeftTop, id ? text(id) : QStringLiteral("ID : "));
     };
-    label(1, PBl + 10, PBr, text(str::PatientData));
-    label(2, PBl + 10, PBl + 10 + 8 * aL, text(str::NameLabel));
     const int genderX = PBl + Wd * 36 / 100, ageX = PBl + Wd * 62 / 100;
-    label(2, genderX, genderX + (analysis ? 10 : 8) * aL, text(str::GenderLabel));
-    label(2, ageX, ageX + (analysis ? 7 : 5) * aL, text(str::AgeLabel));
-    label(3, PBl + 10, PBl + 10 + 5 * aL, QStringLiteral("ID : "));
-    label(3, genderX, genderX + 100, text(str::HeightLabel));
-    label(3, ageX, ageX + 100, text(str::WeightLabel));
-    label(4, PBl + 10, PBl + Wd * 62 / 100 + 100, text(str::PhysicianLabel));
-    label(5, PBl + 10, PBl + Wd * 39 / 100 + 10, text(str::Note1Label));
-    label(5, PBl + Wd * 46 / 100, PBr - 10, text(str::Note2Label));
+    label(1, PBl + 10, PBr, str::PatientData);
+    label(2, PBl + 10, PBl + 10 + 8 * aL, str::NameLabel);
+    label(2, genderX, genderX + (analysis ? 10 : 8) * aL, str::GenderLabel);
+    label(2, ageX, ageX + (analysis ? 7 : 5) * aL, str::AgeLabel);
+    label(3, PBl + 10, PBl + 10 + 5 * aL, 0);
+    label(3, genderX, genderX + 100, str::HeightLabel);
+    label(3, ageX, ageX + 100, str::WeightLabel);
+    label(4, PBl + 10, PBl + Wd * 62 / 100 + 100, str::PhysicianLabel);
+    label(5, PBl + 10, PBl + Wd * 39 / 100 + 10, str::Note1Label);
+    label(5, PBl + Wd * 46 / 100, PBr - 10, str::Note2Label);
+}
 
-    // Values: name/gender/age, then ID/height/weight, then (3 units lower) the
-    // physician, then the notes.
-    p.setFont(valueFont);
-    const int v0 = PB.top() + thV + 2, v1 = v0 + thV, v2 = v1 + thV + 3, v3 = v2 + thV;
+// Name/gender/age, then ID/height/weight, then (3 units lower) the physician, then the notes.
+void drawBlockValues(TextFlow& flow, const Block& b, const PageData& data, bool analysis) {
+    const PatientRecord& pt = data.patient;
+    const int PBl = b.patient.left(), PBr = PBl + b.patient.width(), Wd = b.width, a = b.valueChar;
+    const int thV = b.valueHeight;
+    const int v0 = b.patient.top() + thV + 2, v1 = v0 + thV, v2 = v1 + thV + 3, v3 = v2 + thV;
+    const int genderX = PBl + Wd * 36 / 100, ageX = PBl + Wd * 62 / 100;
     auto value = [&](int top, int x, int right, const QString& s) {
         flow.text(edges(x, top, right, top + thV), kLeftMid, s);
     };
+    const QString name = storedText(fieldBytes(pt.name)), physician = storedText(fieldBytes(pt.physician));
+    const QString note1 = storedText(fieldBytes(pt.note1)), note2 = storedText(fieldBytes(pt.note2));
+    const QString height = HeaderBand::heightText(pt, data.units), weight = HeaderBand::weightText(pt, data.units);
     if (!analysis) {
-        value(v0, PBl + 70, PBl + 70 + 30 * a, storedText(fieldBytes(pt.name)));
+        value(v0, PBl + 70, PBl + 70 + 30 * a, name);
         value(v0, genderX + 75, genderX + 75 + 8 * a, genderOf(pt));
         value(v0, ageX + 50, ageX + 50 + 5 * a, QString::number(pt.age));
         value(v1, PBl + 70, PBl + 70 + 20 * a, QString::number(pt.id));
-        value(v1, genderX + 75, genderX + 75 + 8 * a, HeaderBand::heightText(pt, data.units));
-        value(v1, ageX + 70, ageX + 70 + 100, HeaderBand::weightText(pt, data.units));
-        value(v2, PBl + 105, PBr - 10, storedText(fieldBytes(pt.physician)));
-        value(v3, PBl + 70, PBl + 70 + Wd * 39 / 100, storedText(fieldBytes(pt.note1)));
-        value(v3, PBl + Wd * 46 / 100 + 60, PBr - 10, storedText(fieldBytes(pt.note2)));
+        value(v1, genderX + 75, genderX + 75 + 8 * a, height);
+        value(v1, ageX + 70, ageX + 70 + 100, weight);
+        value(v2, PBl + 105, PBr - 10, physician);
+        value(v3, PBl + 70, PBl + 70 + Wd * 39 / 100, note1);
+        value(v3, PBl + Wd * 46 / 100 + 60, PBr - 10, note2);
     } else {
-        value(v0, PBl + 13 * a, PBl + 43 * a, storedText(fieldBytes(pt.name)));
+        value(v0, PBl + 13 * a, PBl + 43 * a, name);
         value(v0, genderX + 13 * a, genderX + 26 * a, genderOf(pt));
         value(v0, ageX + 8 * a, ageX + 16 * a, QString::number(pt.age));
         value(v1, PBl + 6 * a + 10, PBl + 26 * a + 10, QString::number(pt.id));
-        value(v1, genderX + 12 * a, genderX + 27 * a, HeaderBand::heightText(pt, data.units));
-        value(v1, ageX + 12 * a, ageX + 24 * a, HeaderBand::weightText(pt, data.units));
-        value(v2, PBl + 15 * a + 10, PBr - 10, storedText(fieldBytes(pt.physician)));
-        value(v3, PBl + 10 * a + 10, PBl + Wd * 39 / 100 + 7 * a + 10, storedText(fieldBytes(pt.note1)));
-        value(v3, PBl + Wd * 46 / 100 + 10 * a, PBr - 10, storedText(fieldBytes(pt.note2)));
+        value(v1, genderX + 12 * a, genderX + 27 * a, height);
+        value(v1, ageX + 12 * a, ageX + 24 * a, weight);
+        value(v2, PBl + 15 * a + 10, PBr - 10, physician);
+        value(v3, PBl + 10 * a + 10, PBl + Wd * 39 / 100 + 7 * a + 10, note1);
+        value(v3, PBl + Wd * 46 / 100 + 10 * a, PBr - 10, note2);
     }
+}
 
-    // Date block.
-    const QRect DB = edges(L + 10, PBb + 5, R - 10, PBb + 45);
-    const int DBl = DB.left(), DBr = DB.left() + DB.width(), top = DB.top() + 5;
+// Start and end on one line with the comments below (table), or start, end and
+// comments on three lines (analysis sheet).
+void drawBlockDates(QPainter& p, TextFlow& flow, const Block& b, const PageData& data, bool analysis) {
+    const int DBl = b.dates.left(), DBr = DBl + b.dates.width(), top = b.dates.top() + 5, Wd = b.width;
+    const int thL = b.labelHeight, thV = b.valueHeight, a = b.valueChar;
     const bool hasSamples = !data.samples.empty();
     const SampleRecord first = hasSamples ? data.samples.front() : SampleRecord{};
     const SampleRecord last = hasSamples ? data.samples.back() : SampleRecord{};
+    const QString comments = storedText(fieldBytes(data.patient.comments));
     auto at = [&](const QFont& f, int rowTop, int height, int x, int right, const QString& s) {
         p.setFont(f);
         flow.text(edges(x, rowTop, right, rowTop + height), kLeftMid, s);
     };
     if (!analysis) {
-        at(labelFont, top, thL, DBl + 10, DBr, text(str::StartDate));
-        at(labelFont, top, thL, DBl + Wd * 24 / 100, DBr, text(str::StartTime));
-        at(labelFont, top, thL, DBl + Wd * 48 / 100, DBr, text(str::EndDate));
-        at(labelFont, top, thL, DBl + Wd * 73 / 100, DBr, text(str::EndTime));
-        at(labelFont, top + thL, thL, DBl + 10, DBr, text(str::CommentsLabel));
+        at(b.label, top, thL, DBl + 10, DBr, text(str::StartDate));
+        at(b.label, top, thL, DBl + Wd * 24 / 100, DBr, text(str::StartTime));
+        at(b.label, top, thL, DBl + Wd * 48 / 100, DBr, text(str::EndDate));
+        at(b.label, top, thL, DBl + Wd * 73 / 100, DBr, text(str::EndTime));
+        at(b.label, top + thL, thL, DBl + 10, DBr, text(str::CommentsLabel));
         if (hasSamples) {
-            at(valueFont, top, thV, DBl + 100, DBr, HeaderBand::dateText(first, true));
-            at(valueFont, top, thV, DBl + Wd * 24 / 100 + 88, DBr, HeaderBand::timeText(first));
-            at(valueFont, top, thV, DBl + Wd * 48 / 100 + 88, DBr, HeaderBand::dateText(last, true));
-            at(valueFont, top, thV, DBl + Wd * 73 / 100 + 88, DBr, HeaderBand::timeText(last));
+            at(b.value, top, thV, DBl + 100, DBr, HeaderBand::dateText(first, true));
+            at(b.value, top, thV, DBl + Wd * 24 / 100 + 88, DBr, HeaderBand::timeText(first));
+            at(b.value, top, thV, DBl + Wd * 48 / 100 + 88, DBr, HeaderBand::dateText(last, true));
+            at(b.value, top, thV, DBl + Wd * 73 / 100 + 88, DBr, HeaderBand::timeText(last));
         }
-        at(valueFont, top + thV + 1, thV, DBl + 120, DBr, storedText(fieldBytes(pt.comments)));
-    } else {
-        const int col2 = DBl + Wd * 48 / 100;
-        at(labelFont, top, thL, DBl + 10, DBr, text(str::StartDate));
-        at(labelFont, top, thL, col2, DBr, text(str::StartTime));
-        at(labelFont, top + thL + 1, thL, DBl + 10, DBr, text(str::EndDate));
-        at(labelFont, top + thL + 1, thL, col2, DBr, text(str::EndTime));
-        at(labelFont, top + 2 * thL + 1, thL, DBl + 10, DBr, text(str::CommentsLabel));
-        if (hasSamples) {
-            at(valueFont, top, thV, DBl + 15 * a + 10, DBl + 32 * a + 10, HeaderBand::dateText(first, false));
-            at(valueFont, top, thV, col2 + 16 * a, col2 + 33 * a, HeaderBand::timeText(first));
-            at(valueFont, top + thV + 1, thV, DBl + 14 * a + 10, DBl + 31 * a + 10, HeaderBand::dateText(last, false));
-            at(valueFont, top + thV + 1, thV, col2 + 15 * a, col2 + 32 * a, HeaderBand::timeText(last));
-        }
-        at(valueFont, top + 2 * thV + 2, thV, DBl + 18 * a + 10, DBl + 138 * a + 10, storedText(fieldBytes(pt.comments)));
+        at(b.value, top + thV + 1, thV, DBl + 120, DBr, comments);
+        return;
     }
-    return DB.top() + DB.height();
+    const int col2 = DBl + Wd * 48 / 100;
+    at(b.label, top, thL, DBl + 10, DBr, text(str::StartDate));
+    at(b.label, top, thL, col2, DBr, text(str::StartTime));
+    at(b.label, top + thL + 1, thL, DBl + 10, DBr, text(str::EndDate));
+    at(b.label, top + thL + 1, thL, col2, DBr, text(str::EndTime));
+    at(b.label, top + 2 * thL + 1, thL, DBl + 10, DBr, text(str::CommentsLabel));
+    if (hasSamples) {
+        at(b.value, top, thV, DBl + 15 * a + 10, DBl + 32 * a + 10, HeaderBand::dateText(first, false));
+        at(b.value, top, thV, col2 + 16 * a, col2 + 33 * a, HeaderBand::timeText(first));
+        at(b.value, top + thV + 1, thV, DBl + 14 * a + 10, DBl + 31 * a + 10, HeaderBand::dateText(last, false));
+        at(b.value, top + thV + 1, thV, col2 + 15 * a, col2 + 32 * a, HeaderBand::timeText(last));
+    }
+    at(b.value, top + 2 * thV + 2, thV, DBl + 18 * a + 10, DBl + 138 * a + 10, comments);
+}
+
+int drawBlock(QPainter& p, const QRect& d, const PageData& data, bool analysis) {
+    const Block b = blockGeometry(d, analysis);
+    TextFlow flow(p);
+    p.setFont(b.title);
+    flow.text(edges(b.left + 20, d.top(), b.right - 10, b.titleBottom), kLeftMid, storedText(data.reportTitle));
+    p.setPen(QPen(Qt::black, 1));
+    line(p, b.left + 10, b.titleBottom - 5, b.right - 10, b.titleBottom - 5);
+    line(p, b.left + 10, b.dates.top(), b.right - 10, b.dates.top());
+    p.setFont(b.label);
+    drawBlockLabels(flow, b, analysis);
+    p.setFont(b.value);
+    drawBlockValues(flow, b, data, analysis);
+    drawBlockDates(p, flow, b, data, analysis);
+    return b.dates.top() + b.dates.height();
 }
 
 } // namespace
@@ -227,6 +260,11 @@ int HeaderBand::drawTable(QPainter& p, const QRect& d, const PageData& data) { r
 
 int HeaderBand::drawAnalysis(QPainter& p, const QRect& sheet, const PageData& data) {
     return drawBlock(p, sheet, data, true);
+}
+
+int HeaderBand::analysisBottom(const QRect& sheet) {
+    const Block b = blockGeometry(sheet, true);
+    return b.dates.top() + b.dates.height();
 }
 
 } // namespace kestrova::pages
