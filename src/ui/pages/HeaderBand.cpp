@@ -32,80 +32,110 @@ QString HeaderBand::timeText(const SampleRecord& s) {
     return QString::asprintf("%02d:%02d:%02d", s.hour, s.minute, s.second);
 }
 
-int HeaderBand::drawTrend(QPainter& p, const QRect& d, const PageData& data) {
-    const int W = d.width(), H = d.height();
-    const QRect B = edges(10, 5, W - 10, H * 27 / 100 + 10);
-    const int Bb = B.top() + B.height(); // bottom coordinate
-    const int Bl = B.left(), Br = B.left() + B.width();
-    const int Wd = W;
-    p.fillRect(B, QColor(184, 192, 169));
-    raisedEdge(p, B);
-    TextFlow flow(p);
-    const QFont f1 = arial(25, true, true), f2 = arial(19, true), f3 = arial(18, false);
-    const PatientRecord& pt = data.patient;
+namespace {
 
-    const int titleBottom = B.top() + Bb * 16 / 100;
-    p.setFont(f1);
-    flow.text(edges(Bl + 10, B.top(), Br, titleBottom), kLeftMid, storedText(data.reportTitle));
-    p.setPen(QPen(QColor(0, 0, 255), 1));
-    line(p, Bl, titleBottom, Br, titleBottom);
-    line(p, Bl, titleBottom + Bb * 54 / 100 + 1, Br, titleBottom + Bb * 54 / 100 + 1);
-    p.setPen(Qt::black);
+// The trend page's band: its rectangle, the title line and five rows of patient data.
+struct Band {
+    QRect rect;
+    int left = 0, right = 0, bottom = 0, width = 0;
+    int titleBottom = 0, rowHeight = 0;
+    int rowTop(int row) const { return titleBottom + 1 + (row - 1) * rowHeight; }
+};
 
-    const int rowH = Bb * 11 / 100;
-    auto rowTop = [&](int r) { return titleBottom + 1 + (r - 1) * rowH; };
-    p.setFont(f2);
-    const int a2 = QFontMetrics(f2).averageCharWidth();
-    auto label = [&](int row, int x, int right, int id, const QString& literal = {}) {
-        flow.text(edges(x, rowTop(row), right, rowTop(row) + rowH), kLeftTop, literal.isEmpty() ? text(id) : literal);
+Band bandGeometry(const QRect& d) {
+    Band b;
+    b.rect = edges(10, 5, d.width() - 10, d.height() * 27 / 100 + 10);
+    b.left = b.rect.left();
+    b.right = b.rect.left() + b.rect.width();
+    b.bottom = b.rect.top() + b.rect.height();
+    b.width = d.width();
+    b.titleBottom = b.rect.top() + b.bottom * 16 / 100;
+    b.rowHeight = b.bottom * 11 / 100;
+    return b;
+}
+
+void drawBandLabels(TextFlow& flow, const Band& b, int charWidth) {
+    const int Bl = b.left, Br = b.right, Wd = b.width, a2 = charWidth;
+    auto label = [&](int row, int x, int right, int id) {
+        flow.text(edges(x, b.rowTop(row), right, b.rowTop(row) + b.rowHeight), kLeftTop,
+                  id ? text(id) : QStringLiteral("ID : "));
     };
     label(1, Bl + 10, Br, str::PatientData);
     label(2, Bl + 10, Bl + 10 + 8 * a2, str::NameLabel);
     label(2, Bl + 10 + Wd * 36 / 100, Bl + 10 + Wd * 36 / 100 + 8 * a2, str::GenderLabel);
     label(2, Bl + Wd * 62 / 100, Bl + Wd * 62 / 100 + 5 * a2, str::AgeLabel);
-    label(3, Bl + 10, Bl + 10 + 5 * a2, 0, QStringLiteral("ID : "));
+    label(3, Bl + 10, Bl + 10 + 5 * a2, 0);
     label(3, Bl + 10 + Wd * 36 / 100, Bl + 10 + Wd * 36 / 100 + 100, str::HeightLabel);
     label(3, Bl + Wd * 62 / 100, Bl + Wd * 62 / 100 + 100, str::WeightLabel);
     label(4, Bl + 10, Bl + Wd * 62 / 100 + 100, str::PhysicianLabel);
     label(5, Bl + 10, Bl + 10 + Wd * 39 / 100, str::Note1Label);
     label(5, Bl + Wd * 46 / 100, Br, str::Note2Label);
+}
 
-    p.setFont(f3);
+void drawBandValues(TextFlow& flow, const Band& b, const PageData& data) {
+    const PatientRecord& pt = data.patient;
+    const int Bl = b.left, Br = b.right, Wd = b.width, Bb = b.bottom, rowH = b.rowHeight;
     auto value = [&](int top, int height, int x, int right, const QString& s) {
         flow.text(edges(x, top, right, top + height), kLeftMid, s);
     };
-    value(rowTop(2), rowH, Bl + 70, Br, storedText(fieldBytes(pt.name)));
-    value(rowTop(2), rowH, Bl + Wd * 36 / 100 + 85, Br, genderOf(pt));
-    value(rowTop(2), rowH, Bl + Wd * 62 / 100 + 50, Br, QString::number(pt.age));
-    value(rowTop(3), rowH, Bl + 70, Br, QString::number(pt.id));
-    value(rowTop(3), rowH, Bl + Wd * 36 / 100 + 75, Br, heightText(pt, data.units));
-    value(rowTop(3), rowH, Bl + Wd * 62 / 100 + 70, Br, weightText(pt, data.units));
-    value(rowTop(4) + Bb / 100, rowH, Bl + 105, Br, storedText(fieldBytes(pt.physician)));
-    value(rowTop(5), Bb * 10 / 100, Bl + 70, Bl + 70 + Wd * 39 / 100, storedText(fieldBytes(pt.note1)));
-    value(rowTop(5), Bb * 10 / 100, Bl + Wd * 46 / 100 + 60, Br - 10, storedText(fieldBytes(pt.note2)));
+    value(b.rowTop(2), rowH, Bl + 70, Br, storedText(fieldBytes(pt.name)));
+    value(b.rowTop(2), rowH, Bl + Wd * 36 / 100 + 85, Br, genderOf(pt));
+    value(b.rowTop(2), rowH, Bl + Wd * 62 / 100 + 50, Br, QString::number(pt.age));
+    value(b.rowTop(3), rowH, Bl + 70, Br, QString::number(pt.id));
+    value(b.rowTop(3), rowH, Bl + Wd * 36 / 100 + 75, Br, HeaderBand::heightText(pt, data.units));
+    value(b.rowTop(3), rowH, Bl + Wd * 62 / 100 + 70, Br, HeaderBand::weightText(pt, data.units));
+    value(b.rowTop(4) + Bb / 100, rowH, Bl + 105, Br, storedText(fieldBytes(pt.physician)));
+    value(b.rowTop(5), Bb * 10 / 100, Bl + 70, Bl + 70 + Wd * 39 / 100, storedText(fieldBytes(pt.note1)));
+    value(b.rowTop(5), Bb * 10 / 100, Bl + Wd * 46 / 100 + 60, Br - 10, storedText(fieldBytes(pt.note2)));
+}
 
-    // Date row and comments label.
-    const int dateTop = rowTop(5) + rowH + Bb * 3 / 100;
-    const int dateBottom = dateTop + Bb * 10 / 100;
-    p.setFont(f2);
+// The date row with its labels (bold) and values, and the comments below.
+void drawBandDates(QPainter& p, TextFlow& flow, const Band& b, const PageData& data, const QFont& labels,
+                   const QFont& values) {
+    const int Bl = b.left, Br = b.right, Wd = b.width, Bb = b.bottom;
+    const int dateTop = b.rowTop(5) + b.rowHeight + Bb * 3 / 100, dateBottom = dateTop + Bb * 10 / 100;
+    p.setFont(labels);
     flow.text(edges(Bl + 10, dateTop, Br, dateBottom), kLeftMid, text(str::StartDate));
     flow.text(edges(Bl + 10 + Wd * 24 / 100, dateTop, Br, dateBottom), kLeftMid, text(str::StartTime));
     flow.text(edges(Bl + Wd * 48 / 100, dateTop, Br, dateBottom), kLeftMid, text(str::EndDate));
     flow.text(edges(Bl + Wd * 73 / 100, dateTop, Br, dateBottom), kLeftMid, text(str::EndTime));
     flow.text(edges(Bl + 10, dateBottom, Br, Bb - 2), kLeftMid, text(str::CommentsLabel));
 
-    p.setFont(f3);
-    const int vTop = B.top() + Bb * 75 / 100, vBottom = Bb * 85 / 100;
+    p.setFont(values);
+    const int vTop = b.rect.top() + Bb * 75 / 100, vBottom = Bb * 85 / 100;
     if (!data.samples.empty()) {
         const SampleRecord& first = data.samples.front();
         const SampleRecord& last = data.samples.back();
-        flow.text(edges(Bl + 100, vTop, Br, vBottom), kLeftMid, dateText(first, true));
-        flow.text(edges(Bl + Wd * 24 / 100 + 100, vTop, Br, vBottom), kLeftMid, timeText(first));
-        flow.text(edges(Bl + Wd * 48 / 100 + 88, vTop, Br, vBottom), kLeftMid, dateText(last, true));
-        flow.text(edges(Bl + Wd * 73 / 100 + 88, vTop, Br, vBottom), kLeftMid, timeText(last));
+        flow.text(edges(Bl + 100, vTop, Br, vBottom), kLeftMid, HeaderBand::dateText(first, true));
+        flow.text(edges(Bl + Wd * 24 / 100 + 100, vTop, Br, vBottom), kLeftMid, HeaderBand::timeText(first));
+        flow.text(edges(Bl + Wd * 48 / 100 + 88, vTop, Br, vBottom), kLeftMid, HeaderBand::dateText(last, true));
+        flow.text(edges(Bl + Wd * 73 / 100 + 88, vTop, Br, vBottom), kLeftMid, HeaderBand::timeText(last));
     }
-    flow.text(edges(Bl + 120, Bb * 85 / 100 + 1, Br, Bb - 2), kLeftMid, storedText(fieldBytes(pt.comments)));
-    return Bb;
+    flow.text(edges(Bl + 120, Bb * 85 / 100 + 1, Br, Bb - 2), kLeftMid, storedText(fieldBytes(data.patient.comments)));
+}
+
+} // namespace
+
+int HeaderBand::drawTrend(QPainter& p, const QRect& d, const PageData& data) {
+    const Band b = bandGeometry(d);
+    p.fillRect(b.rect, QColor(184, 192, 169));
+    raisedEdge(p, b.rect);
+    TextFlow flow(p);
+    const QFont f1 = arial(25, true, true), f2 = arial(19, true), f3 = arial(18, false);
+
+    p.setFont(f1);
+    flow.text(edges(b.left + 10, b.rect.top(), b.right, b.titleBottom), kLeftMid, storedText(data.reportTitle));
+    p.setPen(QPen(QColor(0, 0, 255), 1));
+    const int rule2 = b.titleBottom + b.bottom * 54 / 100 + 1;
+    line(p, b.left, b.titleBottom, b.right, b.titleBottom);
+    line(p, b.left, rule2, b.right, rule2);
+    p.setPen(Qt::black);
+    p.setFont(f2);
+    drawBandLabels(flow, b, QFontMetrics(f2).averageCharWidth());
+    p.setFont(f3);
+    drawBandValues(flow, b, data);
+    drawBandDates(p, flow, b, data, f2, f3);
+    return b.bottom;
 }
 
 namespace {
