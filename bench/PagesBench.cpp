@@ -59,6 +59,25 @@ void BM_TablePage(benchmark::State& s) {
 void BM_AnalysisPage(benchmark::State& s) {
     paintLoop(s, [](QPainter& p, const QRect& r, const PageData& d) { AnalysisPage::draw(p, r, d, false); });
 }
+// What a person waits for after choosing "Analysis": the analysis of the whole
+// recording, then the sheet painted at a common window size.
+void BM_AnalysisToSheet(benchmark::State& s) {
+    auto& f = fixture();
+    QImage image(1280, 800, QImage::Format_RGB32);
+    for (auto _ : s) {
+        const AnalysisResult a = computeAnalysis(f.samples, AnalysisLimits{});
+        PageData d = f.data;
+        d.analysis = &a;
+        QPainter p(&image);
+        AnalysisPage::draw(p, image.rect(), d, false);
+    }
+}
+void BM_AnalysisOnly(benchmark::State& s) {
+    auto& f = fixture();
+    for (auto _ : s) benchmark::DoNotOptimize(computeAnalysis(f.samples, AnalysisLimits{}));
+}
+BENCHMARK(BM_AnalysisToSheet)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_AnalysisOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TrendPage)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TablePage)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalysisPage)->Unit(benchmark::kMillisecond);

@@ -7,10 +7,6 @@
 #include <cstddef>
 #include <cstring>
 
-#if (defined(__x86_64__) && defined(__GNUC__)) || defined(__SSE2__)
-#include <immintrin.h>
-#endif
-
 // The analysis runs over recordings of up to 518400 samples each time the analysis
 // page opens. The samples are copied chunk by chunk into two contiguous byte arrays
 // (one per signal) so that the statistics become simple loops the compiler
@@ -22,7 +18,7 @@ namespace {
 constexpr int kChunk = 4096; // samples per chunk; two byte arrays stay in L1
 
 // Copies the spo2 and pulseRate bytes of `n` records into two arrays.
-void splitSignalsPortable(const SampleRecord* r, int n, std::uint8_t* spo2, std::uint8_t* pulse) {
+void splitSignals(const SampleRecord* r, int n, std::uint8_t* spo2, std::uint8_t* pulse) {
     // spo2 and pulseRate are adjacent bytes: one 16-bit load fetches both.
     static_assert(offsetof(SampleRecord, pulseRate) == offsetof(SampleRecord, spo2) + 1);
     const auto* bytes = reinterpret_cast<const unsigned char*>(r) + offsetof(SampleRecord, spo2);
@@ -34,44 +30,6 @@ void splitSignalsPortable(const SampleRecord* r, int n, std::uint8_t* spo2, std:
     }
 }
 
-#if defined(__x86_64__) && defined(__GNUC__)
-// The same with byte shuffles: four 12-byte records are three 16-byte loads, from
-// which one shuffle each gathers the two bytes of every record; 16 records per round.
-// Four records: spo2 in bytes 0-3 of the result, pulse in bytes 4-7.
-__attribute__((target("ssse3"))) inline __m128i gatherFour(const char* g) {
-    const __m128i mA = _mm_setr_epi8(7, -1, -1, -1, 8, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1);
-    const __m128i mB = _mm_setr_epi8(-1, 3, 15, -1, -1, 4, -1, -1, -1, -1, -1, -1, -1, -1, -1, -1);
-    const __m128i mC = _mm_setr_epi8(-1, -1, -1, 11, -1, -1, 0, 12, -1, -1, -1, -1, -1, -1, -1, -1);
-    const __m128i a = _mm_loadu_si128(reinterpret_cast<const __m128i*>(g));
-    const __m128i b = _mm_loadu_si128(reinterpret_cast<const __m128i*>(g + 16));
-    const __m128i c = _mm_loadu_si128(reinterpret_cast<const __m128i*>(g + 32));
-    return _mm_or_si128(_mm_or_si128(_mm_shuffle_epi8(a, mA), _mm_shuffle_epi8(b, mB)), _mm_shuffle_epi8(c, mC));
-}
-
-__attribute__((target("ssse3"))) void splitSignalsSsse3(const SampleRecord* r, int n, std::uint8_t* spo2,
-                                                         std::uint8_t* pulse) {
-    static_assert(sizeof(SampleRecord) == 12 && offsetof(SampleRecord, spo2) == 7);
-    const auto* bytes = reinterpret_cast<const char*>(r);
-    int i = 0;
-    for (; i + 16 <= n; i += 16) {
-        const char* g = bytes + static_cast<std::ptrdiff_t>(i) * 12;
-        const __m128i g01 = _mm_unpacklo_epi32(gatherFour(g), gatherFour(g + 48));       // s0 s1 p0 p1
-        const __m128i g23 = _mm_unpacklo_epi32(gatherFour(g + 96), gatherFour(g + 144)); // s2 s3 p2 p3
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(spo2 + i), _mm_unpacklo_epi64(g01, g23));
-        _mm_storeu_si128(reinterpret_cast<__m128i*>(pulse + i), _mm_unpackhi_epi64(g01, g23));
-    }
-    splitSignalsPortable(r + i, n - i, spo2 + i, pulse + i);
-}
-#endif
-
-void splitSignals(const SampleRecord* r, int n, std::uint8_t* spo2, std::uint8_t* pulse) {
-#if defined(__x86_64__) && defined(__GNUC__)
-    static const bool ssse3 = __builtin_cpu_supports("ssse3");
-    if (ssse3) return splitSignalsSsse3(r, n, spo2, pulse);
-#endif
-    splitSignalsPortable(r, n, spo2, pulse);
-}
-
 // Highest and lowest sample of a block and where its last rise is: 1 + the offset of
 // the last sample above its predecessor, 0 when none is.
 struct BlockSummary {
@@ -80,34 +38,20 @@ struct BlockSummary {
 
 template <int N> BlockSummary summarise(const std::uint8_t* b) {
     static_assert(N == 16 || N == 32);
-#if defined(__SSE2__)
-    const __m128i c0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b));
-    const __m128i c1 = N == 32 ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + 16)) : c0;
-    const __m128i p0 = _mm_loadu_si128(reinterpret_cast<const __m128i*>(b - 1));
-    const __m128i p1 = N == 32 ? _mm_loadu_si128(reinterpret_cast<const __m128i*>(b + 15)) : p0;
-    __m128i hi = _mm_max_epu8(c0, c1), lo = _mm_min_epu8(c0, c1);
-    hi = _mm_max_epu8(hi, _mm_srli_si128(hi, 8));
-    lo = _mm_min_epu8(lo, _mm_srli_si128(lo, 8));
-    hi = _mm_max_epu8(hi, _mm_srli_si128(hi, 4));
-    lo = _mm_min_epu8(lo, _mm_srli_si128(lo, 4));
-    hi = _mm_max_epu8(hi, _mm_srli_si128(hi, 2));
-    lo = _mm_min_epu8(lo, _mm_srli_si128(lo, 2));
-    hi = _mm_max_epu8(hi, _mm_srli_si128(hi, 1));
-    lo = _mm_min_epu8(lo, _mm_srli_si128(lo, 1));
-    // cur > prev (unsigned) exactly when min(cur, prev) differs from cur.
-    const unsigned notRise0 = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(c0, p0), c0)));
-    const unsigned notRise1 = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(_mm_min_epu8(c1, p1), c1)));
-    const unsigned rises = N == 32 ? ~(notRise0 | notRise1 << 16) : ~notRise0 & 0xFFFFu;
-    return {_mm_cvtsi128_si32(hi) & 0xFF, _mm_cvtsi128_si32(lo) & 0xFF, rises ? 32 - __builtin_clz(rises) : 0};
-#else
-    int hi = 0, lo = 255, lastRise = 0;
+    // Two plain reductions the compiler vectorises, then the last rise found from the end.
+    std::uint8_t hi = 0, lo = 255;
     for (int j = 0; j < N; ++j) {
-        hi = std::max<int>(hi, b[j]);
-        lo = std::min<int>(lo, b[j]);
-        if (b[j] > b[j - 1]) lastRise = j + 1;
+        hi = std::max(hi, b[j]);
+        lo = std::min(lo, b[j]);
+    }
+    int lastRise = 0;
+    for (int j = N - 1; j >= 0; --j) {
+        if (b[j] > b[j - 1]) {
+            lastRise = j + 1;
+            break;
+        }
     }
     return {hi, lo, lastRise};
-#endif
 }
 
 // Running statistics of one signal.
