@@ -5,6 +5,7 @@
 #include "analysis/Analysis.h"
 #include "files/Export.h"
 #include "model/RecordingModel.h"
+#include "model/RecordingTime.h"
 #include "pages/PageRenderer.h"
 #include "settings/Settings.h"
 #include "text/StringTable.h"
@@ -29,8 +30,8 @@ std::shared_ptr<void> offscreenGui() {
 void addRenderCommand(CLI::App& app) {
     struct Options {
         CommonOptions common;
-        std::string file, out, view = "trend", size = "1280x800";
-        int page = 0;
+        std::string file, out, view = "trend", size = "1280x800", start;
+        int page = 0, span = 0;
     };
     auto o = std::make_shared<Options>();
     auto* sub = app.add_subcommand("render", "Draw a page of a saved recording to a PNG image or an A4 PDF");
@@ -42,8 +43,13 @@ void addRenderCommand(CLI::App& app) {
     sub->add_option("--page", o->page, "Page, counted from 0")->capture_default_str();
     auto* sizeOption = sub->add_option("--size", o->size, "Screen size WxH for PNG (at most 16384x16384)")
                            ->capture_default_str();
+    auto* spanOption = sub->add_option("--span", o->span, "Trend: seconds one page shows (default: one per unit of width)")
+                           ->check(CLI::Range(10, 518400));
+    auto* startOption =
+        sub->add_option("--start", o->start, "Trend with --span: the page starts here (YYYY-MM-DDTHH:MM:SS or HH:MM:SS)");
+    startOption->needs(spanOption);
     addHomeOption(*sub, o->common);
-    sub->callback([o, sizeOption] {
+    sub->callback([o, sizeOption, spanOption, startOption] {
         const std::string ext = fileExtension(o->out);
         if (ext != "png" && ext != "pdf") throw CLI::RuntimeError(fail("OUT must end in .png or .pdf."));
         const bool pdf = ext == "pdf";
@@ -64,6 +70,8 @@ void addRenderCommand(CLI::App& app) {
         const auto kind = o->view == "trend"   ? pages::PageKind::Trend
                           : o->view == "table" ? pages::PageKind::Table
                                                : pages::PageKind::Analysis;
+        if (spanOption->count() > 0 && kind != pages::PageKind::Trend)
+            throw CLI::RuntimeError(usageError("--span applies to the trend view only."));
         AnalysisResult analysis;
         if (kind == pages::PageKind::Analysis) analysis = computeAnalysis(model->currentSamples(), settings);
         pages::PageData data;
@@ -75,6 +83,20 @@ void addRenderCommand(CLI::App& app) {
         data.desaturationsEvent = settings.read(setting::DesaturationsEvent);
         data.pulseEvent = settings.read(setting::PulseEvent);
         data.currentPage = o->page;
+        data.span = o->span;
+        if (startOption->count() > 0) {
+            const auto query = parseTimeQuery(o->start);
+            if (!query) throw CLI::RuntimeError(usageError("--start must be YYYY-MM-DDTHH:MM:SS or HH:MM:SS."));
+            const auto samples = model->currentSamples();
+            const auto index = findSampleAt(samples, *query);
+            if (!index)
+                throw CLI::RuntimeError(fail("--start " + o->start + " is not within the recording (" +
+                                             (samples.empty() ? std::string("no samples")
+                                                              : stampText(samples.front()) + " \u2013 " +
+                                                                    stampText(samples.back())) +
+                                             ")."));
+            data.firstSample = *index;
+        }
 
         const QRect area = pdf ? QRect(0, 0, 793, 1122) : QRect(0, 0, w, h);
         // An empty recording still has its page 0.

@@ -20,4 +20,29 @@ WriteStatus Settings::setDefaultCom(const std::string& portName) const {
     return m_ini.writeString(kSection, setting::DefaultCOM, portName);
 }
 
+namespace {
+std::string recentKey(int i) { return "File" + std::to_string(i + 1); }
+} // namespace
+
+std::vector<std::string> Settings::recentFiles() const {
+    std::vector<std::string> files;
+    for (int i = 0; i < kRecentFiles; ++i) {
+        std::string path = m_ini.readString(kRecentSection, recentKey(i), "", 4096);
+        if (!path.empty()) files.push_back(std::move(path));
+    }
+    return files;
+}
+
+WriteStatus Settings::addRecentFile(const std::string& path) const {
+    std::vector<std::string> files{path};
+    for (auto& f : recentFiles())
+        if (f != path && static_cast<int>(files.size()) < kRecentFiles) files.push_back(std::move(f));
+    for (int i = 0; i < kRecentFiles; ++i) {
+        const std::string value = i < static_cast<int>(files.size()) ? files[static_cast<std::size_t>(i)] : "";
+        if (m_ini.readString(kRecentSection, recentKey(i), "", 4096) == value) continue;
+        if (WriteStatus w = m_ini.writeString(kRecentSection, recentKey(i), value); !w) return w;
+    }
+    return {true, {}, 0};
+}
+
 } // namespace kestrova

@@ -9,6 +9,7 @@
 
 #include <limits>
 #include <string>
+#include <vector>
 
 namespace kestrova {
 
@@ -47,6 +48,13 @@ public:
     UnitSystem unitSystem() const { return unitSystemOf(read(setting::UnitSetup)); }
     std::string defaultCom() const;
     WriteStatus setDefaultCom(const std::string& portName) const;
+
+    // The last files opened, newest first: keys File1..File8 of the section "recent".
+    static constexpr const char* kRecentSection = "recent";
+    static constexpr int kRecentFiles = 8;
+    std::vector<std::string> recentFiles() const;
+    // Puts `path` first (once), keeping at most kRecentFiles.
+    WriteStatus addRecentFile(const std::string& path) const;
 
     const IniFile& file() const { return m_ini; }
 

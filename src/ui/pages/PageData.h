@@ -27,6 +27,10 @@ struct PageData {
     int desaturationsEvent = 4;         // read at every paint
     int pulseEvent = 6;
     int currentPage = 0;
+    // Trend zoom: samples a page shows (0: one per unit of plot width, the default)
+    // and, when not negative, the first sample shown instead of currentPage * span.
+    int span = 0;
+    std::int64_t firstSample = -1;
 };
 
 // GDI-style rectangle from its four edges (right and bottom exclusive).

@@ -76,7 +76,7 @@ WriteStatus PageRenderer::writePng(const std::string& path, const QImage& image)
 int PageRenderer::pageCount(PageKind kind, const QRect& d, const PageData& data) {
     const auto count = static_cast<std::int64_t>(data.samples.size());
     switch (kind) {
-    case PageKind::Trend: return TrendPage::pageCount(count, TrendPage::samplesPerScreen(d.width()));
+    case PageKind::Trend: return TrendPage::pageCount(count, TrendPage::layout(d, data.span).span);
     case PageKind::Table: {
         const int rows = TablePage::rows(TablePage::tableRect(d, data));
         return TablePage::pageCount(count, TablePage::recordsPerPage(rows));

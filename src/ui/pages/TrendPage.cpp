@@ -21,8 +21,41 @@ void drawMarker(QPainter& p, const Marker& m) {
     line(p, m.x + 5, m.y + s, m.x, m.y);
 }
 
+// A zoomed trace. Wider spans reduce each plot column to its first, lowest, highest
+// and last sample; narrower ones spread the samples over the width.
+template <typename YOf> void drawZoomedTrace(QPainter& p, const TrendPage::Layout& l, const PageData& data, YOf yOf) {
+    const auto count = static_cast<std::int64_t>(data.samples.size());
+    const std::int64_t i0 = TrendPage::firstSample(l, data);
+    const std::int64_t end = std::min<std::int64_t>(count, i0 + l.span);
+    if (i0 < 0 || i0 >= end) return;
+    auto y = [&](std::int64_t i) { return yOf(data.samples[static_cast<std::size_t>(i)]); };
+    QPolygon poly;
+    if (l.span <= l.samplesPerScreen) {
+        for (std::int64_t i = i0; i < end; ++i) poly << QPoint(l.xOf(i, i0), y(i));
+        p.drawPolyline(poly);
+        return;
+    }
+    poly.reserve(4 * l.samplesPerScreen);
+    for (int x = l.xL(); x < l.xL() + l.samplesPerScreen; ++x) {
+        const std::int64_t a = l.sampleAt(x, i0), b = std::min(end, l.sampleAt(x + 1, i0));
+        if (a >= end) break;
+        int first = y(a), lo = first, hi = first, last = first;
+        for (std::int64_t i = a + 1; i < b; ++i) {
+            last = y(i);
+            lo = std::min(lo, last);
+            hi = std::max(hi, last);
+        }
+        poly << QPoint(x, first);
+        if (lo != first && lo != last) poly << QPoint(x, lo);
+        if (hi != first && hi != last) poly << QPoint(x, hi);
+        if (last != first) poly << QPoint(x, last);
+    }
+    p.drawPolyline(poly);
+}
+
 // One trace: sample i0 + k at x = xL + k, one point per unit of width.
 template <typename YOf> void drawTrace(QPainter& p, const TrendPage::Layout& l, const PageData& data, YOf yOf) {
+    if (l.zoomed() || data.firstSample >= 0) return drawZoomedTrace(p, l, data, yOf);
     const auto count = static_cast<std::int64_t>(data.samples.size());
     const std::int64_t i0 = static_cast<std::int64_t>(data.currentPage) * l.samplesPerScreen;
     if (i0 >= count || l.samplesPerScreen <= 0) return;
@@ -49,7 +82,7 @@ void drawTimeLabels(QPainter& p, TextFlow& flow, const TrendPage::Layout& l, con
         const int x = xL + 30 * i;
         if (i % 2 == 0) {
             line(p, x, yB, x, yB + evenTick);
-            const std::int64_t idx = static_cast<std::int64_t>(data.currentPage) * l.samplesPerScreen + 30 * i;
+            const std::int64_t idx = l.sampleAt(x, TrendPage::firstSample(l, data));
             if (idx < count)
                 flow.text(edges(panel.left() + 30 * i + 35, labelTop, panel.left() + 30 * i + 85, labelBottom),
                          Qt::AlignCenter, HeaderBand::timeText(data.samples[static_cast<std::size_t>(idx)]));
@@ -66,11 +99,12 @@ int TrendPage::pageCount(std::int64_t count, int sps) {
     return static_cast<int>(count / sps + (count % sps ? 1 : 0));
 }
 
-TrendPage::Layout TrendPage::layout(const QRect& d) {
+TrendPage::Layout TrendPage::layout(const QRect& d, int span) {
     Layout l;
     l.W = d.width();
     l.H = d.height();
     l.samplesPerScreen = samplesPerScreen(l.W);
+    l.span = span > 0 ? span : l.samplesPerScreen;
     l.band = edges(10, 5, l.W - 10, l.H * 27 / 100 + 10);
     l.bandBottom = l.band.top() + l.band.height();
     const int Bl = l.band.left(), Br = l.band.left() + l.band.width(), Bb = l.bandBottom;
@@ -221,7 +255,7 @@ PanelSpec pulsePanel(const TrendPage::Layout& l, const TrendReadouts* readouts) 
 
 void TrendPage::draw(QPainter& p, const QRect& d, const PageData& data, const TrendReadouts* readouts,
                      const Marker* spo2Marker, const Marker* pulseMarker) {
-    const Layout l = layout(d);
+    const Layout l = layout(d, data.span);
     p.fillRect(d, QColor(255, 182, 147));
     p.setBackgroundMode(Qt::TransparentMode);
     HeaderBand::drawTrend(p, d, data);

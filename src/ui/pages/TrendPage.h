@@ -5,6 +5,8 @@
 
 #include "pages/PageData.h"
 
+#include <algorithm>
+
 namespace kestrova::pages {
 
 struct Marker {
@@ -26,7 +28,8 @@ public:
 
     struct Layout {
         int W = 0, H = 0;
-        int samplesPerScreen = 0;
+        int samplesPerScreen = 0; // the plot's width in units
+        int span = 0;             // samples a page shows: samplesPerScreen unless zoomed
         QRect band;               // B
         int bandBottom = 0;       // Bb
         QRect spo2Panel, pulsePanel;
@@ -36,8 +39,21 @@ public:
         int xL() const { return spo2Plot.left(); }
         int spo2Bottom() const { return spo2Plot.top() + spo2Plot.height(); }
         int pulseBottom() const { return pulsePlot.top() + pulsePlot.height(); }
+        bool zoomed() const { return span != samplesPerScreen; }
+        // The sample under plot column x of the page starting at `first`, and back.
+        std::int64_t sampleAt(int x, std::int64_t first) const {
+            return first + static_cast<std::int64_t>(x - xL()) * span / std::max(1, samplesPerScreen);
+        }
+        int xOf(std::int64_t index, std::int64_t first) const {
+            return xL() + static_cast<int>((index - first) * samplesPerScreen / std::max(1, span));
+        }
     };
-    static Layout layout(const QRect& d);
+    // `span`: samples a page shows, 0 for the default of one per unit of width.
+    static Layout layout(const QRect& d, int span = 0);
+    // The first sample `data` shows on a page laid out as `l`.
+    static std::int64_t firstSample(const Layout& l, const PageData& data) {
+        return data.firstSample >= 0 ? data.firstSample : static_cast<std::int64_t>(data.currentPage) * l.span;
+    }
 
     // Where sample `index`'s values lie on the plots (SpO2 not clamped, as hit-testing needs).
     static int spo2Y(const Layout& l, int spo2) { return l.spo2Bottom() - spo2 * l.plotHeight / 100; }
