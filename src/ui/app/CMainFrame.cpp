@@ -5,12 +5,15 @@
 #include "app/CMdiClient.h"
 #include "common/Commands.h"
 #include "app/DeviceWatcher.h"
+#include "app/FrameNavigation.h"
 #include "common/Messages.h"
 #include "dialogs/CAboutDlg.h"
 #include "model/RecordingModel.h"
 #include "settings/Settings.h"
 #include "text/StringTable.h"
+#include "views/CTavroTrendView.h"
 #include "views/ClinicalSummaryView.h"
+#include "views/OverviewBar.h"
 
 #include <QAction>
 #include <QApplication>
@@ -19,6 +22,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QVBoxLayout>
 
 namespace kestrova::ui {
 
@@ -29,6 +33,7 @@ CMainFrame::CMainFrame(RecordingModel& model, QWidget* parent)
     m_workspace->setBackgroundTile(artwork::workspaceTile());
     m_workspace->setViewMode(QMdiArea::SubWindowView);
     setCentralWidget(m_workspace);
+    m_navigation = new FrameNavigation(*this);
     buildActions();
     buildMenus();
     buildToolBar();
@@ -83,6 +88,33 @@ void CMainFrame::buildActions() {
     addAction(cmd::PageUp, QStringLiteral("PageUp"), view(&RecordingView::pageUp));
     addAction(cmd::PageDown, QStringLiteral("PageDown"), view(&RecordingView::pageDown));
     for (int id : {cmd::PageUp, cmd::PageDown}) m_actions[id]->setStatusTip(m_actions[id]->text());
+    buildNavigationActions();
+}
+
+void CMainFrame::buildNavigationActions() {
+    auto trend = [this](void (CTavroTrendView::*f)()) {
+        return [this, f] {
+            if (auto* v = qobject_cast<CTavroTrendView*>(activeView())) (v->*f)();
+        };
+    };
+    addAction(cmd::ZoomIn, QStringLiteral("Zoom In"), trend(&CTavroTrendView::zoomIn))
+        ->setShortcuts({QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
+    addAction(cmd::ZoomOut, QStringLiteral("Zoom Out"), trend(&CTavroTrendView::zoomOut))
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+-")));
+    for (int i = 0; i < FrameNavigation::zoomChoiceCount(); ++i)
+        addAction(cmd::ZoomLevel + i, FrameNavigation::zoomChoiceText(i), [this, i] {
+            if (auto* v = qobject_cast<CTavroTrendView*>(activeView())) v->setZoom(FrameNavigation::zoomOfChoice(i));
+        });
+    m_actions[cmd::ZoomLevel]->setShortcut(QKeySequence(QStringLiteral("Ctrl+0")));
+    addAction(cmd::NextEvent, QStringLiteral("Next Event"), [this] { m_navigation->nextEvent(); })
+        ->setShortcut(QKeySequence(Qt::Key_F3));
+    addAction(cmd::PreviousEvent, QStringLiteral("Previous Event"), [this] { m_navigation->previousEvent(); })
+        ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    addAction(cmd::GoToTime, QStringLiteral("Go to Time..."), [this] { m_navigation->goToTime(); })
+        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
+    for (int id : {cmd::NextEvent, cmd::PreviousEvent})
+        m_actions[id]->setStatusTip(QStringLiteral("Moves to the %1 3 % desaturation and puts the cursor on its nadir")
+                                        .arg(id == cmd::NextEvent ? QStringLiteral("next") : QStringLiteral("previous")));
 }
 
 void CMainFrame::buildMenus() {
@@ -94,11 +126,13 @@ void CMainFrame::buildMenus() {
         }
         connect(m, &QMenu::aboutToShow, this, &CMainFrame::refreshCommandState);
     };
-    add(bar->addMenu(QStringLiteral("File(&F)")),
-        {cmd::NewDataCapture, cmd::FindBluetooth, cmd::OpenOtherId, 0, cmd::SaveData, cmd::OpenSavedData,
-         cmd::EventTimeReport, cmd::ClinicalReport, cmd::Close, 0, cmd::PrintPreview, cmd::Print, 0, cmd::Exit});
+    QMenu* file = bar->addMenu(QStringLiteral("File(&F)"));
+    add(file, {cmd::NewDataCapture, cmd::FindBluetooth, cmd::OpenOtherId, 0, cmd::SaveData, cmd::OpenSavedData,
+               cmd::EventTimeReport, cmd::ClinicalReport, cmd::Close, 0, cmd::PrintPreview, cmd::Print, 0, cmd::Exit});
     add(bar->addMenu(QStringLiteral("Edit")), {cmd::PatientInfo, cmd::PatientTitle});
-    add(bar->addMenu(QStringLiteral("Mode")), {cmd::Trend, cmd::Table, cmd::Analysis, cmd::ClinicalSummary, 0, cmd::RollStep});
+    QMenu* mode = bar->addMenu(QStringLiteral("Mode"));
+    add(mode, {cmd::Trend, cmd::Table, cmd::Analysis, cmd::ClinicalSummary, 0, cmd::RollStep});
+    m_navigation->buildMenus(*mode, *file);
     add(bar->addMenu(QStringLiteral("Options")), {cmd::AnalysisSetup, cmd::UnitSetup});
     add(bar->addMenu(QStringLiteral("About(&A)")), {cmd::About});
 }
@@ -108,7 +142,7 @@ void CMainFrame::buildToolBar() {
     tb->setObjectName(QStringLiteral("toolbar128"));
     tb->setIconSize(QSize(17, 17) * 1.5);
     for (int id : {cmd::NewDataCapture, cmd::OpenSavedData, cmd::FindBluetooth, cmd::Print, 0, cmd::PageUp,
-                   cmd::PageDown, cmd::About}) {
+                   cmd::PageDown, cmd::PreviousEvent, cmd::NextEvent, cmd::About}) {
         if (id == 0) {
             tb->addSeparator();
             continue;
@@ -176,7 +210,21 @@ void CMainFrame::openDocument(std::size_t index) {
 
 void CMainFrame::openView(RecordingView* view) {
     connect(view, &RecordingView::pageStatus, this, &CMainFrame::pageStatus);
-    auto* child = new CChildFrame(view);
+    QWidget* content = view;
+    if (view->pagesSamples()) {
+        // The overview bar under views that page through the samples.
+        content = new QWidget;
+        auto* layout = new QVBoxLayout(content);
+        layout->setContentsMargins(0, 0, 0, 0);
+        layout->setSpacing(0);
+        layout->addWidget(view, 1);
+        auto* bar = new OverviewBar(*m_document, content);
+        bar->setObjectName(QStringLiteral("overviewBar"));
+        layout->addWidget(bar);
+        connect(view, &RecordingView::visibleRangeChanged, bar, &OverviewBar::setVisibleRange);
+        connect(bar, &OverviewBar::sampleRequested, view, [view](qint64 index) { view->showSample(index); });
+    }
+    auto* child = new CChildFrame(content);
     m_workspace->addSubWindow(child);
     m_activeView = view;
     child->showMaximized();

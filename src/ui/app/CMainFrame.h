@@ -24,6 +24,7 @@ namespace kestrova::ui {
 
 class CMdiClient;
 class DeviceWatcher;
+class FrameNavigation;
 
 // Where the next capture connects: a device arriving on a serial port starts one only
 // in serial mode; Find Bluetooth switches to the Bluetooth link until a capture ends.
@@ -55,6 +56,7 @@ public:
     CMdiClient* workspace() const { return m_workspace; }
     RecordingModel& model() { return m_model; }
     RecordingDocument& document() { return *m_document; }
+    FrameNavigation& navigation() { return *m_navigation; }
 
     // The display switch; Analysis runs the analysis first.
     void switchDisplay(DisplayMode mode);
@@ -83,6 +85,7 @@ protected:
 
 private:
     void buildActions();
+    void buildNavigationActions();
     void buildMenus();
     void buildToolBar();
     void buildStatusBar();
@@ -98,6 +101,7 @@ private:
 
     RecordingModel& m_model;
     RecordingDocument* m_document = nullptr;
+    FrameNavigation* m_navigation = nullptr;
     CMdiClient* m_workspace = nullptr;
     QLabel* m_pagePane = nullptr;
     QHash<int, QAction*> m_actions;

@@ -2,6 +2,7 @@
 
 #include "common/Artwork.h"
 #include "app/CMainFrame.h"
+#include "app/FrameNavigation.h"
 #include "DeviceSimulator.h"
 #include "app/CaptureCommands.h"
 #include "common/Messages.h"
@@ -93,14 +94,6 @@ bool CTavroApp::initInstance(bool showSplash, bool demo) {
     return true;
 }
 
-bool CTavroApp::openFile(const QString& path) {
-    std::string error;
-    if (!openSavedData(path.toStdString(), m_model, *m_db, error)) {
-        Messages::info(m_frame.get(), QString::fromStdString(error), QMessageBox::Warning);
-        return false;
-    }
-    m_frame->showCurrentRecording();
-    return true;
-}
+bool CTavroApp::openFile(const QString& path) { return m_frame->navigation().openFile(path); }
 
 } // namespace kestrova::ui

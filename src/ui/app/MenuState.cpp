@@ -23,7 +23,16 @@ bool commandEnabled(int id, const FrameState& s) {
     case cmd::Table: return s.displayMode != DisplayMode::None && s.displayMode != DisplayMode::Table;
     case cmd::Analysis:
     case cmd::ClinicalSummary: return s.displayMode != DisplayMode::None;
-    default: return true;
+    case cmd::ZoomIn:
+    case cmd::ZoomOut:
+    case cmd::ZoomDefault: return s.viewExists && s.displayMode == DisplayMode::Trend;
+    case cmd::NextEvent:
+    case cmd::PreviousEvent:
+    case cmd::GoToTime:
+        return s.viewExists && (s.displayMode == DisplayMode::Trend || s.displayMode == DisplayMode::Table);
+    default:
+        if (id >= cmd::ZoomLevel && id < cmd::ZoomLevel + 100) return s.viewExists && s.displayMode == DisplayMode::Trend;
+        return true;
     }
 }
 

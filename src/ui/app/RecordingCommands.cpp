@@ -1,6 +1,7 @@
 #include "app/RecordingCommands.h"
 
 #include "app/CMainFrame.h"
+#include "app/FrameNavigation.h"
 #include "common/BackgroundTask.h"
 #include "common/Commands.h"
 #include "common/FileChooser.h"
@@ -196,6 +197,19 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
     return true;
 }
 
+// A recording file (.dat, .csv, .edf) becomes the current recording, or nothing changes
+// and the reason is shown.
+bool openRecordingFile(CMainFrame& f, const PatientDatabase& db, const QString& path) {
+    std::string error;
+    if (!openSavedData(path.toStdString(), f.model(), db, error)) {
+        Messages::info(&f, QString::fromStdString(error), QMessageBox::Warning);
+        return false;
+    }
+    f.showCurrentRecording(path);
+    f.navigation().fileOpened(path);
+    return true;
+}
+
 bool openSaved(CMainFrame& f, const PatientDatabase& db) {
     FileChooser::Request r;
     r.save = false;
@@ -204,13 +218,7 @@ bool openSaved(CMainFrame& f, const PatientDatabase& db) {
     r.defaultSuffix = QStringLiteral("dat");
     const QString chosen = FileChooser::choose(&f, r);
     if (chosen.isEmpty()) return false;
-    std::string error;
-    if (!openSavedData(chosen.toStdString(), f.model(), db, error)) {
-        Messages::info(&f, QString::fromStdString(error), QMessageBox::Warning);
-        return false;
-    }
-    f.showCurrentRecording(chosen);
-    return true;
+    return openRecordingFile(f, db, chosen);
 }
 
 // A save dialog for a report of one kind: the chosen path, or empty when cancelled or
@@ -276,6 +284,7 @@ bool clinicalReport(CMainFrame& f) {
 } // namespace
 
 void installRecordingCommands(CMainFrame& frame, const PatientDatabase& db) {
+    frame.navigation().setFileOpener([&frame, &db](const QString& path) { return openRecordingFile(frame, db, path); });
     frame.setDialog(cmd::PatientInfo, [&db](CMainFrame& f) { return patientInfo(f, db); });
     frame.setDialog(cmd::PatientTitle, [](CMainFrame& f) { return patientTitle(f); });
     frame.setDialog(cmd::OpenOtherId, [&db](CMainFrame& f) { return otherId(f, db); });

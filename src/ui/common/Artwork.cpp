@@ -120,6 +120,19 @@ QIcon toolIcon(int id) {
         p.drawPolygon(tri);
         break;
     }
+    case cmd::PreviousEvent:
+    case cmd::NextEvent: { // a dip in a trace with an arrow to it from the side
+        const bool next = id == cmd::NextEvent;
+        p.setPen(QPen(QColor(0xC0, 0x39, 0x2B), 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const QPointF dip[] = {{3, 10}, {11, 10}, {17, 24}, {23, 10}, {31, 10}};
+        p.drawPolyline(dip, 5);
+        p.setPen(QPen(ink, 2.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        const double tip = next ? 28 : 6, tail = next ? 14 : 20, back = next ? -5 : 5;
+        p.drawLine(QPointF(tail, 29), QPointF(tip, 29));
+        p.drawLine(QPointF(tip, 29), QPointF(tip + back, 25));
+        p.drawLine(QPointF(tip, 29), QPointF(tip + back, 33));
+        break;
+    }
     case cmd::About: // an "i" in a circle
         p.drawEllipse(QRectF(4, 4, 26, 26));
         p.drawLine(QPointF(17, 15), QPointF(17, 25));

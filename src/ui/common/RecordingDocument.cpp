@@ -22,6 +22,30 @@ void RecordingDocument::setCurrentPage(int page) {
     emit pageChanged(page);
 }
 
+void RecordingDocument::setZoom(int zoom) {
+    if (zoom == m_zoom) return;
+    m_zoom = zoom;
+    emit zoomChanged(zoom);
+}
+
+int RecordingDocument::span() const {
+    if (m_zoom == kWholeRecording) return std::max(1, static_cast<int>(m_model.currentCount()));
+    return std::max(0, m_zoom);
+}
+
+const std::vector<DesaturationEvent>& RecordingDocument::events() const {
+    if (!m_events) m_events = findDesaturations(m_model.currentSamples(), 3);
+    return *m_events;
+}
+
+std::int64_t RecordingDocument::nadirIndex(const DesaturationEvent& e) const {
+    const auto s = m_model.currentSamples();
+    std::int64_t best = e.start;
+    for (std::int64_t i = e.start; i <= e.end && i < static_cast<std::int64_t>(s.size()); ++i)
+        if (s[static_cast<std::size_t>(i)].spo2 < s[static_cast<std::size_t>(best)].spo2) best = i;
+    return best;
+}
+
 void RecordingDocument::runAnalysis() {
     m_analysis = computeAnalysis(m_model.currentSamples(), Settings());
     m_limits = m_analysis.limits;
@@ -43,6 +67,7 @@ void RecordingDocument::reloadSettings() {
 
 void RecordingDocument::recordingReplaced(const QString& fileName) {
     m_currentPage = 0;
+    m_events.reset();
     m_fileName = fileName;
     m_unsaved = false;
     reloadSettings();
@@ -72,6 +97,7 @@ pages::PageData RecordingDocument::pageData() const {
     d.desaturationsEvent = m_limits.desaturationsEvent;
     d.pulseEvent = m_limits.pulseEvent;
     d.currentPage = m_currentPage;
+    d.span = span();
     return d;
 }
 

@@ -6,10 +6,14 @@
 #pragma once
 
 #include "analysis/Analysis.h"
+#include "analysis/ClinicalMetrics.h"
 #include "pages/PageData.h"
 
 #include <QObject>
 #include <QString>
+
+#include <optional>
+#include <vector>
 
 namespace kestrova {
 class RecordingModel;
@@ -32,6 +36,19 @@ public:
     // The page the active view shows, 0-based.
     int currentPage() const { return m_currentPage; }
     void setCurrentPage(int page);
+
+    // Trend zoom: seconds a page shows; kDefaultSpan for one sample per unit of width,
+    // kWholeRecording for all of it.
+    static constexpr int kDefaultSpan = 0, kWholeRecording = -1;
+    int zoom() const { return m_zoom; }
+    void setZoom(int zoom);
+    // Samples a trend page shows at this zoom, 0 for the default.
+    int span() const;
+
+    // The 3 % desaturations of the current recording, for navigation.
+    const std::vector<DesaturationEvent>& events() const;
+    // The lowest sample of an event (the first of equal ones).
+    std::int64_t nadirIndex(const DesaturationEvent& e) const;
 
     // The last analysis and, in it, the limits it was computed with.
     const AnalysisResult& analysis() const { return m_analysis; }
@@ -60,6 +77,7 @@ signals:
     void recordingChanged();
     void displayModeChanged(kestrova::ui::DisplayMode mode);
     void pageChanged(int page);
+    void zoomChanged(int zoom);
     void analysisChanged();
     // Details, title, unit system or file name: the pages' header changes.
     void detailsChanged();
@@ -68,6 +86,8 @@ private:
     RecordingModel& m_model;
     DisplayMode m_displayMode = DisplayMode::None;
     int m_currentPage = 0;
+    int m_zoom = kDefaultSpan;
+    mutable std::optional<std::vector<DesaturationEvent>> m_events;
     AnalysisResult m_analysis;
     UnitSystem m_units = UnitSystem::Imperial;
     AnalysisLimits m_limits; // criteria texts before the first analysis

@@ -297,4 +297,9 @@ int HeaderBand::analysisBottom(const QRect& sheet) {
     return b.dates.top() + b.dates.height();
 }
 
+int HeaderBand::tableBottom(const QRect& d) {
+    const Block b = blockGeometry(d, false);
+    return b.dates.top() + b.dates.height();
+}
+
 } // namespace kestrova::pages

@@ -15,8 +15,9 @@ public:
     static int drawTrend(QPainter& p, const QRect& d, const PageData& data);
     static int drawTable(QPainter& p, const QRect& d, const PageData& data);
     static int drawAnalysis(QPainter& p, const QRect& sheet, const PageData& data);
-    // What drawAnalysis returns, without drawing.
+    // What drawAnalysis and drawTable return, without drawing.
     static int analysisBottom(const QRect& sheet);
+    static int tableBottom(const QRect& d);
 
     // Height and weight as shown with the current unit system.
     static QString heightText(const PatientRecord& patient, UnitSystem units);

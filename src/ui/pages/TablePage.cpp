@@ -7,17 +7,8 @@
 
 namespace kestrova::pages {
 
-namespace {
-// The header's height depends only on the fonts; measure it without drawing.
-int headerBottom(const QRect& d, const PageData& data) {
-    QImage scratch(1, 1, QImage::Format_RGB32);
-    QPainter p(&scratch);
-    return HeaderBand::drawTable(p, d, data);
-}
-} // namespace
-
-QRect TablePage::tableRect(const QRect& d, const PageData& data) {
-    const int top = headerBottom(d, data);
+QRect TablePage::tableRect(const QRect& d, const PageData&) {
+    const int top = HeaderBand::tableBottom(d);
     return edges(d.left() + 10, top, d.left() + d.width() - 10, d.top() + d.height());
 }
 

@@ -18,8 +18,35 @@ CTavroTableView::CTavroTableView(RecordingDocument& document, QWidget* parent) :
 }
 
 void CTavroTableView::reportPage() {
-    if (tableMode()) emit pageStatus(document().currentPage(), m_pageCount);
-    else if (document().displayMode() == DisplayMode::Analysis) emit pageStatus(0, 1);
+    if (tableMode()) {
+        emit pageStatus(document().currentPage(), m_pageCount);
+        const int perPage = recordsPerPage();
+        emit visibleRangeChanged(static_cast<qint64>(document().currentPage()) * perPage, perPage);
+    } else if (document().displayMode() == DisplayMode::Analysis) {
+        emit pageStatus(0, 1);
+    }
+}
+
+int CTavroTableView::recordsPerPage() const {
+    using pages::TablePage;
+    return TablePage::recordsPerPage(TablePage::rows(TablePage::tableRect(rect(), document().pageData())));
+}
+
+void CTavroTableView::goToPage(int page) {
+    if (!tableMode()) return;
+    document().setCurrentPage(std::clamp(page, 0, std::max(0, m_pageCount - 1)));
+    update();
+    reportPage();
+}
+
+void CTavroTableView::showSample(std::int64_t index) {
+    if (!tableMode() || index < 0 || index >= document().model().currentCount()) return;
+    m_pageCount = pages::TablePage::pageCount(document().model().currentCount(), recordsPerPage());
+    goToPage(static_cast<int>(index / std::max(1, recordsPerPage())));
+}
+
+std::int64_t CTavroTableView::focusSample() const {
+    return static_cast<std::int64_t>(document().currentPage()) * recordsPerPage() - 1;
 }
 
 void CTavroTableView::showEvent(QShowEvent* event) {
@@ -53,6 +80,8 @@ void CTavroTableView::paintEvent(QPaintEvent*) {
 void CTavroTableView::keyPressEvent(QKeyEvent* event) {
     if (event->key() == Qt::Key_PageDown) pageDown();
     else if (event->key() == Qt::Key_PageUp) pageUp();
+    else if (event->key() == Qt::Key_Home) firstPage();
+    else if (event->key() == Qt::Key_End) lastPage();
     RecordingView::keyPressEvent(event);
 }
 

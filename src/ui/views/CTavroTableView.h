@@ -19,6 +19,9 @@ public:
     void print() override;
     void printPreview() override;
     int pageCount() const override { return m_pageCount; }
+    bool pagesSamples() const override { return tableMode(); }
+    void showSample(std::int64_t index) override;
+    std::int64_t focusSample() const override;
     int rollStepValue() const { return m_rollStep; }
     void setRollStep(int step) { m_rollStep = step; }
 
@@ -31,6 +34,8 @@ protected:
 private:
     bool tableMode() const { return document().displayMode() == DisplayMode::Table; }
     void reportPage();
+    void goToPage(int page) override;
+    int recordsPerPage() const;
 
     int m_pageCount = 0;
     int m_rollStep = 1;

@@ -7,6 +7,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QToolTip>
 #include <QWheelEvent>
 
 namespace kestrova::ui {
@@ -18,17 +19,34 @@ CTavroTrendView::CTavroTrendView(RecordingDocument& document, QWidget* parent) :
     setAttribute(Qt::WA_NoSystemBackground);
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
+    connect(&document, &RecordingDocument::zoomChanged, this, [this] {
+        hideMarkers();
+        m_readouts = {};
+        recomputePages(width());
+        update();
+        reportPage();
+    });
+}
+
+int CTavroTrendView::span() const {
+    const int zoomed = document().span();
+    return zoomed > 0 ? zoomed : m_samplesPerScreen;
 }
 
 void CTavroTrendView::recomputePages(int width) {
     m_samplesPerScreen = TrendPage::samplesPerScreen(width);
-    m_pageCount = TrendPage::pageCount(document().model().currentCount(), m_samplesPerScreen);
+    m_pageCount = TrendPage::pageCount(document().model().currentCount(), span());
+}
+
+void CTavroTrendView::reportPage() {
+    emit pageStatus(document().currentPage(), m_pageCount);
+    emit visibleRangeChanged(firstShown(), span());
 }
 
 void CTavroTrendView::showEvent(QShowEvent* event) {
     RecordingView::showEvent(event);
     recomputePages(width());
-    emit pageStatus(document().currentPage(), m_pageCount);
+    reportPage();
 }
 
 void CTavroTrendView::paintEvent(QPaintEvent*) {
@@ -39,8 +57,15 @@ void CTavroTrendView::paintEvent(QPaintEvent*) {
         QPainter off(&m_image);
         TrendPage::draw(off, d, document().pageData(), &m_readouts, &m_spo2Marker, &m_pulseMarker);
     }
-    QPainter(this).drawImage(0, 0, m_image);
-    emit pageStatus(document().currentPage(), m_pageCount);
+    QPainter screen(this);
+    screen.drawImage(0, 0, m_image);
+    if (m_hoverX >= 0) {
+        // The readout line across both plots: on the screen only, never on paper.
+        const auto l = layout();
+        screen.setPen(QPen(QColor(0, 0, 0, 110), 1, Qt::DashLine));
+        screen.drawLine(m_hoverX, l.spo2Plot.top(), m_hoverX, l.pulseBottom());
+    }
+    reportPage();
 }
 
 void CTavroTrendView::resizeEvent(QResizeEvent* event) {
@@ -56,8 +81,7 @@ void CTavroTrendView::hideMarkers() {
 void CTavroTrendView::pointAt(int mx, int my) {
     const auto l = layout();
     const auto samples = document().model().currentSamples();
-    const std::int64_t idx = static_cast<std::int64_t>(document().currentPage()) * l.samplesPerScreen +
-                             (mx - l.spo2Plot.left());
+    const std::int64_t idx = l.sampleAt(mx, firstShown());
     if (idx < 0 || idx >= static_cast<std::int64_t>(samples.size())) return;
     const SampleRecord& s = samples[static_cast<std::size_t>(idx)];
     const int yS = TrendPage::spo2Y(l, s.spo2), yP = TrendPage::pulseY(l, s.pulseRate);
@@ -94,7 +118,53 @@ void CTavroTrendView::pointAt(int mx, int my) {
 void CTavroTrendView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
     pointAt(pos.x(), pos.y());
+    hoverAt(pos);
     RecordingView::mouseMoveEvent(event);
+}
+
+void CTavroTrendView::leaveEvent(QEvent* event) {
+    hoverAt(QPoint(-1, -1));
+    RecordingView::leaveEvent(event);
+}
+
+QString CTavroTrendView::hoverText(int x) const {
+    const auto l = layout();
+    const auto samples = document().model().currentSamples();
+    const auto count = static_cast<std::int64_t>(samples.size());
+    if (x <= l.xL() || x > l.xL() + l.samplesPerScreen) return {};
+    const std::int64_t a = l.sampleAt(x, firstShown());
+    const std::int64_t b = std::min(count, std::max(a + 1, l.sampleAt(x + 1, firstShown())));
+    if (a < 0 || a >= count) return {};
+    int spo2Lo = 255, spo2Hi = 0, pulseLo = 255, pulseHi = 0;
+    for (std::int64_t i = a; i < b; ++i) {
+        const SampleRecord& s = samples[static_cast<std::size_t>(i)];
+        spo2Lo = std::min<int>(spo2Lo, s.spo2);
+        spo2Hi = std::max<int>(spo2Hi, s.spo2);
+        pulseLo = std::min<int>(pulseLo, s.pulseRate);
+        pulseHi = std::max<int>(pulseHi, s.pulseRate);
+    }
+    auto range = [](int lo, int hi) { return lo == hi ? QString::number(lo) : QStringLiteral("%1\u2013%2").arg(lo).arg(hi); };
+    const QString time = b - a == 1 ? pages::HeaderBand::timeText(samples[static_cast<std::size_t>(a)])
+                                    : pages::HeaderBand::timeText(samples[static_cast<std::size_t>(a)]) +
+                                          QStringLiteral("\u2013") +
+                                          pages::HeaderBand::timeText(samples[static_cast<std::size_t>(b - 1)]);
+    return QStringLiteral("%1\nSpO2 %2 %\nPulse %3 bpm").arg(time, range(spo2Lo, spo2Hi), range(pulseLo, pulseHi));
+}
+
+void CTavroTrendView::hoverAt(const QPoint& pos) {
+    const auto l = layout();
+    const bool over = (pos.y() >= l.spo2Panel.top() && pos.y() < l.spo2Panel.top() + l.spo2Panel.height()) ||
+                      (pos.y() >= l.pulsePanel.top() && pos.y() < l.pulsePanel.top() + l.pulsePanel.height());
+    const QString text = over ? hoverText(pos.x()) : QString();
+    const int x = text.isEmpty() ? -1 : pos.x();
+    if (x != m_hoverX) {
+        const int old = m_hoverX;
+        m_hoverX = x;
+        for (int column : {old, x})
+            if (column >= 0) update(QRect(column - 1, l.spo2Plot.top(), 3, l.pulseBottom() - l.spo2Plot.top() + 1));
+    }
+    if (text.isEmpty()) QToolTip::hideText();
+    else QToolTip::showText(mapToGlobal(pos + QPoint(14, 14)), text, this);
 }
 
 void CTavroTrendView::keyPressEvent(QKeyEvent* event) {
@@ -103,10 +173,12 @@ void CTavroTrendView::keyPressEvent(QKeyEvent* event) {
     const auto samples = document().model().currentSamples();
     const auto count = static_cast<std::int64_t>(samples.size());
     m_keyCursorX = std::max(m_spo2Marker.x, left);
-    m_keyCursorIndex = document().currentPage() * l.samplesPerScreen + m_keyCursorX - left;
+    m_keyCursorIndex = static_cast<int>(l.sampleAt(m_keyCursorX, firstShown()));
     switch (event->key()) {
     case Qt::Key_PageUp: pageUp(); break;
     case Qt::Key_PageDown: pageDown(); break;
+    case Qt::Key_Home: firstPage(); break;
+    case Qt::Key_End: lastPage(); break;
     case Qt::Key_Left:
     case Qt::Key_Right: {
         if (event->key() == Qt::Key_Left && m_keyCursorIndex > 0) {
@@ -138,9 +210,103 @@ void CTavroTrendView::keyPressEvent(QKeyEvent* event) {
 }
 
 void CTavroTrendView::wheelEvent(QWheelEvent* event) {
-    if (event->angleDelta().y() <= 0) pageDown();
-    else pageUp();
+    const bool down = event->angleDelta().y() <= 0;
+    if (event->modifiers() & Qt::ControlModifier) {
+        if (down) zoomOut();
+        else zoomIn();
+    } else if (down) {
+        pageDown();
+    } else {
+        pageUp();
+    }
     RecordingView::wheelEvent(event);
+}
+
+void CTavroTrendView::setZoom(int zoom) {
+    const std::int64_t first = firstShown();
+    document().setZoom(zoom);
+    recomputePages(width());
+    document().setCurrentPage(static_cast<int>(first / std::max(1, span())));
+    reportPage();
+}
+
+// The zoom levels as spans in samples, narrowest first: the steps, the default width
+// and the whole recording.
+std::vector<int> CTavroTrendView::zoomLevels() const {
+    const int whole = std::max(1, static_cast<int>(document().model().currentCount()));
+    std::vector<int> levels(std::begin(kZoomSteps), std::end(kZoomSteps));
+    levels.push_back(m_samplesPerScreen);
+    levels.push_back(whole);
+    std::sort(levels.begin(), levels.end());
+    levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
+    levels.erase(std::remove_if(levels.begin(), levels.end(), [&](int v) { return v > whole && v != m_samplesPerScreen; }),
+                 levels.end());
+    return levels;
+}
+
+void CTavroTrendView::zoomTo(int level) {
+    const int whole = std::max(1, static_cast<int>(document().model().currentCount()));
+    if (level == m_samplesPerScreen) setZoom(RecordingDocument::kDefaultSpan);
+    else if (level >= whole) setZoom(RecordingDocument::kWholeRecording);
+    else setZoom(level);
+}
+
+void CTavroTrendView::zoomIn() {
+    const auto levels = zoomLevels();
+    const auto it = std::lower_bound(levels.begin(), levels.end(), span());
+    if (it != levels.begin()) zoomTo(*std::prev(it));
+}
+
+void CTavroTrendView::zoomOut() {
+    const auto levels = zoomLevels();
+    const auto it = std::upper_bound(levels.begin(), levels.end(), span());
+    if (it != levels.end()) zoomTo(*it);
+}
+
+void CTavroTrendView::goToPage(int page) {
+    document().setCurrentPage(std::clamp(page, 0, std::max(0, m_pageCount - 1)));
+    hideMarkers();
+    m_readouts = {};
+    update();
+    reportPage();
+}
+
+std::int64_t CTavroTrendView::focusSample() const {
+    if (!m_spo2Marker.hidden()) return layout().sampleAt(m_spo2Marker.x, firstShown());
+    return firstShown() - 1;
+}
+
+void CTavroTrendView::showSample(std::int64_t index) {
+    const auto count = static_cast<std::int64_t>(document().model().currentCount());
+    if (index < 0 || index >= count) return;
+    recomputePages(width());
+    goToPage(static_cast<int>(index / std::max(1, span())));
+    selectSample(index);
+}
+
+// The readouts and both cursor arrows on one sample, as pointing at it does.
+void CTavroTrendView::selectSample(std::int64_t index) {
+    const auto l = layout();
+    const SampleRecord& s = document().model().currentSamples()[static_cast<std::size_t>(index)];
+    const int x = l.xOf(index, firstShown());
+    m_keyCursorX = x;
+    m_keyCursorIndex = static_cast<int>(index);
+    m_readouts.date = pages::HeaderBand::dateText(s, true);
+    m_readouts.time = pages::HeaderBand::timeText(s);
+    m_readouts.spo2 = QString::number(s.spo2);
+    m_readouts.pulse = QString::number(s.pulseRate);
+    auto marker = [](const QRect& plot, int mx, int y) {
+        pages::Marker m;
+        m.x = mx;
+        m.y = y;
+        const int top = plot.top(), bottom = plot.top() + plot.height();
+        m.extendsDown = y <= top + (bottom - top) / 2;
+        m.length = m.extendsDown ? bottom - y : y - top;
+        return m;
+    };
+    m_spo2Marker = marker(l.spo2Plot, x, TrendPage::spo2Y(l, std::min<int>(s.spo2, 100)));
+    m_pulseMarker = marker(l.pulsePlot, x, TrendPage::pulseY(l, s.pulseRate));
+    update();
 }
 
 void CTavroTrendView::pageDown() {
@@ -149,14 +315,14 @@ void CTavroTrendView::pageDown() {
     hideMarkers();
     m_readouts = {};
     update();
-    emit pageStatus(document().currentPage(), m_pageCount);
+    reportPage();
 }
 
 void CTavroTrendView::pageUp() {
     document().setCurrentPage(pageUpIndex(document().currentPage(), m_rollStep));
     hideMarkers();
     update();
-    emit pageStatus(document().currentPage(), m_pageCount);
+    reportPage();
 }
 
 void CTavroTrendView::rollStep() { m_rollStep = askRollStep(this, m_rollStep, m_pageCount); }

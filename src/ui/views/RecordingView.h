@@ -28,12 +28,24 @@ public:
     virtual void printPreview() {}
     virtual int pageCount() const { return 0; }
 
+    // Navigation beside the paging. Whether the view pages through samples (and so
+    // has an overview bar), the page holding a sample (with the cursor on it where
+    // the view has one), and the sample a search for the next event starts after.
+    virtual bool pagesSamples() const { return false; }
+    virtual void showSample(std::int64_t /*index*/) {}
+    virtual std::int64_t focusSample() const { return -1; }
+    void firstPage() { goToPage(0); }
+    void lastPage() { goToPage(pageCount() - 1); }
+
 signals:
+    // The samples the view shows now (first and how many), for the overview bar.
+    void visibleRangeChanged(qint64 first, qint64 count);
     // The frame's page pane follows this: page is 0-based, count 0 means "no pages".
     void pageStatus(int page, int count);
 
 protected:
     RecordingDocument& document() const { return m_document; }
+    virtual void goToPage(int /*page*/) {}
 
 private:
     RecordingDocument& m_document;

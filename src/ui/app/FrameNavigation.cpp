@@ -1,0 +1,227 @@
+#include "app/FrameNavigation.h"
+
+#include "app/CMainFrame.h"
+#include "common/Commands.h"
+#include "common/Messages.h"
+#include "model/RecordingModel.h"
+#include "model/RecordingTime.h"
+#include "pages/HeaderBand.h"
+#include "settings/Settings.h"
+#include "views/CTavroTrendView.h"
+
+#include <QAction>
+#include <QActionGroup>
+#include <QDockWidget>
+#include <QFileInfo>
+#include <QHeaderView>
+#include <QInputDialog>
+#include <QMenu>
+#include <QStatusBar>
+#include <QTreeWidget>
+
+namespace kestrova::ui {
+namespace {
+
+struct ZoomChoice {
+    const char* text;
+    int zoom;
+};
+constexpr ZoomChoice kZoomChoices[] = {{"Page width (default)", RecordingDocument::kDefaultSpan},
+                                       {"5 min", 300},
+                                       {"15 min", 900},
+                                       {"30 min", 1800},
+                                       {"1 h", 3600},
+                                       {"2 h", 7200},
+                                       {"4 h", 14400},
+                                       {"8 h", 28800},
+                                       {"Whole recording", RecordingDocument::kWholeRecording}};
+
+} // namespace
+
+FrameNavigation::FrameNavigation(CMainFrame& frame) : QObject(&frame), m_frame(frame) {
+    RecordingDocument& doc = frame.document();
+    connect(&doc, &RecordingDocument::recordingChanged, this, [this] {
+        fillEventList();
+        updateTitle();
+    });
+    connect(&doc, &RecordingDocument::detailsChanged, this, &FrameNavigation::updateTitle);
+    connect(&doc, &RecordingDocument::displayModeChanged, this, &FrameNavigation::updateTitle);
+    connect(&doc, &RecordingDocument::zoomChanged, this, &FrameNavigation::syncZoomMenu);
+    buildEventDock();
+}
+
+void FrameNavigation::buildMenus(QMenu& mode, QMenu& file) {
+    mode.addSeparator();
+    QMenu* zoom = mode.addMenu(QStringLiteral("Zoom"));
+    zoom->addAction(m_frame.action(cmd::ZoomIn));
+    zoom->addAction(m_frame.action(cmd::ZoomOut));
+    zoom->addSeparator();
+    m_zoomGroup = new QActionGroup(this);
+    for (int i = 0; i < static_cast<int>(std::size(kZoomChoices)); ++i) {
+        QAction* a = m_frame.action(cmd::ZoomLevel + i);
+        a->setCheckable(true);
+        a->setChecked(kZoomChoices[i].zoom == m_frame.document().zoom());
+        m_zoomGroup->addAction(a);
+        zoom->addAction(a);
+    }
+    mode.addAction(m_frame.action(cmd::PreviousEvent));
+    mode.addAction(m_frame.action(cmd::NextEvent));
+    mode.addAction(m_frame.action(cmd::GoToTime));
+    QAction* list = m_dock->toggleViewAction();
+    list->setText(QStringLiteral("Event List"));
+    list->setData(cmd::EventList);
+    mode.addAction(list);
+
+    m_recentMenu = new QMenu(QStringLiteral("Recent Files"), &file);
+    const auto actions = file.actions();
+    QAction* before = actions.size() > 6 ? actions[6] : nullptr; // after Open Saved Data
+    file.insertMenu(before, m_recentMenu);
+    connect(m_recentMenu, &QMenu::aboutToShow, this, &FrameNavigation::refreshRecentMenu);
+    refreshRecentMenu();
+}
+
+int FrameNavigation::zoomChoiceCount() { return static_cast<int>(std::size(kZoomChoices)); }
+int FrameNavigation::zoomOfChoice(int index) { return kZoomChoices[index].zoom; }
+QString FrameNavigation::zoomChoiceText(int index) { return QString::fromLatin1(kZoomChoices[index].text); }
+
+void FrameNavigation::syncZoomMenu() {
+    if (!m_zoomGroup) return;
+    for (int i = 0; i < zoomChoiceCount(); ++i)
+        m_frame.action(cmd::ZoomLevel + i)->setChecked(kZoomChoices[i].zoom == m_frame.document().zoom());
+}
+
+void FrameNavigation::buildEventDock() {
+    m_dock = new QDockWidget(QStringLiteral("Desaturations (3 %)"), &m_frame);
+    m_dock->setObjectName(QStringLiteral("eventDock"));
+    m_list = new QTreeWidget(m_dock);
+    m_list->setRootIsDecorated(false);
+    m_list->setUniformRowHeights(true);
+    m_list->setHeaderLabels({QStringLiteral("Start"), QStringLiteral("Duration"), QStringLiteral("Baseline"),
+                             QStringLiteral("Nadir"), QStringLiteral("Depth")});
+    m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    connect(m_list, &QTreeWidget::itemActivated, this, &FrameNavigation::jumpToEvent);
+    connect(m_list, &QTreeWidget::itemClicked, this, &FrameNavigation::jumpToEvent);
+    m_dock->setWidget(m_list);
+    m_frame.addDockWidget(Qt::RightDockWidgetArea, m_dock);
+    m_dock->hide();
+}
+
+void FrameNavigation::fillEventList() {
+    m_list->clear();
+    const RecordingDocument& doc = m_frame.document();
+    const auto samples = doc.model().currentSamples();
+    QList<QTreeWidgetItem*> items;
+    for (const DesaturationEvent& e : doc.events()) {
+        auto* item = new QTreeWidgetItem(
+            {pages::HeaderBand::timeText(samples[static_cast<std::size_t>(e.start)]),
+             QStringLiteral("%1 s").arg(e.duration()), QStringLiteral("%1 %").arg(e.baseline),
+             QStringLiteral("%1 %").arg(e.nadir), QStringLiteral("%1 %").arg(e.depth())});
+        item->setData(0, Qt::UserRole, QVariant::fromValue<qint64>(doc.nadirIndex(e)));
+        items << item;
+    }
+    m_list->addTopLevelItems(items);
+}
+
+void FrameNavigation::jumpToEvent(QTreeWidgetItem* item) {
+    RecordingView* view = m_frame.activeView();
+    if (!item || !view || !view->pagesSamples()) return;
+    view->showSample(item->data(0, Qt::UserRole).toLongLong());
+}
+
+void FrameNavigation::nextEvent() {
+    RecordingView* view = m_frame.activeView();
+    if (!view || !view->pagesSamples()) return;
+    const RecordingDocument& doc = m_frame.document();
+    const std::int64_t from = view->focusSample();
+    for (const DesaturationEvent& e : doc.events()) {
+        if (const std::int64_t nadir = doc.nadirIndex(e); nadir > from) {
+            view->showSample(nadir);
+            return;
+        }
+    }
+    m_frame.statusBar()->showMessage(QStringLiteral("No desaturation after this point."), 4000);
+}
+
+void FrameNavigation::previousEvent() {
+    RecordingView* view = m_frame.activeView();
+    if (!view || !view->pagesSamples()) return;
+    const RecordingDocument& doc = m_frame.document();
+    const std::int64_t from = view->focusSample();
+    const auto& events = doc.events();
+    for (auto it = events.rbegin(); it != events.rend(); ++it) {
+        if (const std::int64_t nadir = doc.nadirIndex(*it); nadir < from) {
+            view->showSample(nadir);
+            return;
+        }
+    }
+    m_frame.statusBar()->showMessage(QStringLiteral("No desaturation before this point."), 4000);
+}
+
+void FrameNavigation::goToTime() {
+    RecordingView* view = m_frame.activeView();
+    const auto samples = m_frame.document().model().currentSamples();
+    if (!view || !view->pagesSamples() || samples.empty()) return;
+    bool ok = false;
+    const QString text = QInputDialog::getText(
+        &m_frame, QStringLiteral("Go to time"),
+        QStringLiteral("Time (HH:MM:SS), or date and time (YYYY-MM-DD HH:MM:SS):"), QLineEdit::Normal,
+        pages::HeaderBand::timeText(samples.front()), &ok);
+    if (!ok) return;
+    const auto query = parseTimeQuery(text.toStdString());
+    if (!query) {
+        Messages::info(&m_frame, QStringLiteral("Type a time as HH:MM:SS, or a date and time as YYYY-MM-DD HH:MM:SS."));
+        return;
+    }
+    const auto index = findSampleAt(samples, *query);
+    if (!index) {
+        Messages::info(&m_frame, QStringLiteral("%1 is not within this recording, which runs from %2 to %3.")
+                                     .arg(text.trimmed(), QString::fromStdString(stampText(samples.front())),
+                                          QString::fromStdString(stampText(samples.back()))));
+        return;
+    }
+    view->showSample(*index);
+}
+
+QStringList FrameNavigation::recentFiles() const {
+    QStringList files;
+    for (const auto& f : Settings().recentFiles()) files << QString::fromStdString(f);
+    return files;
+}
+
+void FrameNavigation::fileOpened(const QString& path) {
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    if (const WriteStatus w = Settings().addRecentFile(absolute.toStdString()); !w)
+        m_frame.statusBar()->showMessage(QStringLiteral("The recent files could not be remembered: %1")
+                                             .arg(QString::fromStdString(w.reason)),
+                                         6000);
+}
+
+void FrameNavigation::refreshRecentMenu() {
+    m_recentMenu->clear();
+    const QStringList files = recentFiles();
+    for (int i = 0; i < files.size(); ++i) {
+        const QString path = files[i];
+        QAction* a = m_recentMenu->addAction(QStringLiteral("&%1 %2").arg(i + 1).arg(QFileInfo(path).fileName()));
+        a->setToolTip(path);
+        connect(a, &QAction::triggered, this, [this, path] {
+            if (m_openFile) m_openFile(path);
+        });
+    }
+    m_recentMenu->setEnabled(!files.isEmpty());
+}
+
+void FrameNavigation::updateTitle() {
+    const RecordingDocument& doc = m_frame.document();
+    if (doc.displayMode() == DisplayMode::None) {
+        m_frame.setWindowTitle(QStringLiteral("Kestrova"));
+        m_frame.setWindowModified(false);
+        return;
+    }
+    const QString what = doc.fileName().isEmpty()
+                             ? QStringLiteral("ID %1 (downloaded)").arg(doc.model().currentPatient.id)
+                             : QFileInfo(doc.fileName()).fileName();
+    m_frame.setWindowTitle(what + QStringLiteral("[*] - Kestrova"));
+    m_frame.setWindowModified(doc.hasUnsavedChanges());
+}
+
+} // namespace kestrova::ui
