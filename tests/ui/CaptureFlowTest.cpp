@@ -6,6 +6,7 @@
 #include "common/Commands.h"
 #include "common/FileChooser.h"
 #include "MessageLog.h"
+#include "Modal.h"
 #include "app/RecordingCommands.h"
 #include "dialogs/CAnalysisSetup.h"
 #include "dialogs/CDateAndTimeDlg.h"
@@ -36,24 +37,6 @@
 
 using namespace kestrova;
 using namespace kestrova::ui;
-
-namespace {
-
-// Acts on the next modal dialog of type D once it is open.
-template <typename D, typename F> void onModal(F act) {
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    QObject::connect(timer, &QTimer::timeout, [timer, act] {
-        if (auto* d = qobject_cast<D*>(QApplication::activeModalWidget())) {
-            timer->stop();
-            timer->deleteLater();
-            act(d);
-        }
-    });
-    timer->start();
-}
-
-} // namespace
 
 class CaptureFlowTest : public QObject {
     Q_OBJECT
@@ -123,7 +106,7 @@ private slots:
         QCOMPARE(m_frame->displayMode(), DisplayMode::Analysis);
 
         // Open Other ID Data from the analysis page: ID 9, shown as a trend.
-        onModal<COtherIDSelect>([](COtherIDSelect* d) {
+        test::onModal<COtherIDSelect>([](COtherIDSelect* d) {
             d->list()->setCurrentRow(1);
             d->accept();
         });
@@ -132,7 +115,7 @@ private slots:
         QCOMPARE(m_frame->displayMode(), DisplayMode::Trend);
 
         // Patient details, saved into the database.
-        onModal<CPatientInfo>([](CPatientInfo* d) {
+        test::onModal<CPatientInfo>([](CPatientInfo* d) {
             d->field(PatientField::Name)->setText(QStringLiteral("Ana Lima"));
             d->field(PatientField::Age)->setText(QStringLiteral("61"));
             d->accept();
@@ -180,7 +163,7 @@ private slots:
 
         // Analysis Setup while the analysis page is shown: the page follows the new limit.
         m_frame->action(cmd::Analysis)->trigger();
-        onModal<CAnalysisSetup>([](CAnalysisSetup* d) {
+        test::onModal<CAnalysisSetup>([](CAnalysisSetup* d) {
             d->edit(4)->setText(QStringLiteral("2"));
             d->accept();
         });
@@ -189,7 +172,7 @@ private slots:
         QCOMPARE(m_frame->document().analysis().limits.desaturationsEvent, 2);
 
         // Delete Info, then Cancel: the slot and the current patient keep only the ID.
-        onModal<CPatientInfo>([](CPatientInfo* d) {
+        test::onModal<CPatientInfo>([](CPatientInfo* d) {
             d->deleteInfo(); // the question is answered OK
             QCOMPARE(d->field(PatientField::Name)->text(), QString());
             d->reject();
@@ -227,7 +210,7 @@ private slots:
         };
         download(0);
         QCOMPARE(m_model.currentPatient.id, 9);
-        onModal<CPatientInfo>([](CPatientInfo* d) {
+        test::onModal<CPatientInfo>([](CPatientInfo* d) {
             QVERIFY(!d->useStoredButton()); // nothing stored yet
             d->field(PatientField::Name)->setText(QStringLiteral("Ana Lima"));
             d->accept();
@@ -251,11 +234,11 @@ private slots:
         QCOMPARE(std::memcmp(&after, &stored, PatientRecord::kSize), 0);
 
         // Saving the empty form keeps them too; the stored details are one click away.
-        onModal<CPatientInfo>([](CPatientInfo* d) { d->accept(); });
+        test::onModal<CPatientInfo>([](CPatientInfo* d) { d->accept(); });
         m_frame->action(cmd::PatientInfo)->trigger();
         m_db->loadPatientRecord(8, after);
         QCOMPARE(std::memcmp(&after, &stored, PatientRecord::kSize), 0);
-        onModal<CPatientInfo>([](CPatientInfo* d) {
+        test::onModal<CPatientInfo>([](CPatientInfo* d) {
             QVERIFY(d->useStoredButton());
             QVERIFY(d->useStoredButton()->text().contains(QStringLiteral("Ana Lima")));
             QCOMPARE(d->field(PatientField::Name)->text(), QString());
@@ -267,7 +250,7 @@ private slots:
         QCOMPARE(QByteArray(fieldBytes(m_model.currentPatient.name).data()), QByteArray("Ana Lima"));
 
         // Done without a selection changes nothing.
-        onModal<COtherIDSelect>([](COtherIDSelect* d) {
+        test::onModal<COtherIDSelect>([](COtherIDSelect* d) {
             d->list()->clearSelection();
             d->list()->setCurrentItem(nullptr);
             d->accept();
@@ -302,7 +285,7 @@ private slots:
         QVERIFY(sim.start());
         CDlgChooseType capture(m_model, orderFor(sim), nullptr);
         attachCapture(*m_frame, capture);
-        onModal<CDateAndTimeDlg>([](CDateAndTimeDlg* d) {
+        test::onModal<CDateAndTimeDlg>([](CDateAndTimeDlg* d) {
             d->date()->setDate(QDate(2010, 3, 15));
             d->hour()->setText(QStringLiteral("13"));
             d->minute()->setText(QStringLiteral("45"));
@@ -319,7 +302,7 @@ private slots:
         SampleRecord s;
         s.id = 3;
         m_model.appendSample(3, s, 0); // the ID list of the deletion dialog comes from the last download
-        onModal<CDelDataDlg>([this](CDelDataDlg* d) {
+        test::onModal<CDelDataDlg>([this](CDelDataDlg* d) {
             d->idCombo()->setCurrentIndex(1);
             d->typeCombo()->setCurrentIndex(1);
             d->accept(); // asked first; the default answer No keeps the dialog open

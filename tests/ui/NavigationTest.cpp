@@ -1,0 +1,229 @@
+// Finding one's way through a 6-hour night on screen (offscreen): zoom steps and
+// paging at a zoom, next and previous desaturation at both ends, the overview bar,
+// the readout at the pointer, Home and End, Go to time, the recent files and the
+// window title.
+#include "app/CMainFrame.h"
+#include "app/FrameNavigation.h"
+#include "app/RecordingCommands.h"
+#include "common/Commands.h"
+#include "files/DataFile.h"
+#include "files/PatientDatabase.h"
+#include "model/RecordingModel.h"
+#include "pages/HeaderBand.h"
+#include "views/CTavroTableView.h"
+#include "views/CTavroTrendView.h"
+#include "views/OverviewBar.h"
+
+#include "MessageLog.h"
+#include "Modal.h"
+#include "TestSupport.h"
+
+#include <QInputDialog>
+
+#include <algorithm>
+#include <QStatusBar>
+#include <QTreeWidget>
+#include <QtTest>
+
+using namespace kestrova;
+using namespace kestrova::ui;
+
+class NavigationTest : public QObject {
+    Q_OBJECT
+    std::unique_ptr<test::TempDir> m_dir;
+    std::unique_ptr<test::WorkingDirectory> m_cwd;
+    std::unique_ptr<PatientDatabase> m_db;
+    std::unique_ptr<test::MessageLog> m_log;
+    RecordingModel m_model;
+    std::unique_ptr<CMainFrame> m_frame;
+
+    CTavroTrendView* trend() { return qobject_cast<CTavroTrendView*>(m_frame->activeView()); }
+    RecordingDocument& doc() { return m_frame->document(); }
+    std::int64_t firstShown() { return static_cast<std::int64_t>(doc().currentPage()) * trend()->span(); }
+
+    // Opens `samples` as the file `name` through the frame's recording commands.
+    void open(const std::string& name, const std::vector<SampleRecord>& samples) {
+        QVERIFY(writeDataFile(m_dir->file(name), samples.front().id, samples, "Night"));
+        QVERIFY(m_frame->navigation().openFile(QString::fromStdString(m_dir->file(name))));
+    }
+
+private slots:
+    void init() {
+        m_dir = std::make_unique<test::TempDir>();
+        m_cwd = std::make_unique<test::WorkingDirectory>(m_dir->path());
+        m_db = std::make_unique<PatientDatabase>(m_dir->path() + "/");
+        m_log = std::make_unique<test::MessageLog>();
+        m_model.clearAllRecordings();
+        m_frame = std::make_unique<CMainFrame>(m_model);
+        installRecordingCommands(*m_frame, *m_db);
+        m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTrendView(d); });
+        m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTableView(d); });
+        m_frame->show();
+        open("ID3.dat", test::night(3, 6 * 3600));
+        QVERIFY(trend());
+        QTRY_VERIFY(trend()->width() > 600);
+    }
+    void cleanup() {
+        m_frame.reset();
+        m_log.reset();
+        m_db.reset();
+        m_cwd.reset();
+        m_dir.reset();
+    }
+
+    void zoomStepsAndPagingAtAZoom() {
+        CTavroTrendView* v = trend();
+        const int sps = v->samplesPerScreen();
+        QCOMPARE(v->span(), sps); // the default: one sample per unit of width
+        // The levels: the steps, the default and the whole night (8 h is longer than it).
+        QList<int> levels{300, 900, 1800, 3600, 7200, 14400, 6 * 3600};
+        if (!levels.contains(sps)) levels << sps;
+        std::sort(levels.begin(), levels.end());
+        // Out: every level wider than the default, then it stays at the whole night.
+        QList<int> spans, expected;
+        for (int level : levels)
+            if (level > sps) expected << level;
+        while (expected.size() < 8) expected << 6 * 3600;
+        for (int i = 0; i < 8; ++i) {
+            m_frame->action(cmd::ZoomOut)->trigger();
+            spans << v->span();
+        }
+        QCOMPARE(spans, expected);
+        QCOMPARE(v->pageCount(), 1);
+        QVERIFY(m_frame->action(cmd::ZoomLevel + FrameNavigation::zoomChoiceCount() - 1)->isChecked());
+
+        // 1 h a page: six pages; paging moves by an hour; Home and End.
+        m_frame->action(cmd::ZoomLevel + 4)->trigger();
+        QCOMPARE(v->span(), 3600);
+        QCOMPARE(v->pageCount(), 6);
+        v->pageDown();
+        QCOMPARE(firstShown(), 3600);
+        QTest::keyClick(v, Qt::Key_End);
+        QCOMPARE(doc().currentPage(), 5);
+        QTest::keyClick(v, Qt::Key_Home);
+        QCOMPARE(doc().currentPage(), 0);
+
+        // In: every narrower level, the default among them, keeping the first sample shown.
+        v->pageDown();
+        spans.clear();
+        expected.clear();
+        for (auto it = levels.rbegin(); it != levels.rend(); ++it)
+            if (*it < 3600) expected << *it;
+        expected << 300; // the narrowest stays
+        for (int i = 0; i < expected.size(); ++i) {
+            const std::int64_t before = firstShown();
+            m_frame->action(cmd::ZoomIn)->trigger();
+            spans << v->span();
+            QVERIFY(firstShown() <= before && before < firstShown() + v->span());
+            if (v->span() == sps) QCOMPARE(doc().zoom(), RecordingDocument::kDefaultSpan);
+        }
+        QCOMPARE(spans, expected);
+        // Ctrl+wheel zooms too; the wheel alone still pages.
+        QWheelEvent out(QPointF(200, 400), v->mapToGlobal(QPointF(200, 400)), {}, QPoint(0, -120), Qt::NoButton,
+                        Qt::ControlModifier, Qt::NoScrollPhase, false);
+        QApplication::sendEvent(v, &out);
+        QCOMPARE(v->span(), levels[1]);
+    }
+
+    void nextAndPreviousEventAtBothEnds() {
+        CTavroTrendView* v = trend();
+        const auto& events = doc().events();
+        QVERIFY(events.size() >= 10);
+        const std::int64_t firstNadir = doc().nadirIndex(events.front());
+        const std::int64_t lastNadir = doc().nadirIndex(events.back());
+
+        // Before the first: previous says so and stays; next lands on the first nadir.
+        m_frame->action(cmd::PreviousEvent)->trigger();
+        QCOMPARE(doc().currentPage(), 0);
+        QVERIFY(m_frame->statusBar()->currentMessage().contains(QStringLiteral("No desaturation before")));
+        m_frame->action(cmd::NextEvent)->trigger();
+        QCOMPARE(doc().currentPage(), static_cast<int>(firstNadir / v->span()));
+        QCOMPARE(v->focusSample(), firstNadir);
+        const auto& s = m_model.currentSamples()[static_cast<std::size_t>(firstNadir)];
+        QCOMPARE(v->readouts().spo2, QString::number(s.spo2));
+        m_frame->action(cmd::NextEvent)->trigger();
+        QCOMPARE(v->focusSample(), doc().nadirIndex(events[1]));
+        m_frame->action(cmd::PreviousEvent)->trigger();
+        QCOMPARE(v->focusSample(), firstNadir);
+
+        // After the last: next says so.
+        QTest::keyClick(v, Qt::Key_End);
+        m_frame->action(cmd::PreviousEvent)->trigger();
+        QCOMPARE(v->focusSample(), lastNadir);
+        m_frame->action(cmd::NextEvent)->trigger();
+        QCOMPARE(v->focusSample(), lastNadir);
+        QVERIFY(m_frame->statusBar()->currentMessage().contains(QStringLiteral("No desaturation after")));
+
+        // The event list: one row per event; activating a row goes there.
+        QTreeWidget* list = m_frame->navigation().eventList();
+        QCOMPARE(list->topLevelItemCount(), static_cast<int>(events.size()));
+        emit list->itemActivated(list->topLevelItem(1), 0);
+        QCOMPARE(v->focusSample(), doc().nadirIndex(events[1]));
+
+        // The table pages to the event's row.
+        m_frame->action(cmd::Table)->trigger();
+        m_frame->action(cmd::NextEvent)->trigger();
+        auto* table = qobject_cast<CTavroTableView*>(m_frame->activeView());
+        QVERIFY(table);
+        QVERIFY(table->focusSample() < firstNadir && doc().currentPage() > 0);
+    }
+
+    void overviewClickAndHoverReadout() {
+        CTavroTrendView* v = trend();
+        auto* bar = m_frame->findChild<OverviewBar*>(QStringLiteral("overviewBar"));
+        QVERIFY(bar);
+        QTRY_VERIFY(bar->width() > 100);
+        const int x = bar->width() * 3 / 4;
+        const std::int64_t target = static_cast<std::int64_t>(x) * m_model.currentCount() / bar->width();
+        QTest::mouseClick(bar, Qt::LeftButton, {}, QPoint(x, bar->height() / 2));
+        QCOMPARE(doc().currentPage(), static_cast<int>(target / v->span()));
+        QCOMPARE(bar->shownFirst(), firstShown());
+
+        // The readout at a column: its sample at the default zoom, a range when zoomed out.
+        const auto l = v->layout();
+        const int column = l.xL() + 100;
+        const auto& s = m_model.currentSamples()[static_cast<std::size_t>(l.sampleAt(column, firstShown()))];
+        const QString one = v->hoverText(column);
+        QVERIFY2(one.startsWith(pages::HeaderBand::timeText(s)) && one.contains(QStringLiteral("SpO2 %1 %").arg(s.spo2)),
+                 qPrintable(one));
+        QVERIFY(v->hoverText(l.xL() - 20).isEmpty());
+        m_frame->action(cmd::ZoomLevel + FrameNavigation::zoomChoiceCount() - 1)->trigger();
+        QVERIFY(v->hoverText(column).contains(QChar(0x2013))); // a range of samples
+    }
+
+    void goToTimeOutsideIsAnsweredInside() {
+        CTavroTrendView* v = trend();
+        test::onModal<QInputDialog>([](QInputDialog* d) {
+            d->setTextValue(QStringLiteral("12:00:00"));
+            d->accept();
+        });
+        m_frame->action(cmd::GoToTime)->trigger();
+        QVERIFY(m_log->texts.last().contains(QStringLiteral("is not within this recording")));
+        QCOMPARE(doc().currentPage(), 0);
+        test::onModal<QInputDialog>([](QInputDialog* d) {
+            d->setTextValue(QStringLiteral("02:30:00")); // the night starts at 22:30: four hours in
+            d->accept();
+        });
+        m_frame->action(cmd::GoToTime)->trigger();
+        QCOMPARE(v->focusSample(), 4 * 3600);
+        QCOMPARE(doc().currentPage(), 4 * 3600 / v->span());
+    }
+
+    void recentFilesAndTitle() {
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral("ID3.dat[*] - Kestrova"));
+        QVERIFY(!m_frame->isWindowModified());
+        doc().markDetailsEdited();
+        QVERIFY(m_frame->isWindowModified());
+        for (int i = 1; i <= 9; ++i) open("N" + std::to_string(i) + ".dat", test::night(i, 600));
+        const QStringList recent = m_frame->navigation().recentFiles();
+        QCOMPARE(recent.size(), 8);
+        QVERIFY(recent.first().endsWith(QStringLiteral("/N9.dat")));
+        QVERIFY(recent.last().endsWith(QStringLiteral("/N2.dat")));
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral("N9.dat[*] - Kestrova"));
+        m_frame->action(cmd::Close)->trigger();
+        QCOMPARE(m_frame->windowTitle(), QStringLiteral("Kestrova"));
+    }
+};
+
+QTEST_MAIN(NavigationTest)
+#include "NavigationTest.moc"
