@@ -4,6 +4,7 @@
 #include "model/SyntheticRecording.h"
 #include "pages/AnalysisPage.h"
 #include "pages/ClinicalReport.h"
+#include "pages/OverviewStrip.h"
 #include "pages/TablePage.h"
 #include "pages/TrendPage.h"
 
@@ -76,6 +77,44 @@ void BM_AnalysisOnly(benchmark::State& s) {
     auto& f = fixture();
     for (auto _ : s) benchmark::DoNotOptimize(computeAnalysis(f.samples, AnalysisLimits{}));
 }
+// The trend at its default span against the whole recording on one page (per-column
+// min/max), and the overview bar: reducing the night once per width, then each paint.
+void BM_TrendWholeRecording(benchmark::State& s) {
+    auto& f = fixture();
+    PageData d = f.data;
+    d.currentPage = 0;
+    d.span = static_cast<int>(f.samples.size());
+    const SignalBlocks blocks = summariseBlocks(f.samples); // kept by the document, as on screen
+    d.blocks = &blocks;
+    for (auto _ : s) {
+        QPainter p(&f.image);
+        TrendPage::draw(p, f.image.rect(), d);
+    }
+}
+void BM_SummariseBlocks(benchmark::State& s) {
+    auto& f = fixture();
+    for (auto _ : s) benchmark::DoNotOptimize(summariseBlocks(f.samples));
+}
+BENCHMARK(BM_SummariseBlocks)->Unit(benchmark::kMillisecond);
+void BM_OverviewReduce(benchmark::State& s) {
+    auto& f = fixture();
+    const auto events = findDesaturations(f.samples, 3);
+    for (auto _ : s) benchmark::DoNotOptimize(reduceOverview(f.samples, events, 1900));
+}
+void BM_OverviewPaint(benchmark::State& s) {
+    auto& f = fixture();
+    const auto columns = reduceOverview(f.samples, findDesaturations(f.samples, 3), 1900);
+    QImage bar(1900, 44, QImage::Format_RGB32);
+    std::int64_t first = 0;
+    for (auto _ : s) {
+        QPainter p(&bar);
+        drawOverview(p, bar.rect(), columns, first, 1080);
+        first = (first + 5000) % 518400; // the window moves, as when dragged
+    }
+}
+BENCHMARK(BM_TrendWholeRecording)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OverviewReduce)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_OverviewPaint)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalysisToSheet)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_AnalysisOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_TrendPage)->Unit(benchmark::kMillisecond);

@@ -244,6 +244,29 @@ private slots:
         }
     }
 
+    void zoomedTrendsReduceEachColumnExactly() {
+        const FullNight night;
+        PageData data = night.data();
+        data.span = static_cast<int>(night.samples.size());
+        // Column reduction from the block summary draws the same pixels as from every sample.
+        const QImage direct = PageRenderer::renderScreen(PageKind::Trend, data, QSize(1280, 800));
+        const SignalBlocks blocks = summariseBlocks(night.samples);
+        data.blocks = &blocks;
+        QCOMPARE(PageRenderer::renderScreen(PageKind::Trend, data, QSize(1280, 800)), direct);
+        // The nadir of a dip reaches the plot: each dip (SpO2 86) shows at the whole-night zoom.
+        const auto l = TrendPage::layout(QRect(0, 0, 1280, 800), data.span);
+        const int dipY = TrendPage::spo2Y(l, 86);
+        const int column = l.xOf(310, 0); // inside the first dip
+        QCOMPARE(at(direct, column, dipY), QColor(255, 0, 0));
+        // A narrow zoom spreads samples: 300 samples over the plot, from a start sample.
+        data.span = 300;
+        data.firstSample = 700;
+        const QImage narrow = PageRenderer::renderScreen(PageKind::Trend, data, QSize(1280, 800));
+        const auto ln = TrendPage::layout(QRect(0, 0, 1280, 800), 300);
+        QCOMPARE(at(narrow, ln.xOf(910, 700), TrendPage::spo2Y(ln, 86)), QColor(255, 0, 0)); // 900 + 10: in a dip
+        QCOMPARE(at(narrow, ln.xOf(800, 700), TrendPage::spo2Y(ln, 86)), QColor(250, 245, 171)); // 95 %: nothing at 86
+    }
+
     void printingUsesNinetySixUnitsPerInchAndOnePage() {
         QCOMPARE(PageRenderer::viewportExtent(600, 600), QRect(0, 0, 6250, 4375));
         test::TempDir dir;

@@ -99,6 +99,8 @@ void FrameNavigation::buildEventDock() {
     m_list->setHeaderLabels({QStringLiteral("Start"), QStringLiteral("Duration"), QStringLiteral("Baseline"),
                              QStringLiteral("Nadir"), QStringLiteral("Depth")});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
+    m_list->header()->setStretchLastSection(false);
+    m_list->setMinimumWidth(m_list->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00  Duration  Baseline  Nadir  Depth")) + 40);
     connect(m_list, &QTreeWidget::itemActivated, this, &FrameNavigation::jumpToEvent);
     connect(m_list, &QTreeWidget::itemClicked, this, &FrameNavigation::jumpToEvent);
     m_dock->setWidget(m_list);

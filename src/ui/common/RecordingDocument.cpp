@@ -68,6 +68,7 @@ void RecordingDocument::reloadSettings() {
 void RecordingDocument::recordingReplaced(const QString& fileName) {
     m_currentPage = 0;
     m_events.reset();
+    m_blocks.reset();
     m_fileName = fileName;
     m_unsaved = false;
     reloadSettings();
@@ -98,6 +99,10 @@ pages::PageData RecordingDocument::pageData() const {
     d.pulseEvent = m_limits.pulseEvent;
     d.currentPage = m_currentPage;
     d.span = span();
+    if (m_zoom != kDefaultSpan) {
+        if (!m_blocks) m_blocks = pages::summariseBlocks(d.samples);
+        d.blocks = &*m_blocks;
+    }
     return d;
 }
 

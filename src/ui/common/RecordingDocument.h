@@ -88,6 +88,7 @@ private:
     int m_currentPage = 0;
     int m_zoom = kDefaultSpan;
     mutable std::optional<std::vector<DesaturationEvent>> m_events;
+    mutable std::optional<pages::SignalBlocks> m_blocks; // for zoomed-out trends
     AnalysisResult m_analysis;
     UnitSystem m_units = UnitSystem::Imperial;
     AnalysisLimits m_limits; // criteria texts before the first analysis

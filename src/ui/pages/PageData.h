@@ -13,10 +13,19 @@
 
 #include <span>
 #include <string>
+#include <vector>
 
 class QPainter;
 
 namespace kestrova::pages {
+
+// The lowest and highest SpO2 and pulse of each block of kBlock samples, so that a
+// trend zoomed out over a whole night reduces its columns from blocks, not samples.
+struct SignalBlocks {
+    static constexpr int kBlock = 64;
+    std::vector<std::uint8_t> lo[2], hi[2]; // [0] SpO2, [1] pulse
+};
+SignalBlocks summariseBlocks(std::span<const SampleRecord> samples);
 
 struct PageData {
     std::span<const SampleRecord> samples;
@@ -31,6 +40,7 @@ struct PageData {
     // and, when not negative, the first sample shown instead of currentPage * span.
     int span = 0;
     std::int64_t firstSample = -1;
+    const SignalBlocks* blocks = nullptr; // of `samples`, when the caller keeps them
 };
 
 // GDI-style rectangle from its four edges (right and bottom exclusive).

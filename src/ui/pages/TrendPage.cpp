@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPolygon>
 
+#include <vector>
+
 namespace kestrova::pages {
 namespace {
 
@@ -21,52 +23,105 @@ void drawMarker(QPainter& p, const Marker& m) {
     line(p, m.x + 5, m.y + s, m.x, m.y);
 }
 
-// A zoomed trace. Wider spans reduce each plot column to its first, lowest, highest
-// and last sample; narrower ones spread the samples over the width.
-template <typename YOf> void drawZoomedTrace(QPainter& p, const TrendPage::Layout& l, const PageData& data, YOf yOf) {
+// Each plot column's first, lowest, highest and last value of both signals, for spans
+// wider than the plot: one pass over the samples serves both panels.
+struct ColumnValues {
+    std::uint8_t first[2], lo[2], hi[2], last[2]; // [0] SpO2, [1] pulse
+};
+
+std::vector<ColumnValues> reduceColumns(const TrendPage::Layout& l, const PageData& data) {
+    std::vector<ColumnValues> columns;
     const auto count = static_cast<std::int64_t>(data.samples.size());
     const std::int64_t i0 = TrendPage::firstSample(l, data);
     const std::int64_t end = std::min<std::int64_t>(count, i0 + l.span);
-    if (i0 < 0 || i0 >= end) return;
-    auto y = [&](std::int64_t i) { return yOf(data.samples[static_cast<std::size_t>(i)]); };
-    QPolygon poly;
-    if (l.span <= l.samplesPerScreen) {
-        for (std::int64_t i = i0; i < end; ++i) poly << QPoint(l.xOf(i, i0), y(i));
-        p.drawPolyline(poly);
-        return;
-    }
-    poly.reserve(4 * l.samplesPerScreen);
+    if (i0 < 0 || i0 >= end || l.span <= l.samplesPerScreen) return columns;
+    const SampleRecord* s = data.samples.data();
+    columns.reserve(static_cast<std::size_t>(l.samplesPerScreen));
     for (int x = l.xL(); x < l.xL() + l.samplesPerScreen; ++x) {
         const std::int64_t a = l.sampleAt(x, i0), b = std::min(end, l.sampleAt(x + 1, i0));
         if (a >= end) break;
-        int first = y(a), lo = first, hi = first, last = first;
-        for (std::int64_t i = a + 1; i < b; ++i) {
-            last = y(i);
-            lo = std::min(lo, last);
-            hi = std::max(hi, last);
+        std::uint8_t loS = s[a].spo2, hiS = loS, loP = s[a].pulseRate, hiP = loP;
+        auto take = [&](std::int64_t from, std::int64_t to) {
+            for (std::int64_t i = from; i < to; ++i) {
+                loS = std::min(loS, s[i].spo2);
+                hiS = std::max(hiS, s[i].spo2);
+                loP = std::min(loP, s[i].pulseRate);
+                hiP = std::max(hiP, s[i].pulseRate);
+            }
+        };
+        constexpr std::int64_t K = SignalBlocks::kBlock;
+        const std::int64_t blockFrom = (a + 1 + K - 1) / K, blockTo = b / K; // whole blocks inside (a, b)
+        if (data.blocks && blockTo > blockFrom) {
+            take(a + 1, blockFrom * K);
+            for (std::int64_t k = blockFrom; k < blockTo; ++k) {
+                const auto i = static_cast<std::size_t>(k);
+                loS = std::min(loS, data.blocks->lo[0][i]);
+                hiS = std::max(hiS, data.blocks->hi[0][i]);
+                loP = std::min(loP, data.blocks->lo[1][i]);
+                hiP = std::max(hiP, data.blocks->hi[1][i]);
+            }
+            take(blockTo * K, b);
+        } else {
+            take(a + 1, b);
         }
-        poly << QPoint(x, first);
-        if (lo != first && lo != last) poly << QPoint(x, lo);
-        if (hi != first && hi != last) poly << QPoint(x, hi);
-        if (last != first) poly << QPoint(x, last);
+        const SampleRecord& lastSample = s[std::max(a, b - 1)];
+        columns.push_back({{s[a].spo2, s[a].pulseRate}, {loS, loP}, {hiS, hiP}, {lastSample.spo2, lastSample.pulseRate}});
     }
-    p.drawPolyline(poly);
+    return columns;
+}
+
+// A zoomed trace. Wider spans draw each column's reduced values (yOf never rises with
+// the value, so the lowest value is the lowest point); narrower ones spread the
+// samples over the width.
+template <typename YOf>
+void drawZoomedTrace(QPainter& p, const TrendPage::Layout& l, const PageData& data,
+                     const std::vector<ColumnValues>& columns, int channel, YOf yOf) {
+    QPolygon poly;
+    if (l.span <= l.samplesPerScreen) {
+        const auto count = static_cast<std::int64_t>(data.samples.size());
+        const std::int64_t i0 = TrendPage::firstSample(l, data);
+        const std::int64_t end = std::min<std::int64_t>(count, i0 + l.span);
+        for (std::int64_t i = std::max<std::int64_t>(i0, 0); i < end; ++i) {
+            const SampleRecord& r = data.samples[static_cast<std::size_t>(i)];
+            poly << QPoint(l.xOf(i, i0), yOf(channel == 0 ? r.spo2 : r.pulseRate));
+        }
+        p.drawPolyline(poly);
+        return;
+    }
+    // Per column a vertical stroke over its range and a step from the last value of
+    // the column before: the pixels of a line through every sample, in one batch of
+    // straight lines (far cheaper to raster than one long polyline).
+    QVector<QLine> lines;
+    lines.reserve(2 * static_cast<int>(columns.size()));
+    int previousLast = 0;
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const ColumnValues& v = columns[c];
+        const int x = l.xL() + static_cast<int>(c);
+        const int first = yOf(v.first[channel]), last = yOf(v.last[channel]);
+        if (c > 0) lines << QLine(x - 1, previousLast, x, first);
+        lines << QLine(x, yOf(v.hi[channel]), x, yOf(v.lo[channel]));
+        previousLast = last;
+    }
+    p.drawLines(lines);
 }
 
 // One trace: sample i0 + k at x = xL + k, one point per unit of width.
-template <typename YOf> void drawTrace(QPainter& p, const TrendPage::Layout& l, const PageData& data, YOf yOf) {
-    if (l.zoomed() || data.firstSample >= 0) return drawZoomedTrace(p, l, data, yOf);
+template <typename YOf>
+void drawTrace(QPainter& p, const TrendPage::Layout& l, const PageData& data, const std::vector<ColumnValues>& columns,
+               int channel, YOf yOf) {
+    if (l.zoomed() || data.firstSample >= 0) return drawZoomedTrace(p, l, data, columns, channel, yOf);
+    const std::uint8_t SampleRecord::*field = channel == 0 ? &SampleRecord::spo2 : &SampleRecord::pulseRate;
     const auto count = static_cast<std::int64_t>(data.samples.size());
     const std::int64_t i0 = static_cast<std::int64_t>(data.currentPage) * l.samplesPerScreen;
     if (i0 >= count || l.samplesPerScreen <= 0) return;
     const int xL = l.xL(), xR = xL + l.samplesPerScreen;
     QPolygon poly;
     poly.reserve(l.samplesPerScreen + 1);
-    poly << QPoint(xL + 1, yOf(data.samples[static_cast<std::size_t>(i0)]));
+    poly << QPoint(xL + 1, yOf(data.samples[static_cast<std::size_t>(i0)].*field));
     for (int x = xL + 1; x <= xR; ++x) {
         const std::int64_t i = i0 + (x - xL);
         if (i > count - 1) break;
-        poly << QPoint(x, yOf(data.samples[static_cast<std::size_t>(i)]));
+        poly << QPoint(x, yOf(data.samples[static_cast<std::size_t>(i)].*field));
     }
     p.drawPolyline(poly);
 }
@@ -138,10 +193,13 @@ struct PanelSpec {
     void (*scale)(QPainter& p, TextFlow& flow, const PanelSpec& spec, int samplesPerScreen);
     int evenTick, timeLabelTop, timeLabelBottom;
     QColor trace;
-    int (*y)(const SampleRecord& s, int bottom, int plotHeight);
+    int channel; // 0 SpO2, 1 pulse
+    int (*y)(int value, int bottom, int plotHeight); // never rises with the value
 };
 
 int left(const PanelSpec& s) { return s.panel.left(); }
+int spo2Y(int v, int bottom, int P) { return bottom - std::min(v, 100) * P / 100; }
+int pulseY(int v, int bottom, int P) { return bottom - v * P / 300; }
 int plotBottom(const PanelSpec& s) { return s.plot.top() + s.plot.height(); }
 
 // 100 to 0 in steps of 20, each line with dashes across the plot.
@@ -179,7 +237,8 @@ void pulseScale(QPainter& p, TextFlow& flow, const PanelSpec& s, int sps) {
     label(yB, QStringLiteral("0"));
 }
 
-void drawPanel(QPainter& p, TextFlow& flow, const TrendPage::Layout& l, const PageData& data, const PanelSpec& s) {
+void drawPanel(QPainter& p, TextFlow& flow, const TrendPage::Layout& l, const PageData& data, const PanelSpec& s,
+               const std::vector<ColumnValues>& columns) {
     const int xL = s.plot.left(), yT = s.plot.top(), yB = plotBottom(s);
     const int right = s.panel.left() + s.panel.width();
     p.fillRect(s.panel, s.fill);
@@ -196,7 +255,7 @@ void drawPanel(QPainter& p, TextFlow& flow, const TrendPage::Layout& l, const Pa
     s.scale(p, flow, s, l.samplesPerScreen);
     drawTimeLabels(p, flow, l, data, s.panel, yB, s.evenTick, s.timeLabelTop, s.timeLabelBottom);
     p.setPen(QPen(s.trace, 1));
-    drawTrace(p, l, data, [&](const SampleRecord& r) { return s.y(r, yB, s.plot.height()); });
+    drawTrace(p, l, data, columns, s.channel, [&](int v) { return s.y(v, yB, s.plot.height()); });
 }
 
 PanelSpec spo2Panel(const TrendPage::Layout& l, const TrendReadouts* readouts) {
@@ -205,7 +264,7 @@ PanelSpec spo2Panel(const TrendPage::Layout& l, const TrendReadouts* readouts) {
     const int ly = S.top() + Sh * 9 / 100, lh = Sh * 8 / 100;
     PanelSpec s{S, l.spo2Plot, QColor(250, 245, 171), {}, {}, {}, {}, spo2Scale, Sh * 3 / 100,
                 l.spo2Bottom() + Sh * 3 / 100, l.spo2Bottom() + Sh * 7 / 100, QColor(255, 0, 0),
-                [](const SampleRecord& r, int bottom, int P) { return bottom - std::min<int>(r.spo2, 100) * P / 100; }};
+                0, spo2Y};
     const int x[4] = {S.left() + 10, S.left() + 10 + W * 29 / 100, S.left() + 10 + W * 53 / 100,
                       S.left() + 10 + W * 78 / 100};
     const QString labels[4] = {text(str::Spo2Scale), text(str::RecordDate), text(str::RecordTime),
@@ -231,7 +290,7 @@ PanelSpec pulsePanel(const TrendPage::Layout& l, const TrendReadouts* readouts) 
     const int ly = Q.top() + Qh * 6 / 100;
     PanelSpec s{Q, l.pulsePlot, QColor(193, 250, 253), {}, {}, {}, {}, pulseScale, 8,
                 l.pulseBottom() + Qh * 4 / 100, l.pulseBottom() + Qh * 9 / 100, QColor(Qt::black),
-                [](const SampleRecord& r, int bottom, int P) { return bottom - int{r.pulseRate} * P / 300; }};
+                1, pulseY};
     const int x[4] = {Q.left() + Qh * 6 / 100, Q.left() + W * 32 / 100 + 10, Q.left() + W * 55 / 100 + 10,
                       Q.left() + W * 80 / 100 + 10};
     const QString labels[4] = {text(str::PulseScale), text(str::RecordDate), text(str::RecordTime),
@@ -261,8 +320,9 @@ void TrendPage::draw(QPainter& p, const QRect& d, const PageData& data, const Tr
     HeaderBand::drawTrend(p, d, data);
     {
         TextFlow flow(p);
-        drawPanel(p, flow, l, data, spo2Panel(l, readouts));
-        drawPanel(p, flow, l, data, pulsePanel(l, readouts));
+        const std::vector<ColumnValues> columns = reduceColumns(l, data);
+        drawPanel(p, flow, l, data, spo2Panel(l, readouts), columns);
+        drawPanel(p, flow, l, data, pulsePanel(l, readouts), columns);
     }
     if (spo2Marker) drawMarker(p, *spo2Marker);
     if (pulseMarker) drawMarker(p, *pulseMarker);
