@@ -167,4 +167,16 @@ TEST(Cli, UsageErrorsAndUnsafeTextAndPageRanges) {
     EXPECT_EQ(test::runCommand(cli(dir, "render " + sample + " p.png --size 20000x100")).status, 1);
     EXPECT_EQ(test::runCommand(cli(dir, "render " + sample + " p.pdf --size 800x600")).status, 1);
     EXPECT_EQ(test::runCommand("ls -A " + dir.path()).out, "esc.dat\n");
+
+    // Trend spans: the page count follows the span; --start must lie in the recording.
+    const auto whole = test::runCommand(cli(dir, "render " + sample + " w.png --span 518400 --page 1"));
+    EXPECT_EQ(whole.status, 1);
+    EXPECT_EQ(whole.err, "page 1 does not exist (0\u20130)\n");
+    EXPECT_EQ(test::runCommand(cli(dir, "render " + sample + " w.png --span 3600")).status, 0);
+    EXPECT_EQ(test::runCommand(cli(dir, "render " + sample + " t.png --view table --span 600")).status, 2);
+    EXPECT_EQ(test::runCommand(cli(dir, "render " + sample + " s.png --start 23:00:00")).status, 2); // needs --span
+    const auto outside = test::runCommand(cli(dir, "render " + sample + " s.png --span 600 --start 12:00:00"));
+    EXPECT_EQ(outside.status, 1);
+    EXPECT_NE(outside.err.find("is not within the recording"), std::string::npos) << outside.err;
+    EXPECT_EQ(test::runCommand("ls -A " + dir.path()).out, "esc.dat\nw.png\n");
 }
