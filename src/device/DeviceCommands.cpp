@@ -15,7 +15,7 @@ DeviceStatus setDeviceClock(DeviceLink& link, CaptureSession& session, const Dev
 }
 
 namespace {
-// No device: the documented message in serial mode, silence over Bluetooth.
+// No device: "Can't find right COM ..." in serial mode, silence over Bluetooth.
 int noDeviceMessage(bool bluetooth) { return bluetooth ? 0 : str::NoDevice; }
 } // namespace
 

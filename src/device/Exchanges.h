@@ -1,5 +1,5 @@
 // The short request/reply exchanges with the oximeter over any transport: identify,
-// query totals, stop transfer, delete data and set clock, with their documented
+// query totals, stop transfer, delete data and set clock, with their fixed
 // pauses and retries. Every pause ends early when the waker is signalled.
 #pragma once
 

@@ -205,7 +205,7 @@ TEST(Download, StopEndsTheWorkersAtOnceAndSendsTheStopFrame) {
     session.stop();
     const auto took = std::chrono::steady_clock::now() - before;
     EXPECT_FALSE(session.running());
-    EXPECT_LT(took, std::chrono::seconds(3)); // 1.1 s of documented pauses, no waiting for the frame
+    EXPECT_LT(took, std::chrono::seconds(3)); // 1.1 s of fixed pauses, no waiting for the frame
     EXPECT_EQ(rig.doneCount, 0);              // a stopped download reports nothing
     for (int i = 0; i < 100 && rig.sim.stopCount() == 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
     EXPECT_GE(rig.sim.stopCount(), 1);

@@ -2,6 +2,7 @@
 
 #include "analysis/ClinicalMetrics.h"
 #include "model/RecordingModel.h"
+#include "model/RecordingTime.h"
 #include "text/StringTable.h"
 
 #include <algorithm>
@@ -14,16 +15,6 @@
 
 namespace kestrova {
 namespace {
-
-// Days since 1970-01-01 of a civil date (Howard Hinnant's algorithm).
-std::int64_t daysFromCivil(int y, int m, int d) {
-    y -= m <= 2;
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const int yoe = y - era * 400;
-    const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return static_cast<std::int64_t>(era) * 146097 + doe - 719468;
-}
 
 void civilFromDays(std::int64_t z, int& y, int& m, int& d) {
     z += 719468;

@@ -5,16 +5,6 @@
 namespace kestrova {
 namespace {
 
-// Days from 1970-01-01 of a proleptic Gregorian date (Howard Hinnant's algorithm).
-std::int64_t daysFromCivil(int y, int m, int d) {
-    y -= m <= 2;
-    const int era = (y >= 0 ? y : y - 399) / 400;
-    const int yoe = y - era * 400;
-    const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
-    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
-    return static_cast<std::int64_t>(era) * 146097 + doe - 719468;
-}
-
 const std::int64_t kEpoch2000 = daysFromCivil(2000, 1, 1);
 
 std::int64_t secondsOf(int year, int month, int day, int hour, int minute, int second) {
@@ -24,6 +14,15 @@ std::int64_t secondsOf(int year, int month, int day, int hour, int minute, int s
 bool validTime(int h, int m, int s) { return h >= 0 && h <= 23 && m >= 0 && m <= 59 && s >= 0 && s <= 59; }
 
 } // namespace
+
+std::int64_t daysFromCivil(int y, int m, int d) {
+    y -= m <= 2;
+    const int era = (y >= 0 ? y : y - 399) / 400;
+    const int yoe = y - era * 400;
+    const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
+    const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
+    return static_cast<std::int64_t>(era) * 146097 + doe - 719468;
+}
 
 std::optional<TimeQuery> parseTimeQuery(std::string_view text) {
     while (!text.empty() && text.front() == ' ') text.remove_prefix(1);

@@ -21,6 +21,9 @@ struct TimeQuery {
 // "HH:MM", "HH:MM:SS", or a date before it: "YYYY-MM-DD HH:MM:SS" (also with a T).
 std::optional<TimeQuery> parseTimeQuery(std::string_view text);
 
+// Days since 1970-01-01 of a proleptic Gregorian date (Howard Hinnant's algorithm).
+std::int64_t daysFromCivil(int year, int month, int day);
+
 // Seconds since 2000-01-01 00:00:00 of a sample's stamp.
 std::int64_t stampSeconds(const SampleRecord& s);
 

@@ -1,4 +1,4 @@
-// Finding one's way through a recording, beside the documented paging: zoom of the
+// Finding one's way through a recording, beside paging a page at a time: zoom of the
 // trend, next and previous desaturation, the event list, Go to time, the recent
 // files and the window title. Owned by the main frame; acts on its active view and
 // its recording document.
