@@ -159,6 +159,16 @@ private slots:
         QCOMPARE(list->topLevelItemCount(), static_cast<int>(events.size()));
         emit list->itemActivated(list->topLevelItem(1), 0);
         QCOMPARE(v->focusSample(), doc().nadirIndex(events[1]));
+        // Sorted by depth, deepest first: the top row is the deepest event.
+        list->sortByColumn(4, Qt::DescendingOrder);
+        int deepest = 0;
+        for (const auto& e : events) deepest = std::max(deepest, e.depth());
+        QCOMPARE(list->topLevelItem(0)->text(4), QStringLiteral("%1 %").arg(deepest));
+        QVERIFY(list->topLevelItem(list->topLevelItemCount() - 1)->text(4) != list->topLevelItem(0)->text(4));
+        emit list->itemActivated(list->topLevelItem(0), 0);
+        QCOMPARE(m_model.currentSamples()[static_cast<std::size_t>(v->focusSample())].spo2,
+                 static_cast<std::uint8_t>(list->topLevelItem(0)->text(3).section(QLatin1Char(' '), 0, 0).toInt()));
+        list->sortByColumn(0, Qt::AscendingOrder);
 
         // The table pages to the event's row.
         m_frame->action(cmd::Table)->trigger();

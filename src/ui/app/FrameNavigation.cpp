@@ -36,6 +36,17 @@ constexpr ZoomChoice kZoomChoices[] = {{"Page width (default)", RecordingDocumen
                                        {"8 h", 28800},
                                        {"Whole recording", RecordingDocument::kWholeRecording}};
 
+// A row of the event list that sorts by the numbers behind its texts.
+class EventItem : public QTreeWidgetItem {
+public:
+    static constexpr int kSortRole = Qt::UserRole + 1;
+    using QTreeWidgetItem::QTreeWidgetItem;
+    bool operator<(const QTreeWidgetItem& other) const override {
+        const int c = treeWidget() ? treeWidget()->sortColumn() : 0;
+        return data(c, kSortRole).toLongLong() < other.data(c, kSortRole).toLongLong();
+    }
+};
+
 } // namespace
 
 FrameNavigation::FrameNavigation(CMainFrame& frame) : QObject(&frame), m_frame(frame) {
@@ -100,6 +111,8 @@ void FrameNavigation::buildEventDock() {
                              QStringLiteral("Nadir"), QStringLiteral("Depth")});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->header()->setStretchLastSection(false);
+    m_list->setSortingEnabled(true); // by depth, to find the deepest first
+    m_list->sortByColumn(0, Qt::AscendingOrder);
     m_list->setMinimumWidth(m_list->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00  Duration  Baseline  Nadir  Depth")) + 40);
     connect(m_list, &QTreeWidget::itemActivated, this, &FrameNavigation::jumpToEvent);
     connect(m_list, &QTreeWidget::itemClicked, this, &FrameNavigation::jumpToEvent);
@@ -114,11 +127,13 @@ void FrameNavigation::fillEventList() {
     const auto samples = doc.model().currentSamples();
     QList<QTreeWidgetItem*> items;
     for (const DesaturationEvent& e : doc.events()) {
-        auto* item = new QTreeWidgetItem(
-            {pages::HeaderBand::timeText(samples[static_cast<std::size_t>(e.start)]),
-             QStringLiteral("%1 s").arg(e.duration()), QStringLiteral("%1 %").arg(e.baseline),
-             QStringLiteral("%1 %").arg(e.nadir), QStringLiteral("%1 %").arg(e.depth())});
+        auto* item = new EventItem(
+            QStringList{pages::HeaderBand::timeText(samples[static_cast<std::size_t>(e.start)]),
+                        QStringLiteral("%1 s").arg(e.duration()), QStringLiteral("%1 %").arg(e.baseline),
+                        QStringLiteral("%1 %").arg(e.nadir), QStringLiteral("%1 %").arg(e.depth())});
         item->setData(0, Qt::UserRole, QVariant::fromValue<qint64>(doc.nadirIndex(e)));
+        const qint64 keys[5] = {e.start, e.duration(), e.baseline, e.nadir, e.depth()};
+        for (int c = 0; c < 5; ++c) item->setData(c, EventItem::kSortRole, keys[c]);
         items << item;
     }
     m_list->addTopLevelItems(items);
