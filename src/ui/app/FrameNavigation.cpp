@@ -84,9 +84,7 @@ void FrameNavigation::buildMenus(QMenu& mode, QMenu& file) {
     mode.addAction(list);
 
     m_recentMenu = new QMenu(QStringLiteral("Recent Files"), &file);
-    const auto actions = file.actions();
-    QAction* before = actions.size() > 6 ? actions[6] : nullptr; // after Open Saved Data
-    file.insertMenu(before, m_recentMenu);
+    file.insertMenu(m_frame.action(cmd::EventTimeReport), m_recentMenu); // right after Open Saved Data
     connect(m_recentMenu, &QMenu::aboutToShow, this, &FrameNavigation::refreshRecentMenu);
     refreshRecentMenu();
 }
