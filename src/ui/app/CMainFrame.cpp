@@ -9,7 +9,6 @@
 #include "common/Messages.h"
 #include "dialogs/CAboutDlg.h"
 #include "model/RecordingModel.h"
-#include "settings/Settings.h"
 #include "text/StringTable.h"
 #include "views/CTavroTrendView.h"
 #include "views/ClinicalSummaryView.h"
