@@ -98,6 +98,12 @@ bool CaptureSession::sendRequest(std::uint32_t index) {
     return m_link.transport().send(frame);
 }
 
+namespace {
+// An unplugged device fails the writes and the reads alike; the receiving loop reports
+// it (once, as a read failure), so a write failure on a hung-up port says nothing.
+bool hungUp(Transport& t) { return !t.isBluetooth() && t.waitReadable(0, -1) == WaitResult::Failed; }
+} // namespace
+
 void CaptureSession::requestingLoop() {
     struct Leave {
         std::atomic<int>& n;
@@ -108,7 +114,7 @@ void CaptureSession::requestingLoop() {
         m_frameDone.wait(m_stop);
         if (m_stop || m_receiverEnded || m_decoder.endOfData()) return;
         if (!sendRequest(i)) {
-            if (m_stop) return;
+            if (m_stop || hungUp(t)) return;
             report(t.isBluetooth() && !t.isConnected() ? str::NotConnected : str::WriteComFailed);
             return;
         }
@@ -157,7 +163,7 @@ void CaptureSession::receivingLoop() {
         }
         // Silence for the whole idle time: ask again for the first frame not received.
         lastData = Clock::now();
-        if (!sendRequest(m_decoder.framesReceived()) && !t.isBluetooth()) report(str::WriteComFailed);
+        if (!sendRequest(m_decoder.framesReceived()) && !t.isBluetooth() && !hungUp(t)) report(str::WriteComFailed);
         if (++reRequests > 3) {
             error = str::ReadTimeout;
             break;
