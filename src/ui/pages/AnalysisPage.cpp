@@ -141,7 +141,7 @@ void drawCriteria(TextFlow& flow, const AnalysisPage::Geometry& g, const PageDat
 }
 
 // One compressed trend with its dotted grid, scale labels and event strip.
-struct GraphSpec {
+struct GraphDescription {
     int top;
     int gridLines;             // dotted lines at top + G * j / gridLines, j < gridLines
     std::vector<std::pair<int, QString>> labels; // y offset from the top, text
@@ -151,7 +151,7 @@ struct GraphSpec {
     int stripLabelDrop;        // the "Event" label's offset below the strip's top
 };
 
-void drawGraph(QPainter& p, TextFlow& flow, const AnalysisPage::Geometry& g, const PageData& data, const GraphSpec& s) {
+void drawGraph(QPainter& p, TextFlow& flow, const AnalysisPage::Geometry& g, const PageData& data, const GraphDescription& s) {
     const int x0 = g.scaleLeft, x1 = g.plotRight, G = g.graphHeight, k = g.samplesPerUnit;
     const QPen black(Qt::black, 1);
     p.setPen(black);

@@ -183,27 +183,27 @@ TrendPage::Layout TrendPage::layout(const QRect& d, int span) {
 namespace {
 
 // What sets the SpO2 and pulse panels apart; drawPanel draws either from it.
-struct PanelSpec {
+struct PanelDescription {
     QRect panel, plot;    // plot: (xL, yT, xR + 1, yB)
     QColor fill;
     QRect labelRects[4];  // title, "RecordDate : ", "RecordTime : ", value label
     QString labels[4];
     QRect readoutRects[3]; // date, time, value
     QString readouts[3];   // empty when the screen shows none
-    void (*scale)(QPainter& p, TextFlow& flow, const PanelSpec& spec, int samplesPerScreen);
+    void (*scale)(QPainter& p, TextFlow& flow, const PanelDescription& panel, int samplesPerScreen);
     int evenTick, timeLabelTop, timeLabelBottom;
     QColor trace;
     int channel; // 0 SpO2, 1 pulse
     int (*y)(int value, int bottom, int plotHeight); // never rises with the value
 };
 
-int left(const PanelSpec& s) { return s.panel.left(); }
+int left(const PanelDescription& s) { return s.panel.left(); }
 int spo2Y(int v, int bottom, int P) { return bottom - std::min(v, 100) * P / 100; }
 int pulseY(int v, int bottom, int P) { return bottom - v * P / 300; }
-int plotBottom(const PanelSpec& s) { return s.plot.top() + s.plot.height(); }
+int plotBottom(const PanelDescription& s) { return s.plot.top() + s.plot.height(); }
 
 // 100 to 0 in steps of 20, each line with dashes across the plot.
-void spo2Scale(QPainter& p, TextFlow& flow, const PanelSpec& s, int sps) {
+void spo2Scale(QPainter& p, TextFlow& flow, const PanelDescription& s, int sps) {
     const int xL = s.plot.left(), yT = s.plot.top(), yB = plotBottom(s), P = s.plot.height();
     for (int j = 0; j <= 5; ++j) {
         const int y = j == 5 ? yB : yT + j * (P / 5);
@@ -215,7 +215,7 @@ void spo2Scale(QPainter& p, TextFlow& flow, const PanelSpec& s, int sps) {
 }
 
 // 300 to 0 in steps of 50, long ticks at every other line, dashes every sixth of the plot height.
-void pulseScale(QPainter& p, TextFlow& flow, const PanelSpec& s, int sps) {
+void pulseScale(QPainter& p, TextFlow& flow, const PanelDescription& s, int sps) {
     const int xL = s.plot.left(), yT = s.plot.top(), yB = plotBottom(s), P = s.plot.height();
     const int half = s.panel.height() * 5 / 100;
     auto label = [&](int y, const QString& text) {
@@ -237,7 +237,7 @@ void pulseScale(QPainter& p, TextFlow& flow, const PanelSpec& s, int sps) {
     label(yB, QStringLiteral("0"));
 }
 
-void drawPanel(QPainter& p, TextFlow& flow, const TrendPage::Layout& l, const PageData& data, const PanelSpec& s,
+void drawPanel(QPainter& p, TextFlow& flow, const TrendPage::Layout& l, const PageData& data, const PanelDescription& s,
                const std::vector<ColumnValues>& columns) {
     const int xL = s.plot.left(), yT = s.plot.top(), yB = plotBottom(s);
     const int right = s.panel.left() + s.panel.width();
@@ -258,11 +258,11 @@ void drawPanel(QPainter& p, TextFlow& flow, const TrendPage::Layout& l, const Pa
     drawTrace(p, l, data, columns, s.channel, [&](int v) { return s.y(v, yB, s.plot.height()); });
 }
 
-PanelSpec spo2Panel(const TrendPage::Layout& l, const TrendReadouts* readouts) {
+PanelDescription spo2Panel(const TrendPage::Layout& l, const TrendReadouts* readouts) {
     const QRect& S = l.spo2Panel;
     const int W = l.W, Sh = S.height(), Sr = S.left() + S.width();
     const int ly = S.top() + Sh * 9 / 100, lh = Sh * 8 / 100;
-    PanelSpec s{S, l.spo2Plot, QColor(250, 245, 171), {}, {}, {}, {}, spo2Scale, Sh * 3 / 100,
+    PanelDescription s{S, l.spo2Plot, QColor(250, 245, 171), {}, {}, {}, {}, spo2Scale, Sh * 3 / 100,
                 l.spo2Bottom() + Sh * 3 / 100, l.spo2Bottom() + Sh * 7 / 100, QColor(255, 0, 0),
                 0, spo2Y};
     const int x[4] = {S.left() + 10, S.left() + 10 + W * 29 / 100, S.left() + 10 + W * 53 / 100,
@@ -284,11 +284,11 @@ PanelSpec spo2Panel(const TrendPage::Layout& l, const TrendReadouts* readouts) {
     return s;
 }
 
-PanelSpec pulsePanel(const TrendPage::Layout& l, const TrendReadouts* readouts) {
+PanelDescription pulsePanel(const TrendPage::Layout& l, const TrendReadouts* readouts) {
     const QRect& Q = l.pulsePanel;
     const int W = l.W, H = l.H, Qh = Q.height(), Qr = Q.left() + Q.width();
     const int ly = Q.top() + Qh * 6 / 100;
-    PanelSpec s{Q, l.pulsePlot, QColor(193, 250, 253), {}, {}, {}, {}, pulseScale, 8,
+    PanelDescription s{Q, l.pulsePlot, QColor(193, 250, 253), {}, {}, {}, {}, pulseScale, 8,
                 l.pulseBottom() + Qh * 4 / 100, l.pulseBottom() + Qh * 9 / 100, QColor(Qt::black),
                 1, pulseY};
     const int x[4] = {Q.left() + Qh * 6 / 100, Q.left() + W * 32 / 100 + 10, Q.left() + W * 55 / 100 + 10,
