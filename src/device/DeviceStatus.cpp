@@ -18,6 +18,7 @@ std::string describe(DeviceStatus status, const std::string& port) {
     case DeviceStatus::Cancelled: return "Stopped.";
     case DeviceStatus::IoError: return "The connection failed: " + thePort + " could not be used.";
     case DeviceStatus::NoData: return "The oximeter holds no recording.";
+    default: return "The connection failed: " + thePort + " could not be used.";
     }
     return {};
 }

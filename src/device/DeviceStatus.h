@@ -3,21 +3,14 @@
 // program's own messages where those exist), so both say the same thing.
 #pragma once
 
+#include "base/Result.h"
+
 #include <string>
 
 namespace kestrova {
 
-enum class DeviceStatus {
-    Ok,
-    NoDevice,      // no port answered as a supported oximeter, or the port does not exist
-    Busy,          // another program holds the port
-    Forbidden,     // no permission to open the port
-    Timeout,       // the device stopped answering
-    ProtocolError, // the device answered, but not what the exchange expects, or refused
-    Cancelled,     // stopped by the user
-    IoError,       // the port or link failed: unplugged, not a serial port, settings refused, link down
-    NoData,        // the device holds no recording
-};
+// The device stack speaks the one status vocabulary of the core.
+using DeviceStatus = Status;
 
 // A sentence for a person about `status` on `port` (a port name or path, may be
 // empty), naming the cure where there is one. Empty for Ok.
