@@ -1,6 +1,7 @@
 #include "pages/AnalysisPage.h"
 
 #include "analysis/AnalysisSheet.h"
+#include "pages/ColumnReducer.h"
 #include "pages/HeaderBand.h"
 #include "pages/TextFlow.h"
 
@@ -18,28 +19,33 @@ constexpr int kLeftTop = Qt::AlignLeft | Qt::AlignTop;
 // A compressed trace: sample j at x = xStart + j / k. Each column is reduced to its
 // first, lowest, highest and last point, which covers exactly the pixels of the
 // polyline through every sample, with a few points per column instead of k.
+// `yOf` is monotonic, so the lowest and highest points are those of the column's
+// lowest and highest value.
 template <typename YOf>
-void drawCompressed(QPainter& p, std::span<const SampleRecord> s, int k, int xStart, int xMax, YOf yOf) {
+void drawCompressed(QPainter& p, std::span<const SampleRecord> s, int channel, int k, int xStart, int xMax,
+                    YOf yOf) {
     if (s.empty() || k <= 0) return;
+    // The polyline starts at sample 0; the columns then continue it from sample 1.
+    ColumnGrid grid;
+    grid.samples = k;
+    grid.count = std::max(0, xMax - xStart + 1);
+    grid.from = 1;
+    grid.end = static_cast<std::int64_t>(s.size());
+    const std::vector<ColumnValues> columns = ColumnReducer(s).reduce(grid);
     QPolygon poly;
     poly.reserve(static_cast<int>(std::min<std::size_t>(s.size(), 4u * static_cast<std::size_t>(xMax - xStart + 2))));
-    poly << QPoint(xStart, yOf(s[0]));
-    std::size_t j = 1;
-    while (j < s.size()) {
-        const int x = xStart + static_cast<int>(j / static_cast<std::size_t>(k));
-        if (x > xMax) break;
-        const std::size_t columnEnd = std::min(s.size(), (j / static_cast<std::size_t>(k) + 1) * static_cast<std::size_t>(k));
-        int first = yOf(s[j]), lo = first, hi = first, last = first;
-        for (std::size_t i = j + 1; i < columnEnd; ++i) {
-            last = yOf(s[i]);
-            lo = std::min(lo, last);
-            hi = std::max(hi, last);
-        }
+    poly << QPoint(xStart, yOf(channel == 0 ? s[0].spo2 : s[0].pulseRate));
+    for (std::size_t c = 0; c < columns.size(); ++c) {
+        const ColumnValues& v = columns[c];
+        if (!v.counted) continue;
+        const int x = xStart + static_cast<int>(c);
+        const int first = yOf(v.first[channel]), last = yOf(v.last[channel]);
+        const int a = yOf(v.lo[channel]), b = yOf(v.hi[channel]);
+        const int lo = std::min(a, b), hi = std::max(a, b);
         poly << QPoint(x, first);
         if (lo != first && lo != last) poly << QPoint(x, lo);
         if (hi != first && hi != last) poly << QPoint(x, hi);
         if (last != first) poly << QPoint(x, last);
-        j = columnEnd;
     }
     p.drawPolyline(poly);
 }
@@ -146,7 +152,8 @@ struct GraphDescription {
     int gridLines;             // dotted lines at top + G * j / gridLines, j < gridLines
     std::vector<std::pair<int, QString>> labels; // y offset from the top, text
     QColor colour;
-    int (*y)(const SampleRecord& s, int top, int height);
+    int channel;                              // 0 SpO2, 1 pulse
+    int (*y)(int value, int top, int height); // monotonic in the value
     const EventList* events;
     int stripLabelDrop;        // the "Event" label's offset below the strip's top
 };
@@ -162,7 +169,7 @@ void drawGraph(QPainter& p, TextFlow& flow, const AnalysisPage::Geometry& g, con
     p.setPen(black);
     for (const auto& [dy, text] : s.labels) flow.textAt(x0, s.top + dy, text);
     p.setPen(QPen(s.colour, 1));
-    drawCompressed(p, data.samples, k, x0 + 21, x1, [&](const SampleRecord& r) { return s.y(r, s.top, G); });
+    drawCompressed(p, data.samples, s.channel, k, x0 + 21, x1, [&](int v) { return s.y(v, s.top, G); });
     eventStrip(p, *s.events, k, x0, x1, s.top + G + g.stripGap, g.stripHeight, s.colour);
     p.setPen(black);
     flow.textAt(x0 - 12, s.top + G + s.stripLabelDrop, text(str::EventStrip));
@@ -207,22 +214,27 @@ void AnalysisPage::draw(QPainter& p, const QRect& d, const PageData& data, bool 
     p.setFont(arial(13, false));
     flow.textAt(g.scaleLeft, g.graphicTitleTop + 14, text(str::Spo2Scale));
     const int G = g.graphHeight;
-    drawGraph(p, flow, g, data,
-              {g.spo2Top, 3, {{-7, QStringLiteral("100")}, {G / 3 - 7, QStringLiteral("90")},
-                              {2 * G / 3 - 7, QStringLiteral("80")}, {G - 7, QStringLiteral("70")}},
-               QColor(0, 255, 0),
-               [](const SampleRecord& s, int top, int height) {
-                   return top + (100 - std::clamp<int>(s.spo2, 70, 100)) * height / 30;
-               },
-               &r.desaturationEvents, g.stripHeight});
+    drawGraph(
+        p, flow, g, data,
+        {g.spo2Top,
+         3,
+         {{-7, QStringLiteral("100")},
+          {G / 3 - 7, QStringLiteral("90")},
+          {2 * G / 3 - 7, QStringLiteral("80")},
+          {G - 7, QStringLiteral("70")}},
+         QColor(0, 255, 0),
+         0,
+         [](int spo2, int top, int height) { return top + (100 - std::clamp(spo2, 70, 100)) * height / 30; },
+         &r.desaturationEvents,
+         g.stripHeight});
     flow.textAt(g.scaleLeft, g.pulseTitleTop, text(str::PulseScale));
     std::vector<std::pair<int, QString>> pulseLabels;
     for (int j : {0, 1, 3, 5}) pulseLabels.emplace_back(G * j / 7 - 5, QString::number(180 - 20 * j));
     pulseLabels.emplace_back(G - 5, QStringLiteral("40"));
     drawGraph(p, flow, g, data,
-              {g.pulseTop, 7, pulseLabels, QColor(0, 0, 250),
-               [](const SampleRecord& s, int top, int height) {
-                   return top + (180 - std::clamp<int>(s.pulseRate, 40, 180)) * height / 140;
+              {g.pulseTop, 7, pulseLabels, QColor(0, 0, 250), 1,
+               [](int pulse, int top, int height) {
+                   return top + (180 - std::clamp(pulse, 40, 180)) * height / 140;
                },
                &r.pulseEvents, g.stripHeight + 1});
     drawTimeAxis(p, flow, g, data);

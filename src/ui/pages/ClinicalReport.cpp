@@ -1,5 +1,6 @@
 #include "pages/ClinicalReport.h"
 
+#include "pages/ColumnReducer.h"
 #include "pages/HeaderBand.h"
 
 #include <QBuffer>
@@ -27,7 +28,7 @@ QString clock(const SampleRecord& s) { return QString::asprintf("%02d:%02d", s.h
 
 // What one trace panel shows: which signal, its scale, colour and the reference line.
 struct Trace {
-    int (*value)(const SampleRecord&);
+    int channel; // 0 SpO2, 1 pulse
     int low, high;
     QColor colour;
     int referenceLine = -1; // drawn dashed (the 90 % line)
@@ -35,25 +36,33 @@ struct Trace {
     bool lowLabel = true;   // off where a panel below would take the space
 };
 
-int spo2Of(const SampleRecord& s) { return s.spo2; }
-int pulseOf(const SampleRecord& s) { return s.pulseRate; }
-
 // A pulse scale in steps of 20 bpm around the valid values.
 Trace pulseTrace(const ClinicalMetrics& m) {
     const int low = m.validSeconds > 0 ? std::max(0, m.pulse.min / 20 * 20) : 40;
     const int high = m.validSeconds > 0 ? std::max(low + 40, (m.pulse.max + 19) / 20 * 20) : 120;
-    return {pulseOf, low, high, kPulseColour, -1, QStringLiteral("Pulse bpm")};
+    return {1, low, high, kPulseColour, -1, QStringLiteral("Pulse bpm")};
 }
 
-// Samples [begin, begin + span) across the width of `r`, each column reduced to the
-// lowest and highest valid value it holds (a few points per column, whatever the span);
-// 3 % desaturations shaded behind, columns without a valid sample greyed.
-void drawTrace(QPainter& p, const QRect& r, const ClinicalReportData& data, std::int64_t begin, std::int64_t span,
-               const Trace& t) {
-    const auto samples = data.page.samples;
-    const auto n = static_cast<std::int64_t>(samples.size());
+// Samples [begin, begin + span) across `width` columns, each reduced to the valid
+// values it holds; one pass serves the SpO2 and the pulse trace of a stretch.
+std::vector<ColumnValues> reduceColumns(const ClinicalReportData& data, std::int64_t begin, std::int64_t span,
+                                        int width) {
+    ColumnGrid grid;
+    grid.origin = begin;
+    grid.samples = span;
+    grid.columns = std::max(1, width);
+    grid.count = std::max(1, width);
+    grid.from = begin;
+    grid.end = static_cast<std::int64_t>(data.page.samples.size());
+    return ColumnReducer(data.page.samples, SampleRule::ArtefactsExcluded).reduce(grid);
+}
+
+// Samples [begin, begin + span) across the width of `r` as the lowest and highest valid
+// value of each column (`columns`, reduced for that width); 3 % desaturations shaded
+// behind, columns without a valid sample greyed.
+void drawTrace(QPainter& p, const QRect& r, const ClinicalReportData& data, std::int64_t begin,
+               std::int64_t span, const std::vector<ColumnValues>& columns, const Trace& t) {
     const int width = std::max(1, r.width());
-    auto columnStart = [&](int c) { return begin + span * c / width; };
     auto yOf = [&](int v) {
         const int clamped = std::clamp(v, t.low, t.high);
         return r.bottom() - (clamped - t.low) * (r.height() - 1) / std::max(1, t.high - t.low);
@@ -72,22 +81,14 @@ void drawTrace(QPainter& p, const QRect& r, const ClinicalReportData& data, std:
         p.drawLine(r.left(), yOf(t.referenceLine), r.right(), yOf(t.referenceLine));
     }
     p.setPen(QPen(t.colour, 1));
-    for (int c = 0; c < width; ++c) {
-        const std::int64_t from = columnStart(c), to = std::min(columnStart(c + 1), n);
-        if (from >= n) break;
-        int lo = 256, hi = -1;
-        for (std::int64_t i = from; i < std::max(to, from + 1) && i < n; ++i) {
-            const SampleRecord& s = samples[static_cast<std::size_t>(i)];
-            if (!clinical::isValid(s)) continue;
-            lo = std::min(lo, t.value(s));
-            hi = std::max(hi, t.value(s));
-        }
-        const int x = r.left() + c;
-        if (hi < 0) {
+    for (std::size_t c = 0; c < columns.size() && c < static_cast<std::size_t>(width); ++c) {
+        const ColumnValues& v = columns[c];
+        const int x = r.left() + static_cast<int>(c);
+        if (!v.counted) {
             p.fillRect(QRect(x, r.top(), 1, r.height()), kArtefactColour);
             continue;
         }
-        p.drawLine(x, yOf(hi), x, yOf(lo));
+        p.drawLine(x, yOf(v.hi[t.channel]), x, yOf(v.lo[t.channel]));
     }
     p.setPen(QPen(Qt::black, 0));
     p.setBrush(Qt::NoBrush);
@@ -219,10 +220,11 @@ void drawSummaryPage(QPainter& p, const QSize& page, const ClinicalReportData& d
     const std::int64_t step = span > 8 * 3600 ? 2 * 3600 : 3600;
     const int plotLeft = kMargin + 32, plotWidth = width - 32;
     const QRect spo2(plotLeft, y + 4, plotWidth, 170);
-    drawTrace(p, spo2, data, 0, span, {spo2Of, 50, 100, kSpo2Colour, 90, QStringLiteral("SpO2 %")});
+    const std::vector<ColumnValues> columns = reduceColumns(data, 0, span, plotWidth);
+    drawTrace(p, spo2, data, 0, span, columns, {0, 50, 100, kSpo2Colour, 90, QStringLiteral("SpO2 %")});
     drawTimeAxis(p, plotLeft, plotWidth, spo2.bottom() + 4, data, 0, span, step);
     const QRect pulse(plotLeft, spo2.bottom() + 28, plotWidth, 110);
-    drawTrace(p, pulse, data, 0, span, pulseTrace(data.metrics));
+    drawTrace(p, pulse, data, 0, span, columns, pulseTrace(data.metrics));
     drawTimeAxis(p, plotLeft, plotWidth, pulse.bottom() + 4, data, 0, span, step);
     p.setFont(arial(11, false, true));
     drawText(p, QRect(plotLeft, pulse.bottom() + 18, plotWidth, 13), Qt::AlignLeft | Qt::AlignVCenter,
@@ -249,10 +251,13 @@ void drawDisclosurePage(QPainter& p, const QSize& page, const ClinicalReportData
         const int y = top + k * stripHeight;
         const int spo2Height = (stripHeight - 20) * 62 / 100, pulseHeight = stripHeight - 20 - spo2Height - 2;
         const QRect spo2(plotLeft, y + 2, plotWidth, spo2Height);
-        drawTrace(p, spo2, data, begin, ClinicalReport::kStripSeconds,
-                  {spo2Of, 50, 100, kSpo2Colour, 90, QString(), false});
+        const std::vector<ColumnValues> columns =
+            reduceColumns(data, begin, ClinicalReport::kStripSeconds, plotWidth);
+        drawTrace(p, spo2, data, begin, ClinicalReport::kStripSeconds, columns,
+                  {0, 50, 100, kSpo2Colour, 90, QString(), false});
         drawTrace(p, QRect(plotLeft, spo2.bottom() + 2, plotWidth, pulseHeight), data, begin,
-                  ClinicalReport::kStripSeconds, {pulse.value, pulse.low, pulse.high, pulse.colour, -1, QString()});
+                  ClinicalReport::kStripSeconds, columns,
+                  {pulse.channel, pulse.low, pulse.high, pulse.colour, -1, QString()});
         drawTimeAxis(p, plotLeft, plotWidth, spo2.bottom() + pulseHeight + 6, data, begin, ClinicalReport::kStripSeconds,
                      600);
     }

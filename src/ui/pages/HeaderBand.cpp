@@ -34,254 +34,332 @@ QString HeaderBand::timeText(const SampleRecord& s) {
 
 namespace {
 
-// The trend page's band: its rectangle, the title line and five rows of patient data.
-struct Band {
-    QRect rect;
-    int left = 0, right = 0, bottom = 0, width = 0;
-    int titleBottom = 0, rowHeight = 0;
-    int rowTop(int row) const { return titleBottom + 1 + (row - 1) * rowHeight; }
+// The header's texts in drawing order: the labels of the five patient rows, then those
+// of the date rows; the values in the same order, the comments last.
+enum Label {
+    PatientDataLabel,
+    NameLabel,
+    GenderLabel,
+    AgeLabel,
+    IdLabel,
+    HeightLabel,
+    WeightLabel,
+    PhysicianLabel,
+    Note1Label,
+    Note2Label,
+    StartDateLabel,
+    StartTimeLabel,
+    EndDateLabel,
+    EndTimeLabel,
+    CommentsLabel,
+    kLabels
+};
+enum Value {
+    NameValue,
+    GenderValue,
+    AgeValue,
+    IdValue,
+    HeightValue,
+    WeightValue,
+    PhysicianValue,
+    Note1Value,
+    Note2Value,
+    StartDateValue,
+    StartTimeValue,
+    EndDateValue,
+    EndTimeValue,
+    CommentsValue,
+    kValues
+};
+constexpr int kPatientLabels = StartDateLabel, kPatientValues = StartDateValue;
+
+constexpr int kLabelIds[kLabels] = {
+    str::PatientData, str::NameLabel,   str::GenderLabel,    str::AgeLabel,   0 /* "ID : " */,
+    str::HeightLabel, str::WeightLabel, str::PhysicianLabel, str::Note1Label, str::Note2Label,
+    str::StartDate,   str::StartTime,   str::EndDate,        str::EndTime,    str::CommentsLabel};
+
+// Every variant places its fields on the same columns, in percent of the page width:
+// the second and third field of a patient row, where the second note starts and how
+// wide the first is, and the start time, end and end time of the date row.
+constexpr int kGenderColumn = 36, kAgeColumn = 62, kNote2Column = 46, kNote1Width = 39;
+constexpr int kStartTimeColumn = 24, kEndColumn = 48, kEndTimeColumn = 73;
+constexpr int kInset = 10;      // of the first column from the left edge
+constexpr int kWideLabel = 100; // the height, weight and physician labels' room
+
+struct Columns {
+    int gender, age, note2, note1Width, startTime, end, endTime;
+};
+Columns columnsOf(int width) {
+    auto at = [width](int percent) { return width * percent / 100; };
+    return {at(kGenderColumn),    at(kAgeColumn), at(kNote2Column),  at(kNote1Width),
+            at(kStartTimeColumn), at(kEndColumn), at(kEndTimeColumn)};
+}
+
+// Where one variant of the header puts everything, computed once per paint.
+struct HeaderLayout {
+    QFont titleFont, labelFont, valueFont;
+    QRect title;
+    QRect labels[kLabels];
+    QRect values[kValues];
+    bool century = true; // of the dates
+    int bottom = 0;      // what the draw function returns
 };
 
-Band bandGeometry(const QRect& d) {
-    Band b;
-    b.rect = edges(10, 5, d.width() - 10, d.height() * 27 / 100 + 10);
-    b.left = b.rect.left();
-    b.right = b.rect.left() + b.rect.width();
-    b.bottom = b.rect.top() + b.rect.height();
-    b.width = d.width();
-    b.titleBottom = b.rect.top() + b.bottom * 16 / 100;
-    b.rowHeight = b.bottom * 11 / 100;
-    return b;
-}
-
-void drawBandLabels(TextFlow& flow, const Band& b, int charWidth) {
-    const int Bl = b.left, Br = b.right, Wd = b.width, a2 = charWidth;
-    auto label = [&](int row, int x, int right, int id) {
-        flow.text(edges(x, b.rowTop(row), right, b.rowTop(row) + b.rowHeight), kLeftTop,
-                  id ? text(id) : QStringLiteral("ID : "));
-    };
-    label(1, Bl + 10, Br, str::PatientData);
-    label(2, Bl + 10, Bl + 10 + 8 * a2, str::NameLabel);
-    label(2, Bl + 10 + Wd * 36 / 100, Bl + 10 + Wd * 36 / 100 + 8 * a2, str::GenderLabel);
-    label(2, Bl + Wd * 62 / 100, Bl + Wd * 62 / 100 + 5 * a2, str::AgeLabel);
-    label(3, Bl + 10, Bl + 10 + 5 * a2, 0);
-    label(3, Bl + 10 + Wd * 36 / 100, Bl + 10 + Wd * 36 / 100 + 100, str::HeightLabel);
-    label(3, Bl + Wd * 62 / 100, Bl + Wd * 62 / 100 + 100, str::WeightLabel);
-    label(4, Bl + 10, Bl + Wd * 62 / 100 + 100, str::PhysicianLabel);
-    label(5, Bl + 10, Bl + 10 + Wd * 39 / 100, str::Note1Label);
-    label(5, Bl + Wd * 46 / 100, Br, str::Note2Label);
-}
-
-void drawBandValues(TextFlow& flow, const Band& b, const PageData& data) {
+// The labels (patient rows top-aligned, the rest centred vertically) and the values.
+void drawFields(QPainter& p, TextFlow& flow, const HeaderLayout& h, const PageData& data) {
     const PatientRecord& pt = data.patient;
-    const int Bl = b.left, Br = b.right, Wd = b.width, Bb = b.bottom, rowH = b.rowHeight;
-    auto value = [&](int top, int height, int x, int right, const QString& s) {
-        flow.text(edges(x, top, right, top + height), kLeftMid, s);
-    };
-    value(b.rowTop(2), rowH, Bl + 70, Br, storedText(fieldBytes(pt.name)));
-    value(b.rowTop(2), rowH, Bl + Wd * 36 / 100 + 85, Br, genderOf(pt));
-    value(b.rowTop(2), rowH, Bl + Wd * 62 / 100 + 50, Br, QString::number(pt.age));
-    value(b.rowTop(3), rowH, Bl + 70, Br, QString::number(pt.id));
-    value(b.rowTop(3), rowH, Bl + Wd * 36 / 100 + 75, Br, HeaderBand::heightText(pt, data.units));
-    value(b.rowTop(3), rowH, Bl + Wd * 62 / 100 + 70, Br, HeaderBand::weightText(pt, data.units));
-    value(b.rowTop(4) + Bb / 100, rowH, Bl + 105, Br, storedText(fieldBytes(pt.physician)));
-    value(b.rowTop(5), Bb * 10 / 100, Bl + 70, Bl + 70 + Wd * 39 / 100, storedText(fieldBytes(pt.note1)));
-    value(b.rowTop(5), Bb * 10 / 100, Bl + Wd * 46 / 100 + 60, Br - 10, storedText(fieldBytes(pt.note2)));
-}
-
-// The date row with its labels (bold) and values, and the comments below.
-void drawBandDates(QPainter& p, TextFlow& flow, const Band& b, const PageData& data, const QFont& labels,
-                   const QFont& values) {
-    const int Bl = b.left, Br = b.right, Wd = b.width, Bb = b.bottom;
-    const int dateTop = b.rowTop(5) + b.rowHeight + Bb * 3 / 100, dateBottom = dateTop + Bb * 10 / 100;
-    p.setFont(labels);
-    flow.text(edges(Bl + 10, dateTop, Br, dateBottom), kLeftMid, text(str::StartDate));
-    flow.text(edges(Bl + 10 + Wd * 24 / 100, dateTop, Br, dateBottom), kLeftMid, text(str::StartTime));
-    flow.text(edges(Bl + Wd * 48 / 100, dateTop, Br, dateBottom), kLeftMid, text(str::EndDate));
-    flow.text(edges(Bl + Wd * 73 / 100, dateTop, Br, dateBottom), kLeftMid, text(str::EndTime));
-    flow.text(edges(Bl + 10, dateBottom, Br, Bb - 2), kLeftMid, text(str::CommentsLabel));
-
-    p.setFont(values);
-    const int vTop = b.rect.top() + Bb * 75 / 100, vBottom = Bb * 85 / 100;
+    p.setFont(h.labelFont);
+    for (int i = 0; i < kPatientLabels; ++i)
+        flow.text(h.labels[i], kLeftTop, kLabelIds[i] ? text(kLabelIds[i]) : QStringLiteral("ID : "));
+    p.setFont(h.valueFont);
+    const QString values[kPatientValues] = {storedText(fieldBytes(pt.name)),
+                                            genderOf(pt),
+                                            QString::number(pt.age),
+                                            QString::number(pt.id),
+                                            HeaderBand::heightText(pt, data.units),
+                                            HeaderBand::weightText(pt, data.units),
+                                            storedText(fieldBytes(pt.physician)),
+                                            storedText(fieldBytes(pt.note1)),
+                                            storedText(fieldBytes(pt.note2))};
+    for (int i = 0; i < kPatientValues; ++i)
+        flow.text(h.values[i], kLeftMid, values[i]);
+    p.setFont(h.labelFont);
+    for (int i = kPatientLabels; i < kLabels; ++i)
+        flow.text(h.labels[i], kLeftMid, text(kLabelIds[i]));
+    p.setFont(h.valueFont);
     if (!data.samples.empty()) {
         const SampleRecord& first = data.samples.front();
         const SampleRecord& last = data.samples.back();
-        flow.text(edges(Bl + 100, vTop, Br, vBottom), kLeftMid, HeaderBand::dateText(first, true));
-        flow.text(edges(Bl + Wd * 24 / 100 + 100, vTop, Br, vBottom), kLeftMid, HeaderBand::timeText(first));
-        flow.text(edges(Bl + Wd * 48 / 100 + 88, vTop, Br, vBottom), kLeftMid, HeaderBand::dateText(last, true));
-        flow.text(edges(Bl + Wd * 73 / 100 + 88, vTop, Br, vBottom), kLeftMid, HeaderBand::timeText(last));
+        flow.text(h.values[StartDateValue], kLeftMid, HeaderBand::dateText(first, h.century));
+        flow.text(h.values[StartTimeValue], kLeftMid, HeaderBand::timeText(first));
+        flow.text(h.values[EndDateValue], kLeftMid, HeaderBand::dateText(last, h.century));
+        flow.text(h.values[EndTimeValue], kLeftMid, HeaderBand::timeText(last));
     }
-    flow.text(edges(Bl + 120, Bb * 85 / 100 + 1, Br, Bb - 2), kLeftMid, storedText(fieldBytes(data.patient.comments)));
+    flow.text(h.values[CommentsValue], kLeftMid, storedText(fieldBytes(data.patient.comments)));
+}
+
+// The trend page's band: a title line and five rows of patient data, each a share of
+// the band's height, then the date row and the comments.
+struct Band {
+    QRect rect;
+    int titleBottom = 0, secondRule = 0; // the blue rules under the title and the patient rows
+    HeaderLayout fields;
+};
+
+Band bandLayout(const QRect& d) {
+    Band band;
+    band.rect = HeaderBand::trendBand(d);
+    const QRect& r = band.rect;
+    const int left = r.left(), right = r.left() + r.width(), bottom = r.top() + r.height();
+    auto share = [bottom](int percent) { return bottom * percent / 100; };
+    const int rowHeight = share(11);
+    band.titleBottom = r.top() + share(16);
+    band.secondRule = band.titleBottom + share(54) + 1;
+    auto rowTop = [&](int row) { return band.titleBottom + 1 + (row - 1) * rowHeight; };
+
+    HeaderLayout& h = band.fields;
+    h.titleFont = arial(25, true, true);
+    h.labelFont = arial(19, true);
+    h.valueFont = arial(18, false);
+    h.bottom = bottom;
+    h.title = edges(left + kInset, r.top(), right, band.titleBottom);
+    const Columns c = columnsOf(d.width());
+    const int a = QFontMetrics(h.labelFont).averageCharWidth();
+    const int first = left + kInset, gender = first + c.gender, age = left + c.age, note2 = left + c.note2;
+    auto label = [&](Label l, int row, int x, int xRight) {
+        h.labels[l] = edges(x, rowTop(row), xRight, rowTop(row) + rowHeight);
+    };
+    label(PatientDataLabel, 1, first, right);
+    label(NameLabel, 2, first, first + 8 * a);
+    label(GenderLabel, 2, gender, gender + 8 * a);
+    label(AgeLabel, 2, age, age + 5 * a);
+    label(IdLabel, 3, first, first + 5 * a);
+    label(HeightLabel, 3, gender, gender + kWideLabel);
+    label(WeightLabel, 3, age, age + kWideLabel);
+    label(PhysicianLabel, 4, first, age + kWideLabel);
+    label(Note1Label, 5, first, first + c.note1Width);
+    label(Note2Label, 5, note2, right);
+    // Values run to the band's right edge, the first note only to where the second starts.
+    const int indent = left + 70; // after "Name : ", "ID : ", "Note 1 : "
+    auto value = [&](Value v, int top, int height, int x, int xRight) {
+        h.values[v] = edges(x, top, xRight, top + height);
+    };
+    value(NameValue, rowTop(2), rowHeight, indent, right);
+    value(GenderValue, rowTop(2), rowHeight, left + c.gender + 85, right);
+    value(AgeValue, rowTop(2), rowHeight, age + 50, right);
+    value(IdValue, rowTop(3), rowHeight, indent, right);
+    value(HeightValue, rowTop(3), rowHeight, left + c.gender + 75, right);
+    value(WeightValue, rowTop(3), rowHeight, age + 70, right);
+    value(PhysicianValue, rowTop(4) + share(1), rowHeight, left + 105, right);
+    value(Note1Value, rowTop(5), share(10), indent, indent + c.note1Width);
+    value(Note2Value, rowTop(5), share(10), note2 + 60, right - kInset);
+
+    const int dateTop = rowTop(5) + rowHeight + share(3), dateBottom = dateTop + share(10);
+    const int startTime = first + c.startTime, end = left + c.end, endTime = left + c.endTime;
+    h.labels[StartDateLabel] = edges(first, dateTop, right, dateBottom);
+    h.labels[StartTimeLabel] = edges(startTime, dateTop, right, dateBottom);
+    h.labels[EndDateLabel] = edges(end, dateTop, right, dateBottom);
+    h.labels[EndTimeLabel] = edges(endTime, dateTop, right, dateBottom);
+    h.labels[CommentsLabel] = edges(first, dateBottom, right, bottom - 2);
+    const int valueTop = r.top() + share(75), valueBottom = share(85);
+    h.values[StartDateValue] = edges(left + 100, valueTop, right, valueBottom);
+    h.values[StartTimeValue] = edges(left + c.startTime + 100, valueTop, right, valueBottom);
+    h.values[EndDateValue] = edges(end + 88, valueTop, right, valueBottom);
+    h.values[EndTimeValue] = edges(endTime + 88, valueTop, right, valueBottom);
+    h.values[CommentsValue] = edges(left + 120, valueBottom + 1, right, bottom - 2);
+    return band;
 }
 
 } // namespace
 
+QRect HeaderBand::trendBand(const QRect& d) {
+    return edges(10, 5, d.width() - 10, d.height() * 27 / 100 + 10);
+}
+
 int HeaderBand::drawTrend(QPainter& p, const QRect& d, const PageData& data) {
-    const Band b = bandGeometry(d);
+    const Band b = bandLayout(d);
+    const HeaderLayout& h = b.fields;
+    const int left = b.rect.left(), right = b.rect.left() + b.rect.width();
     p.fillRect(b.rect, QColor(184, 192, 169));
     raisedEdge(p, b.rect);
     TextFlow flow(p);
-    const QFont f1 = arial(25, true, true), f2 = arial(19, true), f3 = arial(18, false);
-
-    p.setFont(f1);
-    flow.text(edges(b.left + 10, b.rect.top(), b.right, b.titleBottom), kLeftMid, storedText(data.reportTitle));
+    p.setFont(h.titleFont);
+    flow.text(h.title, kLeftMid, storedText(data.reportTitle));
     p.setPen(QPen(QColor(0, 0, 255), 1));
-    const int rule2 = b.titleBottom + b.bottom * 54 / 100 + 1;
-    line(p, b.left, b.titleBottom, b.right, b.titleBottom);
-    line(p, b.left, rule2, b.right, rule2);
+    line(p, left, b.titleBottom, right, b.titleBottom);
+    line(p, left, b.secondRule, right, b.secondRule);
     p.setPen(Qt::black);
-    p.setFont(f2);
-    drawBandLabels(flow, b, QFontMetrics(f2).averageCharWidth());
-    p.setFont(f3);
-    drawBandValues(flow, b, data);
-    drawBandDates(p, flow, b, data, f2, f3);
-    return b.bottom;
+    drawFields(p, flow, h, data);
+    return h.bottom;
 }
 
 namespace {
 
-// Table (fonts T1-T3) and analysis (T1, T5, T6) variants share one layout.
+// The table (fonts T1-T3) and the analysis sheet (T1, T5, T6): a title, a block of
+// patient rows one label line high, and a block of dates under a rule.
 struct Block {
-    QFont title, label, value;
-    int labelHeight = 0, valueHeight = 0; // line heights of the two fonts
-    int labelChar = 0, valueChar = 0;     // average character widths
-    int left = 0, right = 0, width = 0;   // of the drawing rectangle
-    int titleBottom = 0;
-    QRect patient;                        // PB: the five rows of patient data
-    QRect dates;                          // DB: start, end, comments
+    int left = 0, right = 0;
+    int titleRule = 0, datesRule = 0; // the black rules under the title and above the dates
+    HeaderLayout fields;
 };
 
-Block blockGeometry(const QRect& d, bool analysis) {
+Block blockLayout(const QRect& d, bool analysis) {
     Block b;
-    b.title = arial(25, true, true);
-    b.label = analysis ? arial(14, true) : arial(18, true);
-    b.value = analysis ? arial(13, false) : arial(18, false);
-    b.labelHeight = QFontMetrics(b.label).height();
-    b.valueHeight = QFontMetrics(b.value).height();
-    b.labelChar = QFontMetrics(b.label).averageCharWidth();
-    b.valueChar = QFontMetrics(b.value).averageCharWidth();
+    HeaderLayout& h = b.fields;
+    h.titleFont = arial(25, true, true);
+    h.labelFont = analysis ? arial(14, true) : arial(18, true);
+    h.valueFont = analysis ? arial(13, false) : arial(18, false);
+    h.century = !analysis;
+    const QFontMetrics labelMetrics(h.labelFont), valueMetrics(h.valueFont);
+    const int labelHeight = labelMetrics.height(), valueHeight = valueMetrics.height();
+    const int aL = labelMetrics.averageCharWidth(), a = valueMetrics.averageCharWidth();
     b.left = d.left();
     b.right = d.left() + d.width();
-    b.width = d.width();
-    b.titleBottom = d.top() + static_cast<int>(QFontMetrics(b.title).height() * 1.6);
-    b.patient = edges(b.left + 10, b.titleBottom + 1, b.right - 10, b.titleBottom + 5 * b.labelHeight + 4);
-    const int PBb = b.patient.top() + b.patient.height();
-    b.dates = edges(b.left + 10, PBb + 5, b.right - 10, PBb + 45);
+    const int titleBottom = d.top() + static_cast<int>(QFontMetrics(h.titleFont).height() * 1.6);
+    h.title = edges(b.left + 2 * kInset, d.top(), b.right - kInset, titleBottom);
+    b.titleRule = titleBottom - 5;
+
+    // The patient rows.
+    const QRect patient =
+        edges(b.left + kInset, titleBottom + 1, b.right - kInset, titleBottom + 5 * labelHeight + 4);
+    const int pl = patient.left(), pr = pl + patient.width(),
+              patientBottom = patient.top() + patient.height();
+    const Columns c = columnsOf(d.width());
+    const int first = pl + kInset, gender = pl + c.gender, age = pl + c.age, note2 = pl + c.note2;
+    auto label = [&](Label l, int row, int x, int xRight) {
+        const int top = patient.top() + 1 + (row - 1) * labelHeight;
+        h.labels[l] = edges(x, top, xRight, top + labelHeight);
+    };
+    label(PatientDataLabel, 1, first, pr);
+    label(NameLabel, 2, first, first + 8 * aL);
+    label(GenderLabel, 2, gender, gender + (analysis ? 10 : 8) * aL);
+    label(AgeLabel, 2, age, age + (analysis ? 7 : 5) * aL);
+    label(IdLabel, 3, first, first + 5 * aL);
+    label(HeightLabel, 3, gender, gender + kWideLabel);
+    label(WeightLabel, 3, age, age + kWideLabel);
+    label(PhysicianLabel, 4, first, age + kWideLabel);
+    label(Note1Label, 5, first, pl + c.note1Width + kInset);
+    label(Note2Label, 5, note2, pr - kInset);
+    // Name/gender/age, then ID/height/weight, then (3 units lower) the physician, then the notes.
+    const int row1 = patient.top() + valueHeight + 2, row2 = row1 + valueHeight,
+              row3 = row2 + valueHeight + 3, row4 = row3 + valueHeight;
+    auto value = [&](Value v, int top, int x, int xRight) {
+        h.values[v] = edges(x, top, xRight, top + valueHeight);
+    };
+    if (!analysis) {
+        const int indent = pl + 70;
+        value(NameValue, row1, indent, indent + 30 * a);
+        value(GenderValue, row1, gender + 75, gender + 75 + 8 * a);
+        value(AgeValue, row1, age + 50, age + 50 + 5 * a);
+        value(IdValue, row2, indent, indent + 20 * a);
+        value(HeightValue, row2, gender + 75, gender + 75 + 8 * a);
+        value(WeightValue, row2, age + 70, age + 70 + kWideLabel);
+        value(PhysicianValue, row3, pl + 105, pr - kInset);
+        value(Note1Value, row4, indent, indent + c.note1Width);
+        value(Note2Value, row4, note2 + 60, pr - kInset);
+    } else {
+        // The analysis sheet's smaller fonts place the values by character widths.
+        value(NameValue, row1, pl + 13 * a, pl + 43 * a);
+        value(GenderValue, row1, gender + 13 * a, gender + 26 * a);
+        value(AgeValue, row1, age + 8 * a, age + 16 * a);
+        value(IdValue, row2, first + 6 * a, first + 26 * a);
+        value(HeightValue, row2, gender + 12 * a, gender + 27 * a);
+        value(WeightValue, row2, age + 12 * a, age + 24 * a);
+        value(PhysicianValue, row3, first + 15 * a, pr - kInset);
+        value(Note1Value, row4, first + 10 * a, first + c.note1Width + 7 * a);
+        value(Note2Value, row4, note2 + 10 * a, pr - kInset);
+    }
+
+    // The dates: start and end on one line with the comments below (table), or start,
+    // end and comments on three lines (analysis sheet).
+    const QRect dates = edges(b.left + kInset, patientBottom + 5, b.right - kInset, patientBottom + 45);
+    const int dl = dates.left(), dr = dl + dates.width(), top = dates.top() + 5, dFirst = dl + kInset;
+    b.datesRule = dates.top();
+    h.bottom = dates.top() + dates.height();
+    auto labelAt = [&](Label l, int rowTop, int x) {
+        h.labels[l] = edges(x, rowTop, dr, rowTop + labelHeight);
+    };
+    auto valueAt = [&](Value v, int rowTop, int x, int xRight) {
+        h.values[v] = edges(x, rowTop, xRight, rowTop + valueHeight);
+    };
+    if (!analysis) {
+        labelAt(StartDateLabel, top, dFirst);
+        labelAt(StartTimeLabel, top, dl + c.startTime);
+        labelAt(EndDateLabel, top, dl + c.end);
+        labelAt(EndTimeLabel, top, dl + c.endTime);
+        labelAt(CommentsLabel, top + labelHeight, dFirst);
+        valueAt(StartDateValue, top, dl + 100, dr);
+        valueAt(StartTimeValue, top, dl + c.startTime + 88, dr);
+        valueAt(EndDateValue, top, dl + c.end + 88, dr);
+        valueAt(EndTimeValue, top, dl + c.endTime + 88, dr);
+        valueAt(CommentsValue, top + valueHeight + 1, dl + 120, dr);
+        return b;
+    }
+    const int second = dl + c.end, labelLine = labelHeight + 1, valueLine = valueHeight + 1;
+    labelAt(StartDateLabel, top, dFirst);
+    labelAt(StartTimeLabel, top, second);
+    labelAt(EndDateLabel, top + labelLine, dFirst);
+    labelAt(EndTimeLabel, top + labelLine, second);
+    labelAt(CommentsLabel, top + labelLine + labelHeight, dFirst);
+    valueAt(StartDateValue, top, dFirst + 15 * a, dFirst + 32 * a);
+    valueAt(StartTimeValue, top, second + 16 * a, second + 33 * a);
+    valueAt(EndDateValue, top + valueLine, dFirst + 14 * a, dFirst + 31 * a);
+    valueAt(EndTimeValue, top + valueLine, second + 15 * a, second + 32 * a);
+    valueAt(CommentsValue, top + 2 * valueLine, dFirst + 18 * a, dFirst + 138 * a);
     return b;
 }
 
-void drawBlockLabels(TextFlow& flow, const Block& b, bool analysis) {
-    const int PBl = b.patient.left(), PBr = PBl + b.patient.width(), Wd = b.width, aL = b.labelChar;
-    auto label = [&](int row, int x, int right, int id) {
-        const int top = b.patient.top() + 1 + (row - 1) * b.labelHeight;
-        flow.text(edges(x, top, right, top + b.labelHeight), kLeftTop, id ? text(id) : QStringLiteral("ID : "));
-    };
-    const int genderX = PBl + Wd * 36 / 100, ageX = PBl + Wd * 62 / 100;
-    label(1, PBl + 10, PBr, str::PatientData);
-    label(2, PBl + 10, PBl + 10 + 8 * aL, str::NameLabel);
-    label(2, genderX, genderX + (analysis ? 10 : 8) * aL, str::GenderLabel);
-    label(2, ageX, ageX + (analysis ? 7 : 5) * aL, str::AgeLabel);
-    label(3, PBl + 10, PBl + 10 + 5 * aL, 0);
-    label(3, genderX, genderX + 100, str::HeightLabel);
-    label(3, ageX, ageX + 100, str::WeightLabel);
-    label(4, PBl + 10, PBl + Wd * 62 / 100 + 100, str::PhysicianLabel);
-    label(5, PBl + 10, PBl + Wd * 39 / 100 + 10, str::Note1Label);
-    label(5, PBl + Wd * 46 / 100, PBr - 10, str::Note2Label);
-}
-
-// Name/gender/age, then ID/height/weight, then (3 units lower) the physician, then the notes.
-void drawBlockValues(TextFlow& flow, const Block& b, const PageData& data, bool analysis) {
-    const PatientRecord& pt = data.patient;
-    const int PBl = b.patient.left(), PBr = PBl + b.patient.width(), Wd = b.width, a = b.valueChar;
-    const int thV = b.valueHeight;
-    const int v0 = b.patient.top() + thV + 2, v1 = v0 + thV, v2 = v1 + thV + 3, v3 = v2 + thV;
-    const int genderX = PBl + Wd * 36 / 100, ageX = PBl + Wd * 62 / 100;
-    auto value = [&](int top, int x, int right, const QString& s) {
-        flow.text(edges(x, top, right, top + thV), kLeftMid, s);
-    };
-    const QString name = storedText(fieldBytes(pt.name)), physician = storedText(fieldBytes(pt.physician));
-    const QString note1 = storedText(fieldBytes(pt.note1)), note2 = storedText(fieldBytes(pt.note2));
-    const QString height = HeaderBand::heightText(pt, data.units), weight = HeaderBand::weightText(pt, data.units);
-    if (!analysis) {
-        value(v0, PBl + 70, PBl + 70 + 30 * a, name);
-        value(v0, genderX + 75, genderX + 75 + 8 * a, genderOf(pt));
-        value(v0, ageX + 50, ageX + 50 + 5 * a, QString::number(pt.age));
-        value(v1, PBl + 70, PBl + 70 + 20 * a, QString::number(pt.id));
-        value(v1, genderX + 75, genderX + 75 + 8 * a, height);
-        value(v1, ageX + 70, ageX + 70 + 100, weight);
-        value(v2, PBl + 105, PBr - 10, physician);
-        value(v3, PBl + 70, PBl + 70 + Wd * 39 / 100, note1);
-        value(v3, PBl + Wd * 46 / 100 + 60, PBr - 10, note2);
-    } else {
-        value(v0, PBl + 13 * a, PBl + 43 * a, name);
-        value(v0, genderX + 13 * a, genderX + 26 * a, genderOf(pt));
-        value(v0, ageX + 8 * a, ageX + 16 * a, QString::number(pt.age));
-        value(v1, PBl + 6 * a + 10, PBl + 26 * a + 10, QString::number(pt.id));
-        value(v1, genderX + 12 * a, genderX + 27 * a, height);
-        value(v1, ageX + 12 * a, ageX + 24 * a, weight);
-        value(v2, PBl + 15 * a + 10, PBr - 10, physician);
-        value(v3, PBl + 10 * a + 10, PBl + Wd * 39 / 100 + 7 * a + 10, note1);
-        value(v3, PBl + Wd * 46 / 100 + 10 * a, PBr - 10, note2);
-    }
-}
-
-// Start and end on one line with the comments below (table), or start, end and
-// comments on three lines (analysis sheet).
-void drawBlockDates(QPainter& p, TextFlow& flow, const Block& b, const PageData& data, bool analysis) {
-    const int DBl = b.dates.left(), DBr = DBl + b.dates.width(), top = b.dates.top() + 5, Wd = b.width;
-    const int thL = b.labelHeight, thV = b.valueHeight, a = b.valueChar;
-    const bool hasSamples = !data.samples.empty();
-    const SampleRecord first = hasSamples ? data.samples.front() : SampleRecord{};
-    const SampleRecord last = hasSamples ? data.samples.back() : SampleRecord{};
-    const QString comments = storedText(fieldBytes(data.patient.comments));
-    auto at = [&](const QFont& f, int rowTop, int height, int x, int right, const QString& s) {
-        p.setFont(f);
-        flow.text(edges(x, rowTop, right, rowTop + height), kLeftMid, s);
-    };
-    if (!analysis) {
-        at(b.label, top, thL, DBl + 10, DBr, text(str::StartDate));
-        at(b.label, top, thL, DBl + Wd * 24 / 100, DBr, text(str::StartTime));
-        at(b.label, top, thL, DBl + Wd * 48 / 100, DBr, text(str::EndDate));
-        at(b.label, top, thL, DBl + Wd * 73 / 100, DBr, text(str::EndTime));
-        at(b.label, top + thL, thL, DBl + 10, DBr, text(str::CommentsLabel));
-        if (hasSamples) {
-            at(b.value, top, thV, DBl + 100, DBr, HeaderBand::dateText(first, true));
-            at(b.value, top, thV, DBl + Wd * 24 / 100 + 88, DBr, HeaderBand::timeText(first));
-            at(b.value, top, thV, DBl + Wd * 48 / 100 + 88, DBr, HeaderBand::dateText(last, true));
-            at(b.value, top, thV, DBl + Wd * 73 / 100 + 88, DBr, HeaderBand::timeText(last));
-        }
-        at(b.value, top + thV + 1, thV, DBl + 120, DBr, comments);
-        return;
-    }
-    const int col2 = DBl + Wd * 48 / 100;
-    at(b.label, top, thL, DBl + 10, DBr, text(str::StartDate));
-    at(b.label, top, thL, col2, DBr, text(str::StartTime));
-    at(b.label, top + thL + 1, thL, DBl + 10, DBr, text(str::EndDate));
-    at(b.label, top + thL + 1, thL, col2, DBr, text(str::EndTime));
-    at(b.label, top + 2 * thL + 1, thL, DBl + 10, DBr, text(str::CommentsLabel));
-    if (hasSamples) {
-        at(b.value, top, thV, DBl + 15 * a + 10, DBl + 32 * a + 10, HeaderBand::dateText(first, false));
-        at(b.value, top, thV, col2 + 16 * a, col2 + 33 * a, HeaderBand::timeText(first));
-        at(b.value, top + thV + 1, thV, DBl + 14 * a + 10, DBl + 31 * a + 10, HeaderBand::dateText(last, false));
-        at(b.value, top + thV + 1, thV, col2 + 15 * a, col2 + 32 * a, HeaderBand::timeText(last));
-    }
-    at(b.value, top + 2 * thV + 2, thV, DBl + 18 * a + 10, DBl + 138 * a + 10, comments);
-}
-
 int drawBlock(QPainter& p, const QRect& d, const PageData& data, bool analysis) {
-    const Block b = blockGeometry(d, analysis);
+    const Block b = blockLayout(d, analysis);
+    const HeaderLayout& h = b.fields;
     TextFlow flow(p);
-    p.setFont(b.title);
-    flow.text(edges(b.left + 20, d.top(), b.right - 10, b.titleBottom), kLeftMid, storedText(data.reportTitle));
+    p.setFont(h.titleFont);
+    flow.text(h.title, kLeftMid, storedText(data.reportTitle));
     p.setPen(QPen(Qt::black, 1));
-    line(p, b.left + 10, b.titleBottom - 5, b.right - 10, b.titleBottom - 5);
-    line(p, b.left + 10, b.dates.top(), b.right - 10, b.dates.top());
-    p.setFont(b.label);
-    drawBlockLabels(flow, b, analysis);
-    p.setFont(b.value);
-    drawBlockValues(flow, b, data, analysis);
-    drawBlockDates(p, flow, b, data, analysis);
-    return b.dates.top() + b.dates.height();
+    line(p, b.left + kInset, b.titleRule, b.right - kInset, b.titleRule);
+    line(p, b.left + kInset, b.datesRule, b.right - kInset, b.datesRule);
+    drawFields(p, flow, h, data);
+    return h.bottom;
 }
 
 } // namespace
@@ -293,13 +371,11 @@ int HeaderBand::drawAnalysis(QPainter& p, const QRect& sheet, const PageData& da
 }
 
 int HeaderBand::analysisBottom(const QRect& sheet) {
-    const Block b = blockGeometry(sheet, true);
-    return b.dates.top() + b.dates.height();
+    return blockLayout(sheet, true).fields.bottom;
 }
 
 int HeaderBand::tableBottom(const QRect& d) {
-    const Block b = blockGeometry(d, false);
-    return b.dates.top() + b.dates.height();
+    return blockLayout(d, false).fields.bottom;
 }
 
 } // namespace kestrova::pages

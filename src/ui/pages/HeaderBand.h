@@ -10,6 +10,8 @@ namespace kestrova::pages {
 
 class HeaderBand {
 public:
+    // The trend page's band in its drawing rectangle `d`; the trend lays its panels out below it.
+    static QRect trendBand(const QRect& d);
     // Each returns the bottom below which the caller draws: the band's bottom (trend),
     // the date block's bottom (table, analysis).
     static int drawTrend(QPainter& p, const QRect& d, const PageData& data);

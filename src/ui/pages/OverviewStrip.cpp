@@ -1,5 +1,7 @@
 #include "pages/OverviewStrip.h"
 
+#include "pages/ColumnReducer.h"
+
 #include <QPainter>
 
 #include <algorithm>
@@ -11,18 +13,20 @@ OverviewColumns reduceOverview(std::span<const SampleRecord> samples, std::span<
     OverviewColumns c;
     c.samples = static_cast<std::int64_t>(samples.size());
     if (width <= 0 || samples.empty()) return c;
-    c.columns.assign(static_cast<std::size_t>(width), {255, 0, false});
     const auto n = static_cast<std::int64_t>(samples.size());
-    for (std::int64_t i = 0; i < n; ++i) {
-        auto& col = c.columns[static_cast<std::size_t>(i * width / n)];
-        const SampleRecord& s = samples[static_cast<std::size_t>(i)];
-        if (!clinical::isValid(s)) {
-            col.artefact = true;
-            continue;
-        }
-        col.lo = std::min(col.lo, s.spo2);
-        col.hi = std::max(col.hi, s.spo2);
-    }
+    // Sample i in column i * width / n; a column between two samples shows nothing.
+    ColumnGrid grid;
+    grid.samples = n;
+    grid.columns = width;
+    grid.roundUp = true;
+    grid.count = width;
+    grid.end = n;
+    grid.narrowShowsStart = false;
+    const std::vector<ColumnValues> reduced =
+        ColumnReducer(samples, SampleRule::ArtefactsExcluded).reduce(grid);
+    c.columns.assign(static_cast<std::size_t>(width), {255, 0, false});
+    for (std::size_t x = 0; x < reduced.size(); ++x)
+        c.columns[x] = {reduced[x].lo[0], reduced[x].hi[0], reduced[x].artefact};
     for (const auto& e : events) c.eventColumns.push_back(static_cast<int>(e.start * width / n));
     return c;
 }

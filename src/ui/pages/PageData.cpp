@@ -44,23 +44,6 @@ QFont arial(int height, bool bold, bool italic) {
     return arialOfPixelSize(em, bold, italic);
 }
 
-SignalBlocks summariseBlocks(std::span<const SampleRecord> samples) {
-    SignalBlocks b;
-    const std::size_t n = (samples.size() + SignalBlocks::kBlock - 1) / SignalBlocks::kBlock;
-    for (int c = 0; c < 2; ++c) {
-        b.lo[c].assign(n, 255);
-        b.hi[c].assign(n, 0);
-    }
-    for (std::size_t i = 0; i < samples.size(); ++i) {
-        const std::size_t k = i / SignalBlocks::kBlock;
-        b.lo[0][k] = std::min(b.lo[0][k], samples[i].spo2);
-        b.hi[0][k] = std::max(b.hi[0][k], samples[i].spo2);
-        b.lo[1][k] = std::min(b.lo[1][k], samples[i].pulseRate);
-        b.hi[1][k] = std::max(b.hi[1][k], samples[i].pulseRate);
-    }
-    return b;
-}
-
 QString text(int stringId) { return QString::fromStdString(kestrova::tr(stringId)); }
 
 QString storedText(std::string_view bytes) { return QString::fromStdString(decodeStoredText(bytes)); }

@@ -5,6 +5,7 @@
 #include "analysis/Analysis.h"
 #include "model/PatientRecord.h"
 #include "model/SampleRecord.h"
+#include "pages/ColumnReducer.h"
 #include "text/StringTable.h"
 
 #include <QFont>
@@ -18,14 +19,6 @@
 class QPainter;
 
 namespace kestrova::pages {
-
-// The lowest and highest SpO2 and pulse of each block of kBlock samples, so that a
-// trend zoomed out over a whole night reduces its columns from blocks, not samples.
-struct SignalBlocks {
-    static constexpr int kBlock = 64;
-    std::vector<std::uint8_t> lo[2], hi[2]; // [0] SpO2, [1] pulse
-};
-SignalBlocks summariseBlocks(std::span<const SampleRecord> samples);
 
 struct PageData {
     std::span<const SampleRecord> samples;

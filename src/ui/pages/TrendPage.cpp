@@ -1,5 +1,6 @@
 #include "pages/TrendPage.h"
 
+#include "pages/ColumnReducer.h"
 #include "pages/HeaderBand.h"
 #include "pages/TextFlow.h"
 
@@ -25,49 +26,18 @@ void drawMarker(QPainter& p, const Marker& m) {
 
 // Each plot column's first, lowest, highest and last value of both signals, for spans
 // wider than the plot: one pass over the samples serves both panels.
-struct ColumnValues {
-    std::uint8_t first[2], lo[2], hi[2], last[2]; // [0] SpO2, [1] pulse
-};
-
 std::vector<ColumnValues> reduceColumns(const TrendPage::Layout& l, const PageData& data) {
-    std::vector<ColumnValues> columns;
-    const auto count = static_cast<std::int64_t>(data.samples.size());
     const std::int64_t i0 = TrendPage::firstSample(l, data);
-    const std::int64_t end = std::min<std::int64_t>(count, i0 + l.span);
-    if (i0 < 0 || i0 >= end || l.span <= l.samplesPerScreen) return columns;
-    const SampleRecord* s = data.samples.data();
-    columns.reserve(static_cast<std::size_t>(l.samplesPerScreen));
-    for (int x = l.xL(); x < l.xL() + l.samplesPerScreen; ++x) {
-        const std::int64_t a = l.sampleAt(x, i0), b = std::min(end, l.sampleAt(x + 1, i0));
-        if (a >= end) break;
-        std::uint8_t loS = s[a].spo2, hiS = loS, loP = s[a].pulseRate, hiP = loP;
-        auto take = [&](std::int64_t from, std::int64_t to) {
-            for (std::int64_t i = from; i < to; ++i) {
-                loS = std::min(loS, s[i].spo2);
-                hiS = std::max(hiS, s[i].spo2);
-                loP = std::min(loP, s[i].pulseRate);
-                hiP = std::max(hiP, s[i].pulseRate);
-            }
-        };
-        constexpr std::int64_t K = SignalBlocks::kBlock;
-        const std::int64_t blockFrom = (a + 1 + K - 1) / K, blockTo = b / K; // whole blocks inside (a, b)
-        if (data.blocks && blockTo > blockFrom) {
-            take(a + 1, blockFrom * K);
-            for (std::int64_t k = blockFrom; k < blockTo; ++k) {
-                const auto i = static_cast<std::size_t>(k);
-                loS = std::min(loS, data.blocks->lo[0][i]);
-                hiS = std::max(hiS, data.blocks->hi[0][i]);
-                loP = std::min(loP, data.blocks->lo[1][i]);
-                hiP = std::max(hiP, data.blocks->hi[1][i]);
-            }
-            take(blockTo * K, b);
-        } else {
-            take(a + 1, b);
-        }
-        const SampleRecord& lastSample = s[std::max(a, b - 1)];
-        columns.push_back({{s[a].spo2, s[a].pulseRate}, {loS, loP}, {hiS, hiP}, {lastSample.spo2, lastSample.pulseRate}});
-    }
-    return columns;
+    if (i0 < 0 || l.span <= l.samplesPerScreen) return {};
+    // Column x - xL starts at sampleAt(x, i0).
+    ColumnGrid grid;
+    grid.origin = i0;
+    grid.samples = l.span;
+    grid.columns = std::max(1, l.samplesPerScreen);
+    grid.count = l.samplesPerScreen;
+    grid.from = i0;
+    grid.end = std::min<std::int64_t>(static_cast<std::int64_t>(data.samples.size()), i0 + l.span);
+    return ColumnReducer(data.samples, SampleRule::Every, data.blocks).reduce(grid);
 }
 
 // A zoomed trace. Wider spans draw each column's reduced values (yOf never rises with
@@ -160,7 +130,7 @@ TrendPage::Layout TrendPage::layout(const QRect& d, int span) {
     l.H = d.height();
     l.samplesPerScreen = samplesPerScreen(l.W);
     l.span = span > 0 ? span : l.samplesPerScreen;
-    l.band = edges(10, 5, l.W - 10, l.H * 27 / 100 + 10);
+    l.band = HeaderBand::trendBand(d);
     l.bandBottom = l.band.top() + l.band.height();
     const int Bl = l.band.left(), Br = l.band.left() + l.band.width(), Bb = l.bandBottom;
     l.spo2Panel = edges(Bl, Bb + 10, Br, Bb + (l.H - Bb) / 2 + 5);
