@@ -3,6 +3,7 @@
 // 10 s, at the edge of the 120 s baseline window, and artefacts inside events.
 #include "analysis/ClinicalMetrics.h"
 
+#include "KnownDips.h"
 #include "TestSupport.h"
 
 #include <algorithm>
@@ -16,43 +17,144 @@ bool valid(const SampleRecord& s) {
     return s.spo2 >= 50 && s.spo2 <= 100 && s.pulseRate >= 25 && s.pulseRate <= 250;
 }
 
-// The definitions as written: B(i) by looking back over 120 samples, the scan rule
-// for one drop, events of 10 samples or more.
+// The event rule as clinicalCriteria() states it, step by step: the window sorted
+// afresh for every sample, the end and the hold found by looking ahead.
 std::vector<DesaturationEvent> literalEvents(const std::vector<SampleRecord>& s, int drop) {
     const int n = static_cast<int>(s.size());
-    auto baseline = [&](int i) {
-        int b = -1;
-        for (int j = std::max(0, i - 120); j <= i - 1; ++j)
-            if (valid(s[static_cast<std::size_t>(j)])) b = std::max<int>(b, s[static_cast<std::size_t>(j)].spo2);
-        return b; // -1: undefined
-    };
-    std::vector<DesaturationEvent> out;
-    bool inside = false;
-    int start = 0, bf = 0;
-    auto close = [&](int end) {
-        inside = false;
-        if (end - start + 1 < 10) return;
-        DesaturationEvent e{start, end, bf, 255, 0};
-        for (int k = start; k <= end; ++k) {
-            e.nadir = std::min<int>(e.nadir, s[static_cast<std::size_t>(k)].spo2);
-            e.area += bf - s[static_cast<std::size_t>(k)].spo2;
-        }
-        out.push_back(e);
-    };
+    auto ok = [&](int i) { return i >= 0 && i < n && valid(s[static_cast<std::size_t>(i)]); };
+    auto raw = [&](int i) { return static_cast<int>(s[static_cast<std::size_t>(i)].spo2); };
+    // Smoothed SpO2, -1 for artefacts.
+    std::vector<int> sm(static_cast<std::size_t>(n), -1);
     for (int i = 0; i < n; ++i) {
-        const auto& x = s[static_cast<std::size_t>(i)];
-        if (inside) {
-            if (valid(x) && x.spo2 <= bf - drop) continue;
-            close(i - 1);
-        }
-        const int b = baseline(i);
-        if (valid(x) && b >= 0 && x.spo2 <= b - drop) {
-            inside = true;
-            start = i;
-            bf = b;
+        if (!ok(i)) continue;
+        if (ok(i - 1) && ok(i + 1)) {
+            int three[3] = {raw(i - 1), raw(i), raw(i + 1)};
+            std::sort(three, three + 3);
+            sm[static_cast<std::size_t>(i)] = three[1];
+        } else {
+            sm[static_cast<std::size_t>(i)] = raw(i);
         }
     }
-    if (inside) close(n - 1);
+    auto at = [&](int i) { return sm[static_cast<std::size_t>(i)]; };
+    std::vector<bool> inEvent(static_cast<std::size_t>(n), false);
+
+    // Ends before three valid samples in a row are recovered, after 120 valid seconds,
+    // or at a gap of more than 10 artefact seconds: the last sample of the event.
+    auto endOf = [&](int start, int b, bool& timedOut) {
+        int last = start, nadir = at(start), seconds = 1;
+        timedOut = false;
+        for (int k = start + 1; k < n; ++k) {
+            if (seconds == 120) {
+                timedOut = true;
+                return last;
+            }
+            if (at(k) < 0) {
+                int gapEnd = k;
+                while (gapEnd < n && at(gapEnd) < 0)
+                    ++gapEnd;
+                if (gapEnd - k > 10) return last;
+                k = gapEnd - 1;
+                continue;
+            }
+            auto recovered = [&](int j) { return at(j) >= b - 1 || at(j) >= nadir + 3; };
+            // The next three valid samples, no gap between them over 10 s.
+            std::vector<int> next;
+            for (int j = k, gap = 0; j < n && next.size() < 3; ++j) {
+                if (at(j) < 0) {
+                    if (++gap > 10) break;
+                    continue;
+                }
+                gap = 0;
+                next.push_back(j);
+            }
+            if (next.size() == 3 && std::all_of(next.begin(), next.end(), recovered)) return last;
+            if (!recovered(k)) {
+                // Everything up to k belongs to the event.
+                seconds = 0;
+                for (int j = start; j <= k; ++j)
+                    seconds += at(j) >= 0;
+                last = k;
+                nadir = std::min(nadir, at(k));
+            }
+        }
+        timedOut = seconds == 120;
+        return last;
+    };
+    // Valid samples i..j (i, j at least d below b) number 10 or more, and no three valid
+    // samples in a row between them are above b - d.
+    auto holdsBetween = [&](int i, int j, int b, int d) {
+        if (at(i) < 0 || at(j) < 0 || at(i) > b - d || at(j) > b - d) return false;
+        int seconds = 0, above = 0;
+        for (int k = i; k <= j; ++k) {
+            if (at(k) < 0) continue;
+            ++seconds;
+            above = at(k) > b - d ? above + 1 : 0;
+            if (above == 3) return false;
+        }
+        return seconds >= 10;
+    };
+
+    std::vector<DesaturationEvent> out;
+    int b = -1, peak = 0;
+    bool fresh = true, armed = true;
+    for (int i = 0; i < n;) {
+        std::vector<int> window;
+        for (int j = std::max(0, i - 120); j < i; ++j)
+            if (at(j) >= 0 && !inEvent[static_cast<std::size_t>(j)]) window.push_back(at(j));
+        if (window.size() < 10) {
+            b = -1;
+        } else {
+            std::sort(window.begin(), window.end());
+            const int median = window[(window.size() - 1) / 2];
+            b = fresh || b < 0 ? median : std::clamp(median, b - 1, b + 1);
+            fresh = false;
+        }
+        if (at(i) < 0 || b < 0) {
+            ++i;
+            continue;
+        }
+        if (at(i) >= b - 1) armed = true;
+        peak = std::max(peak, at(i));
+        if (at(i) > b - 3 || (!armed && at(i) > peak - 3)) {
+            ++i;
+            continue;
+        }
+        bool timedOut = false;
+        const int end = endOf(i, b, timedOut);
+        bool counts = false;
+        for (int j = i; j <= end && !counts; ++j)
+            counts = holdsBetween(i, j, b, 3);
+        if (!counts) {
+            ++i;
+            continue;
+        }
+        DesaturationEvent e{i, end, b, 255, 0};
+        e.timedOut = timedOut;
+        for (int k = i; k <= end; ++k) {
+            if (at(k) < 0) {
+                ++e.artefactSeconds;
+                continue;
+            }
+            if (at(k) < e.nadir) e.nadir = at(k), e.nadirIndex = k;
+            e.area += std::max(0, b - at(k));
+        }
+        e.heldDrop = 3;
+        for (int d = 4; d <= e.depth(); ++d) {
+            bool held = false;
+            for (int x = i; x <= end && !held; ++x)
+                for (int y = x; y <= end && !held; ++y)
+                    held = holdsBetween(x, y, b, d);
+            if (!held) break;
+            e.heldDrop = d;
+        }
+        if (!timedOut) std::fill(inEvent.begin() + i, inEvent.begin() + end + 1, true);
+        fresh = timedOut;
+        armed = false;
+        peak = 0;
+        out.push_back(e);
+        i = end + 1;
+    }
+    std::erase_if(out, [&](const DesaturationEvent& e) { return e.heldDrop < drop; });
     return out;
 }
 
@@ -169,20 +271,126 @@ TEST(ClinicalMetrics, EdgesOfTheRules) {
     for (int i = 300; i < 312; ++i) s[static_cast<std::size_t>(i)].spo2 = 93;
     const ClinicalMetrics m = computeClinicalMetrics(s);
     ASSERT_EQ(m.odi4.events.size(), 1u);
-    EXPECT_EQ(m.odi4.events[0], (DesaturationEvent{150, 159, 96, 92, 40}));
+    EXPECT_EQ(m.odi4.events[0], (DesaturationEvent{150, 159, 96, 92, 40, 150, 0, 4, false}));
     EXPECT_EQ(m.odi4.events[0].depth(), 4);
     ASSERT_EQ(m.odi3.events.size(), 2u);
     EXPECT_EQ(m.odi3.events[1].start, 300);
     EXPECT_EQ(m.odi3.events[1].duration(), 12);
     expectLiteral(s, "dips");
 
-    // The baseline is frozen when an event starts: a fall that stays down outlasts the
-    // 120 s window and still ends only with the recording.
+    // A fall that stays down is one event of 120 s; then the baseline is the new level
+    // and nothing more is found.
     auto plateau = flat(500, 97);
     for (int i = 100; i < 500; ++i) plateau[static_cast<std::size_t>(i)].spo2 = 93;
     const ClinicalMetrics p = computeClinicalMetrics(plateau);
     ASSERT_EQ(p.odi4.events.size(), 1u);
-    EXPECT_EQ(p.odi4.events[0].end, 499); // frozen baseline: the event lasts to the end
+    EXPECT_EQ(p.odi4.events[0].end, 219);
+    EXPECT_TRUE(p.odi4.events[0].timedOut);
     expectLiteral(plateau, "plateau");
     EXPECT_EQ(isoTime(SampleRecord{3, 10, 5, 5, 8, 7, 6, 95, 70, 0}), "2010-05-05T08:07:06");
+}
+
+TEST(ClinicalMetrics, MatchTheLiteralRuleOnKnownDipNights) {
+    for (int i = 0; i < 24; ++i) {
+        test::NightShape shape;
+        shape.seed = 500 + static_cast<std::uint64_t>(i);
+        shape.noise = (i % 3) * 0.5;
+        shape.seconds = 1800 + 300 * i;
+        expectLiteral(test::makeKnownNight(shape).samples, "known-dip night " + std::to_string(i));
+    }
+}
+
+// The nights on which a rule built on the highest SpO2 of the last 120 s and a frozen
+// baseline miscounted, each with the count a clinician reads off the trace.
+TEST(ClinicalMetrics, HardNightsCountTheirDips) {
+    auto night = [](int n, auto level) {
+        std::vector<SampleRecord> s(static_cast<std::size_t>(n));
+        for (int i = 0; i < n; ++i) {
+            s[static_cast<std::size_t>(i)].spo2 = static_cast<std::uint8_t>(level(i));
+            s[static_cast<std::size_t>(i)].pulseRate = 70;
+        }
+        return s;
+    };
+    auto dip = [](std::vector<SampleRecord>& s, int from, int length, int spo2) {
+        for (int i = from; i < from + length; ++i)
+            s[static_cast<std::size_t>(i)].spo2 = static_cast<std::uint8_t>(spo2);
+    };
+
+    // One high sample on a flat night moves nothing.
+    auto high = night(3000, [](int) { return 95; });
+    high[1000].spo2 = 99;
+    const ClinicalMetrics h = computeClinicalMetrics(high);
+    EXPECT_TRUE(h.odi3.events.empty());
+    EXPECT_EQ(h.desaturationAreaPerHour, 0);
+    expectLiteral(high, "one high sample");
+
+    // 96/97 jitter with 3 % dips to 93: 3 % events, no 4 % ones.
+    auto jitter = night(3000, [](int i) { return 96 + i % 2; });
+    for (int k = 0; k < 10; ++k)
+        dip(jitter, 200 + 250 * k, 20, 93);
+    const ClinicalMetrics j = computeClinicalMetrics(jitter);
+    EXPECT_EQ(j.odi3.events.size(), 10u);
+    EXPECT_TRUE(j.odi4.events.empty());
+    expectLiteral(jitter, "jitter");
+
+    // A 3-s artefact inside each dip, and one sample above the drop in each: one event
+    // per dip, the artefact bridged and not counted as event time.
+    auto broken = night(3000, [](int) { return 96; });
+    for (int k = 0; k < 10; ++k) {
+        const int at = 200 + 250 * k;
+        dip(broken, at, 30, 90);
+        for (int i = at + 10; i < at + 13; ++i)
+            broken[static_cast<std::size_t>(i)].spo2 = 0;
+        broken[static_cast<std::size_t>(at + 20)].spo2 = 95;
+        broken[static_cast<std::size_t>(at + 21)].spo2 = 95;
+    }
+    const ClinicalMetrics b = computeClinicalMetrics(broken);
+    ASSERT_EQ(b.odi3.events.size(), 10u);
+    EXPECT_EQ(b.odi4.events.size(), 10u);
+    EXPECT_EQ(b.odi3.events[0].start, 200);
+    EXPECT_EQ(b.odi3.events[0].end, 229);
+    EXPECT_EQ(b.odi3.events[0].artefactSeconds, 3);
+    EXPECT_EQ(b.odi3.events[0].seconds(), 27);
+    EXPECT_EQ(b.odi3.meanDuration, 27);
+    EXPECT_EQ(b.odi3.medianDepth, 6);
+    expectLiteral(broken, "artefact and a noisy sample inside dips");
+
+    // A slow fall of the level by 6 % under six dips of 5 %: six events.
+    auto sinking = night(3600, [](int i) { return 97 - i / 600; });
+    for (int k = 0; k < 6; ++k)
+        dip(sinking, 300 + 550 * k, 25, 97 - (300 + 550 * k) / 600 - 5);
+    const ClinicalMetrics d = computeClinicalMetrics(sinking);
+    EXPECT_EQ(d.odi3.events.size(), 6u);
+    for (const auto& e : d.odi3.events)
+        EXPECT_LE(e.seconds(), 30);
+    expectLiteral(sinking, "slow fall of the level");
+
+    // A step down by 6 %, then five 6 % dips: the step is one event of 120 s, then the
+    // baseline is the new level and each dip is its own event.
+    auto step = night(3600, [](int i) { return i < 600 ? 96 : 90; });
+    for (int k = 0; k < 5; ++k)
+        dip(step, 1000 + 400 * k, 30, 84);
+    const ClinicalMetrics st = computeClinicalMetrics(step);
+    ASSERT_EQ(st.odi3.events.size(), 6u);
+    EXPECT_EQ(st.odi3.events[0].seconds(), 120);
+    EXPECT_EQ(st.odi3.longest, 0);
+    for (std::size_t k = 1; k < 6; ++k) {
+        EXPECT_EQ(st.odi3.events[k].baseline, 90);
+        EXPECT_EQ(st.odi3.events[k].depth(), 6);
+        EXPECT_EQ(st.odi3.events[k].seconds(), 30);
+    }
+    EXPECT_EQ(st.odi3.medianDuration, 30);
+    EXPECT_EQ(st.odi3.meanDuration, (120.0 + 5 * 30) / 6);
+    expectLiteral(step, "step");
+
+    // A 3 % event with two 4 % parts is one event at either drop.
+    auto twice = night(1000, [](int) { return 96; });
+    dip(twice, 300, 82, 93);
+    dip(twice, 310, 15, 92);
+    dip(twice, 350, 15, 92);
+    const ClinicalMetrics t = computeClinicalMetrics(twice);
+    ASSERT_EQ(t.odi3.events.size(), 1u);
+    ASSERT_EQ(t.odi4.events.size(), 1u);
+    EXPECT_EQ(t.odi4.events[0], t.odi3.events[0]);
+    expectLiteral(twice, "4 % parts of a 3 % event");
 }

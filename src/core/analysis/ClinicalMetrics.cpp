@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <string>
 
 namespace kestrova {
 namespace {
@@ -19,9 +20,34 @@ SecondsAndPercent share(std::int64_t seconds, std::int64_t validSeconds) {
 } // namespace
 
 std::string clinicalCriteria() {
+    using namespace clinical;
+    const auto n = [](int v) { return std::to_string(v); };
     return "Criteria: a second is valid when SpO2 is 50-100 % and pulse 25-250 bpm; every figure uses valid "
-           "seconds only. A desaturation is a fall of at least 3 % (or 4 %) below the highest valid SpO2 of the "
-           "preceding 120 s, held for at least 10 s.";
+           "seconds only. Desaturations are found on SpO2 smoothed by a " +
+           n(kSmoothingSamples) +
+           "-sample median (a sample next to an artefact is kept as it is). The baseline is the median of "
+           "the "
+           "smoothed valid samples of the preceding " +
+           n(kBaselineWindow) + " s that lie outside events (at least " + n(kMinBaselineSamples) +
+           " of them) and moves by at most " + n(kMaxBaselineStep) +
+           " % a second. An event starts at a sample at least " + n(kPrimaryDrop) +
+           " % below the baseline and counts when SpO2 stays there for at least " + n(kMinEventSeconds) +
+           " valid seconds, at most " + n(kNoiseSamples) +
+           " samples in a row above; it ends before SpO2 has been back within " + n(kRecoveryMargin) +
+           " % of the baseline, or " + n(kPrimaryDrop) + " % above the event's nadir, for " +
+           n(kRecoverySeconds) + " s, or after " + n(kMaxEventSeconds) +
+           " s without recovery (its seconds then rejoin the baseline, which is taken afresh). After an "
+           "event the "
+           "next one also needs a fall of " +
+           n(kPrimaryDrop) + " % below the highest SpO2 since, until SpO2 is back within " +
+           n(kRecoveryMargin) +
+           " % of the baseline. A 4 % event is a 3 % event that holds at least 4 % below its baseline in the "
+           "same "
+           "way. Artefact gaps of up to " +
+           n(kMaxBridgedGap) +
+           " s inside an event are bridged and count neither as event nor as valid time; a longer gap ends "
+           "it. "
+           "Depth is the baseline minus the lowest smoothed SpO2 of the event; duration is its event time.";
 }
 
 std::string isoTime(const SampleRecord& s) {
@@ -35,96 +61,248 @@ namespace {
 
 using Bytes = std::unique_ptr<std::uint8_t[]>;
 
-// SpO2 of valid samples, 0 for artefacts (a valid SpO2 is at least 50, so 0 also
-// stands for "no valid sample").
+// SpO2 of valid samples, 0 for artefacts.
 Bytes validSpo2(std::span<const SampleRecord> samples) {
     Bytes v = std::make_unique_for_overwrite<std::uint8_t[]>(samples.size());
     for (std::size_t i = 0; i < samples.size(); ++i) v[i] = clinical::isValid(samples[i]) ? samples[i].spo2 : 0;
     return v;
 }
 
-// B(i), the highest valid SpO2 among samples i-120 .. i-1 (0: none), for every i.
-// Maxima over 2, 4 ... 64 samples from each index, each level one pass of byte maxima
-// over shifted arrays (which the compiler vectorises); a window of 120 is two windows
-// of 64 that overlap.
-Bytes baselines(const std::uint8_t* v, std::size_t n) {
-    constexpr std::size_t w = clinical::kBaselineWindow;
-    static_assert(w > 64 && w <= 128);
-    Bytes a = std::make_unique_for_overwrite<std::uint8_t[]>(n), b = std::make_unique_for_overwrite<std::uint8_t[]>(n);
-    std::copy(v, v + n, a.get());
-    // Between two buffers, so that the passes do not overlap and vectorise. Windows that
-    // would run past the end are never asked for.
-    for (std::size_t step = 1; step < 64; step *= 2) {
-        const std::uint8_t* from = a.get();
-        std::uint8_t* to = b.get();
-        const std::size_t whole = n > step ? n - step : 0;
-        for (std::size_t i = 0; i < whole; ++i) to[i] = std::max(from[i], from[i + step]);
-        std::copy(from + whole, from + n, to + whole);
-        std::swap(a, b);
+// The detector's input: the 3-sample median of the valid SpO2 where the sample and both
+// neighbours are valid, the sample itself next to an artefact or an end, 0 for
+// artefacts (a valid SpO2 is at least 50, so 0 also stands for "no valid sample").
+Bytes smoothed(const std::uint8_t* v, std::size_t n) {
+    static_assert(clinical::kSmoothingSamples == 3);
+    Bytes m = std::make_unique_for_overwrite<std::uint8_t[]>(n);
+    if (n > 0) m[0] = v[0];
+    for (std::size_t i = 1; i + 1 < n; ++i) {
+        const std::uint8_t a = v[i - 1], b = v[i], c = v[i + 1];
+        const std::uint8_t med = std::max(std::min(a, b), std::min(std::max(a, b), c));
+        m[i] = a != 0 && b != 0 && c != 0 ? med : b;
     }
-    for (std::size_t i = w; i < n; ++i) b[i] = std::max(a[i - w], a[i - 64]);
-    std::uint8_t running = 0; // windows that start before sample 0
-    for (std::size_t i = 0; i < std::min(n, w); ++i) {
-        b[i] = running;
-        running = std::max(running, v[i]);
-    }
-    return b;
+    if (n > 1) m[n - 1] = v[n - 1];
+    return m;
 }
 
-// Where each drop could start an event: bit 0 for 3 %, bit 1 for 4 % (a valid sample
-// at least that far below a defined baseline). One vectorisable pass, so that the
-// scans skip the quiet stretches eight samples at a time.
-Bytes startFlags(const std::uint8_t* v, const std::uint8_t* b, std::size_t n) {
-    Bytes f = std::make_unique_for_overwrite<std::uint8_t[]>(n + 8);
-    for (std::size_t i = 0; i < n; ++i) {
-        const int below = b[i] - v[i]; // v[i] >= 50 when valid, so an undefined baseline never qualifies
-        f[i] = static_cast<std::uint8_t>(v[i] != 0 ? (below >= 3) | ((below >= 4) << 1) : 0);
+// The lower median of the eligible samples of [lo, hi), kept as a histogram of whole
+// percent and the count of samples below the median, so that each sample entering or
+// leaving moves it by a step or two instead of a count over the bins.
+class WindowMedian {
+  public:
+    void add(std::uint8_t x) {
+        ++m_bins[x];
+        ++m_count;
+        if (x < m_median) ++m_below;
     }
-    std::fill(f.get() + n, f.get() + n + 8, std::uint8_t{0});
-    return f;
+    void remove(std::uint8_t x) {
+        --m_bins[x];
+        --m_count;
+        if (x < m_median) --m_below;
+    }
+    int count() const { return m_count; }
+    int median() {
+        const int target = (m_count - 1) / 2; // index of the lower median in sorted order
+        while (m_below > target)
+            m_below -= m_bins[--m_median];
+        while (m_below + m_bins[m_median] <= target)
+            m_below += m_bins[m_median++];
+        return m_median;
+    }
+
+  private:
+    std::array<int, 256> m_bins{};
+    int m_count = 0, m_below = 0;
+    int m_median = clinical::kMinValidSpo2;
+};
+
+struct Outcome {
+    bool counts = false;
+    DesaturationEvent event;
+};
+
+// Whether [from, to] holds `drop` below `baseline` for kMinEventSeconds valid seconds,
+// at most kNoiseSamples in a row above and artefact gaps bridged; from the first
+// sample only (`anchored`) or anywhere.
+bool holds(const std::uint8_t* m, std::int32_t from, std::int32_t to, int baseline, int drop, bool anchored) {
+    using namespace clinical;
+    const int limit = baseline - drop;
+    std::int32_t seconds = 0, pending = 0, above = 0, gap = 0;
+    bool inStretch = false;
+    for (std::int32_t k = from; k <= to; ++k) {
+        if (m[k] == 0) {
+            if (inStretch && ++gap > kMaxBridgedGap) {
+                if (anchored) return false;
+                inStretch = false;
+            }
+            continue;
+        }
+        gap = 0;
+        if (m[k] <= limit) {
+            if (!inStretch) inStretch = true, seconds = 0, pending = 0;
+            seconds += pending + 1;
+            pending = 0;
+            above = 0;
+            if (seconds >= kMinEventSeconds) return true;
+        } else if (inStretch) {
+            ++pending;
+            if (++above > kNoiseSamples) {
+                if (anchored) return false;
+                inStretch = false;
+            }
+        } else if (anchored) {
+            return false;
+        }
+    }
+    return false;
 }
 
-// The scan of the event rule for one drop over valid SpO2 `v`, baselines `b` and the
-// start flags `flags` (`bit` for this drop).
-std::vector<DesaturationEvent> scan(const std::uint8_t* v, const std::uint8_t* b, const std::uint8_t* flags,
-                                    std::int32_t n, int drop, std::uint8_t bit) {
+// One event attempt from `start` against `baseline`: where it ends and whether it counts.
+Outcome attempt(const std::uint8_t* m, std::int32_t n, std::int32_t start, int baseline) {
+    using namespace clinical;
+    Outcome o;
+    DesaturationEvent& e = o.event;
+    e.start = e.end = start;
+    e.baseline = baseline;
+    e.nadir = m[start];
+    e.nadirIndex = start;
+    std::int32_t seconds = 1, recovered = 0, gap = 0;
+    for (std::int32_t k = start + 1; k < n && seconds < kMaxEventSeconds; ++k) {
+        const int x = m[k];
+        if (x == 0) {
+            if (++gap > kMaxBridgedGap) break;
+            continue;
+        }
+        gap = 0;
+        const bool nearBaseline = x >= baseline - kRecoveryMargin, aboveNadir = x >= e.nadir + kPrimaryDrop;
+        if (nearBaseline || aboveNadir) {
+            if (++recovered == kRecoverySeconds) break;
+            continue;
+        }
+        // Not recovered: the samples of a recovery too short to count rejoin the event.
+        seconds += recovered + 1;
+        recovered = 0;
+        e.end = k;
+        if (x < e.nadir) e.nadir = x, e.nadirIndex = k;
+    }
+    e.timedOut = seconds >= kMaxEventSeconds;
+    for (std::int32_t k = e.start; k <= e.end; ++k) {
+        if (m[k] == 0) {
+            ++e.artefactSeconds;
+            continue;
+        }
+        e.area += std::max(0, baseline - m[k]);
+    }
+    o.counts = holds(m, e.start, e.end, baseline, kPrimaryDrop, true);
+    if (o.counts) {
+        e.heldDrop = kPrimaryDrop;
+        while (e.heldDrop < e.depth() && holds(m, e.start, e.end, baseline, e.heldDrop + 1, false))
+            ++e.heldDrop;
+    }
+    return o;
+}
+
+// The event rule over smoothed SpO2 `m`: one scan, the baseline carried along.
+std::vector<DesaturationEvent> detect(const std::uint8_t* m, std::int32_t n) {
+    using namespace clinical;
     std::vector<DesaturationEvent> events;
-    const std::uint64_t mask = 0x0101010101010101ULL * bit;
-    std::int32_t i = 0;
-    while (i < n) {
-        // Outside an event: the next sample flagged for this drop.
-        while (i + 8 <= n) {
-            std::uint64_t word;
-            std::memcpy(&word, flags + i, 8);
-            if (word & mask) break;
-            i += 8;
+    // Eligible for the baseline: valid and outside every event that ended by a recovery.
+    // A sample's eligibility is final once the scan has passed it outside an event.
+    Bytes eligible = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(n));
+    for (std::int32_t i = 0; i < n; ++i)
+        eligible[i] = m[i] != 0;
+    WindowMedian window;
+    std::int32_t added = 0, removed = 0; // the window holds the eligible samples of [removed, added)
+    int baseline = 0;                    // 0: none
+    bool fresh = true, armed = true;
+    int peak = 0;
+    for (std::int32_t i = 0; i < n;) {
+        for (; added < i; ++added)
+            if (eligible[added]) window.add(m[added]);
+        for (; removed < i - kBaselineWindow; ++removed)
+            if (eligible[removed]) window.remove(m[removed]);
+        if (window.count() < kMinBaselineSamples) {
+            baseline = 0;
+        } else {
+            const int median = window.median();
+            baseline = fresh || baseline == 0
+                           ? median
+                           : std::clamp(median, baseline - kMaxBaselineStep, baseline + kMaxBaselineStep);
+            fresh = false;
         }
-        while (i < n && !(flags[i] & bit)) ++i;
-        if (i >= n) break;
-        DesaturationEvent e{i, i, b[i], v[i], 0};
-        const int limit = e.baseline - drop;
-        std::int32_t k = i;
-        for (; k < n && v[k] != 0 && v[k] <= limit; ++k) {
-            e.nadir = std::min<std::int32_t>(e.nadir, v[k]);
-            e.area += e.baseline - v[k];
+        const int x = m[i];
+        if (x == 0 || baseline == 0) {
+            ++i;
+            continue;
         }
-        e.end = k - 1;
-        if (e.duration() >= clinical::kMinEventSeconds) events.push_back(e);
-        i = k; // the sample that ended it is judged again as outside an event
+        if (x >= baseline - kRecoveryMargin) armed = true;
+        peak = std::max(peak, x);
+        if (x > baseline - kPrimaryDrop || (!armed && x > peak - kPrimaryDrop)) {
+            ++i;
+            continue;
+        }
+        Outcome o = attempt(m, n, i, baseline);
+        if (!o.counts) {
+            ++i;
+            continue;
+        }
+        const DesaturationEvent& e = o.event;
+        if (e.timedOut)
+            fresh = true;
+        else
+            std::fill(eligible.get() + e.start, eligible.get() + e.end + 1, std::uint8_t{0});
+        // The recovery is judged again outside the event: back near the baseline re-arms.
+        armed = false;
+        peak = 0;
+        i = e.end + 1;
+        events.push_back(e);
     }
     return events;
 }
 
+double middle(std::vector<double> v) {
+    if (v.empty()) return 0;
+    std::sort(v.begin(), v.end());
+    const std::size_t h = v.size() / 2;
+    return v.size() % 2 ? v[h] : (v[h - 1] + v[h]) / 2.0;
+}
+
+std::vector<DesaturationEvent> atLeast(const std::vector<DesaturationEvent>& events, int drop) {
+    std::vector<DesaturationEvent> out;
+    for (const auto& e : events)
+        if (e.heldDrop >= drop) out.push_back(e);
+    return out;
+}
+
 } // namespace
+
+void describeEvents(DesaturationIndex& odi) {
+    const auto& events = odi.events;
+    odi.meanDepth = odi.medianDepth = odi.meanDuration = odi.medianDuration = 0;
+    odi.longest = -1;
+    if (events.empty()) return;
+    std::vector<double> depths, durations;
+    for (std::size_t i = 0; i < events.size(); ++i) {
+        depths.push_back(events[i].depth());
+        durations.push_back(events[i].seconds());
+        if (odi.longest < 0 || events[i].seconds() > events[static_cast<std::size_t>(odi.longest)].seconds())
+            odi.longest = static_cast<std::int64_t>(i);
+    }
+    const auto count = static_cast<double>(events.size());
+    for (double d : depths)
+        odi.meanDepth += d;
+    for (double d : durations)
+        odi.meanDuration += d;
+    odi.meanDepth /= count;
+    odi.meanDuration /= count;
+    odi.medianDepth = middle(depths);
+    odi.medianDuration = middle(durations);
+}
 
 std::vector<DesaturationEvent> findDesaturations(std::span<const SampleRecord> samples, int drop) {
     const std::size_t n = samples.size();
     const Bytes v = validSpo2(samples);
-    const Bytes b = baselines(v.get(), n);
-    Bytes flags = std::make_unique_for_overwrite<std::uint8_t[]>(n + 8);
-    for (std::size_t i = 0; i < n; ++i) flags[i] = v[i] != 0 && v[i] + drop <= b[i];
-    std::fill(flags.get() + n, flags.get() + n + 8, std::uint8_t{0});
-    return scan(v.get(), b.get(), flags.get(), static_cast<std::int32_t>(n), drop, 1);
+    const Bytes m = smoothed(v.get(), n);
+    return atLeast(detect(m.get(), static_cast<std::int32_t>(n)), drop);
 }
 
 ClinicalMetrics computeClinicalMetrics(std::span<const SampleRecord> samples) {
@@ -194,10 +372,11 @@ ClinicalMetrics computeClinicalMetrics(std::span<const SampleRecord> samples) {
     m.t88 = share(secondsBetween(0, 88), valid);
     for (auto& band : m.bands) band.time = share(secondsBetween(band.low, band.high), valid);
 
-    const Bytes b = baselines(v.get(), n);
-    const Bytes flags = startFlags(v.get(), b.get(), n);
-    m.odi3.events = scan(v.get(), b.get(), flags.get(), static_cast<std::int32_t>(n), 3, 1);
-    m.odi4.events = scan(v.get(), b.get(), flags.get(), static_cast<std::int32_t>(n), 4, 2);
+    const Bytes smooth = smoothed(v.get(), n);
+    m.odi3.events = detect(smooth.get(), static_cast<std::int32_t>(n));
+    m.odi4.events = atLeast(m.odi3.events, 4);
+    describeEvents(m.odi3);
+    describeEvents(m.odi4);
     m.odi3.perHour = perHour(static_cast<double>(m.odi3.events.size()), valid);
     m.odi4.perHour = perHour(static_cast<double>(m.odi4.events.size()), valid);
     std::int64_t area = 0;
