@@ -75,18 +75,27 @@ std::string timeAndPercentJson(const SecondsAndPercent& t) {
     return "{\"seconds\": " + std::to_string(t.seconds) + ", \"percent\": " + exact(t.percent) + "}";
 }
 
+std::string eventJson(const DesaturationEvent& e, std::span<const SampleRecord> samples) {
+    return "{\"start\": " + std::to_string(e.start) + ", \"end\": " + std::to_string(e.end) +
+           ", \"startTime\": \"" + isoTime(samples[static_cast<std::size_t>(e.start)]) +
+           "\", \"duration\": " + std::to_string(e.duration()) +
+           ", \"baseline\": " + std::to_string(e.baseline) + ", \"nadir\": " + std::to_string(e.nadir) +
+           ", \"depth\": " + std::to_string(e.depth()) + ", \"area\": " + std::to_string(e.area) +
+           ", \"seconds\": " + std::to_string(e.seconds()) +
+           ", \"nadirIndex\": " + std::to_string(e.nadirIndex) + "}";
+}
+
 std::string odiJson(const DesaturationIndex& odi, std::span<const SampleRecord> samples) {
-    std::string out = "{\"events\": " + std::to_string(odi.events.size()) + ", \"perHour\": " + exact(odi.perHour) +
-                      ", \"list\": [";
-    for (std::size_t i = 0; i < odi.events.size(); ++i) {
-        const auto& e = odi.events[i];
-        if (i) out += ", ";
-        out += "{\"start\": " + std::to_string(e.start) + ", \"end\": " + std::to_string(e.end) +
-               ", \"startTime\": \"" + isoTime(samples[static_cast<std::size_t>(e.start)]) +
-               "\", \"duration\": " + std::to_string(e.duration()) + ", \"baseline\": " + std::to_string(e.baseline) +
-               ", \"nadir\": " + std::to_string(e.nadir) + ", \"depth\": " + std::to_string(e.depth()) +
-               ", \"area\": " + std::to_string(e.area) + "}";
-    }
+    std::string out =
+        "{\"events\": " + std::to_string(odi.events.size()) + ", \"perHour\": " + exact(odi.perHour) +
+        ", \"meanDepth\": " + exact(odi.meanDepth) + ", \"medianDepth\": " + exact(odi.medianDepth) +
+        ", \"meanDuration\": " + exact(odi.meanDuration) +
+        ", \"medianDuration\": " + exact(odi.medianDuration) + ", \"longest\": " +
+        (odi.longest < 0 ? std::string("null")
+                         : eventJson(odi.events[static_cast<std::size_t>(odi.longest)], samples)) +
+        ", \"list\": [";
+    for (std::size_t i = 0; i < odi.events.size(); ++i)
+        out += (i ? ", " : "") + eventJson(odi.events[i], samples);
     return out + "]}";
 }
 
@@ -112,7 +121,7 @@ std::string clinicalJson(const ClinicalMetrics& m, std::span<const SampleRecord>
 }
 
 // The clinical figures rounded to one decimal, with the criteria that produced them.
-std::string clinicalText(const ClinicalMetrics& m) {
+std::string clinicalText(const ClinicalMetrics& m, std::span<const SampleRecord> samples) {
     std::string out = "Clinical figures\n";
     char line[160];
     auto row = [&](const char* label, const std::string& value) {
@@ -144,6 +153,21 @@ std::string clinicalText(const ClinicalMetrics& m) {
     }
     row("ODI 3 %", one(m.odi3.perHour, " /h (") + std::to_string(m.odi3.events.size()) + " events)");
     row("ODI 4 %", one(m.odi4.perHour, " /h (") + std::to_string(m.odi4.events.size()) + " events)");
+    for (const DesaturationIndex* odi : {&m.odi3, &m.odi4}) {
+        const std::string drop = std::to_string(odi->drop) + " %";
+        row((drop + " depth mean / median").c_str(),
+            one(odi->meanDepth, " / ") + one(odi->medianDepth, " %"));
+        row((drop + " duration mean / median").c_str(),
+            one(odi->meanDuration, " / ") + one(odi->medianDuration, " s"));
+        std::string longest = "none";
+        if (odi->longest >= 0) {
+            const auto& e = odi->events[static_cast<std::size_t>(odi->longest)];
+            longest = std::to_string(e.seconds()) + " s at " +
+                      isoTime(samples[static_cast<std::size_t>(e.start)]) + ", " + std::to_string(e.depth()) +
+                      " % deep";
+        }
+        row((drop + " longest event").c_str(), longest);
+    }
     row("Desaturation area (3 %)", one(m.desaturationAreaPerHour, " %min/h"));
     row("Pulse mean / min / max", one(m.pulse.mean, " / ") + std::to_string(m.pulse.min) + " / " +
                                       std::to_string(m.pulse.max) + " bpm");
@@ -192,7 +216,7 @@ void addAnalyzeCommand(CLI::App& app) {
             text.pop_back(); // the clinical figures join the object as one more key
             text += ", \"clinical\": " + clinicalJson(clinical, model->currentSamples()) + "}\n";
         } else {
-            text = analysisText(r) + "\n" + clinicalText(clinical);
+            text = analysisText(r) + "\n" + clinicalText(clinical, model->currentSamples());
         }
         std::fwrite(text.data(), 1, text.size(), stdout);
     });

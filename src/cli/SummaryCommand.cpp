@@ -23,7 +23,7 @@ struct SummaryRow {
     std::string file, id, name, start, error;
     double recordedHours = 0, validHours = 0, odi3 = 0, odi4 = 0, t90Percent = 0, t88Minutes = 0;
     int nadir = 0;
-    double meanSpo2 = 0, meanPulse = 0;
+    double meanSpo2 = 0, meanPulse = 0, odi3MeanDepth = 0, odi3MeanDuration = 0;
 };
 
 SummaryRow summarise(const std::string& file, const CommonOptions& options) {
@@ -49,6 +49,8 @@ SummaryRow summarise(const std::string& file, const CommonOptions& options) {
     row.nadir = m.spo2.min;
     row.meanSpo2 = m.spo2.mean;
     row.meanPulse = m.pulse.mean;
+    row.odi3MeanDepth = m.odi3.meanDepth;
+    row.odi3MeanDuration = m.odi3.meanDuration;
     return row;
 }
 
@@ -68,14 +70,25 @@ std::string csvField(const std::string& s) {
 
 std::string csvText(const std::vector<SummaryRow>& rows) {
     std::string out = "file,id,name,start,recorded_hours,valid_hours,odi3,odi4,t90_percent,t88_minutes,nadir,"
-                      "mean_spo2,mean_pulse,error\r\n";
+                      "mean_spo2,mean_pulse,error,odi3_mean_depth,odi3_mean_duration\r\n";
     for (const auto& r : rows) {
         const bool ok = r.error.empty();
-        const std::vector<std::string> fields = {
-            r.file, r.id, r.name, r.start,
-            ok ? two(r.recordedHours) : "", ok ? two(r.validHours) : "", ok ? two(r.odi3) : "", ok ? two(r.odi4) : "",
-            ok ? two(r.t90Percent) : "", ok ? two(r.t88Minutes) : "", ok ? std::to_string(r.nadir) : "",
-            ok ? two(r.meanSpo2) : "", ok ? two(r.meanPulse) : "", r.error};
+        const std::vector<std::string> fields = {r.file,
+                                                 r.id,
+                                                 r.name,
+                                                 r.start,
+                                                 ok ? two(r.recordedHours) : "",
+                                                 ok ? two(r.validHours) : "",
+                                                 ok ? two(r.odi3) : "",
+                                                 ok ? two(r.odi4) : "",
+                                                 ok ? two(r.t90Percent) : "",
+                                                 ok ? two(r.t88Minutes) : "",
+                                                 ok ? std::to_string(r.nadir) : "",
+                                                 ok ? two(r.meanSpo2) : "",
+                                                 ok ? two(r.meanPulse) : "",
+                                                 r.error,
+                                                 ok ? two(r.odi3MeanDepth) : "",
+                                                 ok ? two(r.odi3MeanDuration) : ""};
         for (std::size_t i = 0; i < fields.size(); ++i) out += (i ? "," : "") + csvField(fields[i]);
         out += "\r\n";
     }

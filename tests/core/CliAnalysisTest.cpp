@@ -91,6 +91,26 @@ TEST(CliAnalysis, ClinicalFiguresInJsonAndSummaries) {
                             "\"spo2\": {\"mean\": " + std::string(mean) + ", \"median\": " + std::to_string(m.spo2.median)),
               std::string::npos) << json.out.substr(0, 200);
     EXPECT_NE(json.out.find("\"odi3\": {\"events\": " + std::to_string(m.odi3.events.size())), std::string::npos);
+    // How the events read: depth and duration, the longest one in full.
+    ASSERT_GE(m.odi3.longest, 0);
+    const auto& longest = m.odi3.events[static_cast<std::size_t>(m.odi3.longest)];
+    char figures[200];
+    std::snprintf(
+        figures, sizeof figures,
+        "\"meanDepth\": %.17g, \"medianDepth\": %.17g, \"meanDuration\": %.17g, \"medianDuration\": %.17g, "
+        "\"longest\": {\"start\": %d, \"end\": %d,",
+        m.odi3.meanDepth, m.odi3.medianDepth, m.odi3.meanDuration, m.odi3.medianDuration, longest.start,
+        longest.end);
+    EXPECT_NE(json.out.find(figures), std::string::npos) << figures;
+    EXPECT_NE(json.out.find("\"odi4\": {\"events\": " + std::to_string(m.odi4.events.size())),
+              std::string::npos);
+    const auto text = test::runCommand(cli("analyze " + sample + home, dir.path()));
+    EXPECT_NE(text.out.find("  3 % longest event             " + std::to_string(longest.seconds()) +
+                            " s at " +
+                            isoTime(file.contents.samples[static_cast<std::size_t>(longest.start)])),
+              std::string::npos)
+        << text.out;
+    EXPECT_NE(text.out.find(clinicalCriteria()), std::string::npos);
     EXPECT_NE(json.out.find("\"startTime\": \"" + isoTime(file.contents.samples[static_cast<std::size_t>(m.odi3.events[0].start)]) + "\""),
               std::string::npos);
     EXPECT_EQ(json.out.rfind("}}\n"), json.out.size() - 3);
@@ -116,8 +136,9 @@ TEST(CliAnalysis, ClinicalFiguresInJsonAndSummaries) {
     const auto summary = test::runCommand(cli("summary nine.dat missing.dat " + sample + " --csv out.csv" + home, dir.path()));
     EXPECT_EQ(summary.status, 1);
     const std::string csv = test::readFile(dir.file("out.csv"));
-    const std::string header = "file,id,name,start,recorded_hours,valid_hours,odi3,odi4,t90_percent,t88_minutes,nadir,"
-                               "mean_spo2,mean_pulse,error\r\n";
+    const std::string header =
+        "file,id,name,start,recorded_hours,valid_hours,odi3,odi4,t90_percent,t88_minutes,nadir,"
+        "mean_spo2,mean_pulse,error,odi3_mean_depth,odi3_mean_duration\r\n";
     ASSERT_EQ(csv.substr(0, header.size()), header);
     const std::vector<std::string> lines = [&] {
         std::vector<std::string> v;
@@ -130,9 +151,15 @@ TEST(CliAnalysis, ClinicalFiguresInJsonAndSummaries) {
     }();
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].substr(0, 11), "nine.dat,0,");
-    EXPECT_EQ(lines[1], "missing.dat,,,,,,,,,,,,,can't open the file: missing.dat: No such file or directory");
+    EXPECT_EQ(lines[1],
+              "missing.dat,,,,,,,,,,,,,can't open the file: missing.dat: No such file or directory,,");
     EXPECT_EQ(lines[2].substr(0, sample.size() + 3), sample + ",3,");
     EXPECT_NE(lines[2].find(",2.00,2.00,"), std::string::npos) << lines[2];
+    char depthAndDuration[64];
+    std::snprintf(depthAndDuration, sizeof depthAndDuration, ",,%.2f,%.2f", m.odi3.meanDepth,
+                  m.odi3.meanDuration);
+    EXPECT_EQ(lines[2].substr(lines[2].rfind(",,")), depthAndDuration) << lines[2];
+    EXPECT_EQ(lines[0].substr(lines[0].rfind(",,")), ",,0.00,0.00") << lines[0]; // no events
 }
 
 TEST(CliAnalysis, ClinicalReportPdfOrTheReason) {
