@@ -8,11 +8,13 @@
 #include "app/FrameNavigation.h"
 #include "common/Messages.h"
 #include "dialogs/CAboutDlg.h"
+#include "dialogs/CSetRollStep.h"
 #include "model/RecordingModel.h"
 #include "text/StringTable.h"
 #include "views/CTavroTrendView.h"
 #include "views/ClinicalSummaryView.h"
 #include "views/OverviewBar.h"
+#include "views/ViewSupport.h"
 
 #include <QAction>
 #include <QApplication>
@@ -25,6 +27,17 @@
 
 namespace kestrova::ui {
 
+namespace {
+// The roll step dialog for the views, which lie below the dialogs and cannot open it.
+int askRollStepDialog(QWidget* view, int rollStep, int pageCount) {
+    CSetRollStep dialog(view);
+    dialog.step = rollStep;
+    dialog.maxStep = pageCount;
+    if (dialog.exec() != QDialog::Accepted) return rollStep;
+    return CSetRollStep::acceptRollStep(view, rollStep, dialog.step, pageCount);
+}
+} // namespace
+
 CMainFrame::CMainFrame(RecordingModel& model, QWidget* parent)
     : QMainWindow(parent), m_model(model), m_document(new RecordingDocument(model, this)) {
     setWindowTitle(QStringLiteral("Kestrova"));
@@ -33,6 +46,7 @@ CMainFrame::CMainFrame(RecordingModel& model, QWidget* parent)
     m_workspace->setViewMode(QMdiArea::SubWindowView);
     setCentralWidget(m_workspace);
     m_navigation = new FrameNavigation(*this);
+    setRollStepAsker(askRollStepDialog);
     buildActions();
     buildMenus();
     buildToolBar();

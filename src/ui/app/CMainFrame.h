@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/MenuState.h"
+#include "app/NavigationHost.h"
 #include "common/RecordingDocument.h"
 #include "views/RecordingView.h"
 
@@ -30,7 +31,7 @@ class FrameNavigation;
 // in serial mode; Find Bluetooth switches to the Bluetooth link until a capture ends.
 enum class CaptureLink { Bluetooth, Serial };
 
-class CMainFrame : public QMainWindow {
+class CMainFrame : public QMainWindow, public NavigationHost {
     Q_OBJECT
 public:
     // The "document templates": how a view of each kind is made; trend first, table last.
@@ -50,12 +51,13 @@ public:
     void setCaptureLink(CaptureLink link) { m_captureLink = link; }
     bool captureDialogOpen() const { return m_captureDialogOpen; }
 
-    QAction* action(int commandId) const { return m_actions.value(commandId); }
+    QAction* action(int commandId) const override { return m_actions.value(commandId); }
     QString pagePaneText() const;
-    RecordingView* activeView() const;
+    RecordingView* activeView() const override;
     CMdiClient* workspace() const { return m_workspace; }
     RecordingModel& model() { return m_model; }
-    RecordingDocument& document() { return *m_document; }
+    RecordingDocument& document() override { return *m_document; }
+    QMainWindow& mainWindow() override { return *this; }
     FrameNavigation& navigation() { return *m_navigation; }
 
     // The display switch; Analysis runs the analysis first.

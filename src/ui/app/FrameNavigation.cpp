@@ -1,8 +1,9 @@
 #include "app/FrameNavigation.h"
 
-#include "app/CMainFrame.h"
+#include "app/NavigationHost.h"
 #include "common/Commands.h"
 #include "common/Messages.h"
+#include "common/RecordingDocument.h"
 #include "model/RecordingModel.h"
 #include "model/RecordingTime.h"
 #include "pages/HeaderBand.h"
@@ -15,6 +16,7 @@
 #include <QFileInfo>
 #include <QHeaderView>
 #include <QInputDialog>
+#include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
 #include <QTreeWidget>
@@ -49,8 +51,8 @@ public:
 
 } // namespace
 
-FrameNavigation::FrameNavigation(CMainFrame& frame) : QObject(&frame), m_frame(frame) {
-    RecordingDocument& doc = frame.document();
+FrameNavigation::FrameNavigation(NavigationHost& host) : QObject(&host.mainWindow()), m_host(host) {
+    RecordingDocument& doc = host.document();
     connect(&doc, &RecordingDocument::recordingChanged, this, [this] {
         fillEventList();
         updateTitle();
@@ -64,27 +66,27 @@ FrameNavigation::FrameNavigation(CMainFrame& frame) : QObject(&frame), m_frame(f
 void FrameNavigation::buildMenus(QMenu& mode, QMenu& file) {
     mode.addSeparator();
     QMenu* zoom = mode.addMenu(QStringLiteral("Zoom"));
-    zoom->addAction(m_frame.action(cmd::ZoomIn));
-    zoom->addAction(m_frame.action(cmd::ZoomOut));
+    zoom->addAction(m_host.action(cmd::ZoomIn));
+    zoom->addAction(m_host.action(cmd::ZoomOut));
     zoom->addSeparator();
     m_zoomGroup = new QActionGroup(this);
     for (int i = 0; i < static_cast<int>(std::size(kZoomChoices)); ++i) {
-        QAction* a = m_frame.action(cmd::ZoomLevel + i);
+        QAction* a = m_host.action(cmd::ZoomLevel + i);
         a->setCheckable(true);
-        a->setChecked(kZoomChoices[i].zoom == m_frame.document().zoom());
+        a->setChecked(kZoomChoices[i].zoom == m_host.document().zoom());
         m_zoomGroup->addAction(a);
         zoom->addAction(a);
     }
-    mode.addAction(m_frame.action(cmd::PreviousEvent));
-    mode.addAction(m_frame.action(cmd::NextEvent));
-    mode.addAction(m_frame.action(cmd::GoToTime));
+    mode.addAction(m_host.action(cmd::PreviousEvent));
+    mode.addAction(m_host.action(cmd::NextEvent));
+    mode.addAction(m_host.action(cmd::GoToTime));
     QAction* list = m_dock->toggleViewAction();
     list->setText(QStringLiteral("Event List"));
     list->setData(cmd::EventList);
     mode.addAction(list);
 
     m_recentMenu = new QMenu(QStringLiteral("Recent Files"), &file);
-    file.insertMenu(m_frame.action(cmd::EventTimeReport), m_recentMenu); // right after Open Saved Data
+    file.insertMenu(m_host.action(cmd::EventTimeReport), m_recentMenu); // right after Open Saved Data
     connect(m_recentMenu, &QMenu::aboutToShow, this, &FrameNavigation::refreshRecentMenu);
     refreshRecentMenu();
 }
@@ -96,11 +98,11 @@ QString FrameNavigation::zoomChoiceText(int index) { return QString::fromLatin1(
 void FrameNavigation::syncZoomMenu() {
     if (!m_zoomGroup) return;
     for (int i = 0; i < zoomChoiceCount(); ++i)
-        m_frame.action(cmd::ZoomLevel + i)->setChecked(kZoomChoices[i].zoom == m_frame.document().zoom());
+        m_host.action(cmd::ZoomLevel + i)->setChecked(kZoomChoices[i].zoom == m_host.document().zoom());
 }
 
 void FrameNavigation::buildEventDock() {
-    m_dock = new QDockWidget(QStringLiteral("Desaturations (3 %)"), &m_frame);
+    m_dock = new QDockWidget(QStringLiteral("Desaturations (3 %)"), &m_host.mainWindow());
     m_dock->setObjectName(QStringLiteral("eventDock"));
     m_list = new QTreeWidget(m_dock);
     m_list->setRootIsDecorated(false);
@@ -115,13 +117,13 @@ void FrameNavigation::buildEventDock() {
     connect(m_list, &QTreeWidget::itemActivated, this, &FrameNavigation::jumpToEvent);
     connect(m_list, &QTreeWidget::itemClicked, this, &FrameNavigation::jumpToEvent);
     m_dock->setWidget(m_list);
-    m_frame.addDockWidget(Qt::RightDockWidgetArea, m_dock);
+    m_host.mainWindow().addDockWidget(Qt::RightDockWidgetArea, m_dock);
     m_dock->hide();
 }
 
 void FrameNavigation::fillEventList() {
     m_list->clear();
-    const RecordingDocument& doc = m_frame.document();
+    const RecordingDocument& doc = m_host.document();
     const auto samples = doc.model().currentSamples();
     QList<QTreeWidgetItem*> items;
     for (const DesaturationEvent& e : doc.events()) {
@@ -138,15 +140,15 @@ void FrameNavigation::fillEventList() {
 }
 
 void FrameNavigation::jumpToEvent(QTreeWidgetItem* item) {
-    RecordingView* view = m_frame.activeView();
+    RecordingView* view = m_host.activeView();
     if (!item || !view || !view->pagesSamples()) return;
     view->showSample(item->data(0, Qt::UserRole).toLongLong());
 }
 
 void FrameNavigation::nextEvent() {
-    RecordingView* view = m_frame.activeView();
+    RecordingView* view = m_host.activeView();
     if (!view || !view->pagesSamples()) return;
-    const RecordingDocument& doc = m_frame.document();
+    const RecordingDocument& doc = m_host.document();
     const std::int64_t from = view->focusSample();
     for (const DesaturationEvent& e : doc.events()) {
         if (const std::int64_t nadir = doc.nadirIndex(e); nadir > from) {
@@ -154,13 +156,13 @@ void FrameNavigation::nextEvent() {
             return;
         }
     }
-    m_frame.statusBar()->showMessage(QStringLiteral("No desaturation after this point."), 4000);
+    m_host.mainWindow().statusBar()->showMessage(QStringLiteral("No desaturation after this point."), 4000);
 }
 
 void FrameNavigation::previousEvent() {
-    RecordingView* view = m_frame.activeView();
+    RecordingView* view = m_host.activeView();
     if (!view || !view->pagesSamples()) return;
-    const RecordingDocument& doc = m_frame.document();
+    const RecordingDocument& doc = m_host.document();
     const std::int64_t from = view->focusSample();
     const auto& events = doc.events();
     for (auto it = events.rbegin(); it != events.rend(); ++it) {
@@ -169,29 +171,31 @@ void FrameNavigation::previousEvent() {
             return;
         }
     }
-    m_frame.statusBar()->showMessage(QStringLiteral("No desaturation before this point."), 4000);
+    m_host.mainWindow().statusBar()->showMessage(QStringLiteral("No desaturation before this point."), 4000);
 }
 
 void FrameNavigation::goToTime() {
-    RecordingView* view = m_frame.activeView();
-    const auto samples = m_frame.document().model().currentSamples();
+    RecordingView* view = m_host.activeView();
+    const auto samples = m_host.document().model().currentSamples();
     if (!view || !view->pagesSamples() || samples.empty()) return;
     bool ok = false;
     const QString text = QInputDialog::getText(
-        &m_frame, QStringLiteral("Go to time"),
+        &m_host.mainWindow(), QStringLiteral("Go to time"),
         QStringLiteral("Time (HH:MM:SS), or date and time (YYYY-MM-DD HH:MM:SS):"), QLineEdit::Normal,
         pages::HeaderBand::timeText(samples.front()), &ok);
     if (!ok) return;
     const auto query = parseTimeQuery(text.toStdString());
     if (!query) {
-        Messages::info(&m_frame, QStringLiteral("Type a time as HH:MM:SS, or a date and time as YYYY-MM-DD HH:MM:SS."));
+        Messages::info(&m_host.mainWindow(),
+                       QStringLiteral("Type a time as HH:MM:SS, or a date and time as YYYY-MM-DD HH:MM:SS."));
         return;
     }
     const auto index = findSampleAt(samples, *query);
     if (!index) {
-        Messages::info(&m_frame, QStringLiteral("%1 is not within this recording, which runs from %2 to %3.")
-                                     .arg(text.trimmed(), QString::fromStdString(stampText(samples.front())),
-                                          QString::fromStdString(stampText(samples.back()))));
+        Messages::info(&m_host.mainWindow(),
+                       QStringLiteral("%1 is not within this recording, which runs from %2 to %3.")
+                           .arg(text.trimmed(), QString::fromStdString(stampText(samples.front())),
+                                QString::fromStdString(stampText(samples.back()))));
         return;
     }
     view->showSample(*index);
@@ -206,9 +210,10 @@ QStringList FrameNavigation::recentFiles() const {
 void FrameNavigation::fileOpened(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     if (const WriteStatus w = Settings().addRecentFile(absolute.toStdString()); !w)
-        m_frame.statusBar()->showMessage(QStringLiteral("The recent files could not be remembered: %1")
-                                             .arg(QString::fromStdString(w.reason)),
-                                         6000);
+        m_host.mainWindow().statusBar()->showMessage(
+            QStringLiteral("The recent files could not be remembered: %1")
+                .arg(QString::fromStdString(w.reason)),
+            6000);
 }
 
 void FrameNavigation::refreshRecentMenu() {
@@ -226,17 +231,17 @@ void FrameNavigation::refreshRecentMenu() {
 }
 
 void FrameNavigation::updateTitle() {
-    const RecordingDocument& doc = m_frame.document();
+    const RecordingDocument& doc = m_host.document();
     if (doc.displayMode() == DisplayMode::None) {
-        m_frame.setWindowTitle(QStringLiteral("Kestrova"));
-        m_frame.setWindowModified(false);
+        m_host.mainWindow().setWindowTitle(QStringLiteral("Kestrova"));
+        m_host.mainWindow().setWindowModified(false);
         return;
     }
     const QString what = doc.fileName().isEmpty()
                              ? QStringLiteral("ID %1 (downloaded)").arg(doc.model().currentPatient.id)
                              : QFileInfo(doc.fileName()).fileName();
-    m_frame.setWindowTitle(what + QStringLiteral("[*] - Kestrova"));
-    m_frame.setWindowModified(doc.hasUnsavedChanges());
+    m_host.mainWindow().setWindowTitle(what + QStringLiteral("[*] - Kestrova"));
+    m_host.mainWindow().setWindowModified(doc.hasUnsavedChanges());
 }
 
 } // namespace kestrova::ui

@@ -1,7 +1,7 @@
 // Finding one's way through a recording, beside paging a page at a time: zoom of the
 // trend, next and previous desaturation, the event list, Go to time, the recent
-// files and the window title. Owned by the main frame; acts on its active view and
-// its recording document.
+// files and the window title. Owned by the main frame, which it reaches as its
+// NavigationHost; acts on its active view and its recording document.
 #pragma once
 
 #include <QObject>
@@ -17,12 +17,12 @@ class QTreeWidgetItem;
 
 namespace kestrova::ui {
 
-class CMainFrame;
+class NavigationHost;
 
 class FrameNavigation : public QObject {
     Q_OBJECT
 public:
-    explicit FrameNavigation(CMainFrame& frame);
+    explicit FrameNavigation(NavigationHost& host);
 
     // Mode menu items, the Zoom submenu and the event buttons of the toolbar.
     void buildMenus(QMenu& mode, QMenu& file);
@@ -56,7 +56,7 @@ private:
     void refreshRecentMenu();
     void syncZoomMenu();
 
-    CMainFrame& m_frame;
+    NavigationHost& m_host;
     QDockWidget* m_dock = nullptr;
     QTreeWidget* m_list = nullptr;
     QMenu* m_recentMenu = nullptr;

@@ -1,7 +1,6 @@
 #include "views/ViewSupport.h"
 
 #include "common/Messages.h"
-#include "dialogs/CSetRollStep.h"
 #include "text/StringTable.h"
 
 #include <QPainter>
@@ -39,12 +38,19 @@ void printView(QWidget* view, pages::PageKind kind, const RecordingDocument& doc
     if (!printOn(printer, kind, document)) Messages::showString(view, str::PrintJobFailed, QMessageBox::Warning);
 }
 
+namespace {
+// One for the program: every view asks the same way.
+RollStepAsker& rollStepAsker() {
+    static RollStepAsker asker;
+    return asker;
+}
+} // namespace
+
+void setRollStepAsker(RollStepAsker asker) { rollStepAsker() = std::move(asker); }
+
 int askRollStep(QWidget* view, int rollStep, int pageCount) {
-    CSetRollStep dialog(view);
-    dialog.step = rollStep;
-    dialog.maxStep = pageCount;
-    if (dialog.exec() != QDialog::Accepted) return rollStep;
-    return CSetRollStep::acceptRollStep(view, rollStep, dialog.step, pageCount);
+    const RollStepAsker& asker = rollStepAsker();
+    return asker ? asker(view, rollStep, pageCount) : rollStep;
 }
 
 int pageDownIndex(int current, int rollStep, int pageCount) {
