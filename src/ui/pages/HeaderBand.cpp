@@ -85,6 +85,17 @@ constexpr int kGenderColumn = 36, kAgeColumn = 62, kNote2Column = 46, kNote1Widt
 constexpr int kStartTimeColumn = 24, kEndColumn = 48, kEndTimeColumn = 73;
 constexpr int kInset = 10;      // of the first column from the left edge
 constexpr int kWideLabel = 100; // the height, weight and physician labels' room
+// The patient row (1-5) of each label.
+constexpr int kRowOf[kPatientLabels] = {1, 2, 2, 2, 3, 3, 3, 4, 5, 5};
+// Each value shares its label's row (the first label, the heading, has no value).
+constexpr int rowOf(Value v) {
+    return kRowOf[v + 1];
+}
+// Where the trend's and the table's values start: from the left edge of their rows
+// (name, ID and first note, physician, start date, comments), after their label
+// (gender, age, weight, second note, end date and time) or after their column (height).
+constexpr int kNameValue = 70, kPhysicianValue = 105, kStartValue = 100, kCommentsValue = 120;
+constexpr int kGenderValue = 75, kAgeValue = 50, kWeightValue = 70, kNote2Value = 60, kDateValue = 88;
 
 struct Columns {
     int gender, age, note2, note1Width, startTime, end, endTime;
@@ -166,33 +177,34 @@ Band bandLayout(const QRect& d) {
     const Columns c = columnsOf(d.width());
     const int a = QFontMetrics(h.labelFont).averageCharWidth();
     const int first = left + kInset, gender = first + c.gender, age = left + c.age, note2 = left + c.note2;
-    auto label = [&](Label l, int row, int x, int xRight) {
-        h.labels[l] = edges(x, rowTop(row), xRight, rowTop(row) + rowHeight);
+    auto label = [&](Label l, int x, int xRight) {
+        h.labels[l] = edges(x, rowTop(kRowOf[l]), xRight, rowTop(kRowOf[l]) + rowHeight);
     };
-    label(PatientDataLabel, 1, first, right);
-    label(NameLabel, 2, first, first + 8 * a);
-    label(GenderLabel, 2, gender, gender + 8 * a);
-    label(AgeLabel, 2, age, age + 5 * a);
-    label(IdLabel, 3, first, first + 5 * a);
-    label(HeightLabel, 3, gender, gender + kWideLabel);
-    label(WeightLabel, 3, age, age + kWideLabel);
-    label(PhysicianLabel, 4, first, age + kWideLabel);
-    label(Note1Label, 5, first, first + c.note1Width);
-    label(Note2Label, 5, note2, right);
+    label(PatientDataLabel, first, right);
+    label(NameLabel, first, first + 8 * a);
+    label(GenderLabel, gender, gender + 8 * a);
+    label(AgeLabel, age, age + 5 * a);
+    label(IdLabel, first, first + 5 * a);
+    label(HeightLabel, gender, gender + kWideLabel);
+    label(WeightLabel, age, age + kWideLabel);
+    label(PhysicianLabel, first, age + kWideLabel);
+    label(Note1Label, first, first + c.note1Width);
+    label(Note2Label, note2, right);
     // Values run to the band's right edge, the first note only to where the second starts.
-    const int indent = left + 70; // after "Name : ", "ID : ", "Note 1 : "
-    auto value = [&](Value v, int top, int height, int x, int xRight) {
+    const int indent = left + kNameValue;
+    auto value = [&](Value v, int height, int x, int xRight, int drop = 0) {
+        const int top = rowTop(rowOf(v)) + drop;
         h.values[v] = edges(x, top, xRight, top + height);
     };
-    value(NameValue, rowTop(2), rowHeight, indent, right);
-    value(GenderValue, rowTop(2), rowHeight, left + c.gender + 85, right);
-    value(AgeValue, rowTop(2), rowHeight, age + 50, right);
-    value(IdValue, rowTop(3), rowHeight, indent, right);
-    value(HeightValue, rowTop(3), rowHeight, left + c.gender + 75, right);
-    value(WeightValue, rowTop(3), rowHeight, age + 70, right);
-    value(PhysicianValue, rowTop(4) + share(1), rowHeight, left + 105, right);
-    value(Note1Value, rowTop(5), share(10), indent, indent + c.note1Width);
-    value(Note2Value, rowTop(5), share(10), note2 + 60, right - kInset);
+    value(NameValue, rowHeight, indent, right);
+    value(GenderValue, rowHeight, gender + kGenderValue, right);
+    value(AgeValue, rowHeight, age + kAgeValue, right);
+    value(IdValue, rowHeight, indent, right);
+    value(HeightValue, rowHeight, left + c.gender + kGenderValue, right);
+    value(WeightValue, rowHeight, age + kWeightValue, right);
+    value(PhysicianValue, rowHeight, left + kPhysicianValue, right, share(1));
+    value(Note1Value, share(10), indent, indent + c.note1Width);
+    value(Note2Value, share(10), note2 + kNote2Value, right - kInset);
 
     const int dateTop = rowTop(5) + rowHeight + share(3), dateBottom = dateTop + share(10);
     const int startTime = first + c.startTime, end = left + c.end, endTime = left + c.endTime;
@@ -202,11 +214,11 @@ Band bandLayout(const QRect& d) {
     h.labels[EndTimeLabel] = edges(endTime, dateTop, right, dateBottom);
     h.labels[CommentsLabel] = edges(first, dateBottom, right, bottom - 2);
     const int valueTop = r.top() + share(75), valueBottom = share(85);
-    h.values[StartDateValue] = edges(left + 100, valueTop, right, valueBottom);
-    h.values[StartTimeValue] = edges(left + c.startTime + 100, valueTop, right, valueBottom);
-    h.values[EndDateValue] = edges(end + 88, valueTop, right, valueBottom);
-    h.values[EndTimeValue] = edges(endTime + 88, valueTop, right, valueBottom);
-    h.values[CommentsValue] = edges(left + 120, valueBottom + 1, right, bottom - 2);
+    h.values[StartDateValue] = edges(left + kStartValue, valueTop, right, valueBottom);
+    h.values[StartTimeValue] = edges(left + c.startTime + kStartValue, valueTop, right, valueBottom);
+    h.values[EndDateValue] = edges(end + kDateValue, valueTop, right, valueBottom);
+    h.values[EndTimeValue] = edges(endTime + kDateValue, valueTop, right, valueBottom);
+    h.values[CommentsValue] = edges(left + kCommentsValue, valueBottom + 1, right, bottom - 2);
     return band;
 }
 
@@ -266,20 +278,20 @@ Block blockLayout(const QRect& d, bool analysis) {
               patientBottom = patient.top() + patient.height();
     const Columns c = columnsOf(d.width());
     const int first = pl + kInset, gender = pl + c.gender, age = pl + c.age, note2 = pl + c.note2;
-    auto label = [&](Label l, int row, int x, int xRight) {
-        const int top = patient.top() + 1 + (row - 1) * labelHeight;
+    auto label = [&](Label l, int x, int xRight) {
+        const int top = patient.top() + 1 + (kRowOf[l] - 1) * labelHeight;
         h.labels[l] = edges(x, top, xRight, top + labelHeight);
     };
-    label(PatientDataLabel, 1, first, pr);
-    label(NameLabel, 2, first, first + 8 * aL);
-    label(GenderLabel, 2, gender, gender + (analysis ? 10 : 8) * aL);
-    label(AgeLabel, 2, age, age + (analysis ? 7 : 5) * aL);
-    label(IdLabel, 3, first, first + 5 * aL);
-    label(HeightLabel, 3, gender, gender + kWideLabel);
-    label(WeightLabel, 3, age, age + kWideLabel);
-    label(PhysicianLabel, 4, first, age + kWideLabel);
-    label(Note1Label, 5, first, pl + c.note1Width + kInset);
-    label(Note2Label, 5, note2, pr - kInset);
+    label(PatientDataLabel, first, pr);
+    label(NameLabel, first, first + 8 * aL);
+    label(GenderLabel, gender, gender + (analysis ? 10 : 8) * aL);
+    label(AgeLabel, age, age + (analysis ? 7 : 5) * aL);
+    label(IdLabel, first, first + 5 * aL);
+    label(HeightLabel, gender, gender + kWideLabel);
+    label(WeightLabel, age, age + kWideLabel);
+    label(PhysicianLabel, first, age + kWideLabel);
+    label(Note1Label, first, pl + c.note1Width + kInset);
+    label(Note2Label, note2, pr - kInset);
     // Name/gender/age, then ID/height/weight, then (3 units lower) the physician, then the notes.
     const int row1 = patient.top() + valueHeight + 2, row2 = row1 + valueHeight,
               row3 = row2 + valueHeight + 3, row4 = row3 + valueHeight;
@@ -287,16 +299,16 @@ Block blockLayout(const QRect& d, bool analysis) {
         h.values[v] = edges(x, top, xRight, top + valueHeight);
     };
     if (!analysis) {
-        const int indent = pl + 70;
+        const int indent = pl + kNameValue;
         value(NameValue, row1, indent, indent + 30 * a);
-        value(GenderValue, row1, gender + 75, gender + 75 + 8 * a);
-        value(AgeValue, row1, age + 50, age + 50 + 5 * a);
+        value(GenderValue, row1, gender + kGenderValue, gender + kGenderValue + 8 * a);
+        value(AgeValue, row1, age + kAgeValue, age + kAgeValue + 5 * a);
         value(IdValue, row2, indent, indent + 20 * a);
-        value(HeightValue, row2, gender + 75, gender + 75 + 8 * a);
-        value(WeightValue, row2, age + 70, age + 70 + kWideLabel);
-        value(PhysicianValue, row3, pl + 105, pr - kInset);
+        value(HeightValue, row2, gender + kGenderValue, gender + kGenderValue + 8 * a);
+        value(WeightValue, row2, age + kWeightValue, age + kWeightValue + kWideLabel);
+        value(PhysicianValue, row3, pl + kPhysicianValue, pr - kInset);
         value(Note1Value, row4, indent, indent + c.note1Width);
-        value(Note2Value, row4, note2 + 60, pr - kInset);
+        value(Note2Value, row4, note2 + kNote2Value, pr - kInset);
     } else {
         // The analysis sheet's smaller fonts place the values by character widths.
         value(NameValue, row1, pl + 13 * a, pl + 43 * a);
@@ -328,11 +340,11 @@ Block blockLayout(const QRect& d, bool analysis) {
         labelAt(EndDateLabel, top, dl + c.end);
         labelAt(EndTimeLabel, top, dl + c.endTime);
         labelAt(CommentsLabel, top + labelHeight, dFirst);
-        valueAt(StartDateValue, top, dl + 100, dr);
-        valueAt(StartTimeValue, top, dl + c.startTime + 88, dr);
-        valueAt(EndDateValue, top, dl + c.end + 88, dr);
-        valueAt(EndTimeValue, top, dl + c.endTime + 88, dr);
-        valueAt(CommentsValue, top + valueHeight + 1, dl + 120, dr);
+        valueAt(StartDateValue, top, dl + kStartValue, dr);
+        valueAt(StartTimeValue, top, dl + c.startTime + kDateValue, dr);
+        valueAt(EndDateValue, top, dl + c.end + kDateValue, dr);
+        valueAt(EndTimeValue, top, dl + c.endTime + kDateValue, dr);
+        valueAt(CommentsValue, top + valueHeight + 1, dl + kCommentsValue, dr);
         return b;
     }
     const int second = dl + c.end, labelLine = labelHeight + 1, valueLine = valueHeight + 1;
