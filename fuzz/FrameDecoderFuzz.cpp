@@ -14,11 +14,11 @@ namespace {
 struct Recorder : FrameSink {
     std::vector<SampleRecord> samples;
     std::vector<std::uint32_t> frames;
-    bool storeSample(const SampleRecord& s, int payloadLength) override {
+    Outcome storeSample(const SampleRecord& s, int payloadLength) override {
         FUZZ_CHECK(s.id != 0);
         FUZZ_CHECK(payloadLength >= 0 && payloadLength <= static_cast<int>(kMaxPayload));
         samples.push_back(s);
-        return true;
+        return {};
     }
     void frameDone(std::uint32_t n) override { frames.push_back(n); }
 };
@@ -55,10 +55,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         const SampleRecord t = decodeSampleGroup(std::span<const std::uint8_t, 8>(again), type);
         FUZZ_CHECK(std::memcmp(&s, &t, sizeof s) == 0);
     }
-    Identification id;
-    parseIdentification(stream, id);
-    Totals totals;
-    parseTotals(stream, totals);
+    (void)parseIdentification(stream);
+    (void)parseTotals(stream);
     isDeleteAck(stream);
     isSetClockAck(stream);
     return 0;

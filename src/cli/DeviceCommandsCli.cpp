@@ -12,8 +12,8 @@
 #include "settings/Settings.h"
 #include "text/StringTable.h"
 
-#include <atomic>
 #include <cstdio>
+#include <cstdlib>
 #include <ctime>
 #include <filesystem>
 #include <iostream>
@@ -36,6 +36,20 @@ void addLinkOptions(CLI::App& sub, LinkOptions& o) {
     sub.add_option("--trace", o.trace, "Log every byte on the wire to this file (like KESTROVA_TRACE)");
 }
 
+// The device's waits and retries: the defaults, or what KESTROVA_DEVICE_TIMING
+// changes ("idlePolls=20,identifyPause=20", see DeviceTiming), which lets the tests
+// run against the simulated device without waiting for a real one's pauses.
+DeviceTiming deviceTiming() {
+    const char* text = std::getenv("KESTROVA_DEVICE_TIMING");
+    if (!text || !*text) return {};
+    const Result<DeviceTiming> timing = DeviceTiming::parse(text);
+    if (!timing) {
+        std::cerr << "KESTROVA_DEVICE_TIMING: " << terminalSafe(timing.error().text()) << '\n';
+        throw CLI::RuntimeError(1);
+    }
+    return *timing;
+}
+
 // Sets up the link as the options ask. Returns false (message printed) when a
 // Bluetooth connection cannot be made.
 bool prepareLink(const LinkOptions& o, const Settings& settings, DeviceLink& link, BluetoothLink& bt) {
@@ -44,9 +58,8 @@ bool prepareLink(const LinkOptions& o, const Settings& settings, DeviceLink& lin
         return false;
     }
     if (!o.bluetooth.empty()) {
-        std::string error;
-        if (!bt.connectTo(o.bluetooth, o.channel, error)) {
-            std::cerr << error << '\n';
+        if (const Outcome connected = bt.connectTo(o.bluetooth, o.channel); !connected) {
+            std::cerr << connectionFailureText(connected.error()) << '\n';
             return false;
         }
         link.useBluetooth(&bt);
@@ -74,7 +87,8 @@ void explainNoDevice(const LinkOptions& o, const DeviceLink& link, DeviceStatus 
     }
     if (status != DeviceStatus::NoDevice || o.port.empty() || !o.bluetooth.empty()) return;
     CCOM probe;
-    if (!probe.Open(o.port, 4800)) std::cerr << terminalSafe(describe(probe.lastOpenStatus(), probe.path())) << '\n';
+    if (const Outcome opened = probe.Open(o.port, 4800); !opened)
+        std::cerr << terminalSafe(describe(opened.status(), opened.error().subject)) << '\n';
 }
 
 bool isNoDevice(DeviceStatus s) { return s == DeviceStatus::NoDevice || isPortProblem(s); }
@@ -83,7 +97,7 @@ void printMessage(int id) {
     if (id != 0) std::cerr << tr(id) << '\n';
 }
 
-struct Outcome {
+struct OperationResult {
     DeviceStatus status;
     int message; // string ID, 0 for none
 };
@@ -92,12 +106,12 @@ struct Outcome {
 // when it succeeded, else on stderr with exit status 1.
 template <typename Operation> void runDeviceOperation(const LinkOptions& o, Operation operation) {
     const Settings settings;
-    DeviceLink link(settings);
+    DeviceLink link(settings, deviceTiming());
     BluetoothLink bt;
     if (!prepareLink(o, settings, link, bt)) throw CLI::RuntimeError(1);
     RecordingModel model;
     CaptureSession session(model, link, {});
-    const Outcome r = operation(link, session);
+    const OperationResult r = operation(link, session);
     if (r.status == DeviceStatus::Ok) {
         std::printf("%s\n", tr(r.message).c_str());
         return;
@@ -122,15 +136,12 @@ void addDeviceCommands(CLI::App& app) {
                       "Replace DIR/ID<n>.dat instead of keeping an earlier recording beside the new one");
         sub->callback([o, out, overwrite] {
             const Settings settings;
-            DeviceLink link(settings);
+            DeviceLink link(settings, deviceTiming());
             BluetoothLink bt;
             if (!prepareLink(*o, settings, link, bt)) throw CLI::RuntimeError(1);
             auto model = std::make_unique<RecordingModel>();
-            std::atomic<bool> failed{false};
-            CaptureSession session(*model, link, {{}, {}, [&](int id) {
-                                                         failed = true;
-                                                         printMessage(id);
-                                                     }});
+            // Messages are printed as they come, as the dialog shows them.
+            CaptureSession session(*model, link, {{}, {}, [](int id) { printMessage(id); }});
             const auto connected = session.connect();
             if (!link.settingsProblem().empty()) std::cerr << terminalSafe(link.settingsProblem()) << '\n';
             if (isNoDevice(connected)) {
@@ -152,6 +163,9 @@ void addDeviceCommands(CLI::App& app) {
             std::fflush(stdout);
             session.startDownload();
             session.waitUntilFinished();
+            // Any fault, whether it ended the download or only lost part of it, makes
+            // the ID that was arriving incomplete and the exit status 3.
+            const bool failed = !session.downloadOutcome();
             session.stop();
             std::error_code ec;
             std::filesystem::create_directories(*out, ec);
@@ -206,7 +220,7 @@ void addDeviceCommands(CLI::App& app) {
             }
             runDeviceOperation(*o, [&](DeviceLink& link, CaptureSession& session) {
                 const DeviceStatus r = setDeviceClock(link, session, t);
-                return Outcome{r, clockMessage(r, link.bluetooth())};
+                return OperationResult{r, clockMessage(r, link.bluetooth())};
             });
         });
     }
@@ -225,7 +239,7 @@ void addDeviceCommands(CLI::App& app) {
             const int dataType = *id == 0 || *type == "all" ? 0 : 1;
             runDeviceOperation(*o, [&](DeviceLink& link, CaptureSession& session) {
                 const DeviceStatus r = deleteDeviceData(link, session, *id, dataType);
-                return Outcome{r, deleteMessage(r, link.bluetooth())};
+                return OperationResult{r, deleteMessage(r, link.bluetooth())};
             });
         });
     }

@@ -1,5 +1,8 @@
 #include "BluetoothLink.h"
 
+#include "DeviceStatus.h"
+#include "text/StringTable.h"
+
 #include <bluetooth/bluetooth.h>
 #include <bluetooth/rfcomm.h>
 #include <cerrno>
@@ -11,79 +14,95 @@
 
 namespace kestrova {
 
-BluetoothLink::BluetoothLink(int connectedSocket) : m_fd(connectedSocket), m_up(connectedSocket >= 0) {}
+BluetoothLink::BluetoothLink(int connectedSocket)
+    : m_socket(connectedSocket), m_fd(connectedSocket), m_up(connectedSocket >= 0) {}
 
 BluetoothLink::~BluetoothLink() { disconnect(); }
 
-bool BluetoothLink::connectTo(const std::string& address, int channel, std::string& error) {
+std::string BluetoothLink::name() const { return m_address.empty() ? std::string("Bluetooth link") : m_address; }
+
+Outcome BluetoothLink::connectTo(const std::string& address, int channel) {
     disconnect();
     sockaddr_rc addr{};
     addr.rc_family = AF_BLUETOOTH;
     addr.rc_channel = static_cast<std::uint8_t>(channel);
-    if (str2ba(address.c_str(), &addr.rc_bdaddr) != 0) {
-        error = "\"" + address + "\" is not a Bluetooth address.";
-        return false;
+    if (str2ba(address.c_str(), &addr.rc_bdaddr) != 0)
+        return deviceError(Status::Invalid, address, "not a Bluetooth address");
+    UniqueFd socket(::socket(AF_BLUETOOTH, SOCK_STREAM | SOCK_CLOEXEC, BTPROTO_RFCOMM));
+    if (!socket) {
+        Error e = systemError({}, errno);
+        e.status = Status::NoDevice;
+        return e;
     }
-    const int fd = ::socket(AF_BLUETOOTH, SOCK_STREAM | SOCK_CLOEXEC, BTPROTO_RFCOMM);
-    if (fd < 0) {
-        error = std::string("Bluetooth is not available: ") + std::strerror(errno) + ".";
-        return false;
-    }
-    if (::connect(fd, reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) {
-        error = "Could not connect to " + address + ": " + std::strerror(errno) + ".";
-        ::close(fd);
-        return false;
-    }
-    m_fd = fd;
+    if (::connect(socket.get(), reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) return systemError(address, errno);
+    m_address = address;
+    m_fd = socket.get();
+    m_socket = std::move(socket);
     m_up = true;
-    return true;
+    return {};
+}
+
+std::string connectionFailureText(const Error& e) {
+    if (e.status == Status::Invalid) return "\"" + e.subject + "\" is not a Bluetooth address.";
+    if (e.subject.empty()) return "Bluetooth is not available: " + e.reason + ".";
+    return "Could not connect to " + e.subject + ": " + e.reason + ".";
 }
 
 void BluetoothLink::disconnect() {
     m_up = false;
-    const int fd = m_fd.exchange(-1);
-    if (fd >= 0) {
-        ::shutdown(fd, SHUT_RDWR);
-        ::close(fd);
-    }
+    if (m_fd.exchange(-1) >= 0) ::shutdown(m_socket.get(), SHUT_RDWR);
+    m_socket.reset();
 }
 
 // Only marks the link down: the other worker may be inside a call on the same socket,
 // so closing it (and letting the number be reused) waits for disconnect().
 void BluetoothLink::markDown() { m_up = false; }
 
-int BluetoothLink::WSABT_IsConnected() const { return m_up.load() && m_fd.load() >= 0 ? 1 : 0; }
-
-int BluetoothLink::ConnectSocket() { return WSABT_IsConnected(); }
-
-int BluetoothLink::WSABT_SendData(const std::uint8_t* buffer, int length) {
-    std::lock_guard lock(m_sendMutex);
-    const int fd = m_fd.load();
-    if (!m_up || fd < 0 || length < 0) return 0;
-    int done = 0;
-    while (done < length) {
-        const ssize_t n = ::send(fd, buffer + done, static_cast<std::size_t>(length - done), MSG_NOSIGNAL);
-        if (n < 0 && errno == EINTR) continue;
-        if (n <= 0) {
-            if (errno == EPIPE || errno == ECONNRESET || errno == ENOTCONN) markDown();
-            return 0;
-        }
-        done += static_cast<int>(n);
-    }
-    return 1;
+Error BluetoothLink::failure(int errorNumber, const char* reason) const {
+    Error e = errorNumber ? systemError(name(), errorNumber) : deviceError(Status::IoError, name(), reason);
+    e.status = Status::IoError;
+    e.messageId = WSABT_IsConnected() ? str::WriteComFailed : str::NotConnected;
+    return e;
 }
 
-int BluetoothLink::WSABT_RecvData(std::uint8_t* buffer, int capacity, int waitMs) {
+bool BluetoothLink::WSABT_IsConnected() const { return m_up.load() && m_fd.load() >= 0; }
+
+Outcome BluetoothLink::ConnectSocket() {
+    if (!WSABT_IsConnected()) return failure(0, "not connected");
+    return {};
+}
+
+Outcome BluetoothLink::WSABT_SendData(const std::uint8_t* buffer, std::size_t length) {
+    std::lock_guard lock(m_sendMutex);
     const int fd = m_fd.load();
-    if (!m_up || fd < 0 || capacity <= 0) return 0;
-    pollfd p{fd, POLLIN, 0};
-    if (::poll(&p, 1, waitMs) <= 0) return 0;
-    const ssize_t n = ::recv(fd, buffer, static_cast<std::size_t>(capacity), MSG_DONTWAIT);
-    if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) {
-        markDown(); // the peer closed the link
-        return 0;
+    if (!m_up || fd < 0) return failure(0, "not connected");
+    std::size_t done = 0;
+    while (done < length) {
+        const ssize_t n = ::send(fd, buffer + done, length - done, MSG_NOSIGNAL);
+        if (n < 0 && errno == EINTR) continue;
+        if (n <= 0) {
+            const int err = n < 0 ? errno : 0;
+            if (err == EPIPE || err == ECONNRESET || err == ENOTCONN) markDown();
+            return failure(err, "the link took no bytes");
+        }
+        done += static_cast<std::size_t>(n);
     }
-    return n < 0 ? 0 : static_cast<int>(n);
+    return {};
+}
+
+Result<std::size_t> BluetoothLink::WSABT_RecvData(std::uint8_t* buffer, std::size_t capacity, int waitMs) {
+    const int fd = m_fd.load();
+    if (!m_up || fd < 0) return failure(0, "not connected");
+    if (capacity == 0) return std::size_t{0};
+    pollfd p{fd, POLLIN, 0};
+    if (::poll(&p, 1, waitMs) <= 0) return std::size_t{0};
+    const ssize_t n = ::recv(fd, buffer, capacity, MSG_DONTWAIT);
+    if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) {
+        const int err = n < 0 ? errno : 0;
+        markDown(); // the peer closed the link
+        return failure(err, "the peer closed the link");
+    }
+    return n < 0 ? std::size_t{0} : static_cast<std::size_t>(n);
 }
 
 } // namespace kestrova

@@ -1,5 +1,6 @@
 #include "CaptureSession.h"
 
+#include "DeviceStatus.h"
 #include "model/RecordingModel.h"
 #include "text/StringTable.h"
 
@@ -36,21 +37,35 @@ void CaptureSession::report(int stringId) {
     if (m_callbacks.message) m_callbacks.message(stringId);
 }
 
+void CaptureSession::fail(Error e) {
+    {
+        std::lock_guard lock(m_faultMutex);
+        if (!m_firstFault) m_firstFault = e;
+    }
+    report(e.messageId);
+}
+
+Error CaptureSession::fault(Status status, int messageId, const char* reason) {
+    return deviceError(status, m_link.transport().name(), reason, messageId);
+}
+
 DeviceStatus CaptureSession::connect() {
     m_link.waker().reset();
     m_totals = {};
     m_connectResult = m_link.findDevice();
     if (m_connectResult != DeviceStatus::Ok) return m_connectResult;
-    m_model.deviceType = m_link.identification().deviceType;
-    if (m_link.bluetooth()) m_link.waker().sleepFor(100);
-    Totals totals;
-    if (!m_link.exchanges([this](int id) { report(id); }).queryTotals(totals)) {
+    m_model.setDeviceType(m_link.identification().deviceType);
+    if (m_link.bluetooth()) (void)m_link.waker().sleepFor(m_link.timing().bluetoothSettle);
+    const Result<Totals> totals = m_link.exchanges([this](int id) { report(id); }).queryTotals();
+    // However the exchange failed (no answer, a garbled one, a failed send), what the
+    // user is told is that the two sides did not synchronise.
+    if (!totals) {
         stop();
         m_connectResult = DeviceStatus::ProtocolError;
         return m_connectResult;
     }
-    m_totals = totals;
-    m_connectResult = totals.total() == 0 ? DeviceStatus::NoData : DeviceStatus::Ok;
+    m_totals = *totals;
+    m_connectResult = m_totals.total() == 0 ? DeviceStatus::NoData : DeviceStatus::Ok;
     return m_connectResult;
 }
 
@@ -59,6 +74,8 @@ void CaptureSession::startDownload() {
     m_stop = false;
     m_receiverEnded = false;
     m_wireBytes = 0;
+    m_outcome = deviceError(Status::Cancelled, m_link.transport().name(), "stopped");
+    m_firstFault.reset();
     m_link.waker().reset();
     m_decoder.reset();
     m_decoder.setDeviceType(m_link.identification().deviceType);
@@ -83,16 +100,17 @@ void CaptureSession::stop() {
     if (m_requester.joinable()) m_requester.join();
     m_link.waker().reset();
     // Let the device finish the frame it is sending before telling it to stop.
-    m_link.waker().sleepFor(500);
+    (void)m_link.waker().sleepFor(m_link.timing().beforeStop);
     Transport& t = m_link.transport();
-    if (t.isConnected()) m_link.exchanges().stopTransfer();
+    // Best effort: the port is closed next whatever the device heard.
+    if (t.isConnected()) (void)m_link.exchanges().stopTransfer();
     m_link.closePort();
     m_totals = {};
     m_decoder.reset();
     m_connectResult = DeviceStatus::NoDevice; // not connected
 }
 
-bool CaptureSession::sendRequest(std::uint32_t index) {
+Outcome CaptureSession::sendRequest(std::uint32_t index) {
     const auto frame = requestFrame(index, m_link.identification().deviceType, m_link.bluetooth());
     m_wireBytes += frame.size();
     return m_link.transport().send(frame);
@@ -113,9 +131,11 @@ void CaptureSession::requestingLoop() {
     for (std::uint32_t i = 0; i < m_totals.n1; ++i) {
         m_frameDone.wait(m_stop);
         if (m_stop || m_receiverEnded || m_decoder.endOfData()) return;
-        if (!sendRequest(i)) {
+        if (Outcome sent = sendRequest(i); !sent) {
             if (m_stop || hungUp(t)) return;
-            report(t.isBluetooth() && !t.isConnected() ? str::NotConnected : str::WriteComFailed);
+            Error e = sent.error();
+            e.messageId = t.isBluetooth() && !t.isConnected() ? str::NotConnected : str::WriteComFailed;
+            fail(std::move(e));
             return;
         }
     }
@@ -128,12 +148,12 @@ void CaptureSession::receivingLoop() {
     } leave{m_activeWorkers};
     using Clock = std::chrono::steady_clock;
     Transport& t = m_link.transport();
-    // The idle time-out of 350 polls, 6 ms apart for device types 1, 3 and 4, else 9 ms.
-    const auto type = m_link.identification().deviceType;
-    const auto idleLimit = std::chrono::milliseconds(groupBytesReversed(type) ? 350 * 6 : 350 * 9);
+    const DeviceTiming& timing = m_link.timing();
+    const auto idleLimit = timing.idleLimit(m_link.identification().deviceType);
+    const int linkDown = t.isBluetooth() ? str::NotConnected : str::ReadComFailed;
     auto lastData = Clock::now();
     int reRequests = 0;
-    int error = 0;
+    std::optional<Error> ended; // what ended the download early
     std::vector<std::uint8_t> chunk;
     chunk.reserve(FrameDecoder::kBufferSize);
     m_decoder.resetFramesReceived();
@@ -144,45 +164,57 @@ void CaptureSession::receivingLoop() {
                                               : WaitResult::Timeout;
         if (w == WaitResult::Woken || m_stop) break;
         if (w == WaitResult::Failed) {
-            error = t.isBluetooth() ? str::NotConnected : str::ReadComFailed;
+            ended = fault(Status::IoError, linkDown, "the link failed");
             break;
         }
         if (w == WaitResult::Readable) {
             chunk.clear();
-            const bool ok = t.receive(chunk);
+            Outcome received = t.receive(chunk);
             if (!chunk.empty()) {
                 m_wireBytes += chunk.size();
                 m_decoder.feed(chunk);
                 lastData = Clock::now();
             }
-            if (!ok) {
-                error = t.isBluetooth() ? str::NotConnected : str::ReadComFailed;
+            if (!received) {
+                ended = received.error();
+                ended->messageId = linkDown;
                 break;
             }
             continue;
         }
         // Silence for the whole idle time: ask again for the first frame not received.
         lastData = Clock::now();
-        if (!sendRequest(m_decoder.framesReceived()) && !t.isBluetooth() && !hungUp(t)) report(str::WriteComFailed);
-        if (++reRequests > 3) {
-            error = str::ReadTimeout;
+        if (Outcome sent = sendRequest(m_decoder.framesReceived()); !sent && !t.isBluetooth() && !hungUp(t)) {
+            Error e = sent.error();
+            e.messageId = str::WriteComFailed;
+            fail(std::move(e));
+        }
+        if (++reRequests > timing.reRequests) {
+            ended = fault(Status::Timeout, str::ReadTimeout, "the device stopped sending");
             break;
         }
     }
     m_receiverEnded = true;
     m_frameDone.set(); // release the requesting loop
     if (m_stop) return; // stopped: nothing more is reported
-    if (error) report(error);
+    if (ended) fail(*ended);
+    {
+        std::lock_guard lock(m_faultMutex);
+        if (ended) m_outcome = *ended;
+        else if (m_firstFault) m_outcome = *m_firstFault;
+        else m_outcome = Outcome{};
+    }
     if (m_callbacks.progress) m_callbacks.progress(m_totals.n1);
-    if (m_callbacks.done) m_callbacks.done();
+    if (m_callbacks.done) m_callbacks.done(m_outcome);
 }
 
-bool CaptureSession::storeSample(const SampleRecord& sample, int payloadLength) {
+Outcome CaptureSession::storeSample(const SampleRecord& sample, int payloadLength) {
     if (m_model.appendSample(sample.id, sample, payloadLength) == RecordingModel::AppendResult::OutOfMemory) {
-        report(str::NewMemoryErr);
-        return false;
+        Error e = fault(Status::TooLarge, str::NewMemoryErr, "out of memory");
+        fail(e);
+        return e;
     }
-    return true;
+    return {};
 }
 
 void CaptureSession::frameDone(std::uint32_t framesReceived) {

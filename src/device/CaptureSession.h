@@ -11,6 +11,7 @@
 #include <condition_variable>
 #include <functional>
 #include <mutex>
+#include <optional>
 #include <thread>
 
 namespace kestrova {
@@ -19,8 +20,10 @@ class RecordingModel;
 
 struct CaptureCallbacks {
     std::function<void(std::uint32_t framesReceived)> progress; // worker thread
-    std::function<void()> done;                                 // worker thread, once per finished download
-    std::function<void(int stringId)> message;                  // any thread: a message to show
+    // Worker thread, once per download that ended by itself, with how it ended (see
+    // CaptureSession::downloadOutcome).
+    std::function<void(const Outcome& ended)> done;
+    std::function<void(int stringId)> message; // any thread: a message to show
 };
 
 class CaptureSession : private FrameSink {
@@ -42,6 +45,13 @@ public:
     bool running() const;
     // Waits until both workers have ended by themselves (tests and the command line).
     void waitUntilFinished();
+    // How the last download ended, once its workers are gone: Ok when every frame
+    // arrived; Timeout ("read time out") when the device fell silent; IoError when
+    // the port or link failed ("read com failed", "write com failed", "not
+    // connected"); TooLarge when memory ran out; Cancelled when stopped. The error
+    // names the port and carries the message that was shown for it. After a fault
+    // that did not end the download (a failed write, memory), the first such fault.
+    const Outcome& downloadOutcome() const { return m_outcome; }
 
     // Ends the workers (at once, whatever they wait for), sends the stop frame,
     // closes the port and resets the counters. When it returns no worker runs and
@@ -56,13 +66,16 @@ public:
     std::uint64_t wireBytes() const { return m_wireBytes.load(); }
 
 private:
-    bool storeSample(const SampleRecord& sample, int payloadLength) override;
+    Outcome storeSample(const SampleRecord& sample, int payloadLength) override;
     void frameDone(std::uint32_t framesReceived) override;
 
     void requestingLoop();
     void receivingLoop();
     void report(int stringId);
-    bool sendRequest(std::uint32_t index);
+    // Shows the fault's message and keeps the first fault of the download.
+    void fail(Error fault);
+    Error fault(Status status, int messageId, const char* reason);
+    Outcome sendRequest(std::uint32_t index);
 
     // An auto-reset event: set by each completed frame, consumed by one request.
     struct FrameDoneEvent {
@@ -79,6 +92,9 @@ private:
     FrameDecoder m_decoder{*this};
     Totals m_totals;
     DeviceStatus m_connectResult = DeviceStatus::NoDevice;
+    Outcome m_outcome;
+    std::mutex m_faultMutex;
+    std::optional<Error> m_firstFault;
     FrameDoneEvent m_frameDone;
     std::atomic<bool> m_stop{false};
     std::atomic<bool> m_receiverEnded{false};

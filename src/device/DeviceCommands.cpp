@@ -9,6 +9,7 @@ namespace kestrova {
 DeviceStatus setDeviceClock(DeviceLink& link, CaptureSession& session, const DeviceDateTime& when) {
     link.waker().reset();
     DeviceStatus result = link.findDevice(/*reopenFailureEnds=*/true);
+    // A clock that was not set is "set clock error", whether refused or not heard.
     if (result == DeviceStatus::Ok && !link.exchanges().setClock(packDateTime(when))) result = DeviceStatus::ProtocolError;
     session.stop();
     return result;
@@ -38,13 +39,13 @@ DeviceStatus deleteDeviceData(DeviceLink& link, CaptureSession& session, int pat
     if (const DeviceStatus found = link.findDevice(); found != DeviceStatus::Ok) return found;
     auto ex = link.exchanges();
     DeviceStatus result;
-    Totals totals;
-    if (!ex.queryTotals(totals) || totals.total() == 0) {
+    if (const Result<Totals> totals = ex.queryTotals(); !totals || totals->total() == 0) {
         result = DeviceStatus::NoData;
     } else if (!ex.sendDelete(patientId, dataType)) {
         result = DeviceStatus::IoError;
     } else {
         if (awaiting) awaiting(true);
+        // Not acknowledged in time, or stopped while waiting: the deletion is in doubt.
         result = ex.awaitDeleteAck() ? DeviceStatus::Ok : DeviceStatus::ProtocolError;
         if (awaiting) awaiting(false);
     }

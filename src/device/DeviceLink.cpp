@@ -13,11 +13,12 @@ public:
     explicit LockedSerialTransport(CCOM& port) : m_inner(port) {}
     bool isBluetooth() const override { return false; }
     bool isConnected() const override { return m_inner.isConnected(); }
-    bool send(std::span<const std::uint8_t> bytes) override {
+    std::string name() const override { return m_inner.name(); }
+    Outcome send(std::span<const std::uint8_t> bytes) override {
         std::lock_guard lock(m_mutex);
         return m_inner.send(bytes);
     }
-    bool receive(std::vector<std::uint8_t>& out) override { return m_inner.receive(out); }
+    Outcome receive(std::vector<std::uint8_t>& out) override { return m_inner.receive(out); }
     WaitResult waitReadable(int timeoutMs, int wakeFd) override { return m_inner.waitReadable(timeoutMs, wakeFd); }
 
 private:
@@ -26,20 +27,20 @@ private:
 };
 } // namespace
 
-DeviceLink::DeviceLink(const Settings& settings)
-    : m_settings(settings), m_transport(std::make_unique<LockedSerialTransport>(m_port)) {}
+DeviceLink::DeviceLink(const Settings& settings, const DeviceTiming& timing)
+    : m_settings(settings), m_timing(timing), m_port(m_timing),
+      m_transport(std::make_unique<LockedSerialTransport>(m_port)) {}
 
-DeviceLink::~DeviceLink() { m_port.Close(); }
+DeviceLink::~DeviceLink() { closePort(); }
 
 void DeviceLink::useSerial(ProbeOrder order) {
     m_bluetooth = nullptr;
     m_order = std::move(order);
-    m_currentPort = m_order.remembered;
     m_transport = std::make_unique<LockedSerialTransport>(m_port);
 }
 
 void DeviceLink::useBluetooth(BluetoothLink* link) {
-    m_port.Close();
+    closePort();
     m_bluetooth = link;
     m_transport = std::make_unique<BluetoothTransport>(*link);
 }
@@ -47,29 +48,23 @@ void DeviceLink::useBluetooth(BluetoothLink* link) {
 Transport& DeviceLink::transport() { return *m_transport; }
 
 DeviceLink::Probe DeviceLink::probe(const std::string& name) {
-    m_currentPort = name;
-    if (m_port.IsOpen()) m_port.Close();
+    closePort();
     if (name.empty()) return Probe::Silent;
     m_probed.push_back(name);
-    if (!m_port.Open(name, 4800)) {
+    if (const Outcome opened = m_port.Open(name, 4800); !opened) {
         // The first port refused for permission (or else held) is what a person must hear about.
-        const DeviceStatus s = m_port.lastOpenStatus();
+        const DeviceStatus s = opened.status();
         if (isPortProblem(s) && (m_portProblem != DeviceStatus::Forbidden)) {
-            if (m_portProblem != s) m_problemPort = m_port.path();
+            if (m_portProblem != s) m_problemPort = opened.error().subject;
             m_portProblem = s;
         }
         return Probe::Silent;
     }
-    Identification id;
-    bool valid = false;
-    const bool supported = exchanges().identify(id, &valid);
-    if (valid) m_identification = id; // kept even when the model code is not supported
-    if (!supported) {
-        m_port.Close();
-        return Probe::Silent;
-    }
-    m_port.Close();
-    if (!m_port.Open(name, id.lineRate)) return Probe::ReopenFailed;
+    const Result<Identification> id = exchanges().identify();
+    if (id) m_identification = *id; // kept even when the model code is not supported
+    closePort();
+    if (!id || !isSupported(*id)) return Probe::Silent;
+    if (!m_port.Open(name, id->lineRate)) return Probe::ReopenFailed;
     if (const WriteStatus remembered = m_settings.setDefaultCom(name); !remembered)
         m_settingsProblem = "The port could not be remembered in the settings file, which was left as it was: " +
                             remembered.reason;
@@ -81,13 +76,10 @@ DeviceStatus DeviceLink::findDevice(bool reopenFailureEnds) {
     m_portProblem = DeviceStatus::NoDevice;
     m_problemPort.clear();
     if (m_bluetooth) {
-        if (!m_bluetooth->WSABT_IsConnected()) return DeviceStatus::NoDevice;
-        m_bluetooth->ConnectSocket();
-        Identification id;
-        bool valid = false;
-        const bool supported = exchanges().identify(id, &valid);
-        if (valid) m_identification = id;
-        return supported ? DeviceStatus::Ok : DeviceStatus::NoDevice;
+        if (!m_bluetooth->ConnectSocket()) return DeviceStatus::NoDevice;
+        const Result<Identification> id = exchanges().identify();
+        if (id) m_identification = *id;
+        return id && isSupported(*id) ? DeviceStatus::Ok : DeviceStatus::NoDevice;
     }
     auto tryAll = [&](const std::vector<std::string>& names) -> std::optional<DeviceStatus> {
         for (const auto& name : names) {

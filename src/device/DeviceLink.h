@@ -4,6 +4,7 @@
 // use the same object.
 #pragma once
 
+#include "DeviceTiming.h"
 #include "Exchanges.h"
 #include "PortDiscovery.h"
 #include "Protocol.h"
@@ -23,7 +24,8 @@ class Settings;
 
 class DeviceLink {
 public:
-    explicit DeviceLink(const Settings& settings);
+    // `timing`: every wait of the link, its exchanges and the capture session using it.
+    explicit DeviceLink(const Settings& settings, const DeviceTiming& timing = {});
     ~DeviceLink();
 
     // COM-port mode with this probing order (the remembered port is DefaultCOM).
@@ -44,14 +46,15 @@ public:
     const std::string& problemPort() const { return m_problemPort; }
 
     Transport& transport();
-    Exchanges exchanges(MessageFn message = {}) { return Exchanges(transport(), m_waker, std::move(message)); }
+    Exchanges exchanges(MessageFn message = {}) { return Exchanges(transport(), m_waker, m_timing, std::move(message)); }
     CCOM& port() { return m_port; }
     Waker& waker() { return m_waker; }
+    const DeviceTiming& timing() const { return m_timing; }
     const Identification& identification() const { return m_identification; }
-    const std::string& currentPort() const { return m_currentPort; }
     // Every port opened while probing, in order (what a user's trace would show).
     const std::vector<std::string>& probedPorts() const { return m_probed; }
-    void closePort() { m_port.Close(); }
+    // Closing is the end of the operation either way: a failure has nobody to hear it.
+    void closePort() { (void)m_port.Close(); }
     // Set when DefaultCOM could not be written (the caller tells the user).
     const std::string& settingsProblem() const { return m_settingsProblem; }
 
@@ -60,13 +63,13 @@ private:
     Probe probe(const std::string& portName);
 
     const Settings& m_settings;
+    DeviceTiming m_timing;
     CCOM m_port;
     Waker m_waker;
     ProbeOrder m_order;
     BluetoothLink* m_bluetooth = nullptr;
     std::unique_ptr<Transport> m_transport;
     Identification m_identification;
-    std::string m_currentPort;
     DeviceStatus m_portProblem = DeviceStatus::NoDevice;
     std::string m_problemPort;
     std::string m_settingsProblem;

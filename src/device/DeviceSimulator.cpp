@@ -1,8 +1,11 @@
 #include "DeviceSimulator.h"
 
+#include "DeviceStatus.h"
+
 #include <algorithm>
 #include <chrono>
 #include <cstdio>
+#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
@@ -89,48 +92,48 @@ std::vector<std::uint32_t> DeviceSimulator::requestedFrames() const {
     return m_requested;
 }
 
-bool DeviceSimulator::start() {
-    m_master = ::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (m_master < 0 || ::grantpt(m_master) != 0 || ::unlockpt(m_master) != 0) return false;
-    const char* slave = ::ptsname(m_master);
-    if (!slave) return false;
+Outcome DeviceSimulator::start() {
+    m_master.reset(::posix_openpt(O_RDWR | O_NOCTTY | O_CLOEXEC));
+    if (!m_master || ::grantpt(m_master.get()) != 0 || ::unlockpt(m_master.get()) != 0)
+        return systemError("pseudo-terminal", errno);
+    const char* slave = ::ptsname(m_master.get());
+    if (!slave) return systemError("pseudo-terminal", errno);
     const std::string path = slave;
     m_portName = path.rfind("/dev/", 0) == 0 ? path.substr(5) : path;
     // Holding one slave descriptor keeps the master readable while the host closes
     // and reopens the port (4800 bit/s, then the device's rate); raw from the start.
-    m_slaveKeepAlive = ::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC);
-    if (m_slaveKeepAlive >= 0) {
+    m_slaveKeepAlive.reset(::open(path.c_str(), O_RDWR | O_NOCTTY | O_CLOEXEC));
+    if (m_slaveKeepAlive) {
         termios tio{};
-        ::tcgetattr(m_slaveKeepAlive, &tio);
+        ::tcgetattr(m_slaveKeepAlive.get(), &tio);
         ::cfmakeraw(&tio);
-        ::tcsetattr(m_slaveKeepAlive, TCSANOW, &tio);
+        ::tcsetattr(m_slaveKeepAlive.get(), TCSANOW, &tio);
     }
-    m_stopFd = ::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK);
+    m_stopFd.reset(::eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK));
     m_thread = std::thread([this] { run(); });
-    return true;
+    return {};
 }
 
 void DeviceSimulator::stop() {
     if (m_thread.joinable()) {
         const std::uint64_t one = 1;
-        [[maybe_unused]] auto n = ::write(m_stopFd, &one, sizeof one);
+        [[maybe_unused]] auto n = ::write(m_stopFd.get(), &one, sizeof one);
         m_thread.join();
     }
-    for (int* fd : {&m_master, &m_slaveKeepAlive, &m_stopFd}) {
-        if (*fd >= 0) ::close(*fd);
-        *fd = -1;
-    }
+    m_master.reset();
+    m_slaveKeepAlive.reset();
+    m_stopFd.reset();
 }
 
 void DeviceSimulator::run() {
     std::uint8_t buf[512];
     for (;;) {
-        pollfd p[2] = {{m_master, POLLIN, 0}, {m_stopFd, POLLIN, 0}};
+        pollfd p[2] = {{m_master.get(), POLLIN, 0}, {m_stopFd.get(), POLLIN, 0}};
         if (m_vanished) p[0].fd = -1;
         if (m_in.size() < 6 && ::poll(p, 2, -1) < 0) continue;
         if (p[1].revents & POLLIN) return;
         if (p[0].revents & POLLIN) {
-            const ssize_t n = ::read(m_master, buf, sizeof buf);
+            const ssize_t n = ::read(m_master.get(), buf, sizeof buf);
             if (n > 0) m_in.insert(m_in.end(), buf, buf + n);
         } else if (m_in.size() < 6) {
             // No host on the slave side right now.
@@ -157,10 +160,10 @@ void DeviceSimulator::run() {
 // While a long frame goes out at the wire's pace, the host may tell the device to
 // stop; a device abandons the frame then.
 bool DeviceSimulator::stopFramePending() {
-    pollfd p{m_master, POLLIN, 0};
+    pollfd p{m_master.get(), POLLIN, 0};
     if (::poll(&p, 1, 0) > 0 && (p.revents & POLLIN)) {
         std::uint8_t buf[256];
-        const ssize_t n = ::read(m_master, buf, sizeof buf);
+        const ssize_t n = ::read(m_master.get(), buf, sizeof buf);
         if (n > 0) m_in.insert(m_in.end(), buf, buf + n);
     }
     for (std::size_t i = 0; i + 2 < m_in.size(); ++i)
@@ -175,7 +178,7 @@ void DeviceSimulator::paceIncoming(std::size_t bytes) {
     sleepUntil(m_wireFree);
 }
 
-bool DeviceSimulator::send(const std::vector<std::uint8_t>& bytes) {
+Outcome DeviceSimulator::send(const std::vector<std::uint8_t>& bytes) {
     // Paced: each slice leaves when the emulated wire would have carried it, counted
     // from the start of the transmission so that sleep overshoots do not add up.
     const double start = std::max(m_wireFree, nowSeconds());
@@ -184,24 +187,24 @@ bool DeviceSimulator::send(const std::vector<std::uint8_t>& bytes) {
     while (done < bytes.size()) {
         if (m_o.paced && done > 0 && stopFramePending()) {
             m_wireFree = nowSeconds();
-            return false;
+            return deviceError(Status::Cancelled, m_portName, "stopped by the host");
         }
         const std::size_t slice = m_o.paced ? std::min<std::size_t>(bytes.size() - done, 512) : bytes.size() - done;
         if (m_o.paced) sleepUntil(start + static_cast<double>(done + slice) * perByte);
         std::size_t written = 0;
         while (written < slice) {
-            const ssize_t n = ::write(m_master, bytes.data() + done + written, slice - written);
+            const ssize_t n = ::write(m_master.get(), bytes.data() + done + written, slice - written);
             if (n > 0) {
                 written += static_cast<std::size_t>(n);
             } else {
-                pollfd p{m_master, POLLOUT, 0};
-                if (::poll(&p, 1, 100) < 0 || m_vanished) return false;
+                pollfd p{m_master.get(), POLLOUT, 0};
+                if (::poll(&p, 1, 100) < 0 || m_vanished) return deviceError(Status::IoError, m_portName, "gone");
             }
         }
         done += slice;
     }
     if (m_o.paced) m_wireFree = start + static_cast<double>(bytes.size()) * perByte;
-    return true;
+    return {};
 }
 
 std::vector<std::uint8_t> DeviceSimulator::dataFrame(std::uint32_t index, bool corruptLength) const {
@@ -298,12 +301,12 @@ void DeviceSimulator::handle(const CommandFrame& f) {
         default: break;
         }
     }
-    if (!reply.empty()) send(reply);
+    // A reply cut short by the host's stop is what the device does too.
+    if (!reply.empty()) (void)send(reply);
     if (f[2] == command::RequestFrame && m_o.vanishAfterFrame >= 0 && m_requests.load() > m_o.vanishAfterFrame) {
         // Unplugged: the host side sees a hang-up.
         m_vanished = true;
-        ::close(m_master);
-        m_master = -1;
+        m_master.reset();
     }
 }
 

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "Protocol.h"
+#include "base/UniqueFd.h"
 
 #include <atomic>
 #include <cstdint>
@@ -45,8 +46,9 @@ public:
     // Chronological samples of one patient ID (the ID is taken from the samples).
     void addRecording(const std::vector<SampleRecord>& samples);
 
-    // Opens the pseudo-terminal and starts answering. False when no pty is available.
-    bool start();
+    // Opens the pseudo-terminal and starts answering. The system's reason when no
+    // pty is available.
+    Outcome start();
     void stop();
     // The host's name for the port: "pts/7" (opened as /dev/pts/7).
     const std::string& portName() const { return m_portName; }
@@ -68,8 +70,9 @@ private:
     void handle(const CommandFrame& f);
     void rebuildFrames();
     std::vector<std::uint8_t> dataFrame(std::uint32_t index, bool corruptLength) const;
-    // False when the host's stop frame cut the transmission short.
-    bool send(const std::vector<std::uint8_t>& bytes);
+    // Cancelled when the host's stop frame cut the transmission short, IoError when
+    // the terminal failed.
+    Outcome send(const std::vector<std::uint8_t>& bytes);
     bool stopFramePending();
     void paceIncoming(std::size_t bytes);
 
@@ -81,9 +84,9 @@ private:
     bool m_clockSet = false;
     std::uint32_t m_pendingClock = 0;
 
-    int m_master = -1;
-    int m_slaveKeepAlive = -1;
-    int m_stopFd = -1;
+    UniqueFd m_master;
+    UniqueFd m_slaveKeepAlive;
+    UniqueFd m_stopFd;
     std::string m_portName;
     std::thread m_thread;
     std::atomic<bool> m_vanished{false};

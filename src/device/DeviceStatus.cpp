@@ -1,6 +1,17 @@
 #include "DeviceStatus.h"
 
+#include <utility>
+
 namespace kestrova {
+
+Error deviceError(DeviceStatus status, std::string subject, std::string reason, int messageId) {
+    Error e;
+    e.status = status;
+    e.subject = std::move(subject);
+    e.reason = std::move(reason);
+    e.messageId = messageId;
+    return e;
+}
 
 std::string describe(DeviceStatus status, const std::string& port) {
     const std::string thePort = port.empty() ? std::string("the serial port") : "the serial port " + port;

@@ -16,6 +16,10 @@ using DeviceStatus = Status;
 // empty), naming the cure where there is one. Empty for Ok.
 std::string describe(DeviceStatus status, const std::string& port);
 
+// An error of the device stack that the system did not report (no errno): a reply
+// not understood, silence, a stop.
+Error deviceError(DeviceStatus status, std::string subject, std::string reason, int messageId = 0);
+
 // Whether the status is about the port itself rather than the device behind it.
 constexpr bool isPortProblem(DeviceStatus s) { return s == DeviceStatus::Busy || s == DeviceStatus::Forbidden; }
 

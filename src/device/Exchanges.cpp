@@ -1,21 +1,30 @@
 #include "Exchanges.h"
 
+#include "DeviceStatus.h"
 #include "text/StringTable.h"
 
 namespace kestrova {
 
-std::vector<std::uint8_t> Exchanges::collectReply(int attempts, int pauseMs, std::size_t* received) {
+Error Exchanges::problem(Status status, const char* reason) const { return deviceError(status, m_t.name(), reason); }
+
+Outcome Exchanges::send(const CommandFrame& f) {
+    if (!m_t.isConnected()) return problem(Status::IoError, "not connected");
+    return m_t.send(f);
+}
+
+std::vector<std::uint8_t> Exchanges::collectReply(std::size_t* received) {
     std::vector<std::uint8_t> reply;
     std::vector<std::uint8_t> chunk;
     std::size_t total = 0;
-    for (int i = 0; i < attempts && total < kReplyEnough; ++i) {
+    for (int i = 0; i < m_timing.replyRounds && total < kReplyEnough; ++i) {
         chunk.clear();
-        m_t.receive(chunk);
+        // A failed link shows as a reply that never came.
+        (void)m_t.receive(chunk);
         total += chunk.size();
         // Bounded: bytes beyond the reply buffer are dropped, never written past it.
         const std::size_t room = kReplyBufferSize - std::min(reply.size(), kReplyBufferSize);
         reply.insert(reply.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(std::min(room, chunk.size())));
-        if (!m_waker.sleepFor(pauseMs)) break;
+        if (!m_waker.sleepFor(m_timing.replyRound)) break;
     }
     if (received) *received = total;
     reply.resize(kReplyBufferSize, 0);
@@ -30,78 +39,82 @@ void Exchanges::drain() {
     }
 }
 
-bool Exchanges::identify(Identification& id, bool* replyValid) {
-    if (replyValid) *replyValid = false;
-    if (!m_t.isConnected() || !send(identifyFrame())) return false;
-    m_waker.sleepFor(200);
+Result<Identification> Exchanges::identify() {
+    if (Outcome sent = send(identifyFrame()); !sent) return sent.error();
+    pause(m_timing.identifyPause);
     std::size_t got = 0;
-    auto reply = collectReply(6, 10, &got);
+    auto reply = collectReply(&got);
     if (got == 0) {
-        if (!send(identifyFrame())) return false;
-        m_waker.sleepFor(200);
-        reply = collectReply(6, 10, &got);
+        if (Outcome sent = send(identifyFrame()); !sent) return sent.error();
+        pause(m_timing.identifyPause);
+        reply = collectReply(&got);
     }
-    if (!parseIdentification(reply, id)) return false;
-    if (replyValid) *replyValid = true;
-    return id.modelCode == kSupportedModelCode;
+    Result<Identification> id = parseIdentification(reply);
+    if (!id) return got == 0 ? problem(Status::Timeout, "no answer") : problem(Status::ProtocolError, "not an identification");
+    return id;
 }
 
-bool Exchanges::queryTotals(Totals& totals) {
+Result<Totals> Exchanges::queryTotals() {
     drain();
-    if (!m_t.isConnected() || !send(queryTotalsFrame())) return false;
-    m_waker.sleepFor(500);
+    if (Outcome sent = send(queryTotalsFrame()); !sent) return sent.error();
+    pause(m_timing.totalsPause);
     std::size_t got = 0;
-    auto reply = collectReply(6, 10, &got);
+    auto reply = collectReply(&got);
     if (got == 0) {
-        if (!send(queryTotalsFrame())) {
+        if (Outcome sent = send(queryTotalsFrame()); !sent) {
             message(str::WriteComFailed);
-            return false;
+            Error e = sent.error();
+            e.messageId = str::WriteComFailed;
+            return e;
         }
-        m_waker.sleepFor(500);
-        reply = collectReply(6, 10, &got);
+        pause(m_timing.totalsPause);
+        reply = collectReply(&got);
     }
-    return parseTotals(reply, totals);
+    Result<Totals> totals = parseTotals(reply);
+    if (!totals) return got == 0 ? problem(Status::Timeout, "no answer") : problem(Status::ProtocolError, "not the totals");
+    return totals;
 }
 
-void Exchanges::stopTransfer() {
-    send(stopTransferFrame());
+Outcome Exchanges::stopTransfer() {
+    Outcome first = m_t.send(stopTransferFrame());
     if (!m_t.isBluetooth()) {
-        m_waker.sleepFor(500);
-        send(stopTransferFrame());
+        pause(m_timing.stopRepeat);
+        Outcome second = m_t.send(stopTransferFrame());
+        if (first) first = std::move(second);
     }
-    m_waker.sleepFor(100);
+    pause(m_timing.stopSettle);
     drain();
+    return first;
 }
 
-bool Exchanges::sendDelete(int patientId, int dataType) {
-    return m_t.isConnected() && send(deleteDataFrame(patientId, dataType));
-}
+Outcome Exchanges::sendDelete(int patientId, int dataType) { return send(deleteDataFrame(patientId, dataType)); }
 
-// The device may take seconds to erase its memory. Up to 11 rounds one second apart,
-// but a complete acknowledgement ends the wait at once instead of after all rounds.
-bool Exchanges::awaitDeleteAck() {
+// The device may take seconds to erase its memory. Up to deleteAckRounds rounds, but
+// a complete acknowledgement ends the wait at once instead of after all rounds.
+Outcome Exchanges::awaitDeleteAck() {
     std::vector<std::uint8_t> reply, chunk;
-    for (int i = 0; i < 11; ++i) {
+    for (int i = 0; i < m_timing.deleteAckRounds; ++i) {
         chunk.clear();
-        m_t.receive(chunk);
+        (void)m_t.receive(chunk);
         reply.insert(reply.end(), chunk.begin(), chunk.end());
         if (reply.size() > kReplyBufferSize) reply.resize(kReplyBufferSize);
-        if (reply.size() >= 5 && isDeleteAck(reply)) return true;
-        if (!m_waker.sleepFor(1000)) break;
+        if (reply.size() >= 5 && isDeleteAck(reply)) return {};
+        if (Outcome slept = m_waker.sleepFor(m_timing.deleteAckRound); !slept) return slept;
     }
-    return false;
+    return problem(Status::ProtocolError, "the deletion was not acknowledged");
 }
 
-bool Exchanges::setClock(std::uint32_t packed) {
-    if (!m_t.isConnected() || !send(setClockFirstFrame(packed))) return false;
-    m_waker.sleepFor(100);
-    if (!isSetClockAck(collectReply(6, 10))) return false;
-    if (!m_t.isConnected() || !send(setClockSecondFrame(packed))) {
+Outcome Exchanges::setClock(std::uint32_t packed) {
+    if (Outcome sent = send(setClockFirstFrame(packed)); !sent) return sent;
+    pause(m_timing.clockPause);
+    if (!isSetClockAck(collectReply())) return problem(Status::ProtocolError, "the clock was refused");
+    if (Outcome sent = send(setClockSecondFrame(packed)); !sent) {
         if (!m_t.isBluetooth()) message(str::WriteComFailed);
-        return false;
+        return sent;
     }
-    m_waker.sleepFor(100);
-    return isSetClockAck(collectReply(6, 10));
+    pause(m_timing.clockPause);
+    if (!isSetClockAck(collectReply())) return problem(Status::ProtocolError, "the clock was refused");
+    return {};
 }
 
 } // namespace kestrova

@@ -15,9 +15,9 @@ namespace kestrova {
 class FrameSink {
 public:
     virtual ~FrameSink() = default;
-    // Stores one decoded sample (never id 0). False when memory ran out: the rest of
-    // the frame's groups are skipped.
-    virtual bool storeSample(const SampleRecord& sample, int payloadLength) = 0;
+    // Stores one decoded sample (never id 0). An error when memory ran out: the rest
+    // of the frame's groups are skipped.
+    virtual Outcome storeSample(const SampleRecord& sample, int payloadLength) = 0;
     virtual void frameDone(std::uint32_t framesReceived) = 0;
 };
 

@@ -1,5 +1,7 @@
 #include "PortDiscovery.h"
 
+#include "base/UniqueFd.h"
+
 #include <libserialport.h>
 
 #include <algorithm>
@@ -21,12 +23,10 @@ bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefi
 
 // A ttyS name exists for every possible UART; only those with hardware behind them count.
 bool uartPresent(const std::string& name) {
-    const int fd = ::open(("/dev/" + name).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC);
-    if (fd < 0) return false;
+    const UniqueFd fd(::open(("/dev/" + name).c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
+    if (!fd) return false;
     serial_struct info{};
-    const bool present = ::ioctl(fd, TIOCGSERIAL, &info) != 0 || info.type != PORT_UNKNOWN;
-    ::close(fd);
-    return present;
+    return ::ioctl(fd.get(), TIOCGSERIAL, &info) != 0 || info.type != PORT_UNKNOWN;
 }
 
 } // namespace

@@ -1,5 +1,7 @@
 #include "Protocol.h"
 
+#include "DeviceStatus.h"
+
 #include <cstdio>
 
 namespace kestrova {
@@ -90,23 +92,27 @@ std::array<std::uint8_t, 8> encodeSampleGroup(const SampleRecord& s, std::int32_
     return g;
 }
 
-bool parseIdentification(std::span<const std::uint8_t> r, Identification& id) {
-    if (!synced(r) || (at(r, 2) & 3) != 0 || (at(r, 3) != 0xFF && at(r, 4) != 0xFF)) return false;
+Result<Identification> parseIdentification(std::span<const std::uint8_t> r) {
+    if (!synced(r) || (at(r, 2) & 3) != 0 || (at(r, 3) != 0xFF && at(r, 4) != 0xFF))
+        return deviceError(Status::ProtocolError, "", "not an identification");
+    Identification id;
     id.modelCode = static_cast<std::int32_t>(be16(r, 5));
     id.deviceType = static_cast<std::int32_t>(be16(r, 7));
     id.lineRate = be16(r, 9) << 16 | be16(r, 11);
     id.further = be16(r, 13) << 16 | be16(r, 15);
     id.version1 = versionText(r, 17);
     id.version2 = versionText(r, 20);
-    return true;
+    return id;
 }
 
-bool parseTotals(std::span<const std::uint8_t> r, Totals& t) {
-    if (!synced(r) || (at(r, 2) & 3) != 0 || (at(r, 3) != 0xFF && at(r, 4) != 0xFE)) return false;
+Result<Totals> parseTotals(std::span<const std::uint8_t> r) {
+    if (!synced(r) || (at(r, 2) & 3) != 0 || (at(r, 3) != 0xFF && at(r, 4) != 0xFE))
+        return deviceError(Status::ProtocolError, "", "not the totals");
+    Totals t;
     t.n1 = be16(r, 9);
     t.n2 = be16(r, 13);
     t.n3 = be16(r, 17);
-    return true;
+    return t;
 }
 
 bool isDeleteAck(std::span<const std::uint8_t> r) { return synced(r) && at(r, 3) == 0xFF && at(r, 4) == 0xFA; }

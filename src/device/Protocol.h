@@ -2,6 +2,7 @@
 // packed 8-byte sample group and the checks of the short replies. Pure data.
 #pragma once
 
+#include "base/Result.h"
 #include "model/SampleRecord.h"
 
 #include <array>
@@ -52,15 +53,17 @@ struct Identification {
     std::uint32_t further = 0;
     std::string version1, version2;
 };
-// Checks sync, status and the 0xFF marker; fills `id` when they pass (also when the
-// model code is not supported).
-bool parseIdentification(std::span<const std::uint8_t> reply, Identification& id);
+// Checks sync, status and the 0xFF marker; the identification when they pass (also
+// when the model code is not supported), else ProtocolError.
+Result<Identification> parseIdentification(std::span<const std::uint8_t> reply);
+// The one model code the program downloads from.
+constexpr bool isSupported(const Identification& id) { return id.modelCode == kSupportedModelCode; }
 
 struct Totals {
     std::uint32_t n1 = 0, n2 = 0, n3 = 0;
     std::uint32_t total() const { return n1 + n2 + n3; }
 };
-bool parseTotals(std::span<const std::uint8_t> reply, Totals& totals);
+Result<Totals> parseTotals(std::span<const std::uint8_t> reply);
 
 bool isDeleteAck(std::span<const std::uint8_t> reply);
 bool isSetClockAck(std::span<const std::uint8_t> reply);

@@ -10,43 +10,39 @@ namespace kestrova {
 
 bool SerialTransport::isConnected() const { return m_port.IsOpen(); }
 
-bool SerialTransport::send(std::span<const std::uint8_t> bytes) {
+std::string SerialTransport::name() const { return m_port.path(); }
+
+Outcome SerialTransport::send(std::span<const std::uint8_t> bytes) {
     WireTrace::instance().record('>', bytes);
     return m_port.Write(bytes.data(), bytes.size());
 }
 
-bool SerialTransport::receive(std::vector<std::uint8_t>& out) {
+Outcome SerialTransport::receive(std::vector<std::uint8_t>& out) {
     const std::size_t before = out.size();
-    const bool ok = m_port.Read(out);
+    Outcome r = m_port.Read(out);
     WireTrace::instance().record('<', std::span(out).subspan(before));
-    return ok;
+    return r;
 }
 
-WaitResult SerialTransport::waitReadable(int timeoutMs, int wakeFd) {
-    switch (m_port.WaitReadable(timeoutMs, wakeFd)) {
-    case 1: return WaitResult::Readable;
-    case 0: return WaitResult::Timeout;
-    case 2: return WaitResult::Woken;
-    default: return WaitResult::Failed;
-    }
-}
+WaitResult SerialTransport::waitReadable(int timeoutMs, int wakeFd) { return m_port.WaitReadable(timeoutMs, wakeFd); }
 
-bool BluetoothTransport::isConnected() const { return m_link.WSABT_IsConnected() != 0; }
+bool BluetoothTransport::isConnected() const { return m_link.WSABT_IsConnected(); }
 
-bool BluetoothTransport::send(std::span<const std::uint8_t> bytes) {
+std::string BluetoothTransport::name() const { return m_link.name(); }
+
+Outcome BluetoothTransport::send(std::span<const std::uint8_t> bytes) {
     WireTrace::instance().record('>', bytes);
-    return m_link.WSABT_IsConnected() != 0 &&
-           m_link.WSABT_SendData(bytes.data(), static_cast<int>(bytes.size())) != 0;
+    return m_link.WSABT_SendData(bytes.data(), bytes.size());
 }
 
-bool BluetoothTransport::receive(std::vector<std::uint8_t>& out) {
+Outcome BluetoothTransport::receive(std::vector<std::uint8_t>& out) {
     std::uint8_t chunk[4200];
     for (;;) {
-        if (!m_link.WSABT_IsConnected()) return false;
-        const int n = m_link.WSABT_RecvData(chunk, static_cast<int>(sizeof chunk), 0);
-        if (n <= 0) return m_link.WSABT_IsConnected() != 0;
-        out.insert(out.end(), chunk, chunk + n);
-        WireTrace::instance().record('<', std::span<const std::uint8_t>(chunk, static_cast<std::size_t>(n)));
+        const Result<std::size_t> n = m_link.WSABT_RecvData(chunk, sizeof chunk, 0);
+        if (!n) return n.error();
+        if (*n == 0) return {};
+        out.insert(out.end(), chunk, chunk + *n);
+        WireTrace::instance().record('<', std::span<const std::uint8_t>(chunk, *n));
     }
 }
 

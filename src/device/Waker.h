@@ -2,6 +2,9 @@
 // link - a poll on the port, a pause between retries - ends at once.
 #pragma once
 
+#include "base/Result.h"
+#include "base/UniqueFd.h"
+
 #include <chrono>
 
 namespace kestrova {
@@ -9,19 +12,18 @@ namespace kestrova {
 class Waker {
 public:
     Waker();
-    ~Waker();
     Waker(const Waker&) = delete;
     Waker& operator=(const Waker&) = delete;
 
-    int fd() const { return m_fd; }
+    int fd() const { return m_fd.get(); }
     void wake();          // stays signalled until reset()
     void reset();
     bool woken() const;
-    // Sleeps `ms` milliseconds unless woken first; returns false when woken.
-    bool sleepFor(int ms) const;
+    // Sleeps `duration` unless woken first: then Cancelled.
+    Outcome sleepFor(std::chrono::milliseconds duration) const;
 
 private:
-    int m_fd = -1;
+    UniqueFd m_fd;
 };
 
 } // namespace kestrova

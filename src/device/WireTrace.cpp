@@ -1,5 +1,6 @@
 #include "WireTrace.h"
 
+#include <cerrno>
 #include <chrono>
 #include <cstdlib>
 #include <sstream>
@@ -17,16 +18,18 @@ WireTrace& WireTrace::instance() {
 }
 
 WireTrace::WireTrace() : m_start(now()) {
-    if (const char* path = std::getenv("KESTROVA_TRACE"); path && *path) open(path);
+    // Nobody to tell when the variable names a file that cannot be written.
+    if (const char* path = std::getenv("KESTROVA_TRACE"); path && *path) (void)open(path);
 }
 
 WireTrace::~WireTrace() { close(); }
 
-bool WireTrace::open(const std::string& path) {
+Outcome WireTrace::open(const std::string& path) {
     std::lock_guard lock(m_mutex);
     if (auto* old = m_file.exchange(nullptr)) std::fclose(old);
     m_file = std::fopen(path.c_str(), "a");
-    return m_file.load() != nullptr;
+    if (!m_file.load()) return systemError(path, errno);
+    return {};
 }
 
 void WireTrace::close() {

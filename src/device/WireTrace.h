@@ -5,6 +5,8 @@
 // parseTrace() replays its received bytes through the decoder.
 #pragma once
 
+#include "base/Result.h"
+
 #include <atomic>
 #include <cstdint>
 #include <cstdio>
@@ -19,8 +21,8 @@ class WireTrace {
 public:
     static WireTrace& instance();
 
-    // Starts tracing to `path` (appending). False when the file cannot be opened.
-    bool open(const std::string& path);
+    // Starts tracing to `path` (appending), or the system's reason it cannot.
+    Outcome open(const std::string& path);
     void close();
     bool active() const { return m_file.load() != nullptr; }
 

@@ -3,6 +3,7 @@
 // program meets a serial port in real life.
 #include "files/DataFile.h"
 
+#include "QuickTiming.h"
 #include "TestSupport.h"
 
 #include <gtest/gtest.h>
@@ -36,9 +37,11 @@ private:
     std::string m_port;
 };
 
+// The simulated device answers at once: the program need not wait as for a real one.
 std::string cli(const test::TempDir& dir, const std::string& args, const std::string& asUser = "",
                 const std::string& program = KESTROVA_CLI) {
-    return "cd " + dir.path() + " && " + asUser + program + " " + args;
+    return "cd " + dir.path() + " && KESTROVA_DEVICE_TIMING=" + test::kQuickTiming + " " + asUser + program + " " +
+           args;
 }
 
 } // namespace

@@ -9,11 +9,14 @@
 #include "settings/Settings.h"
 #include "text/StringTable.h"
 
+#include "QuickTiming.h"
 #include "TestSupport.h"
 
 #include <atomic>
+#include <chrono>
 #include <gtest/gtest.h>
 #include <mutex>
+#include <thread>
 
 using namespace kestrova;
 
@@ -22,7 +25,7 @@ namespace {
 // One simulated device and everything a download needs around it.
 struct Rig {
     explicit Rig(SimulatorOptions o = {}, std::map<int, int> ids = {{3, 1500}, {9, 700}})
-        : sim(o), settings(dir.file("Kestrova.ini")), link(settings) {
+        : sim(o), settings(dir.file("Kestrova.ini")), link(settings, test::quickTiming()) {
         for (auto [id, seconds] : ids) sim.addRecording(test::night(id, seconds));
         EXPECT_TRUE(sim.start());
         ProbeOrder order;
@@ -32,7 +35,13 @@ struct Rig {
     }
 
     CaptureCallbacks callbacks() {
-        return {[this](std::uint32_t f) { lastProgress = f; }, [this] { ++doneCount; },
+        return {[this](std::uint32_t f) { lastProgress = f; },
+                [this](const Outcome& ended) {
+                    std::lock_guard lock(mutex);
+                    endings.push_back(ended.ok() ? 0 : ended.error().messageId);
+                    endStatus = ended.status();
+                    ++doneCount;
+                },
                 [this](int id) {
                     std::lock_guard lock(mutex);
                     messages.push_back(id);
@@ -41,6 +50,16 @@ struct Rig {
     std::vector<int> shown() {
         std::lock_guard lock(mutex);
         return messages;
+    }
+    // The message each finished download ended with (0: it completed).
+    std::vector<int> ended() {
+        std::lock_guard lock(mutex);
+        return endings;
+    }
+    // The simulator handles what it hears in order: once it has taken in both stop
+    // frames (a serial port sends two), every request sent before them was handled.
+    void awaitStopFrames() {
+        for (int i = 0; i < 200 && sim.stopCount() < 2; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     }
 
     test::TempDir dir;
@@ -52,6 +71,8 @@ struct Rig {
     std::atomic<int> doneCount{0};
     std::mutex mutex;
     std::vector<int> messages;
+    std::vector<int> endings;
+    Status endStatus = Status::Ok;
 };
 
 void expectSameRecordings(Rig& rig) {
@@ -83,11 +104,13 @@ TEST(Download, EveryIdArrivesInChronologicalOrderForEachDeviceType) {
         Rig rig(o, {{3, 1500}, {9, 700}, {17, 30000}});
         CaptureSession session(rig.model, rig.link, rig.callbacks());
         ASSERT_EQ(session.connect(), DeviceStatus::Ok);
-        EXPECT_EQ(rig.model.deviceType, type);
+        EXPECT_EQ(rig.model.deviceType(), type);
         EXPECT_EQ(session.totals().n1, rig.sim.frameCount());
         session.startDownload();
         session.waitUntilFinished();
         EXPECT_EQ(rig.doneCount, 1);
+        EXPECT_EQ(rig.ended(), std::vector<int>{0});
+        EXPECT_TRUE(session.downloadOutcome().ok());
         EXPECT_EQ(rig.lastProgress, rig.sim.frameCount());
         EXPECT_TRUE(rig.shown().empty());
         session.stop();
@@ -108,7 +131,7 @@ TEST(Download, FaultsEndInADownloadOrTheDocumentedMessage) {
     std::vector<Case> cases;
     auto add = [&](const char* name, auto change, int message) {
         SimulatorOptions o;
-        o.deviceType = 4; // 2.1 s idle time-out
+        o.deviceType = 4; // polled 6 ms apart for the idle time-out
         o.payloadSize = 1600;
         change(o);
         cases.push_back({name, o, message});
@@ -125,6 +148,14 @@ TEST(Download, FaultsEndInADownloadOrTheDocumentedMessage) {
         session.startDownload();
         session.waitUntilFinished();
         EXPECT_EQ(rig.doneCount, 1); // a failed download still finishes and lists what came
+        // How it ended, with the message that was shown for it.
+        EXPECT_EQ(rig.ended(), std::vector<int>{c.message});
+        EXPECT_EQ(rig.endStatus, c.message == 0                   ? Status::Ok
+                                 : c.message == str::ReadTimeout ? Status::Timeout
+                                                                 : Status::IoError);
+        if (c.message != 0) {
+            EXPECT_EQ(session.downloadOutcome().error().subject, "/dev/" + rig.sim.portName());
+        }
         session.stop();
         if (c.message == 0) {
             EXPECT_TRUE(rig.shown().empty());
@@ -151,8 +182,10 @@ TEST(Download, ASilentDeviceTimesOutAfterFourReRequests) {
     session.startDownload();
     session.waitUntilFinished();
     EXPECT_EQ(rig.shown(), std::vector<int>{str::ReadTimeout});
+    EXPECT_EQ(session.downloadOutcome().status(), Status::Timeout);
     EXPECT_EQ(rig.model.idSampleCount(5), 100);
-    session.stop(); // also gives the simulator time to take in the last request
+    session.stop();
+    rig.awaitStopFrames();
     const auto requested = rig.sim.requestedFrames();
     EXPECT_EQ(std::count(requested.begin(), requested.end(), 1u), 5); // the request and four re-requests
 }
@@ -199,15 +232,17 @@ TEST(Download, StopEndsTheWorkersAtOnceAndSendsTheStopFrame) {
     CaptureSession session(rig.model, rig.link, rig.callbacks());
     ASSERT_EQ(session.connect(), DeviceStatus::Ok);
     session.startDownload();
-    std::this_thread::sleep_for(std::chrono::milliseconds(300));
+    // Under way: the device is sending the first frame, which takes seconds.
+    for (int i = 0; i < 200 && rig.sim.requestCount() == 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_TRUE(session.running());
     const auto before = std::chrono::steady_clock::now();
     session.stop();
     const auto took = std::chrono::steady_clock::now() - before;
     EXPECT_FALSE(session.running());
-    EXPECT_LT(took, std::chrono::seconds(3)); // 1.1 s of fixed pauses, no waiting for the frame
+    EXPECT_LT(took, std::chrono::seconds(3)); // the fixed pauses only, no waiting for the frame
     EXPECT_EQ(rig.doneCount, 0);              // a stopped download reports nothing
-    for (int i = 0; i < 100 && rig.sim.stopCount() == 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    EXPECT_EQ(session.downloadOutcome().status(), Status::Cancelled);
+    rig.awaitStopFrames();
     EXPECT_GE(rig.sim.stopCount(), 1);
     EXPECT_FALSE(rig.link.port().IsOpen());
     // A new start downloads from the beginning.
@@ -249,7 +284,7 @@ TEST(Download, DiscoveryFindsTheDeviceOnALaterCandidateAndRemembersIt) {
     EXPECT_EQ(rig.link.problemPort(), "/dev/" + rig.sim.portName());
     EXPECT_NE(describe(DeviceStatus::Busy, rig.link.problemPort()).find(rig.sim.portName()), std::string::npos);
     EXPECT_NE(describe(DeviceStatus::Forbidden, "/dev/ttyUSB0").find("dialout"), std::string::npos);
-    holder.Close();
+    EXPECT_TRUE(holder.Close());
     EXPECT_EQ(rig.link.findDevice(), DeviceStatus::Ok);
     EXPECT_TRUE(rig.link.problemPort().empty());
 }

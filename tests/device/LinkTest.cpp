@@ -8,10 +8,13 @@
 #include "model/RecordingModel.h"
 #include "model/SyntheticRecording.h"
 #include "settings/Settings.h"
+#include "text/StringTable.h"
 
+#include "QuickTiming.h"
 #include "TestSupport.h"
 
 #include <atomic>
+#include <cerrno>
 #include <chrono>
 #include <fcntl.h>
 #include <gtest/gtest.h>
@@ -29,8 +32,10 @@ namespace {
 TEST(SerialPort, OpenReadWriteAndCloseFollowTheirContracts) {
     CCOM port;
     EXPECT_TRUE(port.Close()); // nothing held
-    EXPECT_FALSE(port.Open("ttyKESTROVA99", 4800));
-    EXPECT_EQ(port.lastOpenStatus(), DeviceStatus::NoDevice);
+    const Outcome missing = port.Open("ttyKESTROVA99", 4800);
+    EXPECT_EQ(missing.status(), DeviceStatus::NoDevice);
+    EXPECT_EQ(missing.error().subject, "/dev/ttyKESTROVA99"); // the port, with the system's reason
+    EXPECT_EQ(missing.error().errorNumber, ENOENT);
     EXPECT_FALSE(port.IsOpen());
 
     DeviceSimulator sim;
@@ -44,8 +49,7 @@ TEST(SerialPort, OpenReadWriteAndCloseFollowTheirContracts) {
 
     // A second holder is refused while the first has it.
     CCOM other;
-    EXPECT_FALSE(other.Open(sim.portName(), 4800));
-    EXPECT_EQ(other.lastOpenStatus(), DeviceStatus::Busy);
+    EXPECT_EQ(other.Open(sim.portName(), 4800).status(), DeviceStatus::Busy);
 
     // Reopening at the device's rate works (the exclusive flag does not linger).
     EXPECT_TRUE(port.Close());
@@ -53,18 +57,23 @@ TEST(SerialPort, OpenReadWriteAndCloseFollowTheirContracts) {
     const auto id = identifyFrame();
     ASSERT_TRUE(port.Write(id.data(), id.size()));
     in.clear();
-    ASSERT_EQ(port.WaitReadable(2000, -1), 1);
+    ASSERT_EQ(port.WaitReadable(2000, -1), WaitResult::Readable);
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
     EXPECT_TRUE(port.Read(in));
     EXPECT_EQ(in.size(), 23u); // the whole reply in one call
     EXPECT_EQ(sim.identifyCount(), 1);
 
-    // Unplugged: reads and writes fail instead of looking like silence.
+    // Unplugged: reads and writes fail instead of looking like silence, each with
+    // the message the download shows for it.
     sim.stop();
     in.clear();
-    EXPECT_FALSE(port.Read(in));
-    EXPECT_EQ(port.WaitReadable(1000, -1), -1);
-    EXPECT_FALSE(port.Write(id.data(), id.size()));
+    const Outcome read = port.Read(in);
+    EXPECT_EQ(read.status(), DeviceStatus::IoError);
+    EXPECT_EQ(read.error().messageId, str::ReadComFailed);
+    EXPECT_EQ(port.WaitReadable(1000, -1), WaitResult::Failed);
+    const Outcome written = port.Write(id.data(), id.size());
+    EXPECT_FALSE(written);
+    EXPECT_EQ(written.error().messageId, str::WriteComFailed);
     EXPECT_TRUE(port.Close());
 }
 
@@ -91,24 +100,32 @@ TEST(BluetoothLink, SendsReceivesAndNoticesThePeerLeaving) {
     int sv[2];
     ASSERT_EQ(::socketpair(AF_UNIX, SOCK_STREAM, 0, sv), 0);
     BluetoothLink link(sv[0]);
-    EXPECT_EQ(link.WSABT_IsConnected(), 1);
+    EXPECT_TRUE(link.WSABT_IsConnected());
     const std::uint8_t frame[6] = {0x55, 0xAA, 0xFD, 0, 0, 0xFD};
-    EXPECT_EQ(link.WSABT_SendData(frame, 6), 1);
+    EXPECT_TRUE(link.WSABT_SendData(frame, 6));
     std::uint8_t got[16];
     EXPECT_EQ(::read(sv[1], got, sizeof got), 6);
 
     const auto t0 = std::chrono::steady_clock::now();
-    EXPECT_EQ(link.WSABT_RecvData(got, 16, 50), 0); // nothing came: back after the wait
+    EXPECT_EQ(link.WSABT_RecvData(got, 16, 50).value(), 0u); // nothing came: back after the wait
     EXPECT_LT(std::chrono::steady_clock::now() - t0, std::chrono::milliseconds(500));
 
     ASSERT_EQ(::write(sv[1], "\x55\xAA\x01", 3), 3);
-    EXPECT_EQ(link.WSABT_RecvData(got, 2, 50), 2); // bounded by the capacity
-    EXPECT_EQ(link.WSABT_RecvData(got, 16, 50), 1);
+    EXPECT_EQ(link.WSABT_RecvData(got, 2, 50).value(), 2u); // bounded by the capacity
+    EXPECT_EQ(link.WSABT_RecvData(got, 16, 50).value(), 1u);
 
     ::close(sv[1]);
-    EXPECT_EQ(link.WSABT_RecvData(got, 16, 50), 0);
-    EXPECT_EQ(link.WSABT_IsConnected(), 0);
-    EXPECT_EQ(link.WSABT_SendData(frame, 6), 0);
+    const auto gone = link.WSABT_RecvData(got, 16, 50);
+    EXPECT_EQ(gone.status(), DeviceStatus::IoError);
+    EXPECT_EQ(gone.error().messageId, str::NotConnected);
+    EXPECT_FALSE(link.WSABT_IsConnected());
+    EXPECT_EQ(link.WSABT_SendData(frame, 6).error().messageId, str::NotConnected);
+
+    // Connecting: an address that is none is refused in the program's words.
+    BluetoothLink unconnected;
+    const Outcome refused = unconnected.connectTo("not an address", 1);
+    EXPECT_EQ(refused.status(), DeviceStatus::Invalid);
+    EXPECT_EQ(connectionFailureText(refused.error()), "\"not an address\" is not a Bluetooth address.");
 }
 
 TEST(BluetoothLink, DownloadsThroughTheSameProtocol) {
@@ -142,12 +159,12 @@ TEST(BluetoothLink, DownloadsThroughTheSameProtocol) {
 
     test::TempDir dir;
     Settings settings(dir.file("k.ini"));
-    DeviceLink link(settings);
+    DeviceLink link(settings, test::quickTiming());
     BluetoothLink bt(sv[0]);
     link.useBluetooth(&bt);
     RecordingModel model;
     std::atomic<int> done{0};
-    CaptureSession session(model, link, {{}, [&] { ++done; }, {}});
+    CaptureSession session(model, link, {{}, [&](const Outcome& ended) { done += ended ? 1 : 100; }, {}});
     ASSERT_EQ(session.connect(), DeviceStatus::Ok);
     session.startDownload();
     session.waitUntilFinished();

@@ -14,10 +14,10 @@ struct CollectingSink : FrameSink {
     std::vector<SampleRecord> samples;
     std::vector<int> payloadLengths;
     std::uint32_t frames = 0;
-    bool storeSample(const SampleRecord& s, int payloadLength) override {
+    Outcome storeSample(const SampleRecord& s, int payloadLength) override {
         samples.push_back(s);
         payloadLengths.push_back(payloadLength);
-        return true;
+        return {};
     }
     void frameDone(std::uint32_t n) override { frames = n; }
 };
@@ -72,23 +72,24 @@ TEST(Protocol, RepliesAreChecked) {
     id[0] = 0x55, id[1] = 0xAA, id[3] = 0xFF, id[5] = 0, id[6] = 29, id[8] = 11;
     id[9] = 0, id[10] = 0x01, id[11] = 0xC2, id[12] = 0x00;
     id[17] = 1, id[18] = 2, id[19] = 3;
-    Identification ident;
-    ASSERT_TRUE(parseIdentification(id, ident)); // the reply is sound ...
-    EXPECT_EQ(ident.modelCode, 29);               // ... but model 29 is not supported
-    EXPECT_EQ(ident.deviceType, 11);
-    EXPECT_EQ(ident.lineRate, 115200u);
-    EXPECT_EQ(ident.version1, "1.2.3");
+    const auto ident = parseIdentification(id);
+    ASSERT_TRUE(ident);               // the reply is sound ...
+    EXPECT_EQ(ident->modelCode, 29);  // ... but model 29 is not supported
+    EXPECT_FALSE(isSupported(*ident));
+    EXPECT_EQ(ident->deviceType, 11);
+    EXPECT_EQ(ident->lineRate, 115200u);
+    EXPECT_EQ(ident->version1, "1.2.3");
     id[3] = 0x00;
-    EXPECT_FALSE(parseIdentification(id, ident)); // neither byte 3 nor 4 is 0xFF
+    EXPECT_EQ(parseIdentification(id).status(), Status::ProtocolError); // neither byte 3 nor 4 is 0xFF
 
     Bytes totals(39, 0);
     totals[0] = 0x55, totals[1] = 0xAA, totals[4] = 0xFE, totals[10] = 120, totals[14] = 2, totals[18] = 1;
-    Totals t;
-    ASSERT_TRUE(parseTotals(totals, t));
-    EXPECT_EQ(t.n1, 120u);
-    EXPECT_EQ(t.total(), 123u);
+    const auto t = parseTotals(totals);
+    ASSERT_TRUE(t);
+    EXPECT_EQ(t->n1, 120u);
+    EXPECT_EQ(t->total(), 123u);
     totals[2] = 0x01;
-    EXPECT_FALSE(parseTotals(totals, t));
+    EXPECT_EQ(parseTotals(totals).status(), Status::ProtocolError);
 
     EXPECT_TRUE(isDeleteAck(Bytes{0x55, 0xAA, 0x07, 0xFF, 0xFA}));
     EXPECT_FALSE(isDeleteAck(Bytes{0x55, 0xAA, 0x07, 0xFF, 0xF9}));

@@ -25,6 +25,7 @@
 #include "views/CTavroTableView.h"
 #include "views/CTavroTrendView.h"
 
+#include "../device/QuickTiming.h"
 #include "TestSupport.h"
 
 #include <QAction>
@@ -82,7 +83,7 @@ private slots:
         sim.addRecording(test::night(3, 1800));
         sim.addRecording(test::night(9, 1200));
         QVERIFY(sim.start());
-        CDlgChooseType capture(m_model, orderFor(sim), nullptr);
+        CDlgChooseType capture(m_model, orderFor(sim), nullptr, nullptr, test::quickTiming());
         attachCapture(*m_frame, capture);
         capture.start();
         QTRY_COMPARE_WITH_TIMEOUT(capture.idList()->count(), 2, 20000);
@@ -96,7 +97,7 @@ private slots:
         capture.idList()->setCurrentRow(0);
         capture.openId();
         QCOMPARE(m_frame->displayMode(), DisplayMode::Trend);
-        QCOMPARE(m_model.currentPatient.id, 3);
+        QCOMPARE(m_model.currentPatient().id, 3);
         QCOMPARE(m_model.currentCount(), 1800);
         QVERIFY(m_frame->action(cmd::OpenOtherId)->isEnabled());
 
@@ -111,7 +112,7 @@ private slots:
             d->accept();
         });
         m_frame->action(cmd::OpenOtherId)->trigger();
-        QCOMPARE(m_model.currentPatient.id, 9);
+        QCOMPARE(m_model.currentPatient().id, 9);
         QCOMPARE(m_frame->displayMode(), DisplayMode::Trend);
 
         // Patient details, saved into the database.
@@ -149,11 +150,11 @@ private slots:
 
         // Reopen the .dat after another ID was made current: the patient comes back.
         m_model.makeCurrent(3);
-        m_model.currentPatient.clear();
+        m_model.setCurrentPatient({});
         m_nextFile = QString::fromStdString(m_dir->file("rec.dat"));
         m_frame->action(cmd::OpenSavedData)->trigger();
-        QCOMPARE(m_model.currentPatient.id, 9);
-        QCOMPARE(m_model.currentPatient.age, 61);
+        QCOMPARE(m_model.currentPatient().id, 9);
+        QCOMPARE(m_model.currentPatient().age, 61);
         QCOMPARE(m_model.currentCount(), 1200);
 
         // The event report.
@@ -178,8 +179,8 @@ private slots:
             d->reject();
         });
         m_frame->action(cmd::PatientInfo)->trigger();
-        QCOMPARE(m_model.currentPatient.id, 9);
-        QCOMPARE(m_model.currentPatient.age, 0);
+        QCOMPARE(m_model.currentPatient().id, 9);
+        QCOMPARE(m_model.currentPatient().age, 0);
         PatientRecord cleared;
         m_db->loadPatientRecord(8, cleared);
         QCOMPARE(cleared.id, 9);
@@ -201,7 +202,7 @@ private slots:
         sim.addRecording(test::night(12, 1500));
         QVERIFY(sim.start());
         auto download = [&](int row) {
-            CDlgChooseType capture(m_model, orderFor(sim), nullptr);
+            CDlgChooseType capture(m_model, orderFor(sim), nullptr, nullptr, test::quickTiming());
             attachCapture(*m_frame, capture);
             capture.start();
             QTRY_COMPARE_WITH_TIMEOUT(capture.idList()->count(), 2, 20000);
@@ -209,7 +210,7 @@ private slots:
             capture.openId();
         };
         download(0);
-        QCOMPARE(m_model.currentPatient.id, 9);
+        QCOMPARE(m_model.currentPatient().id, 9);
         test::onModal<CPatientInfo>([](CPatientInfo* d) {
             QVERIFY(!d->useStoredButton()); // nothing stored yet
             d->field(PatientField::Name)->setText(QStringLiteral("Ana Lima"));
@@ -223,7 +224,7 @@ private slots:
         // A new download: ID 9 shows no details, and neither a cancelled save nor a
         // written one blanks the slot.
         download(0);
-        QCOMPARE(m_model.currentPatient.name[0], '\0');
+        QCOMPARE(m_model.currentPatient().name[0], '\0');
         m_nextFile.clear();
         m_frame->action(cmd::SaveData)->trigger();
         m_nextFile = QString::fromStdString(m_dir->file("nine.dat"));
@@ -247,7 +248,7 @@ private slots:
             d->accept();
         });
         m_frame->action(cmd::PatientInfo)->trigger();
-        QCOMPARE(QByteArray(fieldBytes(m_model.currentPatient.name).data()), QByteArray("Ana Lima"));
+        QCOMPARE(QByteArray(fieldBytes(m_model.currentPatient().name).data()), QByteArray("Ana Lima"));
 
         // Done without a selection changes nothing.
         test::onModal<COtherIDSelect>([](COtherIDSelect* d) {
@@ -258,7 +259,7 @@ private slots:
         });
         m_frame->action(cmd::OpenOtherId)->trigger();
         QCOMPARE(m_log->texts.last(), QStringLiteral("Please select patient ID"));
-        QCOMPARE(QByteArray(fieldBytes(m_model.currentPatient.name).data()), QByteArray("Ana Lima"));
+        QCOMPARE(QByteArray(fieldBytes(m_model.currentPatient().name).data()), QByteArray("Ana Lima"));
 
         // Analyse ID 9, then open ID 12 from a file: the report lists ID 12's events.
         m_model.makeCurrent(12);
@@ -269,12 +270,12 @@ private slots:
         QVERIFY(!m_frame->document().analysis().desaturationEvents.empty());
         m_nextFile = QString::fromStdString(m_dir->file("ID12.dat"));
         m_frame->action(cmd::OpenSavedData)->trigger();
-        QCOMPARE(m_model.currentPatient.id, 12);
+        QCOMPARE(m_model.currentPatient().id, 12);
         m_nextFile = QString::fromStdString(m_dir->file("events12.txt"));
         m_frame->action(cmd::EventTimeReport)->trigger();
         const AnalysisResult expected = computeAnalysis(m_model.currentSamples(), Settings());
         QCOMPARE(test::readFile(m_dir->file("events12.txt")),
-                 eventReportText(m_model.currentSamples(), m_model.currentPatient, UnitSystem::Imperial, expected.desaturationEvents,
+                 eventReportText(m_model.currentSamples(), m_model.currentPatient(), UnitSystem::Imperial, expected.desaturationEvents,
                                  expected.pulseEvents));
     }
 
@@ -283,7 +284,7 @@ private slots:
         sim.addRecording(test::night(3, 300));
         sim.addRecording(test::night(5, 300));
         QVERIFY(sim.start());
-        CDlgChooseType capture(m_model, orderFor(sim), nullptr);
+        CDlgChooseType capture(m_model, orderFor(sim), nullptr, nullptr, test::quickTiming());
         attachCapture(*m_frame, capture);
         test::onModal<CDateAndTimeDlg>([](CDateAndTimeDlg* d) {
             d->date()->setDate(QDate(2010, 3, 15));
@@ -333,7 +334,7 @@ private slots:
         sim.addRecording(test::night(3, 3000));
         QVERIFY(sim.start());
         {
-            CDlgChooseType capture(m_model, orderFor(sim), nullptr);
+            CDlgChooseType capture(m_model, orderFor(sim), nullptr, nullptr, test::quickTiming());
             attachCapture(*m_frame, capture);
             capture.start();
             QTRY_VERIFY_WITH_TIMEOUT(capture.downloading(), 5000);
@@ -343,8 +344,10 @@ private slots:
             QCOMPARE(capture.startButton()->text(), QStringLiteral("Start"));
             QCOMPARE(capture.idList()->count(), 0);
         }
-        QTRY_VERIFY_WITH_TIMEOUT(sim.stopCount() >= 1, 8000);
-        CDlgChooseType capture(m_model, orderFor(sim), nullptr);
+        // Both stop frames taken in (a serial port sends two): the device is done with
+        // the frame it was sending and answers the next capture.
+        QTRY_VERIFY_WITH_TIMEOUT(sim.stopCount() >= 2, 8000);
+        CDlgChooseType capture(m_model, orderFor(sim), nullptr, nullptr, test::quickTiming());
         attachCapture(*m_frame, capture);
         capture.start();
         QTRY_VERIFY_WITH_TIMEOUT(capture.downloading(), 8000);

@@ -128,8 +128,8 @@ void BluetoothFinder::connectChosen() {
     if (m_task->busy()) return; // connecting already
     m_task->run(
         [this, address] {
-            std::string error;
-            return m_link.connectTo(address, 1, error) ? std::string() : (error.empty() ? "Not connected." : error);
+            const Outcome connected = m_link.connectTo(address, 1);
+            return connected ? std::string() : connectionFailureText(connected.error());
         },
         [this](const std::string& error) {
             if (!error.empty()) Messages::info(this, QString::fromStdString(error), QMessageBox::Warning);

@@ -29,11 +29,11 @@ QString text(int id) { return QString::fromStdString(kestrova::tr(id)); }
 } // namespace
 
 CDlgChooseType::CDlgChooseType(RecordingModel& model, const ProbeOrder& order, BluetoothLink* bluetooth,
-                               QWidget* parent)
+                               QWidget* parent, const DeviceTiming& timing)
     : QDialog(parent), m_model(model), m_settings(std::make_unique<Settings>()),
       m_task(std::make_unique<BackgroundTask>()) {
     setWindowTitle(QStringLiteral("New Data Capture"));
-    m_link = std::make_unique<DeviceLink>(*m_settings);
+    m_link = std::make_unique<DeviceLink>(*m_settings, timing);
     if (bluetooth) m_link->useBluetooth(bluetooth);
     else m_link->useSerial(order);
     m_startAtOnce = !bluetooth || bluetooth->WSABT_IsConnected();
@@ -46,7 +46,9 @@ CDlgChooseType::CDlgChooseType(RecordingModel& model, const ProbeOrder& order, B
             if (self) self->m_progress->setValue(static_cast<int>(frames));
         }, Qt::QueuedConnection);
     };
-    callbacks.done = [self] {
+    // The dialog lists what arrived however the download ended; the messages for a
+    // fault came on their own.
+    callbacks.done = [self](const Outcome&) {
         QMetaObject::invokeMethod(qApp, [self] {
             if (self) self->downloadFinished();
         }, Qt::QueuedConnection);
@@ -141,7 +143,8 @@ void CDlgChooseType::connected(DeviceStatus result) {
         m_progress->setValue(0);
         const auto total = m_session->totals().total();
         // The device needs a moment after the totals; the dialog keeps painting meanwhile.
-        QTimer::singleShot(500, this, [this] {
+        const auto pause = std::chrono::duration_cast<std::chrono::milliseconds>(m_link->timing().beforeDownload);
+        QTimer::singleShot(pause, this, [this] {
             if (!m_stopButton->isEnabled()) return; // stopped or cancelled meanwhile
             m_session->startDownload();
         });

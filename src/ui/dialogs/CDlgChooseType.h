@@ -30,8 +30,9 @@ class CDlgChooseType : public QDialog {
     Q_OBJECT
 public:
     // Serial mode probes `order`; Bluetooth mode (bluetooth != nullptr) uses the link.
+    // `timing`: the device's waits (tests of the simulated device shorten them).
     CDlgChooseType(RecordingModel& model, const ProbeOrder& order, BluetoothLink* bluetooth,
-                   QWidget* parent = nullptr);
+                   QWidget* parent = nullptr, const DeviceTiming& timing = {});
     ~CDlgChooseType() override;
 
     int exec() override;
@@ -47,7 +48,6 @@ public:
     bool busy() const;
     QListWidget* idList() const { return m_list; }
     QPushButton* startButton() const { return m_start; }
-    QPushButton* stopButton() const { return m_stopButton; }
     QProgressBar* progress() const { return m_progress; }
 
     void reject() override; // Cancel
