@@ -11,6 +11,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <filesystem>
 #include <fstream>
@@ -66,6 +67,55 @@ void BM_ClinicalMetrics(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(computeClinicalMetrics(r));
 }
 BENCHMARK(BM_ClinicalMetrics)->Unit(benchmark::kMillisecond);
+
+// The same six days made hard for the event detector: 30 dips an hour, integer noise of
+// about +-1 %, and an artefact run of 1-40 s every quarter of an hour.
+const std::vector<SampleRecord>& hardRecording() {
+    static const std::vector<SampleRecord> r = [] {
+        SyntheticNight night;
+        night.id = 9;
+        night.seconds = 518400;
+        night.desaturationsPerHour = 30;
+        std::vector<SampleRecord> s = makeSyntheticNight(night);
+        std::uint64_t state = 7;
+        auto next = [&] {
+            state = state * 6364136223846793005ULL + 1442695040888963407ULL;
+            return static_cast<int>(state >> 33);
+        };
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            const int noise = next() % 3 - 1;
+            s[i].spo2 = static_cast<std::uint8_t>(std::clamp(s[i].spo2 + noise, 50, 100));
+            if (i % 900 == 0)
+                for (std::size_t k = i, end = std::min(s.size(), i + 1 + next() % 40); k < end; ++k)
+                    s[k].spo2 = 0, s[k].pulseRate = 0;
+        }
+        return s;
+    }();
+    return r;
+}
+
+// Goal: BM_ClinicalMetricsHardNight at most 3x BM_AnalysisHardNight.
+void BM_AnalysisHardNight(benchmark::State& state) {
+    const auto& r = hardRecording();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(computeAnalysis(r, AnalysisLimits{}));
+}
+BENCHMARK(BM_AnalysisHardNight)->Unit(benchmark::kMillisecond);
+
+void BM_ClinicalMetricsHardNight(benchmark::State& state) {
+    const auto& r = hardRecording();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(computeClinicalMetrics(r));
+}
+BENCHMARK(BM_ClinicalMetricsHardNight)->Unit(benchmark::kMillisecond);
+
+// The event list alone, as the document, the overview strip and the EDF+ writer ask for it.
+void BM_FindDesaturations(benchmark::State& state) {
+    const auto& r = hardRecording();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(findDesaturations(r, 3));
+}
+BENCHMARK(BM_FindDesaturations)->Unit(benchmark::kMillisecond);
 
 // The floor for the file writers: the same number of sample bytes written once.
 void BM_RawWrite(benchmark::State& state) {

@@ -71,59 +71,69 @@ Bytes validSpo2(std::span<const SampleRecord> samples) {
 // The detector's input: the 3-sample median of the valid SpO2 where the sample and both
 // neighbours are valid, the sample itself next to an artefact or an end, 0 for
 // artefacts (a valid SpO2 is at least 50, so 0 also stands for "no valid sample").
-Bytes smoothed(const std::uint8_t* v, std::size_t n) {
+// Branch-free over arrays that do not overlap (restrict parameters), so that the
+// compiler vectorises it.
+void smoothInto(const std::uint8_t* __restrict in, std::uint8_t* __restrict m, std::size_t n) {
     static_assert(clinical::kSmoothingSamples == 3);
-    Bytes m = std::make_unique_for_overwrite<std::uint8_t[]>(n);
-    if (n > 0) m[0] = v[0];
+    if (n > 0) m[0] = in[0];
     for (std::size_t i = 1; i + 1 < n; ++i) {
-        const std::uint8_t a = v[i - 1], b = v[i], c = v[i + 1];
-        const std::uint8_t med = std::max(std::min(a, b), std::min(std::max(a, b), c));
-        m[i] = a != 0 && b != 0 && c != 0 ? med : b;
+        const std::uint8_t a = in[i - 1], b = in[i], c = in[i + 1];
+        const std::uint8_t lo = a < b ? a : b, hi = a < b ? b : a;
+        const std::uint8_t med = hi < c ? hi : (lo > c ? lo : c);
+        const std::uint8_t least = lo < c ? lo : c;
+        m[i] = least != 0 ? med : b;
     }
-    if (n > 1) m[n - 1] = v[n - 1];
+    if (n > 1) m[n - 1] = in[n - 1];
+}
+
+Bytes smoothed(const std::uint8_t* v, std::size_t n) {
+    Bytes m = std::make_unique_for_overwrite<std::uint8_t[]>(n);
+    smoothInto(v, m.get(), n);
     return m;
 }
 
-// The lower median of the eligible samples of [lo, hi), kept as a histogram of whole
-// percent and the count of samples below the median, so that each sample entering or
-// leaving moves it by a step or two instead of a count over the bins.
-class WindowMedian {
-  public:
-    void add(std::uint8_t x) {
-        ++m_bins[x];
-        ++m_count;
-        if (x < m_median) ++m_below;
-    }
-    void remove(std::uint8_t x) {
-        --m_bins[x];
-        --m_count;
-        if (x < m_median) --m_below;
-    }
-    int count() const { return m_count; }
-    int median() {
-        const int target = (m_count - 1) / 2; // index of the lower median in sorted order
-        while (m_below > target)
-            m_below -= m_bins[--m_median];
-        while (m_below + m_bins[m_median] <= target)
-            m_below += m_bins[m_median++];
-        return m_median;
-    }
-
-  private:
-    std::array<int, 256> m_bins{};
-    int m_count = 0, m_below = 0;
-    int m_median = clinical::kMinValidSpo2;
+// The baseline is the lower median of the window of eligible samples before the current
+// one, moving by at most kMaxBaselineStep a sample. So for the current baseline b the
+// counts of window samples below b and not above it say whether that median lies below,
+// at or above b: two compares a sample, kept in registers by detect(). The window's
+// samples are read again only when b moves or is taken afresh, which a level does rarely.
+struct WindowCounts {
+    int below = 0, notAbove = 0;
 };
+
+// `w` holds the eligible samples' SpO2 and 0 for the others.
+int countEqual(const std::uint8_t* w, std::int32_t from, std::int32_t to, int value) {
+    int c = 0;
+    for (std::int32_t j = from; j < to; ++j)
+        c += w[j] == value;
+    return c;
+}
+
+// The lower median of the eligible samples of [from, to) (`size` of them), with its counts.
+int lowerMedian(const std::uint8_t* w, std::int32_t from, std::int32_t to, int size, WindowCounts& counts) {
+    std::array<int, 256> bins{};
+    for (std::int32_t j = from; j < to; ++j)
+        ++bins[w[j]];
+    bins[0] = 0;
+    const int target = (size - 1) / 2; // index of the lower median in sorted order
+    int value = 0, seen = 0;
+    for (; seen + bins[static_cast<std::size_t>(value)] <= target; ++value)
+        seen += bins[static_cast<std::size_t>(value)];
+    counts.below = seen;
+    counts.notAbove = seen + bins[static_cast<std::size_t>(value)];
+    return value;
+}
 
 struct Outcome {
     bool counts = false;
     DesaturationEvent event;
 };
 
-// Whether [from, to] holds `drop` below `baseline` for kMinEventSeconds valid seconds,
-// at most kNoiseSamples in a row above and artefact gaps bridged; from the first
-// sample only (`anchored`) or anywhere.
-bool holds(const std::uint8_t* m, std::int32_t from, std::int32_t to, int baseline, int drop, bool anchored) {
+// Where [from, to] first holds `drop` below `baseline` for kMinEventSeconds valid
+// seconds, at most kNoiseSamples in a row above and artefact gaps bridged; from the
+// first sample only (`anchored`) or anywhere. -1: nowhere.
+std::int32_t heldUntil(const std::uint8_t* m, std::int32_t from, std::int32_t to, int baseline, int drop,
+                       bool anchored) {
     using namespace clinical;
     const int limit = baseline - drop;
     std::int32_t seconds = 0, pending = 0, above = 0, gap = 0;
@@ -131,7 +141,7 @@ bool holds(const std::uint8_t* m, std::int32_t from, std::int32_t to, int baseli
     for (std::int32_t k = from; k <= to; ++k) {
         if (m[k] == 0) {
             if (inStretch && ++gap > kMaxBridgedGap) {
-                if (anchored) return false;
+                if (anchored) return -1;
                 inStretch = false;
             }
             continue;
@@ -142,24 +152,28 @@ bool holds(const std::uint8_t* m, std::int32_t from, std::int32_t to, int baseli
             seconds += pending + 1;
             pending = 0;
             above = 0;
-            if (seconds >= kMinEventSeconds) return true;
+            if (seconds >= kMinEventSeconds) return k;
         } else if (inStretch) {
             ++pending;
             if (++above > kNoiseSamples) {
-                if (anchored) return false;
+                if (anchored) return -1;
                 inStretch = false;
             }
         } else if (anchored) {
-            return false;
+            return -1;
         }
     }
-    return false;
+    return -1;
 }
 
-// One event attempt from `start` against `baseline`: where it ends and whether it counts.
+// One event attempt from `start` against `baseline`: whether it counts and, when it
+// does, the event. The hold is looked for first, so a sample that starts no event
+// costs a few samples, not the walk to a recovery.
 Outcome attempt(const std::uint8_t* m, std::int32_t n, std::int32_t start, int baseline) {
     using namespace clinical;
     Outcome o;
+    const std::int32_t held = heldUntil(m, start, n - 1, baseline, kPrimaryDrop, true);
+    if (held < 0) return o;
     DesaturationEvent& e = o.event;
     e.start = e.end = start;
     e.baseline = baseline;
@@ -173,8 +187,7 @@ Outcome attempt(const std::uint8_t* m, std::int32_t n, std::int32_t start, int b
             continue;
         }
         gap = 0;
-        const bool nearBaseline = x >= baseline - kRecoveryMargin, aboveNadir = x >= e.nadir + kPrimaryDrop;
-        if (nearBaseline || aboveNadir) {
+        if (x >= baseline - kRecoveryMargin || x >= e.nadir + kPrimaryDrop) {
             if (++recovered == kRecoverySeconds) break;
             continue;
         }
@@ -184,6 +197,8 @@ Outcome attempt(const std::uint8_t* m, std::int32_t n, std::int32_t start, int b
         e.end = k;
         if (x < e.nadir) e.nadir = x, e.nadirIndex = k;
     }
+    o.counts = e.end >= held; // the hold lies inside the event
+    if (!o.counts) return o;
     e.timedOut = seconds >= kMaxEventSeconds;
     for (std::int32_t k = e.start; k <= e.end; ++k) {
         if (m[k] == 0) {
@@ -192,12 +207,16 @@ Outcome attempt(const std::uint8_t* m, std::int32_t n, std::int32_t start, int b
         }
         e.area += std::max(0, baseline - m[k]);
     }
-    o.counts = holds(m, e.start, e.end, baseline, kPrimaryDrop, true);
-    if (o.counts) {
-        e.heldDrop = kPrimaryDrop;
-        while (e.heldDrop < e.depth() && holds(m, e.start, e.end, baseline, e.heldDrop + 1, false))
-            ++e.heldDrop;
+    // Holding a drop implies holding every smaller one: a bisection finds the largest.
+    int low = kPrimaryDrop, high = std::max(kPrimaryDrop, e.depth());
+    while (low < high) {
+        const int mid = (low + high + 1) / 2;
+        if (heldUntil(m, e.start, e.end, baseline, mid, false) >= 0)
+            low = mid;
+        else
+            high = mid - 1;
     }
+    e.heldDrop = low;
     return o;
 }
 
@@ -207,27 +226,76 @@ std::vector<DesaturationEvent> detect(const std::uint8_t* m, std::int32_t n) {
     std::vector<DesaturationEvent> events;
     // Eligible for the baseline: valid and outside every event that ended by a recovery.
     // A sample's eligibility is final once the scan has passed it outside an event.
+    // Its SpO2, 0 when not eligible.
     Bytes eligible = std::make_unique_for_overwrite<std::uint8_t[]>(static_cast<std::size_t>(n));
-    for (std::int32_t i = 0; i < n; ++i)
-        eligible[i] = m[i] != 0;
-    WindowMedian window;
-    std::int32_t added = 0, removed = 0; // the window holds the eligible samples of [removed, added)
-    int baseline = 0;                    // 0: none
+    std::copy(m, m + n, eligible.get());
+    const std::uint8_t* w = eligible.get();
+    // The window: the eligible samples of [removed, added), `size` of them, counted
+    // against `reference` (the baseline, or the last one while there is none).
+    std::int32_t added = 0, removed = 0;
+    int size = 0, below = 0, notAbove = 0, reference = kMinValidSpo2;
+    auto count = [&](std::int32_t j, int sign) {
+        // Unsigned x - 1 wraps for 0, so a sample that is not eligible counts nowhere.
+        const unsigned x = w[j] - 1u;
+        size += sign * (x != ~0u);
+        below += sign * (x < static_cast<unsigned>(reference) - 1u);
+        notAbove += sign * (x < static_cast<unsigned>(reference));
+    };
+    int baseline = 0; // 0: none
     bool fresh = true, armed = true;
     int peak = 0;
     for (std::int32_t i = 0; i < n;) {
+        // A quiet stretch at once: when the window's counts are far enough from the median
+        // that the next k samples cannot move the baseline (each moves a count by at most
+        // one), and none of them is low enough to start an event, only the counts, armed
+        // and peak change.
+        if (baseline != 0 && added == i - 1 && removed == added - kBaselineWindow) {
+            const int target = (size - 1) / 2;
+            const std::int32_t k = std::min({(target - below) / 2, (notAbove - 1 - target) / 2,
+                                             size - kMinBaselineSamples, n - i, std::int32_t{32}});
+            if (k >= 4) {
+                bool low = false, high = false;
+                int top = 0;
+                for (std::int32_t t = i; t < i + k; ++t) {
+                    low |= m[t] != 0 && m[t] <= baseline - kPrimaryDrop;
+                    high |= m[t] >= baseline - kRecoveryMargin;
+                    top = std::max<int>(top, m[t]);
+                }
+                if (!low) {
+                    for (std::int32_t t = 0; t < k; ++t)
+                        count(added + t, 1), count(removed + t, -1);
+                    added += k;
+                    removed += k;
+                    armed |= high;
+                    peak = std::max(peak, top);
+                    i += k;
+                    continue;
+                }
+            }
+        }
         for (; added < i; ++added)
-            if (eligible[added]) window.add(m[added]);
+            count(added, 1);
         for (; removed < i - kBaselineWindow; ++removed)
-            if (eligible[removed]) window.remove(m[removed]);
-        if (window.count() < kMinBaselineSamples) {
+            count(removed, -1);
+        if (size < kMinBaselineSamples) {
             baseline = 0;
-        } else {
-            const int median = window.median();
-            baseline = fresh || baseline == 0
-                           ? median
-                           : std::clamp(median, baseline - kMaxBaselineStep, baseline + kMaxBaselineStep);
+        } else if (fresh || baseline == 0) {
+            WindowCounts c;
+            baseline = reference = lowerMedian(w, removed, added, size, c);
+            below = c.below;
+            notAbove = c.notAbove;
             fresh = false;
+        } else {
+            static_assert(kMaxBaselineStep == 1);
+            const int target = (size - 1) / 2; // index of the lower median in sorted order
+            if (below > target) {
+                notAbove = below;
+                below -= countEqual(w, removed, added, --reference);
+            } else if (notAbove <= target) {
+                below = notAbove;
+                notAbove += countEqual(w, removed, added, ++reference);
+            }
+            baseline = reference;
         }
         const int x = m[i];
         if (x == 0 || baseline == 0) {
