@@ -1,6 +1,8 @@
 // The page renderers: computed geometry, pixels at the coordinates the layout fixes,
 // the texts drawn (recorded by a paint engine), printing units and the PDF.
+#include "analysis/ClinicalMetrics.h"
 #include "pages/AnalysisPage.h"
+#include "pages/ColumnReducer.h"
 #include "pages/HeaderBand.h"
 #include "pages/PageRenderer.h"
 #include "pages/TablePage.h"
@@ -10,6 +12,8 @@
 #include "TextRecorder.h"
 
 #include <QtTest>
+
+#include <random>
 
 using namespace kestrova;
 using namespace kestrova::pages;
@@ -83,6 +87,101 @@ QStringList collisions(const TextRecorder& page, bool allowCuts = false) {
                 found << QStringLiteral("%1 / %2").arg(words[i].text, words[j].text);
     }
     return found;
+}
+
+// A random signal with artefacts of every kind: runs of 0/0 and 127/255, single bad
+// readings, pulse-only failures, among valid values that jump about.
+std::vector<SampleRecord> noisySignal(int n, std::uint32_t seed) {
+    std::mt19937 rng(seed);
+    std::vector<SampleRecord> s = series(n);
+    auto pick = [&](int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(rng); };
+    for (auto& r : s) {
+        r.spo2 = static_cast<std::uint8_t>(pick(60, 100));
+        r.pulseRate = static_cast<std::uint8_t>(pick(30, 200));
+    }
+    for (int k = 0; k < n / 10 + 1; ++k) {
+        const int at = pick(0, n - 1), length = pick(0, 4) == 0 ? 1 : pick(1, 40);
+        const int kind = pick(0, 3);
+        for (int i = at; i < std::min(n, at + length); ++i) {
+            auto& r = s[static_cast<std::size_t>(i)];
+            if (kind == 0) r.spo2 = r.pulseRate = 0;
+            if (kind == 1) r.spo2 = 127, r.pulseRate = 255;
+            if (kind == 2) r.pulseRate = 0;
+            if (kind == 3) r.spo2 = static_cast<std::uint8_t>(pick(0, 127));
+        }
+    }
+    return s;
+}
+
+// The column sample `m` (counted from the grid's origin) lies in, by its definition.
+std::int64_t columnOf(const ColumnGrid& g, std::int64_t m) {
+    return g.roundUp ? m * g.columns / g.samples : ((m + 1) * g.columns - 1) / g.samples;
+}
+// Where column c starts: the floor (or ceiling) of c * samples / columns after the origin.
+std::int64_t startOf(const ColumnGrid& g, std::int64_t c) {
+    const std::int64_t q = c * g.samples / g.columns;
+    return g.origin + (g.roundUp && q * g.columns < c * g.samples ? q + 1 : q);
+}
+std::size_t expectedColumns(const ColumnGrid& g) {
+    std::int64_t count = 0;
+    while (count < g.count && startOf(g, count) < g.end)
+        ++count;
+    return static_cast<std::size_t>(count);
+}
+
+ColumnValues scanColumn(const std::vector<SampleRecord>& s, const ColumnGrid& g, std::int64_t c,
+                        bool validOnly) {
+    std::vector<std::int64_t> members;
+    const std::int64_t first = std::max<std::int64_t>(0, c * g.samples / g.columns - 2);
+    const std::int64_t last = (c + 1) * g.samples / g.columns + 2;
+    for (std::int64_t m = first; m <= last; ++m)
+        if (columnOf(g, m) == c) members.push_back(g.origin + m);
+    if (members.empty() && g.narrowShowsStart) members.push_back(startOf(g, c));
+    ColumnValues v;
+    for (const std::int64_t i : members) {
+        if (i < g.from || i >= g.end) continue;
+        const SampleRecord& r = s[static_cast<std::size_t>(i)];
+        if (validOnly && !clinical::isValid(r)) {
+            v.artefact = true;
+            continue;
+        }
+        const std::uint8_t value[2] = {r.spo2, r.pulseRate};
+        for (int k = 0; k < 2; ++k) {
+            if (!v.counted) v.first[k] = value[k];
+            v.lo[k] = std::min(v.lo[k], value[k]);
+            v.hi[k] = std::max(v.hi[k], value[k]);
+            v.last[k] = value[k];
+        }
+        v.counted = true;
+    }
+    return v;
+}
+
+bool sameColumn(const ColumnValues& a, const ColumnValues& b) {
+    for (int k = 0; k < 2; ++k)
+        if (a.first[k] != b.first[k] || a.lo[k] != b.lo[k] || a.hi[k] != b.hi[k] || a.last[k] != b.last[k])
+            return false;
+    return a.counted == b.counted && a.artefact == b.artefact;
+}
+
+// What differs between the reducer's columns (from the samples and from the block
+// summary) and a literal scan; empty when nothing does.
+QString mismatch(const std::vector<SampleRecord>& s, const SignalBlocks& blocks, const ColumnGrid& grid,
+                 bool validOnly) {
+    const auto rule = validOnly ? SampleRule::ArtefactsExcluded : SampleRule::Every;
+    const auto direct = ColumnReducer(s, rule).reduce(grid);
+    const auto fromBlocks = ColumnReducer(s, rule, &blocks).reduce(grid);
+    if (direct.size() != expectedColumns(grid) || fromBlocks.size() != direct.size())
+        return QStringLiteral(": %1 / %2 columns, not %3")
+            .arg(direct.size())
+            .arg(fromBlocks.size())
+            .arg(expectedColumns(grid));
+    for (std::size_t c = 0; c < direct.size(); ++c) {
+        const ColumnValues scan = scanColumn(s, grid, static_cast<std::int64_t>(c), validOnly);
+        if (!sameColumn(direct[c], scan) || !sameColumn(fromBlocks[c], scan))
+            return QStringLiteral(": column %1").arg(c);
+    }
+    return {};
 }
 
 } // namespace
@@ -265,6 +364,36 @@ private slots:
         const auto ln = TrendPage::layout(QRect(0, 0, 1280, 800), 300);
         QCOMPARE(at(narrow, ln.xOf(910, 700), TrendPage::spo2Y(ln, 86)), QColor(255, 0, 0)); // 900 + 10: in a dip
         QCOMPARE(at(narrow, ln.xOf(800, 700), TrendPage::spo2Y(ln, 86)), QColor(250, 245, 171)); // 95 %: nothing at 86
+    }
+
+    // Every column's first, lowest, highest and last value is that of a literal scan of
+    // the samples the column covers: sample i lies in column c when c * span / width
+    // <= i - origin < (c + 1) * span / width (or, rounding up, when (i - origin) * width
+    // / span == c); a column narrower than a sample shows the sample at its start.
+    void columnReducerEqualsALiteralScanOfEachColumn() {
+        for (const int n : {1, 7, 300, 4099}) {
+            const std::vector<SampleRecord> s = noisySignal(n, static_cast<std::uint32_t>(n));
+            const SignalBlocks blocks = summariseBlocks(s);
+            for (const int width : {1, 3, n / 7 + 1, n - 1, n, n + 1, 2 * n + 3, 1900}) {
+                // The whole recording, a window running past its end, and columns read from sample 1.
+                const std::int64_t windows[][4] = {
+                    {0, n, 0, n}, {n / 3, n, n / 3, n}, {0, 5 * n / 4 + 1, 1, n}};
+                for (const auto& [origin, span, from, end] : windows) {
+                    for (int variant = 0; variant < 8 && width > 0; ++variant) {
+                        ColumnGrid grid{origin, span, width, (variant & 2) != 0,
+                                        width,  from, end,   (variant & 4) != 0};
+                        const QString where = QStringLiteral("n %1 width %2 origin %3 from %4 variant %5")
+                                                  .arg(n)
+                                                  .arg(width)
+                                                  .arg(origin)
+                                                  .arg(from)
+                                                  .arg(variant);
+                        const QString wrong = mismatch(s, blocks, grid, (variant & 1) != 0);
+                        QVERIFY2(wrong.isEmpty(), qPrintable(where + wrong));
+                    }
+                }
+            }
+        }
     }
 
     void printingUsesNinetySixUnitsPerInchAndOnePage() {

@@ -85,7 +85,7 @@ std::vector<ColumnValues> ColumnReducer::reduce(const ColumnGrid& grid) const {
     std::vector<ColumnValues> columns;
     const std::int64_t from = std::max<std::int64_t>(grid.from, 0);
     const std::int64_t end = std::min(grid.end, static_cast<std::int64_t>(m_samples.size()));
-    if (grid.count <= 0 || grid.samples <= 0 || grid.columns <= 0 || from >= end) return columns;
+    if (grid.count <= 0 || grid.samples <= 0 || grid.columns <= 0) return columns;
     columns.reserve(static_cast<std::size_t>(grid.count));
     const SampleRecord* s = m_samples.data();
     std::int64_t start = grid.start(0);
