@@ -394,3 +394,16 @@ TEST(ClinicalMetrics, HardNightsCountTheirDips) {
     EXPECT_EQ(t.odi4.events[0], t.odi3.events[0]);
     expectLiteral(twice, "4 % parts of a 3 % event");
 }
+
+// The README quotes the rule as the program prints it, so the two cannot drift apart.
+TEST(ClinicalMetrics, TheReadmeStatesTheCriteria) {
+    const std::string readme = test::readFile(std::string(SAMPLES_DIR) + "/../../README.md");
+    std::string quoted;
+    for (std::size_t at = readme.find("\n> Criteria: ");
+         at != std::string::npos && readme.compare(at, 3, "\n> ") == 0;) {
+        const std::size_t end = readme.find('\n', at + 1);
+        quoted += (quoted.empty() ? "" : " ") + readme.substr(at + 3, end - at - 3);
+        at = end;
+    }
+    EXPECT_EQ(quoted, clinicalCriteria());
+}

@@ -21,33 +21,33 @@ SecondsAndPercent share(std::int64_t seconds, std::int64_t validSeconds) {
 
 std::string clinicalCriteria() {
     using namespace clinical;
-    const auto n = [](int v) { return std::to_string(v); };
-    return "Criteria: a second is valid when SpO2 is 50-100 % and pulse 25-250 bpm; every figure uses valid "
-           "seconds only. Desaturations are found on SpO2 smoothed by a " +
-           n(kSmoothingSamples) +
-           "-sample median (a sample next to an artefact is kept as it is). The baseline is the median of "
-           "the "
-           "smoothed valid samples of the preceding " +
-           n(kBaselineWindow) + " s that lie outside events (at least " + n(kMinBaselineSamples) +
-           " of them) and moves by at most " + n(kMaxBaselineStep) +
-           " % a second. An event starts at a sample at least " + n(kPrimaryDrop) +
-           " % below the baseline and counts when SpO2 stays there for at least " + n(kMinEventSeconds) +
-           " valid seconds, at most " + n(kNoiseSamples) +
-           " samples in a row above; it ends before SpO2 has been back within " + n(kRecoveryMargin) +
-           " % of the baseline, or " + n(kPrimaryDrop) + " % above the event's nadir, for " +
-           n(kRecoverySeconds) + " s, or after " + n(kMaxEventSeconds) +
-           " s without recovery (its seconds then rejoin the baseline, which is taken afresh). After an "
-           "event the "
-           "next one also needs a fall of " +
-           n(kPrimaryDrop) + " % below the highest SpO2 since, until SpO2 is back within " +
-           n(kRecoveryMargin) +
-           " % of the baseline. A 4 % event is a 3 % event that holds at least 4 % below its baseline in the "
-           "same "
-           "way. Artefact gaps of up to " +
-           n(kMaxBridgedGap) +
-           " s inside an event are bridged and count neither as event nor as valid time; a longer gap ends "
-           "it. "
-           "Depth is the baseline minus the lowest smoothed SpO2 of the event; duration is its event time.";
+    std::string out;
+    auto add = [&out](const char* text, int value) { out += text + std::to_string(value); };
+    out = "Criteria: a second is valid when SpO2 is 50-100 % and pulse 25-250 bpm; every figure uses valid "
+          "seconds only.";
+    add(" Desaturations are found on SpO2 smoothed by a ", kSmoothingSamples);
+    out += "-sample median (a sample next to an artefact is kept as it is).";
+    add(" The baseline is the lower median of the smoothed valid samples of the preceding ", kBaselineWindow);
+    add(" s that lie outside events (at least ", kMinBaselineSamples);
+    add(" of them) and moves by at most ", kMaxBaselineStep);
+    add(" % a sample. An event starts at a sample at least ", kPrimaryDrop);
+    add(" % below the baseline and counts when SpO2 stays there for at least ", kMinEventSeconds);
+    add(" valid seconds, at most ", kNoiseSamples);
+    add(" samples in a row above; it ends before SpO2 has been back within ", kRecoveryMargin);
+    add(" % of the baseline, or ", kPrimaryDrop);
+    add(" % above the event's nadir, for ", kRecoverySeconds);
+    add(" s, or after ", kMaxEventSeconds);
+    add(" s without recovery (its seconds then rejoin the baseline, which is taken afresh). After an event "
+        "the next one also needs a fall of ",
+        kPrimaryDrop);
+    add(" % below the highest SpO2 since, until SpO2 is back within ", kRecoveryMargin);
+    out += " % of the baseline. A 4 % event is a 3 % event that holds at least 4 % below its baseline in the "
+           "same way.";
+    add(" Artefact gaps of up to ", kMaxBridgedGap);
+    out +=
+        " s inside an event are bridged and count neither as event nor as valid time; a longer gap ends it. "
+        "Depth is the baseline minus the lowest smoothed SpO2 of the event; duration is its event time.";
+    return out;
 }
 
 std::string isoTime(const SampleRecord& s) {
