@@ -9,20 +9,20 @@ using namespace kestrova;
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
     const std::string_view text(reinterpret_cast<const char*>(data), size);
-    const DataFileReadResult r = parseCsvRecording(text, "t");
-    if (!r.ok) {
-        FUZZ_CHECK(!r.error.empty());
+    const Result<DataFileContents> r = parseCsvRecording(text, "t");
+    if (!r.ok()) {
+        FUZZ_CHECK(!r.error().text().empty());
         return 0;
     }
-    const auto& samples = r.contents.samples;
+    const auto& samples = r->samples;
     FUZZ_CHECK(samples.size() <= static_cast<std::size_t>(RecordingModel::kCurrentCapacity));
     if (samples.size() > 20000) return 0; // long gaps: the round trip below would only be slow
-    const DataFileReadResult again = parseCsvRecording(csvRecordingText(samples), "t");
-    FUZZ_CHECK(again.ok);
-    FUZZ_CHECK(again.contents.samples.size() == samples.size());
+    const Result<DataFileContents> again = parseCsvRecording(csvRecordingText(samples), "t");
+    FUZZ_CHECK(again.ok());
+    FUZZ_CHECK(again->samples.size() == samples.size());
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const auto& a = samples[i];
-        const auto& b = again.contents.samples[i];
+        const auto& b = again->samples[i];
         FUZZ_CHECK(a.year == b.year && a.month == b.month && a.day == b.day && a.hour == b.hour &&
                    a.minute == b.minute && a.second == b.second && a.spo2 == b.spo2 && a.pulseRate == b.pulseRate);
         if (i > 0) { // consecutive seconds

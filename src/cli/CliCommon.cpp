@@ -1,9 +1,10 @@
 #include "CliCommon.h"
 
-#include "files/DataFile.h"
+#include "files/SaveData.h"
 #include "files/PatientDatabase.h"
 #include "files/ProgramDirectory.h"
 #include "model/RecordingModel.h"
+#include "settings/Settings.h"
 
 #include <iostream>
 
@@ -15,13 +16,27 @@ void addHomeOption(CLI::App& sub, CommonOptions& options) {
                    "executable's directory)");
 }
 
+namespace {
+std::string g_settingsFile;
+} // namespace
+
+void addSettingsOption(CLI::App& app) {
+    app.add_option("--settings", g_settingsFile,
+                   "Settings file to read and write (default: ./Kestrova.ini when it exists, else the per-user one "
+                   "of an installed program)");
+}
+
+const Settings& settings() {
+    static const Settings resolved(Settings::locate(g_settingsFile));
+    return resolved;
+}
+
 bool loadRecording(const std::string& path, const CommonOptions& options, RecordingModel& model) {
     const PatientDatabase db(programDirectory(options.home));
-    if (const std::string problem = db.problem(); !problem.empty())
-        std::cerr << terminalSafe("The patient database is not used: " + problem) << '\n';
-    std::string error;
-    if (!openSavedData(path, model, db, error)) {
-        std::cerr << terminalSafe(error) << '\n';
+    if (const Outcome usable = db.problem(); !usable)
+        std::cerr << terminalSafe("The patient database is not used: " + usable.error().text()) << '\n';
+    if (const Outcome opened = openSavedData(path, model, db); !opened) {
+        std::cerr << terminalSafe(opened.error().text()) << '\n';
         return false;
     }
     return true;
@@ -29,7 +44,9 @@ bool loadRecording(const std::string& path, const CommonOptions& options, Record
 
 bool openRecording(const std::string& path, const CommonOptions& options, RecordingModel& model, std::string& error) {
     const PatientDatabase db(programDirectory(options.home));
-    return openSavedData(path, model, db, error);
+    const Outcome opened = openSavedData(path, model, db);
+    if (!opened) error = opened.error().text();
+    return opened.ok();
 }
 
 int fail(const std::string& message) {

@@ -11,6 +11,7 @@
 namespace kestrova {
 class RecordingModel;
 class PatientDatabase;
+class Settings;
 } // namespace kestrova
 
 namespace kestrova::cli {
@@ -21,6 +22,12 @@ struct CommonOptions {
 };
 
 void addHomeOption(CLI::App& sub, CommonOptions& options);
+
+// The settings file of this run: the program's --settings FILE, else the rule of
+// Settings::locate. Decided at the first use (after the command line was parsed) and
+// the same object from then on.
+void addSettingsOption(CLI::App& app);
+const Settings& settings();
 
 // Opens a saved data file as the program does: current recording, title and the
 // patient record of its ID from the patient database. Prints the error and returns

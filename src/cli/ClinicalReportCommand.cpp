@@ -31,9 +31,9 @@ void addClinicalReportCommand(CLI::App& app) {
         const auto gui = offscreenGui();
         pages::ClinicalReportData data;
         data.page.samples = model->currentSamples();
-        data.page.patient = model->currentPatient;
-        data.page.reportTitle = model->reportTitle;
-        data.page.units = Settings().unitSystem();
+        data.page.patient = model->currentPatient();
+        data.page.reportTitle = model->reportTitle();
+        data.page.units = settings().unitSystem();
         data.metrics = computeClinicalMetrics(data.page.samples);
         const WriteStatus written = pages::ClinicalReport::writePdf(
             o->out, data, o->paper == "letter" ? pages::Paper::Letter : pages::Paper::A4);

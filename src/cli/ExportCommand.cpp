@@ -32,14 +32,14 @@ void addExportCommands(CLI::App& app) {
         if (!loadRecording(*file, *options, *model)) throw CLI::RuntimeError(1);
         if (ext == "csv" || ext == "edf") {
             const WriteStatus w = ext == "csv" ? writeCsvRecording(*out, model->currentSamples())
-                                               : writeEdfRecording(*out, model->currentSamples(), model->currentPatient);
+                                               : writeEdfRecording(*out, model->currentSamples(), model->currentPatient());
             if (!w) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + w.reason));
             return;
         }
-        const UnitSystem units = Settings().unitSystem();
+        const UnitSystem units = settings().unitSystem();
         const ExportStatus result =
-            ext == "txt" ? writeTextExport(*out, model->currentSamples(), model->currentPatient, units)
-                         : writeSpreadsheetExport(*out, model->currentSamples(), model->currentPatient, units);
+            ext == "txt" ? writeTextExport(*out, model->currentSamples(), model->currentPatient(), units)
+                         : writeSpreadsheetExport(*out, model->currentSamples(), model->currentPatient(), units);
         if (result != ExportResult::Written) throw CLI::RuntimeError(fail(exportMessage(result)));
     });
 
@@ -56,9 +56,9 @@ void addExportCommands(CLI::App& app) {
                                          "\": the name must end in .txt."));
         auto model = std::make_unique<RecordingModel>();
         if (!loadRecording(*rFile, *rOptions, *model)) throw CLI::RuntimeError(1);
-        const Settings settings;
+        const Settings& settings = cli::settings();
         const AnalysisResult r = computeAnalysis(model->currentSamples(), settings);
-        const WriteStatus written = writeEventReport(*rOut, model->currentSamples(), model->currentPatient,
+        const WriteStatus written = writeEventReport(*rOut, model->currentSamples(), model->currentPatient(),
                                                      settings.unitSystem(), r.desaturationEvents,
                                                      r.pulseEvents);
         if (!written) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + written.reason));

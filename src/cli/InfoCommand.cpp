@@ -30,10 +30,10 @@ void addInfoCommand(CLI::App& app) {
         RecordingModel model;
         if (!loadRecording(*file, *options, model)) throw CLI::RuntimeError(1);
         const auto samples = model.currentSamples();
-        std::printf("ID: %d\n", model.currentPatient.id);
-        std::printf("Name: %s\n", terminalSafe(decodeStoredText(fieldBytes(model.currentPatient.name))).c_str());
+        std::printf("ID: %d\n", model.currentPatient().id);
+        std::printf("Name: %s\n", terminalSafe(decodeStoredText(fieldBytes(model.currentPatient().name))).c_str());
         std::printf("Samples: %d\n", model.currentCount());
-        std::printf("Title: %s\n", terminalSafe(decodeStoredText(model.reportTitle)).c_str());
+        std::printf("Title: %s\n", terminalSafe(decodeStoredText(model.reportTitle())).c_str());
         std::printf("Start: %s\n", samples.empty() ? "-" : viewStamp(samples.front()).c_str());
         std::printf("End: %s\n", samples.empty() ? "-" : viewStamp(samples.back()).c_str());
     });

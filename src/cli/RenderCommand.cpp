@@ -66,7 +66,7 @@ void addRenderCommand(CLI::App& app) {
         if (!loadRecording(o->file, o->common, *model)) throw CLI::RuntimeError(1);
 
         const auto gui = offscreenGui();
-        const Settings settings;
+        const Settings& settings = cli::settings();
         const auto kind = o->view == "trend"   ? pages::PageKind::Trend
                           : o->view == "table" ? pages::PageKind::Table
                                                : pages::PageKind::Analysis;
@@ -76,8 +76,8 @@ void addRenderCommand(CLI::App& app) {
         if (kind == pages::PageKind::Analysis) analysis = computeAnalysis(model->currentSamples(), settings);
         pages::PageData data;
         data.samples = model->currentSamples();
-        data.patient = model->currentPatient;
-        data.reportTitle = model->reportTitle;
+        data.patient = model->currentPatient();
+        data.reportTitle = model->reportTitle();
         data.units = settings.unitSystem();
         data.analysis = &analysis;
         data.desaturationsEvent = settings.read(setting::DesaturationsEvent);

@@ -6,6 +6,8 @@ int main(int argc, char** argv) {
     CLI::App app{"Kestrova command-line tool"};
     app.require_subcommand(1);
     app.set_version_flag("--version", "kestrova-cli " KESTROVA_VERSION);
+    app.fallthrough(); // --settings is understood after the subcommand too
+    kestrova::cli::addSettingsOption(app);
     kestrova::cli::addInfoCommand(app);
     kestrova::cli::addAnalyzeCommand(app);
     kestrova::cli::addExportCommands(app);

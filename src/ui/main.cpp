@@ -2,6 +2,7 @@
 #include "app/CTavroApp.h"
 #include "files/ProgramDirectory.h"
 #include "model/RecordingModel.h"
+#include "settings/Settings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -15,6 +16,7 @@ namespace {
 struct StartOptions {
     bool demo = false;
     bool useDataDirectory = false;
+    std::string settingsFile;
     QString file;
 };
 
@@ -34,8 +36,12 @@ std::unique_ptr<StartOptions> parseCommandLine(int argc, char** argv, int& exitC
     const QCommandLineOption dataDir(QStringLiteral("use-data-dir"),
                                      QStringLiteral("Keep the settings file (Kestrova.ini) in the per-user data "
                                                     "directory instead of the working directory (desktop starts)."));
+    const QCommandLineOption settingsFile(QStringLiteral("settings"),
+                                          QStringLiteral("Read and write this settings file instead of Kestrova.ini."),
+                                          QStringLiteral("FILE"));
     parser.addOption(demo);
     parser.addOption(dataDir);
+    parser.addOption(settingsFile);
     parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A saved recording (.dat) to open at start."),
                                  QStringLiteral("[FILE]"));
     // Qt's own options (-platform, -style ...) are taken by QApplication later, so an
@@ -55,6 +61,7 @@ std::unique_ptr<StartOptions> parseCommandLine(int argc, char** argv, int& exitC
     auto options = std::make_unique<StartOptions>();
     options->demo = parser.isSet(demo);
     options->useDataDirectory = parser.isSet(dataDir);
+    options->settingsFile = parser.value(settingsFile).toStdString();
     if (!parser.positionalArguments().isEmpty())
         options->file = QDir::current().absoluteFilePath(parser.positionalArguments().constFirst());
     return options;
@@ -66,16 +73,16 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     const auto options = parseCommandLine(argc, argv, exitCode);
     if (!options) return exitCode;
-    // The settings file is relative to the working directory; a desktop start would put
-    // it in the home folder, so the desktop entry moves it to the data directory.
-    if (options->useDataDirectory) QDir::setCurrent(QString::fromStdString(kestrova::userDataDirectory()));
+    // Decided once, before anything reads a setting: a desktop start (--use-data-dir)
+    // keeps its settings in the per-user data directory, not in the home folder.
+    const std::string settingsPath = kestrova::Settings::locate(options->settingsFile, options->useDataDirectory);
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Kestrova"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kestrova"));
     QApplication::setApplicationVersion(QStringLiteral(KESTROVA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("kestrova"));
-    kestrova::ui::CTavroApp kestrovaApp(kestrova::RecordingModel::instance());
+    kestrova::ui::CTavroApp kestrovaApp(kestrova::RecordingModel::instance(), settingsPath);
     if (!kestrovaApp.initInstance(qEnvironmentVariable("KESTROVA_SPLASH") != QLatin1String("0"), options->demo))
         return 0; // a second instance: told so, and gone
     if (!options->file.isEmpty()) kestrovaApp.openFile(options->file);

@@ -128,16 +128,16 @@ TEST(Analysis, MeansOfFullRecordingsAreExact) {
 
 TEST(Analysis, LimitsComeFromTheSettingsFileAtEachRun) {
     test::TempDir dir;
-    test::WorkingDirectory cwd(dir.path());
+    const Settings settings(dir.file("Kestrova.ini"));
     const auto data = series({97, 95, 95, 95, 95, 95, 95, 95, 95, 95, 95, 97});
-    EXPECT_TRUE(computeAnalysis(data, Settings()).desaturationEvents.empty());
-    Settings().write(setting::DesaturationsEvent, 2);
-    const auto r = computeAnalysis(data, Settings());
+    EXPECT_TRUE(computeAnalysis(data, settings).desaturationEvents.empty());
+    ASSERT_TRUE(settings.write(setting::DesaturationsEvent, 2));
+    const auto r = computeAnalysis(data, settings);
     EXPECT_EQ(r.limits.desaturationsEvent, 2);
     EXPECT_EQ(r.desaturationEvents.size(), 1u);
     EXPECT_EQ(r.limits.saturationsHigh, 94);
     // A second run starts afresh.
-    EXPECT_EQ(computeAnalysis(data, Settings()).desaturationEvents, r.desaturationEvents);
+    EXPECT_EQ(computeAnalysis(data, settings).desaturationEvents, r.desaturationEvents);
 }
 
 TEST(AnalysisSheet, CriteriaSentencesAndThresholdTexts) {

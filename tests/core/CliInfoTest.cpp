@@ -25,7 +25,7 @@ TEST(CliInfo, ShowsThePatientFromTheDatabaseGivenByHome) {
     PatientRecord p;
     p.id = 3;
     std::strcpy(p.name, "Ana Lima");
-    PatientDatabase(home.path() + "/").storePatientRecord(3, p);
+    ASSERT_TRUE(PatientDatabase(home.path() + "/").storePatientRecord(3, p));
     const auto r = test::runCommand(std::string("KESTROVA_HOME=") + home.path() + " " + KESTROVA_CLI + " info " +
                                     SAMPLES_DIR + "/ID3.dat");
     ASSERT_EQ(r.status, 0);

@@ -2,6 +2,7 @@
 // and every way a file is refused (with its line) without a partial recording.
 #include "files/CsvRecording.h"
 #include "files/DataFile.h"
+#include "files/SaveData.h"
 #include "files/PatientDatabase.h"
 #include "model/RecordingModel.h"
 
@@ -16,11 +17,11 @@ struct Expected {
     int second, spo2, pulse;
 };
 // The samples from `first` (seconds after the first row) onward.
-void expectSamples(const DataFileReadResult& r, const std::vector<Expected>& expected) {
-    ASSERT_TRUE(r.ok) << r.error;
-    ASSERT_EQ(r.contents.samples.size(), expected.size());
+void expectSamples(const Result<DataFileContents>& r, const std::vector<Expected>& expected) {
+    ASSERT_TRUE(r.ok()) << r.error().text();
+    ASSERT_EQ(r->samples.size(), expected.size());
     for (std::size_t i = 0; i < expected.size(); ++i) {
-        const auto& s = r.contents.samples[i];
+        const auto& s = r->samples[i];
         EXPECT_EQ(s.second, expected[i].second) << i;
         EXPECT_EQ(s.spo2, expected[i].spo2) << i;
         EXPECT_EQ(s.pulseRate, expected[i].pulse) << i;
@@ -45,8 +46,7 @@ TEST(CsvRecording, OwnFilesRoundTripThroughTheOpenCommand) {
 
     RecordingModel model;
     const PatientDatabase db(dir.path() + "/");
-    std::string error;
-    ASSERT_TRUE(openSavedData(dir.file("n.csv"), model, db, error)) << error;
+    ASSERT_TRUE(openSavedData(dir.file("n.csv"), model, db)) << "not opened";
     ASSERT_EQ(model.currentCount(), 5000);
     for (std::size_t i = 0; i < night.size(); ++i) {
         const auto& a = night[i];
@@ -55,8 +55,8 @@ TEST(CsvRecording, OwnFilesRoundTripThroughTheOpenCommand) {
                     a.minute == b.minute && a.second == b.second && a.spo2 == b.spo2 && a.pulseRate == b.pulseRate)
             << i;
     }
-    EXPECT_EQ(model.reportTitle, "n");
-    EXPECT_EQ(model.currentPatient.id, 0); // no ID column
+    EXPECT_EQ(model.reportTitle(), "n");
+    EXPECT_EQ(model.currentPatient().id, 0); // no ID column
 }
 
 TEST(CsvRecording, LayoutsOfOtherSoftware) {
@@ -75,31 +75,31 @@ TEST(CsvRecording, LayoutsOfOtherSoftware) {
                                           "2024-03-12T22:00:01\t97\t71\t9\n",
                                           "t");
     expectSamples(tabbed, {{0, 98, 70}, {1, 97, 71}});
-    EXPECT_EQ(tabbed.contents.patientId, 9);
+    EXPECT_EQ(tabbed->patientId, 9);
     // Month first, settled by a day above 12; values clamped to a byte.
     const auto us = parseCsvRecording("date,time,oxygen,bpm\n03/13/2024,08:00:00,300,-5\n", "t");
     expectSamples(us, {{0, 255, 0}});
-    EXPECT_EQ(us.contents.samples[0].month, 3);
-    EXPECT_EQ(us.contents.samples[0].day, 13);
+    EXPECT_EQ(us->samples[0].month, 3);
+    EXPECT_EQ(us->samples[0].day, 13);
     // Dates whose order nothing settles are refused, unless both orders agree.
-    EXPECT_NE(parseCsvRecording("date,time,spo2,pulse\n03/04/2024,08:00:00,97,60\n", "t").error.find("month/day"),
+    EXPECT_NE(parseCsvRecording("date,time,spo2,pulse\n03/04/2024,08:00:00,97,60\n", "t").error().text().find("month/day"),
               std::string::npos);
-    EXPECT_TRUE(parseCsvRecording("date,time,spo2,pulse\n04/04/2024,08:00:00,97,60\n", "t").ok);
+    EXPECT_TRUE(parseCsvRecording("date,time,spo2,pulse\n04/04/2024,08:00:00,97,60\n", "t").ok());
 }
 
 TEST(CsvRecording, MalformedFilesNameTheLineAndChangeNothing) {
-    EXPECT_EQ(parseCsvRecording("when,spo2,pulse\n", "t").error,
+    EXPECT_EQ(parseCsvRecording("when,spo2,pulse\n", "t").error().text(),
               "line 1: the header names no time column (expected for example time, spo2 and pulse)");
-    EXPECT_EQ(parseCsvRecording("time,spo2,pulse\n2024-01-01 10:00:00,97,60\n2024-01-01 10:00:01,x,60\n", "t").error,
+    EXPECT_EQ(parseCsvRecording("time,spo2,pulse\n2024-01-01 10:00:00,97,60\n2024-01-01 10:00:01,x,60\n", "t").error().text(),
               "line 3: SpO2 and pulse must be numbers");
-    EXPECT_EQ(parseCsvRecording("time,spo2,pulse\n2024-01-01 10:00:05,97,60\n2024-01-01 10:00:01,97,60\n", "t").error,
+    EXPECT_EQ(parseCsvRecording("time,spo2,pulse\n2024-01-01 10:00:05,97,60\n2024-01-01 10:00:01,97,60\n", "t").error().text(),
               "line 3: the time goes back");
-    EXPECT_EQ(parseCsvRecording("time,spo2,pulse\n2024-02-30 10:00:00,97,60\n", "t").error,
+    EXPECT_EQ(parseCsvRecording("time,spo2,pulse\n2024-02-30 10:00:00,97,60\n", "t").error().text(),
               "line 2: no date Kestrova can keep (years 2000 to 2255)");
-    EXPECT_EQ(parseCsvRecording("time,spo2,pulse\n2024-01-01 25:00:00,97,60\n", "t").error,
+    EXPECT_EQ(parseCsvRecording("time,spo2,pulse\n2024-01-01 25:00:00,97,60\n", "t").error().text(),
               "line 2: \"25:00:00\" is not a time of day");
     // A quoted line break counts as a line.
-    EXPECT_EQ(parseCsvRecording("time,spo2,pulse\n2024-01-01 10:00:00,\"9\n7\",60\nx,1,1\n", "t").error,
+    EXPECT_EQ(parseCsvRecording("time,spo2,pulse\n2024-01-01 10:00:00,\"9\n7\",60\nx,1,1\n", "t").error().text(),
               "line 2: SpO2 and pulse must be numbers");
 
     // Longer than the current recording holds: the .dat message; the model untouched.
@@ -107,9 +107,9 @@ TEST(CsvRecording, MalformedFilesNameTheLineAndChangeNothing) {
     test::writeFile(dir.file("long.csv"), "time,spo2,pulse\n2024-01-01 00:00:00,97,60\n2024-01-07 00:00:00,97,60\n");
     RecordingModel model;
     model.replaceCurrent(test::night(4, 10));
-    std::string error;
-    EXPECT_FALSE(openSavedData(dir.file("long.csv"), model, PatientDatabase(dir.path() + "/"), error));
-    EXPECT_EQ(error, "The file " + dir.file("long.csv") +
+    const Outcome opened = openSavedData(dir.file("long.csv"), model, PatientDatabase(dir.path() + "/"));
+    ASSERT_FALSE(opened);
+    EXPECT_EQ(opened.error().text(), "The file " + dir.file("long.csv") +
                          " is not a recording this program can open: it holds more than 518400 samples (a recording "
                          "holds 0 to 518400).");
     EXPECT_EQ(model.currentCount(), 10);

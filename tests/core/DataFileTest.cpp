@@ -1,5 +1,6 @@
 #include "files/AtomicFile.h"
 #include "files/DataFile.h"
+#include "files/SaveData.h"
 #include "files/PatientDatabase.h"
 #include "model/RecordingModel.h"
 #include "model/SyntheticRecording.h"
@@ -32,10 +33,10 @@ TEST(DataFile, EverySampleFieldAndTheTitleRoundTrip) {
     ASSERT_TRUE(writeDataFile(dir.file("r.dat"), 12, samples, "Sleep lab 3"));
     EXPECT_EQ(test::fileSize(dir.file("r.dat")), 5 + 11 * 600 + 1 + 11);
     const auto r = readDataFile(dir.file("r.dat"));
-    ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(r.contents.patientId, 12);
-    EXPECT_EQ(r.contents.samples, samples);
-    EXPECT_EQ(r.contents.title, "Sleep lab 3");
+    ASSERT_TRUE(r.ok()) << r.error().text();
+    EXPECT_EQ(r->patientId, 12);
+    EXPECT_EQ(r->samples, samples);
+    EXPECT_EQ(r->title, "Sleep lab 3");
 }
 
 TEST(DataFile, SampleBytesAreTheNineFieldsThenAuxLowByteFirst) {
@@ -60,8 +61,8 @@ TEST(DataFile, TitleLengthTakesItsThreeForms) {
         EXPECT_EQ(encoded.size(), c.prefix.size() + c.length);
         ASSERT_TRUE(writeDataFile(dir.file("t.dat"), 1, {}, title));
         const auto r = readDataFile(dir.file("t.dat"));
-        ASSERT_TRUE(r.ok);
-        EXPECT_EQ(r.contents.title, title);
+        ASSERT_TRUE(r.ok());
+        EXPECT_EQ(r->title, title);
     }
 }
 
@@ -72,8 +73,8 @@ TEST(DataFile, WideTitlesAreReadAsText) {
     for (char16_t c : std::u16string(u"Wé€")) file.append(reinterpret_cast<const char*>(&c), 2);
     test::writeFile(dir.file("w.dat"), file);
     const auto r = readDataFile(dir.file("w.dat"));
-    ASSERT_TRUE(r.ok) << r.error;
-    EXPECT_EQ(r.contents.title, "W\xc3\xa9\xe2\x82\xac");
+    ASSERT_TRUE(r.ok()) << r.error().text();
+    EXPECT_EQ(r->title, "W\xc3\xa9\xe2\x82\xac");
 }
 
 TEST(DataFile, BadFilesAreRefusedWithTheirMessage) {
@@ -85,26 +86,26 @@ TEST(DataFile, BadFilesAreRefusedWithTheirMessage) {
     for (std::size_t cut : {0ul, 3ul, 5ul + 11 * 4, good.size() - 1}) {
         test::writeFile(path, good.substr(0, cut));
         const auto r = readDataFile(path);
-        EXPECT_FALSE(r.ok) << cut;
-        EXPECT_EQ(r.error, pastEnd) << cut;
+        EXPECT_FALSE(r.ok()) << cut;
+        EXPECT_EQ(r.error().text(), pastEnd) << cut;
     }
     // A huge title length must not be believed.
     test::writeFile(path, header(3, 0) + std::string("\xff\xff\xff\xff\xff\xff\x7f", 7) + "x");
-    EXPECT_EQ(readDataFile(path).error, pastEnd);
+    EXPECT_EQ(readDataFile(path).error().text(), pastEnd);
 
     for (std::int32_t n : {-1, 518401}) {
         test::writeFile(path, header(3, n) + std::string(64, '\0'));
         const auto r = readDataFile(path);
-        EXPECT_FALSE(r.ok);
-        EXPECT_NE(r.error.find(std::to_string(n)), std::string::npos) << r.error;
+        EXPECT_FALSE(r.ok());
+        EXPECT_NE(r.error().text().find(std::to_string(n)), std::string::npos) << r.error().text();
     }
-    EXPECT_EQ(readDataFile(dir.file("missing.dat")).error,
+    EXPECT_EQ(readDataFile(dir.file("missing.dat")).error().text(),
               "can't open the file: " + dir.file("missing.dat") + ": No such file or directory");
     // Devices and FIFOs are refused before a byte is read: nothing hangs or exhausts memory.
-    EXPECT_EQ(readDataFile("/dev/zero").error, "can't open the file: /dev/zero: not a regular file");
+    EXPECT_EQ(readDataFile("/dev/zero").error().text(), "can't open the file: /dev/zero: not a regular file");
     const std::string fifo = dir.file("fifo.dat");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
-    EXPECT_FALSE(readDataFile(fifo).ok);
+    EXPECT_FALSE(readDataFile(fifo).ok());
 }
 
 TEST(DataFile, OpeningAFailedFileLeavesTheCurrentRecordingAlone) {
@@ -113,14 +114,13 @@ TEST(DataFile, OpeningAFailedFileLeavesTheCurrentRecordingAlone) {
     RecordingModel m;
     for (const auto& s : test::night(5, 20)) m.appendSample(5, s, 0);
     m.makeCurrent(5);
-    m.reportTitle = "Mine";
+    m.setReportTitle("Mine");
     const std::string good = encodeDataFile(8, test::night(8, 30), "Theirs");
     test::writeFile(dir.file("cut.dat"), good.substr(0, good.size() - 2));
-    std::string error;
-    EXPECT_FALSE(openSavedData(dir.file("cut.dat"), m, db, error));
+    EXPECT_FALSE(openSavedData(dir.file("cut.dat"), m, db));
     EXPECT_EQ(m.currentCount(), 20);
-    EXPECT_EQ(m.currentPatient.id, 5);
-    EXPECT_EQ(m.reportTitle, "Mine");
+    EXPECT_EQ(m.currentPatient().id, 5);
+    EXPECT_EQ(m.reportTitle(), "Mine");
 }
 
 TEST(DataFile, OpeningAFileBringsBackItsPatientRecord) {
@@ -129,20 +129,19 @@ TEST(DataFile, OpeningAFileBringsBackItsPatientRecord) {
     PatientRecord p;
     p.id = 8;
     p.age = 52;
-    db.storePatientRecord(8, p);
+    ASSERT_TRUE(db.storePatientRecord(8, p));
     ASSERT_TRUE(writeDataFile(dir.file("r.dat"), 8, test::night(8, 30), "Theirs"));
     RecordingModel m;
-    std::string error;
-    ASSERT_TRUE(openSavedData(dir.file("r.dat"), m, db, error)) << error;
+    ASSERT_TRUE(openSavedData(dir.file("r.dat"), m, db)) << "not opened";
     EXPECT_EQ(m.currentCount(), 30);
-    EXPECT_EQ(m.currentPatient.id, 8);
-    EXPECT_EQ(m.currentPatient.age, 52);
-    EXPECT_EQ(m.reportTitle, "Theirs");
+    EXPECT_EQ(m.currentPatient().id, 8);
+    EXPECT_EQ(m.currentPatient().age, 52);
+    EXPECT_EQ(m.reportTitle(), "Theirs");
 
     // ID byte 0: opens, and the patient record keeps ID 0.
     ASSERT_TRUE(writeDataFile(dir.file("zero.dat"), 0, test::night(1, 3), "t"));
-    ASSERT_TRUE(openSavedData(dir.file("zero.dat"), m, db, error));
-    EXPECT_EQ(m.currentPatient.id, 0);
+    ASSERT_TRUE(openSavedData(dir.file("zero.dat"), m, db));
+    EXPECT_EQ(m.currentPatient().id, 0);
 }
 
 TEST(DataFile, SavingStoresThePatientOnlyForValidIds) {
@@ -152,21 +151,20 @@ TEST(DataFile, SavingStoresThePatientOnlyForValidIds) {
     auto samples = test::night(200, 5);
     for (auto& s : samples) s.id = 200;
     m.replaceCurrent(std::vector(samples));
-    EXPECT_EQ(saveCurrentRecording(dir.file("a.dat"), m), SaveDataResult::PatientIdInvalid);
+    EXPECT_EQ(saveCurrentRecording(dir.file("a.dat"), m).value(), 200); // an ID without a slot: the caller says so
     EXPECT_EQ(test::fileSize(dir.file("a.dat")), 5 + 55 + 12); // written all the same
 
     for (auto& s : samples) s.id = 6;
     m.replaceCurrent(std::vector(samples));
-    m.currentPatient.id = 6;
-    m.currentPatient.age = 33;
-    EXPECT_EQ(saveCurrentRecording(dir.file("b.dat"), m), SaveDataResult::Written);
-    finishSaveData(m, db);
+    m.setCurrentPatient(PatientRecord{.id = 6, .age = 33});
+    EXPECT_EQ(saveCurrentRecording(dir.file("b.dat"), m).value(), 6);
+    EXPECT_TRUE(finishSaveData(m, db));
     EXPECT_TRUE(m.patientInfoSaved(6));
     PatientRecord back;
     db.loadPatientRecord(5, back);
     EXPECT_EQ(back.age, 33);
 
-    EXPECT_EQ(saveCurrentRecording(dir.path() + "/no/such/dir/c.dat", m), SaveDataResult::CannotCreate);
+    EXPECT_EQ(saveCurrentRecording(dir.path() + "/no/such/dir/c.dat", m).status(), Status::NotFound);
 }
 
 TEST(DataFile, AFailedSaveKeepsThePreviousFile) {

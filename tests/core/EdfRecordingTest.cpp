@@ -2,6 +2,7 @@
 // EDF files' signals found by their labels and reduced to one sample per second.
 #include "analysis/ClinicalMetrics.h"
 #include "files/DataFile.h"
+#include "files/SaveData.h"
 #include "files/EdfRecording.h"
 #include "files/PatientDatabase.h"
 #include "model/RecordingModel.h"
@@ -71,11 +72,10 @@ TEST(EdfRecording, RoundTripWithAnnotationsEdflibReadsBack) {
     // Opened like a data file: the same values (SpO2 above 127 written as 127), the
     // patient ID from the patient code, the title from the name.
     RecordingModel model;
-    std::string error;
-    ASSERT_TRUE(openSavedData(dir.file("n.edf"), model, PatientDatabase(dir.path() + "/"), error)) << error;
+    ASSERT_TRUE(openSavedData(dir.file("n.edf"), model, PatientDatabase(dir.path() + "/"))) << "not opened";
     ASSERT_EQ(model.currentCount(), 4000);
-    EXPECT_EQ(model.currentPatient.id, 3);
-    EXPECT_EQ(model.reportTitle, "n");
+    EXPECT_EQ(model.currentPatient().id, 3);
+    EXPECT_EQ(model.reportTitle(), "n");
     for (std::size_t i = 0; i < 3500; ++i) {
         const auto& a = night[i];
         const auto& b = model.currentSamples()[i];
@@ -114,17 +114,17 @@ TEST(EdfRecording, OtherFilesAreReducedToSecondsOrRefused) {
     };
     write("fast.edf", 4, "SaO2", "patient 7");
     const auto r = readEdfRecording(dir.file("fast.edf"));
-    ASSERT_TRUE(r.ok) << r.error;
-    ASSERT_EQ(r.contents.samples.size(), 3u);
-    EXPECT_EQ(r.contents.samples[0].spo2, 91); // the last of 90, 90.2, 90.4, 90.6 rounded
-    EXPECT_EQ(r.contents.samples[0].pulseRate, 62);
-    EXPECT_EQ(r.contents.samples[1].year, 25); // across the new year
-    EXPECT_EQ(r.contents.samples[1].month, 1);
-    EXPECT_EQ(r.contents.samples[1].hour, 0);
-    EXPECT_EQ(r.contents.patientId, 0); // "patient 7" is no numeric code
+    ASSERT_TRUE(r.ok()) << r.error().text();
+    ASSERT_EQ(r->samples.size(), 3u);
+    EXPECT_EQ(r->samples[0].spo2, 91); // the last of 90, 90.2, 90.4, 90.6 rounded
+    EXPECT_EQ(r->samples[0].pulseRate, 62);
+    EXPECT_EQ(r->samples[1].year, 25); // across the new year
+    EXPECT_EQ(r->samples[1].month, 1);
+    EXPECT_EQ(r->samples[1].hour, 0);
+    EXPECT_EQ(r->patientId, 0); // "patient 7" is no numeric code
 
     write("nolabel.edf", 1, "EEG Fp1", "7");
-    EXPECT_EQ(readEdfRecording(dir.file("nolabel.edf")).error, dir.file("nolabel.edf") + ": no SpO2 (or SaO2) signal");
+    EXPECT_EQ(readEdfRecording(dir.file("nolabel.edf")).error().text(), dir.file("nolabel.edf") + ": no SpO2 (or SaO2) signal");
     test::writeFile(dir.file("junk.edf"), std::string(300, 'x'));
-    EXPECT_NE(readEdfRecording(dir.file("junk.edf")).error.find("not an EDF"), std::string::npos);
+    EXPECT_NE(readEdfRecording(dir.file("junk.edf")).error().text().find("not an EDF"), std::string::npos);
 }

@@ -3,6 +3,7 @@
 #include "files/AtomicFile.h"
 #include "files/DataFile.h"
 #include "files/DownloadStore.h"
+#include "files/SaveData.h"
 #include "files/PatientDatabase.h"
 #include "model/RecordingModel.h"
 
@@ -95,7 +96,7 @@ TEST(DownloadStore, ANewNightNeverReplacesAnEarlierOne) {
     EXPECT_EQ(test::readFile(dir.file("ID9.dat")), bytes);
 
     ASSERT_TRUE(saveDownloadedRecording(dir.path(), 9, night2, true, true).status.ok);
-    EXPECT_EQ(readDataFile(dir.file("ID9.dat")).contents.samples.size(), 300u);
+    EXPECT_EQ(readDataFile(dir.file("ID9.dat"))->samples.size(), 300u);
 }
 
 TEST(PatientDatabase, AFifoInItsPlaceNeitherBlocksNorIsWritten) {
@@ -103,7 +104,7 @@ TEST(PatientDatabase, AFifoInItsPlaceNeitherBlocksNorIsWritten) {
     ASSERT_EQ(::mkdir(dir.file("bldb").c_str(), 0700), 0);
     ASSERT_EQ(::mkfifo(dir.file("bldb/pationtrec.dat").c_str(), 0600), 0);
     const PatientDatabase db(dir.path() + "/");
-    EXPECT_NE(db.problem().find("not a regular file"), std::string::npos) << db.problem();
+    EXPECT_NE(db.problem().error().text().find("not a regular file"), std::string::npos) << db.problem().error().text();
     PatientRecord r;
     std::strcpy(r.name, "left over");
     db.loadPatientRecord(4, r);
@@ -129,15 +130,15 @@ TEST(DataFile, SavingABlankPatientKeepsTheStoredDetails) {
     auto samples = test::night(9, 30);
     for (auto& s : samples) s.id = 9;
     m.replaceCurrent(std::move(samples));
-    m.currentPatient.id = 9; // a fresh download shows no details
-    finishSaveData(m, db);
+    m.setCurrentPatient(PatientRecord{.id = 9}); // a fresh download shows no details
+    EXPECT_TRUE(finishSaveData(m, db));
     PatientRecord back;
     db.loadPatientRecord(8, back);
     EXPECT_EQ(std::memcmp(&back, &stored, PatientRecord::kSize), 0);
     EXPECT_FALSE(m.patientInfoSaved(9));
 
-    m.currentPatient.age = 62; // details entered: stored
-    finishSaveData(m, db);
+    m.setCurrentPatient(PatientRecord{.id = 9, .age = 62}); // details entered: stored
+    EXPECT_TRUE(finishSaveData(m, db));
     db.loadPatientRecord(8, back);
     EXPECT_EQ(back.age, 62);
     EXPECT_TRUE(m.patientInfoSaved(9));

@@ -74,7 +74,7 @@ TEST(PatientDatabase, EveryFieldRoundTripsAtItsOffset) {
 TEST(PatientDatabase, AnEmptySlotGivesOnlyTheId) {
     test::TempDir home;
     const PatientDatabase db(home.path() + "/");
-    db.storePatientRecord(1, fullRecord(1)); // 36864 zero bytes but slot 1
+    ASSERT_TRUE(db.storePatientRecord(1, fullRecord(1))); // 36864 zero bytes but slot 1
     PatientRecord r = fullRecord(44);        // a previous patient's details
     db.loadPatientRecord(9, r);
     PatientRecord expected;
@@ -97,10 +97,10 @@ TEST(PatientDatabase, AnEmptySlotGivesOnlyTheId) {
 TEST(PatientDatabase, DeletingDetailsLeavesTheIdInTheSlot) {
     test::TempDir home;
     const PatientDatabase db(home.path() + "/");
-    db.storePatientRecord(7, fullRecord(7));
+    ASSERT_TRUE(db.storePatientRecord(7, fullRecord(7)));
     PatientRecord cleared;
     cleared.id = 7;
-    db.storePatientRecord(7, cleared);
+    ASSERT_TRUE(db.storePatientRecord(7, cleared));
     const std::string slot = test::readFile(db.path()).substr(6 * 288, 288);
     EXPECT_EQ(slot, std::string("\x07\0\0\0", 4) + std::string(284, '\0'));
 }

@@ -44,11 +44,11 @@ TEST(RecordingModel, IdsOutsideTheTableAreNotStored) {
 TEST(RecordingModel, MakeCurrentReversesForNewestFirstDeviceTypes) {
     for (int type : {1, 2, 3, 4, 11, 30}) {
         RecordingModel m;
-        m.deviceType = type;
+        m.setDeviceType(type);
         for (int k = 0; k < 3; ++k) m.appendSample(5, sample(5, k), 16);
         ASSERT_TRUE(m.makeCurrent(5));
         ASSERT_EQ(m.currentCount(), 3);
-        EXPECT_EQ(m.currentPatient.id, 5);
+        EXPECT_EQ(m.currentPatient().id, 5);
         const bool reversed = type == 1 || type == 3 || type == 4 || type == 11;
         for (int k = 0; k < 3; ++k)
             EXPECT_EQ(m.currentSamples()[k].second, reversed ? 2 - k : k) << "type " << type;
@@ -59,14 +59,14 @@ TEST(RecordingModel, ClearAllRecordingsEmptiesEverythingButTheTitle) {
     RecordingModel m;
     m.appendSample(4, sample(4, 0), 16);
     m.makeCurrent(4);
-    m.currentPatient.age = 40;
+    m.setCurrentPatient(PatientRecord{.id = 4, .age = 40});
     m.setPatientInfoSaved(4);
-    m.reportTitle = "Night of 5 May";
+    m.setReportTitle("Night of 5 May");
     m.clearAllRecordings();
     EXPECT_EQ(m.currentCount(), 0);
-    EXPECT_EQ(m.currentPatient.id, 0);
-    EXPECT_EQ(m.currentPatient.age, 0);
-    EXPECT_EQ(m.reportTitle, "Night of 5 May");
+    EXPECT_EQ(m.currentPatient().id, 0);
+    EXPECT_EQ(m.currentPatient().age, 0);
+    EXPECT_EQ(m.reportTitle(), "Night of 5 May");
     for (int id = 1; id <= 128; ++id) {
         EXPECT_EQ(m.idSamples(id), nullptr);
         EXPECT_EQ(m.idSampleCount(id), 0);

@@ -12,8 +12,7 @@ using test::writeFile;
 
 TEST(Settings, MissingFileGivesEveryDefault) {
     test::TempDir dir;
-    test::WorkingDirectory cwd(dir.path());
-    const Settings s;
+    const Settings s(dir.file("Kestrova.ini"));
     EXPECT_EQ(s.read(setting::SaturationsHigh), 94);
     EXPECT_EQ(s.read(setting::SaturationsLow), 88);
     EXPECT_EQ(s.read(setting::PrHigh), 150);
@@ -109,15 +108,21 @@ TEST(Settings, FirstWriteCreatesFileAndSectionAndKeepsWindowsLineEnds) {
     EXPECT_EQ(readFile(dir.file("win.ini")), "[other]\r\na=1\r\n[setup]\r\nPulseEvent=8\r\n");
 }
 
-TEST(Settings, TheFileIsRelativeToTheWorkingDirectory) {
-    test::TempDir a, b;
-    {
-        test::WorkingDirectory cwd(a.path());
-        Settings().write(setting::PrHigh, 120);
-    }
-    test::WorkingDirectory cwd(b.path());
-    EXPECT_EQ(Settings().read(setting::PrHigh), 150);
-    EXPECT_EQ(test::fileSize(a.file("Kestrova.ini")) > 0, true);
+TEST(Settings, TheFileIsChosenOnceByItsRule) {
+    test::TempDir a, b, home;
+    setenv("XDG_DATA_HOME", home.path().c_str(), 1);
+    // --settings wins, relative to the working directory.
+    EXPECT_EQ(Settings::locate("sub/mine.ini", false, a.path()), a.path() + "/sub/mine.ini");
+    // No file in the working directory: there it will be, unless the start is per user.
+    EXPECT_EQ(Settings::locate({}, false, a.path()), a.file("Kestrova.ini"));
+    EXPECT_EQ(Settings::locate({}, true, a.path()), home.path() + "/kestrova/Kestrova.ini");
+    // The working directory's file, once it exists, wins over the per-user one.
+    const Settings first(Settings::locate({}, false, a.path()));
+    ASSERT_TRUE(first.write(setting::PrHigh, 120));
+    EXPECT_EQ(Settings::locate({}, true, a.path()), a.file("Kestrova.ini"));
+    EXPECT_EQ(Settings(Settings::locate({}, false, a.path())).read(setting::PrHigh), 120);
+    EXPECT_EQ(Settings(Settings::locate({}, false, b.path())).read(setting::PrHigh), 150);
+    unsetenv("XDG_DATA_HOME");
 }
 
 TEST(Settings, AnUnwritableFileIsReportedAndLeftAlone) {

@@ -1,18 +1,25 @@
 // Field checks of the dialogs: patient information, report title, analysis setup,
 // unit setup, date and time, data deletion.
 #include "MessageLog.h"
+#include "Modal.h"
+#include "app/CMainFrame.h"
+#include "app/RecordingCommands.h"
+#include "common/Commands.h"
 #include "dialogs/CAnalysisSetup.h"
 #include "dialogs/CDateAndTimeDlg.h"
 #include "dialogs/CDelDataDlg.h"
 #include "dialogs/CDlgUnitSetup.h"
 #include "dialogs/CModifyTitle.h"
 #include "dialogs/CPatientInfo.h"
+#include "files/PatientDatabase.h"
 #include "model/PatientForm.h"
 #include "model/RecordingModel.h"
+#include "settings/AnalysisSetupRules.h"
 #include "settings/Settings.h"
 
 #include "TestSupport.h"
 
+#include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
 #include <QLabel>
@@ -28,7 +35,7 @@ class DialogsTest : public QObject {
     Q_OBJECT
     std::unique_ptr<test::MessageLog> m_log;
     std::unique_ptr<test::TempDir> m_dir;
-    std::unique_ptr<test::WorkingDirectory> m_cwd;
+    std::unique_ptr<Settings> m_settings;
 
     void leave(QWidget* w) {
         QFocusEvent e(QEvent::FocusOut, Qt::TabFocusReason);
@@ -38,12 +45,12 @@ class DialogsTest : public QObject {
 private slots:
     void init() {
         m_dir = std::make_unique<test::TempDir>();
-        m_cwd = std::make_unique<test::WorkingDirectory>(m_dir->path());
+        m_settings = std::make_unique<Settings>(m_dir->file("Kestrova.ini"));
         m_log = std::make_unique<test::MessageLog>();
     }
     void cleanup() {
         m_log.reset();
-        m_cwd.reset();
+        m_settings.reset();
         m_dir.reset();
     }
 
@@ -62,8 +69,7 @@ private slots:
         r.id = 0;
         QCOMPARE(QString::fromStdString(patientFormFrom(r, UnitSystem::Imperial).idText), QString());
 
-        Settings().write(setting::UnitSetup, 1);
-        CPatientInfo dialog(patientFormFrom(r, UnitSystem::Metric), {});
+        CPatientInfo dialog(patientFormFrom(r, UnitSystem::Metric), UnitSystem::Metric, {});
         QCOMPARE(dialog.heightUnit()->text(), QStringLiteral("cm"));
         QCOMPARE(dialog.weightUnit()->text(), QStringLiteral("kg"));
         dialog.field(PatientField::Age)->setText(QStringLiteral("201"));
@@ -98,8 +104,10 @@ private slots:
     }
 
     void analysisSetupKeepsValuesInRange() {
-        Settings().write(setting::SaturationsHigh, 100);
-        CAnalysisSetup dialog;
+        CAnalysisSetup::Values saved{};
+        for (std::size_t i = 0; i < saved.size(); ++i) saved[i] = kAnalysisSettings[i].key.defaultValue;
+        saved[0] = 100;
+        CAnalysisSetup dialog(saved);
         dialog.step(0, +1);
         QCOMPARE(dialog.value(0), 100);
         dialog.step(4, -1);
@@ -119,34 +127,52 @@ private slots:
         dialog.edit(5)->setText(QStringLiteral("9"));
         dialog.accept();
         QCOMPARE(m_log->texts, QStringList{QStringLiteral("Error ! The SPO2 high value must large than low value !")});
-        const Settings s;
-        QCOMPARE(s.read(setting::SaturationsHigh), 100); // the saved pair written back
-        QCOMPARE(s.read(setting::SaturationsLow), 88);
-        QCOMPARE(s.read(setting::PulseEvent), 9);        // the others as edited
-        QCOMPARE(s.read(setting::DesaturationsEvent), 1);
+        QCOMPARE(dialog.values()[0], 100); // the saved pair, to be written back
+        QCOMPARE(dialog.values()[1], 88);
+        QCOMPARE(dialog.values()[5], 9); // the others as edited
+        QCOMPARE(dialog.values()[4], 1);
     }
 
-    void unitSetupWritesOnlyOnOk() {
-        {
-            CDlgUnitSetup dialog;
-            dialog.metric()->setChecked(true);
-            dialog.reject();
-        }
-        QCOMPARE(Settings().read(setting::UnitSetup), 0);
-        CDlgUnitSetup dialog;
-        dialog.metric()->setChecked(true);
-        dialog.accept();
-        QCOMPARE(Settings().read(setting::UnitSetup), 1);
+    // The setup commands store what the dialogs chose, only on OK, and never over a
+    // settings file that cannot be read.
+    void setupCommandsWriteOnlyOnOk() {
+        RecordingModel model;
+        const PatientDatabase db(m_dir->path() + "/");
+        CMainFrame frame(model, *m_settings);
+        installRecordingCommands(frame, db);
+        test::onModal<CDlgUnitSetup>([](CDlgUnitSetup* d) {
+            d->metric()->setChecked(true);
+            d->reject();
+        });
+        frame.action(cmd::UnitSetup)->trigger();
+        QCOMPARE(m_settings->read(setting::UnitSetup), 0);
+        test::onModal<CDlgUnitSetup>([](CDlgUnitSetup* d) {
+            d->metric()->setChecked(true);
+            d->accept();
+        });
+        frame.action(cmd::UnitSetup)->trigger();
+        QCOMPARE(m_settings->read(setting::UnitSetup), 1);
+
+        test::onModal<CAnalysisSetup>([](CAnalysisSetup* d) {
+            d->edit(5)->setText(QStringLiteral("9"));
+            d->accept();
+        });
+        frame.action(cmd::AnalysisSetup)->trigger();
+        QCOMPARE(m_settings->read(setting::PulseEvent), 9);
+        QCOMPARE(m_settings->read(setting::SaturationsHigh), 94);
 
         // A settings file that cannot be read is left alone, and the user is told.
-        ::unlink("Kestrova.ini");
-        QVERIFY(QDir().mkdir(QStringLiteral("Kestrova.ini")));
-        CDlgUnitSetup blocked;
-        blocked.britain()->setChecked(true);
-        blocked.accept();
+        const QString ini = QString::fromStdString(m_settings->path());
+        QFile::remove(ini);
+        QVERIFY(QDir().mkdir(ini));
+        test::onModal<CDlgUnitSetup>([](CDlgUnitSetup* d) {
+            d->britain()->setChecked(true);
+            d->accept();
+        });
+        frame.action(cmd::UnitSetup)->trigger();
         QVERIFY(m_log->texts.last().startsWith(QStringLiteral("The settings were not saved")));
-        QVERIFY(QFileInfo(QStringLiteral("Kestrova.ini")).isDir());
-        QDir().rmdir(QStringLiteral("Kestrova.ini"));
+        QVERIFY(QFileInfo(ini).isDir());
+        QDir().rmdir(ini);
     }
 
     void dateAndTimeFieldsAreCheckedWhileTyping() {

@@ -23,10 +23,10 @@ class DocumentTest : public QObject {
 private slots:
     void theDocumentAnnouncesWhatChanged() {
         test::TempDir dir;
-        test::WorkingDirectory cwd(dir.path());
+        const Settings settings(dir.file("Kestrova.ini"));
         RecordingModel model;
         model.replaceCurrent(test::night(4, 3000));
-        RecordingDocument doc(model);
+        RecordingDocument doc(model, settings);
         QSignalSpy pages(&doc, &RecordingDocument::pageChanged), details(&doc, &RecordingDocument::detailsChanged),
             recordings(&doc, &RecordingDocument::recordingChanged);
 
@@ -37,8 +37,10 @@ private slots:
         QCOMPARE(doc.currentPage(), 0);
         doc.setCurrentPage(5);
 
-        doc.markDetailsEdited();
+        doc.editTitle("Night 2");
         QVERIFY(doc.hasUnsavedChanges());
+        QCOMPARE(model.reportTitle(), std::string("Night 2"));
+        QCOMPARE(details.count(), 1);
         doc.recordingReplaced(QStringLiteral("/data/ID4.dat"));
         QCOMPARE(recordings.count(), 1);
         QCOMPARE(doc.currentPage(), 0);
@@ -49,18 +51,18 @@ private slots:
         details.clear();
         doc.reloadSettings();
         QCOMPARE(details.count(), 0);
-        QVERIFY(Settings().write(setting::UnitSetup, 1));
+        QVERIFY(settings.write(setting::UnitSetup, 1));
         QCOMPARE(doc.pageData().units, UnitSystem::Imperial);
         doc.reloadSettings();
         QCOMPARE(details.count(), 1);
         QCOMPARE(doc.pageData().units, UnitSystem::Metric);
 
         // The analysis keeps the limits it was computed with.
-        QVERIFY(Settings().write(setting::DesaturationsEvent, 2));
+        QVERIFY(settings.write(setting::DesaturationsEvent, 2));
         doc.runAnalysis();
         QCOMPARE(doc.analysis().samples, 3000);
         QCOMPARE(doc.analysis().limits.desaturationsEvent, 2);
-        QVERIFY(Settings().write(setting::DesaturationsEvent, 5));
+        QVERIFY(settings.write(setting::DesaturationsEvent, 5));
         QCOMPARE(doc.pageData().desaturationsEvent, 2);
     }
 

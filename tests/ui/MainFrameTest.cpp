@@ -40,7 +40,7 @@ class MainFrameTest : public QObject {
 
 private:
     std::unique_ptr<test::TempDir> m_dir;
-    std::unique_ptr<test::WorkingDirectory> m_cwd;
+    std::unique_ptr<Settings> m_settings;
     RecordingModel m_model;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<test::MessageLog> m_log;
@@ -54,13 +54,13 @@ private:
 private slots:
     void init() {
         m_dir = std::make_unique<test::TempDir>();
-        m_cwd = std::make_unique<test::WorkingDirectory>(m_dir->path());
+        m_settings = std::make_unique<Settings>(m_dir->file("Kestrova.ini"));
         m_log = std::make_unique<test::MessageLog>();
         m_model.clearAllRecordings();
         SyntheticNight night;
         night.seconds = 600;
         for (const auto& s : makeSyntheticNight(night)) m_model.appendSample(1, s, 0);
-        m_frame = std::make_unique<CMainFrame>(m_model);
+        m_frame = std::make_unique<CMainFrame>(m_model, *m_settings);
         m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CountingTrendView(d); });
         m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTableView(d); });
         m_frame->show();
@@ -68,7 +68,7 @@ private slots:
     void cleanup() {
         m_frame.reset();
         m_log.reset();
-        m_cwd.reset();
+        m_settings.reset();
         m_dir.reset();
     }
 
@@ -168,8 +168,7 @@ private slots:
         QVERIFY(view);
         int nextValue = 0;
         m_frame->setDialog(cmd::UnitSetup, [&](CMainFrame&) {
-            Settings().write(setting::UnitSetup, nextValue);
-            return true;
+            return m_settings->write(setting::UnitSetup, nextValue).ok;
         });
         QTest::qWait(50);
         int before = view->paints;
@@ -185,12 +184,6 @@ private slots:
         m_frame->action(cmd::UnitSetup)->trigger(); // 1 again: remembered, no repaint
         QTest::qWait(50);
         QCOMPARE(view->paints, before);
-    }
-
-    void commandsOfLaterDialogsSaySo() {
-        m_frame->action(cmd::OpenSavedData)->trigger();
-        QCOMPARE(m_log->texts.size(), 1);
-        QVERIFY(m_log->texts.first().contains(QStringLiteral("not available")));
     }
 
     void keyboardShortcuts() {

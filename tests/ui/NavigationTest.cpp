@@ -16,6 +16,8 @@
 
 #include "MessageLog.h"
 #include "Modal.h"
+#include "settings/Settings.h"
+
 #include "TestSupport.h"
 
 #include <QInputDialog>
@@ -31,7 +33,7 @@ using namespace kestrova::ui;
 class NavigationTest : public QObject {
     Q_OBJECT
     std::unique_ptr<test::TempDir> m_dir;
-    std::unique_ptr<test::WorkingDirectory> m_cwd;
+    std::unique_ptr<Settings> m_settings;
     std::unique_ptr<PatientDatabase> m_db;
     std::unique_ptr<test::MessageLog> m_log;
     RecordingModel m_model;
@@ -50,11 +52,11 @@ class NavigationTest : public QObject {
 private slots:
     void init() {
         m_dir = std::make_unique<test::TempDir>();
-        m_cwd = std::make_unique<test::WorkingDirectory>(m_dir->path());
+        m_settings = std::make_unique<Settings>(m_dir->file("Kestrova.ini"));
         m_db = std::make_unique<PatientDatabase>(m_dir->path() + "/");
         m_log = std::make_unique<test::MessageLog>();
         m_model.clearAllRecordings();
-        m_frame = std::make_unique<CMainFrame>(m_model);
+        m_frame = std::make_unique<CMainFrame>(m_model, *m_settings);
         installRecordingCommands(*m_frame, *m_db);
         m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTrendView(d); });
         m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTableView(d); });
@@ -67,7 +69,7 @@ private slots:
         m_frame.reset();
         m_log.reset();
         m_db.reset();
-        m_cwd.reset();
+        m_settings.reset();
         m_dir.reset();
     }
 
@@ -222,7 +224,7 @@ private slots:
     void recentFilesAndTitle() {
         QCOMPARE(m_frame->windowTitle(), QStringLiteral("ID3.dat[*] - Kestrova"));
         QVERIFY(!m_frame->isWindowModified());
-        doc().markDetailsEdited();
+        doc().editTitle("Edited");
         QVERIFY(m_frame->isWindowModified());
         for (int i = 1; i <= 9; ++i) open("N" + std::to_string(i) + ".dat", test::night(i, 600));
         const QStringList recent = m_frame->navigation().recentFiles();

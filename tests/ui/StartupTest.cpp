@@ -77,7 +77,7 @@ private slots:
         s.id = 4;
         model.appendSample(4, s, 0);
         {
-            CTavroApp app(model);
+            CTavroApp app(model, dir.file("Kestrova.ini"));
             QCOMPARE(model.idSampleCount(4), 0); // cleared at construction
             QVERIFY(app.initInstance(false));
             QCOMPARE(shown.texts, QStringList{QString::fromStdString(kestrova::tr(str::CantOpenPatientDb))});

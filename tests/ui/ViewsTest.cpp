@@ -4,6 +4,8 @@
 #include "views/CTavroTableView.h"
 #include "views/CTavroTrendView.h"
 
+#include "settings/Settings.h"
+
 #include "TestSupport.h"
 
 #include <QSignalSpy>
@@ -28,7 +30,7 @@ class ViewsTest : public QObject {
     RecordingModel m_model;
     std::unique_ptr<RecordingDocument> m_document;
     std::unique_ptr<test::TempDir> m_dir;
-    std::unique_ptr<test::WorkingDirectory> m_cwd;
+    std::unique_ptr<Settings> m_settings;
 
     RecordingDocument& context() { return *m_document; }
     void setMode(DisplayMode mode) { m_document->setDisplayMode(mode); }
@@ -36,13 +38,13 @@ class ViewsTest : public QObject {
 private slots:
     void init() {
         m_dir = std::make_unique<test::TempDir>();
-        m_cwd = std::make_unique<test::WorkingDirectory>(m_dir->path());
-        m_document = std::make_unique<RecordingDocument>(m_model);
+        m_settings = std::make_unique<Settings>(m_dir->file("Kestrova.ini"));
+        m_document = std::make_unique<RecordingDocument>(m_model, *m_settings);
         setMode(DisplayMode::Trend);
     }
     void cleanup() {
         m_document.reset();
-        m_cwd.reset();
+        m_settings.reset();
         m_dir.reset();
     }
 

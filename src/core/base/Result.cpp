@@ -1,5 +1,7 @@
 #include "base/Result.h"
 
+#include "text/StringTable.h"
+
 #include <cerrno>
 #include <cstring>
 
@@ -24,6 +26,17 @@ Status statusOfErrno(int e) {
     case ECANCELED: return Status::Cancelled;
     default: return Status::IoError;
     }
+}
+
+std::string Error::text() const {
+    if (!sentence.empty()) return sentence;
+    std::string out = messageId ? tr(messageId) : std::string();
+    for (const std::string* part : {&subject, &reason}) {
+        if (part->empty()) continue;
+        if (!out.empty()) out += ": ";
+        out += *part;
+    }
+    return out;
 }
 
 Error systemError(std::string subject, int errorNumber) {

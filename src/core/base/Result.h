@@ -33,18 +33,22 @@ enum class Status {
 };
 
 struct Error {
+    Error() = default;
+    Error(Status status_, std::string subject_, std::string reason_ = {}, int messageId_ = 0, int errorNumber_ = 0,
+          std::string sentence_ = {})
+        : status(status_), subject(std::move(subject_)), reason(std::move(reason_)), messageId(messageId_),
+          errorNumber(errorNumber_), sentence(std::move(sentence_)) {}
+
     Status status = Status::IoError;
     std::string subject; // the path or port, may be empty
     std::string reason;  // the system's reason or what is wrong, may be empty
     int messageId = 0;   // the program's own message for it (a string ID), where one exists
     int errorNumber = 0; // errno, when the failure came from the system
+    std::string sentence; // a documented message whose words take the subject inside
 
-    // "<subject>: <reason>" (either part alone when the other is empty).
-    std::string text() const {
-        if (subject.empty()) return reason;
-        if (reason.empty()) return subject;
-        return subject + ": " + reason;
-    }
+    // What a person reads: the sentence when there is one, else "<message>: <subject>:
+    // <reason>" of the parts present.
+    std::string text() const;
 };
 
 // The kind of a failure the system reported with `errorNumber`.

@@ -187,48 +187,4 @@ WriteStatus writeFileAtomically(const std::string& path, std::string_view bytes,
     return f.status();
 }
 
-std::string regularFileProblem(const std::string& path, long long maxBytes) {
-    struct stat st {};
-    if (::stat(path.c_str(), &st) != 0) return reasonText(path, errno);
-    if (S_ISDIR(st.st_mode)) return reasonText(path, EISDIR);
-    if (!S_ISREG(st.st_mode)) return path + ": not a regular file";
-    if (st.st_size > maxBytes)
-        return path + ": too large (" + std::to_string(st.st_size) + " bytes; at most " + std::to_string(maxBytes) +
-               " are expected)";
-    return {};
-}
-
-bool readRegularFile(const std::string& path, long long maxBytes, std::string& bytes, std::string& error) {
-    // O_NONBLOCK: opening a FIFO that slipped in between the check and the open must
-    // not wait for a writer.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    if (fd < 0) {
-        error = reasonText(path, errno);
-        return false;
-    }
-    struct stat st {};
-    if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > maxBytes) {
-        ::close(fd);
-        error = regularFileProblem(path, maxBytes);
-        if (error.empty()) error = path + ": not a regular file";
-        return false;
-    }
-    bytes.resize(static_cast<std::size_t>(st.st_size));
-    std::size_t got = 0;
-    while (got < bytes.size()) {
-        const ssize_t n = ::read(fd, bytes.data() + got, bytes.size() - got);
-        if (n < 0 && errno == EINTR) continue;
-        if (n < 0) {
-            error = reasonText(path, errno);
-            ::close(fd);
-            return false;
-        }
-        if (n == 0) break; // shrank while reading
-        got += static_cast<std::size_t>(n);
-    }
-    bytes.resize(got);
-    ::close(fd);
-    return true;
-}
-
 } // namespace kestrova

@@ -73,13 +73,4 @@ private:
 WriteStatus writeFileAtomically(const std::string& path, std::string_view bytes,
                                 AtomicFile::Mode mode = AtomicFile::Mode::Replace);
 
-// The reason a file cannot be read as a regular file of at most `maxBytes`, or empty
-// when it can: refuses devices, FIFOs, directories and oversized files before any
-// byte is read, so a reader never hangs or runs out of memory.
-std::string regularFileProblem(const std::string& path, long long maxBytes);
-
-// Reads a whole regular file of at most `maxBytes`. False with `error` set
-// ("<path>: <reason>") otherwise.
-bool readRegularFile(const std::string& path, long long maxBytes, std::string& bytes, std::string& error);
-
 } // namespace kestrova

@@ -1,6 +1,8 @@
 #include "files/CsvRecording.h"
+#include "model/PatientId.h"
 
 #include "analysis/ClinicalMetrics.h"
+#include "files/InputFile.h"
 #include "model/RecordingModel.h"
 #include "model/RecordingTime.h"
 #include "text/StringTable.h"
@@ -15,24 +17,6 @@
 
 namespace kestrova {
 namespace {
-
-void civilFromDays(std::int64_t z, int& y, int& m, int& d) {
-    z += 719468;
-    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
-    const auto doe = static_cast<int>(z - era * 146097);
-    const int yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
-    const int doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
-    const int mp = (5 * doy + 2) / 153;
-    d = doy - (153 * mp + 2) / 5 + 1;
-    m = mp < 10 ? mp + 3 : mp - 9;
-    y = static_cast<int>(yoe + era * 400) + (m <= 2);
-}
-
-bool validDate(int y, int m, int d) {
-    static constexpr int kDays[] = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    if (m < 1 || m > 12 || d < 1 || d > kDays[m - 1]) return false;
-    return !(m == 2 && d == 29 && !(y % 4 == 0 && (y % 100 != 0 || y % 400 == 0)));
-}
 
 std::string lower(std::string_view s) {
     std::string out(s);
@@ -136,11 +120,9 @@ std::optional<double> parseNumber(std::string_view s) {
 
 std::uint8_t clampedByte(double v) { return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L)); }
 
-DataFileReadResult refuse(std::string message) {
-    DataFileReadResult r;
-    r.error = std::move(message);
-    return r;
-}
+// What is wrong, relative to the text ("line 3: ..."); the file reader puts the path
+// in front.
+Error refuse(std::string message) { return Error{Status::Invalid, {}, std::move(message)}; }
 
 } // namespace
 
@@ -161,7 +143,7 @@ WriteStatus writeCsvRecording(const std::string& path, std::span<const SampleRec
     return writeFileAtomically(path, csvRecordingText(samples));
 }
 
-DataFileReadResult parseCsvRecording(std::string_view text, const std::string& title) {
+Result<DataFileContents> parseCsvRecording(std::string_view text, const std::string& title) {
     if (text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     const std::string_view firstLine = text.substr(0, text.find('\n'));
     const char separators[] = {',', ';', '\t'};
@@ -223,7 +205,7 @@ DataFileReadResult parseCsvRecording(std::string_view text, const std::string& t
         r.pulse = *pulse;
         if (idCol >= 0 && rows.empty()) {
             int v = 0;
-            if (parseInt(field(idCol), v) && v >= 1 && v <= 127) id = v;
+            if (parseInt(field(idCol), v) && patient_id::isRecorded(v)) id = v;
         }
         rows.push_back(r);
     }
@@ -243,10 +225,10 @@ DataFileReadResult parseCsvRecording(std::string_view text, const std::string& t
         dayFirst = aOver12;
     }
 
-    DataFileReadResult result;
-    result.contents.patientId = static_cast<std::uint8_t>(id);
-    result.contents.title = title;
-    auto& samples = result.contents.samples;
+    DataFileContents result;
+    result.patientId = static_cast<std::uint8_t>(id);
+    result.title = title;
+    auto& samples = result.samples;
     std::int64_t firstSecond = 0, lastSecond = 0;
     for (const auto& r : rows) {
         const int month = r.date.iso ? r.date.a : dayFirst ? r.date.b : r.date.a;
@@ -268,17 +250,9 @@ DataFileReadResult parseCsvRecording(std::string_view text, const std::string& t
                           std::to_string(RecordingModel::kCurrentCapacity) + ").");
         // Seconds without a row become artefact samples.
         for (std::int64_t s = from; s <= second; ++s) {
-            int y = 0, m = 0, d = 0;
-            civilFromDays(s / 86400, y, m, d);
-            const auto daySecond = static_cast<int>(s % 86400);
             SampleRecord x{};
             x.id = static_cast<std::uint8_t>(id);
-            x.year = static_cast<std::uint8_t>(y - 2000);
-            x.month = static_cast<std::uint8_t>(m);
-            x.day = static_cast<std::uint8_t>(d);
-            x.hour = static_cast<std::uint8_t>(daySecond / 3600);
-            x.minute = static_cast<std::uint8_t>(daySecond / 60 % 60);
-            x.second = static_cast<std::uint8_t>(daySecond % 60);
+            setStamp(x, s);
             if (s == second) {
                 x.spo2 = clampedByte(r.spo2);
                 x.pulseRate = clampedByte(r.pulse);
@@ -287,20 +261,26 @@ DataFileReadResult parseCsvRecording(std::string_view text, const std::string& t
         }
         lastSecond = second;
     }
-    result.ok = true;
     return result;
 }
 
-DataFileReadResult readCsvRecording(const std::string& path) {
-    std::string text, error;
+Result<DataFileContents> readCsvRecording(const std::string& path) {
     // 518400 rows of a few dozen bytes each, with room for wide layouts.
-    if (!readRegularFile(path, 512LL << 20, text, error)) return refuse(tr(str::CantOpenFile) + ": " + error);
+    auto text = readRegularFile(path, 512LL << 20);
+    if (!text) {
+        Error e = text.error();
+        e.messageId = str::CantOpenFile;
+        return e;
+    }
     auto slash = path.find_last_of('/');
     std::string title = path.substr(slash == std::string::npos ? 0 : slash + 1);
     if (const auto dot = title.find_last_of('.'); dot != std::string::npos && dot > 0) title.resize(dot);
-    DataFileReadResult r = parseCsvRecording(text, title);
-    if (!r.ok) r.error = (r.error.rfind("is not", 0) == 0 ? "The file " + path + " " : path + ": ") + r.error;
-    return r;
+    auto r = parseCsvRecording(*text, title);
+    if (r) return r;
+    Error e = r.error();
+    e.subject = path;
+    if (e.reason.rfind("is not", 0) == 0) e.sentence = "The file " + path + " " + e.reason;
+    return e;
 }
 
 } // namespace kestrova

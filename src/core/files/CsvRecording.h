@@ -22,9 +22,9 @@ WriteStatus writeCsvRecording(const std::string& path, std::span<const SampleRec
 // optionally a patient ID column. Comma, semicolon or tab separated; names compared
 // without regard to case. One sample per second: the last value within a second, an
 // artefact (0, 0) for a missing second. `title` becomes the recording's title.
-DataFileReadResult parseCsvRecording(std::string_view text, const std::string& title);
+Result<DataFileContents> parseCsvRecording(std::string_view text, const std::string& title);
 
 // Reads and parses a file (a regular file of bounded size).
-DataFileReadResult readCsvRecording(const std::string& path);
+Result<DataFileContents> readCsvRecording(const std::string& path);
 
 } // namespace kestrova

@@ -1,20 +1,13 @@
 #include "files/DataFile.h"
 
 #include "files/AtomicFile.h"
-#include "files/CsvRecording.h"
-#include "files/EdfRecording.h"
-#include "files/PatientDatabase.h"
+#include "files/InputFile.h"
 #include "model/RecordingModel.h"
 #include "text/StringTable.h"
 #include "text/TextCodec.h"
 
 #include <algorithm>
-#include <cctype>
-#include <cerrno>
 #include <cstring>
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 namespace kestrova {
 namespace {
@@ -95,65 +88,19 @@ template <typename T> void putLE(std::string& out, T v) {
 
 } // namespace
 
-DataFileReadResult readDataFile(const std::string& path) {
-    DataFileReadResult result;
-    // Only what the header promises is read: the samples it declares and a title the
-    // file actually holds, so neither a device nor a huge file exhausts memory.
-    const int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-    struct stat st {};
-    if (fd < 0 || ::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
-        result.error = tr(str::CantOpenFile) + ": " +
-                       (fd < 0 ? path + ": " + std::strerror(errno) : path + ": not a regular file");
-        if (fd >= 0) ::close(fd);
-        return result;
-    }
-    const auto fileSize = static_cast<std::size_t>(st.st_size);
-    auto readAt = [&](std::string& into, std::size_t offset, std::size_t n) {
-        into.resize(n);
-        std::size_t got = 0;
-        while (got < n) {
-            const ssize_t r = ::pread(fd, into.data() + got, n - got, static_cast<off_t>(offset + got));
-            if (r < 0 && errno == EINTR) continue;
-            if (r <= 0) break;
-            got += static_cast<std::size_t>(r);
-        }
-        into.resize(got);
-    };
-    std::string data;
-    std::int32_t declared = 0;
-    readAt(data, 0, 5);
-    if (data.size() == 5) std::memcpy(&declared, data.data() + 1, 4);
-    if (data.size() == 5 && declared >= 0 && declared <= RecordingModel::kCurrentCapacity) {
-        // Header, samples and the longest title prefix (7 bytes, or 10 in the wide form).
-        readAt(data, 0, std::min(fileSize, 5 + static_cast<std::size_t>(declared) * kSampleBytes + 10));
-        std::size_t end = 0;
-        if (titleEndAt(data, 5 + static_cast<std::size_t>(declared) * kSampleBytes, end) && end <= fileSize &&
-            end > data.size()) {
-            std::string rest;
-            readAt(rest, data.size(), end - data.size());
-            data += rest;
-        }
-    }
-    ::close(fd);
-    const std::string pastEnd = "Attempted to access " + path + " past its end.";
-
+Result<DataFileContents> parseDataFile(std::string_view data, const std::string& path) {
+    const Error pastEnd{Status::Invalid, path, {}, 0, 0, "Attempted to access " + path + " past its end."};
     ByteReader r(data);
+    DataFileContents contents;
     std::int32_t count = 0;
-    if (!r.read(result.contents.patientId) || !r.read(count)) {
-        result.error = pastEnd;
-        return result;
-    }
-    if (count < 0 || count > RecordingModel::kCurrentCapacity) {
-        result.error = "The file " + path + " is not a recording this program can open: it declares " +
-                       std::to_string(count) + " samples (a recording holds 0 to " +
-                       std::to_string(RecordingModel::kCurrentCapacity) + ").";
-        return result;
-    }
-    if (r.remaining() < static_cast<std::size_t>(count) * kSampleBytes) {
-        result.error = pastEnd;
-        return result;
-    }
-    auto& samples = result.contents.samples;
+    if (!r.read(contents.patientId) || !r.read(count)) return pastEnd;
+    if (count < 0 || count > RecordingModel::kCurrentCapacity)
+        return Error{Status::TooLarge, path, {}, 0, 0,
+                     "The file " + path + " is not a recording this program can open: it declares " +
+                         std::to_string(count) + " samples (a recording holds 0 to " +
+                         std::to_string(RecordingModel::kCurrentCapacity) + ")."};
+    if (r.remaining() < static_cast<std::size_t>(count) * kSampleBytes) return pastEnd;
+    auto& samples = contents.samples;
     samples.resize(static_cast<std::size_t>(count));
     for (auto& s : samples) {
         const auto* b = reinterpret_cast<const std::uint8_t*>(r.here());
@@ -164,15 +111,9 @@ DataFileReadResult readDataFile(const std::string& path) {
 
     std::uint32_t length = 0;
     bool wide = false;
-    if (!readTitleLength(r, length, wide)) {
-        result.error = pastEnd;
-        return result;
-    }
+    if (!readTitleLength(r, length, wide)) return pastEnd;
     const std::size_t bytes = wide ? std::size_t{length} * 2 : std::size_t{length};
-    if (r.remaining() < bytes) {
-        result.error = pastEnd;
-        return result;
-    }
+    if (r.remaining() < bytes) return pastEnd;
     if (wide) {
         std::u16string text(length, u'\0');
         for (auto& c : text) {
@@ -180,12 +121,41 @@ DataFileReadResult readDataFile(const std::string& path) {
             r.read(unit);
             c = static_cast<char16_t>(unit);
         }
-        result.contents.title = utf16leToUtf8(text);
+        contents.title = utf16leToUtf8(text);
     } else {
-        result.contents.title.assign(r.here(), bytes);
+        contents.title.assign(r.here(), bytes);
     }
-    result.ok = true;
-    return result;
+    return contents;
+}
+
+Result<DataFileContents> readDataFile(const std::string& path) {
+    auto file = InputFile::open(path);
+    if (!file) {
+        Error e = file.error();
+        e.messageId = str::CantOpenFile;
+        return e;
+    }
+    // Only what the header promises is read: the samples it declares and a title the
+    // file actually holds, so neither a device nor a huge file exhausts memory.
+    auto head = file->read(0, 5);
+    if (!head) return head.error();
+    std::string data = std::move(*head);
+    std::int32_t declared = 0;
+    if (data.size() == 5) std::memcpy(&declared, data.data() + 1, 4);
+    if (data.size() == 5 && declared >= 0 && declared <= RecordingModel::kCurrentCapacity) {
+        // Header, samples and the longest title prefix (7 bytes, or 10 in the wide form).
+        const std::size_t titleAt = 5 + static_cast<std::size_t>(declared) * kSampleBytes;
+        auto body = file->read(0, std::min(file->size(), titleAt + 10));
+        if (!body) return body.error();
+        data = std::move(*body);
+        std::size_t end = 0;
+        if (titleEndAt(data, titleAt, end) && end <= file->size() && end > data.size()) {
+            auto rest = file->read(data.size(), end - data.size());
+            if (!rest) return rest.error();
+            data += *rest;
+        }
+    }
+    return parseDataFile(data, path);
 }
 
 std::string encodeTitle(std::string_view title) {
@@ -218,52 +188,6 @@ std::string encodeDataFile(std::uint8_t patientId, std::span<const SampleRecord>
 WriteStatus writeDataFile(const std::string& path, std::uint8_t patientId, std::span<const SampleRecord> samples,
                    std::string_view title) {
     return writeFileAtomically(path, encodeDataFile(patientId, samples, title));
-}
-
-DataFileReadResult readRecordingFile(const std::string& path) {
-    const auto dot = path.find_last_of("./");
-    std::string ext = dot != std::string::npos && path[dot] == '.' ? path.substr(dot + 1) : "";
-    for (char& c : ext) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
-    if (ext == "csv") return readCsvRecording(path);
-    if (ext == "edf") return readEdfRecording(path);
-    return readDataFile(path);
-}
-
-bool openSavedData(const std::string& path, RecordingModel& model, const PatientDatabase& db, std::string& error) {
-    auto result = readRecordingFile(path);
-    if (!result.ok) {
-        error = result.error;
-        return false;
-    }
-    if (!model.replaceCurrent(std::move(result.contents.samples))) {
-        error = tr(str::CantOpenFile);
-        return false;
-    }
-    model.currentPatient.id = result.contents.patientId;
-    model.reportTitle = std::move(result.contents.title);
-    db.loadPatientRecord(static_cast<int>(result.contents.patientId) - 1, model.currentPatient);
-    return true;
-}
-
-std::uint8_t recordingPatientId(const RecordingModel& model) {
-    if (model.currentCount() > 0) return model.currentSamples()[0].id;
-    return static_cast<std::uint8_t>(model.currentPatient.id);
-}
-
-SaveDataResult saveCurrentRecording(const std::string& path, const RecordingModel& model, std::string* reason) {
-    const std::uint8_t id = recordingPatientId(model);
-    if (const WriteStatus written = writeDataFile(path, id, model.currentSamples(), model.reportTitle); !written) {
-        if (reason) *reason = written.reason;
-        return SaveDataResult::CannotCreate;
-    }
-    return id > PatientDatabase::kSlots ? SaveDataResult::PatientIdInvalid : SaveDataResult::Written;
-}
-
-void finishSaveData(RecordingModel& model, const PatientDatabase& db) {
-    const int id = recordingPatientId(model);
-    if (id < 1 || id > PatientDatabase::kSlots || !model.currentPatient.holdsDetails()) return;
-    db.storePatientRecord(id, model.currentPatient);
-    model.setPatientInfoSaved(id);
 }
 
 } // namespace kestrova

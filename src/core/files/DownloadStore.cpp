@@ -1,6 +1,7 @@
 #include "files/DownloadStore.h"
 
 #include "files/DataFile.h"
+#include "files/InputFile.h"
 #include "model/RecordingModel.h"
 
 #include <cerrno>
@@ -11,8 +12,8 @@ namespace {
 
 // True when `path` exists and holds exactly `bytes`.
 bool holdsSameBytes(const std::string& path, const std::string& bytes) {
-    std::string existing, error;
-    return readRegularFile(path, static_cast<long long>(bytes.size()), existing, error) && existing == bytes;
+    const auto existing = readRegularFile(path, static_cast<long long>(bytes.size()));
+    return existing && *existing == bytes;
 }
 
 std::string stampOf(std::span<const SampleRecord> samples) {

@@ -1,7 +1,10 @@
 #include "files/EdfRecording.h"
+#include "model/PatientId.h"
 
 #include "analysis/ClinicalMetrics.h"
+#include "files/InputFile.h"
 #include "model/RecordingModel.h"
+#include "model/RecordingTime.h"
 #include "text/StringTable.h"
 #include "text/TextCodec.h"
 
@@ -11,7 +14,6 @@
 #include <cctype>
 #include <cmath>
 #include <cstdio>
-#include <ctime>
 #include <mutex>
 #include <vector>
 
@@ -64,10 +66,12 @@ bool isPulseLabel(const std::string& l) {
            l.rfind("pr ", 0) == 0 || l.rfind("hr ", 0) == 0 || l == "bpm";
 }
 
-DataFileReadResult refuse(std::string message) {
-    DataFileReadResult r;
-    r.error = std::move(message);
-    return r;
+Error refuse(const std::string& path, std::string reason) { return Error{Status::Invalid, path, std::move(reason)}; }
+
+Error tooLong(const std::string& path, long long seconds) {
+    return Error{Status::TooLarge, path, {}, 0, 0,
+                 "The file " + path + " is not a recording this program can open: it holds " + std::to_string(seconds) +
+                     " seconds (a recording holds 0 to " + std::to_string(RecordingModel::kCurrentCapacity) + ")."};
 }
 
 } // namespace
@@ -146,14 +150,17 @@ WriteStatus writeEdfRecording(const std::string& path, std::span<const SampleRec
     return target.status();
 }
 
-DataFileReadResult readEdfRecording(const std::string& path) {
-    if (const std::string problem = regularFileProblem(path, 1LL << 40); !problem.empty())
-        return refuse(tr(str::CantOpenFile) + ": " + problem);
+Result<DataFileContents> readEdfRecording(const std::string& path) {
+    if (const Outcome usable = regularFileProblem(path, 1LL << 40); !usable) {
+        Error e = usable.error();
+        e.messageId = str::CantOpenFile;
+        return e;
+    }
     std::lock_guard lock(edflibLock());
     edf_hdr_struct hdr{};
     if (edfopen_file_readonly(path.c_str(), &hdr, EDFLIB_DO_NOT_READ_ANNOTATIONS) != 0)
-        return refuse(path + ": not an EDF or EDF+ file Kestrova can read (EDFlib error " +
-                      std::to_string(hdr.filetype) + ")");
+        return refuse(path, "not an EDF or EDF+ file Kestrova can read (EDFlib error " + std::to_string(hdr.filetype) +
+                                ")");
     const int h = hdr.handle;
     struct Closer {
         int h;
@@ -166,24 +173,21 @@ DataFileReadResult readEdfRecording(const std::string& path) {
         else if (pulse < 0 && isPulseLabel(label)) pulse = s;
     }
     if (spo2 < 0 || pulse < 0)
-        return refuse(path + ": no " + std::string(spo2 < 0 ? "SpO2 (or SaO2)" : "pulse (or PR, HR)") + " signal");
+        return refuse(path, "no " + std::string(spo2 < 0 ? "SpO2 (or SaO2)" : "pulse (or PR, HR)") + " signal");
     const double recordSeconds = static_cast<double>(hdr.datarecord_duration) / EDFLIB_TIME_DIMENSION;
     double rates[2] = {0, 0};
     const int signals[2] = {spo2, pulse};
     for (int k = 0; k < 2; ++k) {
         rates[k] = recordSeconds > 0 ? hdr.signalparam[signals[k]].smp_in_datarecord / recordSeconds : 0;
         if (rates[k] < 1.0)
-            return refuse(path + ": the signal \"" + lowerTrimmed(hdr.signalparam[signals[k]].label) +
-                          "\" has fewer than one sample per second");
+            return refuse(path, "the signal \"" + lowerTrimmed(hdr.signalparam[signals[k]].label) +
+                                    "\" has fewer than one sample per second");
     }
     const auto seconds = static_cast<long long>(std::ceil(static_cast<double>(hdr.file_duration) / EDFLIB_TIME_DIMENSION));
-    if (seconds > RecordingModel::kCurrentCapacity)
-        return refuse("The file " + path + " is not a recording this program can open: it holds " +
-                      std::to_string(seconds) + " seconds (a recording holds 0 to " +
-                      std::to_string(RecordingModel::kCurrentCapacity) + ").");
+    if (seconds > RecordingModel::kCurrentCapacity) return tooLong(path, seconds);
 
-    DataFileReadResult result;
-    auto& samples = result.contents.samples;
+    DataFileContents result;
+    auto& samples = result.samples;
     samples.resize(static_cast<std::size_t>(seconds));
     std::vector<double> buffer(65536);
     for (int k = 0; k < 2; ++k) {
@@ -191,8 +195,8 @@ DataFileReadResult readEdfRecording(const std::string& path) {
         for (long long done = 0; done < total;) {
             const int want = static_cast<int>(std::min<long long>(total - done, static_cast<long long>(buffer.size())));
             const int got = edfread_physical_samples(h, signals[k], want, buffer.data());
-            if (got <= 0) return refuse(path + ": the signal \"" + lowerTrimmed(hdr.signalparam[signals[k]].label) +
-                                        "\" ends early");
+            if (got <= 0)
+                return refuse(path, "the signal \"" + lowerTrimmed(hdr.signalparam[signals[k]].label) + "\" ends early");
             for (int j = 0; j < got; ++j) { // the last value within each second wins
                 const auto second = static_cast<long long>(static_cast<double>(done + j) / rates[k]);
                 if (second >= seconds) break;
@@ -203,35 +207,20 @@ DataFileReadResult readEdfRecording(const std::string& path) {
         }
     }
     int id = 0;
-    if (std::sscanf(hdr.patientcode, "%d", &id) != 1 || id < 1 || id > 127) id = 0;
+    if (std::sscanf(hdr.patientcode, "%d", &id) != 1 || !patient_id::isRecorded(id)) id = 0;
     // Clock fields of each second after the start.
-    std::tm start{};
-    start.tm_year = hdr.startdate_year - 1900;
-    start.tm_mon = hdr.startdate_month - 1;
-    start.tm_mday = hdr.startdate_day;
-    start.tm_hour = hdr.starttime_hour;
-    start.tm_min = hdr.starttime_minute;
-    start.tm_sec = hdr.starttime_second;
-    const std::time_t origin = timegm(&start);
+    const std::int64_t origin = civilSeconds(hdr.startdate_year, hdr.startdate_month, hdr.startdate_day,
+                                             hdr.starttime_hour, hdr.starttime_minute, hdr.starttime_second);
     for (long long t = 0; t < seconds; ++t) {
-        const std::time_t when = origin + static_cast<std::time_t>(t);
-        std::tm c{};
-        gmtime_r(&when, &c);
         SampleRecord& s = samples[static_cast<std::size_t>(t)];
         s.id = static_cast<std::uint8_t>(id);
-        s.year = static_cast<std::uint8_t>(std::clamp(c.tm_year + 1900 - 2000, 0, 255));
-        s.month = static_cast<std::uint8_t>(c.tm_mon + 1);
-        s.day = static_cast<std::uint8_t>(c.tm_mday);
-        s.hour = static_cast<std::uint8_t>(c.tm_hour);
-        s.minute = static_cast<std::uint8_t>(c.tm_min);
-        s.second = static_cast<std::uint8_t>(c.tm_sec);
+        setStamp(s, origin + t);
     }
-    result.contents.patientId = static_cast<std::uint8_t>(id);
+    result.patientId = static_cast<std::uint8_t>(id);
     const auto slash = path.find_last_of('/');
     std::string title = path.substr(slash == std::string::npos ? 0 : slash + 1);
     if (const auto dot = title.find_last_of('.'); dot != std::string::npos && dot > 0) title.resize(dot);
-    result.contents.title = title;
-    result.ok = true;
+    result.title = title;
     return result;
 }
 

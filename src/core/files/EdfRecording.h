@@ -19,6 +19,6 @@ WriteStatus writeEdfRecording(const std::string& path, std::span<const SampleRec
 // One sample per second (the last value within each second, rounded and clamped to a
 // byte); the patient ID from a numeric patient code of 1-127; the title from the file's
 // base name. Refuses, with a message naming the signal, what it cannot use.
-DataFileReadResult readEdfRecording(const std::string& path);
+Result<DataFileContents> readEdfRecording(const std::string& path);
 
 } // namespace kestrova

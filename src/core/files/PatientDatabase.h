@@ -3,7 +3,9 @@
 // byte-compatible.
 #pragma once
 
+#include "base/Result.h"
 #include "model/PatientRecord.h"
+#include "model/PatientId.h"
 
 #include <string>
 
@@ -11,7 +13,7 @@ namespace kestrova {
 
 class PatientDatabase {
 public:
-    static constexpr int kSlots = 128;
+    static constexpr int kSlots = patient_id::kLastSlot;
     static constexpr long kCreatedSize = kSlots * static_cast<long>(PatientRecord::kSize); // 36864
 
     // `programDir` with a trailing '/'.
@@ -20,8 +22,8 @@ public:
     const std::string& path() const { return m_path; }
 
     // Why the file cannot serve as the database (not a regular file, unreadable), or
-    // empty when it can or does not exist yet.
-    std::string problem() const;
+    // Ok when it can or does not exist yet.
+    Outcome problem() const;
 
     // Makes sure the file exists. Returns false when it could not be opened, in which
     // case the directory and an empty file have been created (the caller tells the user).
@@ -33,7 +35,7 @@ public:
 
     // Writes `record` into the slot of `id` (1..128). A missing file is created at
     // 128 zero records; a shorter existing file grows as needed.
-    bool storePatientRecord(int id, const PatientRecord& record) const;
+    Outcome storePatientRecord(int id, const PatientRecord& record) const;
 
 private:
     std::string m_dir;

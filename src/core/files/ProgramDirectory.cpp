@@ -23,6 +23,12 @@ std::string userDataPath() {
 
 } // namespace
 
+bool runsInstalled() {
+    std::error_code ec;
+    const fs::path exe = fs::read_symlink("/proc/self/exe", ec);
+    return !ec && fs::is_directory(exe.parent_path().parent_path() / "share" / "kestrova", ec);
+}
+
 std::string userDataDirectory() {
     const std::string user = userDataPath();
     std::error_code ec;
@@ -39,8 +45,7 @@ std::string programDirectory(const std::string& overrideDir) {
         const std::string dir = withSlash(exe.parent_path().string());
         // An installed program shares its directory with every other program, and
         // root could write there: its database belongs to the user.
-        const bool installed = fs::is_directory(exe.parent_path().parent_path() / "share" / "kestrova", ec);
-        if (!installed && ::access(dir.c_str(), W_OK) == 0) return dir;
+        if (!runsInstalled() && ::access(dir.c_str(), W_OK) == 0) return dir;
     }
     return userDataPath(); // created by the first write of the database, not by looking
 }

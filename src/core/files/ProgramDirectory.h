@@ -11,6 +11,10 @@ namespace kestrova {
 // With a trailing '/'. `overrideDir` (a --home option) wins over everything else.
 std::string programDirectory(const std::string& overrideDir = {});
 
+// Whether this executable is an installed program: its resources lie in
+// <prefix>/share/kestrova beside its <prefix>/bin.
+bool runsInstalled();
+
 // $XDG_DATA_HOME/kestrova or ~/.local/share/kestrova, created when missing; with a
 // trailing '/'.
 std::string userDataDirectory();

@@ -1,4 +1,5 @@
 #include "model/PatientForm.h"
+#include "model/PatientId.h"
 
 #include "text/StringTable.h"
 #include "text/TextCodec.h"
@@ -21,7 +22,7 @@ int wholeUnits(double v) {
 
 PatientForm patientFormFrom(const PatientRecord& r, UnitSystem units) {
     PatientForm f;
-    if (r.id >= 1 && r.id <= 127) f.idText = std::to_string(r.id);
+    if (patient_id::isRecorded(r.id)) f.idText = std::to_string(r.id);
     f.gender = r.gender;
     f.age = r.age >= 1 && r.age <= 200 ? r.age : 0;
     double h = r.height, w = r.weight;

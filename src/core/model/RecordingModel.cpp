@@ -24,7 +24,7 @@ void RecordingModel::clearAllRecordings() {
         slot.patientInfoSaved = 0;
     }
     m_current.clear();
-    currentPatient.clear();
+    m_currentPatient.clear();
     m_lastAppendedId = 0;
 }
 
@@ -60,8 +60,8 @@ bool RecordingModel::makeCurrent(int id) {
     if (!validId(id)) return false;
     const auto& src = m_slots[id].samples;
     m_current.assign(src.begin(), src.end());
-    if (storesNewestFirst(deviceType)) std::reverse(m_current.begin(), m_current.end());
-    currentPatient.id = id;
+    if (storesNewestFirst(m_deviceType)) std::reverse(m_current.begin(), m_current.end());
+    m_currentPatient.id = id;
     return true;
 }
 

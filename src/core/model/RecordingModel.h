@@ -8,6 +8,7 @@
 #pragma once
 
 #include "model/PatientRecord.h"
+#include "model/PatientId.h"
 #include "model/SampleRecord.h"
 
 #include <array>
@@ -20,7 +21,7 @@ namespace kestrova {
 
 class RecordingModel {
 public:
-    static constexpr int kIdSlots = 128;                // IDs 1..128
+    static constexpr int kIdSlots = patient_id::kLastSlot; // IDs 1..128
     static constexpr std::int32_t kCurrentCapacity = 518400;
     static constexpr std::int32_t kIdCapacity = 259200; // 72 hours at one sample per second
     static constexpr std::int32_t kMinIdCapacity = 256;
@@ -34,7 +35,7 @@ public:
     RecordingModel();
 
     // Empties everything: per-ID arrays, counts, flags, the current recording and
-    // patient, and the shared page position. The report title survives.
+    // patient. The report title survives.
     void clearAllRecordings();
 
     // Appends one decoded sample to its ID's array. The array's capacity is fixed by
@@ -68,9 +69,15 @@ public:
     std::span<const SampleRecord> currentSamples() const { return m_current; }
     std::int32_t currentCount() const { return static_cast<std::int32_t>(m_current.size()); }
 
-    PatientRecord currentPatient;
-    std::int32_t deviceType = 0;                // from the identification reply
-    std::string reportTitle = kDefaultReportTitle; // stored bytes, as saved in data files
+    // The current recording's patient, title (stored bytes, as saved in data files)
+    // and the device type of the identification reply it was downloaded after. In the
+    // GUI only the recording document changes them, and announces it.
+    const PatientRecord& currentPatient() const { return m_currentPatient; }
+    void setCurrentPatient(const PatientRecord& patient) { m_currentPatient = patient; }
+    const std::string& reportTitle() const { return m_reportTitle; }
+    void setReportTitle(std::string title) { m_reportTitle = std::move(title); }
+    std::int32_t deviceType() const { return m_deviceType; }
+    void setDeviceType(std::int32_t type) { m_deviceType = type; }
 
     // Device types whose samples arrive newest first.
     static bool storesNewestFirst(std::int32_t deviceType);
@@ -82,11 +89,14 @@ private:
         std::int64_t lost = 0;
         std::int32_t patientInfoSaved = 0;
     };
-    static bool validId(int id) { return id >= 1 && id <= kIdSlots; }
+    static bool validId(int id) { return patient_id::isSlot(id); }
 
     std::array<IdSlot, kIdSlots + 1> m_slots; // index 0 unused
     std::vector<SampleRecord> m_current;
     int m_lastAppendedId = 0;
+    PatientRecord m_currentPatient;
+    std::int32_t m_deviceType = 0;
+    std::string m_reportTitle = kDefaultReportTitle;
 };
 
 } // namespace kestrova

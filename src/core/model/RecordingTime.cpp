@@ -1,5 +1,6 @@
 #include "model/RecordingTime.h"
 
+#include <algorithm>
 #include <cstdio>
 
 namespace kestrova {
@@ -22,6 +23,45 @@ std::int64_t daysFromCivil(int y, int m, int d) {
     const int doy = (153 * (m + (m > 2 ? -3 : 9)) + 2) / 5 + d - 1;
     const int doe = yoe * 365 + yoe / 4 - yoe / 100 + doy;
     return static_cast<std::int64_t>(era) * 146097 + doe - 719468;
+}
+
+CivilDate civilFromDays(std::int64_t z) {
+    z += 719468;
+    const std::int64_t era = (z >= 0 ? z : z - 146096) / 146097;
+    const auto doe = static_cast<int>(z - era * 146097);
+    const int yoe = (doe - doe / 1460 + doe / 36524 - doe / 146096) / 365;
+    const int doy = doe - (365 * yoe + yoe / 4 - yoe / 100);
+    const int mp = (5 * doy + 2) / 153;
+    CivilDate c;
+    c.day = doy - (153 * mp + 2) / 5 + 1;
+    c.month = mp < 10 ? mp + 3 : mp - 9;
+    c.year = static_cast<int>(yoe + era * 400) + (c.month <= 2);
+    return c;
+}
+
+int daysInMonth(int year, int month) {
+    static constexpr int kDays[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (month < 1 || month > 12) return 0;
+    const bool leap = (year % 4 == 0 && year % 100 != 0) || year % 400 == 0;
+    return month == 2 && leap ? 29 : kDays[month - 1];
+}
+
+bool validDate(int year, int month, int day) { return day >= 1 && day <= daysInMonth(year, month); }
+
+std::int64_t civilSeconds(int year, int month, int day, int hour, int minute, int second) {
+    return daysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
+}
+
+void setStamp(SampleRecord& s, std::int64_t t) {
+    const std::int64_t days = t >= 0 ? t / 86400 : (t - 86399) / 86400;
+    const auto daySecond = static_cast<int>(t - days * 86400);
+    const CivilDate c = civilFromDays(days);
+    s.year = static_cast<std::uint8_t>(std::clamp(c.year - 2000, 0, 255));
+    s.month = static_cast<std::uint8_t>(c.month);
+    s.day = static_cast<std::uint8_t>(c.day);
+    s.hour = static_cast<std::uint8_t>(daySecond / 3600);
+    s.minute = static_cast<std::uint8_t>(daySecond / 60 % 60);
+    s.second = static_cast<std::uint8_t>(daySecond % 60);
 }
 
 std::optional<TimeQuery> parseTimeQuery(std::string_view text) {

@@ -1,5 +1,6 @@
-// Finding a moment in a recording: "Go to time" in the trend view and the command
-// line's render --start. Sample stamps are local times as the device recorded them.
+// The program's one calendar: sample stamps (local times as the device recorded them,
+// year 2000 + the stored year) to seconds and back, for every reader, the generator and
+// finding a moment in a recording ("Go to time" in the trend view, render --start).
 #pragma once
 
 #include "model/SampleRecord.h"
@@ -23,6 +24,21 @@ std::optional<TimeQuery> parseTimeQuery(std::string_view text);
 
 // Days since 1970-01-01 of a proleptic Gregorian date (Howard Hinnant's algorithm).
 std::int64_t daysFromCivil(int year, int month, int day);
+
+struct CivilDate {
+    int year = 0, month = 0, day = 0;
+};
+// The date `days` after 1970-01-01 (the inverse of daysFromCivil).
+CivilDate civilFromDays(std::int64_t days);
+// Days of a month of a Gregorian year (0 for a month outside 1..12).
+int daysInMonth(int year, int month);
+bool validDate(int year, int month, int day);
+
+// Sets a sample's clock fields to the moment `seconds` after 1970-01-01 00:00:00 (its
+// stored year clamped to 0..255, that is 2000..2255).
+void setStamp(SampleRecord& s, std::int64_t secondsSince1970);
+// Seconds since 1970-01-01 00:00:00 of a date and time.
+std::int64_t civilSeconds(int year, int month, int day, int hour, int minute, int second);
 
 // Seconds since 2000-01-01 00:00:00 of a sample's stamp.
 std::int64_t stampSeconds(const SampleRecord& s);

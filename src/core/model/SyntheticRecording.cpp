@@ -1,5 +1,7 @@
 #include "model/SyntheticRecording.h"
 
+#include "model/RecordingTime.h"
+
 #include <algorithm>
 
 namespace kestrova {
@@ -16,13 +18,6 @@ struct Random {
     }
     int range(int lo, int hi) { return lo + static_cast<int>(next() % static_cast<std::uint64_t>(hi - lo + 1)); }
 };
-
-int daysInMonth(int year, int month) {
-    static constexpr int days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
-    const int y = 2000 + year;
-    const bool leap = (y % 4 == 0 && y % 100 != 0) || y % 400 == 0;
-    return month == 2 && leap ? 29 : days[(month - 1) % 12];
-}
 
 // A dip shape: ramps down, holds, recovers. Returns the depth at offset t of `length`.
 int dipDepth(int t, int length, int depth) {
@@ -41,7 +36,7 @@ void advanceOneSecond(SampleRecord& s) {
     s.minute = 0;
     if (++s.hour < 24) return;
     s.hour = 0;
-    if (++s.day <= daysInMonth(s.year, s.month)) return;
+    if (++s.day <= daysInMonth(2000 + s.year, s.month)) return;
     s.day = 1;
     if (++s.month <= 12) return;
     s.month = 1;

@@ -1,5 +1,7 @@
 #include "settings/IniFile.h"
 
+#include "files/InputFile.h"
+
 #include "files/AtomicFile.h"
 
 #include <algorithm>
@@ -32,14 +34,15 @@ enum class FileState { Missing, Read, Unreadable };
 std::vector<std::string> readLines(const std::string& path, FileState* state = nullptr,
                                    std::string* problem = nullptr) {
     std::vector<std::string> lines;
-    std::string bytes, error;
-    if (!readRegularFile(path, kMaxIniBytes, bytes, error)) {
+    const auto read = readRegularFile(path, kMaxIniBytes);
+    if (!read) {
         struct stat st {};
         const bool missing = ::stat(path.c_str(), &st) != 0 && errno == ENOENT;
         if (state) *state = missing ? FileState::Missing : FileState::Unreadable;
-        if (problem) *problem = error;
+        if (problem) *problem = read.error().text();
         return lines;
     }
+    const std::string& bytes = *read;
     if (state) *state = FileState::Read;
     std::size_t start = 0;
     while (start < bytes.size()) { // keeps a trailing '\r'

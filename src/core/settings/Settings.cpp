@@ -1,8 +1,22 @@
 #include "settings/Settings.h"
 
+#include "files/ProgramDirectory.h"
+
 #include <algorithm>
+#include <filesystem>
 
 namespace kestrova {
+
+std::string Settings::locate(const std::string& explicitPath, bool perUser, const std::string& workingDirectory) {
+    namespace fs = std::filesystem;
+    std::error_code ec;
+    const fs::path cwd = workingDirectory.empty() ? fs::current_path(ec) : fs::path(workingDirectory);
+    if (!explicitPath.empty()) return (cwd / explicitPath).lexically_normal().string();
+    const fs::path here = cwd / "Kestrova.ini";
+    if (fs::exists(here, ec)) return here.string();
+    if (perUser || runsInstalled()) return userDataDirectory() + "Kestrova.ini";
+    return here.string();
+}
 
 int Settings::read(const IntSetting& s) const {
     return std::clamp(m_ini.readInt(kSection, s.key, s.defaultValue), s.minimum, s.maximum);

@@ -1,6 +1,7 @@
-// Every key of the settings file with its one default. Settings are read from
-// "./Kestrova.ini" (the working directory, not the program directory) at the moment
-// they are needed and written at once; nothing is cached.
+// Every key of the settings file with its one default. Which file is decided once, at
+// start-up (`Settings::locate`); the one Settings object is then passed to whatever
+// needs it. Keys are read at the moment they are needed and written at once; nothing
+// is cached.
 #pragma once
 
 #include "model/UnitSystem.h"
@@ -39,7 +40,19 @@ public:
     static constexpr const char* kSection = "setup";
     static constexpr const char* kDefaultPath = "./Kestrova.ini";
 
-    explicit Settings(std::string path = kDefaultPath) : m_ini(std::move(path)) {}
+    explicit Settings(std::string path) : m_ini(std::move(path)) {}
+    Settings() : Settings(kDefaultPath) {}
+
+    // The settings file of this start: `explicitPath` (--settings) when given;
+    // otherwise Kestrova.ini in the working directory when it exists there; otherwise,
+    // for an installed program or a desktop start (`perUser`), the one in the per-user
+    // data directory; otherwise the working directory's (created by the first write).
+    // Always an absolute path, so a later change of directory changes nothing.
+    // `workingDirectory`: the process's own when empty.
+    static std::string locate(const std::string& explicitPath = {}, bool perUser = false,
+                              const std::string& workingDirectory = {});
+
+    const std::string& path() const { return m_ini.path(); }
 
     // The stored value (0 when it is not a number) clamped to the key's range.
     int read(const IntSetting& s) const;

@@ -38,8 +38,8 @@ int askRollStepDialog(QWidget* view, int rollStep, int pageCount) {
 }
 } // namespace
 
-CMainFrame::CMainFrame(RecordingModel& model, QWidget* parent)
-    : QMainWindow(parent), m_model(model), m_document(new RecordingDocument(model, this)) {
+CMainFrame::CMainFrame(RecordingModel& model, const Settings& settings, QWidget* parent)
+    : QMainWindow(parent), m_model(model), m_document(new RecordingDocument(model, settings, this)) {
     setWindowTitle(QStringLiteral("Kestrova"));
     m_workspace = new CMdiClient(this);
     m_workspace->setBackgroundTile(artwork::workspaceTile());
@@ -273,17 +273,9 @@ void CMainFrame::closeCommand() {
 
 void CMainFrame::runDialog(int commandId) {
     const auto it = m_dialogs.find(commandId);
-    if (it == m_dialogs.end()) {
-        notYetAvailable();
-        return;
-    }
+    if (it == m_dialogs.end()) return; // every command's dialog is installed at start-up
     it.value()(*this);
     refreshCommandState();
-}
-
-void CMainFrame::notYetAvailable() {
-    Messages::info(this, QStringLiteral("This command is not available in this version of Kestrova yet."),
-                   QMessageBox::Information);
 }
 
 void CMainFrame::newDataCapture() {
@@ -305,11 +297,7 @@ void CMainFrame::deviceArrived() {
 
 void CMainFrame::analysisSetupCommand() {
     const auto it = m_dialogs.find(cmd::AnalysisSetup);
-    if (it == m_dialogs.end()) {
-        notYetAvailable();
-        return;
-    }
-    if (!it.value()(*this)) return;
+    if (it == m_dialogs.end() || !it.value()(*this)) return;
     m_document->reloadSettings();
     if (displayMode() == DisplayMode::Analysis) switchDisplay(DisplayMode::Analysis);
 }

@@ -19,7 +19,8 @@ class QLabel;
 
 namespace kestrova {
 class RecordingModel;
-}
+class Settings;
+} // namespace kestrova
 
 namespace kestrova::ui {
 
@@ -37,7 +38,7 @@ public:
     // The "document templates": how a view of each kind is made; trend first, table last.
     using ViewFactory = std::function<RecordingView*(RecordingDocument&)>;
 
-    explicit CMainFrame(RecordingModel& model, QWidget* parent = nullptr);
+    CMainFrame(RecordingModel& model, const Settings& settings, QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     void registerTemplate(ViewFactory factory) { m_templates.push_back(std::move(factory)); }
@@ -49,7 +50,6 @@ public:
     void setNoDownload(bool v);
     CaptureLink captureLink() const { return m_captureLink; }
     void setCaptureLink(CaptureLink link) { m_captureLink = link; }
-    bool captureDialogOpen() const { return m_captureDialogOpen; }
 
     QAction* action(int commandId) const override { return m_actions.value(commandId); }
     QString pagePaneText() const;
@@ -99,7 +99,6 @@ private:
     void unitSetupCommand();
     void analysisSetupCommand();
     void findBluetooth();
-    void notYetAvailable();
 
     RecordingModel& m_model;
     RecordingDocument* m_document = nullptr;

@@ -24,7 +24,10 @@
 
 namespace kestrova::ui {
 
-CTavroApp::CTavroApp(RecordingModel& model) : m_model(model) { m_model.clearAllRecordings(); }
+CTavroApp::CTavroApp(RecordingModel& model, const std::string& settingsPath)
+    : m_model(model), m_settings(settingsPath) {
+    m_model.clearAllRecordings();
+}
 
 CTavroApp::~CTavroApp() {
     m_splash.reset();
@@ -54,7 +57,7 @@ bool CTavroApp::initInstance(bool showSplash, bool demo) {
         m_splash->show();
     }
     m_db = std::make_unique<PatientDatabase>(programDirectory());
-    m_frame = std::make_unique<CMainFrame>(m_model);
+    m_frame = std::make_unique<CMainFrame>(m_model, m_settings);
     installRecordingCommands(*m_frame, *m_db);
     QString demoPort;
     if (demo) {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "app/SingleInstance.h"
+#include "settings/Settings.h"
 
 #include <QSplashScreen>
 #include <QString>
@@ -22,7 +23,8 @@ class CMainFrame;
 
 class CTavroApp {
 public:
-    explicit CTavroApp(RecordingModel& model);
+    // `settingsPath`: the settings file of this start (Settings::locate).
+    CTavroApp(RecordingModel& model, const std::string& settingsPath);
     ~CTavroApp();
 
     // Returns false when the program must end at once (a second instance).
@@ -40,6 +42,7 @@ public:
 
 private:
     RecordingModel& m_model;
+    Settings m_settings;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<PatientDatabase> m_db;
     std::unique_ptr<DeviceSimulator> m_demo;

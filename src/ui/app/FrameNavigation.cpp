@@ -179,10 +179,10 @@ void FrameNavigation::goToTime() {
     const auto samples = m_host.document().model().currentSamples();
     if (!view || !view->pagesSamples() || samples.empty()) return;
     bool ok = false;
-    const QString text = QInputDialog::getText(
-        &m_host.mainWindow(), QStringLiteral("Go to time"),
-        QStringLiteral("Time (HH:MM:SS), or date and time (YYYY-MM-DD HH:MM:SS):"), QLineEdit::Normal,
-        pages::HeaderBand::timeText(samples.front()), &ok);
+    const QString text =
+        QInputDialog::getText(&m_host.mainWindow(), QStringLiteral("Go to time"),
+                              QStringLiteral("Time (HH:MM:SS), or date and time (YYYY-MM-DD HH:MM:SS):"),
+                              QLineEdit::Normal, pages::HeaderBand::timeText(samples.front()), &ok);
     if (!ok) return;
     const auto query = parseTimeQuery(text.toStdString());
     if (!query) {
@@ -203,13 +203,13 @@ void FrameNavigation::goToTime() {
 
 QStringList FrameNavigation::recentFiles() const {
     QStringList files;
-    for (const auto& f : Settings().recentFiles()) files << QString::fromStdString(f);
+    for (const auto& f : m_host.document().settings().recentFiles()) files << QString::fromStdString(f);
     return files;
 }
 
 void FrameNavigation::fileOpened(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
-    if (const WriteStatus w = Settings().addRecentFile(absolute.toStdString()); !w)
+    if (const WriteStatus w = m_host.document().settings().addRecentFile(absolute.toStdString()); !w)
         m_host.mainWindow().statusBar()->showMessage(
             QStringLiteral("The recent files could not be remembered: %1")
                 .arg(QString::fromStdString(w.reason)),
@@ -238,7 +238,7 @@ void FrameNavigation::updateTitle() {
         return;
     }
     const QString what = doc.fileName().isEmpty()
-                             ? QStringLiteral("ID %1 (downloaded)").arg(doc.model().currentPatient.id)
+                             ? QStringLiteral("ID %1 (downloaded)").arg(doc.model().currentPatient().id)
                              : QFileInfo(doc.fileName()).fileName();
     m_host.mainWindow().setWindowTitle(what + QStringLiteral("[*] - Kestrova"));
     m_host.mainWindow().setWindowModified(doc.hasUnsavedChanges());

@@ -20,6 +20,7 @@
 #include "files/PatientDatabase.h"
 #include "model/PatientForm.h"
 #include "model/RecordingModel.h"
+#include "settings/AnalysisSetupRules.h"
 #include "settings/Settings.h"
 #include "text/StringTable.h"
 #include "text/TextCodec.h"
@@ -37,74 +38,94 @@ namespace {
 
 QString nameOf(const PatientRecord& p) { return QString::fromStdString(decodeStoredText(fieldBytes(p.name))); }
 
+void cantCreate(CMainFrame& f, const std::string& reason) {
+    Messages::info(&f, QString::fromStdString(kestrova::tr(str::CantCreateFile) + (reason.empty() ? "" : ": " + reason)));
+}
+
+// A patient record that could not be stored is said, never taken for stored.
+void notStored(CMainFrame& f, const Outcome& stored) {
+    if (!stored)
+        Messages::info(&f, QStringLiteral("The patient details were not saved: %1")
+                               .arg(QString::fromStdString(stored.error().text())),
+                       QMessageBox::Warning);
+}
+
 bool patientInfo(CMainFrame& f, const PatientDatabase& db) {
-    RecordingModel& m = f.model();
-    const UnitSystem units = Settings().unitSystem();
+    RecordingDocument& doc = f.document();
+    const UnitSystem units = doc.settings().unitSystem();
     auto onDelete = [&](const PatientForm& form) {
-        const int id = std::atoi(form.idText.c_str());
-        m.currentPatient.clear();
-        m.currentPatient.id = id;
-        if (id < 1 || id > PatientDatabase::kSlots) {
+        PatientRecord cleared;
+        cleared.id = std::atoi(form.idText.c_str());
+        doc.editPatient(cleared);
+        if (!patient_id::isSlot(cleared.id)) {
             Messages::showString(&f, str::PatientIdInvalidDialog);
             return false;
         }
-        db.storePatientRecord(id, m.currentPatient);
-        f.document().markDetailsEdited();
+        notStored(f, db.storePatientRecord(cleared.id, cleared));
         return true;
     };
-    CPatientInfo dialog(patientFormFrom(m.currentPatient, units), onDelete, &f);
+    CPatientInfo dialog(patientFormFrom(doc.patient(), units), units, onDelete, &f);
     // Device IDs are reused for other patients, so stored details are offered, never
     // attached on their own.
-    if (const int id = m.currentPatient.id; id >= 1 && id <= PatientDatabase::kSlots) {
+    if (const int id = doc.patient().id; patient_id::isSlot(id)) {
         PatientRecord stored;
         db.loadPatientRecord(id - 1, stored);
-        if (stored.holdsDetails() && std::memcmp(&stored, &m.currentPatient, PatientRecord::kSize) != 0)
+        if (stored.holdsDetails() && std::memcmp(&stored, &doc.patient(), PatientRecord::kSize) != 0)
             dialog.offerStoredDetails(patientFormFrom(stored, units), nameOf(stored));
     }
     if (dialog.exec() != QDialog::Accepted) return false;
-    const UnitSystem unitsNow = Settings().unitSystem();
-    m.currentPatient = patientRecordFrom(dialog.form(), unitsNow);
-    const int id = m.currentPatient.id;
-    if (id < 1 || id > PatientDatabase::kSlots) {
+    const PatientRecord edited = patientRecordFrom(dialog.form(), doc.settings().unitSystem());
+    doc.editPatient(edited);
+    if (!patient_id::isSlot(edited.id)) {
         Messages::showString(&f, str::PatientIdInvalid);
         return true;
     }
     // Saving an empty form keeps what the slot holds: Delete Info is the way to clear it.
-    if (!m.currentPatient.holdsDetails()) {
-        f.document().markDetailsEdited();
-        return true;
-    }
-    db.storePatientRecord(id, m.currentPatient);
-    m.setPatientInfoSaved(id);
-    f.document().markDetailsEdited();
+    if (!edited.holdsDetails()) return true;
+    const Outcome stored = db.storePatientRecord(edited.id, edited);
+    notStored(f, stored);
+    if (stored) f.model().setPatientInfoSaved(edited.id);
     return true;
 }
 
 bool patientTitle(CMainFrame& f) {
-    RecordingModel& m = f.model();
-    CModifyTitle dialog(QString::fromStdString(decodeStoredText(m.reportTitle)), &f);
-    const bool ok = dialog.exec() == QDialog::Accepted;
-    if (ok) {
-        m.reportTitle = dialog.title().toStdString();
-        f.document().markDetailsEdited();
-    }
-    return ok;
+    RecordingDocument& doc = f.document();
+    CModifyTitle dialog(QString::fromStdString(decodeStoredText(doc.title())), &f);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    doc.editTitle(dialog.title().toStdString());
+    return true;
 }
 
 bool otherId(CMainFrame& f, const PatientDatabase& db) {
     COtherIDSelect dialog(f.model(), &f);
     if (dialog.exec() != QDialog::Accepted) return false;
-    RecordingModel& m = f.model();
-    const int id = dialog.chosenId();
-    m.currentPatient.clear();
-    m.makeCurrent(id);
-    if (m.patientInfoSaved(id)) db.loadPatientRecord(id - 1, m.currentPatient);
+    f.document().showDownloadedId(dialog.chosenId(), db);
     f.showCurrentRecording();
     return true;
 }
 
-void cantCreate(CMainFrame& f, const std::string& reason) {
-    Messages::info(&f, QString::fromStdString(kestrova::tr(str::CantCreateFile) + (reason.empty() ? "" : ": " + reason)));
+bool analysisSetup(CMainFrame& f) {
+    const Settings& settings = f.document().settings();
+    CAnalysisSetup::Values saved{};
+    for (std::size_t i = 0; i < saved.size(); ++i) saved[i] = settings.read(kAnalysisSettings[i].key);
+    CAnalysisSetup dialog(saved, &f);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    for (std::size_t i = 0; i < saved.size(); ++i) {
+        if (const WriteStatus w = settings.write(kAnalysisSettings[i].key, dialog.values()[i]); !w) {
+            Messages::settingsNotSaved(&f, w.reason); // the later keys would fail alike
+            break;
+        }
+    }
+    return true;
+}
+
+bool unitSetup(CMainFrame& f) {
+    const Settings& settings = f.document().settings();
+    CDlgUnitSetup dialog(settings.unitSystem(), &f);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    if (const WriteStatus w = settings.write(setting::UnitSetup, dialog.chosen() == UnitSystem::Metric ? 1 : 0); !w)
+        Messages::settingsNotSaved(&f, w.reason);
+    return true;
 }
 
 // The spreadsheet export runs on a worker while the window keeps painting, with a
@@ -124,7 +145,7 @@ void exportWorkbook(CMainFrame& f, const PatientDatabase& db, const std::string&
     const RecordingModel& m = f.model();
     std::vector<SampleRecord> samples(m.currentSamples().begin(), m.currentSamples().end());
     task->run(
-        [path, samples = std::move(samples), patient = m.currentPatient, units = Settings().unitSystem(), cancelled,
+        [path, samples = std::move(samples), patient = m.currentPatient(), units = f.document().settings().unitSystem(), cancelled,
          task, progress] {
             int shown = -1;
             return writeSpreadsheetExport(path, samples, patient, units, [&](std::int64_t done, std::int64_t total) {
@@ -145,8 +166,7 @@ void exportWorkbook(CMainFrame& f, const PatientDatabase& db, const std::string&
                 Messages::info(&f, QString::fromStdString(exportMessage(result)));
                 return;
             }
-            finishSaveData(f.model(), db);
-            f.document().markSaved();
+            notStored(f, f.document().finishSave(db));
         });
 }
 
@@ -156,7 +176,7 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
     RecordingModel& m = f.model();
     FileChooser::Request r;
     r.caption = QStringLiteral("Save Data");
-    r.proposedName = QStringLiteral("ID %1  Name ").arg(m.currentPatient.id) + nameOf(m.currentPatient);
+    r.proposedName = QStringLiteral("ID %1  Name ").arg(m.currentPatient().id) + nameOf(m.currentPatient());
     r.filter = QStringLiteral("(*.dat);;(*.txt);;(*.xls);;(*.xlsx);;CSV (*.csv);;EDF+ (*.edf)");
     r.defaultSuffix = QStringLiteral("dat");
     const QString chosen = FileChooser::choose(&f, r);
@@ -164,24 +184,27 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
     const std::string path = chosen.toStdString();
     const std::string ext = fileExtension(path);
     if (ext == "dat") {
-        std::string reason;
-        switch (saveCurrentRecording(path, m, &reason)) {
-        case SaveDataResult::CannotCreate: cantCreate(f, reason); return false;
-        case SaveDataResult::PatientIdInvalid: Messages::showString(&f, str::PatientIdInvalid); return false;
-        case SaveDataResult::Written: break;
+        const auto written = f.document().saveData(path);
+        if (!written) {
+            cantCreate(f, written.error().text());
+            return false;
+        }
+        if (!patient_id::isSlot(*written)) {
+            Messages::showString(&f, str::PatientIdInvalid);
+            return false;
         }
     } else if (ext == "xls" || ext == "xlsx") {
         exportWorkbook(f, db, path);
         return true;
     } else if (ext == "txt") {
-        const ExportStatus result = writeTextExport(path, m.currentSamples(), m.currentPatient, Settings().unitSystem());
+        const ExportStatus result = writeTextExport(path, m.currentSamples(), m.currentPatient(), f.document().settings().unitSystem());
         if (result != ExportResult::Written) {
             Messages::info(&f, QString::fromStdString(exportMessage(result)));
             return false;
         }
     } else if (ext == "csv" || ext == "edf") {
         const WriteStatus w = ext == "csv" ? writeCsvRecording(path, m.currentSamples())
-                                           : writeEdfRecording(path, m.currentSamples(), m.currentPatient);
+                                           : writeEdfRecording(path, m.currentSamples(), m.currentPatient());
         if (!w) {
             cantCreate(f, w.reason);
             return false;
@@ -192,17 +215,15 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
                                .arg(chosen));
         return false;
     }
-    finishSaveData(m, db);
-    f.document().markSaved(ext == "dat" ? chosen : QString());
+    notStored(f, f.document().finishSave(db, ext == "dat" ? chosen : QString()));
     return true;
 }
 
 // A recording file (.dat, .csv, .edf) becomes the current recording, or nothing changes
 // and the reason is shown.
 bool openRecordingFile(CMainFrame& f, const PatientDatabase& db, const QString& path) {
-    std::string error;
-    if (!openSavedData(path.toStdString(), f.model(), db, error)) {
-        Messages::info(&f, QString::fromStdString(error), QMessageBox::Warning);
+    if (const Outcome opened = f.document().open(path.toStdString(), db); !opened) {
+        Messages::info(&f, QString::fromStdString(opened.error().text()), QMessageBox::Warning);
         return false;
     }
     f.showCurrentRecording(path);
@@ -244,14 +265,14 @@ std::string chooseReportPath(CMainFrame& f, const QString& caption, const QStrin
 // from an earlier analysis may belong to another recording.
 bool eventReport(CMainFrame& f) {
     RecordingModel& m = f.model();
-    const Settings settings;
+    const Settings& settings = f.document().settings();
     const AnalysisResult analysis = computeAnalysis(m.currentSamples(), settings);
     const std::string path = chooseReportPath(
         f, QStringLiteral("Check out the SpO2 event time"),
-        QStringLiteral("ID %1  Name Event ").arg(m.currentPatient.id) + nameOf(m.currentPatient),
+        QStringLiteral("ID %1  Name Event ").arg(m.currentPatient().id) + nameOf(m.currentPatient()),
         QStringLiteral("Data file(*.txt)"), QStringLiteral("txt"));
     if (path.empty()) return false;
-    const WriteStatus written = writeEventReport(path, m.currentSamples(), m.currentPatient,
+    const WriteStatus written = writeEventReport(path, m.currentSamples(), m.currentPatient(),
                                                  settings.unitSystem(), analysis.desaturationEvents,
                                                  analysis.pulseEvents);
     if (!written) {
@@ -266,7 +287,7 @@ bool clinicalReport(CMainFrame& f) {
     RecordingModel& m = f.model();
     const std::string path =
         chooseReportPath(f, QStringLiteral("Clinical Report (PDF)"),
-                         QStringLiteral("ID %1 Clinical Report").arg(m.currentPatient.id),
+                         QStringLiteral("ID %1 Clinical Report").arg(m.currentPatient().id),
                          QStringLiteral("PDF document (*.pdf)"), QStringLiteral("pdf"));
     if (path.empty()) return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
@@ -292,8 +313,8 @@ void installRecordingCommands(CMainFrame& frame, const PatientDatabase& db) {
     frame.setDialog(cmd::OpenSavedData, [&db](CMainFrame& f) { return openSaved(f, db); });
     frame.setDialog(cmd::EventTimeReport, [](CMainFrame& f) { return eventReport(f); });
     frame.setDialog(cmd::ClinicalReport, [](CMainFrame& f) { return clinicalReport(f); });
-    frame.setDialog(cmd::AnalysisSetup, [](CMainFrame& f) { return CAnalysisSetup(&f).exec() == QDialog::Accepted; });
-    frame.setDialog(cmd::UnitSetup, [](CMainFrame& f) { return CDlgUnitSetup(&f).exec() == QDialog::Accepted; });
+    frame.setDialog(cmd::AnalysisSetup, analysisSetup);
+    frame.setDialog(cmd::UnitSetup, unitSetup);
 }
 
 } // namespace kestrova::ui

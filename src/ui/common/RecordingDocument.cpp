@@ -1,11 +1,14 @@
 #include "common/RecordingDocument.h"
 
+#include "files/PatientDatabase.h"
+#include "files/SaveData.h"
 #include "model/RecordingModel.h"
 #include "settings/Settings.h"
 
 namespace kestrova::ui {
 
-RecordingDocument::RecordingDocument(RecordingModel& model, QObject* parent) : QObject(parent), m_model(model) {
+RecordingDocument::RecordingDocument(RecordingModel& model, const Settings& settings, QObject* parent)
+    : QObject(parent), m_model(model), m_settings(settings) {
     reloadSettings();
 }
 
@@ -47,13 +50,13 @@ std::int64_t RecordingDocument::nadirIndex(const DesaturationEvent& e) const {
 }
 
 void RecordingDocument::runAnalysis() {
-    m_analysis = computeAnalysis(m_model.currentSamples(), Settings());
+    m_analysis = computeAnalysis(m_model.currentSamples(), m_settings);
     m_limits = m_analysis.limits;
     emit analysisChanged();
 }
 
 void RecordingDocument::reloadSettings() {
-    const Settings settings;
+    const Settings& settings = m_settings;
     const UnitSystem units = settings.unitSystem();
     AnalysisLimits limits = m_limits;
     limits.desaturationsEvent = settings.read(setting::DesaturationsEvent);
@@ -77,6 +80,42 @@ void RecordingDocument::recordingReplaced(const QString& fileName) {
     emit detailsChanged();
 }
 
+const PatientRecord& RecordingDocument::patient() const { return m_model.currentPatient(); }
+const std::string& RecordingDocument::title() const { return m_model.reportTitle(); }
+
+void RecordingDocument::editPatient(const PatientRecord& patient) {
+    m_model.setCurrentPatient(patient);
+    markDetailsEdited();
+}
+
+void RecordingDocument::editTitle(std::string title) {
+    m_model.setReportTitle(std::move(title));
+    markDetailsEdited();
+}
+
+Outcome RecordingDocument::open(const std::string& path, const PatientDatabase& db) {
+    return openSavedData(path, m_model, db);
+}
+
+bool RecordingDocument::showDownloadedId(int id, const PatientDatabase& db) {
+    if (!m_model.makeCurrent(id)) return false;
+    PatientRecord patient;
+    patient.id = id;
+    if (m_model.patientInfoSaved(id)) db.loadPatientRecord(id - 1, patient);
+    m_model.setCurrentPatient(patient);
+    return true;
+}
+
+Result<std::uint8_t> RecordingDocument::saveData(const std::string& path) const {
+    return saveCurrentRecording(path, m_model);
+}
+
+Outcome RecordingDocument::finishSave(const PatientDatabase& db, const QString& fileName) {
+    const Outcome stored = finishSaveData(m_model, db);
+    if (stored) markSaved(fileName);
+    return stored;
+}
+
 void RecordingDocument::markDetailsEdited() {
     m_unsaved = true;
     emit detailsChanged();
@@ -91,8 +130,8 @@ void RecordingDocument::markSaved(const QString& fileName) {
 pages::PageData RecordingDocument::pageData() const {
     pages::PageData d;
     d.samples = m_model.currentSamples();
-    d.patient = m_model.currentPatient;
-    d.reportTitle = m_model.reportTitle;
+    d.patient = m_model.currentPatient();
+    d.reportTitle = m_model.reportTitle();
     d.units = m_units;
     d.analysis = &m_analysis;
     d.desaturationsEvent = m_limits.desaturationsEvent;

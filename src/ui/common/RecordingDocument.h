@@ -7,6 +7,7 @@
 
 #include "analysis/Analysis.h"
 #include "analysis/ClinicalMetrics.h"
+#include "base/Result.h"
 #include "pages/PageData.h"
 
 #include <QObject>
@@ -17,7 +18,10 @@
 
 namespace kestrova {
 class RecordingModel;
-}
+class PatientDatabase;
+class Settings;
+struct PatientRecord;
+} // namespace kestrova
 
 namespace kestrova::ui {
 
@@ -26,9 +30,11 @@ enum class DisplayMode { None = 0, Trend = 1, Table = 2, Analysis = 3, ClinicalS
 class RecordingDocument : public QObject {
     Q_OBJECT
 public:
-    explicit RecordingDocument(RecordingModel& model, QObject* parent = nullptr);
+    RecordingDocument(RecordingModel& model, const Settings& settings, QObject* parent = nullptr);
 
     RecordingModel& model() const { return m_model; }
+    // The settings file of this start, the one every command reads and writes.
+    const Settings& settings() const { return m_settings; }
 
     DisplayMode displayMode() const { return m_displayMode; }
     void setDisplayMode(DisplayMode mode);
@@ -59,11 +65,29 @@ public:
     // file when the recording changes and when a setup dialog ends with OK.
     void reloadSettings();
 
+    // The current recording's patient and title (stored bytes). Only these operations
+    // change them; each announces the change and marks the recording as edited.
+    const PatientRecord& patient() const;
+    const std::string& title() const;
+    void editPatient(const PatientRecord& patient);
+    void editTitle(std::string title);
+
+    // Opens a recording file of any known format as the current recording (with the
+    // patient record of its ID from `db`), or changes nothing and says why. The
+    // caller shows it (recordingReplaced).
+    Outcome open(const std::string& path, const PatientDatabase& db);
+    // The samples of a downloaded ID become the current recording, with the details
+    // its slot holds once they were saved for this download.
+    bool showDownloadedId(int id, const PatientDatabase& db);
+    // Save Data's .dat file; gives the ID byte written.
+    Result<std::uint8_t> saveData(const std::string& path) const;
+    // Save Data's last step after any file was written: the details go to the slot
+    // list and the recording counts as saved.
+    Outcome finishSave(const PatientDatabase& db, const QString& fileName = {});
+
     // The current recording was replaced (download, other ID, opened file): back to
     // its first page, no unsaved changes; `fileName` is empty for a downloaded one.
     void recordingReplaced(const QString& fileName = {});
-    // The patient details or title of the current recording were edited.
-    void markDetailsEdited();
     // The details were stored (patient database or a saved file).
     void markSaved(const QString& fileName = {});
 
@@ -83,7 +107,10 @@ signals:
     void detailsChanged();
 
 private:
+    void markDetailsEdited();
+
     RecordingModel& m_model;
+    const Settings& m_settings;
     DisplayMode m_displayMode = DisplayMode::None;
     int m_currentPage = 0;
     int m_zoom = kDefaultSpan;

@@ -19,11 +19,10 @@ const char* const kLabels[6] = {"Times with saturations high", "Times with satur
                                 "Times with pr low", "Desaturation Event", "Pulse Event"};
 }
 
-CAnalysisSetup::CAnalysisSetup(QWidget* parent) : QDialog(parent) {
+CAnalysisSetup::CAnalysisSetup(const Values& saved, QWidget* parent) : QDialog(parent), m_saved(saved) {
     setWindowTitle(QStringLiteral("Analysis setup"));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
-    const Settings settings;
     for (int row = 0; row < 6; ++row) {
         grid->addWidget(new QLabel(QString::fromLatin1(kLabels[row]), this), row, 0);
         auto* edit = new QLineEdit(this);
@@ -46,7 +45,7 @@ CAnalysisSetup::CAnalysisSetup(QWidget* parent) : QDialog(parent) {
             Messages::showString(this, kAnalysisSettings[static_cast<std::size_t>(row)].rangeMessage);
             reload(row);
         });
-        m_values[static_cast<std::size_t>(row)] = settings.read(kAnalysisSettings[static_cast<std::size_t>(row)].key);
+        m_values[static_cast<std::size_t>(row)] = m_saved[static_cast<std::size_t>(row)];
         show(row);
     }
     layout->addLayout(grid);
@@ -63,7 +62,7 @@ void CAnalysisSetup::show(int row) {
 }
 
 void CAnalysisSetup::reload(int row) {
-    m_values[static_cast<std::size_t>(row)] = Settings().read(kAnalysisSettings[static_cast<std::size_t>(row)].key);
+    m_values[static_cast<std::size_t>(row)] = m_saved[static_cast<std::size_t>(row)];
     show(row);
 }
 
@@ -112,13 +111,6 @@ void CAnalysisSetup::accept() {
         Messages::showString(this, str::PrHighNotAboveLow);
         reload(2);
         reload(3);
-    }
-    const Settings settings;
-    for (std::size_t i = 0; i < 6; ++i) {
-        if (const WriteStatus w = settings.write(kAnalysisSettings[i].key, m_values[i]); !w) {
-            Messages::settingsNotSaved(this, w.reason); // the later keys would fail alike
-            break;
-        }
     }
     QDialog::accept();
 }

@@ -1,4 +1,6 @@
 // "Analysis setup": the four limits and the two event thresholds of the analysis.
+// Starts from the saved values it is given (a cleared or out-of-range field returns
+// to its saved value); the caller stores values() when it ends with OK.
 #pragma once
 
 #include <QDialog>
@@ -12,7 +14,9 @@ namespace kestrova::ui {
 class CAnalysisSetup : public QDialog {
     Q_OBJECT
 public:
-    explicit CAnalysisSetup(QWidget* parent = nullptr);
+    using Values = std::array<int, 6>; // in the order of kAnalysisSettings
+    explicit CAnalysisSetup(const Values& saved, QWidget* parent = nullptr);
+    const Values& values() const { return m_values; }
 
     QLineEdit* edit(int row) const { return m_edits[static_cast<std::size_t>(row)]; }
     int value(int row) const { return m_values[static_cast<std::size_t>(row)]; }
@@ -29,7 +33,8 @@ private:
     void takeEdits();
 
     std::array<QLineEdit*, 6> m_edits{};
-    std::array<int, 6> m_values{};
+    Values m_saved{};
+    Values m_values{};
     bool m_showing = false;
 };
 

@@ -1,7 +1,5 @@
 #include "dialogs/CDlgUnitSetup.h"
 
-#include "common/Messages.h"
-#include "settings/Settings.h"
 
 #include <QDialogButtonBox>
 #include <QGroupBox>
@@ -10,7 +8,7 @@
 
 namespace kestrova::ui {
 
-CDlgUnitSetup::CDlgUnitSetup(QWidget* parent) : QDialog(parent) {
+CDlgUnitSetup::CDlgUnitSetup(UnitSystem current, QWidget* parent) : QDialog(parent) {
     setWindowTitle(QStringLiteral("Unit setup"));
     auto* layout = new QVBoxLayout(this);
     auto* group = new QGroupBox(QStringLiteral("Unit setup"), this);
@@ -24,13 +22,9 @@ CDlgUnitSetup::CDlgUnitSetup(QWidget* parent) : QDialog(parent) {
     connect(buttons, &QDialogButtonBox::accepted, this, &CDlgUnitSetup::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     layout->addWidget(buttons);
-    (Settings().unitSystem() == UnitSystem::Metric ? m_metric : m_britain)->setChecked(true);
+    (current == UnitSystem::Metric ? m_metric : m_britain)->setChecked(true);
 }
 
-void CDlgUnitSetup::accept() {
-    if (const WriteStatus w = Settings().write(setting::UnitSetup, m_metric->isChecked() ? 1 : 0); !w)
-        Messages::settingsNotSaved(this, w.reason);
-    QDialog::accept();
-}
+UnitSystem CDlgUnitSetup::chosen() const { return m_metric->isChecked() ? UnitSystem::Metric : UnitSystem::Imperial; }
 
 } // namespace kestrova::ui

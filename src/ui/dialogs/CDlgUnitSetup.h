@@ -1,5 +1,8 @@
-// "Unit setup": imperial or metric heights and weights (UnitSetup).
+// "Unit setup": imperial or metric heights and weights. Shows the unit system it is
+// given; the caller stores the chosen one (UnitSetup) when it ends with OK.
 #pragma once
+
+#include "model/UnitSystem.h"
 
 #include <QDialog>
 
@@ -10,10 +13,10 @@ namespace kestrova::ui {
 class CDlgUnitSetup : public QDialog {
     Q_OBJECT
 public:
-    explicit CDlgUnitSetup(QWidget* parent = nullptr);
+    explicit CDlgUnitSetup(UnitSystem current, QWidget* parent = nullptr);
+    UnitSystem chosen() const;
     QRadioButton* metric() const { return m_metric; }
     QRadioButton* britain() const { return m_britain; }
-    void accept() override;
 
 private:
     QRadioButton* m_britain;

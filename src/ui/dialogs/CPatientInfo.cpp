@@ -1,7 +1,6 @@
 #include "dialogs/CPatientInfo.h"
 
 #include "common/Messages.h"
-#include "settings/Settings.h"
 #include "text/StringTable.h"
 
 #include <QComboBox>
@@ -21,11 +20,12 @@ QString q(const std::string& s) { return QString::fromStdString(s); }
 bool isNumeric(PatientField f) { return f == PatientField::Age || f == PatientField::Height || f == PatientField::Weight; }
 } // namespace
 
-CPatientInfo::CPatientInfo(const PatientForm& form, std::function<bool(const PatientForm&)> onDelete, QWidget* parent)
-    : QDialog(parent), m_onDelete(std::move(onDelete)) {
+CPatientInfo::CPatientInfo(const PatientForm& form, UnitSystem units, std::function<bool(const PatientForm&)> onDelete,
+                           QWidget* parent)
+    : QDialog(parent), m_units(units), m_onDelete(std::move(onDelete)) {
     setWindowTitle(QStringLiteral("Edit patient information"));
     setMinimumWidth(460);
-    const bool metric = Settings().unitSystem() == UnitSystem::Metric;
+    const bool metric = units == UnitSystem::Metric;
     auto* layout = new QVBoxLayout(this);
     m_layout = layout;
     auto* grid = new QFormLayout;
@@ -119,7 +119,7 @@ void CPatientInfo::offerStoredDetails(const PatientForm& stored, const QString& 
 void CPatientInfo::leaveField(PatientField f) {
     QLineEdit* edit = m_fields.at(f);
     if (isNumeric(f)) {
-        if (const auto message = checkNumericField(f, edit->text().toStdString(), Settings().unitSystem())) {
+        if (const auto message = checkNumericField(f, edit->text().toStdString(), m_units)) {
             Messages::showString(this, *message);
             edit->setText(QStringLiteral("0"));
         }

@@ -22,7 +22,8 @@ class CPatientInfo : public QDialog {
 public:
     // `onDelete` runs Delete Info on the form as it stands; it returns false when the
     // ID is invalid (the dialog then keeps its fields).
-    CPatientInfo(const PatientForm& form, std::function<bool(const PatientForm&)> onDelete, QWidget* parent = nullptr);
+    CPatientInfo(const PatientForm& form, UnitSystem units, std::function<bool(const PatientForm&)> onDelete,
+                 QWidget* parent = nullptr);
 
     PatientForm form() const;
     // Shows a "Use stored details" button naming the stored patient; clicking it fills
@@ -41,6 +42,7 @@ protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
+    UnitSystem m_units;
     std::map<PatientField, QLineEdit*> m_fields;
     QLineEdit* m_id = nullptr;
     QComboBox* m_gender = nullptr;

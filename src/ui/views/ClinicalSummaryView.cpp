@@ -40,8 +40,8 @@ void ClinicalSummaryView::showEvent(QShowEvent* event) {
 }
 
 void ClinicalSummaryView::paintEvent(QPaintEvent*) {
-    m_data.page.patient = document().model().currentPatient; // edited details show at once
-    m_data.page.reportTitle = document().model().reportTitle;
+    m_data.page.patient = document().model().currentPatient(); // edited details show at once
+    m_data.page.reportTitle = document().model().reportTitle();
     QPainter p(this);
     p.drawImage(0, 0, pages::ClinicalReport::renderScreen(m_data, size()));
     emit pageStatus(0, 1); // like the analysis sheet: one page on screen
