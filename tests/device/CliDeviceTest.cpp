@@ -58,11 +58,11 @@ TEST(CliDevice, DownloadWritesEveryIdAndReportsAsDocumented) {
                      "ID  12     total        900 Groups\n"
                      "recs/ID12.dat\n");
     const auto file = readDataFile(dir.file("recs/ID12.dat"));
-    ASSERT_TRUE(file.ok);
-    EXPECT_EQ(file.contents.patientId, 12);
-    EXPECT_EQ(file.contents.title, "ReportTitle");
-    ASSERT_EQ(file.contents.samples.size(), 900u);
-    EXPECT_EQ(file.contents.samples[0].hour, 22); // chronological although type 11 sends newest first
+    ASSERT_TRUE(file);
+    EXPECT_EQ(file->patientId, 12);
+    EXPECT_EQ(file->title, "ReportTitle");
+    ASSERT_EQ(file->samples.size(), 900u);
+    EXPECT_EQ(file->samples[0].hour, 22); // chronological although type 11 sends newest first
     EXPECT_NE(test::readFile(dir.file("wire.txt")).find("> 55 AA FD 00 00 FD\n"), std::string::npos);
     EXPECT_NE(test::readFile(dir.file("Kestrova.ini")).find("DefaultCOM=" + sim.port()), std::string::npos);
 

@@ -44,11 +44,11 @@ int main(int argc, char** argv) {
     if (!files.empty()) {
         for (const auto& f : files) {
             const auto r = kestrova::readDataFile(f);
-            if (!r.ok) {
-                std::fprintf(stderr, "%s\n", r.error.c_str());
+            if (!r) {
+                std::fprintf(stderr, "%s\n", r.error().text().c_str());
                 return 1;
             }
-            sim.addRecording(r.contents.samples);
+            sim.addRecording(r->samples);
         }
     } else {
         for (int id : ids) {
