@@ -182,7 +182,7 @@ void addDeviceCommands(CLI::App& app) {
                 const SavedRecording saved =
                     saveDownloadedRecording(*out, id, model->currentSamples(), complete, *overwrite);
                 if (!saved.status) {
-                    std::cerr << terminalSafe(tr(str::CantCreateFile) + ": " + saved.status.reason) << '\n';
+                    std::cerr << terminalSafe(tr(str::CantCreateFile) + ": " + saved.status.error().text()) << '\n';
                     writeFailed = true;
                     continue;
                 }

@@ -67,7 +67,7 @@ DeviceLink::Probe DeviceLink::probe(const std::string& name) {
     if (!m_port.Open(name, id->lineRate)) return Probe::ReopenFailed;
     if (const WriteStatus remembered = m_settings.setDefaultCom(name); !remembered)
         m_settingsProblem = "The port could not be remembered in the settings file, which was left as it was: " +
-                            remembered.reason;
+                            remembered.error().text();
     return Probe::Answered;
 }
 

@@ -42,7 +42,7 @@ using namespace kestrova::ui;
 class CaptureFlowTest : public QObject {
     Q_OBJECT
     std::unique_ptr<test::TempDir> m_dir;
-    std::unique_ptr<test::WorkingDirectory> m_cwd;
+    std::unique_ptr<Settings> m_settings;
     std::unique_ptr<PatientDatabase> m_db;
     RecordingModel m_model;
     std::unique_ptr<CMainFrame> m_frame;
@@ -59,12 +59,12 @@ class CaptureFlowTest : public QObject {
 private slots:
     void init() {
         m_dir = std::make_unique<test::TempDir>();
-        m_cwd = std::make_unique<test::WorkingDirectory>(m_dir->path());
+        m_settings = std::make_unique<Settings>(m_dir->file("Kestrova.ini"));
         m_db = std::make_unique<PatientDatabase>(m_dir->path() + "/");
         m_log = std::make_unique<test::MessageLog>();
         FileChooser::setHandler([this](const FileChooser::Request&) { return m_nextFile; });
         m_model.clearAllRecordings();
-        m_frame = std::make_unique<CMainFrame>(m_model);
+        m_frame = std::make_unique<CMainFrame>(m_model, *m_settings);
         m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTrendView(d); });
         m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTableView(d); });
         installRecordingCommands(*m_frame, *m_db);
@@ -74,7 +74,7 @@ private slots:
         m_frame.reset();
         m_log.reset();
         FileChooser::setHandler({});
-        m_cwd.reset();
+        m_settings.reset();
         m_dir.reset();
     }
 
@@ -264,7 +264,7 @@ private slots:
         // Analyse ID 9, then open ID 12 from a file: the report lists ID 12's events.
         m_model.makeCurrent(12);
         const std::vector<SampleRecord> twelve(m_model.currentSamples().begin(), m_model.currentSamples().end());
-        QVERIFY(writeDataFile(m_dir->file("ID12.dat"), 12, twelve, "ReportTitle").ok);
+        QVERIFY(writeDataFile(m_dir->file("ID12.dat"), 12, twelve, "ReportTitle").ok());
         m_model.makeCurrent(9);
         m_frame->action(cmd::Analysis)->trigger();
         QVERIFY(!m_frame->document().analysis().desaturationEvents.empty());
@@ -273,7 +273,7 @@ private slots:
         QCOMPARE(m_model.currentPatient().id, 12);
         m_nextFile = QString::fromStdString(m_dir->file("events12.txt"));
         m_frame->action(cmd::EventTimeReport)->trigger();
-        const AnalysisResult expected = computeAnalysis(m_model.currentSamples(), Settings());
+        const AnalysisResult expected = computeAnalysis(m_model.currentSamples(), *m_settings);
         QCOMPARE(test::readFile(m_dir->file("events12.txt")),
                  eventReportText(m_model.currentSamples(), m_model.currentPatient(), UnitSystem::Imperial, expected.desaturationEvents,
                                  expected.pulseEvents));
