@@ -7,57 +7,77 @@
 namespace kestrova::pages {
 namespace {
 
-// Folds samples [from, to) into v; every one of them counts.
-void takeEvery(ColumnValues& v, const SampleRecord* s, std::int64_t from, std::int64_t to) {
-    std::uint8_t loS = v.lo[0], hiS = v.hi[0], loP = v.lo[1], hiP = v.hi[1];
-    for (std::int64_t i = from; i < to; ++i) {
-        loS = std::min(loS, s[i].spo2);
-        hiS = std::max(hiS, s[i].spo2);
-        loP = std::min(loP, s[i].pulseRate);
-        hiP = std::max(hiP, s[i].pulseRate);
+// The running lowest and highest of both signals. Kept in locals while a column is
+// scanned: stores through the columns' byte fields would make the compiler reload
+// everything else after each one.
+struct Range {
+    std::uint8_t loS = 255, hiS = 0, loP = 255, hiP = 0;
+    void take(const SampleRecord& r) {
+        loS = std::min(loS, r.spo2);
+        hiS = std::max(hiS, r.spo2);
+        loP = std::min(loP, r.pulseRate);
+        hiP = std::max(hiP, r.pulseRate);
     }
-    v.lo[0] = loS;
-    v.hi[0] = hiS;
-    v.lo[1] = loP;
-    v.hi[1] = hiP;
+    void store(ColumnValues& v) const {
+        v.lo[0] = loS;
+        v.hi[0] = hiS;
+        v.lo[1] = loP;
+        v.hi[1] = hiP;
+    }
+};
+
+void storeEnds(ColumnValues& v, const SampleRecord& first, const SampleRecord& last) {
+    v.counted = true;
+    v.first[0] = first.spo2;
+    v.first[1] = first.pulseRate;
+    v.last[0] = last.spo2;
+    v.last[1] = last.pulseRate;
 }
 
+// Samples [a, b), every one counting; the whole blocks inside from their summary.
 void reduceEvery(ColumnValues& v, const SampleRecord* s, std::int64_t a, std::int64_t b,
                  const SignalBlocks* blocks) {
-    v.counted = true;
-    v.first[0] = s[a].spo2;
-    v.first[1] = s[a].pulseRate;
-    v.last[0] = s[b - 1].spo2;
-    v.last[1] = s[b - 1].pulseRate;
+    Range r;
     constexpr std::int64_t K = SignalBlocks::kBlock;
     const std::int64_t blockFrom = (a + K - 1) / K, blockTo = b / K; // whole blocks inside [a, b)
-    if (!blocks || blockTo <= blockFrom) return takeEvery(v, s, a, b);
-    takeEvery(v, s, a, blockFrom * K);
-    for (std::int64_t k = blockFrom; k < blockTo; ++k) {
-        const auto i = static_cast<std::size_t>(k);
-        for (int c = 0; c < 2; ++c) {
-            v.lo[c] = std::min(v.lo[c], blocks->lo[c][i]);
-            v.hi[c] = std::max(v.hi[c], blocks->hi[c][i]);
+    if (!blocks || blockTo <= blockFrom) {
+        for (std::int64_t i = a; i < b; ++i)
+            r.take(s[i]);
+    } else {
+        for (std::int64_t i = a; i < blockFrom * K; ++i)
+            r.take(s[i]);
+        const std::uint8_t *loS = blocks->lo[0].data(), *hiS = blocks->hi[0].data();
+        const std::uint8_t *loP = blocks->lo[1].data(), *hiP = blocks->hi[1].data();
+        for (std::int64_t k = blockFrom; k < blockTo; ++k) {
+            r.loS = std::min(r.loS, loS[k]);
+            r.hiS = std::max(r.hiS, hiS[k]);
+            r.loP = std::min(r.loP, loP[k]);
+            r.hiP = std::max(r.hiP, hiP[k]);
         }
+        for (std::int64_t i = blockTo * K; i < b; ++i)
+            r.take(s[i]);
     }
-    takeEvery(v, s, blockTo * K, b);
+    r.store(v);
+    storeEnds(v, s[a], s[b - 1]);
 }
 
+// Samples [a, b), only the valid ones counting.
 void reduceValid(ColumnValues& v, const SampleRecord* s, std::int64_t a, std::int64_t b) {
+    Range r;
+    std::int64_t first = -1, last = -1;
+    bool artefact = false;
     for (std::int64_t i = a; i < b; ++i) {
         if (!clinical::isValid(s[i])) {
-            v.artefact = true;
+            artefact = true;
             continue;
         }
-        const std::uint8_t value[2] = {s[i].spo2, s[i].pulseRate};
-        for (int c = 0; c < 2; ++c) {
-            if (!v.counted) v.first[c] = value[c];
-            v.lo[c] = std::min(v.lo[c], value[c]);
-            v.hi[c] = std::max(v.hi[c], value[c]);
-            v.last[c] = value[c];
-        }
-        v.counted = true;
+        if (first < 0) first = i;
+        last = i;
+        r.take(s[i]);
     }
+    v.artefact = artefact;
+    r.store(v);
+    if (first >= 0) storeEnds(v, s[first], s[last]);
 }
 
 } // namespace
