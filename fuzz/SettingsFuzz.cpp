@@ -33,7 +33,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (const auto& [section, key] : keys) before.push_back(ini.readString(section, key, "<none>", 4096));
     // Text with a line break cannot be one key's value; the writer is never given one.
     if (text.find('\0') != std::string::npos) return 0;
-    if (!settings.setDefaultCom(value).ok) return 0;
+    if (!settings.setDefaultCom(value).ok()) return 0;
     FUZZ_CHECK(settings.defaultCom() == value.substr(0, setting::kDefaultComChars));
     for (std::size_t i = 0; i < keys.size(); ++i)
         FUZZ_CHECK(ini.readString(keys[i].first, keys[i].second, "<none>", 4096) == before[i]);

@@ -208,7 +208,7 @@ void addAnalyzeCommand(CLI::App& app) {
     sub->callback([options, file, json] {
         auto model = std::make_unique<RecordingModel>();
         if (!loadRecording(*file, *options, *model)) throw CLI::RuntimeError(1);
-        const AnalysisResult r = computeAnalysis(model->currentSamples(), Settings());
+        const AnalysisResult r = computeAnalysis(model->currentSamples(), settings());
         const ClinicalMetrics clinical = computeClinicalMetrics(model->currentSamples());
         std::string text;
         if (*json) {

@@ -37,7 +37,7 @@ void addClinicalReportCommand(CLI::App& app) {
         data.metrics = computeClinicalMetrics(data.page.samples);
         const WriteStatus written = pages::ClinicalReport::writePdf(
             o->out, data, o->paper == "letter" ? pages::Paper::Letter : pages::Paper::A4);
-        if (!written) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + written.reason));
+        if (!written) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + written.error().text()));
     });
 }
 

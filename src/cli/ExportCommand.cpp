@@ -33,7 +33,7 @@ void addExportCommands(CLI::App& app) {
         if (ext == "csv" || ext == "edf") {
             const WriteStatus w = ext == "csv" ? writeCsvRecording(*out, model->currentSamples())
                                                : writeEdfRecording(*out, model->currentSamples(), model->currentPatient());
-            if (!w) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + w.reason));
+            if (!w) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + w.error().text()));
             return;
         }
         const UnitSystem units = settings().unitSystem();
@@ -61,7 +61,7 @@ void addExportCommands(CLI::App& app) {
         const WriteStatus written = writeEventReport(*rOut, model->currentSamples(), model->currentPatient(),
                                                      settings.unitSystem(), r.desaturationEvents,
                                                      r.pulseEvents);
-        if (!written) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + written.reason));
+        if (!written) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + written.error().text()));
     });
 }
 

@@ -107,7 +107,7 @@ void addRenderCommand(CLI::App& app) {
         const WriteStatus written =
             pdf ? pages::PageRenderer::writePdf(o->out, kind, data)
                 : pages::PageRenderer::writePng(o->out, pages::PageRenderer::renderScreen(kind, data, QSize(w, h)));
-        if (!written) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + written.reason));
+        if (!written) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + written.error().text()));
     });
 }
 

@@ -37,8 +37,8 @@ SummaryRow summarise(const std::string& file, const CommonOptions& options) {
     }
     const auto samples = model->currentSamples();
     const ClinicalMetrics m = computeClinicalMetrics(samples);
-    row.id = std::to_string(model->currentPatient.id);
-    row.name = decodeStoredText(fieldBytes(model->currentPatient.name));
+    row.id = std::to_string(model->currentPatient().id);
+    row.name = decodeStoredText(fieldBytes(model->currentPatient().name));
     row.start = samples.empty() ? "" : isoTime(samples.front());
     row.recordedHours = static_cast<double>(m.recordedSeconds) / 3600.0;
     row.validHours = static_cast<double>(m.validSeconds) / 3600.0;
@@ -139,7 +139,7 @@ void addSummaryCommand(CLI::App& app) {
         const bool anyError = std::any_of(rows.begin(), rows.end(), [](const SummaryRow& r) { return !r.error.empty(); });
         if (!csv->empty()) {
             if (const WriteStatus w = writeFileAtomically(*csv, csvText(rows)); !w)
-                throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + w.reason));
+                throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + w.error().text()));
         } else {
             const std::string text = tableText(rows);
             std::fwrite(text.data(), 1, text.size(), stdout);

@@ -26,7 +26,7 @@ TEST(CliAnalysis, JsonCarriesTheSameFiguresAsTheAnalysis) {
     const auto file = readDataFile(sample);
     AnalysisLimits lim;
     lim.prLow = 66;
-    const auto a = computeAnalysis(file.contents.samples, lim);
+    const auto a = computeAnalysis(file->samples, lim);
     auto has = [&](const std::string& fragment) { return r.out.find(fragment) != std::string::npos; };
     EXPECT_TRUE(has("\"samples\": 7200,"));
     EXPECT_TRUE(has("\"PrLow\": 66,"));
@@ -84,7 +84,7 @@ TEST(CliAnalysis, ClinicalFiguresInJsonAndSummaries) {
     const auto json = test::runCommand(cli("analyze " + sample + " --json" + home, dir.path()));
     ASSERT_EQ(json.status, 0) << json.err;
     const auto file = readDataFile(sample);
-    const ClinicalMetrics m = computeClinicalMetrics(file.contents.samples);
+    const ClinicalMetrics m = computeClinicalMetrics(file->samples);
     char mean[40];
     std::snprintf(mean, sizeof mean, "%.17g", m.spo2.mean);
     EXPECT_NE(json.out.find(", \"clinical\": {\"recordedSeconds\": 7200, \"validSeconds\": 7200, \"artefactSeconds\": 0, "
@@ -107,11 +107,11 @@ TEST(CliAnalysis, ClinicalFiguresInJsonAndSummaries) {
     const auto text = test::runCommand(cli("analyze " + sample + home, dir.path()));
     EXPECT_NE(text.out.find("  3 % longest event             " + std::to_string(longest.seconds()) +
                             " s at " +
-                            isoTime(file.contents.samples[static_cast<std::size_t>(longest.start)])),
+                            isoTime(file->samples[static_cast<std::size_t>(longest.start)])),
               std::string::npos)
         << text.out;
     EXPECT_NE(text.out.find(clinicalCriteria()), std::string::npos);
-    EXPECT_NE(json.out.find("\"startTime\": \"" + isoTime(file.contents.samples[static_cast<std::size_t>(m.odi3.events[0].start)]) + "\""),
+    EXPECT_NE(json.out.find("\"startTime\": \"" + isoTime(file->samples[static_cast<std::size_t>(m.odi3.events[0].start)]) + "\""),
               std::string::npos);
     EXPECT_EQ(json.out.rfind("}}\n"), json.out.size() - 3);
 
@@ -119,9 +119,9 @@ TEST(CliAnalysis, ClinicalFiguresInJsonAndSummaries) {
     std::vector<SampleRecord> none, nine(9), junk(600);
     for (auto& s : nine) { s.spo2 = 97; s.pulseRate = 60; }
     for (auto& s : junk) { s.spo2 = 127; s.pulseRate = 255; }
-    ASSERT_TRUE(writeDataFile(dir.file("none.dat"), 0, none, "t").ok);
-    ASSERT_TRUE(writeDataFile(dir.file("nine.dat"), 0, nine, "t").ok);
-    ASSERT_TRUE(writeDataFile(dir.file("junk.dat"), 5, junk, "t").ok);
+    ASSERT_TRUE(writeDataFile(dir.file("none.dat"), 0, none, "t").ok());
+    ASSERT_TRUE(writeDataFile(dir.file("nine.dat"), 0, nine, "t").ok());
+    ASSERT_TRUE(writeDataFile(dir.file("junk.dat"), 5, junk, "t").ok());
     for (const char* f : {"none.dat", "nine.dat", "junk.dat"}) {
         const auto r = test::runCommand(cli(std::string("analyze ") + f + " --json" + home, dir.path()));
         EXPECT_EQ(r.status, 0) << f << r.err;

@@ -34,7 +34,7 @@ TEST(CsvRecording, OwnFilesRoundTripThroughTheOpenCommand) {
     auto night = test::night(3, 5000);
     night[10].spo2 = 0; // an artefact stays what it was
     night[11].pulseRate = 255;
-    ASSERT_TRUE(writeCsvRecording(dir.file("n.csv"), night).ok);
+    ASSERT_TRUE(writeCsvRecording(dir.file("n.csv"), night).ok());
     const std::string text = test::readFile(dir.file("n.csv"));
     ASSERT_EQ(text.substr(0, 23), "time,spo2,pulse,valid\r\n");
     char first[64];

@@ -26,7 +26,7 @@ TEST(EdfRecording, RoundTripWithAnnotationsEdflibReadsBack) {
     patient.id = 3;
     std::strcpy(patient.name, "Jos\xc3\xa9 \xc3\x85sa"); // UTF-8
     patient.gender = 1;
-    ASSERT_TRUE(writeEdfRecording(dir.file("n.edf"), night, patient).ok);
+    ASSERT_TRUE(writeEdfRecording(dir.file("n.edf"), night, patient).ok());
 
     // EDFlib's own check on reading, and every annotation with its onset and duration.
     edf_hdr_struct hdr{};

@@ -33,19 +33,19 @@ TEST(AtomicFile, WriteProtectedFilesAreRefusedAndModesKept) {
     test::writeFile(locked, "keep me");
     ::chmod(locked.c_str(), 0444);
     const WriteStatus refused = writeFileAtomically(locked, "new");
-    EXPECT_FALSE(refused.ok);
-    EXPECT_EQ(refused.reason, locked + ": Permission denied");
+    EXPECT_FALSE(refused.ok());
+    EXPECT_EQ(refused.error().text(), locked + ": Permission denied");
     EXPECT_EQ(test::readFile(locked), "keep me");
     EXPECT_EQ(modeOf(locked), 0444u);
 
     const std::string shared = dir.file("shared.txt");
     test::writeFile(shared, "old");
     ::chmod(shared.c_str(), 0640);
-    ASSERT_TRUE(writeFileAtomically(shared, "new").ok);
+    ASSERT_TRUE(writeFileAtomically(shared, "new").ok());
     EXPECT_EQ(test::readFile(shared), "new");
     EXPECT_EQ(modeOf(shared), 0640u);
 
-    EXPECT_EQ(writeFileAtomically(dir.path(), "x").reason, dir.path() + ": Is a directory");
+    EXPECT_EQ(writeFileAtomically(dir.path(), "x").error().text(), dir.path() + ": Is a directory");
 }
 
 TEST(AtomicFile, NothingIsVisibleBeforeCommitAndCreateNewNeverReplaces) {
@@ -62,8 +62,8 @@ TEST(AtomicFile, NothingIsVisibleBeforeCommitAndCreateNewNeverReplaces) {
     EXPECT_EQ(test::runCommand("ls -A " + dir.path()).out, "out.txt\n");
 
     const WriteStatus taken = writeFileAtomically(dir.file("out.txt"), "y", AtomicFile::Mode::CreateNew);
-    EXPECT_FALSE(taken.ok);
-    EXPECT_EQ(taken.errorNumber, EEXIST);
+    EXPECT_FALSE(taken.ok());
+    EXPECT_EQ(taken.error().errorNumber, EEXIST);
     EXPECT_EQ(test::fileSize(dir.file("out.txt")), 1 << 20);
 }
 
@@ -75,7 +75,7 @@ TEST(DownloadStore, ANewNightNeverReplacesAnEarlierOne) {
     night2.resize(300);
     night2[0].spo2 = 77;
     const auto first = saveDownloadedRecording(dir.path(), 9, night1, true, false);
-    ASSERT_TRUE(first.status.ok) << first.status.reason;
+    ASSERT_TRUE(first.status.ok()) << first.status.error().text();
     EXPECT_EQ(first.path, dir.file("ID9.dat"));
     const std::string bytes = test::readFile(first.path);
     // The same recording again: the same file, untouched.
@@ -95,7 +95,7 @@ TEST(DownloadStore, ANewNightNeverReplacesAnEarlierOne) {
     EXPECT_EQ(partial.path, dir.file("ID9.partial.dat"));
     EXPECT_EQ(test::readFile(dir.file("ID9.dat")), bytes);
 
-    ASSERT_TRUE(saveDownloadedRecording(dir.path(), 9, night2, true, true).status.ok);
+    ASSERT_TRUE(saveDownloadedRecording(dir.path(), 9, night2, true, true).status.ok());
     EXPECT_EQ(readDataFile(dir.file("ID9.dat"))->samples.size(), 300u);
 }
 
@@ -157,7 +157,7 @@ TEST(Cli, UsageErrorsAndUnsafeTextAndPageRanges) {
     // A title that would retitle the terminal is shown escaped.
     std::vector<SampleRecord> one(1);
     one[0].id = 3;
-    ASSERT_TRUE(writeDataFile(dir.file("esc.dat"), 3, one, "\x1b]0;owned\x07 night").ok);
+    ASSERT_TRUE(writeDataFile(dir.file("esc.dat"), 3, one, "\x1b]0;owned\x07 night").ok());
     const auto info = test::runCommand(cli(dir, "info esc.dat"));
     EXPECT_NE(info.out.find("Title: \\x1b]0;owned\\x07 night\n"), std::string::npos) << info.out;
     EXPECT_EQ(info.out.find('\x1b'), std::string::npos);

@@ -58,14 +58,14 @@ TEST(Settings, AFileThatCannotBeReadIsNeverRewritten) {
     const Settings d(asDir);
     EXPECT_EQ(d.read(setting::PrHigh), 150);
     const WriteStatus w = d.setDefaultCom("ttyUSB0");
-    EXPECT_FALSE(w.ok);
-    EXPECT_NE(w.reason.find(asDir), std::string::npos) << w.reason;
+    EXPECT_FALSE(w.ok());
+    EXPECT_NE(w.error().text().find(asDir), std::string::npos) << w.error().text();
 
     const std::string fifo = dir.file("fifo.ini");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     const Settings f(fifo);
     EXPECT_EQ(f.read(setting::PrLow), 60);
-    EXPECT_FALSE(f.setDefaultCom("ttyUSB0").ok);
+    EXPECT_FALSE(f.setDefaultCom("ttyUSB0").ok());
     struct stat st {};
     ASSERT_EQ(::stat(fifo.c_str(), &st), 0);
     EXPECT_TRUE(S_ISFIFO(st.st_mode));
@@ -75,7 +75,7 @@ TEST(Settings, AFileThatCannotBeReadIsNeverRewritten) {
         const std::string locked = dir.file("locked.ini");
         writeFile(locked, "[setup]\nPrHigh=140\n[other]\nx=1\n");
         ::chmod(locked.c_str(), 0200);
-        EXPECT_FALSE(Settings(locked).setDefaultCom("ttyUSB0").ok);
+        EXPECT_FALSE(Settings(locked).setDefaultCom("ttyUSB0").ok());
         ::chmod(locked.c_str(), 0600);
         EXPECT_EQ(test::readFile(locked), "[setup]\nPrHigh=140\n[other]\nx=1\n");
     }

@@ -12,6 +12,8 @@
 #include "views/CTavroTrendView.h"
 #include "views/ClinicalSummaryView.h"
 
+#include "settings/Settings.h"
+
 #include "TestSupport.h"
 #include "TextRecorder.h"
 
@@ -80,24 +82,24 @@ private slots:
         for (const int hours : {0, 9}) {
             const auto night = test::night(9, hours * 3600);
             const std::string path = dir.file("r" + std::to_string(hours) + ".pdf");
-            QVERIFY(ClinicalReport::writePdf(path, reportOf(night), Paper::Letter).ok);
+            QVERIFY(ClinicalReport::writePdf(path, reportOf(night), Paper::Letter).ok());
             QCOMPARE(test::pdfPageCount(test::readFile(path)), ClinicalReport::pageCount(hours * 3600));
         }
         const WriteStatus bad = ClinicalReport::writePdf(dir.file("no/r.pdf"), reportOf({}), Paper::A4);
-        QVERIFY(!bad.ok);
-        QVERIFY(bad.reason.find("No such file or directory") != std::string::npos);
+        QVERIFY(!bad.ok());
+        QVERIFY(bad.error().text().find("No such file or directory") != std::string::npos);
     }
 
     void theDisplayFollowsTheAnalysisMenuRules() {
         test::TempDir dir;
-        test::WorkingDirectory cwd(dir.path());
+        const Settings settings(dir.file("Kestrova.ini"));
         test::MessageLog log;
         RecordingModel model;
         auto night = test::night(9, 3600);
         model.replaceCurrent(std::move(night));
-        model.currentPatient.id = 9;
+        model.setCurrentPatient(PatientRecord{.id = 9});
         PatientDatabase db(dir.path() + "/");
-        ui::CMainFrame frame(model);
+        ui::CMainFrame frame(model, settings);
         frame.registerTemplate([](ui::RecordingDocument& d) -> ui::RecordingView* { return new ui::CTavroTrendView(d); });
         frame.registerTemplate([](ui::RecordingDocument& d) -> ui::RecordingView* { return new ui::CTavroTableView(d); });
         ui::installRecordingCommands(frame, db);

@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QTimer>
 #include <QtTest>
 
 using namespace kestrova;
@@ -50,6 +51,15 @@ private:
         return m_frame->action(id)->isEnabled();
     }
     int childCount() const { return static_cast<int>(m_frame->workspace()->subWindowList().size()); }
+
+    // Every event posted so far (a repaint request among them) has been handled: a
+    // zero timer started now fires only after them.
+    static void settle() {
+        bool reached = false;
+        QTimer::singleShot(0, [&reached] { reached = true; });
+        QTRY_VERIFY_WITH_TIMEOUT(reached, 5000);
+        QCoreApplication::sendPostedEvents();
+    }
 
 private slots:
     void init() {
@@ -168,21 +178,21 @@ private slots:
         QVERIFY(view);
         int nextValue = 0;
         m_frame->setDialog(cmd::UnitSetup, [&](CMainFrame&) {
-            return m_settings->write(setting::UnitSetup, nextValue).ok;
+            return m_settings->write(setting::UnitSetup, nextValue).ok();
         });
-        QTest::qWait(50);
+        settle();
         int before = view->paints;
         nextValue = 0; // unchanged (the default)
         m_frame->action(cmd::UnitSetup)->trigger();
-        QTest::qWait(50);
+        settle();
         QCOMPARE(view->paints, before);
         nextValue = 1;
         m_frame->action(cmd::UnitSetup)->trigger();
-        QTest::qWait(50);
+        settle();
         QVERIFY(view->paints > before);
         before = view->paints;
         m_frame->action(cmd::UnitSetup)->trigger(); // 1 again: remembered, no repaint
-        QTest::qWait(50);
+        settle();
         QCOMPARE(view->paints, before);
     }
 

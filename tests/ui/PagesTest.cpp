@@ -401,9 +401,9 @@ private slots:
         test::TempDir dir;
         const auto s = series(3000);
         const QString path = QString::fromStdString(dir.file("p.pdf"));
-        QVERIFY(PageRenderer::writePdf(path.toStdString(), PageKind::Trend, dataOf(s)).ok);
+        QVERIFY(PageRenderer::writePdf(path.toStdString(), PageKind::Trend, dataOf(s)).ok());
         QCOMPARE(test::pdfPageCount(test::readFile(path.toStdString())), 1);
-        QVERIFY(!PageRenderer::writePdf(dir.file("none/p.pdf"), PageKind::Trend, dataOf(s)).ok);
+        QVERIFY(!PageRenderer::writePdf(dir.file("none/p.pdf"), PageKind::Trend, dataOf(s)).ok());
     }
 };
 

@@ -1,5 +1,7 @@
 #include "files/AtomicFile.h"
 
+#include "base/UniqueFd.h"
+
 #include <cerrno>
 #include <cstdlib>
 #include <cstring>
@@ -31,10 +33,7 @@ std::string siblingName(const std::string& target) {
 }
 
 void syncDirectory(const std::string& dir) {
-    const int fd = ::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0) return;
-    ::fsync(fd);
-    ::close(fd);
+    if (const UniqueFd fd(::open(dir.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)); fd) ::fsync(fd.get());
 }
 
 } // namespace
@@ -65,34 +64,35 @@ AtomicFile::AtomicFile(std::string targetPath, Mode mode)
         m_gid = st.st_gid;
     }
     const std::string dir = directoryOf(m_target);
-    int fd = ::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666); // 0666 less the umask
-    if (fd < 0 && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
+    UniqueFd fd(::open(dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)); // 0666 less the umask
+    if (!fd && (errno == EOPNOTSUPP || errno == EISDIR || errno == EINVAL)) {
         std::string pattern = m_target + ".XXXXXX";
-        fd = ::mkstemp(pattern.data());
-        if (fd >= 0) {
+        fd.reset(::mkstemp(pattern.data()));
+        if (fd) {
             m_temp = pattern;
             // mkstemp creates owner-only files; give it what an ordinary create would.
             const mode_t mask = ::umask(0);
             ::umask(mask);
-            ::fchmod(fd, 0666 & ~mask);
+            ::fchmod(fd.get(), 0666 & ~mask);
         }
     }
-    if (fd < 0) {
+    if (!fd) {
         fail(errno);
         return;
     }
     if (m_replacing) {
-        if (m_uid != ::geteuid() || m_gid != ::getegid()) (void)!::fchown(fd, m_uid, m_gid);
-        ::fchmod(fd, m_mode);
+        if (m_uid != ::geteuid() || m_gid != ::getegid()) (void)!::fchown(fd.get(), m_uid, m_gid);
+        ::fchmod(fd.get(), m_mode);
     }
-    m_file = ::fdopen(fd, "wb");
+    m_file = ::fdopen(fd.get(), "wb");
     if (!m_file) {
         fail(errno);
-        ::close(fd);
+        fd.reset();
         if (!m_temp.empty()) ::unlink(m_temp.c_str());
         m_temp.clear();
         return;
     }
+    fd.release(); // the stream owns it now
     std::setvbuf(m_file, nullptr, _IOFBF, 1 << 16);
 }
 
@@ -176,6 +176,11 @@ void AtomicFile::discard() {
         ::unlink(m_temp.c_str());
         m_temp.clear();
     }
+}
+
+WriteStatus AtomicFile::status() const {
+    if (m_error.empty()) return {};
+    return Error{m_errno ? statusOfErrno(m_errno) : Status::Invalid, m_target, {}, 0, m_errno, m_error};
 }
 
 WriteStatus writeFileAtomically(const std::string& path, std::string_view bytes, AtomicFile::Mode mode) {

@@ -6,6 +6,8 @@
 // the settings file.
 #pragma once
 
+#include "base/Result.h"
+
 #include <cstdio>
 #include <string>
 #include <string_view>
@@ -13,13 +15,8 @@
 
 namespace kestrova {
 
-// The outcome of writing a file; `reason` is "<path>: <the system's reason>".
-struct WriteStatus {
-    bool ok = false;
-    std::string reason;
-    int errorNumber = 0; // errno of the failure, when it came from the system
-    explicit operator bool() const { return ok; }
-};
+// The outcome of writing a file; its error's text is "<path>: <the system's reason>".
+using WriteStatus = Outcome;
 
 class AtomicFile {
 public:
@@ -50,7 +47,7 @@ public:
     const std::string& targetPath() const { return m_target; }
     // "<path>: <reason>" after a failure.
     const std::string& error() const { return m_error; }
-    WriteStatus status() const { return {m_error.empty(), m_error, m_errno}; }
+    WriteStatus status() const;
 
 private:
     bool fail(int errorNumber);

@@ -45,11 +45,11 @@ SavedRecording saveDownloadedRecording(const std::string& dir, int id, std::span
         const std::string path = k == 0   ? base + ".dat"
                                  : k == 1 ? stamped + ".dat"
                                           : stamped + "-" + std::to_string(k) + ".dat";
-        if (holdsSameBytes(path, bytes)) return {{true, {}}, path};
+        if (holdsSameBytes(path, bytes)) return {WriteStatus{}, path};
         WriteStatus written = writeFileAtomically(path, bytes, AtomicFile::Mode::CreateNew);
-        if (written || written.errorNumber != EEXIST) return {written, path}; // taken: try the next name
+        if (written || written.error().errorNumber != EEXIST) return {written, path}; // taken: try the next name
     }
-    return {{false, base + ": no free file name"}, base + ".dat"};
+    return {Error{Status::Exists, base, "no free file name"}, base + ".dat"};
 }
 
 } // namespace kestrova

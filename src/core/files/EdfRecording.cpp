@@ -82,7 +82,7 @@ WriteStatus writeEdfRecording(const std::string& path, std::span<const SampleRec
     if (!target.isOpen()) return target.status();
     std::lock_guard lock(edflibLock());
     const int h = edfopen_file_writeonly(target.writablePath().c_str(), EDFLIB_FILETYPE_EDFPLUS, 2);
-    if (h < 0) return {false, path + ": EDFlib could not create the file (error " + std::to_string(h) + ")"};
+    if (h < 0) return Error{Status::IoError, path, "EDFlib could not create the file (error " + std::to_string(h) + ")"};
     const char* labels[] = {"SpO2", "Pulse"};
     const char* units[] = {"%", "bpm"};
     const int maxima[] = {127, 255};
@@ -145,7 +145,7 @@ WriteStatus writeEdfRecording(const std::string& path, std::span<const SampleRec
         if (!next) edfwrite_annotation_utf8(h, i * kTenthMillisecond, -1, "Time discontinuity");
     }
     if (edfclose_file(h) != 0) failed = true;
-    if (failed) return {false, path + ": EDFlib could not write the file"};
+    if (failed) return Error{Status::IoError, path, "EDFlib could not write the file"};
     target.commit();
     return target.status();
 }

@@ -31,7 +31,7 @@ std::uint8_t recordingPatientId(const RecordingModel& model) {
 Result<std::uint8_t> saveCurrentRecording(const std::string& path, const RecordingModel& model) {
     const std::uint8_t id = recordingPatientId(model);
     if (WriteStatus written = writeDataFile(path, id, model.currentSamples(), model.reportTitle()); !written)
-        return Error{statusOfErrno(written.errorNumber), path, {}, 0, written.errorNumber, written.reason};
+        return written.error();
     return id;
 }
 

@@ -119,7 +119,7 @@ WriteStatus IniFile::writeString(std::string_view section, std::string_view key,
     std::string problem;
     auto lines = readLines(m_path, &state, &problem);
     // Rewriting a file we could not read would replace every other setting in it.
-    if (state == FileState::Unreadable) return {false, problem};
+    if (state == FileState::Unreadable) return Error{Status::Invalid, m_path, {}, 0, 0, problem};
     // Keep the file's own line ending style when adding lines.
     const bool crlf = !lines.empty() && !lines.front().empty() && lines.front().back() == '\r';
     const std::string eol = crlf ? "\r" : "";

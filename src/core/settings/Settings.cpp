@@ -56,7 +56,7 @@ WriteStatus Settings::addRecentFile(const std::string& path) const {
         if (m_ini.readString(kRecentSection, recentKey(i), "", 4096) == value) continue;
         if (WriteStatus w = m_ini.writeString(kRecentSection, recentKey(i), value); !w) return w;
     }
-    return {true, {}, 0};
+    return {};
 }
 
 } // namespace kestrova

@@ -212,7 +212,7 @@ void FrameNavigation::fileOpened(const QString& path) {
     if (const WriteStatus w = m_host.document().settings().addRecentFile(absolute.toStdString()); !w)
         m_host.mainWindow().statusBar()->showMessage(
             QStringLiteral("The recent files could not be remembered: %1")
-                .arg(QString::fromStdString(w.reason)),
+                .arg(QString::fromStdString(w.error().text())),
             6000);
 }
 

@@ -112,7 +112,7 @@ bool analysisSetup(CMainFrame& f) {
     if (dialog.exec() != QDialog::Accepted) return false;
     for (std::size_t i = 0; i < saved.size(); ++i) {
         if (const WriteStatus w = settings.write(kAnalysisSettings[i].key, dialog.values()[i]); !w) {
-            Messages::settingsNotSaved(&f, w.reason); // the later keys would fail alike
+            Messages::settingsNotSaved(&f, w.error().text()); // the later keys would fail alike
             break;
         }
     }
@@ -124,7 +124,7 @@ bool unitSetup(CMainFrame& f) {
     CDlgUnitSetup dialog(settings.unitSystem(), &f);
     if (dialog.exec() != QDialog::Accepted) return false;
     if (const WriteStatus w = settings.write(setting::UnitSetup, dialog.chosen() == UnitSystem::Metric ? 1 : 0); !w)
-        Messages::settingsNotSaved(&f, w.reason);
+        Messages::settingsNotSaved(&f, w.error().text());
     return true;
 }
 
@@ -206,7 +206,7 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
         const WriteStatus w = ext == "csv" ? writeCsvRecording(path, m.currentSamples())
                                            : writeEdfRecording(path, m.currentSamples(), m.currentPatient());
         if (!w) {
-            cantCreate(f, w.reason);
+            cantCreate(f, w.error().text());
             return false;
         }
     } else {
@@ -276,7 +276,7 @@ bool eventReport(CMainFrame& f) {
                                                  settings.unitSystem(), analysis.desaturationEvents,
                                                  analysis.pulseEvents);
     if (!written) {
-        cantCreate(f, written.reason);
+        cantCreate(f, written.error().text());
         return false;
     }
     return true;
@@ -296,7 +296,7 @@ bool clinicalReport(CMainFrame& f) {
         pages::Paper::A4);
     QApplication::restoreOverrideCursor();
     if (!written) {
-        cantCreate(f, written.reason);
+        cantCreate(f, written.error().text());
         return false;
     }
     return true;

@@ -16,13 +16,9 @@ QString SingleInstance::lockPath() {
 }
 
 SingleInstance::SingleInstance() {
-    m_fd = ::open(lockPath().toLocal8Bit().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
+    m_fd.reset(::open(lockPath().toLocal8Bit().constData(), O_RDWR | O_CREAT | O_CLOEXEC, 0600));
     // If the lock file cannot be made at all, run rather than refuse to start.
-    m_acquired = m_fd < 0 || ::flock(m_fd, LOCK_EX | LOCK_NB) == 0;
-}
-
-SingleInstance::~SingleInstance() {
-    if (m_fd >= 0) ::close(m_fd);
+    m_acquired = !m_fd || ::flock(m_fd.get(), LOCK_EX | LOCK_NB) == 0;
 }
 
 } // namespace kestrova::ui

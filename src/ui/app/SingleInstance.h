@@ -3,6 +3,8 @@
 // with the process, so a crash never leaves a stale lock behind.
 #pragma once
 
+#include "base/UniqueFd.h"
+
 #include <QString>
 
 namespace kestrova::ui {
@@ -10,7 +12,6 @@ namespace kestrova::ui {
 class SingleInstance {
 public:
     SingleInstance();
-    ~SingleInstance();
     SingleInstance(const SingleInstance&) = delete;
     SingleInstance& operator=(const SingleInstance&) = delete;
 
@@ -19,7 +20,7 @@ public:
     static QString lockPath();
 
 private:
-    int m_fd = -1;
+    UniqueFd m_fd; // held, and so locked, as long as the program runs
     bool m_acquired = false;
 };
 

@@ -320,9 +320,9 @@ WriteStatus ClinicalReport::writePdf(const std::string& path, const ClinicalRepo
         pdf.setCreator(QStringLiteral("Kestrova " KESTROVA_VERSION));
         pdf.setTitle(QStringLiteral("Clinical oximetry report - ID %1").arg(data.page.patient.id));
         QPainter painter;
-        if (!painter.begin(&pdf)) return {false, path + ": the PDF could not be drawn"};
+        if (!painter.begin(&pdf)) return Error{Status::IoError, path, "the PDF could not be drawn"};
         printAll(painter, pdf, data);
-        if (!painter.end()) return {false, path + ": the PDF could not be drawn"};
+        if (!painter.end()) return Error{Status::IoError, path, "the PDF could not be drawn"};
     }
     const QByteArray& bytes = buffer.data();
     return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));

@@ -57,9 +57,9 @@ WriteStatus PageRenderer::writePdf(const std::string& path, PageKind kind, const
         pdf.setCreator(QStringLiteral("Kestrova " KESTROVA_VERSION));
         pdf.setTitle(storedText(data.reportTitle) + QStringLiteral(" - ID %1").arg(data.patient.id));
         QPainter painter;
-        if (!painter.begin(&pdf)) return {false, path + ": the PDF could not be drawn"};
+        if (!painter.begin(&pdf)) return Error{Status::IoError, path, "the PDF could not be drawn"};
         printPage(painter, pdf.logicalDpiX(), pdf.logicalDpiY(), logicalPageRect(pdf), kind, data);
-        if (!painter.end()) return {false, path + ": the PDF could not be drawn"};
+        if (!painter.end()) return Error{Status::IoError, path, "the PDF could not be drawn"};
     }
     const QByteArray& bytes = buffer.data();
     return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
@@ -68,7 +68,7 @@ WriteStatus PageRenderer::writePdf(const std::string& path, PageKind kind, const
 WriteStatus PageRenderer::writePng(const std::string& path, const QImage& image) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return {false, path + ": the image could not be encoded"};
+    if (!image.save(&buffer, "PNG")) return Error{Status::IoError, path, "the image could not be encoded"};
     const QByteArray& bytes = buffer.data();
     return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
