@@ -105,7 +105,7 @@ struct OperationResult {
 // Runs one device operation as set-clock and delete do: the outcome text on stdout
 // when it succeeded, else on stderr with exit status 1.
 template <typename Operation> void runDeviceOperation(const LinkOptions& o, Operation operation) {
-    const Settings settings;
+    const Settings& settings = cli::settings();
     DeviceLink link(settings, deviceTiming());
     BluetoothLink bt;
     if (!prepareLink(o, settings, link, bt)) throw CLI::RuntimeError(1);
@@ -135,7 +135,7 @@ void addDeviceCommands(CLI::App& app) {
         sub->add_flag("--overwrite", *overwrite,
                       "Replace DIR/ID<n>.dat instead of keeping an earlier recording beside the new one");
         sub->callback([o, out, overwrite] {
-            const Settings settings;
+            const Settings& settings = cli::settings();
             DeviceLink link(settings, deviceTiming());
             BluetoothLink bt;
             if (!prepareLink(*o, settings, link, bt)) throw CLI::RuntimeError(1);

@@ -27,15 +27,6 @@ TempDir::~TempDir() {
     fs::remove_all(m_path, ec);
 }
 
-WorkingDirectory::WorkingDirectory(const std::string& dir) : m_previous(fs::current_path().string()) {
-    fs::current_path(dir);
-}
-
-WorkingDirectory::~WorkingDirectory() {
-    std::error_code ec;
-    fs::current_path(m_previous, ec);
-}
-
 std::string readFile(const std::string& path) {
     std::ifstream in(path, std::ios::binary);
     std::ostringstream ss;

@@ -22,17 +22,6 @@ private:
     std::string m_path;
 };
 
-// Runs a test body with the working directory switched to `dir` (the settings file
-// is relative to it) and restores the previous one afterwards.
-class WorkingDirectory {
-public:
-    explicit WorkingDirectory(const std::string& dir);
-    ~WorkingDirectory();
-
-private:
-    std::string m_previous;
-};
-
 std::string readFile(const std::string& path);
 void writeFile(const std::string& path, const std::string& bytes);
 long fileSize(const std::string& path); // -1 when missing

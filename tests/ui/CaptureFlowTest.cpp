@@ -83,7 +83,7 @@ private slots:
         sim.addRecording(test::night(3, 1800));
         sim.addRecording(test::night(9, 1200));
         QVERIFY(sim.start());
-        CDlgChooseType capture(m_model, orderFor(sim), nullptr, nullptr, test::quickTiming());
+        CDlgChooseType capture(m_model, *m_settings, orderFor(sim), nullptr, nullptr, test::quickTiming());
         attachCapture(*m_frame, capture);
         capture.start();
         QTRY_COMPARE_WITH_TIMEOUT(capture.idList()->count(), 2, 20000);
@@ -202,7 +202,7 @@ private slots:
         sim.addRecording(test::night(12, 1500));
         QVERIFY(sim.start());
         auto download = [&](int row) {
-            CDlgChooseType capture(m_model, orderFor(sim), nullptr, nullptr, test::quickTiming());
+            CDlgChooseType capture(m_model, *m_settings, orderFor(sim), nullptr, nullptr, test::quickTiming());
             attachCapture(*m_frame, capture);
             capture.start();
             QTRY_COMPARE_WITH_TIMEOUT(capture.idList()->count(), 2, 20000);
@@ -284,7 +284,7 @@ private slots:
         sim.addRecording(test::night(3, 300));
         sim.addRecording(test::night(5, 300));
         QVERIFY(sim.start());
-        CDlgChooseType capture(m_model, orderFor(sim), nullptr, nullptr, test::quickTiming());
+        CDlgChooseType capture(m_model, *m_settings, orderFor(sim), nullptr, nullptr, test::quickTiming());
         attachCapture(*m_frame, capture);
         test::onModal<CDateAndTimeDlg>([](CDateAndTimeDlg* d) {
             d->date()->setDate(QDate(2010, 3, 15));
@@ -334,7 +334,7 @@ private slots:
         sim.addRecording(test::night(3, 3000));
         QVERIFY(sim.start());
         {
-            CDlgChooseType capture(m_model, orderFor(sim), nullptr, nullptr, test::quickTiming());
+            CDlgChooseType capture(m_model, *m_settings, orderFor(sim), nullptr, nullptr, test::quickTiming());
             attachCapture(*m_frame, capture);
             capture.start();
             QTRY_VERIFY_WITH_TIMEOUT(capture.downloading(), 5000);
@@ -347,7 +347,7 @@ private slots:
         // Both stop frames taken in (a serial port sends two): the device is done with
         // the frame it was sending and answers the next capture.
         QTRY_VERIFY_WITH_TIMEOUT(sim.stopCount() >= 2, 8000);
-        CDlgChooseType capture(m_model, orderFor(sim), nullptr, nullptr, test::quickTiming());
+        CDlgChooseType capture(m_model, *m_settings, orderFor(sim), nullptr, nullptr, test::quickTiming());
         attachCapture(*m_frame, capture);
         capture.start();
         QTRY_VERIFY_WITH_TIMEOUT(capture.downloading(), 8000);

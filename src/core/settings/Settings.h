@@ -38,10 +38,8 @@ inline constexpr std::size_t kDefaultComChars = 9;
 class Settings {
 public:
     static constexpr const char* kSection = "setup";
-    static constexpr const char* kDefaultPath = "./Kestrova.ini";
 
     explicit Settings(std::string path) : m_ini(std::move(path)) {}
-    Settings() : Settings(kDefaultPath) {}
 
     // The settings file of this start: `explicitPath` (--settings) when given;
     // otherwise Kestrova.ini in the working directory when it exists there; otherwise,

@@ -37,7 +37,7 @@ void attachCapture(CMainFrame& f, CDlgChooseType& dialog) {
 namespace {
 
 bool runCapture(CMainFrame& f, const ProbeOrder& order, BluetoothLink* bluetooth) {
-    CDlgChooseType dialog(f.model(), order, bluetooth, &f);
+    CDlgChooseType dialog(f.model(), f.document().settings(), order, bluetooth, &f);
     attachCapture(f, dialog);
     return dialog.exec() == QDialog::Accepted;
 }
@@ -48,7 +48,7 @@ void installCaptureCommands(CMainFrame& frame, const QString& firstPort) {
     const std::string demo = firstPort.toStdString();
     frame.setDialog(cmd::NewDataCapture, [demo](CMainFrame& f) {
         ProbeOrder order;
-        order.remembered = demo.empty() ? Settings().defaultCom() : demo;
+        order.remembered = demo.empty() ? f.document().settings().defaultCom() : demo;
         order.lists = enumeratePorts();
         order.sweepNames = sweepPortNames();
         return runCapture(f, order, nullptr);

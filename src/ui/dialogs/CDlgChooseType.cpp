@@ -28,12 +28,11 @@ namespace {
 QString text(int id) { return QString::fromStdString(kestrova::tr(id)); }
 } // namespace
 
-CDlgChooseType::CDlgChooseType(RecordingModel& model, const ProbeOrder& order, BluetoothLink* bluetooth,
-                               QWidget* parent, const DeviceTiming& timing)
-    : QDialog(parent), m_model(model), m_settings(std::make_unique<Settings>()),
-      m_task(std::make_unique<BackgroundTask>()) {
+CDlgChooseType::CDlgChooseType(RecordingModel& model, const Settings& settings, const ProbeOrder& order,
+                               BluetoothLink* bluetooth, QWidget* parent, const DeviceTiming& timing)
+    : QDialog(parent), m_model(model), m_task(std::make_unique<BackgroundTask>()) {
     setWindowTitle(QStringLiteral("New Data Capture"));
-    m_link = std::make_unique<DeviceLink>(*m_settings, timing);
+    m_link = std::make_unique<DeviceLink>(settings, timing);
     if (bluetooth) m_link->useBluetooth(bluetooth);
     else m_link->useSerial(order);
     m_startAtOnce = !bluetooth || bluetooth->WSABT_IsConnected();

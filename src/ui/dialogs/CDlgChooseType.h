@@ -30,8 +30,9 @@ class CDlgChooseType : public QDialog {
     Q_OBJECT
 public:
     // Serial mode probes `order`; Bluetooth mode (bluetooth != nullptr) uses the link.
+    // `settings`: where the port found is remembered (DefaultCOM).
     // `timing`: the device's waits (tests of the simulated device shorten them).
-    CDlgChooseType(RecordingModel& model, const ProbeOrder& order, BluetoothLink* bluetooth,
+    CDlgChooseType(RecordingModel& model, const Settings& settings, const ProbeOrder& order, BluetoothLink* bluetooth,
                    QWidget* parent = nullptr, const DeviceTiming& timing = {});
     ~CDlgChooseType() override;
 
@@ -74,7 +75,6 @@ private:
     RecordingModel& m_model;
     Phase m_phase = Phase::Ready;
     int m_chosenId = 0;
-    std::unique_ptr<Settings> m_settings;
     std::unique_ptr<DeviceLink> m_link;
     std::unique_ptr<CaptureSession> m_session;
     std::unique_ptr<BackgroundTask> m_task; // declared last: gone before what its jobs use
