@@ -40,7 +40,7 @@ void addExportCommands(CLI::App& app) {
         const ExportStatus result =
             ext == "txt" ? writeTextExport(*out, model->currentSamples(), model->currentPatient(), units)
                          : writeSpreadsheetExport(*out, model->currentSamples(), model->currentPatient(), units);
-        if (result != ExportResult::Written) throw CLI::RuntimeError(fail(exportMessage(result)));
+        if (!result) throw CLI::RuntimeError(fail(exportMessage(result)));
     });
 
     auto rOptions = std::make_shared<CommonOptions>();

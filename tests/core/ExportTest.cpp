@@ -78,7 +78,7 @@ TEST(PatientText, HeightAndWeightFollowTheUnitTable) {
 TEST(TextExport, LinesAreByteExact) {
     test::TempDir dir;
     const std::vector<SampleRecord> s = {at(10, 5, 5, 8, 7, 6, 97, 63), at(9, 12, 31, 23, 59, 59, 100, 255)};
-    ASSERT_EQ(writeTextExport(dir.file("a.txt"), s, patient(), UnitSystem::Metric), ExportResult::Written);
+    ASSERT_TRUE(writeTextExport(dir.file("a.txt"), s, patient(), UnitSystem::Metric));
     EXPECT_EQ(test::readFile(dir.file("a.txt")),
               "PatId\tName\r\n1\tJos\xe9\r\n\r\ngender\tAge\tHeight\tWeight\r\nfemale\t57\t178 cm\t68 kg\r\n\r\n\r\n"
               "Date&Time\t\t\t\tSpO2\t\tPR\r\n"
@@ -88,13 +88,13 @@ TEST(TextExport, LinesAreByteExact) {
 
 TEST(TextExport, EmptyRecordingStillHasTheColumnHeader) {
     test::TempDir dir;
-    ASSERT_EQ(writeTextExport(dir.file("e.txt"), {}, patient(), UnitSystem::Imperial), ExportResult::Written);
+    ASSERT_TRUE(writeTextExport(dir.file("e.txt"), {}, patient(), UnitSystem::Imperial));
     const std::string text = test::readFile(dir.file("e.txt"));
     const std::string tail = "\r\n\r\nDate&Time\t\t\t\tSpO2\t\tPR\r\n";
     EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 8);
     const ExportStatus missing = writeTextExport(dir.path() + "/missing/e.txt", {}, patient(), UnitSystem::Imperial);
-    EXPECT_EQ(missing, ExportResult::CannotCreate);
+    EXPECT_EQ(missing.status(), Status::NotFound);
     EXPECT_EQ(exportMessage(missing), "Can't create the file: " + dir.path() + "/missing/e.txt: No such file or directory");
 }
 
@@ -115,13 +115,12 @@ TEST(SpreadsheetExport, WorkbookCellsHoldTheDocumentedTexts) {
     s[65531].spo2 = 88;
     const std::string path = dir.file("w.xls"); // an .xls name still gets a workbook
     std::int64_t lastDone = 0;
-    ASSERT_EQ(writeSpreadsheetExport(path, s, patient(), UnitSystem::Imperial,
+    ASSERT_TRUE(writeSpreadsheetExport(path, s, patient(), UnitSystem::Imperial,
                                      [&](std::int64_t done, std::int64_t total) {
                                          EXPECT_EQ(total, 65533);
                                          lastDone = done;
                                          return true;
-                                     }),
-              ExportResult::Written);
+                                     }));
     EXPECT_EQ(lastDone, 65533);
     const Workbook wb(path);
     ASSERT_FALSE(wb.empty());
@@ -154,7 +153,7 @@ TEST(SpreadsheetExport, WorkbookCellsHoldTheDocumentedTexts) {
 
 TEST(SpreadsheetExport, EmptyRecordingHasThePatientRowsAndOneHeaderBlock) {
     test::TempDir dir;
-    ASSERT_EQ(writeSpreadsheetExport(dir.file("e.xlsx"), {}, patient(), UnitSystem::Metric), ExportResult::Written);
+    ASSERT_TRUE(writeSpreadsheetExport(dir.file("e.xlsx"), {}, patient(), UnitSystem::Metric));
     const Workbook wb(dir.file("e.xlsx"));
     EXPECT_EQ(wb.cell("E2"), "178 cm");
     EXPECT_EQ(wb.cell("E4"), "PR");
@@ -167,13 +166,14 @@ TEST(SpreadsheetExport, CancelledOrFailedExportsLeaveNoFile) {
     std::vector<SampleRecord> s(5000, at(26, 1, 2, 3, 4, 5, 95, 70));
     test::writeFile(dir.file("old.xlsx"), "previous");
     EXPECT_EQ(writeSpreadsheetExport(dir.file("old.xlsx"), s, patient(), UnitSystem::Imperial,
-                                     [](std::int64_t, std::int64_t) { return false; }),
-              ExportResult::Cancelled);
+                                     [](std::int64_t, std::int64_t) { return false; })
+                  .status(),
+              Status::Cancelled);
     EXPECT_EQ(test::readFile(dir.file("old.xlsx")), "previous");
     EXPECT_EQ(test::runCommand("ls " + dir.path()).out, "old.xlsx\n");
     const ExportStatus noDir = writeSpreadsheetExport(dir.path() + "/no/dir.xlsx", s, patient(), UnitSystem::Imperial);
     EXPECT_EQ(exportMessage(noDir), "Can't create the file: " + dir.path() + "/no/dir.xlsx: No such file or directory");
-    EXPECT_EQ(exportMessage({ExportResult::WorkbookFailed, {}}), "Create Excel service failed !");
+    EXPECT_EQ(exportMessage(workbookFailed({})), "Create Excel service failed !");
 }
 
 TEST(EventReport, ListsEveryEventWithItsStamps) {

@@ -29,8 +29,8 @@ Status statusOfErrno(int e) {
 }
 
 std::string Error::text() const {
-    if (!sentence.empty()) return sentence;
     std::string out = messageId ? tr(messageId) : std::string();
+    if (!sentence.empty()) return out.empty() ? sentence : out + ": " + sentence;
     for (const std::string* part : {&subject, &reason}) {
         if (part->empty()) continue;
         if (!out.empty()) out += ": ";

@@ -46,8 +46,8 @@ struct Error {
     int errorNumber = 0; // errno, when the failure came from the system
     std::string sentence; // a documented message whose words take the subject inside
 
-    // What a person reads: the sentence when there is one, else "<message>: <subject>:
-    // <reason>" of the parts present.
+    // What a person reads: "<message>: <sentence>" when there is a sentence, else
+    // "<message>: <subject>: <reason>", of the parts present.
     std::string text() const;
 };
 

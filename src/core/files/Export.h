@@ -2,6 +2,7 @@
 // both carrying the patient block and one line or row per sample.
 #pragma once
 
+#include "base/Result.h"
 #include "model/PatientRecord.h"
 #include "model/SampleRecord.h"
 
@@ -12,22 +13,20 @@
 
 namespace kestrova {
 
-enum class ExportResult {
-    Written,
-    CannotCreate,      // text file: "Can't create the file"
-    WorkbookFailed,    // workbook: "Create Excel service failed !"
-    Cancelled,         // the user stopped it; no file was left behind
-};
+// How an export ended: Ok; Cancelled when the user stopped it (no file was left
+// behind); otherwise the error, whose message is "Can't create the file" when the file
+// could not be made or "Create Excel service failed !" when the workbook library
+// failed, followed by the path and the reason.
+using ExportStatus = Outcome;
 
-struct ExportStatus {
-    ExportResult result = ExportResult::CannotCreate;
-    std::string reason; // "<path>: <the system's reason>" when the file could not be created
-    bool operator==(ExportResult r) const { return result == r; }
-};
-
-// The message for a failed export, with the path and reason when there is one (empty
-// for Written and Cancelled).
+// The message for a failed export (empty for a written or cancelled one).
 std::string exportMessage(const ExportStatus& status);
+
+class AtomicFile;
+// "Can't create the file" with why `file` could not be made or committed.
+Error exportCannotCreate(const AtomicFile& file);
+// "Create Excel service failed !" with the workbook library's reason, if any.
+Error workbookFailed(std::string reason);
 
 // Called now and then with (samples done, total); returning false cancels.
 using ExportProgress = std::function<bool(std::int64_t done, std::int64_t total)>;

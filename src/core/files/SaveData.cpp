@@ -13,7 +13,7 @@ Outcome openSavedData(const std::string& path, RecordingModel& model, const Pati
     if (!read) return read.error();
     DataFileContents& contents = *read;
     if (!model.replaceCurrent(std::move(contents.samples)))
-        return Error{Status::TooLarge, path, {}, str::CantOpenFile, 0, tr(str::CantOpenFile)};
+        return Error{Status::TooLarge, {}, {}, str::CantOpenFile};
     // An ID without a slot gets an empty record, never the previous patient's details.
     PatientRecord patient;
     patient.id = contents.patientId;

@@ -47,17 +47,17 @@ ExportStatus writeSpreadsheetExport(const std::string& path, std::span<const Sam
     // The workbook is only written when it is closed, and must replace the target only
     // when complete: libxlsxwriter writes into our unnamed temporary file by its path.
     AtomicFile target(path);
-    if (!target.isOpen()) return {ExportResult::CannotCreate, target.error()};
+    if (!target.isOpen()) return exportCannotCreate(target);
     const std::string temp = target.writablePath();
 
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
     lxw_workbook* book = workbook_new_opt(temp.c_str(), &options);
-    if (!book) return {ExportResult::WorkbookFailed, {}};
+    if (!book) return workbookFailed({});
     lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
     if (!sheet) {
         workbook_close(book);
-        return {ExportResult::WorkbookFailed, {}};
+        return workbookFailed({});
     }
     worksheet_set_column(sheet, 0, LXW_COL_MAX - 1, 10, nullptr);
 
@@ -123,10 +123,10 @@ ExportStatus writeSpreadsheetExport(const std::string& path, std::span<const Sam
         if (progress && (row % 1024 == 0 || row == lastRow) && !progress(done, n)) cancelled = true;
     }
     const lxw_error err = workbook_close(book);
-    if (cancelled) return {ExportResult::Cancelled, {}};
-    if (err != LXW_NO_ERROR) return {ExportResult::WorkbookFailed, lxw_strerror(err)};
-    if (!target.commit()) return {ExportResult::CannotCreate, target.error()};
-    return {ExportResult::Written, {}};
+    if (cancelled) return Error{Status::Cancelled, path};
+    if (err != LXW_NO_ERROR) return workbookFailed(lxw_strerror(err));
+    if (!target.commit()) return exportCannotCreate(target);
+    return {};
 }
 
 } // namespace kestrova

@@ -9,13 +9,17 @@
 namespace kestrova {
 
 std::string exportMessage(const ExportStatus& status) {
-    const std::string detail = status.reason.empty() ? std::string() : ": " + status.reason;
-    switch (status.result) {
-    case ExportResult::CannotCreate: return tr(str::CantCreateFile) + detail;
-    case ExportResult::WorkbookFailed: return tr(str::CreateExcelFailed) + detail;
-    default: return {};
-    }
+    if (status.ok() || status.status() == Status::Cancelled) return {};
+    return status.error().text();
 }
+
+Error exportCannotCreate(const AtomicFile& file) {
+    Error e = file.status().error();
+    e.messageId = str::CantCreateFile;
+    return e;
+}
+
+Error workbookFailed(std::string reason) { return Error{Status::IoError, {}, std::move(reason), str::CreateExcelFailed}; }
 
 std::string fileExtension(const std::string& path) {
     const auto slash = path.find_last_of('/');
@@ -30,7 +34,7 @@ std::string fileExtension(const std::string& path) {
 ExportStatus writeTextExport(const std::string& path, std::span<const SampleRecord> samples,
                              const PatientRecord& patient, UnitSystem units) {
     AtomicFile out(path);
-    if (!out.isOpen()) return {ExportResult::CannotCreate, out.error()};
+    if (!out.isOpen()) return exportCannotCreate(out);
     out.write(patientHeaderLines(patient, units));
     out.write("Date&Time\t\t\t\tSpO2\t\tPR\r\n");
     char line[96];
@@ -39,8 +43,8 @@ ExportStatus writeTextExport(const std::string& path, std::span<const SampleReco
                                     s.month, s.day, s.hour, s.minute, s.second, s.spo2, s.pulseRate);
         out.write(line, static_cast<std::size_t>(n));
     }
-    if (!out.commit()) return {ExportResult::CannotCreate, out.error()};
-    return {ExportResult::Written, {}};
+    if (!out.commit()) return exportCannotCreate(out);
+    return {};
 }
 
 } // namespace kestrova

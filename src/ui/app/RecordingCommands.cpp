@@ -161,8 +161,8 @@ void exportWorkbook(CMainFrame& f, const PatientDatabase& db, const std::string&
         },
         [&f, &db, progress](ExportStatus result) {
             progress->deleteLater();
-            if (result == ExportResult::Cancelled) return;
-            if (result != ExportResult::Written) {
+            if (result.status() == Status::Cancelled) return;
+            if (!result) {
                 Messages::info(&f, QString::fromStdString(exportMessage(result)));
                 return;
             }
@@ -198,7 +198,7 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
         return true;
     } else if (ext == "txt") {
         const ExportStatus result = writeTextExport(path, m.currentSamples(), m.currentPatient(), f.document().settings().unitSystem());
-        if (result != ExportResult::Written) {
+        if (!result) {
             Messages::info(&f, QString::fromStdString(exportMessage(result)));
             return false;
         }
