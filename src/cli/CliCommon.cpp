@@ -42,11 +42,8 @@ bool loadRecording(const std::string& path, const CommonOptions& options, Record
     return true;
 }
 
-bool openRecording(const std::string& path, const CommonOptions& options, RecordingModel& model, std::string& error) {
-    const PatientDatabase db(programDirectory(options.home));
-    const Outcome opened = openSavedData(path, model, db);
-    if (!opened) error = opened.error().text();
-    return opened.ok();
+Outcome openRecording(const std::string& path, const CommonOptions& options, RecordingModel& model) {
+    return openSavedData(path, model, PatientDatabase(programDirectory(options.home)));
 }
 
 int fail(const std::string& message) {

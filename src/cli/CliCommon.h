@@ -1,6 +1,8 @@
 // Shared pieces of the kestrova-cli subcommands.
 #pragma once
 
+#include "base/Result.h"
+
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
@@ -34,8 +36,8 @@ const Settings& settings();
 // false when the file cannot be opened.
 bool loadRecording(const std::string& path, const CommonOptions& options, RecordingModel& model);
 
-// The same without printing: false with `error` set (thread-safe).
-bool openRecording(const std::string& path, const CommonOptions& options, RecordingModel& model, std::string& error);
+// The same without printing (thread-safe).
+Outcome openRecording(const std::string& path, const CommonOptions& options, RecordingModel& model);
 
 int fail(const std::string& message); // prints on stderr (terminal-safe), returns 1
 // A usage error: the message and a hint on stderr; returns 2.

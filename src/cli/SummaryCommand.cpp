@@ -30,9 +30,8 @@ SummaryRow summarise(const std::string& file, const CommonOptions& options) {
     SummaryRow row;
     row.file = file;
     auto model = std::make_unique<RecordingModel>();
-    std::string error;
-    if (!openRecording(file, options, *model, error)) {
-        row.error = error;
+    if (const Outcome opened = openRecording(file, options, *model); !opened) {
+        row.error = opened.error().text();
         return row;
     }
     const auto samples = model->currentSamples();
