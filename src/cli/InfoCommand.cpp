@@ -1,6 +1,8 @@
 // kestrova-cli info FILE.dat: what a saved recording holds.
 #include "CliCommon.h"
 
+#include "files/RecordingFile.h"
+
 #include "model/PatientRecord.h"
 #include "model/RecordingModel.h"
 #include "text/TextCodec.h"
@@ -36,6 +38,8 @@ void addInfoCommand(CLI::App& app) {
         std::printf("Title: %s\n", terminalSafe(decodeStoredText(model.reportTitle())).c_str());
         std::printf("Start: %s\n", samples.empty() ? "-" : viewStamp(samples.front()).c_str());
         std::printf("End: %s\n", samples.empty() ? "-" : viewStamp(samples.back()).c_str());
+        if (const auto read = readRecordingFile(*file))
+            std::printf("Cadence: %s\n", cadenceText(read->sourceInterval).c_str());
     });
 }
 

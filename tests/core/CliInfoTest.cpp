@@ -15,6 +15,7 @@ TEST(CliInfo, PrintsTheBundledSample) {
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, 6), "ID: 3\n");
     EXPECT_NE(r.out.find("\nSamples: 7200\n"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("\nCadence: one reading a second\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\nTitle: ReportTitle\n"), std::string::npos);
     EXPECT_NE(r.out.find("\nStart: 2026/11/30 22:30:00\n"), std::string::npos) << r.out;
     EXPECT_NE(r.out.find("\nEnd: 2026/12/01 00:29:59\n"), std::string::npos) << r.out;

@@ -1,10 +1,12 @@
 // CSV recordings: Kestrova's own round trip, the layouts of other oximeters' software,
 // and every way a file is refused (with its line) without a partial recording.
+#include "analysis/ClinicalMetrics.h"
 #include "files/CsvRecording.h"
 #include "files/DataFile.h"
 #include "files/SaveData.h"
 #include "files/PatientDatabase.h"
 #include "model/RecordingModel.h"
+#include "model/SyntheticRecording.h"
 
 #include "TestSupport.h"
 
@@ -85,6 +87,40 @@ TEST(CsvRecording, LayoutsOfOtherSoftware) {
     EXPECT_NE(parseCsvRecording("date,time,spo2,pulse\n03/04/2024,08:00:00,97,60\n", "t").error().text().find("month/day"),
               std::string::npos);
     EXPECT_TRUE(parseCsvRecording("date,time,spo2,pulse\n04/04/2024,08:00:00,97,60\n", "t").ok());
+}
+
+// Rows every 2 or 4 s (as other oximeters' apps write them) hold each reading until the
+// next: the night's desaturations are found as in the one-second original, and a gap
+// longer than a reading may last is still artefact.
+TEST(CsvRecording, SlowerRowsHoldTheirReadings) {
+    SyntheticNight plan;
+    plan.seconds = 4 * 3600;
+    plan.desaturationsPerHour = 12;
+    const auto night = makeSyntheticNight(plan);
+    const double odi1 = computeClinicalMetrics(night).odi3.perHour;
+    ASSERT_GT(odi1, 5.0);
+    const std::string full = csvRecordingText(night);
+    for (const int every : {2, 4}) {
+        std::string text = full.substr(0, full.find('\n') + 1);
+        std::size_t at = text.size();
+        for (std::size_t i = 0; at < full.size(); ++i) {
+            const std::size_t end = full.find('\n', at) + 1;
+            if (i % static_cast<std::size_t>(every) == 0) text += full.substr(at, end - at);
+            at = end;
+        }
+        const auto r = parseCsvRecording(text, "t");
+        ASSERT_TRUE(r.ok()) << r.error().text();
+        EXPECT_EQ(r->sourceInterval, every);
+        const double odi = computeClinicalMetrics(r->samples).odi3.perHour;
+        EXPECT_NEAR(odi, odi1, 0.1 * odi1) << "rows every " << every << " s";
+    }
+    const auto gap = parseCsvRecording("time,spo2,pulse\n2024-01-01 10:00:00,97,60\n2024-01-01 10:00:02,96,61\n"
+                                       "2024-01-01 10:00:04,95,62\n2024-01-01 10:00:20,94,63\n",
+                                       "t");
+    ASSERT_TRUE(gap.ok());
+    ASSERT_EQ(gap->samples.size(), 21u);
+    const int spo2[] = {97, 97, 96, 96, 95, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 94};
+    for (std::size_t i = 0; i < 21; ++i) EXPECT_EQ(gap->samples[i].spo2, spo2[i]) << i;
 }
 
 TEST(CsvRecording, MalformedFilesNameTheLineAndChangeNothing) {

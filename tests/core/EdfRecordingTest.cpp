@@ -106,6 +106,7 @@ TEST(EdfRecording, OtherFilesAreReducedToSecondsOrRefused) {
         for (int second = 0; second < 3; ++second) {
             std::vector<double> spo2(static_cast<std::size_t>(spo2Rate));
             for (int k = 0; k < spo2Rate; ++k) spo2[static_cast<std::size_t>(k)] = 90 + second + k * 0.2;
+            if (second == 2) spo2.back() = 0; // a dropout at the end of a second
             double pulse[2] = {60.4 + second, 61.6 + second};
             edfwrite_physical_samples(h, spo2.data());
             edfwrite_physical_samples(h, pulse);
@@ -116,8 +117,12 @@ TEST(EdfRecording, OtherFilesAreReducedToSecondsOrRefused) {
     const auto r = readEdfRecording(dir.file("fast.edf"));
     ASSERT_TRUE(r.ok()) << r.error().text();
     ASSERT_EQ(r->samples.size(), 3u);
-    EXPECT_EQ(r->samples[0].spo2, 91); // the last of 90, 90.2, 90.4, 90.6 rounded
-    EXPECT_EQ(r->samples[0].pulseRate, 62);
+    // Each second is the median of its valid readings: 90, 90.2, 90.4, 90.6 give 90.3;
+    // one invalid reading does not make a second artefact.
+    EXPECT_EQ(r->samples[0].spo2, 90);
+    EXPECT_EQ(r->samples[0].pulseRate, 61); // of 60.4 and 61.6
+    EXPECT_EQ(r->samples[2].spo2, 92);      // of 92, 92.2, 92.4 and a 0
+    EXPECT_EQ(r->sourceInterval, 0.25);
     EXPECT_EQ(r->samples[1].year, 25); // across the new year
     EXPECT_EQ(r->samples[1].month, 1);
     EXPECT_EQ(r->samples[1].hour, 0);

@@ -8,6 +8,7 @@
 #include "text/StringTable.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
 #include <charconv>
 #include <cmath>
@@ -225,17 +226,36 @@ Result<DataFileContents> parseCsvRecording(std::string_view text, const std::str
         dayFirst = aOver12;
     }
 
-    DataFileContents result;
-    result.patientId = static_cast<std::uint8_t>(id);
-    result.title = title;
-    auto& samples = result.samples;
-    std::int64_t firstSecond = 0, lastSecond = 0;
+    std::vector<std::int64_t> rowSeconds;
+    rowSeconds.reserve(rows.size());
     for (const auto& r : rows) {
         const int month = r.date.iso ? r.date.a : dayFirst ? r.date.b : r.date.a;
         const int day = r.date.iso ? r.date.b : dayFirst ? r.date.a : r.date.b;
         if (!validDate(r.date.year, month, day) || r.date.year < 2000 || r.date.year > 2255)
             return refuse("line " + std::to_string(r.line) + ": no date Kestrova can keep (years 2000 to 2255)");
-        const std::int64_t second = daysFromCivil(r.date.year, month, day) * 86400 + r.clock;
+        rowSeconds.push_back(daysFromCivil(r.date.year, month, day) * 86400 + r.clock);
+    }
+    // The rows' own cadence: the most frequent step between them. Apps that write a row
+    // every 2 or 4 s mean each reading to last until the next; filling those seconds as
+    // artefact would leave no event its 10 valid seconds.
+    int cadence = 1;
+    {
+        std::array<std::int64_t, kMaxHoldSeconds + 1> steps{};
+        for (std::size_t i = 1; i < rowSeconds.size(); ++i)
+            if (const std::int64_t d = rowSeconds[i] - rowSeconds[i - 1]; d >= 1 && d <= kMaxHoldSeconds) ++steps[d];
+        for (int d = 2; d <= kMaxHoldSeconds; ++d)
+            if (steps[d] > steps[cadence]) cadence = d;
+    }
+
+    DataFileContents result;
+    result.patientId = static_cast<std::uint8_t>(id);
+    result.title = title;
+    result.sourceInterval = cadence;
+    auto& samples = result.samples;
+    std::int64_t firstSecond = 0, lastSecond = 0;
+    for (std::size_t k = 0; k < rows.size(); ++k) {
+        const Row& r = rows[k];
+        const std::int64_t second = rowSeconds[k];
         const std::int64_t from = samples.empty() || second == lastSecond ? second : lastSecond + 1;
         if (samples.empty()) {
             firstSecond = lastSecond = second;
@@ -248,7 +268,10 @@ Result<DataFileContents> parseCsvRecording(std::string_view text, const std::str
             return refuse("is not a recording this program can open: it holds more than " +
                           std::to_string(RecordingModel::kCurrentCapacity) + " samples (a recording holds 0 to " +
                           std::to_string(RecordingModel::kCurrentCapacity) + ").");
-        // Seconds without a row become artefact samples.
+        // Seconds without a row become artefact samples, or, at a slower cadence and
+        // for a gap it allows, hold the reading before them.
+        const bool hold = cadence > 1 && !samples.empty() && second - lastSecond <= kMaxHoldSeconds;
+        const SampleRecord held = samples.empty() ? SampleRecord{} : samples.back();
         for (std::int64_t s = from; s <= second; ++s) {
             SampleRecord x{};
             x.id = static_cast<std::uint8_t>(id);
@@ -256,6 +279,9 @@ Result<DataFileContents> parseCsvRecording(std::string_view text, const std::str
             if (s == second) {
                 x.spo2 = clampedByte(r.spo2);
                 x.pulseRate = clampedByte(r.pulse);
+            } else if (hold) {
+                x.spo2 = held.spo2;
+                x.pulseRate = held.pulseRate;
             }
             samples.push_back(x);
         }

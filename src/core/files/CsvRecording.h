@@ -21,7 +21,9 @@ WriteStatus writeCsvRecording(const std::string& path, std::span<const SampleRec
 // settled by the whole column) and time columns; an SpO2 column and a pulse column;
 // optionally a patient ID column. Comma, semicolon or tab separated; names compared
 // without regard to case. One sample per second: the last value within a second, an
-// artefact (0, 0) for a missing second. `title` becomes the recording's title.
+// artefact (0, 0) for a missing second; but when the rows' usual step is 2 to 10 s, each
+// reading is held until the next row (a gap longer than kMaxHoldSeconds is still
+// artefact). `title` becomes the recording's title.
 Result<DataFileContents> parseCsvRecording(std::string_view text, const std::string& title);
 
 // Reads and parses a file (a regular file of bounded size).

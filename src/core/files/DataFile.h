@@ -19,7 +19,15 @@ struct DataFileContents {
     std::uint8_t patientId = 0;
     std::vector<SampleRecord> samples;
     std::string title; // bytes as stored (a wide title is converted to UTF-8)
+    // Seconds between the source's own readings: 1 for one a second (data files); more
+    // for a slower regular cadence, whose readings are held until the next one; less for
+    // a faster source, reduced to one value a second.
+    double sourceInterval = 1;
 };
+
+// A reading of a slower source is held for at most this many seconds; a longer gap
+// is artefact.
+inline constexpr int kMaxHoldSeconds = 10;
 
 inline constexpr std::size_t kSampleBytes = 11;
 

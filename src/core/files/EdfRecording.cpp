@@ -68,6 +68,31 @@ bool isPulseLabel(const std::string& l) {
 
 Error refuse(const std::string& path, std::string reason) { return Error{Status::Invalid, path, std::move(reason)}; }
 
+// The readings of one second of one signal.
+struct SecondValues {
+    std::vector<double> all, valid;
+    void clear() {
+        all.clear();
+        valid.clear();
+    }
+    void add(double v, bool spo2) {
+        all.push_back(v);
+        const double r = std::round(v);
+        if (spo2 ? r >= clinical::kMinValidSpo2 && r <= clinical::kMaxValidSpo2
+                 : r >= clinical::kMinValidPulse && r <= clinical::kMaxValidPulse)
+            valid.push_back(v);
+    }
+    double value() {
+        if (valid.empty()) return all.back();
+        const std::size_t n = valid.size(), mid = n / 2;
+        std::nth_element(valid.begin(), valid.begin() + static_cast<std::ptrdiff_t>(mid), valid.end());
+        if (n % 2) return valid[mid];
+        const double upper = valid[mid];
+        const double lower = *std::max_element(valid.begin(), valid.begin() + static_cast<std::ptrdiff_t>(mid));
+        return (lower + upper) / 2;
+    }
+};
+
 Error tooLong(const std::string& path, long long seconds) {
     return Error{Status::TooLarge, path, {}, 0, 0,
                  "The file " + path + " is not a recording this program can open: it holds " + std::to_string(seconds) +
@@ -189,22 +214,40 @@ Result<DataFileContents> readEdfRecording(const std::string& path) {
     DataFileContents result;
     auto& samples = result.samples;
     samples.resize(static_cast<std::size_t>(seconds));
+    result.sourceInterval = 1.0 / std::max(rates[0], rates[1]);
     std::vector<double> buffer(65536);
     for (int k = 0; k < 2; ++k) {
+        // A faster source gives each second the median of its valid readings, so one
+        // invalid reading (a 0 at the end of the second) does not make it artefact; a
+        // second with no valid reading keeps its last one.
+        const bool spo2Signal = k == 0;
+        SecondValues values;
+        long long current = -1;
+        auto flush = [&] {
+            if (current < 0 || current >= seconds || values.all.empty()) return;
+            const auto v = static_cast<std::uint8_t>(std::clamp(std::lround(values.value()), 0L, 255L));
+            SampleRecord& s = samples[static_cast<std::size_t>(current)];
+            (spo2Signal ? s.spo2 : s.pulseRate) = v;
+        };
         const long long total = hdr.signalparam[signals[k]].smp_in_file;
         for (long long done = 0; done < total;) {
             const int want = static_cast<int>(std::min<long long>(total - done, static_cast<long long>(buffer.size())));
             const int got = edfread_physical_samples(h, signals[k], want, buffer.data());
             if (got <= 0)
                 return refuse(path, "the signal \"" + lowerTrimmed(hdr.signalparam[signals[k]].label) + "\" ends early");
-            for (int j = 0; j < got; ++j) { // the last value within each second wins
+            for (int j = 0; j < got; ++j) {
                 const auto second = static_cast<long long>(static_cast<double>(done + j) / rates[k]);
                 if (second >= seconds) break;
-                const auto v = static_cast<std::uint8_t>(std::clamp(std::lround(buffer[static_cast<std::size_t>(j)]), 0L, 255L));
-                (k == 0 ? samples[static_cast<std::size_t>(second)].spo2 : samples[static_cast<std::size_t>(second)].pulseRate) = v;
+                if (second != current) {
+                    flush();
+                    values.clear();
+                    current = second;
+                }
+                values.add(buffer[static_cast<std::size_t>(j)], spo2Signal);
             }
             done += got;
         }
+        flush();
     }
     int id = 0;
     if (std::sscanf(hdr.patientcode, "%d", &id) != 1 || !patient_id::isRecorded(id)) id = 0;

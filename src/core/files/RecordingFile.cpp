@@ -5,6 +5,8 @@
 #include "files/Export.h"
 #include "files/InputFile.h"
 
+#include <cstdio>
+
 namespace kestrova {
 namespace {
 
@@ -26,6 +28,19 @@ bool looksLikeCsv(std::string_view head) {
 }
 
 } // namespace
+
+std::string cadenceText(double interval) {
+    char buf[128];
+    if (interval > 1.0)
+        std::snprintf(buf, sizeof buf, "one reading every %g s, each held until the next (up to %d s)", interval,
+                      kMaxHoldSeconds);
+    else if (interval < 1.0)
+        std::snprintf(buf, sizeof buf, "%g readings a second, each second the median of its valid readings",
+                      1.0 / interval);
+    else
+        std::snprintf(buf, sizeof buf, "one reading a second");
+    return buf;
+}
 
 RecordingFormat recordingFormatOf(const std::string& path, std::string_view head) {
     const std::string ext = fileExtension(path);

@@ -18,6 +18,9 @@ enum class RecordingFormat { Data, Csv, Edf };
 // then say what is wrong).
 RecordingFormat recordingFormatOf(const std::string& path, std::string_view firstBytes);
 
+// How the source's cadence was turned into one sample a second, for `info`.
+std::string cadenceText(double sourceInterval);
+
 // Reads a recording of any format the program knows.
 Result<DataFileContents> readRecordingFile(const std::string& path);
 
