@@ -42,11 +42,9 @@ const std::vector<DesaturationEvent>& RecordingDocument::events() const {
 }
 
 std::int64_t RecordingDocument::nadirIndex(const DesaturationEvent& e) const {
-    const auto s = m_model.currentSamples();
-    std::int64_t best = e.start;
-    for (std::int64_t i = e.start; i <= e.end && i < static_cast<std::int64_t>(s.size()); ++i)
-        if (s[static_cast<std::size_t>(i)].spo2 < s[static_cast<std::size_t>(best)].spo2) best = i;
-    return best;
+    // The detector's own nadir: an event may bridge artefact seconds, whose raw 0 is no
+    // reading to show.
+    return e.nadirIndex >= 0 ? e.nadirIndex : e.start;
 }
 
 void RecordingDocument::runAnalysis() {

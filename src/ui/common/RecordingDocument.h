@@ -53,7 +53,7 @@ public:
 
     // The 3 % desaturations of the current recording, for navigation.
     const std::vector<DesaturationEvent>& events() const;
-    // The lowest sample of an event (the first of equal ones).
+    // The lowest valid sample of an event (the first of equal ones).
     std::int64_t nadirIndex(const DesaturationEvent& e) const;
 
     // The last analysis and, in it, the limits it was computed with.

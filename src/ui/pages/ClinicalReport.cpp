@@ -142,6 +142,12 @@ int drawFigures(QPainter& p, int top, int width, const ClinicalMetrics& m, std::
     QString nadir = any ? QStringLiteral("%1 %").arg(m.spo2.min) : none;
     if (any && m.spo2.minIndex >= 0)
         nadir += QStringLiteral(" at ") + clock(samples[static_cast<std::size_t>(m.spo2.minIndex)]);
+    QString longest = none;
+    if (m.odi3.longest >= 0) {
+        const DesaturationEvent& e = m.odi3.events[static_cast<std::size_t>(m.odi3.longest)];
+        longest = QStringLiteral("%1 s at ").arg(e.seconds()) + clock(samples[static_cast<std::size_t>(e.start)]) +
+                  QStringLiteral(", %1 % deep").arg(e.depth());
+    }
     auto share = [&](const SecondsAndPercent& t) { return minutes(t.seconds) + QStringLiteral(" (") + one(t.percent) + QStringLiteral(" %)"); };
     const std::pair<QString, QString> left[] = {
         {QStringLiteral("Recorded"), hours(m.recordedSeconds)},
@@ -157,6 +163,13 @@ int drawFigures(QPainter& p, int top, int width, const ClinicalMetrics& m, std::
     const std::pair<QString, QString> right[] = {
         {QStringLiteral("ODI 3 %"), one(m.odi3.perHour) + QStringLiteral(" /h (%1 events)").arg(m.odi3.events.size())},
         {QStringLiteral("ODI 4 %"), one(m.odi4.perHour) + QStringLiteral(" /h (%1 events)").arg(m.odi4.events.size())},
+        {QStringLiteral("Depth (3 %) mean/median"),
+         m.odi3.events.empty() ? none : one(m.odi3.meanDepth) + QStringLiteral(" / ") + one(m.odi3.medianDepth) + QStringLiteral(" %")},
+        {QStringLiteral("Length (3 %) mean/median"),
+         m.odi3.events.empty() ? none
+                               : one(m.odi3.meanDuration) + QStringLiteral(" / ") + one(m.odi3.medianDuration) +
+                                     QStringLiteral(" s")},
+        {QStringLiteral("Longest 3 % event"), longest},
         {QStringLiteral("Desaturation area (3 %)"), one(m.desaturationAreaPerHour) + QStringLiteral(" %·min/h")},
         {QStringLiteral("Pulse mean"), any ? one(m.pulse.mean) + QStringLiteral(" bpm") : none},
         {QStringLiteral("Pulse lowest / highest"), any ? QStringLiteral("%1 / %2 bpm").arg(m.pulse.min).arg(m.pulse.max) : none},
@@ -178,8 +191,11 @@ int drawFigures(QPainter& p, int top, int width, const ClinicalMetrics& m, std::
     };
     const int bottom = std::max(drawColumn(kMargin, left), drawColumn(kMargin + column, right));
     p.setFont(arial(11, false, true));
-    const QRect criteria(kMargin, bottom + 4, width, 44);
-    p.drawText(criteria, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, QString::fromStdString(clinicalCriteria()));
+    // As tall as the rule needs: every figure above stands with the criteria that made it.
+    const int flags = Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap;
+    const QString rule = QString::fromStdString(clinicalCriteria());
+    const QRect criteria = p.boundingRect(QRect(kMargin, bottom + 4, width, 1000), flags, rule);
+    p.drawText(criteria, flags, rule);
     return criteria.bottom() + 6;
 }
 
