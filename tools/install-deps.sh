@@ -7,7 +7,7 @@ KESTROVA_PACKAGES=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libxlsxwriter-dev libserialport-dev libcli11-dev libbluetooth-dev libedf-dev
   qt6-base-dev fonts-liberation2
-  unzip
+  unzip clang-format
 )
 
 kestrova_install_deps() {
