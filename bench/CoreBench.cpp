@@ -97,23 +97,20 @@ const std::vector<SampleRecord>& hardRecording() {
 // Goal: BM_ClinicalMetricsHardNight at most 3x BM_AnalysisHardNight.
 void BM_AnalysisHardNight(benchmark::State& state) {
     const auto& r = hardRecording();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(computeAnalysis(r, AnalysisLimits{}));
+    for (auto _ : state) benchmark::DoNotOptimize(computeAnalysis(r, AnalysisLimits{}));
 }
 BENCHMARK(BM_AnalysisHardNight)->Unit(benchmark::kMillisecond);
 
 void BM_ClinicalMetricsHardNight(benchmark::State& state) {
     const auto& r = hardRecording();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(computeClinicalMetrics(r));
+    for (auto _ : state) benchmark::DoNotOptimize(computeClinicalMetrics(r));
 }
 BENCHMARK(BM_ClinicalMetricsHardNight)->Unit(benchmark::kMillisecond);
 
 // The event list alone, as the document, the overview strip and the EDF+ writer ask for it.
 void BM_FindDesaturations(benchmark::State& state) {
     const auto& r = hardRecording();
-    for (auto _ : state)
-        benchmark::DoNotOptimize(findDesaturations(r, 3));
+    for (auto _ : state) benchmark::DoNotOptimize(findDesaturations(r, 3));
 }
 BENCHMARK(BM_FindDesaturations)->Unit(benchmark::kMillisecond);
 
@@ -202,7 +199,8 @@ void BM_SpreadsheetExport(benchmark::State& state) {
     const auto& r = recording();
     PatientRecord p;
     p.id = 9;
-    for (auto _ : state) benchmark::DoNotOptimize(writeSpreadsheetExport(scratch("e.xlsx"), r, p, UnitSystem::Imperial));
+    for (auto _ : state)
+        benchmark::DoNotOptimize(writeSpreadsheetExport(scratch("e.xlsx"), r, p, UnitSystem::Imperial));
 }
 BENCHMARK(BM_SpreadsheetExport)->Unit(benchmark::kMillisecond)->Iterations(2);
 

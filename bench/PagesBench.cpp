@@ -10,9 +10,9 @@
 
 #include <QBuffer>
 #include <QGuiApplication>
-#include <QPdfWriter>
 #include <QImage>
 #include <QPainter>
+#include <QPdfWriter>
 #include <benchmark/benchmark.h>
 
 using namespace kestrova;

@@ -27,6 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (std::size_t i = 0; i < c.samples.size(); ++i)
         FUZZ_CHECK(std::memcmp(&back->samples[i], &c.samples[i], sizeof(SampleRecord)) == 0);
     // The samples are the file's bytes, unchanged.
-    FUZZ_CHECK(again.compare(0, 5 + c.samples.size() * kSampleBytes, bytes.substr(0, 5 + c.samples.size() * kSampleBytes)) == 0);
+    FUZZ_CHECK(again.compare(0, 5 + c.samples.size() * kSampleBytes,
+                             bytes.substr(0, 5 + c.samples.size() * kSampleBytes)) == 0);
     return 0;
 }

@@ -43,7 +43,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     a.setDeviceType(type);
     b.setDeviceType(type);
     a.feed(stream);
-    for (std::size_t at = 0; at < stream.size(); at += cut) b.feed(stream.subspan(at, std::min<std::size_t>(cut, stream.size() - at)));
+    for (std::size_t at = 0; at < stream.size(); at += cut)
+        b.feed(stream.subspan(at, std::min<std::size_t>(cut, stream.size() - at)));
     FUZZ_CHECK(sameSamples(whole.samples, pieces.samples));
     FUZZ_CHECK(whole.frames == pieces.frames);
     FUZZ_CHECK(a.endOfData() == b.endOfData());

@@ -27,8 +27,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         FUZZ_CHECK(v >= s.key.minimum && v <= s.key.maximum);
     }
     const IniFile& ini = settings.file();
-    const std::vector<std::pair<std::string, std::string>> keys = {
-        {"setup", "PrHigh"}, {"setup", "UnitSetup"}, {"other", "DefaultCOM"}, {"other", "x"}, {"Setup", "a"}, {"", "k"}};
+    const std::vector<std::pair<std::string, std::string>> keys = {{"setup", "PrHigh"},     {"setup", "UnitSetup"},
+                                                                   {"other", "DefaultCOM"}, {"other", "x"},
+                                                                   {"Setup", "a"},          {"", "k"}};
     std::vector<std::string> before;
     for (const auto& [section, key] : keys) before.push_back(ini.readString(section, key, "<none>", 4096));
     // Text with a line break cannot be one key's value; the writer is never given one.

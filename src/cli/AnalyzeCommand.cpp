@@ -57,8 +57,8 @@ std::string analysisJson(const AnalysisResult& r) {
     out += kv("maxSpo2", s.maxSpo2) + ", " + kv("minSpo2", s.minSpo2) + ", " + kv("avgSpo2", s.avgSpo2) + ", " +
            kv("maxSpo2Index", s.maxSpo2Index) + ", " + kv("minSpo2Index", s.minSpo2Index) + ", " +
            kv("spo2AboveHigh", s.spo2AboveHigh) + ", " + kv("spo2BelowLow", s.spo2BelowLow) + ", " +
-           kv("maxPulse", s.maxPulse) + ", " + kv("minPulse", s.minPulse) + ", " + kv("avgPulse", s.avgPulse) +
-           ", " + kv("maxPulseIndex", s.maxPulseIndex) + ", " + kv("minPulseIndex", s.minPulseIndex) + ", " +
+           kv("maxPulse", s.maxPulse) + ", " + kv("minPulse", s.minPulse) + ", " + kv("avgPulse", s.avgPulse) + ", " +
+           kv("maxPulseIndex", s.maxPulseIndex) + ", " + kv("minPulseIndex", s.minPulseIndex) + ", " +
            kv("pulseAboveHigh", s.pulseAboveHigh) + ", " + kv("pulseBelowLow", s.pulseBelowLow);
     out += "}, \"desaturation\": " + eventsJson(r.desaturation, r.desaturationEvents);
     out += ", \"pulse\": " + eventsJson(r.pulse, r.pulseEvents) + "}";
@@ -76,26 +76,22 @@ std::string timeAndPercentJson(const SecondsAndPercent& t) {
 }
 
 std::string eventJson(const DesaturationEvent& e, std::span<const SampleRecord> samples) {
-    return "{\"start\": " + std::to_string(e.start) + ", \"end\": " + std::to_string(e.end) +
-           ", \"startTime\": \"" + isoTime(samples[static_cast<std::size_t>(e.start)]) +
-           "\", \"duration\": " + std::to_string(e.duration()) +
+    return "{\"start\": " + std::to_string(e.start) + ", \"end\": " + std::to_string(e.end) + ", \"startTime\": \"" +
+           isoTime(samples[static_cast<std::size_t>(e.start)]) + "\", \"duration\": " + std::to_string(e.duration()) +
            ", \"baseline\": " + std::to_string(e.baseline) + ", \"nadir\": " + std::to_string(e.nadir) +
            ", \"depth\": " + std::to_string(e.depth()) + ", \"area\": " + std::to_string(e.area) +
-           ", \"seconds\": " + std::to_string(e.seconds()) +
-           ", \"nadirIndex\": " + std::to_string(e.nadirIndex) + "}";
+           ", \"seconds\": " + std::to_string(e.seconds()) + ", \"nadirIndex\": " + std::to_string(e.nadirIndex) + "}";
 }
 
 std::string odiJson(const DesaturationIndex& odi, std::span<const SampleRecord> samples) {
-    std::string out =
-        "{\"events\": " + std::to_string(odi.events.size()) + ", \"perHour\": " + exact(odi.perHour) +
-        ", \"meanDepth\": " + exact(odi.meanDepth) + ", \"medianDepth\": " + exact(odi.medianDepth) +
-        ", \"meanDuration\": " + exact(odi.meanDuration) +
-        ", \"medianDuration\": " + exact(odi.medianDuration) + ", \"longest\": " +
-        (odi.longest < 0 ? std::string("null")
-                         : eventJson(odi.events[static_cast<std::size_t>(odi.longest)], samples)) +
-        ", \"list\": [";
-    for (std::size_t i = 0; i < odi.events.size(); ++i)
-        out += (i ? ", " : "") + eventJson(odi.events[i], samples);
+    std::string out = "{\"events\": " + std::to_string(odi.events.size()) + ", \"perHour\": " + exact(odi.perHour) +
+                      ", \"meanDepth\": " + exact(odi.meanDepth) + ", \"medianDepth\": " + exact(odi.medianDepth) +
+                      ", \"meanDuration\": " + exact(odi.meanDuration) +
+                      ", \"medianDuration\": " + exact(odi.medianDuration) + ", \"longest\": " +
+                      (odi.longest < 0 ? std::string("null")
+                                       : eventJson(odi.events[static_cast<std::size_t>(odi.longest)], samples)) +
+                      ", \"list\": [";
+    for (std::size_t i = 0; i < odi.events.size(); ++i) out += (i ? ", " : "") + eventJson(odi.events[i], samples);
     return out + "]}";
 }
 
@@ -139,7 +135,9 @@ std::string clinicalText(const ClinicalMetrics& m, std::span<const SampleRecord>
         std::snprintf(b, sizeof b, "%.1f%s", v, unit);
         return std::string(b);
     };
-    auto timeShare = [&](const SecondsAndPercent& t) { return one(static_cast<double>(t.seconds) / 60.0, " min (") + one(t.percent, " %)"); };
+    auto timeShare = [&](const SecondsAndPercent& t) {
+        return one(static_cast<double>(t.seconds) / 60.0, " min (") + one(t.percent, " %)");
+    };
     row("Recorded", hours(m.recordedSeconds));
     row("Valid", hours(m.validSeconds));
     row("Artefact", hours(m.artefactSeconds));
@@ -155,22 +153,19 @@ std::string clinicalText(const ClinicalMetrics& m, std::span<const SampleRecord>
     row("ODI 4 %", one(m.odi4.perHour, " /h (") + std::to_string(m.odi4.events.size()) + " events)");
     for (const DesaturationIndex* odi : {&m.odi3, &m.odi4}) {
         const std::string drop = std::to_string(odi->drop) + " %";
-        row((drop + " depth mean / median").c_str(),
-            one(odi->meanDepth, " / ") + one(odi->medianDepth, " %"));
-        row((drop + " duration mean / median").c_str(),
-            one(odi->meanDuration, " / ") + one(odi->medianDuration, " s"));
+        row((drop + " depth mean / median").c_str(), one(odi->meanDepth, " / ") + one(odi->medianDepth, " %"));
+        row((drop + " duration mean / median").c_str(), one(odi->meanDuration, " / ") + one(odi->medianDuration, " s"));
         std::string longest = "none";
         if (odi->longest >= 0) {
             const auto& e = odi->events[static_cast<std::size_t>(odi->longest)];
-            longest = std::to_string(e.seconds()) + " s at " +
-                      isoTime(samples[static_cast<std::size_t>(e.start)]) + ", " + std::to_string(e.depth()) +
-                      " % deep";
+            longest = std::to_string(e.seconds()) + " s at " + isoTime(samples[static_cast<std::size_t>(e.start)]) +
+                      ", " + std::to_string(e.depth()) + " % deep";
         }
         row((drop + " longest event").c_str(), longest);
     }
     row("Desaturation area (3 %)", one(m.desaturationAreaPerHour, " %min/h"));
-    row("Pulse mean / min / max", one(m.pulse.mean, " / ") + std::to_string(m.pulse.min) + " / " +
-                                      std::to_string(m.pulse.max) + " bpm");
+    row("Pulse mean / min / max",
+        one(m.pulse.mean, " / ") + std::to_string(m.pulse.min) + " / " + std::to_string(m.pulse.max) + " bpm");
     row("Pulse > 100 / < 50 bpm", one(static_cast<double>(m.pulse.above100Seconds) / 60.0, " min / ") +
                                       one(static_cast<double>(m.pulse.below50Seconds) / 60.0, " min"));
     out += "  " + clinicalCriteria() + "\n";

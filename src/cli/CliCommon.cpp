@@ -1,8 +1,8 @@
 #include "CliCommon.h"
 
-#include "files/SaveData.h"
 #include "files/PatientDatabase.h"
 #include "files/ProgramDirectory.h"
+#include "files/SaveData.h"
 #include "model/RecordingModel.h"
 #include "settings/Settings.h"
 

@@ -91,7 +91,9 @@ void explainNoDevice(const LinkOptions& o, const DeviceLink& link, DeviceStatus 
         std::cerr << terminalSafe(describe(opened.status(), opened.error().subject)) << '\n';
 }
 
-bool isNoDevice(DeviceStatus s) { return s == DeviceStatus::NoDevice || isPortProblem(s); }
+bool isNoDevice(DeviceStatus s) {
+    return s == DeviceStatus::NoDevice || isPortProblem(s);
+}
 
 void printMessage(int id) {
     if (id != 0) std::cerr << tr(id) << '\n';

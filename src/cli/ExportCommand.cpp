@@ -19,20 +19,22 @@ void addExportCommands(CLI::App& app) {
     auto options = std::make_shared<CommonOptions>();
     auto file = std::make_shared<std::string>();
     auto out = std::make_shared<std::string>();
-    auto* sub = app.add_subcommand("export", "Export a recording as text (.txt), a workbook (.xlsx, .xls), CSV (.csv) or EDF+ (.edf)");
+    auto* sub = app.add_subcommand(
+        "export", "Export a recording as text (.txt), a workbook (.xlsx, .xls), CSV (.csv) or EDF+ (.edf)");
     sub->add_option("FILE", *file, "Saved data file (.dat)")->required();
     sub->add_option("OUT", *out, "Output file; its extension (case-sensitive) picks the format")->required();
     addHomeOption(*sub, *options);
     sub->callback([options, file, out] {
         const std::string ext = fileExtension(*out);
         if (ext != "txt" && ext != "xls" && ext != "xlsx" && ext != "csv" && ext != "edf")
-            throw CLI::RuntimeError(fail("Cannot export to \"" + *out +
-                                         "\": the name must end in .txt, .xls, .xlsx, .csv or .edf."));
+            throw CLI::RuntimeError(
+                fail("Cannot export to \"" + *out + "\": the name must end in .txt, .xls, .xlsx, .csv or .edf."));
         auto model = std::make_unique<RecordingModel>();
         if (!loadRecording(*file, *options, *model)) throw CLI::RuntimeError(1);
         if (ext == "csv" || ext == "edf") {
-            const WriteStatus w = ext == "csv" ? writeCsvRecording(*out, model->currentSamples())
-                                               : writeEdfRecording(*out, model->currentSamples(), model->currentPatient());
+            const WriteStatus w = ext == "csv"
+                                      ? writeCsvRecording(*out, model->currentSamples())
+                                      : writeEdfRecording(*out, model->currentSamples(), model->currentPatient());
             if (!w) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + w.error().text()));
             return;
         }
@@ -52,15 +54,13 @@ void addExportCommands(CLI::App& app) {
     addHomeOption(*report, *rOptions);
     report->callback([rOptions, rFile, rOut] {
         if (fileExtension(*rOut) != "txt")
-            throw CLI::RuntimeError(fail("Cannot write the report to \"" + *rOut +
-                                         "\": the name must end in .txt."));
+            throw CLI::RuntimeError(fail("Cannot write the report to \"" + *rOut + "\": the name must end in .txt."));
         auto model = std::make_unique<RecordingModel>();
         if (!loadRecording(*rFile, *rOptions, *model)) throw CLI::RuntimeError(1);
         const Settings& settings = cli::settings();
         const AnalysisResult r = computeAnalysis(model->currentSamples(), settings);
         const WriteStatus written = writeEventReport(*rOut, model->currentSamples(), model->currentPatient(),
-                                                     settings.unitSystem(), r.desaturationEvents,
-                                                     r.pulseEvents);
+                                                     settings.unitSystem(), r.desaturationEvents, r.pulseEvents);
         if (!written) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + written.error().text()));
     });
 }

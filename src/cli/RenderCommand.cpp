@@ -41,12 +41,13 @@ void addRenderCommand(CLI::App& app) {
         ->check(CLI::IsMember({"trend", "table", "analysis"}))
         ->capture_default_str();
     sub->add_option("--page", o->page, "Page, counted from 0")->capture_default_str();
-    auto* sizeOption = sub->add_option("--size", o->size, "Screen size WxH for PNG (at most 16384x16384)")
-                           ->capture_default_str();
-    auto* spanOption = sub->add_option("--span", o->span, "Trend: seconds one page shows (default: one per unit of width)")
-                           ->check(CLI::Range(10, 518400));
-    auto* startOption =
-        sub->add_option("--start", o->start, "Trend with --span: the page starts here (YYYY-MM-DDTHH:MM:SS or HH:MM:SS)");
+    auto* sizeOption =
+        sub->add_option("--size", o->size, "Screen size WxH for PNG (at most 16384x16384)")->capture_default_str();
+    auto* spanOption =
+        sub->add_option("--span", o->span, "Trend: seconds one page shows (default: one per unit of width)")
+            ->check(CLI::Range(10, 518400));
+    auto* startOption = sub->add_option("--start", o->start,
+                                        "Trend with --span: the page starts here (YYYY-MM-DDTHH:MM:SS or HH:MM:SS)");
     startOption->needs(spanOption);
     addHomeOption(*sub, o->common);
     sub->callback([o, sizeOption, spanOption, startOption] {
@@ -90,11 +91,11 @@ void addRenderCommand(CLI::App& app) {
             const auto samples = model->currentSamples();
             const auto index = findSampleAt(samples, *query);
             if (!index)
-                throw CLI::RuntimeError(fail("--start " + o->start + " is not within the recording (" +
-                                             (samples.empty() ? std::string("no samples")
-                                                              : stampText(samples.front()) + " \u2013 " +
-                                                                    stampText(samples.back())) +
-                                             ")."));
+                throw CLI::RuntimeError(
+                    fail("--start " + o->start + " is not within the recording (" +
+                         (samples.empty() ? std::string("no samples")
+                                          : stampText(samples.front()) + " \u2013 " + stampText(samples.back())) +
+                         ")."));
             data.firstSample = *index;
         }
 
@@ -102,8 +103,8 @@ void addRenderCommand(CLI::App& app) {
         // An empty recording still has its page 0.
         const int lastPage = std::max(0, pages::PageRenderer::pageCount(kind, area, data) - 1);
         if (o->page < 0 || o->page > lastPage)
-            throw CLI::RuntimeError(fail("page " + std::to_string(o->page) + " does not exist (0\u2013" +
-                                         std::to_string(lastPage) + ")"));
+            throw CLI::RuntimeError(
+                fail("page " + std::to_string(o->page) + " does not exist (0\u2013" + std::to_string(lastPage) + ")"));
         const WriteStatus written =
             pdf ? pages::PageRenderer::writePdf(o->out, kind, data)
                 : pages::PageRenderer::writePng(o->out, pages::PageRenderer::renderScreen(kind, data, QSize(w, h)));

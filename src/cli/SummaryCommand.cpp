@@ -132,10 +132,12 @@ void addSummaryCommand(CLI::App& app) {
             std::vector<std::jthread> pool;
             for (std::size_t w = 0; w < workers; ++w)
                 pool.emplace_back([&] {
-                    for (std::size_t i = next++; i < files->size(); i = next++) rows[i] = summarise((*files)[i], *options);
+                    for (std::size_t i = next++; i < files->size(); i = next++)
+                        rows[i] = summarise((*files)[i], *options);
                 });
         }
-        const bool anyError = std::any_of(rows.begin(), rows.end(), [](const SummaryRow& r) { return !r.error.empty(); });
+        const bool anyError =
+            std::any_of(rows.begin(), rows.end(), [](const SummaryRow& r) { return !r.error.empty(); });
         if (!csv->empty()) {
             if (const WriteStatus w = writeFileAtomically(*csv, csvText(rows)); !w)
                 throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + w.error().text()));

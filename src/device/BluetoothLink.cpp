@@ -17,9 +17,13 @@ namespace kestrova {
 BluetoothLink::BluetoothLink(int connectedSocket)
     : m_socket(connectedSocket), m_fd(connectedSocket), m_up(connectedSocket >= 0) {}
 
-BluetoothLink::~BluetoothLink() { disconnect(); }
+BluetoothLink::~BluetoothLink() {
+    disconnect();
+}
 
-std::string BluetoothLink::name() const { return m_address.empty() ? std::string("Bluetooth link") : m_address; }
+std::string BluetoothLink::name() const {
+    return m_address.empty() ? std::string("Bluetooth link") : m_address;
+}
 
 Outcome BluetoothLink::connectTo(const std::string& address, int channel) {
     disconnect();
@@ -34,7 +38,8 @@ Outcome BluetoothLink::connectTo(const std::string& address, int channel) {
         e.status = Status::NoDevice;
         return e;
     }
-    if (::connect(socket.get(), reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0) return systemError(address, errno);
+    if (::connect(socket.get(), reinterpret_cast<sockaddr*>(&addr), sizeof addr) != 0)
+        return systemError(address, errno);
     m_address = address;
     m_fd = socket.get();
     m_socket = std::move(socket);
@@ -56,7 +61,9 @@ void BluetoothLink::disconnect() {
 
 // Only marks the link down: the other worker may be inside a call on the same socket,
 // so closing it (and letting the number be reused) waits for disconnect().
-void BluetoothLink::markDown() { m_up = false; }
+void BluetoothLink::markDown() {
+    m_up = false;
+}
 
 Error BluetoothLink::failure(int errorNumber, const char* reason) const {
     Error e = errorNumber ? systemError(name(), errorNumber) : deviceError(Status::IoError, name(), reason);
@@ -65,7 +72,9 @@ Error BluetoothLink::failure(int errorNumber, const char* reason) const {
     return e;
 }
 
-bool BluetoothLink::WSABT_IsConnected() const { return m_up.load() && m_fd.load() >= 0; }
+bool BluetoothLink::WSABT_IsConnected() const {
+    return m_up.load() && m_fd.load() >= 0;
+}
 
 Outcome BluetoothLink::ConnectSocket() {
     if (!WSABT_IsConnected()) return failure(0, "not connected");

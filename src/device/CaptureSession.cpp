@@ -85,7 +85,9 @@ void CaptureSession::startDownload() {
     m_requester = std::jthread([this] { requestingLoop(); });
 }
 
-bool CaptureSession::running() const { return m_activeWorkers.load() > 0; }
+bool CaptureSession::running() const {
+    return m_activeWorkers.load() > 0;
+}
 
 void CaptureSession::waitUntilFinished() {
     if (m_receiver.joinable()) m_receiver.join();
@@ -119,7 +121,9 @@ Outcome CaptureSession::sendRequest(std::uint32_t index) {
 namespace {
 // An unplugged device fails the writes and the reads alike; the receiving loop reports
 // it (once, as a read failure), so a write failure on a hung-up port says nothing.
-bool hungUp(Transport& t) { return !t.isBluetooth() && t.waitReadable(0, -1) == WaitResult::Failed; }
+bool hungUp(Transport& t) {
+    return !t.isBluetooth() && t.waitReadable(0, -1) == WaitResult::Failed;
+}
 } // namespace
 
 void CaptureSession::requestingLoop() {
@@ -195,14 +199,17 @@ void CaptureSession::receivingLoop() {
         }
     }
     m_receiverEnded = true;
-    m_frameDone.set(); // release the requesting loop
+    m_frameDone.set();  // release the requesting loop
     if (m_stop) return; // stopped: nothing more is reported
     if (ended) fail(*ended);
     {
         std::lock_guard lock(m_faultMutex);
-        if (ended) m_outcome = *ended;
-        else if (m_firstFault) m_outcome = *m_firstFault;
-        else m_outcome = Outcome{};
+        if (ended)
+            m_outcome = *ended;
+        else if (m_firstFault)
+            m_outcome = *m_firstFault;
+        else
+            m_outcome = Outcome{};
     }
     if (m_callbacks.progress) m_callbacks.progress(m_totals.n1);
     if (m_callbacks.done) m_callbacks.done(m_outcome);

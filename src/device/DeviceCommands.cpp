@@ -10,14 +10,17 @@ DeviceStatus setDeviceClock(DeviceLink& link, CaptureSession& session, const Dev
     link.waker().reset();
     DeviceStatus result = link.findDevice(/*reopenFailureEnds=*/true);
     // A clock that was not set is "set clock error", whether refused or not heard.
-    if (result == DeviceStatus::Ok && !link.exchanges().setClock(packDateTime(when))) result = DeviceStatus::ProtocolError;
+    if (result == DeviceStatus::Ok && !link.exchanges().setClock(packDateTime(when)))
+        result = DeviceStatus::ProtocolError;
     session.stop();
     return result;
 }
 
 namespace {
 // No device: "Can't find right COM ..." in serial mode, silence over Bluetooth.
-int noDeviceMessage(bool bluetooth) { return bluetooth ? 0 : str::NoDevice; }
+int noDeviceMessage(bool bluetooth) {
+    return bluetooth ? 0 : str::NoDevice;
+}
 } // namespace
 
 int clockMessage(DeviceStatus s, bool bluetooth) {

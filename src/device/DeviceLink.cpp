@@ -31,7 +31,9 @@ DeviceLink::DeviceLink(const Settings& settings, const DeviceTiming& timing)
     : m_settings(settings), m_timing(timing), m_port(m_timing),
       m_transport(std::make_unique<LockedSerialTransport>(m_port)) {}
 
-DeviceLink::~DeviceLink() { closePort(); }
+DeviceLink::~DeviceLink() {
+    closePort();
+}
 
 void DeviceLink::useSerial(ProbeOrder order) {
     m_bluetooth = nullptr;
@@ -45,7 +47,9 @@ void DeviceLink::useBluetooth(BluetoothLink* link) {
     m_transport = std::make_unique<BluetoothTransport>(*link);
 }
 
-Transport& DeviceLink::transport() { return *m_transport; }
+Transport& DeviceLink::transport() {
+    return *m_transport;
+}
 
 DeviceLink::Probe DeviceLink::probe(const std::string& name) {
     closePort();

@@ -13,8 +13,8 @@
 #include "Waker.h"
 
 #include <memory>
-#include <optional>
 #include <mutex>
+#include <optional>
 #include <string>
 
 namespace kestrova {
@@ -46,7 +46,9 @@ public:
     const std::string& problemPort() const { return m_problemPort; }
 
     Transport& transport();
-    Exchanges exchanges(MessageFn message = {}) { return Exchanges(transport(), m_waker, m_timing, std::move(message)); }
+    Exchanges exchanges(MessageFn message = {}) {
+        return Exchanges(transport(), m_waker, m_timing, std::move(message));
+    }
     CCOM& port() { return m_port; }
     Waker& waker() { return m_waker; }
     const DeviceTiming& timing() const { return m_timing; }

@@ -3,9 +3,9 @@
 #include "DeviceStatus.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
-#include <cerrno>
 #include <cstdlib>
 #include <fcntl.h>
 #include <poll.h>
@@ -37,7 +37,9 @@ DeviceSimulator::DeviceSimulator(SimulatorOptions options) : m_o(std::move(optio
     m_o.payloadSize = std::clamp<std::size_t>(m_o.payloadSize / 8 * 8, 8, kMaxPayload);
 }
 
-DeviceSimulator::~DeviceSimulator() { stop(); }
+DeviceSimulator::~DeviceSimulator() {
+    stop();
+}
 
 void DeviceSimulator::addRecording(const std::vector<SampleRecord>& samples) {
     if (samples.empty()) return;
@@ -240,9 +242,11 @@ void DeviceSimulator::handle(const CommandFrame& f) {
             putBE16(reply, 11, m_o.lineRate & 0xFFFF);
             int a = 0, b = 0, c = 0;
             std::sscanf(m_o.version1.c_str(), "%d.%d.%d", &a, &b, &c);
-            reply[17] = static_cast<std::uint8_t>(a), reply[18] = static_cast<std::uint8_t>(b), reply[19] = static_cast<std::uint8_t>(c);
+            reply[17] = static_cast<std::uint8_t>(a), reply[18] = static_cast<std::uint8_t>(b),
+            reply[19] = static_cast<std::uint8_t>(c);
             std::sscanf(m_o.version2.c_str(), "%d.%d.%d", &a, &b, &c);
-            reply[20] = static_cast<std::uint8_t>(a), reply[21] = static_cast<std::uint8_t>(b), reply[22] = static_cast<std::uint8_t>(c);
+            reply[20] = static_cast<std::uint8_t>(a), reply[21] = static_cast<std::uint8_t>(b),
+            reply[22] = static_cast<std::uint8_t>(c);
             break;
         }
         case command::QueryTotals: {
@@ -278,8 +282,10 @@ void DeviceSimulator::handle(const CommandFrame& f) {
         case command::StopTransfer: ++m_stops; break;
         case command::DeleteData: {
             const int id = (f[3] & 0x0F) << 8 | f[4];
-            if (id == 0) m_data.clear();
-            else m_data.erase(id); // the simulator records SpO2 and pulse only: both types erase them
+            if (id == 0)
+                m_data.clear();
+            else
+                m_data.erase(id); // the simulator records SpO2 and pulse only: both types erase them
             rebuildFrames();
             reply = {0x55, 0xAA, 0x00, 0xFF, 0xFA};
             break;
@@ -289,11 +295,11 @@ void DeviceSimulator::handle(const CommandFrame& f) {
             reply = {0x55, 0xAA, 0x00, 0xFF, 0xF9};
             break;
         case command::SetClockSecond: {
-            const std::uint32_t packed = m_pendingClock | static_cast<std::uint32_t>(f[3]) << 16 |
-                                         static_cast<std::uint32_t>(f[4]) << 24;
+            const std::uint32_t packed =
+                m_pendingClock | static_cast<std::uint32_t>(f[3]) << 16 | static_cast<std::uint32_t>(f[4]) << 24;
             m_clock = {2000 + static_cast<int>(packed & 0x3F), static_cast<int>(packed >> 6 & 0xF),
-                       static_cast<int>(packed >> 10 & 0x1F), static_cast<int>(packed >> 15 & 0x1F),
-                       static_cast<int>(packed >> 20 & 0x3F), static_cast<int>(packed >> 26 & 0x3F)};
+                       static_cast<int>(packed >> 10 & 0x1F),  static_cast<int>(packed >> 15 & 0x1F),
+                       static_cast<int>(packed >> 20 & 0x3F),  static_cast<int>(packed >> 26 & 0x3F)};
             m_clockSet = true;
             reply = {0x55, 0xAA, 0x00, 0xFF, 0xF9};
             break;

@@ -21,19 +21,19 @@ struct SimulatorOptions {
     std::int32_t modelCode = kSupportedModelCode;
     std::int32_t deviceType = 2;
     std::uint32_t lineRate = 115200;
-    std::size_t payloadSize = 4192;     // bytes of sample groups per data frame (a multiple of 8)
-    bool paced = false;                 // emulate the wire at lineRate, 10 bits per byte
+    std::size_t payloadSize = 4192; // bytes of sample groups per data frame (a multiple of 8)
+    bool paced = false;             // emulate the wire at lineRate, 10 bits per byte
     std::string version1 = "1.2.3", version2 = "4.5.6";
 
     // Faults, by 0-based data frame index (-1 = none).
-    int strayBeforeFrame = -1;          // junk bytes before this frame
+    int strayBeforeFrame = -1; // junk bytes before this frame
     int strayCount = 1;
-    int loseFrame = -1;                 // the first request for this frame goes unanswered
-    int corruptLengthFrame = -1;        // the first time, this frame's length field is garbage
-    int silentAfterFrame = -1;          // answers nothing after sending this frame
-    int vanishAfterFrame = -1;          // the port disappears after this frame
-    bool zeroTotal = false;             // announces no data
-    bool framesOnlyInN2 = false;        // N1 = 0 while N2 counts the frames
+    int loseFrame = -1;          // the first request for this frame goes unanswered
+    int corruptLengthFrame = -1; // the first time, this frame's length field is garbage
+    int silentAfterFrame = -1;   // answers nothing after sending this frame
+    int vanishAfterFrame = -1;   // the port disappears after this frame
+    bool zeroTotal = false;      // announces no data
+    bool framesOnlyInN2 = false; // N1 = 0 while N2 counts the frames
 };
 
 class DeviceSimulator {
@@ -93,7 +93,7 @@ private:
     std::atomic<int> m_identifies{0}, m_stops{0}, m_requests{0};
     std::vector<std::uint32_t> m_requested;
     bool m_lostDone = false, m_corruptDone = false, m_silent = false;
-    double m_wireFree = 0; // when the emulated wire is free again (seconds, steady clock)
+    double m_wireFree = 0;          // when the emulated wire is free again (seconds, steady clock)
     std::vector<std::uint8_t> m_in; // bytes from the host not yet handled
 };
 

@@ -19,7 +19,8 @@ std::string describe(DeviceStatus status, const std::string& port) {
     case DeviceStatus::Ok: return {};
     case DeviceStatus::NoDevice:
         if (port.empty()) return "No oximeter answered on any port.";
-        return "No oximeter on " + thePort + ": it does not exist or did not answer (is the device plugged in and switched on?).";
+        return "No oximeter on " + thePort +
+               ": it does not exist or did not answer (is the device plugged in and switched on?).";
     case DeviceStatus::Busy: return "The port is in use by another program: " + thePort + ".";
     case DeviceStatus::Forbidden:
         return "No permission to open " + thePort +

@@ -21,6 +21,8 @@ std::string describe(DeviceStatus status, const std::string& port);
 Error deviceError(DeviceStatus status, std::string subject, std::string reason, int messageId = 0);
 
 // Whether the status is about the port itself rather than the device behind it.
-constexpr bool isPortProblem(DeviceStatus s) { return s == DeviceStatus::Busy || s == DeviceStatus::Forbidden; }
+constexpr bool isPortProblem(DeviceStatus s) {
+    return s == DeviceStatus::Busy || s == DeviceStatus::Forbidden;
+}
 
 } // namespace kestrova

@@ -20,15 +20,24 @@ Result<DeviceTiming> DeviceTiming::parse(std::string_view text) {
         Ms* wait;
     };
     const Field fields[] = {
-        {"idlePolls", &t.idlePolls, nullptr},         {"idlePollReversed", nullptr, &t.idlePollReversed},
-        {"idlePoll", nullptr, &t.idlePoll},           {"reRequests", &t.reRequests, nullptr},
-        {"identifyPause", nullptr, &t.identifyPause}, {"totalsPause", nullptr, &t.totalsPause},
-        {"clockPause", nullptr, &t.clockPause},       {"replyRounds", &t.replyRounds, nullptr},
-        {"replyRound", nullptr, &t.replyRound},       {"deleteAckRounds", &t.deleteAckRounds, nullptr},
-        {"deleteAckRound", nullptr, &t.deleteAckRound}, {"beforeStop", nullptr, &t.beforeStop},
-        {"stopRepeat", nullptr, &t.stopRepeat},       {"stopSettle", nullptr, &t.stopSettle},
-        {"bluetoothSettle", nullptr, &t.bluetoothSettle}, {"beforeDownload", nullptr, &t.beforeDownload},
-        {"writePerByte", nullptr, &t.writePerByte},   {"writeExtra", nullptr, &t.writeExtra},
+        {"idlePolls", &t.idlePolls, nullptr},
+        {"idlePollReversed", nullptr, &t.idlePollReversed},
+        {"idlePoll", nullptr, &t.idlePoll},
+        {"reRequests", &t.reRequests, nullptr},
+        {"identifyPause", nullptr, &t.identifyPause},
+        {"totalsPause", nullptr, &t.totalsPause},
+        {"clockPause", nullptr, &t.clockPause},
+        {"replyRounds", &t.replyRounds, nullptr},
+        {"replyRound", nullptr, &t.replyRound},
+        {"deleteAckRounds", &t.deleteAckRounds, nullptr},
+        {"deleteAckRound", nullptr, &t.deleteAckRound},
+        {"beforeStop", nullptr, &t.beforeStop},
+        {"stopRepeat", nullptr, &t.stopRepeat},
+        {"stopSettle", nullptr, &t.stopSettle},
+        {"bluetoothSettle", nullptr, &t.bluetoothSettle},
+        {"beforeDownload", nullptr, &t.beforeDownload},
+        {"writePerByte", nullptr, &t.writePerByte},
+        {"writeExtra", nullptr, &t.writeExtra},
     };
     while (!text.empty()) {
         const auto comma = text.find(',');
@@ -45,8 +54,10 @@ Result<DeviceTiming> DeviceTiming::parse(std::string_view text) {
         const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
         if (!field || ec != std::errc() || end != digits.data() + digits.size() || value < 0)
             return deviceError(Status::Invalid, std::string(item), "not a device timing (name=number)");
-        if (field->count) *field->count = value;
-        else *field->wait = Ms(value);
+        if (field->count)
+            *field->count = value;
+        else
+            *field->wait = Ms(value);
     }
     return t;
 }

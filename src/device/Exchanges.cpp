@@ -5,7 +5,9 @@
 
 namespace kestrova {
 
-Error Exchanges::problem(Status status, const char* reason) const { return deviceError(status, m_t.name(), reason); }
+Error Exchanges::problem(Status status, const char* reason) const {
+    return deviceError(status, m_t.name(), reason);
+}
 
 Outcome Exchanges::send(const CommandFrame& f) {
     if (!m_t.isConnected()) return problem(Status::IoError, "not connected");
@@ -23,7 +25,8 @@ std::vector<std::uint8_t> Exchanges::collectReply(std::size_t* received) {
         total += chunk.size();
         // Bounded: bytes beyond the reply buffer are dropped, never written past it.
         const std::size_t room = kReplyBufferSize - std::min(reply.size(), kReplyBufferSize);
-        reply.insert(reply.end(), chunk.begin(), chunk.begin() + static_cast<std::ptrdiff_t>(std::min(room, chunk.size())));
+        reply.insert(reply.end(), chunk.begin(),
+                     chunk.begin() + static_cast<std::ptrdiff_t>(std::min(room, chunk.size())));
         if (!m_waker.sleepFor(m_timing.replyRound)) break;
     }
     if (received) *received = total;
@@ -50,7 +53,9 @@ Result<Identification> Exchanges::identify() {
         reply = collectReply(&got);
     }
     Result<Identification> id = parseIdentification(reply);
-    if (!id) return got == 0 ? problem(Status::Timeout, "no answer") : problem(Status::ProtocolError, "not an identification");
+    if (!id)
+        return got == 0 ? problem(Status::Timeout, "no answer")
+                        : problem(Status::ProtocolError, "not an identification");
     return id;
 }
 
@@ -71,7 +76,8 @@ Result<Totals> Exchanges::queryTotals() {
         reply = collectReply(&got);
     }
     Result<Totals> totals = parseTotals(reply);
-    if (!totals) return got == 0 ? problem(Status::Timeout, "no answer") : problem(Status::ProtocolError, "not the totals");
+    if (!totals)
+        return got == 0 ? problem(Status::Timeout, "no answer") : problem(Status::ProtocolError, "not the totals");
     return totals;
 }
 
@@ -87,7 +93,9 @@ Outcome Exchanges::stopTransfer() {
     return first;
 }
 
-Outcome Exchanges::sendDelete(int patientId, int dataType) { return send(deleteDataFrame(patientId, dataType)); }
+Outcome Exchanges::sendDelete(int patientId, int dataType) {
+    return send(deleteDataFrame(patientId, dataType));
+}
 
 // The device may take seconds to erase its memory. Up to deleteAckRounds rounds, but
 // a complete acknowledgement ends the wait at once instead of after all rounds.

@@ -19,7 +19,9 @@ bool isCp210x(const PortInfo& p) {
     return p.usbVendor == 0x10c4 && (p.usbProduct == 0xea60 || p.usbProduct == 0xea70 || p.usbProduct == 0xea71);
 }
 
-bool startsWith(const std::string& s, const char* prefix) { return s.rfind(prefix, 0) == 0; }
+bool startsWith(const std::string& s, const char* prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
 
 // A ttyS name exists for every possible UART; only those with hardware behind them count.
 bool uartPresent(const std::string& name) {
@@ -40,11 +42,13 @@ PortLists classifyPorts(const std::vector<PortInfo>& ports) {
     for (const auto& p : ports) {
         if (p.name.empty()) continue;
         const std::string f = friendlyName(p);
-        if (isCp210x(p)) lists.cp210x.push_back(f);
+        if (isCp210x(p))
+            lists.cp210x.push_back(f);
         else if (p.bluetoothTransport || p.description.find("Bluetooth") != std::string::npos ||
                  startsWith(p.name, "rfcomm"))
             lists.bluetooth.push_back(f);
-        else lists.other.push_back(f);
+        else
+            lists.other.push_back(f);
     }
     return lists;
 }
@@ -75,14 +79,17 @@ std::vector<PortInfo> listSystemPorts() {
         ::closedir(dir);
         std::sort(rfcomm.begin(), rfcomm.end());
         for (const auto& name : rfcomm) {
-            const bool known = std::any_of(ports.begin(), ports.end(), [&](const PortInfo& p) { return p.name == name; });
+            const bool known =
+                std::any_of(ports.begin(), ports.end(), [&](const PortInfo& p) { return p.name == name; });
             if (!known) ports.push_back(PortInfo{name, "Bluetooth serial port", true, 0, 0});
         }
     }
     return ports;
 }
 
-PortLists enumeratePorts() { return classifyPorts(listSystemPorts()); }
+PortLists enumeratePorts() {
+    return classifyPorts(listSystemPorts());
+}
 
 std::string portNameOf(const std::string& friendlyName) {
     const auto l = friendlyName.find('(');

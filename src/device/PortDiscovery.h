@@ -40,9 +40,9 @@ std::string portNameOf(const std::string& friendlyName);
 std::vector<std::string> sweepPortNames();
 
 struct ProbeOrder {
-    std::string remembered;          // DefaultCOM, tried first when not empty
+    std::string remembered; // DefaultCOM, tried first when not empty
     PortLists lists;
-    bool sweep = true;               // fall back to every serial device name
+    bool sweep = true; // fall back to every serial device name
     std::vector<std::string> sweepNames;
 };
 

@@ -7,9 +7,13 @@
 namespace kestrova {
 namespace {
 
-std::uint8_t at(std::span<const std::uint8_t> r, std::size_t i) { return i < r.size() ? r[i] : 0; }
+std::uint8_t at(std::span<const std::uint8_t> r, std::size_t i) {
+    return i < r.size() ? r[i] : 0;
+}
 
-bool synced(std::span<const std::uint8_t> r) { return at(r, 0) == 0x55 && at(r, 1) == 0xAA; }
+bool synced(std::span<const std::uint8_t> r) {
+    return at(r, 0) == 0x55 && at(r, 1) == 0xAA;
+}
 
 std::uint32_t be16(std::span<const std::uint8_t> r, std::size_t i) {
     return static_cast<std::uint32_t>(at(r, i) << 8 | at(r, i + 1));
@@ -27,9 +31,15 @@ CommandFrame makeFrame(std::uint8_t code, std::uint8_t p1, std::uint8_t p2) {
     return {0x55, 0xAA, code, p1, p2, static_cast<std::uint8_t>(code + p1 + p2)};
 }
 
-CommandFrame identifyFrame() { return makeFrame(command::Identify, 0, 0); }
-CommandFrame queryTotalsFrame() { return makeFrame(command::QueryTotals, 0, 0); }
-CommandFrame stopTransferFrame() { return makeFrame(command::StopTransfer, 0, 0); }
+CommandFrame identifyFrame() {
+    return makeFrame(command::Identify, 0, 0);
+}
+CommandFrame queryTotalsFrame() {
+    return makeFrame(command::QueryTotals, 0, 0);
+}
+CommandFrame stopTransferFrame() {
+    return makeFrame(command::StopTransfer, 0, 0);
+}
 
 CommandFrame requestFrame(std::uint32_t index, std::int32_t deviceType, bool bluetooth) {
     const auto hi = static_cast<std::uint8_t>(index >> 8);
@@ -58,7 +68,9 @@ CommandFrame setClockSecondFrame(std::uint32_t packed) {
                      static_cast<std::uint8_t>(packed >> 24));
 }
 
-bool groupBytesReversed(std::int32_t deviceType) { return deviceType == 1 || deviceType == 3 || deviceType == 4; }
+bool groupBytesReversed(std::int32_t deviceType) {
+    return deviceType == 1 || deviceType == 3 || deviceType == 4;
+}
 
 SampleRecord decodeSampleGroup(std::span<const std::uint8_t, 8> g, std::int32_t deviceType) {
     std::uint64_t v = 0;
@@ -88,7 +100,8 @@ std::array<std::uint8_t, 8> encodeSampleGroup(const SampleRecord& s, std::int32_
                             put(s.pulseRate, 47, 8) | put(s.aux, 55, 9);
     std::array<std::uint8_t, 8> g{};
     const bool reversed = groupBytesReversed(deviceType);
-    for (int i = 0; i < 8; ++i) g[static_cast<std::size_t>(reversed ? 7 - i : i)] = static_cast<std::uint8_t>(v >> (8 * i));
+    for (int i = 0; i < 8; ++i)
+        g[static_cast<std::size_t>(reversed ? 7 - i : i)] = static_cast<std::uint8_t>(v >> (8 * i));
     return g;
 }
 
@@ -115,7 +128,11 @@ Result<Totals> parseTotals(std::span<const std::uint8_t> r) {
     return t;
 }
 
-bool isDeleteAck(std::span<const std::uint8_t> r) { return synced(r) && at(r, 3) == 0xFF && at(r, 4) == 0xFA; }
-bool isSetClockAck(std::span<const std::uint8_t> r) { return synced(r) && at(r, 3) == 0xFF && at(r, 4) == 0xF9; }
+bool isDeleteAck(std::span<const std::uint8_t> r) {
+    return synced(r) && at(r, 3) == 0xFF && at(r, 4) == 0xFA;
+}
+bool isSetClockAck(std::span<const std::uint8_t> r) {
+    return synced(r) && at(r, 3) == 0xFF && at(r, 4) == 0xF9;
+}
 
 } // namespace kestrova

@@ -57,7 +57,9 @@ struct Identification {
 // when the model code is not supported), else ProtocolError.
 Result<Identification> parseIdentification(std::span<const std::uint8_t> reply);
 // The one model code the program downloads from.
-constexpr bool isSupported(const Identification& id) { return id.modelCode == kSupportedModelCode; }
+constexpr bool isSupported(const Identification& id) {
+    return id.modelCode == kSupportedModelCode;
+}
 
 struct Totals {
     std::uint32_t n1 = 0, n2 = 0, n3 = 0;

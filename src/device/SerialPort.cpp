@@ -55,7 +55,9 @@ Error withReason(Error e, const char* reason) {
 }
 } // namespace
 
-CCOM::~CCOM() { (void)Close(); }
+CCOM::~CCOM() {
+    (void)Close();
+}
 
 std::string CCOM::devicePath(const std::string& portName) {
     return !portName.empty() && portName.front() == '/' ? portName : "/dev/" + portName;
@@ -68,8 +70,8 @@ Outcome CCOM::Open(const std::string& portName, std::uint32_t baudRate) {
     if (!fd) {
         const int err = errno;
         return failure(err == EACCES || err == EPERM ? Status::Forbidden
-                       : err == EBUSY               ? Status::Busy
-                                                    : Status::NoDevice,
+                       : err == EBUSY                ? Status::Busy
+                                                     : Status::NoDevice,
                        err, 0);
     }
     auto fail = [&](Status status, int err, const char* reason) -> Outcome {
@@ -146,7 +148,9 @@ Outcome CCOM::Read(std::vector<std::uint8_t>& out) {
     }
 }
 
-Outcome CCOM::Write(const std::vector<std::uint8_t>& data) { return Write(data.data(), data.size()); }
+Outcome CCOM::Write(const std::vector<std::uint8_t>& data) {
+    return Write(data.data(), data.size());
+}
 
 Outcome CCOM::Write(const std::uint8_t* data, std::size_t size) {
     const int writeFailed = str::WriteComFailed;

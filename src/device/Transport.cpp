@@ -8,9 +8,13 @@
 
 namespace kestrova {
 
-bool SerialTransport::isConnected() const { return m_port.IsOpen(); }
+bool SerialTransport::isConnected() const {
+    return m_port.IsOpen();
+}
 
-std::string SerialTransport::name() const { return m_port.path(); }
+std::string SerialTransport::name() const {
+    return m_port.path();
+}
 
 Outcome SerialTransport::send(std::span<const std::uint8_t> bytes) {
     WireTrace::instance().record('>', bytes);
@@ -24,11 +28,17 @@ Outcome SerialTransport::receive(std::vector<std::uint8_t>& out) {
     return r;
 }
 
-WaitResult SerialTransport::waitReadable(int timeoutMs, int wakeFd) { return m_port.WaitReadable(timeoutMs, wakeFd); }
+WaitResult SerialTransport::waitReadable(int timeoutMs, int wakeFd) {
+    return m_port.WaitReadable(timeoutMs, wakeFd);
+}
 
-bool BluetoothTransport::isConnected() const { return m_link.WSABT_IsConnected(); }
+bool BluetoothTransport::isConnected() const {
+    return m_link.WSABT_IsConnected();
+}
 
-std::string BluetoothTransport::name() const { return m_link.name(); }
+std::string BluetoothTransport::name() const {
+    return m_link.name();
+}
 
 Outcome BluetoothTransport::send(std::span<const std::uint8_t> bytes) {
     WireTrace::instance().record('>', bytes);

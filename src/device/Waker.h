@@ -16,7 +16,7 @@ public:
     Waker& operator=(const Waker&) = delete;
 
     int fd() const { return m_fd.get(); }
-    void wake();          // stays signalled until reset()
+    void wake(); // stays signalled until reset()
     void reset();
     bool woken() const;
     // Sleeps `duration` unless woken first: then Cancelled.

@@ -22,7 +22,9 @@ WireTrace::WireTrace() : m_start(now()) {
     if (const char* path = std::getenv("KESTROVA_TRACE"); path && *path) (void)open(path);
 }
 
-WireTrace::~WireTrace() { close(); }
+WireTrace::~WireTrace() {
+    close();
+}
 
 Outcome WireTrace::open(const std::string& path) {
     std::lock_guard lock(m_mutex);

@@ -33,14 +33,16 @@ std::vector<SampleRecord> pulseSeries(const std::vector<int>& pr) {
 } // namespace
 
 TEST(Analysis, DesaturationStartsWhereTheFallReachesTheThreshold) {
-    const auto r = computeAnalysis(series({97, 96, 95, 94, 93, 93, 93, 93, 93, 93, 93, 93, 93, 93, 97}), AnalysisLimits{});
+    const auto r =
+        computeAnalysis(series({97, 96, 95, 94, 93, 93, 93, 93, 93, 93, 93, 93, 93, 93, 97}), AnalysisLimits{});
     ASSERT_EQ(r.desaturationEvents.size(), 1u);
     EXPECT_EQ(r.desaturationEvents[0], (EventRecord{4, 10, 93, 93, 1}));
     EXPECT_EQ(r.desaturation.count, 1);
     EXPECT_TRUE(r.pulseEvents.empty());
 
     // One 93 fewer: a nine-sample run is not an event.
-    const auto shorter = computeAnalysis(series({97, 96, 95, 94, 93, 93, 93, 93, 93, 93, 93, 93, 93, 97}), AnalysisLimits{});
+    const auto shorter =
+        computeAnalysis(series({97, 96, 95, 94, 93, 93, 93, 93, 93, 93, 93, 93, 93, 97}), AnalysisLimits{});
     EXPECT_TRUE(shorter.desaturationEvents.empty());
     EXPECT_EQ(shorter.desaturation, EventSummary{});
 }
@@ -73,13 +75,13 @@ TEST(Analysis, StatisticsUseStrictLimitsAndTheEarliestExtreme) {
     lim.saturationsHigh = 95;
     lim.saturationsLow = 90;
     const auto r = computeAnalysis(series({95, 96, 90, 89, 97, 88, 97, 97, 95, 97}), lim);
-    EXPECT_EQ(r.statistics.spo2AboveHigh, 5);  // 96, 97, 97, 97, 97; the two 95s count for neither
-    EXPECT_EQ(r.statistics.spo2BelowLow, 2);   // 89, 88; 90 is not below
+    EXPECT_EQ(r.statistics.spo2AboveHigh, 5); // 96, 97, 97, 97, 97; the two 95s count for neither
+    EXPECT_EQ(r.statistics.spo2BelowLow, 2);  // 89, 88; 90 is not below
     EXPECT_EQ(r.statistics.maxSpo2, 97);
     EXPECT_EQ(r.statistics.maxSpo2Index, 4);
     EXPECT_EQ(r.statistics.minSpo2Index, 5);
-    EXPECT_EQ(r.statistics.avgSpo2, 94);       // 941 / 10 truncated
-    EXPECT_EQ(r.statistics.pulseBelowLow, 0);  // 70 is above the default 60
+    EXPECT_EQ(r.statistics.avgSpo2, 94);      // 941 / 10 truncated
+    EXPECT_EQ(r.statistics.pulseBelowLow, 0); // 70 is above the default 60
 }
 
 TEST(Analysis, TinyRecordingsGiveDefinedResults) {
@@ -102,9 +104,9 @@ TEST(Analysis, SummariesAverageByIntegerDivisionAndIndexPerHourUsesTheLength) {
         for (int i = 0; i < count; ++i) s.push_back(series({v})[0]);
     };
     add(97, 1795);
-    add(92, 10);  // event 1: length 10, drop 5
+    add(92, 10); // event 1: length 10, drop 5
     add(97, 1790);
-    add(90, 15);  // event 2: length 15, drop 7
+    add(90, 15); // event 2: length 15, drop 7
     add(97, 1790);
     const auto r = computeAnalysis(s, AnalysisLimits{});
     ASSERT_EQ(r.desaturation.count, 2);
@@ -165,10 +167,10 @@ EventList referenceEvents(const std::vector<int>& v, int T, int M) {
     for (int k = 0; k + 1 < n; ++k) {
         const int prev = v[k], cur = v[k + 1];
         bool emission = false;
-        if (!inEvent && cur > prev) {                   // a
+        if (!inEvent && cur > prev) { // a
             falling = false;
             emission = true;
-        } else if (!inEvent) {                          // b
+        } else if (!inEvent) { // b
             length = 0;
             lastDrop = prev - cur;
             if (!falling) base = prev;
@@ -178,16 +180,16 @@ EventList referenceEvents(const std::vector<int>& v, int T, int M) {
             length = 1;
             inEvent = true;
             start = k + 1;
-            emission = k == n - 2;                      // d
-        } else if (cur <= base) {                       // c
+            emission = k == n - 2; // d
+        } else if (cur <= base) {  // c
             ++length;
-            emission = k == n - 2;                      // d
+            emission = k == n - 2; // d
         } else {
             inEvent = false;
             falling = false;
             emission = true;
         }
-        if (emission && length >= M) {                  // e
+        if (emission && length >= M) { // e
             out.push_back({start, length, 0, 0, lastDrop});
             length = 0;
         }
@@ -215,7 +217,10 @@ TEST(Analysis, MatchesTheLiteralRuleOnVariedSignals) {
         std::vector<int> spo2, pulse;
         int level = 96, pr = 70, dip = 0, dipLeft = 0;
         for (auto& x : s) {
-            if (dipLeft == 0 && rnd(0, 200) == 0) { dip = rnd(2, 12); dipLeft = rnd(3, 40); }
+            if (dipLeft == 0 && rnd(0, 200) == 0) {
+                dip = rnd(2, 12);
+                dipLeft = rnd(3, 40);
+            }
             const int d = dipLeft > 0 ? (--dipLeft, dip) : 0;
             if (rnd(0, 50) == 0) level = std::clamp(level + rnd(-1, 1), 90, 99);
             if (rnd(0, 10) == 0) pr = std::clamp(pr + rnd(-3, 3), 40, 120);
@@ -235,7 +240,8 @@ TEST(Analysis, MatchesTheLiteralRuleOnVariedSignals) {
             EXPECT_EQ(r.statistics.maxSpo2Index, maxIt - spo2.begin());
             const auto minIt = std::min_element(pulse.begin(), pulse.end());
             EXPECT_EQ(r.statistics.minPulseIndex, minIt - pulse.begin());
-            EXPECT_EQ(r.statistics.spo2AboveHigh, std::count_if(spo2.begin(), spo2.end(), [](int v) { return v > 94; }));
+            EXPECT_EQ(r.statistics.spo2AboveHigh,
+                      std::count_if(spo2.begin(), spo2.end(), [](int v) { return v > 94; }));
         }
     }
 }

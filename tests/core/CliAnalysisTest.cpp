@@ -87,38 +87,45 @@ TEST(CliAnalysis, ClinicalFiguresInJsonAndSummaries) {
     const ClinicalMetrics m = computeClinicalMetrics(file->samples);
     char mean[40];
     std::snprintf(mean, sizeof mean, "%.17g", m.spo2.mean);
-    EXPECT_NE(json.out.find(", \"clinical\": {\"recordedSeconds\": 7200, \"validSeconds\": 7200, \"artefactSeconds\": 0, "
-                            "\"spo2\": {\"mean\": " + std::string(mean) + ", \"median\": " + std::to_string(m.spo2.median)),
-              std::string::npos) << json.out.substr(0, 200);
+    EXPECT_NE(
+        json.out.find(", \"clinical\": {\"recordedSeconds\": 7200, \"validSeconds\": 7200, \"artefactSeconds\": 0, "
+                      "\"spo2\": {\"mean\": " +
+                      std::string(mean) + ", \"median\": " + std::to_string(m.spo2.median)),
+        std::string::npos)
+        << json.out.substr(0, 200);
     EXPECT_NE(json.out.find("\"odi3\": {\"events\": " + std::to_string(m.odi3.events.size())), std::string::npos);
     // How the events read: depth and duration, the longest one in full.
     ASSERT_GE(m.odi3.longest, 0);
     const auto& longest = m.odi3.events[static_cast<std::size_t>(m.odi3.longest)];
     char figures[200];
-    std::snprintf(
-        figures, sizeof figures,
-        "\"meanDepth\": %.17g, \"medianDepth\": %.17g, \"meanDuration\": %.17g, \"medianDuration\": %.17g, "
-        "\"longest\": {\"start\": %d, \"end\": %d,",
-        m.odi3.meanDepth, m.odi3.medianDepth, m.odi3.meanDuration, m.odi3.medianDuration, longest.start,
-        longest.end);
+    std::snprintf(figures, sizeof figures,
+                  "\"meanDepth\": %.17g, \"medianDepth\": %.17g, \"meanDuration\": %.17g, \"medianDuration\": %.17g, "
+                  "\"longest\": {\"start\": %d, \"end\": %d,",
+                  m.odi3.meanDepth, m.odi3.medianDepth, m.odi3.meanDuration, m.odi3.medianDuration, longest.start,
+                  longest.end);
     EXPECT_NE(json.out.find(figures), std::string::npos) << figures;
-    EXPECT_NE(json.out.find("\"odi4\": {\"events\": " + std::to_string(m.odi4.events.size())),
-              std::string::npos);
+    EXPECT_NE(json.out.find("\"odi4\": {\"events\": " + std::to_string(m.odi4.events.size())), std::string::npos);
     const auto text = test::runCommand(cli("analyze " + sample + home, dir.path()));
-    EXPECT_NE(text.out.find("  3 % longest event             " + std::to_string(longest.seconds()) +
-                            " s at " +
+    EXPECT_NE(text.out.find("  3 % longest event             " + std::to_string(longest.seconds()) + " s at " +
                             isoTime(file->samples[static_cast<std::size_t>(longest.start)])),
               std::string::npos)
         << text.out;
     EXPECT_NE(text.out.find(clinicalCriteria()), std::string::npos);
-    EXPECT_NE(json.out.find("\"startTime\": \"" + isoTime(file->samples[static_cast<std::size_t>(m.odi3.events[0].start)]) + "\""),
+    EXPECT_NE(json.out.find("\"startTime\": \"" +
+                            isoTime(file->samples[static_cast<std::size_t>(m.odi3.events[0].start)]) + "\""),
               std::string::npos);
     EXPECT_EQ(json.out.rfind("}}\n"), json.out.size() - 3);
 
     // Tiny, artefact-only and ID-0 recordings give figures, not errors.
     std::vector<SampleRecord> none, nine(9), junk(600);
-    for (auto& s : nine) { s.spo2 = 97; s.pulseRate = 60; }
-    for (auto& s : junk) { s.spo2 = 127; s.pulseRate = 255; }
+    for (auto& s : nine) {
+        s.spo2 = 97;
+        s.pulseRate = 60;
+    }
+    for (auto& s : junk) {
+        s.spo2 = 127;
+        s.pulseRate = 255;
+    }
     ASSERT_TRUE(writeDataFile(dir.file("none.dat"), 0, none, "t").ok());
     ASSERT_TRUE(writeDataFile(dir.file("nine.dat"), 0, nine, "t").ok());
     ASSERT_TRUE(writeDataFile(dir.file("junk.dat"), 5, junk, "t").ok());
@@ -126,19 +133,20 @@ TEST(CliAnalysis, ClinicalFiguresInJsonAndSummaries) {
         const auto r = test::runCommand(cli(std::string("analyze ") + f + " --json" + home, dir.path()));
         EXPECT_EQ(r.status, 0) << f << r.err;
         EXPECT_NE(r.out.find("\"clinical\""), std::string::npos) << f;
-        const auto pdf = test::runCommand(cli(std::string("clinical-report ") + f + " " + f + ".pdf" + home, dir.path()));
+        const auto pdf =
+            test::runCommand(cli(std::string("clinical-report ") + f + " " + f + ".pdf" + home, dir.path()));
         EXPECT_EQ(pdf.status, 0) << f << pdf.err;
     }
     EXPECT_NE(test::runCommand(cli("analyze junk.dat --json" + home, dir.path())).out.find("\"minIndex\": -1"),
               std::string::npos);
 
     // One row per file in the order given; a bad file has its error and status 1.
-    const auto summary = test::runCommand(cli("summary nine.dat missing.dat " + sample + " --csv out.csv" + home, dir.path()));
+    const auto summary =
+        test::runCommand(cli("summary nine.dat missing.dat " + sample + " --csv out.csv" + home, dir.path()));
     EXPECT_EQ(summary.status, 1);
     const std::string csv = test::readFile(dir.file("out.csv"));
-    const std::string header =
-        "file,id,name,start,recorded_hours,valid_hours,odi3,odi4,t90_percent,t88_minutes,nadir,"
-        "mean_spo2,mean_pulse,error,odi3_mean_depth,odi3_mean_duration\r\n";
+    const std::string header = "file,id,name,start,recorded_hours,valid_hours,odi3,odi4,t90_percent,t88_minutes,nadir,"
+                               "mean_spo2,mean_pulse,error,odi3_mean_depth,odi3_mean_duration\r\n";
     ASSERT_EQ(csv.substr(0, header.size()), header);
     const std::vector<std::string> lines = [&] {
         std::vector<std::string> v;
@@ -151,13 +159,11 @@ TEST(CliAnalysis, ClinicalFiguresInJsonAndSummaries) {
     }();
     ASSERT_EQ(lines.size(), 3u);
     EXPECT_EQ(lines[0].substr(0, 11), "nine.dat,0,");
-    EXPECT_EQ(lines[1],
-              "missing.dat,,,,,,,,,,,,,can't open the file: missing.dat: No such file or directory,,");
+    EXPECT_EQ(lines[1], "missing.dat,,,,,,,,,,,,,can't open the file: missing.dat: No such file or directory,,");
     EXPECT_EQ(lines[2].substr(0, sample.size() + 3), sample + ",3,");
     EXPECT_NE(lines[2].find(",2.00,2.00,"), std::string::npos) << lines[2];
     char depthAndDuration[64];
-    std::snprintf(depthAndDuration, sizeof depthAndDuration, ",,%.2f,%.2f", m.odi3.meanDepth,
-                  m.odi3.meanDuration);
+    std::snprintf(depthAndDuration, sizeof depthAndDuration, ",,%.2f,%.2f", m.odi3.meanDepth, m.odi3.meanDuration);
     EXPECT_EQ(lines[2].substr(lines[2].rfind(",,")), depthAndDuration) << lines[2];
     EXPECT_EQ(lines[0].substr(lines[0].rfind(",,")), ",,0.00,0.00") << lines[0]; // no events
 }
@@ -173,7 +179,8 @@ TEST(CliAnalysis, ClinicalReportPdfOrTheReason) {
     EXPECT_NE(pdf.find("/MediaBox [0 0 612"), std::string::npos); // US letter, in points
     const auto bad = test::runCommand(cli("clinical-report " + sample + " nodir/r.pdf" + home, dir.path()));
     EXPECT_EQ(bad.status, 1);
-    EXPECT_NE(bad.err.find("Can't create the file: nodir/r.pdf: No such file or directory"), std::string::npos) << bad.err;
+    EXPECT_NE(bad.err.find("Can't create the file: nodir/r.pdf: No such file or directory"), std::string::npos)
+        << bad.err;
     EXPECT_EQ(test::runCommand(cli("clinical-report " + sample + " r.png" + home, dir.path())).status, 1);
     EXPECT_EQ(test::runCommand("ls " + dir.path()).out, "r.pdf\n");
 }

@@ -10,8 +10,8 @@ using namespace kestrova;
 
 TEST(CliInfo, PrintsTheBundledSample) {
     test::TempDir home;
-    const auto r = test::runCommand(std::string(KESTROVA_CLI) + " info " + SAMPLES_DIR + "/ID3.dat --home " +
-                                    home.path());
+    const auto r =
+        test::runCommand(std::string(KESTROVA_CLI) + " info " + SAMPLES_DIR + "/ID3.dat --home " + home.path());
     ASSERT_EQ(r.status, 0) << r.err;
     EXPECT_EQ(r.out.substr(0, 6), "ID: 3\n");
     EXPECT_NE(r.out.find("\nSamples: 7200\n"), std::string::npos) << r.out;

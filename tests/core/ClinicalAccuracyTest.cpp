@@ -16,15 +16,13 @@ using namespace kestrova;
 
 namespace {
 
-constexpr std::int32_t kAfterStep =
-    240; // seconds after a level step where neither dips nor events are judged
+constexpr std::int32_t kAfterStep = 240; // seconds after a level step where neither dips nor events are judged
 constexpr int kNights = 240;
 
 enum class Truth { Counted, Uncertain, NotADip };
 
 bool nearStep(std::int32_t from, std::int32_t to, const std::vector<std::int32_t>& steps) {
-    return std::any_of(steps.begin(), steps.end(),
-                       [&](std::int32_t s) { return from <= s + kAfterStep && to >= s; });
+    return std::any_of(steps.begin(), steps.end(), [&](std::int32_t s) { return from <= s + kAfterStep && to >= s; });
 }
 
 // Whether a dip counts at drop index k (0: 3 %, 1: 4 %): surely at least the drop deep for
@@ -39,9 +37,7 @@ Truth truthOf(const test::KnownDip& dip, int k, const test::KnownNight& night) {
 
 struct Tally {
     std::int64_t hits = 0, misses = 0, falses = 0;
-    double sensitivity() const {
-        return hits + misses ? 100.0 * hits / static_cast<double>(hits + misses) : 100.0;
-    }
+    double sensitivity() const { return hits + misses ? 100.0 * hits / static_cast<double>(hits + misses) : 100.0; }
     double ppv() const { return hits + falses ? 100.0 * hits / static_cast<double>(hits + falses) : 100.0; }
 };
 
@@ -55,13 +51,11 @@ struct NightScore {
 NightScore score(const std::vector<DesaturationEvent>& events, const test::KnownNight& night, int k) {
     NightScore s;
     std::vector<Truth> truth;
-    for (const auto& d : night.dips)
-        truth.push_back(truthOf(d, k, night));
+    for (const auto& d : night.dips) truth.push_back(truthOf(d, k, night));
     std::vector<bool> taken(night.dips.size(), false);
     std::size_t first = 0; // dips end in order: those ending before an event never match a later one
     for (const auto& e : events) {
-        while (first < night.dips.size() && night.dips[first].end < e.start)
-            ++first;
+        while (first < night.dips.size() && night.dips[first].end < e.start) ++first;
         std::int64_t best = -1;
         std::pair<int, std::int32_t> bestKey{-1, 0};
         for (std::size_t j = first; j < night.dips.size() && night.dips[j].start <= e.end; ++j) {
@@ -126,9 +120,8 @@ TEST(ClinicalAccuracy, MeetsTheGoalsOnKnownDips) {
         ASSERT_LE(m.odi4.events.size(), m.odi3.events.size()) << what;
         ASSERT_LE(m.odi4.perHour, m.odi3.perHour) << what;
         for (const auto& e : m.odi4.events)
-            ASSERT_TRUE(
-                std::any_of(m.odi3.events.begin(), m.odi3.events.end(),
-                            [&](const DesaturationEvent& o) { return o.start <= e.start && e.end <= o.end; }))
+            ASSERT_TRUE(std::any_of(m.odi3.events.begin(), m.odi3.events.end(),
+                                    [&](const DesaturationEvent& o) { return o.start <= e.start && e.end <= o.end; }))
                 << what << " 4 % event at " << e.start;
 
         Group& g = groups[shape.noise > 0.75 ? 1 : 0];
@@ -146,23 +139,21 @@ TEST(ClinicalAccuracy, MeetsTheGoalsOnKnownDips) {
 
     std::printf("Desaturation detector on %d generated nights (%lld samples)\n", kNights,
                 static_cast<long long>(samples));
-    std::printf("%-16s %6s %5s %8s %8s %8s %13s %9s %17s\n", "noise", "nights", "drop", "hits", "misses",
-                "false", "sensitivity", "PPV", "ODI within tol.");
+    std::printf("%-16s %6s %5s %8s %8s %8s %13s %9s %17s\n", "noise", "nights", "drop", "hits", "misses", "false",
+                "sensitivity", "PPV", "ODI within tol.");
     for (const Group& g : groups)
         for (int k = 0; k < 2; ++k)
-            std::printf("%-16s %6d %4d%% %8lld %8lld %8lld %12.1f%% %8.1f%% %16.1f%%\n", g.name, g.nights,
-                        3 + k, static_cast<long long>(g.at[k].hits), static_cast<long long>(g.at[k].misses),
+            std::printf("%-16s %6d %4d%% %8lld %8lld %8lld %12.1f%% %8.1f%% %16.1f%%\n", g.name, g.nights, 3 + k,
+                        static_cast<long long>(g.at[k].hits), static_cast<long long>(g.at[k].misses),
                         static_cast<long long>(g.at[k].falses), g.at[k].sensitivity(), g.at[k].ppv(),
                         100.0 * g.odiOk[k] / g.nights);
     std::fflush(stdout);
 
     for (int k = 0; k < 2; ++k) {
         const int drop = 3 + k;
-        EXPECT_GE(groups[0].at[k].sensitivity(), 95.0)
-            << "sensitivity at " << drop << " %, " << groups[0].name;
+        EXPECT_GE(groups[0].at[k].sensitivity(), 95.0) << "sensitivity at " << drop << " %, " << groups[0].name;
         EXPECT_GE(groups[0].at[k].ppv(), 95.0) << "PPV at " << drop << " %, " << groups[0].name;
-        EXPECT_GE(groups[1].at[k].sensitivity(), 90.0)
-            << "sensitivity at " << drop << " %, " << groups[1].name;
+        EXPECT_GE(groups[1].at[k].sensitivity(), 90.0) << "sensitivity at " << drop << " %, " << groups[1].name;
         EXPECT_GE(groups[1].at[k].ppv(), 90.0) << "PPV at " << drop << " %, " << groups[1].name;
         const int nights = groups[0].nights + groups[1].nights, ok = groups[0].odiOk[k] + groups[1].odiOk[k];
         EXPECT_GE(100.0 * ok / nights, 95.0) << "nights with the ODI " << drop << " % within tolerance";

@@ -50,8 +50,7 @@ std::vector<DesaturationEvent> literalEvents(const std::vector<SampleRecord>& s,
             }
             if (at(k) < 0) {
                 int gapEnd = k;
-                while (gapEnd < n && at(gapEnd) < 0)
-                    ++gapEnd;
+                while (gapEnd < n && at(gapEnd) < 0) ++gapEnd;
                 if (gapEnd - k > 10) return last;
                 k = gapEnd - 1;
                 continue;
@@ -71,8 +70,7 @@ std::vector<DesaturationEvent> literalEvents(const std::vector<SampleRecord>& s,
             if (!recovered(k)) {
                 // Everything up to k belongs to the event.
                 seconds = 0;
-                for (int j = start; j <= k; ++j)
-                    seconds += at(j) >= 0;
+                for (int j = start; j <= k; ++j) seconds += at(j) >= 0;
                 last = k;
                 nadir = std::min(nadir, at(k));
             }
@@ -122,8 +120,7 @@ std::vector<DesaturationEvent> literalEvents(const std::vector<SampleRecord>& s,
         bool timedOut = false;
         const int end = endOf(i, b, timedOut);
         bool counts = false;
-        for (int j = i; j <= end && !counts; ++j)
-            counts = holdsBetween(i, j, b, 3);
+        for (int j = i; j <= end && !counts; ++j) counts = holdsBetween(i, j, b, 3);
         if (!counts) {
             ++i;
             continue;
@@ -142,8 +139,7 @@ std::vector<DesaturationEvent> literalEvents(const std::vector<SampleRecord>& s,
         for (int d = 4; d <= e.depth(); ++d) {
             bool held = false;
             for (int x = i; x <= end && !held; ++x)
-                for (int y = x; y <= end && !held; ++y)
-                    held = holdsBetween(x, y, b, d);
+                for (int y = x; y <= end && !held; ++y) held = holdsBetween(x, y, b, d);
             if (!held) break;
             e.heldDrop = d;
         }
@@ -164,7 +160,8 @@ void expectLiteral(const std::vector<SampleRecord>& s, const std::string& what) 
     std::int64_t firstMin = -1;
     for (std::size_t i = 0; i < s.size(); ++i) {
         if (!valid(s[i])) continue;
-        if (spo2.empty() || s[i].spo2 < *std::min_element(spo2.begin(), spo2.end())) firstMin = static_cast<std::int64_t>(i);
+        if (spo2.empty() || s[i].spo2 < *std::min_element(spo2.begin(), spo2.end()))
+            firstMin = static_cast<std::int64_t>(i);
         spo2.push_back(s[i].spo2);
         pulse.push_back(s[i].pulseRate);
     }
@@ -196,7 +193,8 @@ void expectLiteral(const std::vector<SampleRecord>& s, const std::string& what) 
     EXPECT_EQ(m.t88.seconds, std::count_if(spo2.begin(), spo2.end(), [](int v) { return v <= 88; }));
     std::int64_t inBands = 0;
     for (const auto& b : m.bands) {
-        EXPECT_EQ(b.time.seconds, std::count_if(spo2.begin(), spo2.end(), [&](int v) { return v >= b.low && v <= b.high; }));
+        EXPECT_EQ(b.time.seconds,
+                  std::count_if(spo2.begin(), spo2.end(), [&](int v) { return v >= b.low && v <= b.high; }));
         inBands += b.time.seconds;
     }
     EXPECT_EQ(inBands, count); // the bands cover 50..100 without overlap
@@ -239,10 +237,14 @@ TEST(ClinicalMetrics, MatchTheLiteralDefinitionsOnGeneratedNights) {
             if (artefactLeft > 0) {
                 --artefactLeft;
                 const int kind = rnd(0, 3);
-                if (kind == 0) x.spo2 = 0;
-                else if (kind == 1) x.spo2 = static_cast<std::uint8_t>(rnd(101, 127));
-                else if (kind == 2) x.pulseRate = 0;
-                else x.pulseRate = 255;
+                if (kind == 0)
+                    x.spo2 = 0;
+                else if (kind == 1)
+                    x.spo2 = static_cast<std::uint8_t>(rnd(101, 127));
+                else if (kind == 2)
+                    x.pulseRate = 0;
+                else
+                    x.pulseRate = 255;
             }
         }
         expectLiteral(s, "trial " + std::to_string(trial));
@@ -326,8 +328,7 @@ TEST(ClinicalMetrics, HardNightsCountTheirDips) {
 
     // 96/97 jitter with 3 % dips to 93: 3 % events, no 4 % ones.
     auto jitter = night(3000, [](int i) { return 96 + i % 2; });
-    for (int k = 0; k < 10; ++k)
-        dip(jitter, 200 + 250 * k, 20, 93);
+    for (int k = 0; k < 10; ++k) dip(jitter, 200 + 250 * k, 20, 93);
     const ClinicalMetrics j = computeClinicalMetrics(jitter);
     EXPECT_EQ(j.odi3.events.size(), 10u);
     EXPECT_TRUE(j.odi4.events.empty());
@@ -339,8 +340,7 @@ TEST(ClinicalMetrics, HardNightsCountTheirDips) {
     for (int k = 0; k < 10; ++k) {
         const int at = 200 + 250 * k;
         dip(broken, at, 30, 90);
-        for (int i = at + 10; i < at + 13; ++i)
-            broken[static_cast<std::size_t>(i)].spo2 = 0;
+        for (int i = at + 10; i < at + 13; ++i) broken[static_cast<std::size_t>(i)].spo2 = 0;
         broken[static_cast<std::size_t>(at + 20)].spo2 = 95;
         broken[static_cast<std::size_t>(at + 21)].spo2 = 95;
     }
@@ -357,19 +357,16 @@ TEST(ClinicalMetrics, HardNightsCountTheirDips) {
 
     // A slow fall of the level by 6 % under six dips of 5 %: six events.
     auto sinking = night(3600, [](int i) { return 97 - i / 600; });
-    for (int k = 0; k < 6; ++k)
-        dip(sinking, 300 + 550 * k, 25, 97 - (300 + 550 * k) / 600 - 5);
+    for (int k = 0; k < 6; ++k) dip(sinking, 300 + 550 * k, 25, 97 - (300 + 550 * k) / 600 - 5);
     const ClinicalMetrics d = computeClinicalMetrics(sinking);
     EXPECT_EQ(d.odi3.events.size(), 6u);
-    for (const auto& e : d.odi3.events)
-        EXPECT_LE(e.seconds(), 30);
+    for (const auto& e : d.odi3.events) EXPECT_LE(e.seconds(), 30);
     expectLiteral(sinking, "slow fall of the level");
 
     // A step down by 6 %, then five 6 % dips: the step is one event of 120 s, then the
     // baseline is the new level and each dip is its own event.
     auto step = night(3600, [](int i) { return i < 600 ? 96 : 90; });
-    for (int k = 0; k < 5; ++k)
-        dip(step, 1000 + 400 * k, 30, 84);
+    for (int k = 0; k < 5; ++k) dip(step, 1000 + 400 * k, 30, 84);
     const ClinicalMetrics st = computeClinicalMetrics(step);
     ASSERT_EQ(st.odi3.events.size(), 6u);
     EXPECT_EQ(st.odi3.events[0].seconds(), 120);

@@ -1,10 +1,10 @@
 // CSV recordings: Kestrova's own round trip, the layouts of other oximeters' software,
 // and every way a file is refused (with its line) without a partial recording.
-#include "analysis/ClinicalMetrics.h"
 #include "files/CsvRecording.h"
+#include "analysis/ClinicalMetrics.h"
 #include "files/DataFile.h"
-#include "files/SaveData.h"
 #include "files/PatientDatabase.h"
+#include "files/SaveData.h"
 #include "model/RecordingModel.h"
 #include "model/SyntheticRecording.h"
 
@@ -40,8 +40,9 @@ TEST(CsvRecording, OwnFilesRoundTripThroughTheOpenCommand) {
     const std::string text = test::readFile(dir.file("n.csv"));
     ASSERT_EQ(text.substr(0, 23), "time,spo2,pulse,valid\r\n");
     char first[64];
-    std::snprintf(first, sizeof first, "%04d-%02d-%02dT%02d:%02d:%02d,%d,%d,1\r\n", 2000 + night[0].year, night[0].month,
-                  night[0].day, night[0].hour, night[0].minute, night[0].second, night[0].spo2, night[0].pulseRate);
+    std::snprintf(first, sizeof first, "%04d-%02d-%02dT%02d:%02d:%02d,%d,%d,1\r\n", 2000 + night[0].year,
+                  night[0].month, night[0].day, night[0].hour, night[0].minute, night[0].second, night[0].spo2,
+                  night[0].pulseRate);
     EXPECT_EQ(text.substr(23, std::strlen(first)), first);
     EXPECT_NE(text.find(",0,"), std::string::npos);
     EXPECT_NE(text.find(",255,0\r\n"), std::string::npos); // pulse 255 is an artefact
@@ -84,8 +85,9 @@ TEST(CsvRecording, LayoutsOfOtherSoftware) {
     EXPECT_EQ(us->samples[0].month, 3);
     EXPECT_EQ(us->samples[0].day, 13);
     // Dates whose order nothing settles are refused, unless both orders agree.
-    EXPECT_NE(parseCsvRecording("date,time,spo2,pulse\n03/04/2024,08:00:00,97,60\n", "t").error().text().find("month/day"),
-              std::string::npos);
+    EXPECT_NE(
+        parseCsvRecording("date,time,spo2,pulse\n03/04/2024,08:00:00,97,60\n", "t").error().text().find("month/day"),
+        std::string::npos);
     EXPECT_TRUE(parseCsvRecording("date,time,spo2,pulse\n04/04/2024,08:00:00,97,60\n", "t").ok());
 }
 
@@ -126,9 +128,12 @@ TEST(CsvRecording, SlowerRowsHoldTheirReadings) {
 TEST(CsvRecording, MalformedFilesNameTheLineAndChangeNothing) {
     EXPECT_EQ(parseCsvRecording("when,spo2,pulse\n", "t").error().text(),
               "line 1: the header names no time column (expected for example time, spo2 and pulse)");
-    EXPECT_EQ(parseCsvRecording("time,spo2,pulse\n2024-01-01 10:00:00,97,60\n2024-01-01 10:00:01,x,60\n", "t").error().text(),
-              "line 3: SpO2 and pulse must be numbers");
-    EXPECT_EQ(parseCsvRecording("time,spo2,pulse\n2024-01-01 10:00:05,97,60\n2024-01-01 10:00:01,97,60\n", "t").error().text(),
+    EXPECT_EQ(
+        parseCsvRecording("time,spo2,pulse\n2024-01-01 10:00:00,97,60\n2024-01-01 10:00:01,x,60\n", "t").error().text(),
+        "line 3: SpO2 and pulse must be numbers");
+    EXPECT_EQ(parseCsvRecording("time,spo2,pulse\n2024-01-01 10:00:05,97,60\n2024-01-01 10:00:01,97,60\n", "t")
+                  .error()
+                  .text(),
               "line 3: the time goes back");
     EXPECT_EQ(parseCsvRecording("time,spo2,pulse\n2024-02-30 10:00:00,97,60\n", "t").error().text(),
               "line 2: no date Kestrova can keep (years 2000 to 2255)");
@@ -145,8 +150,9 @@ TEST(CsvRecording, MalformedFilesNameTheLineAndChangeNothing) {
     model.replaceCurrent(test::night(4, 10));
     const Outcome opened = openSavedData(dir.file("long.csv"), model, PatientDatabase(dir.path() + "/"));
     ASSERT_FALSE(opened);
-    EXPECT_EQ(opened.error().text(), "The file " + dir.file("long.csv") +
-                         " is not a recording this program can open: it holds more than 518400 samples (a recording "
-                         "holds 0 to 518400).");
+    EXPECT_EQ(opened.error().text(),
+              "The file " + dir.file("long.csv") +
+                  " is not a recording this program can open: it holds more than 518400 samples (a recording "
+                  "holds 0 to 518400).");
     EXPECT_EQ(model.currentCount(), 10);
 }

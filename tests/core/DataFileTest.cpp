@@ -1,7 +1,7 @@
-#include "files/AtomicFile.h"
 #include "files/DataFile.h"
-#include "files/SaveData.h"
+#include "files/AtomicFile.h"
 #include "files/PatientDatabase.h"
+#include "files/SaveData.h"
 #include "model/RecordingModel.h"
 #include "model/SyntheticRecording.h"
 
@@ -46,7 +46,10 @@ TEST(DataFile, SampleBytesAreTheNineFieldsThenAuxLowByteFirst) {
 }
 
 TEST(DataFile, TitleLengthTakesItsThreeForms) {
-    struct Case { std::size_t length; std::string prefix; };
+    struct Case {
+        std::size_t length;
+        std::string prefix;
+    };
     const Case cases[] = {{0, std::string(1, '\0')},
                           {254, "\xfe"},
                           {255, std::string("\xff\xff\x00", 3)},
@@ -152,7 +155,7 @@ TEST(DataFile, SavingStoresThePatientOnlyForValidIds) {
     for (auto& s : samples) s.id = 200;
     m.replaceCurrent(std::vector(samples));
     EXPECT_EQ(saveCurrentRecording(dir.file("a.dat"), m).value(), 200); // an ID without a slot: the caller says so
-    EXPECT_EQ(test::fileSize(dir.file("a.dat")), 5 + 55 + 12); // written all the same
+    EXPECT_EQ(test::fileSize(dir.file("a.dat")), 5 + 55 + 12);          // written all the same
 
     for (auto& s : samples) s.id = 6;
     m.replaceCurrent(std::vector(samples));

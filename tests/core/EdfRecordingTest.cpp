@@ -1,10 +1,10 @@
 // EDF+ recordings: written by EDFlib and read back by it, with every annotation; other
 // EDF files' signals found by their labels and reduced to one sample per second.
+#include "files/EdfRecording.h"
 #include "analysis/ClinicalMetrics.h"
 #include "files/DataFile.h"
-#include "files/SaveData.h"
-#include "files/EdfRecording.h"
 #include "files/PatientDatabase.h"
+#include "files/SaveData.h"
 #include "model/RecordingModel.h"
 
 #include "TestSupport.h"
@@ -21,7 +21,8 @@ TEST(EdfRecording, RoundTripWithAnnotationsEdflibReadsBack) {
     for (int i = 2000; i < 2005; ++i) night[static_cast<std::size_t>(i)].spo2 = 0; // an artefact run of 5 s
     night[3000].spo2 = 127;
     // A jump in the clock at sample 3500 (the device's clock was set).
-    for (std::size_t i = 3500; i < night.size(); ++i) night[i].hour = static_cast<std::uint8_t>((night[i].hour + 1) % 24);
+    for (std::size_t i = 3500; i < night.size(); ++i)
+        night[i].hour = static_cast<std::uint8_t>((night[i].hour + 1) % 24);
     PatientRecord patient;
     patient.id = 3;
     std::strcpy(patient.name, "Jos\xc3\xa9 \xc3\x85sa"); // UTF-8
@@ -129,7 +130,8 @@ TEST(EdfRecording, OtherFilesAreReducedToSecondsOrRefused) {
     EXPECT_EQ(r->patientId, 0); // "patient 7" is no numeric code
 
     write("nolabel.edf", 1, "EEG Fp1", "7");
-    EXPECT_EQ(readEdfRecording(dir.file("nolabel.edf")).error().text(), dir.file("nolabel.edf") + ": no SpO2 (or SaO2) signal");
+    EXPECT_EQ(readEdfRecording(dir.file("nolabel.edf")).error().text(),
+              dir.file("nolabel.edf") + ": no SpO2 (or SaO2) signal");
     test::writeFile(dir.file("junk.edf"), std::string(300, 'x'));
     EXPECT_NE(readEdfRecording(dir.file("junk.edf")).error().text().find("not an EDF"), std::string::npos);
 }

@@ -1,6 +1,6 @@
+#include "files/Export.h"
 #include "analysis/Analysis.h"
 #include "files/EventReport.h"
-#include "files/Export.h"
 #include "files/PatientText.h"
 
 #include "TestSupport.h"
@@ -13,10 +13,16 @@ using namespace kestrova;
 
 namespace {
 SampleRecord at(int year, int month, int day, int h, int m, int s, int spo2, int pr) {
-    return SampleRecord{1, static_cast<std::uint8_t>(year), static_cast<std::uint8_t>(month),
-                        static_cast<std::uint8_t>(day), static_cast<std::uint8_t>(h), static_cast<std::uint8_t>(m),
-                        static_cast<std::uint8_t>(s), static_cast<std::uint8_t>(spo2),
-                        static_cast<std::uint8_t>(pr), 0};
+    return SampleRecord{1,
+                        static_cast<std::uint8_t>(year),
+                        static_cast<std::uint8_t>(month),
+                        static_cast<std::uint8_t>(day),
+                        static_cast<std::uint8_t>(h),
+                        static_cast<std::uint8_t>(m),
+                        static_cast<std::uint8_t>(s),
+                        static_cast<std::uint8_t>(spo2),
+                        static_cast<std::uint8_t>(pr),
+                        0};
 }
 
 PatientRecord patient() {
@@ -95,7 +101,8 @@ TEST(TextExport, EmptyRecordingStillHasTheColumnHeader) {
     EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 8);
     const ExportStatus missing = writeTextExport(dir.path() + "/missing/e.txt", {}, patient(), UnitSystem::Imperial);
     EXPECT_EQ(missing.status(), Status::NotFound);
-    EXPECT_EQ(exportMessage(missing), "Can't create the file: " + dir.path() + "/missing/e.txt: No such file or directory");
+    EXPECT_EQ(exportMessage(missing),
+              "Can't create the file: " + dir.path() + "/missing/e.txt: No such file or directory");
 }
 
 TEST(SpreadsheetExport, CellPositionsFollowTheBlockLayout) {
@@ -115,12 +122,12 @@ TEST(SpreadsheetExport, WorkbookCellsHoldTheDocumentedTexts) {
     s[65531].spo2 = 88;
     const std::string path = dir.file("w.xls"); // an .xls name still gets a workbook
     std::int64_t lastDone = 0;
-    ASSERT_TRUE(writeSpreadsheetExport(path, s, patient(), UnitSystem::Imperial,
-                                     [&](std::int64_t done, std::int64_t total) {
-                                         EXPECT_EQ(total, 65533);
-                                         lastDone = done;
-                                         return true;
-                                     }));
+    ASSERT_TRUE(
+        writeSpreadsheetExport(path, s, patient(), UnitSystem::Imperial, [&](std::int64_t done, std::int64_t total) {
+            EXPECT_EQ(total, 65533);
+            lastDone = done;
+            return true;
+        }));
     EXPECT_EQ(lastDone, 65533);
     const Workbook wb(path);
     ASSERT_FALSE(wb.empty());
@@ -133,7 +140,7 @@ TEST(SpreadsheetExport, WorkbookCellsHoldTheDocumentedTexts) {
     EXPECT_EQ(wb.cell("G4"), "Num"); // 65533 div 65532 = 1: two header blocks
     EXPECT_EQ(wb.cell("M4"), "<none>");
     // Numbers, dates and times are values a spreadsheet calculates with.
-    EXPECT_EQ(wb.number("A2"), "1"); // PatId
+    EXPECT_EQ(wb.number("A2"), "1");  // PatId
     EXPECT_EQ(wb.number("D2"), "57"); // Age
     EXPECT_EQ(wb.number("A5"), "1");
     EXPECT_EQ(wb.number("B5"), "40303"); // 2010-05-05

@@ -3,8 +3,8 @@
 #include "files/AtomicFile.h"
 #include "files/DataFile.h"
 #include "files/DownloadStore.h"
-#include "files/SaveData.h"
 #include "files/PatientDatabase.h"
+#include "files/SaveData.h"
 #include "model/RecordingModel.h"
 
 #include "TestSupport.h"
@@ -147,7 +147,8 @@ TEST(DataFile, SavingABlankPatientKeepsTheStoredDetails) {
 TEST(Cli, UsageErrorsAndUnsafeTextAndPageRanges) {
     test::TempDir dir;
     const std::string sample = std::string(SAMPLES_DIR) + "/ID3.dat";
-    for (const std::string& args : std::vector<std::string>{"info --bogus " + sample, "info", "frobnicate", "render " + sample}) {
+    for (const std::string& args :
+         std::vector<std::string>{"info --bogus " + sample, "info", "frobnicate", "render " + sample}) {
         const auto r = test::runCommand(std::string(KESTROVA_CLI) + " " + args);
         EXPECT_EQ(r.status, 2) << args;
         EXPECT_NE(r.err.find("--help"), std::string::npos) << r.err;

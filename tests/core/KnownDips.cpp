@@ -10,16 +10,14 @@ namespace {
 constexpr int kBridgedGap = 10; // artefact runs up to this long leave a dip whole
 
 class Random {
-  public:
+public:
     explicit Random(std::uint64_t seed) : m_engine(seed) {}
     int between(int lo, int hi) { return std::uniform_int_distribution<int>(lo, hi)(m_engine); }
     double between(double lo, double hi) { return std::uniform_real_distribution<double>(lo, hi)(m_engine); }
     bool chance(double p) { return between(0.0, 1.0) < p; }
-    double gaussian(double sigma) {
-        return sigma > 0 ? std::normal_distribution<double>(0.0, sigma)(m_engine) : 0.0;
-    }
+    double gaussian(double sigma) { return sigma > 0 ? std::normal_distribution<double>(0.0, sigma)(m_engine) : 0.0; }
 
-  private:
+private:
     std::mt19937_64 m_engine;
 };
 
@@ -47,8 +45,7 @@ KnownNight makeKnownNight(const NightShape& shape) {
     // where whole-percent readings with noise do not clip at 100.
     std::vector<double> level(static_cast<std::size_t>(n));
     const double first = rnd.between(92.0, 97.0);
-    const double drift =
-        shape.drift ? rnd.between(std::max(-4.0, 89.0 - first), std::min(4.0, 97.0 - first)) : 0.0;
+    const double drift = shape.drift ? rnd.between(std::max(-4.0, 89.0 - first), std::min(4.0, 97.0 - first)) : 0.0;
     for (std::int32_t t = 0; t < n; ++t)
         level[static_cast<std::size_t>(t)] = first + drift * static_cast<double>(t) / std::max(1, n);
     if (shape.steps && n > 1800) {
@@ -58,8 +55,7 @@ KnownNight makeKnownNight(const NightShape& shape) {
             double size = rnd.between(2.0, 6.0) * (rnd.chance(0.5) ? 1 : -1);
             const double here = level[static_cast<std::size_t>(at)];
             if (here + size > 97.5 || here + size < 87.0) size = -size;
-            for (std::int32_t t = at; t < n; ++t)
-                level[static_cast<std::size_t>(t)] += size;
+            for (std::int32_t t = at; t < n; ++t) level[static_cast<std::size_t>(t)] += size;
             night.steps.push_back(at);
         }
         std::sort(night.steps.begin(), night.steps.end());
@@ -96,8 +92,8 @@ KnownNight makeKnownNight(const NightShape& shape) {
     int pulse = rnd.between(55, 80);
     for (std::int32_t t = 0; t < n; ++t) {
         auto& s = night.samples[static_cast<std::size_t>(t)];
-        const double value = level[static_cast<std::size_t>(t)] - below[static_cast<std::size_t>(t)] +
-                             rnd.gaussian(shape.noise);
+        const double value =
+            level[static_cast<std::size_t>(t)] - below[static_cast<std::size_t>(t)] + rnd.gaussian(shape.noise);
         s.id = 1;
         s.spo2 = static_cast<std::uint8_t>(std::clamp<long>(std::lround(value), 50, 100));
         if (rnd.chance(0.1)) pulse = std::clamp(pulse + rnd.between(-3, 3), 45, 120);
@@ -111,8 +107,7 @@ KnownNight makeKnownNight(const NightShape& shape) {
         std::vector<bool> spiked(static_cast<std::size_t>(n), false);
         for (int k = 0; k < count; ++k) {
             const std::int32_t at = rnd.between(1, n - 2);
-            if (spiked[static_cast<std::size_t>(at - 1)] || spiked[static_cast<std::size_t>(at + 1)])
-                continue;
+            if (spiked[static_cast<std::size_t>(at - 1)] || spiked[static_cast<std::size_t>(at + 1)]) continue;
             spiked[static_cast<std::size_t>(at)] = true;
             auto& s = night.samples[static_cast<std::size_t>(at)];
             const int size = rnd.between(3, 8) * (rnd.chance(0.5) ? 1 : -1);
@@ -125,12 +120,11 @@ KnownNight makeKnownNight(const NightShape& shape) {
     if (shape.artefacts && n > 0) {
         const int count = static_cast<int>(hours * rnd.between(0, 6));
         for (int k = 0; k < count; ++k) {
-            const int length =
-                rnd.chance(0.6) ? rnd.between(1, kBridgedGap) : rnd.between(kBridgedGap + 1, 120);
+            const int length = rnd.chance(0.6) ? rnd.between(1, kBridgedGap) : rnd.between(kBridgedGap + 1, 120);
             std::int32_t at = rnd.between(0, n - 1);
             if (!night.dips.empty() && rnd.chance(0.5)) {
-                const auto& dip = night.dips[static_cast<std::size_t>(
-                    rnd.between(0, static_cast<int>(night.dips.size()) - 1))];
+                const auto& dip =
+                    night.dips[static_cast<std::size_t>(rnd.between(0, static_cast<int>(night.dips.size()) - 1))];
                 at = rnd.between(dip.start, dip.end);
             }
             const std::int32_t end = std::min(n - 1, at + length - 1);
@@ -151,8 +145,7 @@ KnownNight makeKnownNight(const NightShape& shape) {
             continue;
         }
         std::int32_t end = t;
-        while (end + 1 < n && artefact[static_cast<std::size_t>(end + 1)])
-            ++end;
+        while (end + 1 < n && artefact[static_cast<std::size_t>(end + 1)]) ++end;
         if (end - t + 1 > kBridgedGap) longRuns.emplace_back(t, end);
         t = end + 1;
     }

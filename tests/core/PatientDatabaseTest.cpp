@@ -75,7 +75,7 @@ TEST(PatientDatabase, AnEmptySlotGivesOnlyTheId) {
     test::TempDir home;
     const PatientDatabase db(home.path() + "/");
     ASSERT_TRUE(db.storePatientRecord(1, fullRecord(1))); // 36864 zero bytes but slot 1
-    PatientRecord r = fullRecord(44);        // a previous patient's details
+    PatientRecord r = fullRecord(44);                     // a previous patient's details
     db.loadPatientRecord(9, r);
     PatientRecord expected;
     expected.id = 10;

@@ -9,7 +9,11 @@ namespace {
 SampleRecord sample(int id, int second, int spo2 = 95) {
     SampleRecord s;
     s.id = static_cast<std::uint8_t>(id);
-    s.year = 10; s.month = 5; s.day = 5; s.hour = 8; s.minute = 7;
+    s.year = 10;
+    s.month = 5;
+    s.day = 5;
+    s.hour = 8;
+    s.minute = 7;
     s.second = static_cast<std::uint8_t>(second);
     s.spo2 = static_cast<std::uint8_t>(spo2);
     s.pulseRate = 63;
@@ -50,8 +54,7 @@ TEST(RecordingModel, MakeCurrentReversesForNewestFirstDeviceTypes) {
         ASSERT_EQ(m.currentCount(), 3);
         EXPECT_EQ(m.currentPatient().id, 5);
         const bool reversed = type == 1 || type == 3 || type == 4 || type == 11;
-        for (int k = 0; k < 3; ++k)
-            EXPECT_EQ(m.currentSamples()[k].second, reversed ? 2 - k : k) << "type " << type;
+        for (int k = 0; k < 3; ++k) EXPECT_EQ(m.currentSamples()[k].second, reversed ? 2 - k : k) << "type " << type;
     }
 }
 
@@ -110,11 +113,19 @@ TEST(RecordingModel, ReplaceCurrentRefusesMoreThanTheCapacity) {
 
 TEST(SyntheticRecording, TimestampsAdvanceAcrossMonthAndYearEnds) {
     SampleRecord s = sample(1, 59);
-    s.year = 23; s.month = 12; s.day = 31; s.hour = 23; s.minute = 59;
+    s.year = 23;
+    s.month = 12;
+    s.day = 31;
+    s.hour = 23;
+    s.minute = 59;
     advanceOneSecond(s);
     EXPECT_EQ((std::array<int, 6>{s.year, s.month, s.day, s.hour, s.minute, s.second}),
               (std::array<int, 6>{24, 1, 1, 0, 0, 0}));
-    s.month = 2; s.day = 28; s.hour = 23; s.minute = 59; s.second = 59; // 2024 is a leap year
+    s.month = 2;
+    s.day = 28;
+    s.hour = 23;
+    s.minute = 59;
+    s.second = 59; // 2024 is a leap year
     advanceOneSecond(s);
     EXPECT_EQ(s.day, 29);
 }

@@ -49,7 +49,7 @@ TEST(RecordingTime, AMomentIsFoundOnlyWithinTheRecording) {
     const auto s = acrossMidnight(600); // 23:58:00 .. 00:07:59 next day
     EXPECT_EQ(findSampleAt(s, *parseTimeQuery("23:58:00")), 0);
     EXPECT_EQ(findSampleAt(s, *parseTimeQuery("23:59:30")), 90);
-    EXPECT_EQ(findSampleAt(s, *parseTimeQuery("00:01")), 180);  // after midnight: the next day
+    EXPECT_EQ(findSampleAt(s, *parseTimeQuery("00:01")), 180); // after midnight: the next day
     EXPECT_EQ(findSampleAt(s, *parseTimeQuery("2010-05-06 00:07:59")), 599);
     EXPECT_FALSE(findSampleAt(s, *parseTimeQuery("00:08:00")));
     EXPECT_FALSE(findSampleAt(s, *parseTimeQuery("12:00")));

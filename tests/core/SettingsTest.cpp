@@ -29,9 +29,9 @@ TEST(Settings, ReadsLikeThePrivateProfileFunctions) {
     writeFile(path, "[other]\r\nPrHigh=99\r\n[Setup]\r\n  prhigh = abc \r\nPrLow=72bpm\r\nSaturationsLow=-5\r\n"
                     "DefaultCOM=ttyUSB0123456\r\n;SaturationsHigh=50\r\n");
     const Settings s(path);
-    EXPECT_EQ(s.read(setting::PrHigh), 15);         // not a number: 0, then clamped to 15..300
-    EXPECT_EQ(s.read(setting::PrLow), 72);          // leading digits count
-    EXPECT_EQ(s.read(setting::SaturationsLow), 40); // -5 clamped to 40..100
+    EXPECT_EQ(s.read(setting::PrHigh), 15);          // not a number: 0, then clamped to 15..300
+    EXPECT_EQ(s.read(setting::PrLow), 72);           // leading digits count
+    EXPECT_EQ(s.read(setting::SaturationsLow), 40);  // -5 clamped to 40..100
     EXPECT_EQ(s.read(setting::SaturationsHigh), 94); // a comment is not a key
     EXPECT_EQ(s.defaultCom(), "ttyUSB012");          // nine characters at most
 }

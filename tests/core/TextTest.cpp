@@ -7,10 +7,10 @@
 using namespace kestrova;
 
 TEST(TextCodec, StoredBytesDecodeAsUtf8OrWindows1252) {
-    EXPECT_EQ(decodeStoredText("M\xc3\xbcller"), "M\xc3\xbcller");          // UTF-8 stays
-    EXPECT_EQ(decodeStoredText("M\xfcller"), "M\xc3\xbcller");              // 1252 ü
-    EXPECT_EQ(decodeStoredText("\x80 5"), "\xe2\x82\xac 5");                // 1252 euro sign
-    EXPECT_EQ(decodeStoredText("\xc0\x80"), "\xc3\x80\xe2\x82\xac");        // overlong is not UTF-8
+    EXPECT_EQ(decodeStoredText("M\xc3\xbcller"), "M\xc3\xbcller");   // UTF-8 stays
+    EXPECT_EQ(decodeStoredText("M\xfcller"), "M\xc3\xbcller");       // 1252 ü
+    EXPECT_EQ(decodeStoredText("\x80 5"), "\xe2\x82\xac 5");         // 1252 euro sign
+    EXPECT_EQ(decodeStoredText("\xc0\x80"), "\xc3\x80\xe2\x82\xac"); // overlong is not UTF-8
 }
 
 TEST(TextCodec, FieldsNeverCutACharacter) {

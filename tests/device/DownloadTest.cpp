@@ -88,7 +88,8 @@ void expectSameRecordings(Rig& rig) {
         const auto current = rig.model.currentSamples();
         const auto& expected = held.at(id);
         ASSERT_EQ(current.size(), expected.size()) << "ID " << id;
-        for (std::size_t k = 0; k < expected.size(); ++k) ASSERT_EQ(current[k], expected[k]) << "ID " << id << " #" << k;
+        for (std::size_t k = 0; k < expected.size(); ++k)
+            ASSERT_EQ(current[k], expected[k]) << "ID " << id << " #" << k;
     }
     EXPECT_EQ(ids, static_cast<int>(held.size()));
 }
@@ -136,10 +137,14 @@ TEST(Download, FaultsEndInADownloadOrTheDocumentedMessage) {
         change(o);
         cases.push_back({name, o, message});
     };
-    add("lost frame", [](SimulatorOptions& o) { o.loseFrame = 1; }, 0);
-    add("three stray bytes", [](SimulatorOptions& o) { o.strayBeforeFrame = 2, o.strayCount = 3; }, 0);
-    add("corrupt length", [](SimulatorOptions& o) { o.corruptLengthFrame = 1; }, 0);
-    add("vanishes", [](SimulatorOptions& o) { o.vanishAfterFrame = 1; }, str::ReadComFailed);
+    add(
+        "lost frame", [](SimulatorOptions& o) { o.loseFrame = 1; }, 0);
+    add(
+        "three stray bytes", [](SimulatorOptions& o) { o.strayBeforeFrame = 2, o.strayCount = 3; }, 0);
+    add(
+        "corrupt length", [](SimulatorOptions& o) { o.corruptLengthFrame = 1; }, 0);
+    add(
+        "vanishes", [](SimulatorOptions& o) { o.vanishAfterFrame = 1; }, str::ReadComFailed);
     for (auto& c : cases) {
         SCOPED_TRACE(c.name);
         Rig rig(c.o, {{3, 1500}, {9, 700}});
@@ -150,7 +155,7 @@ TEST(Download, FaultsEndInADownloadOrTheDocumentedMessage) {
         EXPECT_EQ(rig.doneCount, 1); // a failed download still finishes and lists what came
         // How it ended, with the message that was shown for it.
         EXPECT_EQ(rig.ended(), std::vector<int>{c.message});
-        EXPECT_EQ(rig.endStatus, c.message == 0                   ? Status::Ok
+        EXPECT_EQ(rig.endStatus, c.message == 0                  ? Status::Ok
                                  : c.message == str::ReadTimeout ? Status::Timeout
                                                                  : Status::IoError);
         if (c.message != 0) {
@@ -233,7 +238,8 @@ TEST(Download, StopEndsTheWorkersAtOnceAndSendsTheStopFrame) {
     ASSERT_EQ(session.connect(), DeviceStatus::Ok);
     session.startDownload();
     // Under way: the device is sending the first frame, which takes seconds.
-    for (int i = 0; i < 200 && rig.sim.requestCount() == 0; ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (int i = 0; i < 200 && rig.sim.requestCount() == 0; ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     EXPECT_TRUE(session.running());
     const auto before = std::chrono::steady_clock::now();
     session.stop();
@@ -300,8 +306,7 @@ TEST(DeviceCommands, ClockAndDeletionChangeTheDevice) {
     EXPECT_FALSE(rig.link.port().IsOpen()); // Stop ran
 
     int awaiting = 0;
-    EXPECT_EQ(deleteDeviceData(rig.link, session, 5, 1, [&](bool on) { awaiting += on ? 1 : 10; }),
-              DeviceStatus::Ok);
+    EXPECT_EQ(deleteDeviceData(rig.link, session, 5, 1, [&](bool on) { awaiting += on ? 1 : 10; }), DeviceStatus::Ok);
     EXPECT_EQ(awaiting, 11);
     EXPECT_EQ(rig.sim.recordings().count(5), 0u);
     EXPECT_EQ(rig.sim.recordings().size(), 2u);

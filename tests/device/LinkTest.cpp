@@ -26,8 +26,7 @@
 
 using namespace kestrova;
 
-namespace {
-} // namespace
+namespace {} // namespace
 
 TEST(SerialPort, OpenReadWriteAndCloseFollowTheirContracts) {
     CCOM port;
@@ -152,7 +151,8 @@ TEST(BluetoothLink, DownloadsThroughTheSameProtocol) {
             for (int i = 0; i < 2; ++i) {
                 if (!(p[i].revents & POLLIN)) continue;
                 const ssize_t n = ::read(p[i].fd, buf, sizeof buf);
-                if (n > 0) [[maybe_unused]] auto w = ::write(i == 0 ? tty : sv[1], buf, static_cast<std::size_t>(n));
+                if (n > 0) [[maybe_unused]]
+                    auto w = ::write(i == 0 ? tty : sv[1], buf, static_cast<std::size_t>(n));
             }
         }
     });
@@ -174,7 +174,8 @@ TEST(BluetoothLink, DownloadsThroughTheSameProtocol) {
     EXPECT_EQ(model.idSampleCount(4), 2000);
     EXPECT_EQ(model.idSampleCount(6), 500);
     model.makeCurrent(6);
-    EXPECT_EQ(std::vector<SampleRecord>(model.currentSamples().begin(), model.currentSamples().end()), sim.recordings().at(6));
+    EXPECT_EQ(std::vector<SampleRecord>(model.currentSamples().begin(), model.currentSamples().end()),
+              sim.recordings().at(6));
     stopRelay = true;
     relay.join();
     ::close(tty);

@@ -1,5 +1,5 @@
-#include "FrameDecoder.h"
 #include "Protocol.h"
+#include "FrameDecoder.h"
 #include "WireTrace.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +8,9 @@ using namespace kestrova;
 
 namespace {
 using Bytes = std::vector<std::uint8_t>;
-Bytes bytes(const CommandFrame& f) { return Bytes(f.begin(), f.end()); }
+Bytes bytes(const CommandFrame& f) {
+    return Bytes(f.begin(), f.end());
+}
 
 struct CollectingSink : FrameSink {
     std::vector<SampleRecord> samples;
@@ -25,8 +27,13 @@ struct CollectingSink : FrameSink {
 const Bytes kGroup = {0x05, 0xC5, 0xBC, 0xD6, 0x7A, 0x61, 0x24, 0x00};
 
 Bytes frame(const Bytes& payload, std::uint16_t status = 0) {
-    Bytes f = {0x55, 0xAA, 0x00, static_cast<std::uint8_t>(status >> 8), static_cast<std::uint8_t>(status),
-               static_cast<std::uint8_t>(payload.size() >> 8), static_cast<std::uint8_t>(payload.size())};
+    Bytes f = {0x55,
+               0xAA,
+               0x00,
+               static_cast<std::uint8_t>(status >> 8),
+               static_cast<std::uint8_t>(status),
+               static_cast<std::uint8_t>(payload.size() >> 8),
+               static_cast<std::uint8_t>(payload.size())};
     f.insert(f.end(), payload.begin(), payload.end());
     f.push_back(0xEE);
     return f;
@@ -73,8 +80,8 @@ TEST(Protocol, RepliesAreChecked) {
     id[9] = 0, id[10] = 0x01, id[11] = 0xC2, id[12] = 0x00;
     id[17] = 1, id[18] = 2, id[19] = 3;
     const auto ident = parseIdentification(id);
-    ASSERT_TRUE(ident);               // the reply is sound ...
-    EXPECT_EQ(ident->modelCode, 29);  // ... but model 29 is not supported
+    ASSERT_TRUE(ident);              // the reply is sound ...
+    EXPECT_EQ(ident->modelCode, 29); // ... but model 29 is not supported
     EXPECT_FALSE(isSupported(*ident));
     EXPECT_EQ(ident->deviceType, 11);
     EXPECT_EQ(ident->lineRate, 115200u);

@@ -13,6 +13,8 @@ inline constexpr const char* kQuickTiming = "idlePolls=25,identifyPause=20,total
                                             "deleteAckRound=50,beforeStop=20,stopRepeat=20,stopSettle=10,"
                                             "bluetoothSettle=10,beforeDownload=20";
 
-inline DeviceTiming quickTiming() { return DeviceTiming::parse(kQuickTiming).value(); }
+inline DeviceTiming quickTiming() {
+    return DeviceTiming::parse(kQuickTiming).value();
+}
 
 } // namespace kestrova::test

@@ -2,20 +2,20 @@
 // IDs, open one, switch displays, open the other, edit the patient, save, export and
 // reopen, the event report, Analysis Setup, the clock, deletion, and Stop/Cancel.
 #include "DeviceSimulator.h"
-#include "app/CMainFrame.h"
-#include "common/Commands.h"
-#include "common/FileChooser.h"
 #include "MessageLog.h"
 #include "Modal.h"
+#include "analysis/Analysis.h"
+#include "app/CMainFrame.h"
+#include "app/CaptureCommands.h"
 #include "app/RecordingCommands.h"
+#include "common/Commands.h"
+#include "common/FileChooser.h"
 #include "dialogs/CAnalysisSetup.h"
 #include "dialogs/CDateAndTimeDlg.h"
 #include "dialogs/CDelDataDlg.h"
 #include "dialogs/CDlgChooseType.h"
-#include "app/CaptureCommands.h"
 #include "dialogs/COtherIDSelect.h"
 #include "dialogs/CPatientInfo.h"
-#include "analysis/Analysis.h"
 #include "files/DataFile.h"
 #include "files/EventReport.h"
 #include "files/PatientDatabase.h"
@@ -275,8 +275,8 @@ private slots:
         m_frame->action(cmd::EventTimeReport)->trigger();
         const AnalysisResult expected = computeAnalysis(m_model.currentSamples(), *m_settings);
         QCOMPARE(test::readFile(m_dir->file("events12.txt")),
-                 eventReportText(m_model.currentSamples(), m_model.currentPatient(), UnitSystem::Imperial, expected.desaturationEvents,
-                                 expected.pulseEvents));
+                 eventReportText(m_model.currentSamples(), m_model.currentPatient(), UnitSystem::Imperial,
+                                 expected.desaturationEvents, expected.pulseEvents));
     }
 
     void clockAndDeletionChangeTheDevice() {
@@ -312,7 +312,8 @@ private slots:
             QVERIFY(d->isVisible());
             d->idCombo()->setCurrentIndex(0);
             d->accept();
-            QCOMPARE(m_log->texts.last(), QStringLiteral("Delete all recordings on the device? This cannot be undone."));
+            QCOMPARE(m_log->texts.last(),
+                     QStringLiteral("Delete all recordings on the device? This cannot be undone."));
             d->idCombo()->setCurrentIndex(1);
             d->typeCombo()->setCurrentIndex(1);
             m_log->answers << QMessageBox::Yes;

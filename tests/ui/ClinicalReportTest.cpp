@@ -1,13 +1,13 @@
 // The clinical report: how many pages a night takes, what page 1 says, the PDF it
 // makes, and the Clinical Summary display with its menu rules.
+#include "pages/ClinicalReport.h"
 #include "MessageLog.h"
 #include "app/CMainFrame.h"
+#include "app/RecordingCommands.h"
 #include "common/Commands.h"
 #include "common/FileChooser.h"
-#include "app/RecordingCommands.h"
 #include "files/PatientDatabase.h"
 #include "model/RecordingModel.h"
-#include "pages/ClinicalReport.h"
 #include "views/CTavroTableView.h"
 #include "views/CTavroTrendView.h"
 #include "views/ClinicalSummaryView.h"
@@ -100,8 +100,10 @@ private slots:
         model.setCurrentPatient(PatientRecord{.id = 9});
         PatientDatabase db(dir.path() + "/");
         ui::CMainFrame frame(model, settings);
-        frame.registerTemplate([](ui::RecordingDocument& d) -> ui::RecordingView* { return new ui::CTavroTrendView(d); });
-        frame.registerTemplate([](ui::RecordingDocument& d) -> ui::RecordingView* { return new ui::CTavroTableView(d); });
+        frame.registerTemplate(
+            [](ui::RecordingDocument& d) -> ui::RecordingView* { return new ui::CTavroTrendView(d); });
+        frame.registerTemplate(
+            [](ui::RecordingDocument& d) -> ui::RecordingView* { return new ui::CTavroTableView(d); });
         ui::installRecordingCommands(frame, db);
         frame.show();
         frame.refreshCommandState();
@@ -120,7 +122,8 @@ private slots:
         QCOMPARE(frame.pagePaneText(), QStringLiteral("Page:1/1"));
         QVERIFY(shown.pixelColor(shown.width() / 2, shown.height() / 2) != QColor(128, 128, 128)); // the page
 
-        ui::FileChooser::setHandler([&](const ui::FileChooser::Request&) { return QString::fromStdString(dir.file("n.pdf")); });
+        ui::FileChooser::setHandler(
+            [&](const ui::FileChooser::Request&) { return QString::fromStdString(dir.file("n.pdf")); });
         frame.action(ui::cmd::ClinicalReport)->trigger();
         QCOMPARE(test::pdfPageCount(test::readFile(dir.file("n.pdf"))), 2);
         ui::FileChooser::setHandler({});

@@ -79,8 +79,8 @@ private slots:
         dialog.field(PatientField::Name)->setText(QString(35, QLatin1Char('n')));
         leave(dialog.field(PatientField::Name));
         QCOMPARE(m_log->texts, (QStringList{QStringLiteral("scope : 0 - 200,Please ReInput"),
-                                          QStringLiteral("scope : 0 - 400,Please ReInput"),
-                                          QStringLiteral("Field must be 30 or less characters in length!")}));
+                                            QStringLiteral("scope : 0 - 400,Please ReInput"),
+                                            QStringLiteral("Field must be 30 or less characters in length!")}));
         QCOMPARE(dialog.field(PatientField::Age)->text(), QStringLiteral("0"));
         QCOMPARE(dialog.field(PatientField::Name)->text().size(), 30);
         dialog.field(PatientField::Age)->setText(QStringLiteral("2000")); // four characters
@@ -186,8 +186,9 @@ private slots:
         dialog.second()->setText(QStringLiteral("59"));
         dialog.minute()->clear();
         leave(dialog.minute());
-        QCOMPARE(m_log->texts, (QStringList{QStringLiteral("Please input a Num !"), QStringLiteral("Please input a legal value !"),
-                                          QStringLiteral("Please input a legal value !"), QStringLiteral("Please input a Num !")}));
+        QCOMPARE(m_log->texts,
+                 (QStringList{QStringLiteral("Please input a Num !"), QStringLiteral("Please input a legal value !"),
+                              QStringLiteral("Please input a legal value !"), QStringLiteral("Please input a Num !")}));
         dialog.date()->setDate(QDate(2010, 3, 15));
         const DeviceDateTime t = dialog.dateTime();
         QCOMPARE(t.year, 2010);

@@ -1,9 +1,9 @@
 // The main frame: menu state in each state, the display switch, the page pane, the
 // device-arrival rule and Unit Setup's repaint rule.
+#include "MessageLog.h"
 #include "app/CMainFrame.h"
 #include "app/CMdiClient.h"
 #include "common/Commands.h"
-#include "MessageLog.h"
 #include "model/RecordingModel.h"
 #include "model/SyntheticRecording.h"
 #include "settings/Settings.h"
@@ -96,7 +96,10 @@ private slots:
         m_model.makeCurrent(1);
         m_frame->setNoDownload(false);
         m_frame->setNoRecording(false);
-        struct Row { DisplayMode mode; bool trend, table, analysis; };
+        struct Row {
+            DisplayMode mode;
+            bool trend, table, analysis;
+        };
         for (const Row r : {Row{DisplayMode::Trend, false, true, true}, Row{DisplayMode::Table, true, false, true},
                             Row{DisplayMode::Analysis, true, true, true}}) {
             m_frame->switchDisplay(r.mode);
@@ -177,9 +180,8 @@ private slots:
         auto* view = dynamic_cast<CountingTrendView*>(m_frame->activeView());
         QVERIFY(view);
         int nextValue = 0;
-        m_frame->setDialog(cmd::UnitSetup, [&](CMainFrame&) {
-            return m_settings->write(setting::UnitSetup, nextValue).ok();
-        });
+        m_frame->setDialog(cmd::UnitSetup,
+                           [&](CMainFrame&) { return m_settings->write(setting::UnitSetup, nextValue).ok(); });
         settle();
         int before = view->paints;
         nextValue = 0; // unchanged (the default)

@@ -22,10 +22,10 @@
 
 #include <QInputDialog>
 
-#include <algorithm>
 #include <QStatusBar>
 #include <QTreeWidget>
 #include <QtTest>
+#include <algorithm>
 
 using namespace kestrova;
 using namespace kestrova::ui;
@@ -196,7 +196,8 @@ private slots:
         const int column = l.xL() + 100;
         const auto& s = m_model.currentSamples()[static_cast<std::size_t>(l.sampleAt(column, firstShown()))];
         const QString one = v->hoverText(column);
-        QVERIFY2(one.startsWith(pages::HeaderBand::timeText(s)) && one.contains(QStringLiteral("SpO2 %1 %").arg(s.spo2)),
+        QVERIFY2(one.startsWith(pages::HeaderBand::timeText(s)) &&
+                     one.contains(QStringLiteral("SpO2 %1 %").arg(s.spo2)),
                  qPrintable(one));
         QVERIFY(v->hoverText(l.xL() - 20).isEmpty());
         m_frame->action(cmd::ZoomLevel + FrameNavigation::zoomChoiceCount() - 1)->trigger();

@@ -24,9 +24,16 @@ namespace {
 std::vector<SampleRecord> series(int n, int spo2 = 95, int pulse = 60) {
     std::vector<SampleRecord> s(static_cast<std::size_t>(n));
     for (int i = 0; i < n; ++i) {
-        s[static_cast<std::size_t>(i)] = SampleRecord{1, 10, 5, 5, 8, static_cast<std::uint8_t>(i / 60 % 60),
-                                                      static_cast<std::uint8_t>(i % 60), static_cast<std::uint8_t>(spo2),
-                                                      static_cast<std::uint8_t>(pulse), 0};
+        s[static_cast<std::size_t>(i)] = SampleRecord{1,
+                                                      10,
+                                                      5,
+                                                      5,
+                                                      8,
+                                                      static_cast<std::uint8_t>(i / 60 % 60),
+                                                      static_cast<std::uint8_t>(i % 60),
+                                                      static_cast<std::uint8_t>(spo2),
+                                                      static_cast<std::uint8_t>(pulse),
+                                                      0};
     }
     return s;
 }
@@ -40,9 +47,13 @@ PageData dataOf(const std::vector<SampleRecord>& s, const AnalysisResult* a = nu
     return d;
 }
 
-QColor at(const QImage& img, int x, int y) { return img.pixelColor(x, y); }
+QColor at(const QImage& img, int x, int y) {
+    return img.pixelColor(x, y);
+}
 
-template <std::size_t N> void fill(char (&field)[N], const char* text) { std::strncpy(field, text, N); }
+template <std::size_t N> void fill(char (&field)[N], const char* text) {
+    std::strncpy(field, text, N);
+}
 
 // A night with details in every field and a desaturation every ten minutes.
 struct FullNight {
@@ -124,13 +135,11 @@ std::int64_t startOf(const ColumnGrid& g, std::int64_t c) {
 }
 std::size_t expectedColumns(const ColumnGrid& g) {
     std::int64_t count = 0;
-    while (count < g.count && startOf(g, count) < g.end)
-        ++count;
+    while (count < g.count && startOf(g, count) < g.end) ++count;
     return static_cast<std::size_t>(count);
 }
 
-ColumnValues scanColumn(const std::vector<SampleRecord>& s, const ColumnGrid& g, std::int64_t c,
-                        bool validOnly) {
+ColumnValues scanColumn(const std::vector<SampleRecord>& s, const ColumnGrid& g, std::int64_t c, bool validOnly) {
     std::vector<std::int64_t> members;
     const std::int64_t first = std::max<std::int64_t>(0, c * g.samples / g.columns - 2);
     const std::int64_t last = (c + 1) * g.samples / g.columns + 2;
@@ -205,7 +214,7 @@ private slots:
 
     void trendPixelsSitWhereTheLayoutSays() {
         auto s = series(1200, 95, 60);
-        s[100].spo2 = 120;  // above 100: drawn on the 100 line
+        s[100].spo2 = 120; // above 100: drawn on the 100 line
         s[200].spo2 = 50;
         PageData d = dataOf(s);
         const QImage img = PageRenderer::renderScreen(PageKind::Trend, d, QSize(1280, 800));
@@ -253,7 +262,8 @@ private slots:
         QVERIFY(!sheet.has(QStringLiteral("2010/05/05")));
         QVERIFY(trend.has(QStringLiteral("Sleep lab")));
         QVERIFY(trend.has(QStringLiteral("08:01:00"))); // time label of sample 60
-        QVERIFY(sheet.has(QStringLiteral("Desaturation Event:drop in Spo2 by at least 4% for a minimum duration of 10 seconds.")));
+        QVERIFY(sheet.has(
+            QStringLiteral("Desaturation Event:drop in Spo2 by at least 4% for a minimum duration of 10 seconds.")));
         QVERIFY(table.has(QStringLiteral("Item")));
     }
 
@@ -362,7 +372,7 @@ private slots:
         data.firstSample = 700;
         const QImage narrow = PageRenderer::renderScreen(PageKind::Trend, data, QSize(1280, 800));
         const auto ln = TrendPage::layout(QRect(0, 0, 1280, 800), 300);
-        QCOMPARE(at(narrow, ln.xOf(910, 700), TrendPage::spo2Y(ln, 86)), QColor(255, 0, 0)); // 900 + 10: in a dip
+        QCOMPARE(at(narrow, ln.xOf(910, 700), TrendPage::spo2Y(ln, 86)), QColor(255, 0, 0));     // 900 + 10: in a dip
         QCOMPARE(at(narrow, ln.xOf(800, 700), TrendPage::spo2Y(ln, 86)), QColor(250, 245, 171)); // 95 %: nothing at 86
     }
 
@@ -376,12 +386,10 @@ private slots:
             const SignalBlocks blocks = summariseBlocks(s);
             for (const int width : {1, 3, n / 7 + 1, n - 1, n, n + 1, 2 * n + 3, 1900}) {
                 // The whole recording, a window running past its end, and columns read from sample 1.
-                const std::int64_t windows[][4] = {
-                    {0, n, 0, n}, {n / 3, n, n / 3, n}, {0, 5 * n / 4 + 1, 1, n}};
+                const std::int64_t windows[][4] = {{0, n, 0, n}, {n / 3, n, n / 3, n}, {0, 5 * n / 4 + 1, 1, n}};
                 for (const auto& [origin, span, from, end] : windows) {
                     for (int variant = 0; variant < 8 && width > 0; ++variant) {
-                        ColumnGrid grid{origin, span, width, (variant & 2) != 0,
-                                        width,  from, end,   (variant & 4) != 0};
+                        ColumnGrid grid{origin, span, width, (variant & 2) != 0, width, from, end, (variant & 4) != 0};
                         const QString where = QStringLiteral("n %1 width %2 origin %3 from %4 variant %5")
                                                   .arg(n)
                                                   .arg(width)

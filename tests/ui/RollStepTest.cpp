@@ -14,9 +14,7 @@ class RollStepTest : public QObject {
     std::unique_ptr<kestrova::test::MessageLog> m_log;
 
 private slots:
-    void init() {
-        m_log = std::make_unique<kestrova::test::MessageLog>();
-    }
+    void init() { m_log = std::make_unique<kestrova::test::MessageLog>(); }
     void cleanup() { m_log.reset(); }
 
     void opensWithTheCurrentStepAndChecksTheRange() {

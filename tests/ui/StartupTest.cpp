@@ -1,10 +1,10 @@
 // Start-up of the real program: one instance per user, the patient database file
 // created on first start with its message, and a clean exit.
+#include "MessageLog.h"
 #include "app/CMainFrame.h"
 #include "app/CMdiClient.h"
 #include "app/CTavroApp.h"
 #include "common/Commands.h"
-#include "MessageLog.h"
 #include "model/RecordingModel.h"
 #include "text/StringTable.h"
 
@@ -20,9 +20,10 @@ using namespace kestrova::ui;
 namespace {
 // The real program, scripted: messages to stderr, files under `dir`.
 std::string gui(const test::TempDir& dir) {
-    return "cd " + dir.path() + " && QT_QPA_PLATFORM=offscreen KESTROVA_SPLASH=0 KESTROVA_MESSAGES=stderr "
-           "XDG_RUNTIME_DIR=" + dir.path() + " HOME=" + dir.path() + " KESTROVA_HOME=" + dir.path() + " " +
-           KESTROVA_GUI;
+    return "cd " + dir.path() +
+           " && QT_QPA_PLATFORM=offscreen KESTROVA_SPLASH=0 KESTROVA_MESSAGES=stderr "
+           "XDG_RUNTIME_DIR=" +
+           dir.path() + " HOME=" + dir.path() + " KESTROVA_HOME=" + dir.path() + " " + KESTROVA_GUI;
 }
 } // namespace
 
@@ -57,12 +58,13 @@ private slots:
         test::writeFile(dir.file("strings.txt"), "167\tDas Programm laeuft schon\n");
         test::writeFile(dir.file("bundle.qrc"), "<RCC><qresource prefix=\"/kestrova\"><file>strings.txt</file>"
                                                 "</qresource></RCC>\n");
-        const auto built = test::runCommand("cd " + dir.path() + " && " + QT_RCC +
-                                            " --binary bundle.qrc -o KestrovaResource.rcc");
+        const auto built =
+            test::runCommand("cd " + dir.path() + " && " + QT_RCC + " --binary bundle.qrc -o KestrovaResource.rcc");
         QCOMPARE(built.status, 0);
         QVERIFY(!CTavroApp::loadResourceBundle(QStringLiteral("/nonexistent")));
         QVERIFY(CTavroApp::loadResourceBundle(QString::fromStdString(dir.path())));
-        QCOMPARE(QString::fromStdString(kestrova::tr(str::AlreadyRunning)), QStringLiteral("Das Programm laeuft schon"));
+        QCOMPARE(QString::fromStdString(kestrova::tr(str::AlreadyRunning)),
+                 QStringLiteral("Das Programm laeuft schon"));
         QCOMPARE(QString::fromStdString(kestrova::tr(str::CantOpenFile)), QStringLiteral("can't open the file"));
         StringTable::reset();
     }

@@ -16,9 +16,9 @@ class TextRecorder : public QPaintDevice {
 public:
     struct Item {
         QString text;
-        QPointF at;    // baseline start, logical units
+        QPointF at; // baseline start, logical units
         QFont font;
-        QRectF clip;   // the painter's clip in logical units (null when none)
+        QRectF clip; // the painter's clip in logical units (null when none)
     };
     // One word of a drawn text: its advance horizontally, its ink vertically.
     struct Word {

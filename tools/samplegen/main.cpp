@@ -19,7 +19,12 @@ int main(int argc, char** argv) {
         return 2;
     }
     const std::string dir = argv[1];
-    struct Sample { int id; std::int32_t seconds; std::uint64_t seed; int desats; };
+    struct Sample {
+        int id;
+        std::int32_t seconds;
+        std::uint64_t seed;
+        int desats;
+    };
     const Sample samples[] = {{3, 2 * 3600, 3, 8}, {7, 3600, 7, 4}, {12, 45 * 60, 12, 10}};
     for (const auto& s : samples) {
         kestrova::SyntheticNight night;

@@ -22,9 +22,9 @@ struct SampleStatistics {
 };
 
 struct EventRecord {
-    std::int32_t start = 0;     // index of the first sample
-    std::int32_t length = 0;    // samples (seconds)
-    std::int32_t maxValue = 0;  // extremes of the signal over the event's samples
+    std::int32_t start = 0;    // index of the first sample
+    std::int32_t length = 0;   // samples (seconds)
+    std::int32_t maxValue = 0; // extremes of the signal over the event's samples
     std::int32_t minValue = 0;
     std::int32_t onsetDrop = 0; // fall of the step that started the event
     friend bool operator==(const EventRecord&, const EventRecord&) = default;

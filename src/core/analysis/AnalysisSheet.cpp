@@ -7,7 +7,9 @@
 namespace kestrova {
 namespace {
 
-std::string num(std::int32_t v) { return std::to_string(v); }
+std::string num(std::int32_t v) {
+    return std::to_string(v);
+}
 
 std::string perHour(float v) {
     char buf[32];

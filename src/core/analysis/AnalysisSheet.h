@@ -16,8 +16,8 @@ struct SheetRow {
 };
 
 struct ThresholdRow {
-    std::string text;  // column 4, e.g. "Spo2  >  94         1234"
-    std::string unit;  // column 5, "times" (empty on the "Diagnose:" row)
+    std::string text; // column 4, e.g. "Spo2  >  94         1234"
+    std::string unit; // column 5, "times" (empty on the "Diagnose:" row)
 };
 
 // Rows 1..12 of the left half (row 1 is the heading row).

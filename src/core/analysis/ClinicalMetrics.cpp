@@ -44,9 +44,8 @@ std::string clinicalCriteria() {
     out += " % of the baseline. A 4 % event is a 3 % event that holds at least 4 % below its baseline in the "
            "same way.";
     add(" Artefact gaps of up to ", kMaxBridgedGap);
-    out +=
-        " s inside an event are bridged and count neither as event nor as valid time; a longer gap ends it. "
-        "Depth is the baseline minus the lowest smoothed SpO2 of the event; duration is its event time.";
+    out += " s inside an event are bridged and count neither as event nor as valid time; a longer gap ends it. "
+           "Depth is the baseline minus the lowest smoothed SpO2 of the event; duration is its event time.";
     return out;
 }
 
@@ -104,16 +103,14 @@ struct WindowCounts {
 // `w` holds the eligible samples' SpO2 and 0 for the others.
 int countEqual(const std::uint8_t* w, std::int32_t from, std::int32_t to, int value) {
     int c = 0;
-    for (std::int32_t j = from; j < to; ++j)
-        c += w[j] == value;
+    for (std::int32_t j = from; j < to; ++j) c += w[j] == value;
     return c;
 }
 
 // The lower median of the eligible samples of [from, to) (`size` of them), with its counts.
 int lowerMedian(const std::uint8_t* w, std::int32_t from, std::int32_t to, int size, WindowCounts& counts) {
     std::array<int, 256> bins{};
-    for (std::int32_t j = from; j < to; ++j)
-        ++bins[w[j]];
+    for (std::int32_t j = from; j < to; ++j) ++bins[w[j]];
     bins[0] = 0;
     const int target = (size - 1) / 2; // index of the lower median in sorted order
     int value = 0, seen = 0;
@@ -262,8 +259,7 @@ std::vector<DesaturationEvent> detect(const std::uint8_t* m, std::int32_t n) {
                     top = std::max<int>(top, m[t]);
                 }
                 if (!low) {
-                    for (std::int32_t t = 0; t < k; ++t)
-                        count(added + t, 1), count(removed + t, -1);
+                    for (std::int32_t t = 0; t < k; ++t) count(added + t, 1), count(removed + t, -1);
                     added += k;
                     removed += k;
                     armed |= high;
@@ -273,10 +269,8 @@ std::vector<DesaturationEvent> detect(const std::uint8_t* m, std::int32_t n) {
                 }
             }
         }
-        for (; added < i; ++added)
-            count(added, 1);
-        for (; removed < i - kBaselineWindow; ++removed)
-            count(removed, -1);
+        for (; added < i; ++added) count(added, 1);
+        for (; removed < i - kBaselineWindow; ++removed) count(removed, -1);
         if (size < kMinBaselineSamples) {
             baseline = 0;
         } else if (fresh || baseline == 0) {
@@ -356,10 +350,8 @@ void describeEvents(DesaturationIndex& odi) {
             odi.longest = static_cast<std::int64_t>(i);
     }
     const auto count = static_cast<double>(events.size());
-    for (double d : depths)
-        odi.meanDepth += d;
-    for (double d : durations)
-        odi.meanDuration += d;
+    for (double d : depths) odi.meanDepth += d;
+    for (double d : durations) odi.meanDuration += d;
     odi.meanDepth /= count;
     odi.meanDuration /= count;
     odi.medianDepth = middle(depths);
@@ -393,7 +385,8 @@ ClinicalMetrics computeClinicalMetrics(std::span<const SampleRecord> samples) {
     }
     std::array<std::int64_t, 256> pulseHistogram{};
     for (std::size_t k = 0; k < 256; ++k)
-        pulseHistogram[k] = pulseHistograms[0][k] + pulseHistograms[1][k] + pulseHistograms[2][k] + pulseHistograms[3][k];
+        pulseHistogram[k] =
+            pulseHistograms[0][k] + pulseHistograms[1][k] + pulseHistograms[2][k] + pulseHistograms[3][k];
     std::array<std::int64_t, 256> spo2Histogram{};
     for (std::size_t k = 0; k < 256; ++k)
         spo2Histogram[k] = histograms[0][k] + histograms[1][k] + histograms[2][k] + histograms[3][k];
@@ -411,8 +404,7 @@ ClinicalMetrics computeClinicalMetrics(std::span<const SampleRecord> samples) {
     }
     // The first sample holding the nadir.
     std::int64_t minIndex = -1;
-    if (m.validSeconds > 0)
-        minIndex = std::find(v.get(), v.get() + n, static_cast<std::uint8_t>(spo2Min)) - v.get();
+    if (m.validSeconds > 0) minIndex = std::find(v.get(), v.get() + n, static_cast<std::uint8_t>(spo2Min)) - v.get();
     m.artefactSeconds = m.recordedSeconds - m.validSeconds;
     if (m.validSeconds == 0) return m; // every figure 0, minIndex -1
 

@@ -22,8 +22,8 @@ inline constexpr int kMinValidSpo2 = 50, kMaxValidSpo2 = 100;
 inline constexpr int kMinValidPulse = 25, kMaxValidPulse = 250;
 
 // The desaturation rule. Readings are whole percent at one sample a second.
-inline constexpr int kSmoothingSamples = 3; // median in front of the detector: removes single-sample spikes
-inline constexpr int kBaselineWindow = 120; // seconds before the sample
+inline constexpr int kSmoothingSamples = 3;    // median in front of the detector: removes single-sample spikes
+inline constexpr int kBaselineWindow = 120;    // seconds before the sample
 inline constexpr int kMinBaselineSamples = 10; // fewer eligible samples in the window: no baseline
 inline constexpr int kMaxBaselineStep = 1;     // % a sample may move the baseline
 inline constexpr int kPrimaryDrop = 3;         // the drop that finds events; 4 % events are among them
@@ -84,7 +84,8 @@ struct ClinicalMetrics {
         std::int64_t minIndex = -1;
     } spo2;
     SecondsAndPercent t90, t88;
-    std::array<SpO2Band, 6> bands{{{95, 100, {}}, {90, 94, {}}, {85, 89, {}}, {80, 84, {}}, {70, 79, {}}, {50, 69, {}}}};
+    std::array<SpO2Band, 6> bands{
+        {{95, 100, {}}, {90, 94, {}}, {85, 89, {}}, {80, 84, {}}, {70, 79, {}}, {50, 69, {}}}};
     DesaturationIndex odi3, odi4;
     double desaturationAreaPerHour = 0; // %·min per hour of valid time, from the 3 % events
     struct {

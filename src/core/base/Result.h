@@ -40,10 +40,10 @@ struct Error {
           errorNumber(errorNumber_), sentence(std::move(sentence_)) {}
 
     Status status = Status::IoError;
-    std::string subject; // the path or port, may be empty
-    std::string reason;  // the system's reason or what is wrong, may be empty
-    int messageId = 0;   // the program's own message for it (a string ID), where one exists
-    int errorNumber = 0; // errno, when the failure came from the system
+    std::string subject;  // the path or port, may be empty
+    std::string reason;   // the system's reason or what is wrong, may be empty
+    int messageId = 0;    // the program's own message for it (a string ID), where one exists
+    int errorNumber = 0;  // errno, when the failure came from the system
     std::string sentence; // a documented message whose words take the subject inside
 
     // What a person reads: "<message>: <sentence>" when there is a sentence, else
@@ -56,8 +56,7 @@ Status statusOfErrno(int errorNumber);
 // An Error for the system's failure `errorNumber` on `subject`, its reason strerror's.
 Error systemError(std::string subject, int errorNumber);
 
-template <class T>
-class [[nodiscard]] Result {
+template <class T> class [[nodiscard]] Result {
 public:
     Result(T value) : m_v(std::move(value)) {}
     Result(Error error) : m_v(std::move(error)) {}
@@ -66,22 +65,33 @@ public:
     explicit operator bool() const { return ok(); }
     Status status() const { return ok() ? Status::Ok : std::get<1>(m_v).status; }
 
-    T& value() & { assert(ok()); return std::get<0>(m_v); }
-    const T& value() const& { assert(ok()); return std::get<0>(m_v); }
-    T&& value() && { assert(ok()); return std::get<0>(std::move(m_v)); }
+    T& value() & {
+        assert(ok());
+        return std::get<0>(m_v);
+    }
+    const T& value() const& {
+        assert(ok());
+        return std::get<0>(m_v);
+    }
+    T&& value() && {
+        assert(ok());
+        return std::get<0>(std::move(m_v));
+    }
     T* operator->() { return &value(); }
     const T* operator->() const { return &value(); }
     T& operator*() & { return value(); }
     const T& operator*() const& { return value(); }
 
-    const Error& error() const { assert(!ok()); return std::get<1>(m_v); }
+    const Error& error() const {
+        assert(!ok());
+        return std::get<1>(m_v);
+    }
 
 private:
     std::variant<T, Error> m_v;
 };
 
-template <>
-class [[nodiscard]] Result<void> {
+template <> class [[nodiscard]] Result<void> {
 public:
     Result() = default;
     Result(Error error) : m_error(std::move(error)), m_ok(false) {}
@@ -89,7 +99,10 @@ public:
     bool ok() const { return m_ok; }
     explicit operator bool() const { return m_ok; }
     Status status() const { return m_ok ? Status::Ok : m_error.status; }
-    const Error& error() const { assert(!m_ok); return m_error; }
+    const Error& error() const {
+        assert(!m_ok);
+        return m_error;
+    }
 
 private:
     Error m_error;

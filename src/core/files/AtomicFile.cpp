@@ -20,7 +20,9 @@ std::string directoryOf(const std::string& path) {
     return path.substr(0, slash);
 }
 
-std::string reasonText(const std::string& path, int errorNumber) { return path + ": " + std::strerror(errorNumber); }
+std::string reasonText(const std::string& path, int errorNumber) {
+    return path + ": " + std::strerror(errorNumber);
+}
 
 // A name beside the target that nobody uses yet, for the moment between linking the
 // finished file and renaming it over the target.
@@ -96,7 +98,9 @@ AtomicFile::AtomicFile(std::string targetPath, Mode mode)
     std::setvbuf(m_file, nullptr, _IOFBF, 1 << 16);
 }
 
-AtomicFile::~AtomicFile() { discard(); }
+AtomicFile::~AtomicFile() {
+    discard();
+}
 
 bool AtomicFile::fail(int errorNumber) {
     if (!m_error.empty()) return false;

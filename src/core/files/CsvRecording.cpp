@@ -43,8 +43,10 @@ void nextRecord(std::string_view text, std::size_t& at, char separator, int& lin
     for (; at < text.size(); ++at) {
         const char c = text[at];
         if (quoted) {
-            if (c == '"' && at + 1 < text.size() && text[at + 1] == '"') fields[count - 1] += '"', ++at;
-            else if (c == '"') quoted = false;
+            if (c == '"' && at + 1 < text.size() && text[at + 1] == '"')
+                fields[count - 1] += '"', ++at;
+            else if (c == '"')
+                quoted = false;
             else {
                 if (c == '\n') ++lines;
                 fields[count - 1] += c;
@@ -119,11 +121,15 @@ std::optional<double> parseNumber(std::string_view s) {
     return v;
 }
 
-std::uint8_t clampedByte(double v) { return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L)); }
+std::uint8_t clampedByte(double v) {
+    return static_cast<std::uint8_t>(std::clamp(std::lround(v), 0L, 255L));
+}
 
 // What is wrong, relative to the text ("line 3: ..."); the file reader puts the path
 // in front.
-Error refuse(std::string message) { return Error{Status::Invalid, {}, std::move(message)}; }
+Error refuse(std::string message) {
+    return Error{Status::Invalid, {}, std::move(message)};
+}
 
 } // namespace
 
@@ -132,9 +138,9 @@ std::string csvRecordingText(std::span<const SampleRecord> samples) {
     out.reserve(out.size() + samples.size() * 32);
     char line[64];
     for (const auto& s : samples) {
-        const int n = std::snprintf(line, sizeof line, "%04d-%02d-%02dT%02d:%02d:%02d,%d,%d,%d\r\n", 2000 + s.year,
-                                    s.month, s.day, s.hour, s.minute, s.second, s.spo2, s.pulseRate,
-                                    clinical::isValid(s) ? 1 : 0);
+        const int n =
+            std::snprintf(line, sizeof line, "%04d-%02d-%02dT%02d:%02d:%02d,%d,%d,%d\r\n", 2000 + s.year, s.month,
+                          s.day, s.hour, s.minute, s.second, s.spo2, s.pulseRate, clinical::isValid(s) ? 1 : 0);
         out.append(line, static_cast<std::size_t>(n));
     }
     return out;
@@ -162,12 +168,14 @@ Result<DataFileContents> parseCsvRecording(std::string_view text, const std::str
     const int dateCol = columnOf(header, {"date"});
     const int spo2Col = columnOf(header, {"spo2", "spo2(%)", "spo2 (%)", "spo2%", "sao2", "sao2(%)", "oxygen", "o2",
                                           "oxygen saturation", "saturation"});
-    const int pulseCol = columnOf(header, {"pulse", "pr", "pr(bpm)", "pr (bpm)", "bpm", "heart rate", "heartrate",
-                                           "hr", "pulse rate", "pulse(bpm)", "pulse (bpm)"});
+    const int pulseCol = columnOf(header, {"pulse", "pr", "pr(bpm)", "pr (bpm)", "bpm", "heart rate", "heartrate", "hr",
+                                           "pulse rate", "pulse(bpm)", "pulse (bpm)"});
     const int idCol = columnOf(header, {"id", "patient id", "patientid", "patient"});
     if (spo2Col < 0 || pulseCol < 0 || (timeCol < 0 && dateCol < 0))
         return refuse("line 1: the header names no " +
-                      std::string(timeCol < 0 && dateCol < 0 ? "time" : spo2Col < 0 ? "SpO2" : "pulse") +
+                      std::string(timeCol < 0 && dateCol < 0 ? "time"
+                                  : spo2Col < 0              ? "SpO2"
+                                                             : "pulse") +
                       " column (expected for example time, spo2 and pulse)");
     const bool separateDate = dateCol >= 0 && timeCol >= 0 && dateCol != timeCol;
 
@@ -186,7 +194,9 @@ Result<DataFileContents> parseCsvRecording(std::string_view text, const std::str
         nextRecord(text, at, separator, line, fields);
         if (fields.size() == 1 && fields[0].empty()) continue; // blank line
         auto field = [&](int c) -> std::string_view {
-            return c >= 0 && static_cast<std::size_t>(c) < fields.size() ? std::string_view(fields[static_cast<std::size_t>(c)]) : "";
+            return c >= 0 && static_cast<std::size_t>(c) < fields.size()
+                       ? std::string_view(fields[static_cast<std::size_t>(c)])
+                       : "";
         };
         Row r{startLine, {}, 0, 0, 0};
         std::string_view date = field(separateDate ? dateCol : timeCol >= 0 ? timeCol : dateCol), clock;
@@ -194,12 +204,17 @@ Result<DataFileContents> parseCsvRecording(std::string_view text, const std::str
             clock = field(timeCol);
         } else {
             const auto split = date.find_first_of("T ");
-            if (split == std::string_view::npos) return refuse("line " + std::to_string(startLine) + ": no time of day in \"" + std::string(date) + "\"");
+            if (split == std::string_view::npos)
+                return refuse("line " + std::to_string(startLine) + ": no time of day in \"" + std::string(date) +
+                              "\"");
             clock = trim(date.substr(split + 1));
             date = date.substr(0, split);
         }
-        if (!parseDate(date, r.date)) return refuse("line " + std::to_string(startLine) + ": \"" + std::string(date) + "\" is not a date");
-        if (!parseClock(clock, r.clock)) return refuse("line " + std::to_string(startLine) + ": \"" + std::string(clock) + "\" is not a time of day");
+        if (!parseDate(date, r.date))
+            return refuse("line " + std::to_string(startLine) + ": \"" + std::string(date) + "\" is not a date");
+        if (!parseClock(clock, r.clock))
+            return refuse("line " + std::to_string(startLine) + ": \"" + std::string(clock) +
+                          "\" is not a time of day");
         const auto spo2 = parseNumber(field(spo2Col)), pulse = parseNumber(field(pulseCol));
         if (!spo2 || !pulse) return refuse("line " + std::to_string(startLine) + ": SpO2 and pulse must be numbers");
         r.spo2 = *spo2;

@@ -73,9 +73,9 @@ bool titleEndAt(std::string_view data, std::size_t offset, std::size_t& end) {
 
 void putSample(std::string& out, const SampleRecord& s) {
     const char bytes[kSampleBytes] = {
-        static_cast<char>(s.id),     static_cast<char>(s.year),   static_cast<char>(s.month),
-        static_cast<char>(s.day),    static_cast<char>(s.hour),   static_cast<char>(s.minute),
-        static_cast<char>(s.second), static_cast<char>(s.spo2),   static_cast<char>(s.pulseRate),
+        static_cast<char>(s.id),         static_cast<char>(s.year),    static_cast<char>(s.month),
+        static_cast<char>(s.day),        static_cast<char>(s.hour),    static_cast<char>(s.minute),
+        static_cast<char>(s.second),     static_cast<char>(s.spo2),    static_cast<char>(s.pulseRate),
         static_cast<char>(s.aux & 0xFF), static_cast<char>(s.aux >> 8)};
     out.append(bytes, kSampleBytes);
 }
@@ -95,7 +95,11 @@ Result<DataFileContents> parseDataFile(std::string_view data, const std::string&
     std::int32_t count = 0;
     if (!r.read(contents.patientId) || !r.read(count)) return pastEnd;
     if (count < 0 || count > RecordingModel::kCurrentCapacity)
-        return Error{Status::TooLarge, path, {}, 0, 0,
+        return Error{Status::TooLarge,
+                     path,
+                     {},
+                     0,
+                     0,
                      "The file " + path + " is not a recording this program can open: it declares " +
                          std::to_string(count) + " samples (a recording holds 0 to " +
                          std::to_string(RecordingModel::kCurrentCapacity) + ")."};
@@ -104,8 +108,8 @@ Result<DataFileContents> parseDataFile(std::string_view data, const std::string&
     samples.resize(static_cast<std::size_t>(count));
     for (auto& s : samples) {
         const auto* b = reinterpret_cast<const std::uint8_t*>(r.here());
-        s = SampleRecord{b[0], b[1], b[2], b[3], b[4], b[5], b[6], b[7], b[8],
-                         static_cast<std::uint16_t>(b[9] | (b[10] << 8))};
+        s = SampleRecord{b[0], b[1], b[2], b[3], b[4],
+                         b[5], b[6], b[7], b[8], static_cast<std::uint16_t>(b[9] | (b[10] << 8))};
         r.skip(kSampleBytes);
     }
 
@@ -186,7 +190,7 @@ std::string encodeDataFile(std::uint8_t patientId, std::span<const SampleRecord>
 }
 
 WriteStatus writeDataFile(const std::string& path, std::uint8_t patientId, std::span<const SampleRecord> samples,
-                   std::string_view title) {
+                          std::string_view title) {
     return writeFileAtomically(path, encodeDataFile(patientId, samples, title));
 }
 

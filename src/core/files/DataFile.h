@@ -48,6 +48,6 @@ std::string encodeDataFile(std::uint8_t patientId, std::span<const SampleRecord>
 // Writes through a temporary file and renames it, so a failed save leaves any
 // earlier file untouched. False when the file could not be written.
 WriteStatus writeDataFile(const std::string& path, std::uint8_t patientId, std::span<const SampleRecord> samples,
-                   std::string_view title);
+                          std::string_view title);
 
 } // namespace kestrova

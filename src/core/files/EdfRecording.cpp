@@ -43,7 +43,8 @@ std::string asciiName(const PatientRecord& p) {
         unsigned code = 0;
         int extra = c >= 0xF0 ? 3 : c >= 0xE0 ? 2 : 1;
         code = c & (0x3Fu >> extra);
-        for (; extra > 0 && i + 1 < utf8.size(); --extra) code = (code << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3F);
+        for (; extra > 0 && i + 1 < utf8.size(); --extra)
+            code = (code << 6) | (static_cast<unsigned char>(utf8[++i]) & 0x3F);
         out += code >= 0xC0 && code <= 0xFF ? kLatin1[code - 0xC0] : '?';
     }
     return out.empty() ? "X" : out;
@@ -66,7 +67,9 @@ bool isPulseLabel(const std::string& l) {
            l.rfind("pr ", 0) == 0 || l.rfind("hr ", 0) == 0 || l == "bpm";
 }
 
-Error refuse(const std::string& path, std::string reason) { return Error{Status::Invalid, path, std::move(reason)}; }
+Error refuse(const std::string& path, std::string reason) {
+    return Error{Status::Invalid, path, std::move(reason)};
+}
 
 // The readings of one second of one signal.
 struct SecondValues {
@@ -94,7 +97,11 @@ struct SecondValues {
 };
 
 Error tooLong(const std::string& path, long long seconds) {
-    return Error{Status::TooLarge, path, {}, 0, 0,
+    return Error{Status::TooLarge,
+                 path,
+                 {},
+                 0,
+                 0,
                  "The file " + path + " is not a recording this program can open: it holds " + std::to_string(seconds) +
                      " seconds (a recording holds 0 to " + std::to_string(RecordingModel::kCurrentCapacity) + ")."};
 }
@@ -107,7 +114,8 @@ WriteStatus writeEdfRecording(const std::string& path, std::span<const SampleRec
     if (!target.isOpen()) return target.status();
     std::lock_guard lock(edflibLock());
     const int h = edfopen_file_writeonly(target.writablePath().c_str(), EDFLIB_FILETYPE_EDFPLUS, 2);
-    if (h < 0) return Error{Status::IoError, path, "EDFlib could not create the file (error " + std::to_string(h) + ")"};
+    if (h < 0)
+        return Error{Status::IoError, path, "EDFlib could not create the file (error " + std::to_string(h) + ")"};
     const char* labels[] = {"SpO2", "Pulse"};
     const char* units[] = {"%", "bpm"};
     const int maxima[] = {127, 255};
@@ -164,9 +172,9 @@ WriteStatus writeEdfRecording(const std::string& path, std::span<const SampleRec
     for (long long i = 1; i < n; ++i) {
         const SampleRecord &a = samples[static_cast<std::size_t>(i - 1)], &b = samples[static_cast<std::size_t>(i)];
         // Within one day a step is one second; across midnight the date must follow.
-        const bool next = secondOf(b) - secondOf(a) == 1 ||
-                          (b.hour == 0 && b.minute == 0 && b.second == 0 && a.hour == 23 && a.minute == 59 &&
-                           a.second == 59 && (b.day == a.day + 1 || b.day == 1));
+        const bool next =
+            secondOf(b) - secondOf(a) == 1 || (b.hour == 0 && b.minute == 0 && b.second == 0 && a.hour == 23 &&
+                                               a.minute == 59 && a.second == 59 && (b.day == a.day + 1 || b.day == 1));
         if (!next) edfwrite_annotation_utf8(h, i * kTenthMillisecond, -1, "Time discontinuity");
     }
     if (edfclose_file(h) != 0) failed = true;
@@ -184,8 +192,8 @@ Result<DataFileContents> readEdfRecording(const std::string& path) {
     std::lock_guard lock(edflibLock());
     edf_hdr_struct hdr{};
     if (edfopen_file_readonly(path.c_str(), &hdr, EDFLIB_DO_NOT_READ_ANNOTATIONS) != 0)
-        return refuse(path, "not an EDF or EDF+ file Kestrova can read (EDFlib error " + std::to_string(hdr.filetype) +
-                                ")");
+        return refuse(path,
+                      "not an EDF or EDF+ file Kestrova can read (EDFlib error " + std::to_string(hdr.filetype) + ")");
     const int h = hdr.handle;
     struct Closer {
         int h;
@@ -194,8 +202,10 @@ Result<DataFileContents> readEdfRecording(const std::string& path) {
     int spo2 = -1, pulse = -1;
     for (int s = 0; s < hdr.edfsignals; ++s) {
         const std::string label = lowerTrimmed(hdr.signalparam[s].label);
-        if (spo2 < 0 && isSpo2Label(label)) spo2 = s;
-        else if (pulse < 0 && isPulseLabel(label)) pulse = s;
+        if (spo2 < 0 && isSpo2Label(label))
+            spo2 = s;
+        else if (pulse < 0 && isPulseLabel(label))
+            pulse = s;
     }
     if (spo2 < 0 || pulse < 0)
         return refuse(path, "no " + std::string(spo2 < 0 ? "SpO2 (or SaO2)" : "pulse (or PR, HR)") + " signal");
@@ -208,7 +218,8 @@ Result<DataFileContents> readEdfRecording(const std::string& path) {
             return refuse(path, "the signal \"" + lowerTrimmed(hdr.signalparam[signals[k]].label) +
                                     "\" has fewer than one sample per second");
     }
-    const auto seconds = static_cast<long long>(std::ceil(static_cast<double>(hdr.file_duration) / EDFLIB_TIME_DIMENSION));
+    const auto seconds =
+        static_cast<long long>(std::ceil(static_cast<double>(hdr.file_duration) / EDFLIB_TIME_DIMENSION));
     if (seconds > RecordingModel::kCurrentCapacity) return tooLong(path, seconds);
 
     DataFileContents result;
@@ -234,7 +245,8 @@ Result<DataFileContents> readEdfRecording(const std::string& path) {
             const int want = static_cast<int>(std::min<long long>(total - done, static_cast<long long>(buffer.size())));
             const int got = edfread_physical_samples(h, signals[k], want, buffer.data());
             if (got <= 0)
-                return refuse(path, "the signal \"" + lowerTrimmed(hdr.signalparam[signals[k]].label) + "\" ends early");
+                return refuse(path,
+                              "the signal \"" + lowerTrimmed(hdr.signalparam[signals[k]].label) + "\" ends early");
             for (int j = 0; j < got; ++j) {
                 const auto second = static_cast<long long>(static_cast<double>(done + j) / rates[k]);
                 if (second >= seconds) break;

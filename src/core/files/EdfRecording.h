@@ -17,8 +17,8 @@ WriteStatus writeEdfRecording(const std::string& path, std::span<const SampleRec
                               const PatientRecord& patient);
 
 // One sample per second (the median of each second's valid readings, or its last
-// reading when none is valid, rounded and clamped to a byte); the patient ID from a numeric patient code of 1-127; the title from the file's
-// base name. Refuses, with a message naming the signal, what it cannot use.
+// reading when none is valid, rounded and clamped to a byte); the patient ID from a numeric patient code of 1-127; the
+// title from the file's base name. Refuses, with a message naming the signal, what it cannot use.
 Result<DataFileContents> readEdfRecording(const std::string& path);
 
 } // namespace kestrova

@@ -18,6 +18,7 @@ std::string eventReportText(std::span<const SampleRecord> samples, const Patient
 
 // Writes the report through a temporary file; the status says why it could not.
 WriteStatus writeEventReport(const std::string& path, std::span<const SampleRecord> samples,
-                             const PatientRecord& patient, UnitSystem units, const EventList& desaturationEvents, const EventList& pulseEvents);
+                             const PatientRecord& patient, UnitSystem units, const EventList& desaturationEvents,
+                             const EventList& pulseEvents);
 
 } // namespace kestrova

@@ -35,7 +35,6 @@ using ExportProgress = std::function<bool(std::int64_t done, std::int64_t total)
 ExportStatus writeTextExport(const std::string& path, std::span<const SampleRecord> samples,
                              const PatientRecord& patient, UnitSystem units);
 
-
 // An Office Open XML workbook (also for names ending in ".xls"), written row by row
 // in constant memory. The target is replaced only by a complete workbook.
 ExportStatus writeSpreadsheetExport(const std::string& path, std::span<const SampleRecord> samples,
@@ -45,7 +44,10 @@ ExportStatus writeSpreadsheetExport(const std::string& path, std::span<const Sam
 // The cell layout: rows of 65532 samples per block, blocks six columns apart, the
 // fourth block taking every remaining sample. 0-based row and column of sample k's
 // first cell (its "Num").
-struct CellPosition { std::uint32_t row; std::uint16_t column; };
+struct CellPosition {
+    std::uint32_t row;
+    std::uint16_t column;
+};
 CellPosition spreadsheetCellOf(std::int64_t k);
 inline constexpr std::int64_t kSamplesPerBlock = 65532;
 

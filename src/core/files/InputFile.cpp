@@ -8,7 +8,9 @@
 namespace kestrova {
 namespace {
 
-Error notRegular(const std::string& path) { return Error{Status::Invalid, path, "not a regular file"}; }
+Error notRegular(const std::string& path) {
+    return Error{Status::Invalid, path, "not a regular file"};
+}
 
 Error tooLarge(const std::string& path, long long size, long long maxBytes) {
     return Error{Status::TooLarge, path,

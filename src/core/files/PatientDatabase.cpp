@@ -67,8 +67,7 @@ void PatientDatabase::loadPatientRecord(int index, PatientRecord& record) const 
 }
 
 Outcome PatientDatabase::storePatientRecord(int id, const PatientRecord& record) const {
-    if (!patient_id::isSlot(id))
-        return Error{Status::Invalid, m_path, "no slot for patient ID " + std::to_string(id)};
+    if (!patient_id::isSlot(id)) return Error{Status::Invalid, m_path, "no slot for patient ID " + std::to_string(id)};
     UniqueFd fd = openRegular(m_path, O_RDWR);
     if (!fd) {
         if (Outcome p = problem(); !p) return p;

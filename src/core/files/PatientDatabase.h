@@ -4,8 +4,8 @@
 #pragma once
 
 #include "base/Result.h"
-#include "model/PatientRecord.h"
 #include "model/PatientId.h"
+#include "model/PatientRecord.h"
 
 #include <string>
 

@@ -15,7 +15,9 @@ std::string format0f(double v, const char* unit) {
 
 } // namespace
 
-std::string genderText(const PatientRecord& p) { return tr(p.gender != 0 ? str::Female : str::Male); }
+std::string genderText(const PatientRecord& p) {
+    return tr(p.gender != 0 ? str::Female : str::Male);
+}
 
 std::string heightText(const PatientRecord& p, UnitSystem units) {
     if (units == UnitSystem::Metric) {
@@ -41,8 +43,8 @@ std::string patientHeaderLines(const PatientRecord& p, UnitSystem units) {
     out += fieldBytes(p.name);
     out += "\r\n\r\n";
     out += "gender\tAge\tHeight\tWeight\r\n";
-    out += genderText(p) + "\t" + std::to_string(p.age) + "\t" + heightText(p, units) + "\t" +
-           weightText(p, units) + "\r\n";
+    out += genderText(p) + "\t" + std::to_string(p.age) + "\t" + heightText(p, units) + "\t" + weightText(p, units) +
+           "\r\n";
     out += "\r\n\r\n";
     return out;
 }

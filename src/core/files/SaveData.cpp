@@ -12,8 +12,7 @@ Outcome openSavedData(const std::string& path, RecordingModel& model, const Pati
     auto read = readRecordingFile(path);
     if (!read) return read.error();
     DataFileContents& contents = *read;
-    if (!model.replaceCurrent(std::move(contents.samples)))
-        return Error{Status::TooLarge, {}, {}, str::CantOpenFile};
+    if (!model.replaceCurrent(std::move(contents.samples))) return Error{Status::TooLarge, {}, {}, str::CantOpenFile};
     // An ID without a slot gets an empty record, never the previous patient's details.
     PatientRecord patient;
     patient.id = contents.patientId;

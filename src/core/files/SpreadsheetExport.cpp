@@ -65,13 +65,16 @@ ExportStatus writeSpreadsheetExport(const std::string& path, std::span<const Sam
     // Cells hold Unicode text: a name stored in the Windows code page is decoded.
     const std::string name = decodeStoredText(fieldBytes(patient.name));
     const char* row0[] = {"PatId", "Name", "Gender", "Age", "Height", "Weight"};
-    const std::string row1[] = {std::to_string(patient.id), name, genderText(patient), std::to_string(patient.age),
+    const std::string row1[] = {std::to_string(patient.id), name,
+                                genderText(patient),        std::to_string(patient.age),
                                 heightText(patient, units), weightText(patient, units)};
     for (lxw_col_t c = 0; c < 6; ++c) worksheet_write_string(sheet, 0, c, row0[c], nullptr);
     // The ID and age are numbers a spreadsheet can calculate with; the rest is text.
     for (lxw_col_t c = 0; c < 6; ++c) {
-        if (c == 0 || c == 3) worksheet_write_number(sheet, 1, c, c == 0 ? patient.id : patient.age, nullptr);
-        else worksheet_write_string(sheet, 1, c, row1[c].c_str(), nullptr);
+        if (c == 0 || c == 3)
+            worksheet_write_number(sheet, 1, c, c == 0 ? patient.id : patient.age, nullptr);
+        else
+            worksheet_write_string(sheet, 1, c, row1[c].c_str(), nullptr);
     }
     lxw_format* dateFormat = workbook_add_format(book);
     format_set_num_format(dateFormat, "mm/dd/yy");

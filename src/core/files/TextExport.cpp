@@ -19,7 +19,9 @@ Error exportCannotCreate(const AtomicFile& file) {
     return e;
 }
 
-Error workbookFailed(std::string reason) { return Error{Status::IoError, {}, std::move(reason), str::CreateExcelFailed}; }
+Error workbookFailed(std::string reason) {
+    return Error{Status::IoError, {}, std::move(reason), str::CreateExcelFailed};
+}
 
 std::string fileExtension(const std::string& path) {
     const auto slash = path.find_last_of('/');

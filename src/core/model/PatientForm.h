@@ -11,10 +11,10 @@
 namespace kestrova {
 
 struct PatientForm {
-    std::string idText;       // empty unless the ID is 1..127
-    int gender = 0;           // 0 male, 1 female
+    std::string idText; // empty unless the ID is 1..127
+    int gender = 0;     // 0 male, 1 female
     int age = 0;
-    int height = 0;           // whole units of the current system
+    int height = 0; // whole units of the current system
     int weight = 0;
     std::string name, physician, note1, note2, comments; // UTF-8
 };

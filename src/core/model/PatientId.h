@@ -9,7 +9,11 @@ inline constexpr int kFirst = 1;
 inline constexpr int kLastSlot = 128;
 inline constexpr int kLastRecorded = 127;
 
-constexpr bool isSlot(int id) { return id >= kFirst && id <= kLastSlot; }
-constexpr bool isRecorded(int id) { return id >= kFirst && id <= kLastRecorded; }
+constexpr bool isSlot(int id) {
+    return id >= kFirst && id <= kLastSlot;
+}
+constexpr bool isRecorded(int id) {
+    return id >= kFirst && id <= kLastRecorded;
+}
 
 } // namespace kestrova::patient_id

@@ -20,8 +20,8 @@ struct PatientRecord {
     char reserved1[2] = {};
     std::int32_t gender = 0; // 0 male, 1 female
     std::int32_t age = 0;
-    float height = 0;        // inches or centimetres, by unitSystem
-    float weight = 0;        // pounds or kilograms, by unitSystem
+    float height = 0; // inches or centimetres, by unitSystem
+    float weight = 0; // pounds or kilograms, by unitSystem
     char physician[40] = {};
     char note1[50] = {};
     char note2[50] = {};

@@ -10,7 +10,9 @@ RecordingModel& RecordingModel::instance() {
     return model;
 }
 
-RecordingModel::RecordingModel() { m_current.reserve(kCurrentCapacity); }
+RecordingModel::RecordingModel() {
+    m_current.reserve(kCurrentCapacity);
+}
 
 bool RecordingModel::storesNewestFirst(std::int32_t type) {
     return type == 1 || type == 3 || type == 4 || type == 11;
@@ -28,8 +30,7 @@ void RecordingModel::clearAllRecordings() {
     m_lastAppendedId = 0;
 }
 
-RecordingModel::AppendResult RecordingModel::appendSample(int id, const SampleRecord& record,
-                                                          int framePayloadLength) {
+RecordingModel::AppendResult RecordingModel::appendSample(int id, const SampleRecord& record, int framePayloadLength) {
     if (!validId(id)) return AppendResult::IdOutOfRange;
     IdSlot& slot = m_slots[id];
     m_lastAppendedId = id;
@@ -82,9 +83,13 @@ std::int32_t RecordingModel::idSampleCount(int id) const {
     return validId(id) ? static_cast<std::int32_t>(m_slots[id].samples.size()) : 0;
 }
 
-std::int32_t RecordingModel::idCapacity(int id) const { return validId(id) ? m_slots[id].capacity : 0; }
+std::int32_t RecordingModel::idCapacity(int id) const {
+    return validId(id) ? m_slots[id].capacity : 0;
+}
 
-std::int64_t RecordingModel::idLostSamples(int id) const { return validId(id) ? m_slots[id].lost : 0; }
+std::int64_t RecordingModel::idLostSamples(int id) const {
+    return validId(id) ? m_slots[id].lost : 0;
+}
 
 std::int64_t RecordingModel::totalLostSamples() const {
     std::int64_t total = 0;

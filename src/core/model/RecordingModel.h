@@ -7,8 +7,8 @@
 // ended or been stopped. Everything else is UI-thread only. No lock is taken.
 #pragma once
 
-#include "model/PatientRecord.h"
 #include "model/PatientId.h"
+#include "model/PatientRecord.h"
 #include "model/SampleRecord.h"
 
 #include <array>
@@ -56,8 +56,8 @@ public:
     // Per-ID store, IDs 1..128; other IDs read as empty.
     const SampleRecord* idSamples(int id) const;
     std::int32_t idSampleCount(int id) const;
-    std::int32_t idCapacity(int id) const;     // 0 until the ID's first sample
-    std::int64_t idLostSamples(int id) const;  // samples refused at the capacity
+    std::int32_t idCapacity(int id) const;    // 0 until the ID's first sample
+    std::int64_t idLostSamples(int id) const; // samples refused at the capacity
     std::int64_t totalLostSamples() const;
     // The ID of the sample appended last (0 before any): the one a broken download
     // was receiving.

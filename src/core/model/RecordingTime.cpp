@@ -12,7 +12,9 @@ std::int64_t secondsOf(int year, int month, int day, int hour, int minute, int s
     return (daysFromCivil(year, month, day) - kEpoch2000) * 86400 + hour * 3600 + minute * 60 + second;
 }
 
-bool validTime(int h, int m, int s) { return h >= 0 && h <= 23 && m >= 0 && m <= 59 && s >= 0 && s <= 59; }
+bool validTime(int h, int m, int s) {
+    return h >= 0 && h <= 23 && m >= 0 && m <= 59 && s >= 0 && s <= 59;
+}
 
 } // namespace
 
@@ -46,7 +48,9 @@ int daysInMonth(int year, int month) {
     return month == 2 && leap ? 29 : kDays[month - 1];
 }
 
-bool validDate(int year, int month, int day) { return day >= 1 && day <= daysInMonth(year, month); }
+bool validDate(int year, int month, int day) {
+    return day >= 1 && day <= daysInMonth(year, month);
+}
 
 std::int64_t civilSeconds(int year, int month, int day, int hour, int minute, int second) {
     return daysFromCivil(year, month, day) * 86400 + hour * 3600 + minute * 60 + second;
@@ -74,7 +78,8 @@ std::optional<TimeQuery> parseTimeQuery(std::string_view text) {
     if (std::sscanf(s.c_str(), "%4d-%2d-%2d%c%2d:%2d:%2d%n", &q.year, &q.month, &q.day, &sep, &q.hour, &q.minute,
                     &q.second, &n) == 7 &&
         static_cast<std::size_t>(n) == s.size() && (sep == ' ' || sep == 'T')) {
-        if (q.year < 2000 || q.year > 2255 || q.month < 1 || q.month > 12 || q.day < 1 || q.day > 31) return std::nullopt;
+        if (q.year < 2000 || q.year > 2255 || q.month < 1 || q.month > 12 || q.day < 1 || q.day > 31)
+            return std::nullopt;
         return validTime(q.hour, q.minute, q.second) ? std::optional(q) : std::nullopt;
     }
     q = {};

@@ -16,7 +16,7 @@ struct SampleRecord {
     std::uint8_t second = 0; // 0..59
     std::uint8_t spo2 = 0;   // percent, 0..127
     std::uint8_t pulseRate = 0;
-    std::uint16_t aux = 0;   // 9-bit device value: kept and saved, never shown
+    std::uint16_t aux = 0; // 9-bit device value: kept and saved, never shown
 
     friend bool operator==(const SampleRecord&, const SampleRecord&) = default;
 };

@@ -49,7 +49,11 @@ std::vector<SampleRecord> makeSyntheticNight(const SyntheticNight& night) {
     std::vector<SampleRecord> out(static_cast<std::size_t>(n));
 
     // Event plan: start, length, depth for SpO2 dips and pulse falls.
-    struct Dip { std::int32_t start; int length; int depth; };
+    struct Dip {
+        std::int32_t start;
+        int length;
+        int depth;
+    };
     std::vector<Dip> dips, falls;
     const std::int64_t hours = std::max<std::int64_t>(1, n / 3600);
     for (std::int64_t k = 0; k < hours * night.desaturationsPerHour; ++k)

@@ -9,7 +9,11 @@ namespace kestrova {
 
 enum class UnitSystem { Imperial = 0, Metric = 1 };
 
-constexpr UnitSystem unitSystemOf(std::int64_t stored) { return stored != 0 ? UnitSystem::Metric : UnitSystem::Imperial; }
-constexpr int storedValueOf(UnitSystem u) { return u == UnitSystem::Metric ? 1 : 0; }
+constexpr UnitSystem unitSystemOf(std::int64_t stored) {
+    return stored != 0 ? UnitSystem::Metric : UnitSystem::Imperial;
+}
+constexpr int storedValueOf(UnitSystem u) {
+    return u == UnitSystem::Metric ? 1 : 0;
+}
 
 } // namespace kestrova

@@ -8,7 +8,7 @@
 namespace kestrova {
 
 struct AnalysisSetting {
-    IntSetting key; // its range is the dialog's
+    IntSetting key;   // its range is the dialog's
     int rangeMessage; // string ID
 };
 

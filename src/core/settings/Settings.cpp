@@ -35,7 +35,9 @@ WriteStatus Settings::setDefaultCom(const std::string& portName) const {
 }
 
 namespace {
-std::string recentKey(int i) { return "File" + std::to_string(i + 1); }
+std::string recentKey(int i) {
+    return "File" + std::to_string(i + 1);
+}
 } // namespace
 
 std::vector<std::string> Settings::recentFiles() const {

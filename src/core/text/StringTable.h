@@ -48,6 +48,8 @@ public:
     static void reset();
 };
 
-inline std::string tr(int id) { return StringTable::text(id); }
+inline std::string tr(int id) {
+    return StringTable::text(id);
+}
 
 } // namespace kestrova

@@ -9,10 +9,17 @@ std::size_t sequenceLength(std::string_view s, std::size_t i) {
     if (b0 < 0x80) return 1;
     std::size_t n;
     std::uint32_t cp;
-    if ((b0 & 0xE0) == 0xC0) { n = 2; cp = b0 & 0x1F; }
-    else if ((b0 & 0xF0) == 0xE0) { n = 3; cp = b0 & 0x0F; }
-    else if ((b0 & 0xF8) == 0xF0) { n = 4; cp = b0 & 0x07; }
-    else return 0;
+    if ((b0 & 0xE0) == 0xC0) {
+        n = 2;
+        cp = b0 & 0x1F;
+    } else if ((b0 & 0xF0) == 0xE0) {
+        n = 3;
+        cp = b0 & 0x0F;
+    } else if ((b0 & 0xF8) == 0xF0) {
+        n = 4;
+        cp = b0 & 0x07;
+    } else
+        return 0;
     if (i + n > s.size()) return 0;
     for (std::size_t k = 1; k < n; ++k) {
         const auto b = static_cast<unsigned char>(s[i + k]);
@@ -44,10 +51,10 @@ void appendUtf8(std::string& out, std::uint32_t cp) {
 }
 
 // Windows-1252 0x80..0x9F; 0 marks the five undefined bytes (shown as U+FFFD).
-constexpr std::uint16_t kCp1252High[32] = {
-    0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021, 0x02C6, 0x2030, 0x0160,
-    0x2039, 0x0152, 0,      0x017D, 0,      0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022,
-    0x2013, 0x2014, 0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
+constexpr std::uint16_t kCp1252High[32] = {0x20AC, 0,      0x201A, 0x0192, 0x201E, 0x2026, 0x2020, 0x2021,
+                                           0x02C6, 0x2030, 0x0160, 0x2039, 0x0152, 0,      0x017D, 0,
+                                           0,      0x2018, 0x2019, 0x201C, 0x201D, 0x2022, 0x2013, 0x2014,
+                                           0x02DC, 0x2122, 0x0161, 0x203A, 0x0153, 0,      0x017E, 0x0178};
 
 } // namespace
 

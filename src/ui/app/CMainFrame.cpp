@@ -1,11 +1,11 @@
 #include "app/CMainFrame.h"
 
-#include "common/Artwork.h"
 #include "app/CChildFrame.h"
 #include "app/CMdiClient.h"
-#include "common/Commands.h"
 #include "app/DeviceWatcher.h"
 #include "app/FrameNavigation.h"
+#include "common/Artwork.h"
+#include "common/Commands.h"
 #include "common/Messages.h"
 #include "dialogs/CAboutDlg.h"
 #include "dialogs/CSetRollStep.h"
@@ -72,14 +72,17 @@ void CMainFrame::buildActions() {
             if (auto* v = activeView()) (v->*f)();
         };
     };
-    addAction(cmd::NewDataCapture, QStringLiteral("NewDataCapture (&N)"), [this] { newDataCapture(); })
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
+    addAction(cmd::NewDataCapture, QStringLiteral("NewDataCapture (&N)"), [this] {
+        newDataCapture();
+    })->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
     addAction(cmd::FindBluetooth, QStringLiteral("Find bluetooth radio"), [this] { findBluetooth(); });
     addAction(cmd::OpenOtherId, QStringLiteral("Open Other ID Data"), [this] { runDialog(cmd::OpenOtherId); });
-    addAction(cmd::SaveData, QStringLiteral("Save Data(&S)..."), [this] { runDialog(cmd::SaveData); })
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    addAction(cmd::OpenSavedData, QStringLiteral("Open Saved Data(&O)..."), [this] { runDialog(cmd::OpenSavedData); })
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    addAction(cmd::SaveData, QStringLiteral("Save Data(&S)..."), [this] {
+        runDialog(cmd::SaveData);
+    })->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
+    addAction(cmd::OpenSavedData, QStringLiteral("Open Saved Data(&O)..."), [this] {
+        runDialog(cmd::OpenSavedData);
+    })->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
     addAction(cmd::EventTimeReport, QStringLiteral("Check out the SpO2 event time..."),
               [this] { runDialog(cmd::EventTimeReport); });
     addAction(cmd::Close, QStringLiteral("Close"), [this] { closeCommand(); });
@@ -92,8 +95,10 @@ void CMainFrame::buildActions() {
     addAction(cmd::Trend, QStringLiteral("Trend"), [this] { switchDisplay(DisplayMode::Trend); });
     addAction(cmd::Table, QStringLiteral("Table"), [this] { switchDisplay(DisplayMode::Table); });
     addAction(cmd::Analysis, QStringLiteral("Analysis"), [this] { switchDisplay(DisplayMode::Analysis); });
-    addAction(cmd::ClinicalSummary, QStringLiteral("Clinical Summary"), [this] { switchDisplay(DisplayMode::ClinicalSummary); });
-    addAction(cmd::ClinicalReport, QStringLiteral("Clinical Report (PDF)..."), [this] { runDialog(cmd::ClinicalReport); });
+    addAction(cmd::ClinicalSummary, QStringLiteral("Clinical Summary"),
+              [this] { switchDisplay(DisplayMode::ClinicalSummary); });
+    addAction(cmd::ClinicalReport, QStringLiteral("Clinical Report (PDF)..."),
+              [this] { runDialog(cmd::ClinicalReport); });
     addAction(cmd::RollStep, QStringLiteral("Roll Step"), view(&RecordingView::rollStep));
     addAction(cmd::AnalysisSetup, QStringLiteral("Analysis Setup"), [this] { analysisSetupCommand(); });
     addAction(cmd::UnitSetup, QStringLiteral("Unit Setup"), [this] { unitSetupCommand(); });
@@ -119,23 +124,29 @@ void CMainFrame::buildNavigationActions() {
             if (auto* v = qobject_cast<CTavroTrendView*>(activeView())) v->setZoom(FrameNavigation::zoomOfChoice(i));
         });
     m_actions[cmd::ZoomLevel]->setShortcut(QKeySequence(QStringLiteral("Ctrl+0")));
-    addAction(cmd::NextEvent, QStringLiteral("Next Event"), [this] { m_navigation->nextEvent(); })
-        ->setShortcut(QKeySequence(Qt::Key_F3));
-    addAction(cmd::PreviousEvent, QStringLiteral("Previous Event"), [this] { m_navigation->previousEvent(); })
-        ->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
-    addAction(cmd::GoToTime, QStringLiteral("Go to Time..."), [this] { m_navigation->goToTime(); })
-        ->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
+    addAction(cmd::NextEvent, QStringLiteral("Next Event"), [this] {
+        m_navigation->nextEvent();
+    })->setShortcut(QKeySequence(Qt::Key_F3));
+    addAction(cmd::PreviousEvent, QStringLiteral("Previous Event"), [this] {
+        m_navigation->previousEvent();
+    })->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
+    addAction(cmd::GoToTime, QStringLiteral("Go to Time..."), [this] {
+        m_navigation->goToTime();
+    })->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
     for (int id : {cmd::NextEvent, cmd::PreviousEvent})
-        m_actions[id]->setStatusTip(QStringLiteral("Moves to the %1 3 % desaturation and puts the cursor on its nadir")
-                                        .arg(id == cmd::NextEvent ? QStringLiteral("next") : QStringLiteral("previous")));
+        m_actions[id]->setStatusTip(
+            QStringLiteral("Moves to the %1 3 % desaturation and puts the cursor on its nadir")
+                .arg(id == cmd::NextEvent ? QStringLiteral("next") : QStringLiteral("previous")));
 }
 
 void CMainFrame::buildMenus() {
     auto* bar = menuBar();
     auto add = [this](QMenu* m, std::initializer_list<int> ids) {
         for (int id : ids) {
-            if (id == 0) m->addSeparator();
-            else m->addAction(m_actions[id]);
+            if (id == 0)
+                m->addSeparator();
+            else
+                m->addAction(m_actions[id]);
         }
         connect(m, &QMenu::aboutToShow, this, &CMainFrame::refreshCommandState);
     };
@@ -180,7 +191,8 @@ FrameState CMainFrame::state() const {
 
 void CMainFrame::refreshCommandState() {
     const FrameState s = state();
-    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it) it.value()->setEnabled(commandEnabled(it.key(), s));
+    for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it)
+        it.value()->setEnabled(commandEnabled(it.key(), s));
 }
 
 void CMainFrame::setNoRecording(bool v) {
@@ -199,13 +211,17 @@ void CMainFrame::setPermanentNote(const QString& text) {
     statusBar()->insertPermanentWidget(0, note);
 }
 
-QString CMainFrame::pagePaneText() const { return m_pagePane->text(); }
+QString CMainFrame::pagePaneText() const {
+    return m_pagePane->text();
+}
 
 void CMainFrame::pageStatus(int page, int count) {
     m_pagePane->setText(count > 0 ? QStringLiteral("Page:%1/%2").arg(page + 1).arg(count) : QStringLiteral("Page:"));
 }
 
-RecordingView* CMainFrame::activeView() const { return m_activeView.data(); }
+RecordingView* CMainFrame::activeView() const {
+    return m_activeView.data();
+}
 
 void CMainFrame::closeAllDocuments() {
     for (QMdiSubWindow* w : m_workspace->subWindowList()) {
@@ -249,8 +265,10 @@ void CMainFrame::switchDisplay(DisplayMode mode) {
     closeAllDocuments();
     m_document->setCurrentPage(0);
     m_document->setDisplayMode(mode);
-    if (mode == DisplayMode::ClinicalSummary) openView(new ClinicalSummaryView(*m_document));
-    else openDocument(mode == DisplayMode::Trend ? 0 : m_templates.size() - 1);
+    if (mode == DisplayMode::ClinicalSummary)
+        openView(new ClinicalSummaryView(*m_document));
+    else
+        openDocument(mode == DisplayMode::Trend ? 0 : m_templates.size() - 1);
     if (!isMaximized()) showMaximized();
     pageStatus(0, 0);
     refreshCommandState();
@@ -309,7 +327,9 @@ void CMainFrame::unitSetupCommand() {
 
 void CMainFrame::showEvent(QShowEvent* event) {
     QMainWindow::showEvent(event);
-    if (!isMaximized()) QMetaObject::invokeMethod(this, [this] { showMaximized(); }, Qt::QueuedConnection);
+    if (!isMaximized())
+        QMetaObject::invokeMethod(
+            this, [this] { showMaximized(); }, Qt::QueuedConnection);
 }
 
 } // namespace kestrova::ui

@@ -1,17 +1,17 @@
 #include "app/CTavroApp.h"
 
-#include "common/Artwork.h"
-#include "app/CMainFrame.h"
-#include "app/FrameNavigation.h"
 #include "DeviceSimulator.h"
+#include "app/CMainFrame.h"
 #include "app/CaptureCommands.h"
-#include "common/Messages.h"
-#include "model/SyntheticRecording.h"
+#include "app/FrameNavigation.h"
 #include "app/RecordingCommands.h"
+#include "common/Artwork.h"
+#include "common/Messages.h"
 #include "files/DataFile.h"
 #include "files/PatientDatabase.h"
 #include "files/ProgramDirectory.h"
 #include "model/RecordingModel.h"
+#include "model/SyntheticRecording.h"
 #include "text/StringTable.h"
 #include "views/CTavroTableView.h"
 #include "views/CTavroTrendView.h"
@@ -73,15 +73,19 @@ bool CTavroApp::initInstance(bool showSplash, bool demo) {
             night.seed = static_cast<std::uint64_t>(id);
             m_demo->addRecording(makeSyntheticNight(night));
         }
-        if (m_demo->start()) demoPort = QString::fromStdString(m_demo->portName());
-        else m_demo.reset();
+        if (m_demo->start())
+            demoPort = QString::fromStdString(m_demo->portName());
+        else
+            m_demo.reset();
     }
     installCaptureCommands(*m_frame, demoPort);
     if (!demoPort.isEmpty())
-        m_frame->setPermanentNote(QStringLiteral("Demo oximeter attached on %1 - File > NewDataCapture downloads it").arg(demoPort));
+        m_frame->setPermanentNote(
+            QStringLiteral("Demo oximeter attached on %1 - File > NewDataCapture downloads it").arg(demoPort));
     m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTrendView(d); });
     m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTableView(d); });
-    if (!m_db->ensurePatientDatabase()) Messages::showString(m_frame.get(), str::CantOpenPatientDb, QMessageBox::Information);
+    if (!m_db->ensurePatientDatabase())
+        Messages::showString(m_frame.get(), str::CantOpenPatientDb, QMessageBox::Information);
 
     m_frame->setWindowIcon(artwork::applicationIcon());
     if (!m_splash) {
@@ -97,6 +101,8 @@ bool CTavroApp::initInstance(bool showSplash, bool demo) {
     return true;
 }
 
-bool CTavroApp::openFile(const QString& path) { return m_frame->navigation().openFile(path); }
+bool CTavroApp::openFile(const QString& path) {
+    return m_frame->navigation().openFile(path);
+}
 
 } // namespace kestrova::ui

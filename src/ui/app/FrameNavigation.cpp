@@ -91,9 +91,15 @@ void FrameNavigation::buildMenus(QMenu& mode, QMenu& file) {
     refreshRecentMenu();
 }
 
-int FrameNavigation::zoomChoiceCount() { return static_cast<int>(std::size(kZoomChoices)); }
-int FrameNavigation::zoomOfChoice(int index) { return kZoomChoices[index].zoom; }
-QString FrameNavigation::zoomChoiceText(int index) { return QString::fromLatin1(kZoomChoices[index].text); }
+int FrameNavigation::zoomChoiceCount() {
+    return static_cast<int>(std::size(kZoomChoices));
+}
+int FrameNavigation::zoomOfChoice(int index) {
+    return kZoomChoices[index].zoom;
+}
+QString FrameNavigation::zoomChoiceText(int index) {
+    return QString::fromLatin1(kZoomChoices[index].text);
+}
 
 void FrameNavigation::syncZoomMenu() {
     if (!m_zoomGroup) return;
@@ -113,7 +119,8 @@ void FrameNavigation::buildEventDock() {
     m_list->header()->setStretchLastSection(false);
     m_list->setSortingEnabled(true); // by depth, to find the deepest first
     m_list->sortByColumn(0, Qt::AscendingOrder);
-    m_list->setMinimumWidth(m_list->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00  Duration  Baseline  Nadir  Depth")) + 40);
+    m_list->setMinimumWidth(
+        m_list->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00  Duration  Baseline  Nadir  Depth")) + 40);
     connect(m_list, &QTreeWidget::itemActivated, this, &FrameNavigation::jumpToEvent);
     connect(m_list, &QTreeWidget::itemClicked, this, &FrameNavigation::jumpToEvent);
     m_dock->setWidget(m_list);
@@ -127,10 +134,10 @@ void FrameNavigation::fillEventList() {
     const auto samples = doc.model().currentSamples();
     QList<QTreeWidgetItem*> items;
     for (const DesaturationEvent& e : doc.events()) {
-        auto* item = new EventItem(
-            QStringList{pages::HeaderBand::timeText(samples[static_cast<std::size_t>(e.start)]),
-                        QStringLiteral("%1 s").arg(e.duration()), QStringLiteral("%1 %").arg(e.baseline),
-                        QStringLiteral("%1 %").arg(e.nadir), QStringLiteral("%1 %").arg(e.depth())});
+        auto* item =
+            new EventItem(QStringList{pages::HeaderBand::timeText(samples[static_cast<std::size_t>(e.start)]),
+                                      QStringLiteral("%1 s").arg(e.duration()), QStringLiteral("%1 %").arg(e.baseline),
+                                      QStringLiteral("%1 %").arg(e.nadir), QStringLiteral("%1 %").arg(e.depth())});
         item->setData(0, Qt::UserRole, QVariant::fromValue<qint64>(doc.nadirIndex(e)));
         const qint64 keys[5] = {e.start, e.duration(), e.baseline, e.nadir, e.depth()};
         for (int c = 0; c < 5; ++c) item->setData(c, EventItem::kSortRole, keys[c]);
@@ -210,10 +217,9 @@ QStringList FrameNavigation::recentFiles() const {
 void FrameNavigation::fileOpened(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     if (const WriteStatus w = m_host.document().settings().addRecentFile(absolute.toStdString()); !w)
-        m_host.mainWindow().statusBar()->showMessage(
-            QStringLiteral("The recent files could not be remembered: %1")
-                .arg(QString::fromStdString(w.error().text())),
-            6000);
+        m_host.mainWindow().statusBar()->showMessage(QStringLiteral("The recent files could not be remembered: %1")
+                                                         .arg(QString::fromStdString(w.error().text())),
+                                                     6000);
 }
 
 void FrameNavigation::refreshRecentMenu() {

@@ -31,7 +31,8 @@ bool commandEnabled(int id, const FrameState& s) {
     case cmd::GoToTime:
         return s.viewExists && (s.displayMode == DisplayMode::Trend || s.displayMode == DisplayMode::Table);
     default:
-        if (id >= cmd::ZoomLevel && id < cmd::ZoomLevel + 100) return s.viewExists && s.displayMode == DisplayMode::Trend;
+        if (id >= cmd::ZoomLevel && id < cmd::ZoomLevel + 100)
+            return s.viewExists && s.displayMode == DisplayMode::Trend;
         return true;
     }
 }

@@ -1,5 +1,6 @@
 #include "app/RecordingCommands.h"
 
+#include "analysis/Analysis.h"
 #include "app/CMainFrame.h"
 #include "app/FrameNavigation.h"
 #include "common/BackgroundTask.h"
@@ -11,7 +12,6 @@
 #include "dialogs/CModifyTitle.h"
 #include "dialogs/COtherIDSelect.h"
 #include "dialogs/CPatientInfo.h"
-#include "analysis/Analysis.h"
 #include "files/CsvRecording.h"
 #include "files/DataFile.h"
 #include "files/EdfRecording.h"
@@ -36,18 +36,22 @@
 namespace kestrova::ui {
 namespace {
 
-QString nameOf(const PatientRecord& p) { return QString::fromStdString(decodeStoredText(fieldBytes(p.name))); }
+QString nameOf(const PatientRecord& p) {
+    return QString::fromStdString(decodeStoredText(fieldBytes(p.name)));
+}
 
 void cantCreate(CMainFrame& f, const std::string& reason) {
-    Messages::info(&f, QString::fromStdString(kestrova::tr(str::CantCreateFile) + (reason.empty() ? "" : ": " + reason)));
+    Messages::info(&f,
+                   QString::fromStdString(kestrova::tr(str::CantCreateFile) + (reason.empty() ? "" : ": " + reason)));
 }
 
 // A patient record that could not be stored is said, never taken for stored.
 void notStored(CMainFrame& f, const Outcome& stored) {
     if (!stored)
-        Messages::info(&f, QStringLiteral("The patient details were not saved: %1")
-                               .arg(QString::fromStdString(stored.error().text())),
-                       QMessageBox::Warning);
+        Messages::info(
+            &f,
+            QStringLiteral("The patient details were not saved: %1").arg(QString::fromStdString(stored.error().text())),
+            QMessageBox::Warning);
 }
 
 bool patientInfo(CMainFrame& f, const PatientDatabase& db) {
@@ -145,16 +149,16 @@ void exportWorkbook(CMainFrame& f, const PatientDatabase& db, const std::string&
     const RecordingModel& m = f.model();
     std::vector<SampleRecord> samples(m.currentSamples().begin(), m.currentSamples().end());
     task->run(
-        [path, samples = std::move(samples), patient = m.currentPatient(), units = f.document().settings().unitSystem(), cancelled,
-         task, progress] {
+        [path, samples = std::move(samples), patient = m.currentPatient(), units = f.document().settings().unitSystem(),
+         cancelled, task, progress] {
             int shown = -1;
             return writeSpreadsheetExport(path, samples, patient, units, [&](std::int64_t done, std::int64_t total) {
                 const int permille = total > 0 ? static_cast<int>(done * 1000 / total) : 1000;
                 if (permille != shown) { // a queued update per step, not per row
                     shown = permille;
                     // Posted to the task, which outlives this job and is the progress window's child.
-                    QMetaObject::invokeMethod(task, [progress, permille] { progress->setValue(permille); },
-                                              Qt::QueuedConnection);
+                    QMetaObject::invokeMethod(
+                        task, [progress, permille] { progress->setValue(permille); }, Qt::QueuedConnection);
                 }
                 return !cancelled->load();
             });
@@ -197,7 +201,8 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
         exportWorkbook(f, db, path);
         return true;
     } else if (ext == "txt") {
-        const ExportStatus result = writeTextExport(path, m.currentSamples(), m.currentPatient(), f.document().settings().unitSystem());
+        const ExportStatus result =
+            writeTextExport(path, m.currentSamples(), m.currentPatient(), f.document().settings().unitSystem());
         if (!result) {
             Messages::info(&f, QString::fromStdString(exportMessage(result)));
             return false;
@@ -244,8 +249,8 @@ bool openSaved(CMainFrame& f, const PatientDatabase& db) {
 
 // A save dialog for a report of one kind: the chosen path, or empty when cancelled or
 // when the name does not end in `ext` (the user is told which ending it needs).
-std::string chooseReportPath(CMainFrame& f, const QString& caption, const QString& proposedName,
-                             const QString& filter, const QString& ext) {
+std::string chooseReportPath(CMainFrame& f, const QString& caption, const QString& proposedName, const QString& filter,
+                             const QString& ext) {
     FileChooser::Request r;
     r.caption = caption;
     r.proposedName = proposedName;
@@ -267,14 +272,13 @@ bool eventReport(CMainFrame& f) {
     RecordingModel& m = f.model();
     const Settings& settings = f.document().settings();
     const AnalysisResult analysis = computeAnalysis(m.currentSamples(), settings);
-    const std::string path = chooseReportPath(
-        f, QStringLiteral("Check out the SpO2 event time"),
-        QStringLiteral("ID %1  Name Event ").arg(m.currentPatient().id) + nameOf(m.currentPatient()),
-        QStringLiteral("Data file(*.txt)"), QStringLiteral("txt"));
+    const std::string path =
+        chooseReportPath(f, QStringLiteral("Check out the SpO2 event time"),
+                         QStringLiteral("ID %1  Name Event ").arg(m.currentPatient().id) + nameOf(m.currentPatient()),
+                         QStringLiteral("Data file(*.txt)"), QStringLiteral("txt"));
     if (path.empty()) return false;
-    const WriteStatus written = writeEventReport(path, m.currentSamples(), m.currentPatient(),
-                                                 settings.unitSystem(), analysis.desaturationEvents,
-                                                 analysis.pulseEvents);
+    const WriteStatus written = writeEventReport(path, m.currentSamples(), m.currentPatient(), settings.unitSystem(),
+                                                 analysis.desaturationEvents, analysis.pulseEvents);
     if (!written) {
         cantCreate(f, written.error().text());
         return false;
@@ -285,15 +289,13 @@ bool eventReport(CMainFrame& f) {
 // The whole-night clinical report as a PDF, drawn as the Clinical Summary shows it.
 bool clinicalReport(CMainFrame& f) {
     RecordingModel& m = f.model();
-    const std::string path =
-        chooseReportPath(f, QStringLiteral("Clinical Report (PDF)"),
-                         QStringLiteral("ID %1 Clinical Report").arg(m.currentPatient().id),
-                         QStringLiteral("PDF document (*.pdf)"), QStringLiteral("pdf"));
+    const std::string path = chooseReportPath(f, QStringLiteral("Clinical Report (PDF)"),
+                                              QStringLiteral("ID %1 Clinical Report").arg(m.currentPatient().id),
+                                              QStringLiteral("PDF document (*.pdf)"), QStringLiteral("pdf"));
     if (path.empty()) return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const WriteStatus written = pages::ClinicalReport::writePdf(
-        path, ClinicalSummaryView::reportData(f.document()),
-        pages::Paper::A4);
+    const WriteStatus written =
+        pages::ClinicalReport::writePdf(path, ClinicalSummaryView::reportData(f.document()), pages::Paper::A4);
     QApplication::restoreOverrideCursor();
     if (!written) {
         cantCreate(f, written.error().text());

@@ -115,8 +115,10 @@ QIcon toolIcon(int id) {
     case cmd::PageDown: { // a triangle up or down
         p.setBrush(ink);
         QPolygonF tri;
-        if (id == cmd::PageUp) tri << QPointF(17, 7) << QPointF(29, 26) << QPointF(5, 26);
-        else tri << QPointF(5, 8) << QPointF(29, 8) << QPointF(17, 27);
+        if (id == cmd::PageUp)
+            tri << QPointF(17, 7) << QPointF(29, 26) << QPointF(5, 26);
+        else
+            tri << QPointF(5, 8) << QPointF(29, 8) << QPointF(17, 27);
         p.drawPolygon(tri);
         break;
     }

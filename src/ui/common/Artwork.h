@@ -8,10 +8,10 @@
 
 namespace kestrova::ui::artwork {
 
-QPixmap workspaceTile();   // 100 x 100, "Kestrova" in light grey (0xC4C4C4)
-QPixmap splash();          // 600 x 315
-QPixmap emblem();          // 52 x 50
+QPixmap workspaceTile(); // 100 x 100, "Kestrova" in light grey (0xC4C4C4)
+QPixmap splash();        // 600 x 315
+QPixmap emblem();        // 52 x 50
 QIcon toolIcon(int commandId);
-QIcon applicationIcon();   // the shapes of packaging/kestrova.svg, at the usual sizes
+QIcon applicationIcon(); // the shapes of packaging/kestrova.svg, at the usual sizes
 
 } // namespace kestrova::ui::artwork

@@ -4,10 +4,10 @@
 
 namespace kestrova::ui::cmd {
 inline constexpr int NewDataCapture = 57600, FindBluetooth = 32813, OpenOtherId = 32775, SaveData = 32803,
-                     OpenSavedData = 32786, EventTimeReport = 32818, Close = 32779, PrintPreview = 57609,
-                     Print = 57607, Exit = 57665, PatientInfo = 32784, PatientTitle = 32785, Trend = 32776,
-                     Table = 32777, Analysis = 32810, RollStep = 32801, AnalysisSetup = 32811, UnitSetup = 32817,
-                     About = 57664, PageUp = 32773, PageDown = 32774;
+                     OpenSavedData = 32786, EventTimeReport = 32818, Close = 32779, PrintPreview = 57609, Print = 57607,
+                     Exit = 57665, PatientInfo = 32784, PatientTitle = 32785, Trend = 32776, Table = 32777,
+                     Analysis = 32810, RollStep = 32801, AnalysisSetup = 32811, UnitSetup = 32817, About = 57664,
+                     PageUp = 32773, PageDown = 32774;
 // Kestrova's own additions.
 inline constexpr int ClinicalSummary = 33001, ClinicalReport = 33002;
 inline constexpr int ZoomIn = 33003, ZoomOut = 33004, ZoomDefault = 33005, NextEvent = 33006, PreviousEvent = 33007,

@@ -21,6 +21,8 @@ QString FileChooser::choose(QWidget* parent, const Request& r) {
     return dialog.selectedFiles().first();
 }
 
-void FileChooser::setHandler(Handler h) { handler() = std::move(h); }
+void FileChooser::setHandler(Handler h) {
+    handler() = std::move(h);
+}
 
 } // namespace kestrova::ui

@@ -13,7 +13,9 @@ Messages::Handler& handler() {
     return h;
 }
 
-bool toStderr() { return qEnvironmentVariable("KESTROVA_MESSAGES") == QLatin1String("stderr"); }
+bool toStderr() {
+    return qEnvironmentVariable("KESTROVA_MESSAGES") == QLatin1String("stderr");
+}
 
 } // namespace
 
@@ -24,8 +26,8 @@ QMessageBox::StandardButton Messages::show(QWidget* parent, const MessageRequest
         std::fflush(stderr);
         return r.defaultButton;
     }
-    QMessageBox box(r.icon, r.title.isEmpty() ? QApplication::applicationDisplayName() : r.title, r.text,
-                    r.buttons, parent);
+    QMessageBox box(r.icon, r.title.isEmpty() ? QApplication::applicationDisplayName() : r.title, r.text, r.buttons,
+                    parent);
     box.setDefaultButton(r.defaultButton);
     return static_cast<QMessageBox::StandardButton>(box.exec());
 }
@@ -41,7 +43,9 @@ void Messages::info(QWidget* parent, const QString& text, QMessageBox::Icon icon
     show(parent, r);
 }
 
-void Messages::setHandler(Handler h) { handler() = std::move(h); }
+void Messages::setHandler(Handler h) {
+    handler() = std::move(h);
+}
 
 void Messages::settingsNotSaved(QWidget* parent, const std::string& reason) {
     info(parent,

@@ -78,8 +78,12 @@ void RecordingDocument::recordingReplaced(const QString& fileName) {
     emit detailsChanged();
 }
 
-const PatientRecord& RecordingDocument::patient() const { return m_model.currentPatient(); }
-const std::string& RecordingDocument::title() const { return m_model.reportTitle(); }
+const PatientRecord& RecordingDocument::patient() const {
+    return m_model.currentPatient();
+}
+const std::string& RecordingDocument::title() const {
+    return m_model.reportTitle();
+}
 
 void RecordingDocument::editPatient(const PatientRecord& patient) {
     m_model.setCurrentPatient(patient);

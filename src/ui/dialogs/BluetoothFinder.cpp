@@ -1,8 +1,8 @@
 #include "dialogs/BluetoothFinder.h"
 
 #include "BluetoothLink.h"
-#include "common/Messages.h"
 #include "common/BackgroundTask.h"
+#include "common/Messages.h"
 
 #include <QDBusArgument>
 #include <QDBusConnection>
@@ -80,7 +80,9 @@ BluetoothFinder::BluetoothFinder(BluetoothLink& link, QWidget* parent)
     refresh();
 }
 
-BluetoothFinder::~BluetoothFinder() { stopSearch(); }
+BluetoothFinder::~BluetoothFinder() {
+    stopSearch();
+}
 
 void BluetoothFinder::refresh() {
     const QString current = m_address->text();
@@ -92,7 +94,8 @@ void BluetoothFinder::refresh() {
         const QString address = device.value(QStringLiteral("Address")).toString();
         const QString name = device.value(QStringLiteral("Name"), QStringLiteral("(unnamed)")).toString();
         const bool paired = device.value(QStringLiteral("Paired")).toBool();
-        m_list->addItem(QStringLiteral("%1%2 (%3)").arg(name, paired ? QStringLiteral(" [paired]") : QString(), address));
+        m_list->addItem(
+            QStringLiteral("%1%2 (%3)").arg(name, paired ? QStringLiteral(" [paired]") : QString(), address));
     }
     m_address->setText(current);
 }
@@ -132,15 +135,18 @@ void BluetoothFinder::connectChosen() {
             return connected ? std::string() : connectionFailureText(connected.error());
         },
         [this](const std::string& error) {
-            if (!error.empty()) Messages::info(this, QString::fromStdString(error), QMessageBox::Warning);
-            else accept();
+            if (!error.empty())
+                Messages::info(this, QString::fromStdString(error), QMessageBox::Warning);
+            else
+                accept();
         });
 }
 
 int BluetoothFinder::mydlldlg(QWidget* parent, BluetoothLink& link) {
     BluetoothFinder finder(link, parent);
     if (!finder.hasAdapter()) {
-        Messages::info(parent, QStringLiteral("No Bluetooth adapter was found on this computer."), QMessageBox::Information);
+        Messages::info(parent, QStringLiteral("No Bluetooth adapter was found on this computer."),
+                       QMessageBox::Information);
         return 0;
     }
     return finder.exec() == QDialog::Accepted && link.WSABT_IsConnected() ? 1 : 0;

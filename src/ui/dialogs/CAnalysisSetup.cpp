@@ -16,7 +16,7 @@
 namespace kestrova::ui {
 namespace {
 const char* const kLabels[6] = {"Times with saturations high", "Times with saturations low", "Times with pr high",
-                                "Times with pr low", "Desaturation Event", "Pulse Event"};
+                                "Times with pr low",           "Desaturation Event",         "Pulse Event"};
 }
 
 CAnalysisSetup::CAnalysisSetup(const Values& saved, QWidget* parent) : QDialog(parent), m_saved(saved) {

@@ -37,7 +37,8 @@ CDateAndTimeDlg::CDateAndTimeDlg(QWidget* parent) : QDialog(parent) {
     layout->addWidget(timeBox);
     for (auto [edit, maximum] : {std::pair{m_hour, 23}, std::pair{m_minute, 59}, std::pair{m_second, 59}}) {
         edit->installEventFilter(this);
-        connect(edit, &QLineEdit::textChanged, this, [this, edit = edit, maximum = maximum] { validate(edit, maximum); });
+        connect(edit, &QLineEdit::textChanged, this,
+                [this, edit = edit, maximum = maximum] { validate(edit, maximum); });
     }
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);

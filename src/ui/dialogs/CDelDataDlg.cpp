@@ -49,7 +49,7 @@ CDelDataDlg::CDelDataDlg(const RecordingModel& model, QWidget* parent) : QDialog
 void CDelDataDlg::accept() {
     MessageRequest ask;
     const int id = patientId();
-    const QString what = id == 0 ? QStringLiteral("all recordings")
+    const QString what = id == 0           ? QStringLiteral("all recordings")
                          : dataType() == 0 ? QStringLiteral("every recording of ID %1").arg(id)
                                            : QStringLiteral("the SpO2 and pulse data of ID %1").arg(id);
     ask.text = id == 0 ? QStringLiteral("Delete all recordings on the device? This cannot be undone.")
@@ -61,8 +61,12 @@ void CDelDataDlg::accept() {
     QDialog::accept();
 }
 
-int CDelDataDlg::patientId() const { return m_chosenId.toInt(); }
+int CDelDataDlg::patientId() const {
+    return m_chosenId.toInt();
+}
 
-int CDelDataDlg::dataType() const { return m_chosenType; }
+int CDelDataDlg::dataType() const {
+    return m_chosenType;
+}
 
 } // namespace kestrova::ui

@@ -15,8 +15,8 @@ class CDelDataDlg : public QDialog {
     Q_OBJECT
 public:
     explicit CDelDataDlg(const RecordingModel& model, QWidget* parent = nullptr);
-    int patientId() const;   // 0 = all IDs
-    int dataType() const;    // 0 = all, 1 = SpO2 and pulse
+    int patientId() const; // 0 = all IDs
+    int dataType() const;  // 0 = all, 1 = SpO2 and pulse
     QComboBox* idCombo() const { return m_id; }
     QComboBox* typeCombo() const { return m_type; }
     // OK asks once more, with No as the default answer: deleting cannot be undone.

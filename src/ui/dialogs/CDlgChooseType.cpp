@@ -2,8 +2,8 @@
 
 #include "BluetoothLink.h"
 #include "DeviceCommands.h"
-#include "common/Messages.h"
 #include "common/BackgroundTask.h"
+#include "common/Messages.h"
 #include "dialogs/CDateAndTimeDlg.h"
 #include "dialogs/CDelDataDlg.h"
 #include "model/PatientForm.h"
@@ -25,7 +25,9 @@
 
 namespace kestrova::ui {
 namespace {
-QString text(int id) { return QString::fromStdString(kestrova::tr(id)); }
+QString text(int id) {
+    return QString::fromStdString(kestrova::tr(id));
+}
 } // namespace
 
 CDlgChooseType::CDlgChooseType(RecordingModel& model, const Settings& settings, const ProbeOrder& order,
@@ -33,29 +35,40 @@ CDlgChooseType::CDlgChooseType(RecordingModel& model, const Settings& settings, 
     : QDialog(parent), m_model(model), m_task(std::make_unique<BackgroundTask>()) {
     setWindowTitle(QStringLiteral("New Data Capture"));
     m_link = std::make_unique<DeviceLink>(settings, timing);
-    if (bluetooth) m_link->useBluetooth(bluetooth);
-    else m_link->useSerial(order);
+    if (bluetooth)
+        m_link->useBluetooth(bluetooth);
+    else
+        m_link->useSerial(order);
     m_startAtOnce = !bluetooth || bluetooth->WSABT_IsConnected();
 
     // Worker reports cross to this thread as queued calls; a closed dialog gets none.
     QPointer<CDlgChooseType> self(this);
     CaptureCallbacks callbacks;
     callbacks.progress = [self](std::uint32_t frames) {
-        QMetaObject::invokeMethod(qApp, [self, frames] {
-            if (self) self->m_progress->setValue(static_cast<int>(frames));
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, frames] {
+                if (self) self->m_progress->setValue(static_cast<int>(frames));
+            },
+            Qt::QueuedConnection);
     };
     // The dialog lists what arrived however the download ended; the messages for a
     // fault came on their own.
     callbacks.done = [self](const Outcome&) {
-        QMetaObject::invokeMethod(qApp, [self] {
-            if (self) self->downloadFinished();
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp,
+            [self] {
+                if (self) self->downloadFinished();
+            },
+            Qt::QueuedConnection);
     };
     callbacks.message = [self](int id) {
-        QMetaObject::invokeMethod(qApp, [self, id] {
-            if (self) Messages::showString(self, id, QMessageBox::Warning);
-        }, Qt::QueuedConnection);
+        QMetaObject::invokeMethod(
+            qApp,
+            [self, id] {
+                if (self) Messages::showString(self, id, QMessageBox::Warning);
+            },
+            Qt::QueuedConnection);
     };
     m_session = std::make_unique<CaptureSession>(m_model, *m_link, callbacks);
 
@@ -85,8 +98,10 @@ CDlgChooseType::CDlgChooseType(RecordingModel& model, const Settings& settings, 
     m_stopButton->setEnabled(false);
     layout->addLayout(row);
     connect(m_start, &QPushButton::clicked, this, [this] {
-        if (m_phase == Phase::Downloaded) openId();
-        else start();
+        if (m_phase == Phase::Downloaded)
+            openId();
+        else
+            start();
     });
     connect(m_stopButton, &QPushButton::clicked, this, &CDlgChooseType::stop);
     connect(m_delete, &QPushButton::clicked, this, &CDlgChooseType::deleteData);
@@ -121,7 +136,9 @@ void CDlgChooseType::setBusyButtons() {
     for (auto* b : {m_start, m_stopButton, m_delete, m_clock}) b->setEnabled(false);
 }
 
-bool CDlgChooseType::busy() const { return m_task->busy(); }
+bool CDlgChooseType::busy() const {
+    return m_task->busy();
+}
 
 void CDlgChooseType::start() {
     setBusyButtons();
@@ -229,8 +246,10 @@ void CDlgChooseType::setClock() {
     m_task->run([this, when] { return setDeviceClock(*m_link, *m_session, when); },
                 [this](DeviceStatus r) {
                     setIdleButtons();
-                    if (isPortProblem(r) && !m_link->bluetooth()) showNoDevice(r);
-                    else if (const int id = clockMessage(r, m_link->bluetooth())) Messages::showString(this, id);
+                    if (isPortProblem(r) && !m_link->bluetooth())
+                        showNoDevice(r);
+                    else if (const int id = clockMessage(r, m_link->bluetooth()))
+                        Messages::showString(this, id);
                 });
 }
 
@@ -242,30 +261,39 @@ void CDlgChooseType::deleteData() {
     deleting->setMargin(24);
     QPointer<QLabel> window(deleting);
     setBusyButtons();
-    m_task->run([this, id, type, window] {
-        return deleteDeviceData(*m_link, *m_session, id, type, [window](bool on) {
-            QMetaObject::invokeMethod(qApp, [window, on] {
-                if (!window) return;
-                if (on) {
-                    window->adjustSize();
-                    window->move(window->parentWidget()->geometry().center() - window->rect().center());
-                    window->show();
-                } else {
-                    window->hide();
-                }
-            }, Qt::QueuedConnection);
+    m_task->run(
+        [this, id, type, window] {
+            return deleteDeviceData(*m_link, *m_session, id, type, [window](bool on) {
+                QMetaObject::invokeMethod(
+                    qApp,
+                    [window, on] {
+                        if (!window) return;
+                        if (on) {
+                            window->adjustSize();
+                            window->move(window->parentWidget()->geometry().center() - window->rect().center());
+                            window->show();
+                        } else {
+                            window->hide();
+                        }
+                    },
+                    Qt::QueuedConnection);
+            });
+        },
+        [this, window](DeviceStatus r) {
+            delete window.data();
+            setIdleButtons();
+            if (isPortProblem(r) && !m_link->bluetooth())
+                showNoDevice(r);
+            else if (const int message = deleteMessage(r, m_link->bluetooth()))
+                Messages::showString(this, message);
         });
-    }, [this, window](DeviceStatus r) {
-        delete window.data();
-        setIdleButtons();
-        if (isPortProblem(r) && !m_link->bluetooth()) showNoDevice(r);
-        else if (const int message = deleteMessage(r, m_link->bluetooth())) Messages::showString(this, message);
-    });
 }
 
 void CDlgChooseType::reject() {
-    if (m_phase == Phase::Working) stop();
-    else m_link->closePort();
+    if (m_phase == Phase::Working)
+        stop();
+    else
+        m_link->closePort();
     QDialog::reject();
 }
 

@@ -1,6 +1,5 @@
 #include "dialogs/CDlgUnitSetup.h"
 
-
 #include <QDialogButtonBox>
 #include <QGroupBox>
 #include <QRadioButton>
@@ -25,6 +24,8 @@ CDlgUnitSetup::CDlgUnitSetup(UnitSystem current, QWidget* parent) : QDialog(pare
     (current == UnitSystem::Metric ? m_metric : m_britain)->setChecked(true);
 }
 
-UnitSystem CDlgUnitSetup::chosen() const { return m_metric->isChecked() ? UnitSystem::Metric : UnitSystem::Imperial; }
+UnitSystem CDlgUnitSetup::chosen() const {
+    return m_metric->isChecked() ? UnitSystem::Metric : UnitSystem::Imperial;
+}
 
 } // namespace kestrova::ui

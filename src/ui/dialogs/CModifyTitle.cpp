@@ -32,6 +32,8 @@ CModifyTitle::CModifyTitle(const QString& title, QWidget* parent) : QDialog(pare
     });
 }
 
-QString CModifyTitle::title() const { return m_edit->text(); }
+QString CModifyTitle::title() const {
+    return m_edit->text();
+}
 
 } // namespace kestrova::ui

@@ -16,8 +16,12 @@
 
 namespace kestrova::ui {
 namespace {
-QString q(const std::string& s) { return QString::fromStdString(s); }
-bool isNumeric(PatientField f) { return f == PatientField::Age || f == PatientField::Height || f == PatientField::Weight; }
+QString q(const std::string& s) {
+    return QString::fromStdString(s);
+}
+bool isNumeric(PatientField f) {
+    return f == PatientField::Age || f == PatientField::Height || f == PatientField::Weight;
+}
 } // namespace
 
 CPatientInfo::CPatientInfo(const PatientForm& form, UnitSystem units, std::function<bool(const PatientForm&)> onDelete,
@@ -39,7 +43,8 @@ CPatientInfo::CPatientInfo(const PatientForm& form, UnitSystem units, std::funct
     grid->addRow(QStringLiteral("Gender"), m_gender);
     auto add = [&](PatientField f, const QString& label, const QString& value, QLabel* unit = nullptr) {
         auto* edit = new QLineEdit(value, this);
-        if (isNumeric(f)) edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
+        if (isNumeric(f))
+            edit->setValidator(new QRegularExpressionValidator(QRegularExpression(QStringLiteral("[0-9]*")), edit));
         edit->installEventFilter(this);
         m_fields[f] = edit;
         if (!unit) {
@@ -153,7 +158,8 @@ void CPatientInfo::deleteInfo() {
     ask.icon = QMessageBox::Question;
     if (Messages::show(this, ask) != QMessageBox::Ok) return;
     if (!m_onDelete || !m_onDelete(form())) return;
-    for (PatientField f : {PatientField::Age, PatientField::Height, PatientField::Weight}) m_fields[f]->setText(QStringLiteral("0"));
+    for (PatientField f : {PatientField::Age, PatientField::Height, PatientField::Weight})
+        m_fields[f]->setText(QStringLiteral("0"));
     for (PatientField f : {PatientField::Name, PatientField::Physician, PatientField::Note1, PatientField::Note2,
                            PatientField::Comments})
         m_fields[f]->clear();

@@ -76,7 +76,8 @@ void CSetRollStep::accept() {
 
 int CSetRollStep::acceptRollStep(QWidget* parent, int current, int step, int maxStep) {
     if (step >= 0 && step <= maxStep) return step;
-    Messages::info(parent, QString::fromStdString(kestrova::tr(str::RollStepRange)) + QStringLiteral(" %1").arg(maxStep));
+    Messages::info(parent,
+                   QString::fromStdString(kestrova::tr(str::RollStepRange)) + QStringLiteral(" %1").arg(maxStep));
     return current;
 }
 

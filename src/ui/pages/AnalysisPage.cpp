@@ -22,8 +22,7 @@ constexpr int kLeftTop = Qt::AlignLeft | Qt::AlignTop;
 // `yOf` is monotonic, so the lowest and highest points are those of the column's
 // lowest and highest value.
 template <typename YOf>
-void drawCompressed(QPainter& p, std::span<const SampleRecord> s, int channel, int k, int xStart, int xMax,
-                    YOf yOf) {
+void drawCompressed(QPainter& p, std::span<const SampleRecord> s, int channel, int k, int xStart, int xMax, YOf yOf) {
     if (s.empty() || k <= 0) return;
     // The polyline starts at sample 0; the columns then continue it from sample 1.
     ColumnGrid grid;
@@ -142,30 +141,33 @@ void drawSummaryTable(QPainter& p, TextFlow& flow, const AnalysisPage::Geometry&
 void drawCriteria(TextFlow& flow, const AnalysisPage::Geometry& g, const PageData& data) {
     const QRect& A = g.summary;
     const int Al = A.left(), Ar = A.left() + A.width(), At = A.top(), Ab = A.top() + A.height();
-    flow.text(edges(Al, At + 169, Ar, Ab), kLeftTop, QString::fromStdString(desaturationCriteria(data.desaturationsEvent)));
+    flow.text(edges(Al, At + 169, Ar, Ab), kLeftTop,
+              QString::fromStdString(desaturationCriteria(data.desaturationsEvent)));
     flow.text(edges(Al, At + 183, Ar, Ab), kLeftTop, QString::fromStdString(pulseCriteria(data.pulseEvent)));
 }
 
 // One compressed trend with its dotted grid, scale labels and event strip.
 struct GraphDescription {
     int top;
-    int gridLines;             // dotted lines at top + G * j / gridLines, j < gridLines
+    int gridLines;                               // dotted lines at top + G * j / gridLines, j < gridLines
     std::vector<std::pair<int, QString>> labels; // y offset from the top, text
     QColor colour;
     int channel;                              // 0 SpO2, 1 pulse
     int (*y)(int value, int top, int height); // monotonic in the value
     const EventList* events;
-    int stripLabelDrop;        // the "Event" label's offset below the strip's top
+    int stripLabelDrop; // the "Event" label's offset below the strip's top
 };
 
-void drawGraph(QPainter& p, TextFlow& flow, const AnalysisPage::Geometry& g, const PageData& data, const GraphDescription& s) {
+void drawGraph(QPainter& p, TextFlow& flow, const AnalysisPage::Geometry& g, const PageData& data,
+               const GraphDescription& s) {
     const int x0 = g.scaleLeft, x1 = g.plotRight, G = g.graphHeight, k = g.samplesPerUnit;
     const QPen black(Qt::black, 1);
     p.setPen(black);
     line(p, x0 + 20, s.top, x0 + 20, s.top + G);
     line(p, x0 + 20, s.top + G, x1, s.top + G);
     p.setPen(QPen(Qt::black, 1, Qt::DotLine));
-    for (int j = 0; j < s.gridLines; ++j) line(p, x0 + 20, s.top + G * j / s.gridLines, x1, s.top + G * j / s.gridLines);
+    for (int j = 0; j < s.gridLines; ++j)
+        line(p, x0 + 20, s.top + G * j / s.gridLines, x1, s.top + G * j / s.gridLines);
     p.setPen(black);
     for (const auto& [dy, text] : s.labels) flow.textAt(x0, s.top + dy, text);
     p.setPen(QPen(s.colour, 1));
@@ -189,7 +191,8 @@ void drawTimeAxis(QPainter& p, TextFlow& flow, const AnalysisPage::Geometry& g, 
         const std::int64_t idx = static_cast<std::int64_t>(j * w / 10) * g.samplesPerUnit;
         if (idx < count)
             flow.text(edges(x0 + j * w / 10 - 5, ya + 1, x0 + j * w / 10 + 45, g.bottom + 1),
-                      Qt::AlignHCenter | Qt::AlignTop, HeaderBand::timeText(data.samples[static_cast<std::size_t>(idx)]));
+                      Qt::AlignHCenter | Qt::AlignTop,
+                      HeaderBand::timeText(data.samples[static_cast<std::size_t>(idx)]));
     }
 }
 
@@ -214,28 +217,25 @@ void AnalysisPage::draw(QPainter& p, const QRect& d, const PageData& data, bool 
     p.setFont(arial(13, false));
     flow.textAt(g.scaleLeft, g.graphicTitleTop + 14, text(str::Spo2Scale));
     const int G = g.graphHeight;
-    drawGraph(
-        p, flow, g, data,
-        {g.spo2Top,
-         3,
-         {{-7, QStringLiteral("100")},
-          {G / 3 - 7, QStringLiteral("90")},
-          {2 * G / 3 - 7, QStringLiteral("80")},
-          {G - 7, QStringLiteral("70")}},
-         QColor(0, 255, 0),
-         0,
-         [](int spo2, int top, int height) { return top + (100 - std::clamp(spo2, 70, 100)) * height / 30; },
-         &r.desaturationEvents,
-         g.stripHeight});
+    drawGraph(p, flow, g, data,
+              {g.spo2Top,
+               3,
+               {{-7, QStringLiteral("100")},
+                {G / 3 - 7, QStringLiteral("90")},
+                {2 * G / 3 - 7, QStringLiteral("80")},
+                {G - 7, QStringLiteral("70")}},
+               QColor(0, 255, 0),
+               0,
+               [](int spo2, int top, int height) { return top + (100 - std::clamp(spo2, 70, 100)) * height / 30; },
+               &r.desaturationEvents,
+               g.stripHeight});
     flow.textAt(g.scaleLeft, g.pulseTitleTop, text(str::PulseScale));
     std::vector<std::pair<int, QString>> pulseLabels;
     for (int j : {0, 1, 3, 5}) pulseLabels.emplace_back(G * j / 7 - 5, QString::number(180 - 20 * j));
     pulseLabels.emplace_back(G - 5, QStringLiteral("40"));
     drawGraph(p, flow, g, data,
               {g.pulseTop, 7, pulseLabels, QColor(0, 0, 250), 1,
-               [](int pulse, int top, int height) {
-                   return top + (180 - std::clamp(pulse, 40, 180)) * height / 140;
-               },
+               [](int pulse, int top, int height) { return top + (180 - std::clamp(pulse, 40, 180)) * height / 140; },
                &r.pulseEvents, g.stripHeight + 1});
     drawTimeAxis(p, flow, g, data);
 }

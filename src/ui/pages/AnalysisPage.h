@@ -22,12 +22,12 @@ public:
         int graphicTitleTop = 0; // "Graphic Summary"
         int scaleLeft = 0;       // scale labels; each plot's axis is 20 units right of it
         int plotRight = 0;
-        int bottom = 0;          // the lowest the time labels reach
+        int bottom = 0; // the lowest the time labels reach
         int spo2Top = 0, pulseTop = 0, graphHeight = 0;
         int pulseTitleTop = 0;
         int stripGap = 0, stripHeight = 0; // an event strip lies stripGap below its plot
         int timeAxis = 0;
-        int samplesPerUnit = 1;  // compression of the trends
+        int samplesPerUnit = 1; // compression of the trends
     };
     static Geometry geometry(const QRect& d, bool printing, std::int64_t count);
 

@@ -19,12 +19,18 @@ constexpr int kMargin = 38; // 1 cm
 const QColor kSpo2Colour(0, 0, 200), kPulseColour(170, 0, 0), kEventColour(255, 214, 160),
     kArtefactColour(225, 225, 225), kGridColour(200, 200, 200), kBandColour(31, 111, 139);
 
-QString one(double v) { return QString::number(v, 'f', 1); }
-QString minutes(std::int64_t seconds) { return one(static_cast<double>(seconds) / 60.0) + QStringLiteral(" min"); }
+QString one(double v) {
+    return QString::number(v, 'f', 1);
+}
+QString minutes(std::int64_t seconds) {
+    return one(static_cast<double>(seconds) / 60.0) + QStringLiteral(" min");
+}
 QString hours(std::int64_t seconds) {
     return one(static_cast<double>(seconds) / 3600.0) + QStringLiteral(" h");
 }
-QString clock(const SampleRecord& s) { return QString::asprintf("%02d:%02d", s.hour, s.minute); }
+QString clock(const SampleRecord& s) {
+    return QString::asprintf("%02d:%02d", s.hour, s.minute);
+}
 
 // What one trace panel shows: which signal, its scale, colour and the reference line.
 struct Trace {
@@ -33,7 +39,7 @@ struct Trace {
     QColor colour;
     int referenceLine = -1; // drawn dashed (the 90 % line)
     QString label;
-    bool lowLabel = true;   // off where a panel below would take the space
+    bool lowLabel = true; // off where a panel below would take the space
 };
 
 // A pulse scale in steps of 20 bpm around the valid values.
@@ -60,8 +66,8 @@ std::vector<ColumnValues> reduceColumns(const ClinicalReportData& data, std::int
 // Samples [begin, begin + span) across the width of `r` as the lowest and highest valid
 // value of each column (`columns`, reduced for that width); 3 % desaturations shaded
 // behind, columns without a valid sample greyed.
-void drawTrace(QPainter& p, const QRect& r, const ClinicalReportData& data, std::int64_t begin,
-               std::int64_t span, const std::vector<ColumnValues>& columns, const Trace& t) {
+void drawTrace(QPainter& p, const QRect& r, const ClinicalReportData& data, std::int64_t begin, std::int64_t span,
+               const std::vector<ColumnValues>& columns, const Trace& t) {
     const int width = std::max(1, r.width());
     auto yOf = [&](int v) {
         const int clamped = std::clamp(v, t.low, t.high);
@@ -94,7 +100,8 @@ void drawTrace(QPainter& p, const QRect& r, const ClinicalReportData& data, std:
     p.setBrush(Qt::NoBrush);
     p.drawRect(r.adjusted(0, 0, -1, -1));
     p.setFont(arial(11, false));
-    drawText(p, QRect(r.left() - 30, yOf(t.high) - 6, 27, 12), Qt::AlignRight | Qt::AlignVCenter, QString::number(t.high));
+    drawText(p, QRect(r.left() - 30, yOf(t.high) - 6, 27, 12), Qt::AlignRight | Qt::AlignVCenter,
+             QString::number(t.high));
     if (t.lowLabel)
         drawText(p, QRect(r.left() - 30, yOf(t.low) - 6, 27, 12), Qt::AlignRight | Qt::AlignVCenter,
                  QString::number(t.low));
@@ -132,7 +139,9 @@ void drawFooter(QPainter& p, const QSize& page, const ClinicalReportData& data, 
     drawText(p, QRect(kMargin, y, 400, 14), Qt::AlignLeft | Qt::AlignVCenter,
              QStringLiteral("Patient ID %1 - recorded %2").arg(data.page.patient.id).arg(date));
     drawText(p, QRect(page.width() - kMargin - 200, y, 200, 14), Qt::AlignRight | Qt::AlignVCenter,
-             QStringLiteral("Page %1 of %2").arg(index + 1).arg(ClinicalReport::pageCount(static_cast<std::int64_t>(data.page.samples.size()))));
+             QStringLiteral("Page %1 of %2")
+                 .arg(index + 1)
+                 .arg(ClinicalReport::pageCount(static_cast<std::int64_t>(data.page.samples.size()))));
 }
 
 // Label and value pairs in two columns.
@@ -148,7 +157,9 @@ int drawFigures(QPainter& p, int top, int width, const ClinicalMetrics& m, std::
         longest = QStringLiteral("%1 s at ").arg(e.seconds()) + clock(samples[static_cast<std::size_t>(e.start)]) +
                   QStringLiteral(", %1 % deep").arg(e.depth());
     }
-    auto share = [&](const SecondsAndPercent& t) { return minutes(t.seconds) + QStringLiteral(" (") + one(t.percent) + QStringLiteral(" %)"); };
+    auto share = [&](const SecondsAndPercent& t) {
+        return minutes(t.seconds) + QStringLiteral(" (") + one(t.percent) + QStringLiteral(" %)");
+    };
     const std::pair<QString, QString> left[] = {
         {QStringLiteral("Recorded"), hours(m.recordedSeconds)},
         {QStringLiteral("Valid (after artefacts)"), hours(m.validSeconds)},
@@ -164,15 +175,18 @@ int drawFigures(QPainter& p, int top, int width, const ClinicalMetrics& m, std::
         {QStringLiteral("ODI 3 %"), one(m.odi3.perHour) + QStringLiteral(" /h (%1 events)").arg(m.odi3.events.size())},
         {QStringLiteral("ODI 4 %"), one(m.odi4.perHour) + QStringLiteral(" /h (%1 events)").arg(m.odi4.events.size())},
         {QStringLiteral("Depth (3 %) mean/median"),
-         m.odi3.events.empty() ? none : one(m.odi3.meanDepth) + QStringLiteral(" / ") + one(m.odi3.medianDepth) + QStringLiteral(" %")},
+         m.odi3.events.empty()
+             ? none
+             : one(m.odi3.meanDepth) + QStringLiteral(" / ") + one(m.odi3.medianDepth) + QStringLiteral(" %")},
         {QStringLiteral("Length (3 %) mean/median"),
-         m.odi3.events.empty() ? none
-                               : one(m.odi3.meanDuration) + QStringLiteral(" / ") + one(m.odi3.medianDuration) +
-                                     QStringLiteral(" s")},
+         m.odi3.events.empty()
+             ? none
+             : one(m.odi3.meanDuration) + QStringLiteral(" / ") + one(m.odi3.medianDuration) + QStringLiteral(" s")},
         {QStringLiteral("Longest 3 % event"), longest},
         {QStringLiteral("Desaturation area (3 %)"), one(m.desaturationAreaPerHour) + QStringLiteral(" %·min/h")},
         {QStringLiteral("Pulse mean"), any ? one(m.pulse.mean) + QStringLiteral(" bpm") : none},
-        {QStringLiteral("Pulse lowest / highest"), any ? QStringLiteral("%1 / %2 bpm").arg(m.pulse.min).arg(m.pulse.max) : none},
+        {QStringLiteral("Pulse lowest / highest"),
+         any ? QStringLiteral("%1 / %2 bpm").arg(m.pulse.min).arg(m.pulse.max) : none},
         {QStringLiteral("Pulse > 100 bpm"), minutes(m.pulse.above100Seconds)},
         {QStringLiteral("Pulse < 50 bpm"), minutes(m.pulse.below50Seconds)},
     };
@@ -184,7 +198,8 @@ int drawFigures(QPainter& p, int top, int width, const ClinicalMetrics& m, std::
             p.setFont(arial(13, false));
             drawText(p, QRect(x, y, column * 55 / 100, kRow), Qt::AlignLeft | Qt::AlignVCenter, label);
             p.setFont(arial(13, true));
-            drawText(p, QRect(x + column * 55 / 100, y, column * 45 / 100, kRow), Qt::AlignLeft | Qt::AlignVCenter, value);
+            drawText(p, QRect(x + column * 55 / 100, y, column * 45 / 100, kRow), Qt::AlignLeft | Qt::AlignVCenter,
+                     value);
             y += kRow;
         }
         return y;
@@ -211,7 +226,8 @@ void drawBands(QPainter& p, int top, int width, const ClinicalMetrics& m) {
         drawText(p, QRect(kMargin, y, 78, kRow), Qt::AlignLeft | Qt::AlignVCenter,
                  QStringLiteral("%1-%2 %").arg(band.low).arg(band.high));
         p.fillRect(QRect(barLeft, y + 3, barWidth, kRow - 6), QColor(238, 238, 238));
-        p.fillRect(QRect(barLeft, y + 3, static_cast<int>(barWidth * band.time.percent / 100.0), kRow - 6), kBandColour);
+        p.fillRect(QRect(barLeft, y + 3, static_cast<int>(barWidth * band.time.percent / 100.0), kRow - 6),
+                   kBandColour);
         drawText(p, QRect(barLeft + barWidth + 8, y, 142, kRow), Qt::AlignLeft | Qt::AlignVCenter,
                  one(band.time.percent) + QStringLiteral(" %  (") + minutes(band.time.seconds) + QStringLiteral(")"));
         y += kRow;
@@ -267,21 +283,22 @@ void drawDisclosurePage(QPainter& p, const QSize& page, const ClinicalReportData
         const int y = top + k * stripHeight;
         const int spo2Height = (stripHeight - 20) * 62 / 100, pulseHeight = stripHeight - 20 - spo2Height - 2;
         const QRect spo2(plotLeft, y + 2, plotWidth, spo2Height);
-        const std::vector<ColumnValues> columns =
-            reduceColumns(data, begin, ClinicalReport::kStripSeconds, plotWidth);
+        const std::vector<ColumnValues> columns = reduceColumns(data, begin, ClinicalReport::kStripSeconds, plotWidth);
         drawTrace(p, spo2, data, begin, ClinicalReport::kStripSeconds, columns,
                   {0, 50, 100, kSpo2Colour, 90, QString(), false});
         drawTrace(p, QRect(plotLeft, spo2.bottom() + 2, plotWidth, pulseHeight), data, begin,
                   ClinicalReport::kStripSeconds, columns,
                   {pulse.channel, pulse.low, pulse.high, pulse.colour, -1, QString()});
-        drawTimeAxis(p, plotLeft, plotWidth, spo2.bottom() + pulseHeight + 6, data, begin, ClinicalReport::kStripSeconds,
-                     600);
+        drawTimeAxis(p, plotLeft, plotWidth, spo2.bottom() + pulseHeight + 6, data, begin,
+                     ClinicalReport::kStripSeconds, 600);
     }
 }
 
 } // namespace
 
-QSize ClinicalReport::pageSize(Paper paper) { return paper == Paper::A4 ? QSize(794, 1123) : QSize(816, 1056); }
+QSize ClinicalReport::pageSize(Paper paper) {
+    return paper == Paper::A4 ? QSize(794, 1123) : QSize(816, 1056);
+}
 
 int ClinicalReport::pageCount(std::int64_t samples) {
     const std::int64_t strips = (samples + kStripSeconds - 1) / kStripSeconds;
@@ -291,8 +308,10 @@ int ClinicalReport::pageCount(std::int64_t samples) {
 void ClinicalReport::drawPage(QPainter& p, const QSize& page, const ClinicalReportData& data, int index) {
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
-    if (index == 0) drawSummaryPage(p, page, data);
-    else drawDisclosurePage(p, page, data, index);
+    if (index == 0)
+        drawSummaryPage(p, page, data);
+    else
+        drawDisclosurePage(p, page, data, index);
     drawFooter(p, page, data, index);
     p.restore();
 }
@@ -302,8 +321,8 @@ QImage ClinicalReport::renderScreen(const ClinicalReportData& data, QSize size) 
     image.fill(QColor(128, 128, 128));
     QPainter p(&image);
     const QSize page = pageSize(Paper::A4);
-    const double scale = std::min(size.width() / static_cast<double>(page.width()),
-                                  size.height() / static_cast<double>(page.height()));
+    const double scale =
+        std::min(size.width() / static_cast<double>(page.width()), size.height() / static_cast<double>(page.height()));
     p.translate((size.width() - page.width() * scale) / 2, (size.height() - page.height() * scale) / 2);
     p.scale(scale, scale);
     p.fillRect(QRect(QPoint(0, 0), page), Qt::white);
@@ -312,8 +331,8 @@ QImage ClinicalReport::renderScreen(const ClinicalReportData& data, QSize size) 
 }
 
 void ClinicalReport::printAll(QPainter& painter, QPagedPaintDevice& device, const ClinicalReportData& data) {
-    const QSize page = device.pageLayout().pageSize().id() == QPageSize::Letter ? pageSize(Paper::Letter)
-                                                                               : pageSize(Paper::A4);
+    const QSize page =
+        device.pageLayout().pageSize().id() == QPageSize::Letter ? pageSize(Paper::Letter) : pageSize(Paper::A4);
     const int pages = pageCount(static_cast<std::int64_t>(data.page.samples.size()));
     for (int i = 0; i < pages; ++i) {
         if (i > 0) device.newPage();

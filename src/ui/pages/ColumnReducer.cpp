@@ -35,17 +35,14 @@ void storeEnds(ColumnValues& v, const SampleRecord& first, const SampleRecord& l
 }
 
 // Samples [a, b), every one counting; the whole blocks inside from their summary.
-void reduceEvery(ColumnValues& v, const SampleRecord* s, std::int64_t a, std::int64_t b,
-                 const SignalBlocks* blocks) {
+void reduceEvery(ColumnValues& v, const SampleRecord* s, std::int64_t a, std::int64_t b, const SignalBlocks* blocks) {
     Range r;
     constexpr std::int64_t K = SignalBlocks::kBlock;
     const std::int64_t blockFrom = (a + K - 1) / K, blockTo = b / K; // whole blocks inside [a, b)
     if (!blocks || blockTo <= blockFrom) {
-        for (std::int64_t i = a; i < b; ++i)
-            r.take(s[i]);
+        for (std::int64_t i = a; i < b; ++i) r.take(s[i]);
     } else {
-        for (std::int64_t i = a; i < blockFrom * K; ++i)
-            r.take(s[i]);
+        for (std::int64_t i = a; i < blockFrom * K; ++i) r.take(s[i]);
         const std::uint8_t *loS = blocks->lo[0].data(), *hiS = blocks->hi[0].data();
         const std::uint8_t *loP = blocks->lo[1].data(), *hiP = blocks->hi[1].data();
         for (std::int64_t k = blockFrom; k < blockTo; ++k) {
@@ -54,8 +51,7 @@ void reduceEvery(ColumnValues& v, const SampleRecord* s, std::int64_t a, std::in
             r.loP = std::min(r.loP, loP[k]);
             r.hiP = std::max(r.hiP, hiP[k]);
         }
-        for (std::int64_t i = blockTo * K; i < b; ++i)
-            r.take(s[i]);
+        for (std::int64_t i = blockTo * K; i < b; ++i) r.take(s[i]);
     }
     r.store(v);
     storeEnds(v, s[a], s[b - 1]);

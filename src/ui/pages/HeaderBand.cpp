@@ -12,7 +12,9 @@ namespace {
 constexpr int kLeftTop = Qt::AlignLeft | Qt::AlignTop;
 constexpr int kLeftMid = Qt::AlignLeft | Qt::AlignVCenter;
 
-QString genderOf(const PatientRecord& p) { return text(p.gender != 0 ? str::Female : str::Male); }
+QString genderOf(const PatientRecord& p) {
+    return text(p.gender != 0 ? str::Female : str::Male);
+}
 
 } // namespace
 
@@ -73,10 +75,10 @@ enum Value {
 };
 constexpr int kPatientLabels = StartDateLabel, kPatientValues = StartDateValue;
 
-constexpr int kLabelIds[kLabels] = {
-    str::PatientData, str::NameLabel,   str::GenderLabel,    str::AgeLabel,   0 /* "ID : " */,
-    str::HeightLabel, str::WeightLabel, str::PhysicianLabel, str::Note1Label, str::Note2Label,
-    str::StartDate,   str::StartTime,   str::EndDate,        str::EndTime,    str::CommentsLabel};
+constexpr int kLabelIds[kLabels] = {str::PatientData, str::NameLabel,   str::GenderLabel,  str::AgeLabel,
+                                    0 /* "ID : " */,  str::HeightLabel, str::WeightLabel,  str::PhysicianLabel,
+                                    str::Note1Label,  str::Note2Label,  str::StartDate,    str::StartTime,
+                                    str::EndDate,     str::EndTime,     str::CommentsLabel};
 
 // Every variant places its fields on the same columns, in percent of the page width:
 // the second and third field of a patient row, where the second note starts and how
@@ -132,11 +134,9 @@ void drawFields(QPainter& p, TextFlow& flow, const HeaderLayout& h, const PageDa
                                             storedText(fieldBytes(pt.physician)),
                                             storedText(fieldBytes(pt.note1)),
                                             storedText(fieldBytes(pt.note2))};
-    for (int i = 0; i < kPatientValues; ++i)
-        flow.text(h.values[i], kLeftMid, values[i]);
+    for (int i = 0; i < kPatientValues; ++i) flow.text(h.values[i], kLeftMid, values[i]);
     p.setFont(h.labelFont);
-    for (int i = kPatientLabels; i < kLabels; ++i)
-        flow.text(h.labels[i], kLeftMid, text(kLabelIds[i]));
+    for (int i = kPatientLabels; i < kLabels; ++i) flow.text(h.labels[i], kLeftMid, text(kLabelIds[i]));
     p.setFont(h.valueFont);
     if (!data.samples.empty()) {
         const SampleRecord& first = data.samples.front();
@@ -272,10 +272,8 @@ Block blockLayout(const QRect& d, bool analysis) {
     b.titleRule = titleBottom - 5;
 
     // The patient rows.
-    const QRect patient =
-        edges(b.left + kInset, titleBottom + 1, b.right - kInset, titleBottom + 5 * labelHeight + 4);
-    const int pl = patient.left(), pr = pl + patient.width(),
-              patientBottom = patient.top() + patient.height();
+    const QRect patient = edges(b.left + kInset, titleBottom + 1, b.right - kInset, titleBottom + 5 * labelHeight + 4);
+    const int pl = patient.left(), pr = pl + patient.width(), patientBottom = patient.top() + patient.height();
     const Columns c = columnsOf(d.width());
     const int first = pl + kInset, gender = pl + c.gender, age = pl + c.age, note2 = pl + c.note2;
     auto label = [&](Label l, int x, int xRight) {
@@ -293,11 +291,9 @@ Block blockLayout(const QRect& d, bool analysis) {
     label(Note1Label, first, pl + c.note1Width + kInset);
     label(Note2Label, note2, pr - kInset);
     // Name/gender/age, then ID/height/weight, then (3 units lower) the physician, then the notes.
-    const int row1 = patient.top() + valueHeight + 2, row2 = row1 + valueHeight,
-              row3 = row2 + valueHeight + 3, row4 = row3 + valueHeight;
-    auto value = [&](Value v, int top, int x, int xRight) {
-        h.values[v] = edges(x, top, xRight, top + valueHeight);
-    };
+    const int row1 = patient.top() + valueHeight + 2, row2 = row1 + valueHeight, row3 = row2 + valueHeight + 3,
+              row4 = row3 + valueHeight;
+    auto value = [&](Value v, int top, int x, int xRight) { h.values[v] = edges(x, top, xRight, top + valueHeight); };
     if (!analysis) {
         const int indent = pl + kNameValue;
         value(NameValue, row1, indent, indent + 30 * a);
@@ -328,9 +324,7 @@ Block blockLayout(const QRect& d, bool analysis) {
     const int dl = dates.left(), dr = dl + dates.width(), top = dates.top() + 5, dFirst = dl + kInset;
     b.datesRule = dates.top();
     h.bottom = dates.top() + dates.height();
-    auto labelAt = [&](Label l, int rowTop, int x) {
-        h.labels[l] = edges(x, rowTop, dr, rowTop + labelHeight);
-    };
+    auto labelAt = [&](Label l, int rowTop, int x) { h.labels[l] = edges(x, rowTop, dr, rowTop + labelHeight); };
     auto valueAt = [&](Value v, int rowTop, int x, int xRight) {
         h.values[v] = edges(x, rowTop, xRight, rowTop + valueHeight);
     };
@@ -376,7 +370,9 @@ int drawBlock(QPainter& p, const QRect& d, const PageData& data, bool analysis) 
 
 } // namespace
 
-int HeaderBand::drawTable(QPainter& p, const QRect& d, const PageData& data) { return drawBlock(p, d, data, false); }
+int HeaderBand::drawTable(QPainter& p, const QRect& d, const PageData& data) {
+    return drawBlock(p, d, data, false);
+}
 
 int HeaderBand::drawAnalysis(QPainter& p, const QRect& sheet, const PageData& data) {
     return drawBlock(p, sheet, data, true);

@@ -22,8 +22,7 @@ OverviewColumns reduceOverview(std::span<const SampleRecord> samples, std::span<
     grid.count = width;
     grid.end = n;
     grid.narrowShowsStart = false;
-    const std::vector<ColumnValues> reduced =
-        ColumnReducer(samples, SampleRule::ArtefactsExcluded).reduce(grid);
+    const std::vector<ColumnValues> reduced = ColumnReducer(samples, SampleRule::ArtefactsExcluded).reduce(grid);
     c.columns.assign(static_cast<std::size_t>(width), {255, 0, false});
     for (std::size_t x = 0; x < reduced.size(); ++x)
         c.columns[x] = {reduced[x].lo[0], reduced[x].hi[0], reduced[x].artefact};

@@ -23,7 +23,7 @@ struct OverviewColumns {
         bool artefact = false;       // any sample of the column fails the artefact rule
     };
     std::vector<Column> columns;
-    std::vector<int> eventColumns;   // where each 3 % desaturation starts
+    std::vector<int> eventColumns; // where each 3 % desaturation starts
     std::int64_t samples = 0;
 };
 

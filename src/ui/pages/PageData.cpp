@@ -26,11 +26,10 @@ QFont arialOfPixelSize(int pixelSize, bool bold, bool italic) {
 // Ascent + descent per pixel of em of the font that "Arial" resolves to here (1.117 for
 // Arial and Liberation Sans), measured once at a large size where hinting does not round.
 double cellPerEm(bool bold, bool italic) {
-    static const double ratio[2][2] = {
-        {QFontMetricsF(arialOfPixelSize(1000, false, false)).height() / 1000.0,
-         QFontMetricsF(arialOfPixelSize(1000, false, true)).height() / 1000.0},
-        {QFontMetricsF(arialOfPixelSize(1000, true, false)).height() / 1000.0,
-         QFontMetricsF(arialOfPixelSize(1000, true, true)).height() / 1000.0}};
+    static const double ratio[2][2] = {{QFontMetricsF(arialOfPixelSize(1000, false, false)).height() / 1000.0,
+                                        QFontMetricsF(arialOfPixelSize(1000, false, true)).height() / 1000.0},
+                                       {QFontMetricsF(arialOfPixelSize(1000, true, false)).height() / 1000.0,
+                                        QFontMetricsF(arialOfPixelSize(1000, true, true)).height() / 1000.0}};
     const double r = ratio[bold][italic];
     return r > 0.5 && r < 2.0 ? r : 1.0;
 }
@@ -44,9 +43,13 @@ QFont arial(int height, bool bold, bool italic) {
     return arialOfPixelSize(em, bold, italic);
 }
 
-QString text(int stringId) { return QString::fromStdString(kestrova::tr(stringId)); }
+QString text(int stringId) {
+    return QString::fromStdString(kestrova::tr(stringId));
+}
 
-QString storedText(std::string_view bytes) { return QString::fromStdString(decodeStoredText(bytes)); }
+QString storedText(std::string_view bytes) {
+    return QString::fromStdString(decodeStoredText(bytes));
+}
 
 void drawText(QPainter& p, const QRect& r, int align, const QString& s) {
     if (s.isEmpty() || r.width() <= 0 || r.height() <= 0) return;
@@ -60,8 +63,10 @@ void line(QPainter& p, int x1, int y1, int x2, int y2) {
     if (x1 == x2 && y1 == y2) return;
     // GDI leaves out the last pixel of a line; stop one unit short along the major axis.
     const int dx = x2 - x1, dy = y2 - y1;
-    if (std::abs(dx) >= std::abs(dy)) x2 -= dx > 0 ? 1 : -1;
-    else y2 -= dy > 0 ? 1 : -1;
+    if (std::abs(dx) >= std::abs(dy))
+        x2 -= dx > 0 ? 1 : -1;
+    else
+        y2 -= dy > 0 ? 1 : -1;
     p.drawLine(x1, y1, x2, y2);
 }
 

@@ -23,10 +23,10 @@ namespace kestrova::pages {
 struct PageData {
     std::span<const SampleRecord> samples;
     PatientRecord patient;
-    std::string reportTitle;            // stored bytes
+    std::string reportTitle; // stored bytes
     UnitSystem units = UnitSystem::Imperial;
     const AnalysisResult* analysis = nullptr;
-    int desaturationsEvent = 4;         // read at every paint
+    int desaturationsEvent = 4; // read at every paint
     int pulseEvent = 6;
     int currentPage = 0;
     // Trend zoom: samples a page shows (0: one per unit of plot width, the default)
@@ -37,7 +37,9 @@ struct PageData {
 };
 
 // GDI-style rectangle from its four edges (right and bottom exclusive).
-inline QRect edges(int left, int top, int right, int bottom) { return QRect(left, top, right - left, bottom - top); }
+inline QRect edges(int left, int top, int right, int bottom) {
+    return QRect(left, top, right - left, bottom - top);
+}
 
 // "Arial" whose cell (ascent + descent) is `height` logical units (Liberation Sans on
 // Linux, metric-compatible).

@@ -23,9 +23,7 @@ public:
     // `pageRect` is the drawing rectangle in those units.
     static void printPage(QPainter& painter, int dpiX, int dpiY, const QRect& pageRect, PageKind kind,
                           const PageData& data);
-    static QRect viewportExtent(int dpiX, int dpiY) {
-        return QRect(0, 0, dpiX * 1000 / 96, dpiY * 700 / 96);
-    }
+    static QRect viewportExtent(int dpiX, int dpiY) { return QRect(0, 0, dpiX * 1000 / 96, dpiY * 700 / 96); }
     // The printable area of a device in 1/96-inch units.
     static QRect logicalPageRect(const QPaintDevice& device);
 

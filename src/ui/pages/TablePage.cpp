@@ -37,7 +37,8 @@ int TablePage::draw(QPainter& p, const QRect& d, const PageData& data) {
             for (int k = 1; k <= R - 1; ++k) {
                 const int y = T.top() + 22 * k;
                 for (int c = 0; c < 5; ++c)
-                    p.drawRect(edges(T.left() + o + c * C, y, T.left() + o + (c + 1) * C, y + 22).adjusted(0, 0, -1, -1));
+                    p.drawRect(
+                        edges(T.left() + o + c * C, y, T.left() + o + (c + 1) * C, y + 22).adjusted(0, 0, -1, -1));
                 line(p, T.left() + o + 5 * C, y, T.left() + o + 5 * C, y + 22);
             }
             const int yEnd = T.top() + 22 * R;
@@ -48,7 +49,7 @@ int TablePage::draw(QPainter& p, const QRect& d, const PageData& data) {
         for (int c = 0; c < 5; ++c) {
             const QString title = c == 3 ? QStringLiteral("Spo2") : c == 4 ? QStringLiteral("PR") : text(titles[c]);
             flow.text(edges(T.left() + o + c * C, T.top() + 22, T.left() + o + (c + 1) * C, T.top() + 44),
-                     Qt::AlignCenter, title);
+                      Qt::AlignCenter, title);
         }
     }
 
@@ -67,7 +68,7 @@ int TablePage::draw(QPainter& p, const QRect& d, const PageData& data) {
                                           QString::number(s.spo2), QString::number(s.pulseRate)};
                 for (int c = 0; c < 5; ++c)
                     flow.text(edges(T.left() + o + c * C, y, T.left() + o + (c + 1) * C, y + 22), Qt::AlignCenter,
-                             cells[c]);
+                              cells[c]);
             }
         }
     }

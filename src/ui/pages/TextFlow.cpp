@@ -48,7 +48,8 @@ void TextFlow::flush() {
     // Left to right; texts starting at the same place keep the order they were added in.
     std::vector<std::size_t> order(m_items.size());
     std::iota(order.begin(), order.end(), std::size_t{0});
-    std::stable_sort(order.begin(), order.end(), [&](std::size_t a, std::size_t b) { return ink[a].left() < ink[b].left(); });
+    std::stable_sort(order.begin(), order.end(),
+                     [&](std::size_t a, std::size_t b) { return ink[a].left() < ink[b].left(); });
 
     std::vector<std::size_t> placed;
     placed.reserve(order.size());

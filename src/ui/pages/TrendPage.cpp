@@ -96,8 +96,8 @@ void drawTrace(QPainter& p, const TrendPage::Layout& l, const PageData& data, co
     p.drawPolyline(poly);
 }
 
-void drawTimeLabels(QPainter& p, TextFlow& flow, const TrendPage::Layout& l, const PageData& data, const QRect& panel, int yB,
-                    int evenTick, int labelTop, int labelBottom) {
+void drawTimeLabels(QPainter& p, TextFlow& flow, const TrendPage::Layout& l, const PageData& data, const QRect& panel,
+                    int yB, int evenTick, int labelTop, int labelBottom) {
     const int m = l.W * 89 / 6000;
     const int xL = l.xL();
     const auto count = static_cast<std::int64_t>(data.samples.size());
@@ -110,7 +110,7 @@ void drawTimeLabels(QPainter& p, TextFlow& flow, const TrendPage::Layout& l, con
             const std::int64_t idx = l.sampleAt(x, TrendPage::firstSample(l, data));
             if (idx < count)
                 flow.text(edges(panel.left() + 30 * i + 35, labelTop, panel.left() + 30 * i + 85, labelBottom),
-                         Qt::AlignCenter, HeaderBand::timeText(data.samples[static_cast<std::size_t>(idx)]));
+                          Qt::AlignCenter, HeaderBand::timeText(data.samples[static_cast<std::size_t>(idx)]));
         } else {
             line(p, x, yB, x, yB + panel.height() * 2 / 100);
         }
@@ -154,23 +154,31 @@ namespace {
 
 // What sets the SpO2 and pulse panels apart; drawPanel draws either from it.
 struct PanelDescription {
-    QRect panel, plot;    // plot: (xL, yT, xR + 1, yB)
+    QRect panel, plot; // plot: (xL, yT, xR + 1, yB)
     QColor fill;
-    QRect labelRects[4];  // title, "RecordDate : ", "RecordTime : ", value label
+    QRect labelRects[4]; // title, "RecordDate : ", "RecordTime : ", value label
     QString labels[4];
     QRect readoutRects[3]; // date, time, value
     QString readouts[3];   // empty when the screen shows none
     void (*scale)(QPainter& p, TextFlow& flow, const PanelDescription& panel, int samplesPerScreen);
     int evenTick, timeLabelTop, timeLabelBottom;
     QColor trace;
-    int channel; // 0 SpO2, 1 pulse
+    int channel;                                     // 0 SpO2, 1 pulse
     int (*y)(int value, int bottom, int plotHeight); // never rises with the value
 };
 
-int left(const PanelDescription& s) { return s.panel.left(); }
-int spo2Y(int v, int bottom, int P) { return bottom - std::min(v, 100) * P / 100; }
-int pulseY(int v, int bottom, int P) { return bottom - v * P / 300; }
-int plotBottom(const PanelDescription& s) { return s.plot.top() + s.plot.height(); }
+int left(const PanelDescription& s) {
+    return s.panel.left();
+}
+int spo2Y(int v, int bottom, int P) {
+    return bottom - std::min(v, 100) * P / 100;
+}
+int pulseY(int v, int bottom, int P) {
+    return bottom - v * P / 300;
+}
+int plotBottom(const PanelDescription& s) {
+    return s.plot.top() + s.plot.height();
+}
 
 // 100 to 0 in steps of 20, each line with dashes across the plot.
 void spo2Scale(QPainter& p, TextFlow& flow, const PanelDescription& s, int sps) {
@@ -232,9 +240,20 @@ PanelDescription spo2Panel(const TrendPage::Layout& l, const TrendReadouts* read
     const QRect& S = l.spo2Panel;
     const int W = l.W, Sh = S.height(), Sr = S.left() + S.width();
     const int ly = S.top() + Sh * 9 / 100, lh = Sh * 8 / 100;
-    PanelDescription s{S, l.spo2Plot, QColor(250, 245, 171), {}, {}, {}, {}, spo2Scale, Sh * 3 / 100,
-                l.spo2Bottom() + Sh * 3 / 100, l.spo2Bottom() + Sh * 7 / 100, QColor(255, 0, 0),
-                0, spo2Y};
+    PanelDescription s{S,
+                       l.spo2Plot,
+                       QColor(250, 245, 171),
+                       {},
+                       {},
+                       {},
+                       {},
+                       spo2Scale,
+                       Sh * 3 / 100,
+                       l.spo2Bottom() + Sh * 3 / 100,
+                       l.spo2Bottom() + Sh * 7 / 100,
+                       QColor(255, 0, 0),
+                       0,
+                       spo2Y};
     const int x[4] = {S.left() + 10, S.left() + 10 + W * 29 / 100, S.left() + 10 + W * 53 / 100,
                       S.left() + 10 + W * 78 / 100};
     const QString labels[4] = {text(str::Spo2Scale), text(str::RecordDate), text(str::RecordTime),
@@ -258,9 +277,20 @@ PanelDescription pulsePanel(const TrendPage::Layout& l, const TrendReadouts* rea
     const QRect& Q = l.pulsePanel;
     const int W = l.W, H = l.H, Qh = Q.height(), Qr = Q.left() + Q.width();
     const int ly = Q.top() + Qh * 6 / 100;
-    PanelDescription s{Q, l.pulsePlot, QColor(193, 250, 253), {}, {}, {}, {}, pulseScale, 8,
-                l.pulseBottom() + Qh * 4 / 100, l.pulseBottom() + Qh * 9 / 100, QColor(Qt::black),
-                1, pulseY};
+    PanelDescription s{Q,
+                       l.pulsePlot,
+                       QColor(193, 250, 253),
+                       {},
+                       {},
+                       {},
+                       {},
+                       pulseScale,
+                       8,
+                       l.pulseBottom() + Qh * 4 / 100,
+                       l.pulseBottom() + Qh * 9 / 100,
+                       QColor(Qt::black),
+                       1,
+                       pulseY};
     const int x[4] = {Q.left() + Qh * 6 / 100, Q.left() + W * 32 / 100 + 10, Q.left() + W * 55 / 100 + 10,
                       Q.left() + W * 80 / 100 + 10};
     const QString labels[4] = {text(str::PulseScale), text(str::RecordDate), text(str::RecordTime),

@@ -33,8 +33,8 @@ public:
         QRect band;               // B
         int bandBottom = 0;       // Bb
         QRect spo2Panel, pulsePanel;
-        QRect spo2Plot, pulsePlot; // (xL, yT, xR + 1, yB): the hit-test rectangles
-        int plotHeight = 0;        // P
+        QRect spo2Plot, pulsePlot;         // (xL, yT, xR + 1, yB): the hit-test rectangles
+        int plotHeight = 0;                // P
         QRect spo2Readouts, pulseReadouts; // the areas repainted when readouts change
         int xL() const { return spo2Plot.left(); }
         int spo2Bottom() const { return spo2Plot.top() + spo2Plot.height(); }

@@ -63,8 +63,10 @@ void CTavroTableView::paintEvent(QPaintEvent*) {
         const pages::PageData pageData = document().pageData();
         if (tableMode()) {
             const int pages = pages::TablePage::draw(off, d, pageData);
-            if (pages < 0) copy = false; // fewer than 3 rows fit: nothing sensible to show
-            else m_pageCount = pages;
+            if (pages < 0)
+                copy = false; // fewer than 3 rows fit: nothing sensible to show
+            else
+                m_pageCount = pages;
         } else if (document().displayMode() == DisplayMode::Analysis) {
             pages::AnalysisPage::draw(off, d, pageData, false);
         } else {
@@ -72,22 +74,30 @@ void CTavroTableView::paintEvent(QPaintEvent*) {
         }
     }
     QPainter p(this);
-    if (copy) p.drawImage(0, 0, m_image);
-    else p.fillRect(d, QColor(202, 200, 159));
+    if (copy)
+        p.drawImage(0, 0, m_image);
+    else
+        p.fillRect(d, QColor(202, 200, 159));
     reportPage();
 }
 
 void CTavroTableView::keyPressEvent(QKeyEvent* event) {
-    if (event->key() == Qt::Key_PageDown) pageDown();
-    else if (event->key() == Qt::Key_PageUp) pageUp();
-    else if (event->key() == Qt::Key_Home) firstPage();
-    else if (event->key() == Qt::Key_End) lastPage();
+    if (event->key() == Qt::Key_PageDown)
+        pageDown();
+    else if (event->key() == Qt::Key_PageUp)
+        pageUp();
+    else if (event->key() == Qt::Key_Home)
+        firstPage();
+    else if (event->key() == Qt::Key_End)
+        lastPage();
     RecordingView::keyPressEvent(event);
 }
 
 void CTavroTableView::wheelEvent(QWheelEvent* event) {
-    if (event->angleDelta().y() <= 0) pageDown();
-    else pageUp();
+    if (event->angleDelta().y() <= 0)
+        pageDown();
+    else
+        pageUp();
     RecordingView::wheelEvent(event);
 }
 
@@ -105,7 +115,9 @@ void CTavroTableView::pageUp() {
     reportPage();
 }
 
-void CTavroTableView::rollStep() { m_rollStep = askRollStep(this, m_rollStep, m_pageCount); }
+void CTavroTableView::rollStep() {
+    m_rollStep = askRollStep(this, m_rollStep, m_pageCount);
+}
 
 void CTavroTableView::print() {
     printView(this, tableMode() ? pages::PageKind::Table : pages::PageKind::Analysis, document(), false);

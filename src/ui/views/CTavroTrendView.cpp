@@ -143,7 +143,9 @@ QString CTavroTrendView::hoverText(int x) const {
         pulseLo = std::min<int>(pulseLo, s.pulseRate);
         pulseHi = std::max<int>(pulseHi, s.pulseRate);
     }
-    auto range = [](int lo, int hi) { return lo == hi ? QString::number(lo) : QStringLiteral("%1\u2013%2").arg(lo).arg(hi); };
+    auto range = [](int lo, int hi) {
+        return lo == hi ? QString::number(lo) : QStringLiteral("%1\u2013%2").arg(lo).arg(hi);
+    };
     const QString time = b - a == 1 ? pages::HeaderBand::timeText(samples[static_cast<std::size_t>(a)])
                                     : pages::HeaderBand::timeText(samples[static_cast<std::size_t>(a)]) +
                                           QStringLiteral("\u2013") +
@@ -163,8 +165,10 @@ void CTavroTrendView::hoverAt(const QPoint& pos) {
         for (int column : {old, x})
             if (column >= 0) update(QRect(column - 1, l.spo2Plot.top(), 3, l.pulseBottom() - l.spo2Plot.top() + 1));
     }
-    if (text.isEmpty()) QToolTip::hideText();
-    else QToolTip::showText(mapToGlobal(pos + QPoint(14, 14)), text, this);
+    if (text.isEmpty())
+        QToolTip::hideText();
+    else
+        QToolTip::showText(mapToGlobal(pos + QPoint(14, 14)), text, this);
 }
 
 void CTavroTrendView::keyPressEvent(QKeyEvent* event) {
@@ -212,8 +216,10 @@ void CTavroTrendView::keyPressEvent(QKeyEvent* event) {
 void CTavroTrendView::wheelEvent(QWheelEvent* event) {
     const bool down = event->angleDelta().y() <= 0;
     if (event->modifiers() & Qt::ControlModifier) {
-        if (down) zoomOut();
-        else zoomIn();
+        if (down)
+            zoomOut();
+        else
+            zoomIn();
     } else if (down) {
         pageDown();
     } else {
@@ -239,16 +245,20 @@ std::vector<int> CTavroTrendView::zoomLevels() const {
     levels.push_back(whole);
     std::sort(levels.begin(), levels.end());
     levels.erase(std::unique(levels.begin(), levels.end()), levels.end());
-    levels.erase(std::remove_if(levels.begin(), levels.end(), [&](int v) { return v > whole && v != m_samplesPerScreen; }),
-                 levels.end());
+    levels.erase(
+        std::remove_if(levels.begin(), levels.end(), [&](int v) { return v > whole && v != m_samplesPerScreen; }),
+        levels.end());
     return levels;
 }
 
 void CTavroTrendView::zoomTo(int level) {
     const int whole = std::max(1, static_cast<int>(document().model().currentCount()));
-    if (level == m_samplesPerScreen) setZoom(RecordingDocument::kDefaultSpan);
-    else if (level >= whole) setZoom(RecordingDocument::kWholeRecording);
-    else setZoom(level);
+    if (level == m_samplesPerScreen)
+        setZoom(RecordingDocument::kDefaultSpan);
+    else if (level >= whole)
+        setZoom(RecordingDocument::kWholeRecording);
+    else
+        setZoom(level);
 }
 
 void CTavroTrendView::zoomIn() {
@@ -325,10 +335,16 @@ void CTavroTrendView::pageUp() {
     reportPage();
 }
 
-void CTavroTrendView::rollStep() { m_rollStep = askRollStep(this, m_rollStep, m_pageCount); }
+void CTavroTrendView::rollStep() {
+    m_rollStep = askRollStep(this, m_rollStep, m_pageCount);
+}
 
-void CTavroTrendView::print() { printView(this, pages::PageKind::Trend, document(), false); }
+void CTavroTrendView::print() {
+    printView(this, pages::PageKind::Trend, document(), false);
+}
 
-void CTavroTrendView::printPreview() { printView(this, pages::PageKind::Trend, document(), true); }
+void CTavroTrendView::printPreview() {
+    printView(this, pages::PageKind::Trend, document(), true);
+}
 
 } // namespace kestrova::ui

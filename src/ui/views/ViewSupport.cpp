@@ -46,7 +46,9 @@ RollStepAsker& rollStepAsker() {
 }
 } // namespace
 
-void setRollStepAsker(RollStepAsker asker) { rollStepAsker() = std::move(asker); }
+void setRollStepAsker(RollStepAsker asker) {
+    rollStepAsker() = std::move(asker);
+}
 
 int askRollStep(QWidget* view, int rollStep, int pageCount) {
     const RollStepAsker& asker = rollStepAsker();
@@ -58,6 +60,8 @@ int pageDownIndex(int current, int rollStep, int pageCount) {
     return next < 0 ? 0 : next;
 }
 
-int pageUpIndex(int current, int rollStep) { return current - rollStep > 0 ? current - rollStep : 0; }
+int pageUpIndex(int current, int rollStep) {
+    return current - rollStep > 0 ? current - rollStep : 0;
+}
 
 } // namespace kestrova::ui
