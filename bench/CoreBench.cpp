@@ -135,7 +135,7 @@ BENCHMARK(BM_DatWrite)->Unit(benchmark::kMillisecond);
 
 void BM_RawRead(benchmark::State& state) {
     const std::string path = scratch("r.dat");
-    writeDataFile(path, 9, recording(), "ReportTitle");
+    if (!writeDataFile(path, 9, recording(), "ReportTitle")) state.SkipWithError("cannot write the recording");
     for (auto _ : state) {
         std::ifstream in(path, std::ios::binary);
         std::string data((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
@@ -146,7 +146,7 @@ BENCHMARK(BM_RawRead)->Unit(benchmark::kMillisecond);
 
 void BM_DatRead(benchmark::State& state) {
     const std::string path = scratch("r.dat");
-    writeDataFile(path, 9, recording(), "ReportTitle");
+    if (!writeDataFile(path, 9, recording(), "ReportTitle")) state.SkipWithError("cannot write the recording");
     for (auto _ : state) benchmark::DoNotOptimize(readDataFile(path));
 }
 BENCHMARK(BM_DatRead)->Unit(benchmark::kMillisecond);
@@ -167,7 +167,7 @@ void BM_CsvExport(benchmark::State& state) {
 BENCHMARK(BM_CsvExport)->Unit(benchmark::kMillisecond);
 
 void BM_CsvOpen(benchmark::State& state) {
-    writeCsvRecording(scratch("open.csv"), recording());
+    if (!writeCsvRecording(scratch("open.csv"), recording())) state.SkipWithError("cannot write the CSV file");
     for (auto _ : state) benchmark::DoNotOptimize(readCsvRecording(scratch("open.csv")));
 }
 BENCHMARK(BM_CsvOpen)->Unit(benchmark::kMillisecond);
@@ -183,7 +183,7 @@ BENCHMARK(BM_EdfExport)->Unit(benchmark::kMillisecond);
 
 void BM_EdfSizedRawWrite(benchmark::State& state) {
     PatientRecord p;
-    writeEdfRecording(scratch("size.edf"), recording(), p);
+    if (!writeEdfRecording(scratch("size.edf"), recording(), p)) state.SkipWithError("cannot write the EDF file");
     const std::string bytes(static_cast<std::size_t>(std::filesystem::file_size(scratch("size.edf"))), 'x');
     for (auto _ : state) {
         std::FILE* f = std::fopen(scratch("raw.edf").c_str(), "wb");

@@ -37,8 +37,12 @@ Truth truthOf(const test::KnownDip& dip, int k, const test::KnownNight& night) {
 
 struct Tally {
     std::int64_t hits = 0, misses = 0, falses = 0;
-    double sensitivity() const { return hits + misses ? 100.0 * hits / static_cast<double>(hits + misses) : 100.0; }
-    double ppv() const { return hits + falses ? 100.0 * hits / static_cast<double>(hits + falses) : 100.0; }
+    double sensitivity() const {
+        return hits + misses ? 100.0 * static_cast<double>(hits) / static_cast<double>(hits + misses) : 100.0;
+    }
+    double ppv() const {
+        return hits + falses ? 100.0 * static_cast<double>(hits) / static_cast<double>(hits + falses) : 100.0;
+    }
 };
 
 struct NightScore {
