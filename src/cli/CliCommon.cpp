@@ -2,6 +2,7 @@
 
 #include "files/PatientDatabase.h"
 #include "files/ProgramDirectory.h"
+#include "files/RecordingFile.h"
 #include "files/SaveData.h"
 #include "model/RecordingModel.h"
 #include "settings/Settings.h"
@@ -31,11 +32,15 @@ const Settings& settings() {
     return resolved;
 }
 
-bool loadRecording(const std::string& path, const CommonOptions& options, RecordingModel& model) {
+bool loadRecording(const std::string& path, const CommonOptions& options, RecordingModel& model,
+                   double* sourceInterval) {
     const PatientDatabase db(programDirectory(options.home));
     if (const Outcome usable = db.problem(); !usable)
         std::cerr << terminalSafe("The patient database is not used: " + usable.error().text()) << '\n';
-    if (const Outcome opened = openSavedData(path, model, db); !opened) {
+    auto read = readRecordingFile(path);
+    if (read && sourceInterval) *sourceInterval = read->sourceInterval;
+    const Outcome opened = read ? makeCurrentRecording(std::move(*read), model, db) : Outcome(read.error());
+    if (!opened) {
         std::cerr << terminalSafe(opened.error().text()) << '\n';
         return false;
     }

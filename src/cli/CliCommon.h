@@ -34,7 +34,9 @@ const Settings& settings();
 // Opens a saved data file as the program does: current recording, title and the
 // patient record of its ID from the patient database. Prints the error and returns
 // false when the file cannot be opened.
-bool loadRecording(const std::string& path, const CommonOptions& options, RecordingModel& model);
+// `sourceInterval`, when given, receives the seconds between the source's readings.
+bool loadRecording(const std::string& path, const CommonOptions& options, RecordingModel& model,
+                   double* sourceInterval = nullptr);
 
 // The same without printing (thread-safe).
 Outcome openRecording(const std::string& path, const CommonOptions& options, RecordingModel& model);

@@ -30,7 +30,8 @@ void addInfoCommand(CLI::App& app) {
     addHomeOption(*sub, *options);
     sub->callback([options, file] {
         RecordingModel model;
-        if (!loadRecording(*file, *options, model)) throw CLI::RuntimeError(1);
+        double sourceInterval = 1;
+        if (!loadRecording(*file, *options, model, &sourceInterval)) throw CLI::RuntimeError(1);
         const auto samples = model.currentSamples();
         std::printf("ID: %d\n", model.currentPatient().id);
         std::printf("Name: %s\n", terminalSafe(decodeStoredText(fieldBytes(model.currentPatient().name))).c_str());
@@ -38,8 +39,7 @@ void addInfoCommand(CLI::App& app) {
         std::printf("Title: %s\n", terminalSafe(decodeStoredText(model.reportTitle())).c_str());
         std::printf("Start: %s\n", samples.empty() ? "-" : viewStamp(samples.front()).c_str());
         std::printf("End: %s\n", samples.empty() ? "-" : viewStamp(samples.back()).c_str());
-        if (const auto read = readRecordingFile(*file))
-            std::printf("Cadence: %s\n", cadenceText(read->sourceInterval).c_str());
+        std::printf("Cadence: %s\n", cadenceText(sourceInterval).c_str());
     });
 }
 

@@ -85,6 +85,23 @@ int pdfPageCount(const std::string& pdf) {
     return pages;
 }
 
+std::vector<SampleRecord> flatSeries(int n, int spo2, int pulse) {
+    std::vector<SampleRecord> s(static_cast<std::size_t>(n));
+    for (int i = 0; i < n; ++i) {
+        SampleRecord& x = s[static_cast<std::size_t>(i)];
+        x.id = 1;
+        x.year = 10;
+        x.month = 5;
+        x.day = 5;
+        x.hour = 8;
+        x.minute = static_cast<std::uint8_t>(i / 60 % 60);
+        x.second = static_cast<std::uint8_t>(i % 60);
+        x.spo2 = static_cast<std::uint8_t>(spo2);
+        x.pulseRate = static_cast<std::uint8_t>(pulse);
+    }
+    return s;
+}
+
 std::vector<SampleRecord> night(int id, int seconds) {
     SyntheticNight n;
     n.id = id;

@@ -38,6 +38,9 @@ CommandResult runCommand(const std::string& commandLine, int timeoutSeconds = 12
 // Pages of a PDF file's bytes (its /Type /Page objects).
 int pdfPageCount(const std::string& pdf);
 
+// `n` samples of ID 1 from 2010-05-05 08:00:00, one a second, all at `spo2` and `pulse`.
+std::vector<SampleRecord> flatSeries(int n, int spo2 = 95, int pulse = 60);
+
 // A generated night of `seconds` samples for patient `id` (the ID is also the seed).
 std::vector<SampleRecord> night(int id, int seconds);
 

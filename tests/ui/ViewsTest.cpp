@@ -16,19 +16,7 @@ using namespace kestrova::ui;
 
 namespace {
 void fill(RecordingModel& m, int n, int spo2 = 95, int pulse = 60) {
-    std::vector<SampleRecord> s(static_cast<std::size_t>(n));
-    for (int i = 0; i < n; ++i)
-        s[static_cast<std::size_t>(i)] = SampleRecord{1,
-                                                      10,
-                                                      5,
-                                                      5,
-                                                      8,
-                                                      static_cast<std::uint8_t>(i / 60 % 60),
-                                                      static_cast<std::uint8_t>(i % 60),
-                                                      static_cast<std::uint8_t>(spo2),
-                                                      static_cast<std::uint8_t>(pulse),
-                                                      0};
-    m.replaceCurrent(std::move(s));
+    m.replaceCurrent(test::flatSeries(n, spo2, pulse));
 }
 } // namespace
 

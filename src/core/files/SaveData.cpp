@@ -11,7 +11,10 @@ namespace kestrova {
 Outcome openSavedData(const std::string& path, RecordingModel& model, const PatientDatabase& db) {
     auto read = readRecordingFile(path);
     if (!read) return read.error();
-    DataFileContents& contents = *read;
+    return makeCurrentRecording(std::move(*read), model, db);
+}
+
+Outcome makeCurrentRecording(DataFileContents&& contents, RecordingModel& model, const PatientDatabase& db) {
     if (!model.replaceCurrent(std::move(contents.samples))) return Error{Status::TooLarge, {}, {}, str::CantOpenFile};
     // An ID without a slot gets an empty record, never the previous patient's details.
     PatientRecord patient;

@@ -11,11 +11,14 @@ namespace kestrova {
 
 class RecordingModel;
 class PatientDatabase;
+struct DataFileContents;
 
 // Reads `path` (any recording format) and, only when the whole file was read, makes
 // it the current recording with its title and loads the patient record of its ID. On
 // failure nothing changes.
 Outcome openSavedData(const std::string& path, RecordingModel& model, const PatientDatabase& db);
+// Its second half, for a caller that read the file itself.
+Outcome makeCurrentRecording(DataFileContents&& contents, RecordingModel& model, const PatientDatabase& db);
 
 // The ID byte of a saved recording: the ID of its first sample (the current patient's
 // ID when the recording is empty).
