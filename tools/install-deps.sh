@@ -5,7 +5,7 @@
 KESTROVA_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
-  libxlsxwriter-dev libserialport-dev libcli11-dev libbluetooth-dev libedf-dev
+  libxlsxwriter-dev libserialport-dev libcli11-dev libbluetooth-dev libedf-dev libsqlite3-dev
   qt6-base-dev fonts-liberation2
   unzip clang-format
 )

@@ -46,15 +46,15 @@ StudyFigures studyFiguresOf(const ClinicalMetrics& metrics);
 // What the list shows of a study, without its samples.
 struct StudySummary {
     StudyId id = 0;
-    PatientRecord patient;          // as confirmed for this night (or proposed, see below)
-    bool patientConfirmed = false;  // false: proposed from the slot list, not yet confirmed
-    std::string title;              // the stored title bytes
+    PatientRecord patient;         // as confirmed for this night (or proposed, see below)
+    bool patientConfirmed = false; // false: proposed from the slot list, not yet confirmed
+    std::string title;             // the stored title bytes
     std::int32_t deviceType = 0;
     StudyOrigin origin = StudyOrigin::Import;
-    std::int64_t addedAt = 0;       // Unix seconds, when it was downloaded or imported
-    std::string sourceFile;         // the file it was imported from, empty for a download
-    bool partial = false;           // the download broke; what arrived
-    std::string start;              // "YYYY-MM-DDTHH:MM:SS" of the first sample, empty when none
+    std::int64_t addedAt = 0; // Unix seconds, when it was downloaded or imported
+    std::string sourceFile;   // the file it was imported from, empty for a download
+    bool partial = false;     // the download broke; what arrived
+    std::string start;        // "YYYY-MM-DDTHH:MM:SS" of the first sample, empty when none
     std::int64_t sampleCount = 0;
     bool hasInterpretation = false;
     StudyFigures figures;
@@ -87,6 +87,18 @@ struct StudyFilter {
     std::string text; // matched against name, ID and start date; empty matches all
 };
 
+// A recording encoded and analysed ahead of add(), so an import can do that work on
+// every core and keep only the database write on the calling thread.
+struct PreparedStudy {
+    std::string datBytes; // the .dat image, as Save Data writes it
+    std::string digest;   // SHA-256 of the samples' stored bytes
+    std::int64_t sampleCount = 0;
+    std::string start;
+    StudyFigures figures;
+};
+PreparedStudy prepareStudy(std::span<const SampleRecord> samples, const PatientRecord& patient,
+                           const std::string& title);
+
 class StudyLibrary {
 public:
     // <data dir>/library: KESTROVA_HOME, else $XDG_DATA_HOME/kestrova or
@@ -103,6 +115,8 @@ public:
 
     // Stores a recording, or finds the study that holds the same samples.
     Result<AddedStudy> add(const NewStudy& study);
+    // The same for a recording prepared by prepareStudy (study.samples is not read).
+    Result<AddedStudy> add(const NewStudy& study, const PreparedStudy& prepared);
     // The study whose samples these are, if any.
     Result<std::optional<StudyId>> find(std::span<const SampleRecord> samples);
 
@@ -134,9 +148,8 @@ struct DownloadedStudy {
     int patientId = 0;
     Result<AddedStudy> stored;
 };
-std::vector<DownloadedStudy> storeDownload(StudyLibrary& library, const RecordingModel& model,
-                                           std::int32_t deviceType, int partialId,
-                                           const std::function<PatientRecord(int id)>& proposals);
+std::vector<DownloadedStudy> storeDownload(StudyLibrary& library, const RecordingModel& model, std::int32_t deviceType,
+                                           int partialId, const std::function<PatientRecord(int id)>& proposals);
 
 // Imports recording files (any format Kestrova reads) into the library, reading and
 // analysing them on every core; the database writes stay on the calling thread.
