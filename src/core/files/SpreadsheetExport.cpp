@@ -1,16 +1,25 @@
 // The spreadsheet export, written with libxlsxwriter in constant-memory mode: rows
 // must be written in ascending order, so each sheet row gathers the samples of all
 // blocks that share it.
+#include "base/UniqueFd.h"
 #include "files/AtomicFile.h"
 #include "files/Export.h"
 #include "files/PatientText.h"
+#include "text/StringTable.h"
 #include "text/TextCodec.h"
 
 #include <xlsxwriter.h>
+#include <zlib.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
+#include <dirent.h>
+#include <fcntl.h>
+#include <string_view>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace kestrova {
@@ -40,6 +49,146 @@ double serialDate(const SampleRecord& s) {
     return daysSince1970 + 25569.0;
 }
 
+// The directory the workbook library stages its sheets in: made by us beside the
+// output (so a full system temporary directory cannot cut a sheet short, and the space
+// checked is the output's own), removed with whatever it holds when the export ends.
+// Named like a temporary file, so one left by a killed export is removed by the next
+// write there.
+class StagingDirectory {
+public:
+    explicit StagingDirectory(const std::string& beside) {
+        const auto slash = beside.find_last_of('/');
+        const std::string dir = slash == std::string::npos ? "." : slash == 0 ? "/" : beside.substr(0, slash);
+        for (int attempt = 0; attempt < 100 && m_path.empty(); ++attempt) {
+            std::string name = AtomicFile::temporaryName(dir);
+            if (::mkdir(name.c_str(), 0700) == 0)
+                m_path = std::move(name);
+            else if (errno != EEXIST)
+                break;
+        }
+        if (m_path.empty()) m_errno = errno;
+    }
+    ~StagingDirectory() {
+        if (m_path.empty()) return;
+        if (DIR* d = ::opendir(m_path.c_str())) {
+            while (const dirent* e = ::readdir(d))
+                if (std::strcmp(e->d_name, ".") != 0 && std::strcmp(e->d_name, "..") != 0)
+                    ::unlink((m_path + "/" + e->d_name).c_str());
+            ::closedir(d);
+        }
+        ::rmdir(m_path.c_str());
+    }
+    StagingDirectory(const StagingDirectory&) = delete;
+    StagingDirectory& operator=(const StagingDirectory&) = delete;
+    const std::string& path() const { return m_path; }
+    int errorNumber() const { return m_errno; }
+
+private:
+    std::string m_path;
+    int m_errno = 0;
+};
+
+std::uint32_t le32(const unsigned char* p) {
+    return p[0] | (p[1] << 8) | (p[2] << 16) | (static_cast<std::uint32_t>(p[3]) << 24);
+}
+std::uint32_t le16(const unsigned char* p) {
+    return p[0] | (p[1] << 8);
+}
+
+// One part of the archive, inflated as it streams by: how many sheet rows it holds and
+// whether it ends with a closing tag.
+struct PartCheck {
+    long long rows = 0;
+    long long bytes = 0;
+    std::string tail; // the last bytes: the closing tag, and rows across chunks
+    void add(const char* data, std::size_t n) {
+        // A match never lies wholly in the 4 bytes carried over, so none counts twice.
+        std::string window = tail.substr(tail.size() - std::min<std::size_t>(tail.size(), 4));
+        window.append(data, n);
+        bytes += static_cast<long long>(n);
+        for (std::size_t at = 0; (at = window.find("<row ", at)) != std::string::npos; ++at) ++rows;
+        tail = window.size() > 64 ? window.substr(window.size() - 64) : window;
+    }
+    bool closed() const {
+        const auto end = tail.find_last_not_of("\r\n ");
+        return end != std::string::npos && tail[end] == '>' && tail.rfind("</") != std::string::npos;
+    }
+};
+
+// Whether the workbook the library wrote is whole: a zip archive whose central
+// directory ends where its end record starts, every part inflating to the size the
+// directory gives and ending with its closing tag, the sheet with `sheetRows` rows.
+// The library does not notice every failed write of its own (a full disk while it
+// stages a sheet or copies it into the archive), so the result is read back.
+bool isCompleteWorkbook(const std::string& path, long long sheetRows) {
+    const UniqueFd fd(::open(path.c_str(), O_RDONLY | O_CLOEXEC));
+    struct stat st {};
+    if (!fd || ::fstat(fd.get(), &st) != 0 || st.st_size < 22) return false;
+    auto readAt = [&](off_t offset, std::size_t n) {
+        std::string bytes(n, '\0');
+        if (offset < 0 || ::pread(fd.get(), bytes.data(), n, offset) != static_cast<ssize_t>(n)) bytes.clear();
+        return bytes;
+    };
+    // The end record is 22 bytes, written without a comment.
+    const std::string end = readAt(st.st_size - 22, 22);
+    const auto* e = reinterpret_cast<const unsigned char*>(end.data());
+    if (end.empty() || le32(e) != 0x06054b50) return false;
+    const std::uint32_t entries = le16(e + 10), dirSize = le32(e + 12), dirOffset = le32(e + 16);
+    if (static_cast<off_t>(dirOffset) + dirSize != st.st_size - 22) return false;
+    const std::string dir = readAt(dirOffset, dirSize);
+    if (dir.size() != dirSize) return false;
+    bool sheetSeen = false;
+    std::string in(1 << 16, '\0'), out(1 << 16, '\0');
+    for (std::size_t at = 0, i = 0; i < entries; ++i) {
+        const auto* c = reinterpret_cast<const unsigned char*>(dir.data() + at);
+        if (at + 46 > dir.size() || le32(c) != 0x02014b50) return false;
+        const std::uint32_t method = le16(c + 10), packed = le32(c + 20), size = le32(c + 24);
+        const std::size_t nameLength = le16(c + 28), extra = le16(c + 30), comment = le16(c + 32);
+        const std::uint32_t local = le32(c + 42);
+        if (at + 46 + nameLength > dir.size()) return false;
+        const std::string name = dir.substr(at + 46, nameLength);
+        at += 46 + nameLength + extra + comment;
+        const std::string header = readAt(local, 30);
+        const auto* h = reinterpret_cast<const unsigned char*>(header.data());
+        if (header.empty() || le32(h) != 0x04034b50) return false;
+        off_t data = static_cast<off_t>(local) + 30 + le16(h + 26) + le16(h + 28);
+        if (data + static_cast<off_t>(packed) > static_cast<off_t>(dirOffset)) return false;
+        PartCheck part;
+        z_stream z{};
+        if (method == Z_DEFLATED && inflateInit2(&z, -MAX_WBITS) != Z_OK) return false;
+        int zs = Z_OK;
+        for (std::uint32_t left = packed; left > 0 || (method == Z_DEFLATED && zs == Z_OK && z.avail_in > 0);) {
+            const std::size_t n = std::min<std::size_t>(left, in.size());
+            if (n > 0 && ::pread(fd.get(), in.data(), n, data) != static_cast<ssize_t>(n)) zs = Z_DATA_ERROR;
+            data += static_cast<off_t>(n);
+            left -= static_cast<std::uint32_t>(n);
+            if (zs != Z_OK) break;
+            if (method != Z_DEFLATED) {
+                part.add(in.data(), n);
+                continue;
+            }
+            z.next_in = reinterpret_cast<Bytef*>(in.data());
+            z.avail_in = static_cast<uInt>(n);
+            do {
+                z.next_out = reinterpret_cast<Bytef*>(out.data());
+                z.avail_out = static_cast<uInt>(out.size());
+                zs = inflate(&z, Z_NO_FLUSH);
+                part.add(out.data(), out.size() - z.avail_out);
+            } while (zs == Z_OK && z.avail_out == 0);
+            if (zs == Z_STREAM_END) break;
+            if (zs != Z_OK) break;
+        }
+        if (method == Z_DEFLATED) inflateEnd(&z);
+        if ((method == Z_DEFLATED && zs != Z_STREAM_END) || part.bytes != size) return false;
+        if (name.size() > 4 && name.substr(name.size() - 4) == ".xml" && !part.closed()) return false;
+        if (name == "xl/worksheets/sheet1.xml") {
+            sheetSeen = true;
+            if (part.rows != sheetRows) return false;
+        }
+    }
+    return sheetSeen;
+}
+
 } // namespace
 
 ExportStatus writeSpreadsheetExport(const std::string& path, std::span<const SampleRecord> samples,
@@ -49,11 +198,18 @@ ExportStatus writeSpreadsheetExport(const std::string& path, std::span<const Sam
     AtomicFile target(path);
     if (!target.isOpen()) return exportCannotCreate(target);
     const std::string temp = target.writablePath();
+    const StagingDirectory staging(target.resolvedPath());
+    if (staging.path().empty()) {
+        Error e = systemError(path, staging.errorNumber());
+        e.messageId = str::CantCreateFile;
+        return e;
+    }
 
     lxw_workbook_options options{};
     options.constant_memory = LXW_TRUE;
+    options.tmpdir = const_cast<char*>(staging.path().c_str());
     lxw_workbook* book = workbook_new_opt(temp.c_str(), &options);
-    if (!book) return workbookFailed({});
+    if (!book) return Error{Status::IoError, path, {}, str::CreateExcelFailed};
     lxw_worksheet* sheet = workbook_add_worksheet(book, nullptr);
     if (!sheet) {
         workbook_close(book);
@@ -127,7 +283,13 @@ ExportStatus writeSpreadsheetExport(const std::string& path, std::span<const Sam
     }
     const lxw_error err = workbook_close(book);
     if (cancelled) return Error{Status::Cancelled, path};
-    if (err != LXW_NO_ERROR) return workbookFailed(lxw_strerror(err));
+    if (err != LXW_NO_ERROR) return Error{Status::IoError, path, lxw_strerror(err), str::CreateExcelFailed, ENOSPC};
+    // The library does not see every failed write of its own (a full disk while it
+    // copies a staged sheet into the archive): the archive must be whole.
+    if (!isCompleteWorkbook(temp, 3 + (lastRow - 3)))
+        return Error{Status::IoError, path,
+                     "the workbook was not written completely (" + std::string(std::strerror(ENOSPC)) + ")",
+                     str::CreateExcelFailed, ENOSPC};
     if (!target.commit()) return exportCannotCreate(target);
     return {};
 }
