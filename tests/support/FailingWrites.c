@@ -3,7 +3,8 @@
  * write, sync and stream flush with ENOSPC, as a full disk does. With
  * KESTROVA_NO_TMPFILE set it also behaves like FAT, NFSv3 or CIFS: no unnamed
  * temporary files (O_TMPFILE: EOPNOTSUPP), no hard links (EPERM) and no exclusive
- * rename (EINVAL).
+ * rename (EINVAL). KESTROVA_STOP_AFTER stops the process once that many bytes are
+ * written, for a test to kill it there.
  *
  * Library code writes through stdio, whose own writes stay inside the C library, so
  * the stream functions are replaced too; a stream that hit the limit keeps its
@@ -12,6 +13,7 @@
 #include <dlfcn.h>
 #include <errno.h>
 #include <fcntl.h>
+#include <signal.h>
 #include <stdarg.h>
 #include <stdio.h>
 #include <stdlib.h>
@@ -27,6 +29,18 @@
 static long long g_limit = -2; /* -2: not read yet; -1: no limit */
 static long long g_written;    /* bytes that reached files */
 static int g_noTmpfile = -1;
+
+static long long g_stopAt = -2; /* KESTROVA_STOP_AFTER: stop the process there, once */
+
+/* Stops the process (SIGSTOP) when `before` .. `before + n` crosses the stop mark, so a
+ * test can kill it at a moment of its choosing in the middle of a write. */
+static void stopAt(long long before, size_t n) {
+    if (g_stopAt == -2) {
+        const char* s = getenv("KESTROVA_STOP_AFTER");
+        g_stopAt = s && *s ? atoll(s) : -1;
+    }
+    if (g_stopAt >= 0 && before <= g_stopAt && g_stopAt < before + (long long)n) raise(SIGSTOP);
+}
 
 static long long limit(void) {
     long long l = __atomic_load_n(&g_limit, __ATOMIC_RELAXED);
@@ -54,8 +68,9 @@ static int countsFd(int fd) {
 /* How many of `n` bytes may still be written; the rest fail. */
 static size_t allowance(size_t n) {
     const long long l = limit();
-    if (l < 0) return n;
     const long long before = __atomic_fetch_add(&g_written, (long long)n, __ATOMIC_RELAXED);
+    stopAt(before, n);
+    if (l < 0) return n;
     if (before >= l) return 0;
     return before + (long long)n <= l ? n : (size_t)(l - before);
 }
