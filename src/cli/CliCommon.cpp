@@ -28,7 +28,13 @@ void addSettingsOption(CLI::App& app) {
 }
 
 const Settings& settings() {
-    static const Settings resolved(Settings::locate(g_settingsFile));
+    static const Settings resolved = [] {
+        Settings s(Settings::locate(g_settingsFile));
+        // Said once: every value of this run is then the default, and none is saved.
+        if (const Outcome usable = s.problem(); !usable)
+            std::cerr << terminalSafe(usable.error().text() + "; the default settings are used") << '\n';
+        return s;
+    }();
     return resolved;
 }
 

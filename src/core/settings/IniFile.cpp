@@ -7,8 +7,10 @@
 #include <algorithm>
 #include <cctype>
 #include <cerrno>
+#include <mutex>
 #include <optional>
 #include <sys/stat.h>
+#include <unordered_map>
 #include <vector>
 
 namespace kestrova {
@@ -24,34 +26,6 @@ bool equalNoCase(std::string_view a, std::string_view b) {
     return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
                return std::tolower(static_cast<unsigned char>(x)) == std::tolower(static_cast<unsigned char>(y));
            });
-}
-
-// A settings file is small; anything larger or not a regular file is not ours to parse.
-constexpr long long kMaxIniBytes = 16 << 20;
-
-enum class FileState { Missing, Read, Unreadable };
-
-std::vector<std::string> readLines(const std::string& path, FileState* state = nullptr,
-                                   std::string* problem = nullptr) {
-    std::vector<std::string> lines;
-    const auto read = readRegularFile(path, kMaxIniBytes);
-    if (!read) {
-        struct stat st {};
-        const bool missing = ::stat(path.c_str(), &st) != 0 && errno == ENOENT;
-        if (state) *state = missing ? FileState::Missing : FileState::Unreadable;
-        if (problem) *problem = read.error().text();
-        return lines;
-    }
-    const std::string& bytes = *read;
-    if (state) *state = FileState::Read;
-    std::size_t start = 0;
-    while (start < bytes.size()) { // keeps a trailing '\r'
-        const auto nl = bytes.find('\n', start);
-        const auto end = nl == std::string::npos ? bytes.size() : nl;
-        lines.push_back(bytes.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
 }
 
 // "[name]" -> name; anything else -> nullopt.
@@ -72,23 +46,108 @@ std::optional<std::pair<std::string_view, std::string_view>> keyValue(std::strin
     return std::make_pair(trim(t.substr(0, eq)), trim(t.substr(eq + 1)));
 }
 
-std::optional<std::string> lookup(const std::string& path, std::string_view section, std::string_view key) {
-    bool inSection = false;
-    for (const auto& line : readLines(path)) {
-        if (auto name = sectionName(line)) {
-            inSection = equalNoCase(*name, section);
-            continue;
-        }
-        if (!inSection) continue;
-        if (auto kv = keyValue(line); kv && equalNoCase(kv->first, key)) return std::string(kv->second);
-    }
-    return std::nullopt;
+std::string lowerCase(std::string_view s) {
+    std::string out(s);
+    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return out;
+}
+
+std::string keyOf(std::string_view section, std::string_view key) {
+    return lowerCase(section) + '\n' + lowerCase(key);
+}
+
+struct Identity {
+    dev_t dev = 0;
+    ino_t ino = 0;
+    off_t size = -1;
+    long long mtime = 0, ctime = 0;
+    bool operator==(const Identity&) const = default;
+};
+
+Identity identityOf(const struct stat& st) {
+    return {st.st_dev, st.st_ino, st.st_size, st.st_mtim.tv_sec * 1000000000LL + st.st_mtim.tv_nsec,
+            st.st_ctim.tv_sec * 1000000000LL + st.st_ctim.tv_nsec};
 }
 
 } // namespace
 
+struct IniFile::Parsed {
+    enum class State { Missing, Read, Unreadable };
+    State state = State::Missing;
+    Error problem;
+    std::vector<std::string> lines; // as in the file, a trailing '\r' kept
+    // "section\nkey" (lower case) -> the first value the file gives it.
+    std::unordered_map<std::string, std::string> values;
+};
+
+struct IniFile::Cache {
+    std::mutex mutex;
+    std::optional<Identity> identity;
+    std::shared_ptr<const Parsed> parsed;
+};
+
+namespace {
+
+std::shared_ptr<const IniFile::Parsed> parse(const std::string& path) {
+    auto p = std::make_shared<IniFile::Parsed>();
+    const auto read = readRegularFile(path, IniFile::kMaxBytes);
+    if (!read) {
+        struct stat st {};
+        const bool missing = ::stat(path.c_str(), &st) != 0 && errno == ENOENT;
+        p->state = missing ? IniFile::Parsed::State::Missing : IniFile::Parsed::State::Unreadable;
+        if (!missing) p->problem = read.error();
+        return p;
+    }
+    p->state = IniFile::Parsed::State::Read;
+    const std::string& bytes = *read;
+    std::string section;
+    for (std::size_t start = 0; start < bytes.size();) {
+        const auto nl = bytes.find('\n', start);
+        const auto end = nl == std::string::npos ? bytes.size() : nl;
+        p->lines.push_back(bytes.substr(start, end - start));
+        start = end + 1;
+        const std::string_view line = p->lines.back();
+        if (auto name = sectionName(line)) {
+            section = lowerCase(*name);
+        } else if (auto kv = keyValue(line)) {
+            p->values.try_emplace(section + '\n' + lowerCase(kv->first), kv->second);
+        }
+    }
+    return p;
+}
+
+} // namespace
+
+IniFile::IniFile(std::string path) : m_path(std::move(path)), m_cache(std::make_shared<Cache>()) {}
+
+std::shared_ptr<const IniFile::Parsed> IniFile::parsed() const {
+    struct stat st {};
+    if (::stat(m_path.c_str(), &st) != 0) return parse(m_path); // missing, or says why not
+    const Identity now = identityOf(st);
+    const std::lock_guard lock(m_cache->mutex);
+    if (m_cache->parsed && m_cache->identity == now) return m_cache->parsed;
+    // Identified before it is read: a change meanwhile makes the next call read again.
+    m_cache->parsed = parse(m_path);
+    m_cache->identity = now;
+    return m_cache->parsed;
+}
+
+Outcome IniFile::problem() const {
+    const auto p = parsed();
+    if (p->state == IniFile::Parsed::State::Unreadable) return p->problem;
+    return {};
+}
+
+namespace {
+std::optional<std::string> lookup(const IniFile::Parsed& p, std::string_view section, std::string_view key) {
+    const auto it = p.values.find(keyOf(section, key));
+    if (it == p.values.end()) return std::nullopt;
+    return it->second;
+}
+} // namespace
+
 int IniFile::readInt(std::string_view section, std::string_view key, int defaultValue) const {
-    const auto value = lookup(m_path, section, key);
+    const auto value = lookup(*parsed(), section, key);
     if (!value) return defaultValue;
     std::string_view s = *value;
     bool negative = false;
@@ -106,7 +165,7 @@ int IniFile::readInt(std::string_view section, std::string_view key, int default
 
 std::string IniFile::readString(std::string_view section, std::string_view key, std::string_view defaultValue,
                                 std::size_t maxChars) const {
-    auto value = lookup(m_path, section, key);
+    auto value = lookup(*parsed(), section, key);
     std::string s = value ? *value : std::string(defaultValue);
     if (value && s.size() >= 2 && (s.front() == '"' || s.front() == '\'') && s.back() == s.front())
         s = s.substr(1, s.size() - 2);
@@ -115,11 +174,16 @@ std::string IniFile::readString(std::string_view section, std::string_view key, 
 }
 
 WriteStatus IniFile::writeString(std::string_view section, std::string_view key, std::string_view value) const {
-    FileState state = FileState::Missing;
-    std::string problem;
-    auto lines = readLines(m_path, &state, &problem);
+    // Read afresh: the file is rewritten from what it holds this moment.
+    {
+        const std::lock_guard lock(m_cache->mutex);
+        m_cache->parsed.reset();
+    }
+    const auto current = parsed();
     // Rewriting a file we could not read would replace every other setting in it.
-    if (state == FileState::Unreadable) return Error{Status::Invalid, m_path, {}, 0, 0, problem};
+    if (current->state == IniFile::Parsed::State::Unreadable)
+        return Error{Status::Invalid, m_path, {}, 0, 0, current->problem.text()};
+    auto lines = current->lines;
     // Keep the file's own line ending style when adding lines.
     const bool crlf = !lines.empty() && !lines.front().empty() && lines.front().back() == '\r';
     const std::string eol = crlf ? "\r" : "";
@@ -161,7 +225,10 @@ WriteStatus IniFile::writeString(std::string_view section, std::string_view key,
     }
     std::string text;
     for (const auto& l : lines) text += l + "\n";
-    return writeFileAtomically(m_path, text);
+    WriteStatus written = writeFileAtomically(m_path, text);
+    const std::lock_guard lock(m_cache->mutex);
+    m_cache->parsed.reset(); // an inode number can come back with the same size and time
+    return written;
 }
 
 } // namespace kestrova

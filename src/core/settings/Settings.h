@@ -1,7 +1,7 @@
 // Every key of the settings file with its one default. Which file is decided once, at
 // start-up (`Settings::locate`); the one Settings object is then passed to whatever
 // needs it. Keys are read at the moment they are needed and written at once; nothing
-// is cached.
+// is kept beyond one parse of a file that has not changed since.
 #pragma once
 
 #include "model/UnitSystem.h"
@@ -51,6 +51,11 @@ public:
                               const std::string& workingDirectory = {});
 
     const std::string& path() const { return m_ini.path(); }
+
+    // Why the settings file exists but cannot be used (unreadable, too large, not a
+    // regular file): every key then reads as its default and nothing is written to
+    // it. Ok when it was read or does not exist yet.
+    Outcome problem() const { return m_ini.problem(); }
 
     // The stored value (0 when it is not a number) clamped to the key's range.
     int read(const IntSetting& s) const;
