@@ -1,6 +1,7 @@
 #include "files/PatientDatabase.h"
 
 #include "base/UniqueFd.h"
+#include "files/AtomicFile.h"
 #include "files/InputFile.h"
 
 #include <cerrno>
@@ -69,16 +70,24 @@ void PatientDatabase::loadPatientRecord(int index, PatientRecord& record) const 
 Outcome PatientDatabase::storePatientRecord(int id, const PatientRecord& record) const {
     if (!patient_id::isSlot(id)) return Error{Status::Invalid, m_path, "no slot for patient ID " + std::to_string(id)};
     UniqueFd fd = openRegular(m_path, O_RDWR);
-    if (!fd) {
-        if (Outcome p = problem(); !p) return p;
+    // Only a database that is not there yet is made; any other reason (a read-only
+    // file system, no permission, not a regular file) is the answer.
+    for (int attempt = 0; !fd && attempt < 3; ++attempt) {
+        if (errno != ENOENT) {
+            const int reason = errno;
+            if (Outcome p = problem(); !p) return p;
+            return systemError(m_path, reason);
+        }
         std::error_code ec;
         std::filesystem::create_directories(m_dir, ec);
-        fd.reset(::open(m_path.c_str(), O_RDWR | O_CREAT | O_EXCL | O_CLOEXEC, 0666));
-        if (!fd) return systemError(m_path, errno);
-        struct stat st {};
-        if (::fstat(fd.get(), &st) == 0 && st.st_size < kCreatedSize && ::ftruncate(fd.get(), kCreatedSize) != 0)
-            return systemError(m_path, errno);
+        // Made complete (every slot empty) under a temporary name and given its name
+        // only if no other writer's database took it first; then both use that one.
+        const WriteStatus created = writeFileAtomically(
+            m_path, std::string(static_cast<std::size_t>(kCreatedSize), '\0'), AtomicFile::Mode::CreateNew);
+        if (!created && created.error().errorNumber != EEXIST) return created;
+        fd = openRegular(m_path, O_RDWR);
     }
+    if (!fd) return systemError(m_path, errno);
     // One positioned write of the whole record: a slot is never left half-updated by
     // a short write that we would otherwise not notice.
     const off_t offset = static_cast<off_t>(id - 1) * static_cast<off_t>(PatientRecord::kSize);
