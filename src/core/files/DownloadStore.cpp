@@ -32,24 +32,23 @@ SavedRecording saveDownloadedRecording(const std::string& dir, int id, std::span
     const std::string bytes =
         encodeDataFile(static_cast<std::uint8_t>(id), samples, RecordingModel::kDefaultReportTitle);
     const std::string base = dir + "/ID" + std::to_string(id);
-    if (!complete) {
-        const std::string path = base + ".partial.dat";
-        return {writeFileAtomically(path, bytes), path};
-    }
-    if (overwrite) {
+    if (overwrite && complete) {
         const std::string path = base + ".dat";
         return {writeFileAtomically(path, bytes), path};
     }
+    // An incomplete download never replaces anything either: an earlier partial one
+    // may hold what this one lacks.
+    const std::string suffix = complete ? ".dat" : ".partial.dat";
     const std::string stamped = base + "-" + stampOf(samples);
     for (int k = 0; k < 10000; ++k) {
-        const std::string path = k == 0   ? base + ".dat"
-                                 : k == 1 ? stamped + ".dat"
-                                          : stamped + "-" + std::to_string(k) + ".dat";
+        const std::string path = k == 0   ? base + suffix
+                                 : k == 1 ? stamped + suffix
+                                          : stamped + "-" + std::to_string(k) + suffix;
         if (holdsSameBytes(path, bytes)) return {WriteStatus{}, path};
         WriteStatus written = writeFileAtomically(path, bytes, AtomicFile::Mode::CreateNew);
         if (written || written.error().errorNumber != EEXIST) return {written, path}; // taken: try the next name
     }
-    return {Error{Status::Exists, base, "no free file name"}, base + ".dat"};
+    return {Error{Status::Exists, base, "no free file name"}, base + suffix};
 }
 
 } // namespace kestrova
