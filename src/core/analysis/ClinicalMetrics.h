@@ -33,8 +33,7 @@ inline constexpr int kRecoveryMargin = 1;      // % below the baseline that coun
 inline constexpr int kRecoverySeconds = 3;     // a recovery holds this long before it ends an event
 inline constexpr int kMaxEventSeconds = 120;   // valid seconds without recovery: the event ends
 inline constexpr int kMaxBridgedGap = 10;      // artefact seconds bridged inside an event
-inline constexpr int kEventRuleRevision =
-    1; // raised whenever a change above moves a figure: cached figures are recomputed
+inline constexpr int kEventRuleRevision = 1;   // raised when a change above moves a figure: caches recompute
 
 inline bool isValid(const SampleRecord& s) {
     return s.spo2 >= kMinValidSpo2 && s.spo2 <= kMaxValidSpo2 && s.pulseRate >= kMinValidPulse &&

@@ -1,5 +1,6 @@
 #include "library/LibrarySchema.h"
 
+#include <cstdio>
 #include <sqlite3.h>
 #include <sys/stat.h>
 
@@ -155,8 +156,24 @@ const void* Statement::blob(int column) const {
 
 Result<std::unique_ptr<Database>> Database::open(const std::string& path, bool readOnly) {
     sqlite3* db = nullptr;
-    const int flags = readOnly ? SQLITE_OPEN_READONLY : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
-    const int code = sqlite3_open_v2(path.c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
+    // Read-only means immutable: not even a -wal or -shm file appears beside it. What
+    // only a WAL would hold is seen again by the migration, before anything is written.
+    std::string name = path;
+    if (readOnly) {
+        name = "file:";
+        for (const char c : path) {
+            if (c == '%' || c == '?' || c == '#') {
+                char buf[4];
+                std::snprintf(buf, sizeof buf, "%%%02X", static_cast<unsigned char>(c));
+                name += buf;
+            } else {
+                name += c;
+            }
+        }
+        name += "?immutable=1";
+    }
+    const int flags = readOnly ? SQLITE_OPEN_READONLY | SQLITE_OPEN_URI : SQLITE_OPEN_READWRITE | SQLITE_OPEN_CREATE;
+    const int code = sqlite3_open_v2(name.c_str(), &db, flags | SQLITE_OPEN_NOMUTEX, nullptr);
     if (code != SQLITE_OK) {
         sqlite3_close(db);
         return sqliteError(path, code, {});
