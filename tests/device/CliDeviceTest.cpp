@@ -167,3 +167,39 @@ TEST(CliDevice, ABrokenDownloadNeverShortensOrReplacesARecording) {
         EXPECT_EQ(test::readFile(dir.file("out/ID12.dat")), whole.at("ID12"));
     }
 }
+
+TEST(CliDevice, DownloadSavesOnAFileSystemWithoutLinksAndSaysWhenTheDiskIsFull) {
+    // As on a FAT stick: no unnamed temporary files, no hard links, no exclusive rename.
+    const std::string fat = "LD_PRELOAD=" KESTROVA_FAILING_WRITES " KESTROVA_NO_TMPFILE=1 "
+                            "ASAN_OPTIONS=${ASAN_OPTIONS:+$ASAN_OPTIONS:}verify_asan_link_order=0 ";
+    test::TempDir dir;
+    {
+        SimProcess sim(dir, "--ids 3,12 --seconds 900 --type 11");
+        ASSERT_FALSE(sim.port().empty());
+        const auto r = test::runCommand(cli(dir, "download --port " + sim.port() + " --out recs", fat));
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(test::runCommand("ls -A " + dir.file("recs")).out, "ID12.dat\nID3.dat\n");
+        EXPECT_EQ(readDataFile(dir.file("recs/ID12.dat"))->samples.size(), 900u);
+    }
+    // The same night again is found in place; another night goes beside it.
+    const std::string earlier = test::readFile(dir.file("recs/ID3.dat"));
+    {
+        SimProcess sim(dir, "--ids 3 --seconds 600 --type 11");
+        ASSERT_FALSE(sim.port().empty());
+        const auto r = test::runCommand(cli(dir, "download --port " + sim.port() + " --out recs", fat));
+        ASSERT_EQ(r.status, 0) << r.err;
+        EXPECT_EQ(test::readFile(dir.file("recs/ID3.dat")), earlier);
+        EXPECT_EQ(test::runCommand("ls -A " + dir.file("recs") + " | wc -l").out, "3\n");
+    }
+    // A full disk: the failure is named, the status is 1, nothing half-written is left.
+    test::TempDir full;
+    {
+        SimProcess sim(full, "--ids 5 --seconds 900 --type 11");
+        ASSERT_FALSE(sim.port().empty());
+        const auto r = test::runCommand(
+            cli(full, "download --port " + sim.port() + " --out recs", fat + "KESTROVA_FAIL_AFTER=1000 "));
+        EXPECT_EQ(r.status, 1) << r.err;
+        EXPECT_NE(r.err.find("recs/ID5.dat: No space left on device"), std::string::npos) << r.err;
+        EXPECT_EQ(test::runCommand("ls -A " + full.file("recs")).out, "");
+    }
+}
