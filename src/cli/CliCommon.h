@@ -49,6 +49,12 @@ int usageError(const std::string& message);
 // written as escapes ("\x1b", "\u009b") so stored bytes cannot drive the terminal.
 std::string terminalSafe(std::string_view text);
 
+// The export command's writers: refuses (prints, throws CLI::RuntimeError) a name
+// whose extension is no export format; writes the current recording of `model` as
+// its extension says.
+void checkExportName(const std::string& out);
+void exportRecording(const RecordingModel& model, const std::string& out);
+
 void addInfoCommand(CLI::App& app);
 void addAnalyzeCommand(CLI::App& app);
 void addExportCommands(CLI::App& app);
@@ -56,6 +62,7 @@ void addDeviceCommands(CLI::App& app);
 void addRenderCommand(CLI::App& app);
 void addSummaryCommand(CLI::App& app);
 void addClinicalReportCommand(CLI::App& app);
+void addStudiesCommand(CLI::App& app);
 
 // A GUI application on the offscreen platform (fonts for drawing, never a display),
 // alive as long as the returned handle.

@@ -8,6 +8,9 @@
 #include "DeviceLink.h"
 #include "WireTrace.h"
 #include "files/DownloadStore.h"
+#include "files/PatientDatabase.h"
+#include "files/ProgramDirectory.h"
+#include "library/StudyLibrary.h"
 #include "model/RecordingModel.h"
 #include "settings/Settings.h"
 #include "text/StringTable.h"
@@ -123,6 +126,32 @@ template <typename Operation> void runDeviceOperation(const LinkOptions& o, Oper
     throw CLI::RuntimeError(1);
 }
 
+// Every downloaded ID becomes a study (the one that broke marked partial), its
+// details proposed from the patient list. Says on stderr what could not be stored.
+bool storeInLibrary(const std::string& directory, const RecordingModel& model, int partialId) {
+    auto library = StudyLibrary::open(directory.empty() ? StudyLibrary::defaultDirectory() : directory);
+    if (!library) {
+        std::cerr << terminalSafe("The study library was not updated: " + library.error().text()) << '\n';
+        return false;
+    }
+    const PatientDatabase db(programDirectory());
+    const auto proposals = [&db](int id) {
+        PatientRecord p;
+        p.id = id;
+        db.loadPatientRecord(id - 1, p);
+        return p;
+    };
+    bool ok = true;
+    for (const DownloadedStudy& d : storeDownload(**library, model, model.deviceType(), partialId, proposals)) {
+        if (d.stored) continue;
+        std::cerr << terminalSafe("ID " + std::to_string(d.patientId) +
+                                  " was not stored in the study library: " + d.stored.error().text())
+                  << '\n';
+        ok = false;
+    }
+    return ok;
+}
+
 } // namespace
 
 void addDeviceCommands(CLI::App& app) {
@@ -131,12 +160,16 @@ void addDeviceCommands(CLI::App& app) {
         auto o = std::make_shared<LinkOptions>();
         auto out = std::make_shared<std::string>(".");
         auto overwrite = std::make_shared<bool>(false);
+        auto noLibrary = std::make_shared<bool>(false);
+        auto libraryDir = std::make_shared<std::string>();
         auto* sub = app.add_subcommand("download", "Download every recording from the oximeter into DIR/ID<n>.dat");
         addLinkOptions(*sub, *o);
         sub->add_option("--out", *out, "Directory for the recordings")->capture_default_str();
         sub->add_flag("--overwrite", *overwrite,
                       "Replace DIR/ID<n>.dat instead of keeping an earlier recording beside the new one");
-        sub->callback([o, out, overwrite] {
+        sub->add_flag("--no-library", *noLibrary, "Do not store the recordings in the study library");
+        sub->add_option("--library", *libraryDir, "Study library directory (default: KESTROVA_HOME/library)");
+        sub->callback([o, out, overwrite, noLibrary, libraryDir] {
             const Settings& settings = cli::settings();
             DeviceLink link(settings, deviceTiming());
             BluetoothLink bt;
@@ -196,6 +229,7 @@ void addDeviceCommands(CLI::App& app) {
             }
             if (model->totalLostSamples() > 0)
                 std::cerr << model->totalLostSamples() << " samples beyond an ID's capacity were not stored.\n";
+            if (!*noLibrary && !storeInLibrary(*libraryDir, *model, partialId)) writeFailed = true;
             if (failed) throw CLI::RuntimeError(3);
             if (writeFailed) throw CLI::RuntimeError(1);
         });

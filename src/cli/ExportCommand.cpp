@@ -15,6 +15,28 @@
 
 namespace kestrova::cli {
 
+void checkExportName(const std::string& out) {
+    const std::string ext = fileExtension(out);
+    if (ext != "txt" && ext != "xls" && ext != "xlsx" && ext != "csv" && ext != "edf")
+        throw CLI::RuntimeError(
+            fail("Cannot export to \"" + out + "\": the name must end in .txt, .xls, .xlsx, .csv or .edf."));
+}
+
+void exportRecording(const RecordingModel& model, const std::string& out) {
+    const std::string ext = fileExtension(out);
+    if (ext == "csv" || ext == "edf") {
+        const WriteStatus w = ext == "csv" ? writeCsvRecording(out, model.currentSamples())
+                                           : writeEdfRecording(out, model.currentSamples(), model.currentPatient());
+        if (!w) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + w.error().text()));
+        return;
+    }
+    const UnitSystem units = settings().unitSystem();
+    const ExportStatus result =
+        ext == "txt" ? writeTextExport(out, model.currentSamples(), model.currentPatient(), units)
+                     : writeSpreadsheetExport(out, model.currentSamples(), model.currentPatient(), units);
+    if (!result) throw CLI::RuntimeError(fail(exportMessage(result)));
+}
+
 void addExportCommands(CLI::App& app) {
     auto options = std::make_shared<CommonOptions>();
     auto file = std::make_shared<std::string>();
@@ -25,24 +47,10 @@ void addExportCommands(CLI::App& app) {
     sub->add_option("OUT", *out, "Output file; its extension (case-sensitive) picks the format")->required();
     addHomeOption(*sub, *options);
     sub->callback([options, file, out] {
-        const std::string ext = fileExtension(*out);
-        if (ext != "txt" && ext != "xls" && ext != "xlsx" && ext != "csv" && ext != "edf")
-            throw CLI::RuntimeError(
-                fail("Cannot export to \"" + *out + "\": the name must end in .txt, .xls, .xlsx, .csv or .edf."));
+        checkExportName(*out);
         auto model = std::make_unique<RecordingModel>();
         if (!loadRecording(*file, *options, *model)) throw CLI::RuntimeError(1);
-        if (ext == "csv" || ext == "edf") {
-            const WriteStatus w = ext == "csv"
-                                      ? writeCsvRecording(*out, model->currentSamples())
-                                      : writeEdfRecording(*out, model->currentSamples(), model->currentPatient());
-            if (!w) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + w.error().text()));
-            return;
-        }
-        const UnitSystem units = settings().unitSystem();
-        const ExportStatus result =
-            ext == "txt" ? writeTextExport(*out, model->currentSamples(), model->currentPatient(), units)
-                         : writeSpreadsheetExport(*out, model->currentSamples(), model->currentPatient(), units);
-        if (!result) throw CLI::RuntimeError(fail(exportMessage(result)));
+        exportRecording(*model, *out);
     });
 
     auto rOptions = std::make_shared<CommonOptions>();

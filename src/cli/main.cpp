@@ -15,6 +15,7 @@ int main(int argc, char** argv) {
     kestrova::cli::addRenderCommand(app);
     kestrova::cli::addSummaryCommand(app);
     kestrova::cli::addClinicalReportCommand(app);
+    kestrova::cli::addStudiesCommand(app);
     try {
         app.parse(argc, argv);
     } catch (const CLI::RuntimeError& e) {
