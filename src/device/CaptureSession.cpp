@@ -132,7 +132,7 @@ void CaptureSession::requestingLoop() {
         ~Leave() { --n; }
     } leave{m_activeWorkers};
     Transport& t = m_link.transport();
-    for (std::uint32_t i = 0; i < m_totals.n1; ++i) {
+    for (std::uint32_t i = 0; i < m_totals.frames(); ++i) {
         m_frameDone.wait(m_stop);
         if (m_stop || m_receiverEnded || m_decoder.endOfData()) return;
         if (Outcome sent = sendRequest(i); !sent) {
@@ -162,7 +162,7 @@ void CaptureSession::receivingLoop() {
     chunk.reserve(FrameDecoder::kBufferSize);
     m_decoder.resetFramesReceived();
     while (!m_stop) {
-        if (m_decoder.endOfData() || m_decoder.framesReceived() >= m_totals.n1) break;
+        if (m_decoder.endOfData() || m_decoder.framesReceived() >= m_totals.frames()) break;
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(idleLimit - (Clock::now() - lastData));
         const WaitResult w = left.count() > 0 ? t.waitReadable(static_cast<int>(left.count()), m_link.waker().fd())
                                               : WaitResult::Timeout;
@@ -211,7 +211,7 @@ void CaptureSession::receivingLoop() {
         else
             m_outcome = Outcome{};
     }
-    if (m_callbacks.progress) m_callbacks.progress(m_totals.n1);
+    if (m_callbacks.progress) m_callbacks.progress(m_totals.frames());
     if (m_callbacks.done) m_callbacks.done(m_outcome);
 }
 

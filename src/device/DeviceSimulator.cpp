@@ -247,6 +247,11 @@ void DeviceSimulator::handle(const CommandFrame& f) {
             std::sscanf(m_o.version2.c_str(), "%d.%d.%d", &a, &b, &c);
             reply[20] = static_cast<std::uint8_t>(a), reply[21] = static_cast<std::uint8_t>(b),
             reply[22] = static_cast<std::uint8_t>(c);
+            if (m_identifies == 1 && m_o.leftoverBeforeIdentify > 0) {
+                auto rest = m_groups.empty() ? std::vector<std::uint8_t>{} : dataFrame(0, false);
+                rest.resize(m_o.leftoverBeforeIdentify, 0x5A);
+                reply.insert(reply.begin(), rest.begin(), rest.end());
+            }
             break;
         }
         case command::QueryTotals: {

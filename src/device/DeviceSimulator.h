@@ -34,6 +34,9 @@ struct SimulatorOptions {
     int vanishAfterFrame = -1;   // the port disappears after this frame
     bool zeroTotal = false;      // announces no data
     bool framesOnlyInN2 = false; // N1 = 0 while N2 counts the frames
+    // Still sending an earlier download that was cut off: the first identification
+    // reply comes after this many bytes of a data frame.
+    std::size_t leftoverBeforeIdentify = 0;
 };
 
 class DeviceSimulator {

@@ -47,12 +47,21 @@ Result<Identification> Exchanges::identify() {
     pause(m_timing.identifyPause);
     std::size_t got = 0;
     auto reply = collectReply(&got);
-    if (got == 0) {
+    Result<Identification> id = parseIdentification(reply);
+    if (!id) {
+        // A device whose earlier download was cut off may still be sending the rest of
+        // a frame, or be waiting for the next request: what came is dropped, and the
+        // question asked once more when the line is quiet.
+        drain();
+        pause(m_timing.identifyPause);
+        drain();
         if (Outcome sent = send(identifyFrame()); !sent) return sent.error();
         pause(m_timing.identifyPause);
-        reply = collectReply(&got);
+        std::size_t again = 0;
+        reply = collectReply(&again);
+        got += again;
+        id = parseIdentification(reply);
     }
-    Result<Identification> id = parseIdentification(reply);
     if (!id)
         return got == 0 ? problem(Status::Timeout, "no answer")
                         : problem(Status::ProtocolError, "not an identification");

@@ -64,6 +64,9 @@ constexpr bool isSupported(const Identification& id) {
 struct Totals {
     std::uint32_t n1 = 0, n2 = 0, n3 = 0;
     std::uint32_t total() const { return n1 + n2 + n3; }
+    // The frames to request: the first total, or the second on devices that count
+    // their frames there and leave the first at 0.
+    std::uint32_t frames() const { return n1 != 0 ? n1 : n2; }
 };
 Result<Totals> parseTotals(std::span<const std::uint8_t> reply);
 

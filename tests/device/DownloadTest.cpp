@@ -206,15 +206,17 @@ TEST(Download, DevicesWithoutDataOrOfAnotherModel) {
     }
     {
         SimulatorOptions o;
-        o.framesOnlyInN2 = true; // N1 = 0: nothing is requested, the download ends at once
+        o.framesOnlyInN2 = true; // N1 = 0 while N2 counts the frames: those are downloaded
         Rig rig(o);
         CaptureSession session(rig.model, rig.link, rig.callbacks());
         ASSERT_EQ(session.connect(), DeviceStatus::Ok);
         session.startDownload();
         session.waitUntilFinished();
         EXPECT_EQ(rig.doneCount, 1);
-        EXPECT_EQ(rig.sim.requestCount(), 0);
-        EXPECT_EQ(rig.model.idSampleCount(3), 0);
+        EXPECT_TRUE(session.downloadOutcome().ok());
+        EXPECT_GT(rig.sim.requestCount(), 0);
+        EXPECT_EQ(rig.model.idSampleCount(3), 1500);
+        EXPECT_EQ(rig.model.idSampleCount(9), 700);
         session.stop();
     }
     {
@@ -323,4 +325,20 @@ TEST(DeviceCommands, ClockAndDeletionChangeTheDevice) {
     EXPECT_EQ(clockMessage(DeviceStatus::NoDevice, false), str::NoDevice);
     EXPECT_EQ(clockMessage(DeviceStatus::NoDevice, true), 0); // a Bluetooth link that is down says nothing
     EXPECT_EQ(clockMessage(DeviceStatus::IoError, false), str::SetClockError);
+}
+
+TEST(Download, ADeviceStillSendingACutOffDownloadIsFoundOnTheSecondAsking) {
+    for (const std::size_t leftover : {std::size_t{7}, std::size_t{300}, std::size_t{5000}}) {
+        SimulatorOptions o;
+        o.leftoverBeforeIdentify = leftover;
+        Rig rig(o);
+        CaptureSession session(rig.model, rig.link, rig.callbacks());
+        ASSERT_EQ(session.connect(), DeviceStatus::Ok) << leftover;
+        EXPECT_EQ(rig.sim.identifyCount(), 2) << leftover;
+        session.startDownload();
+        session.waitUntilFinished();
+        EXPECT_TRUE(session.downloadOutcome().ok()) << leftover;
+        EXPECT_EQ(rig.model.idSampleCount(3), 1500) << leftover;
+        session.stop();
+    }
 }
