@@ -56,12 +56,13 @@ std::string absolutePath(const std::string& path) {
 
 std::vector<ImportedFile> importRecordingFiles(StudyLibrary& library, const std::vector<std::string>& paths,
                                                const std::function<PatientRecord(int id)>& proposals,
-                                               const ImportProgress& progress) {
+                                               const ImportProgress& progress, unsigned workerCount) {
     const std::size_t total = paths.size();
     std::vector<ImportedFile> out;
     out.reserve(total);
     if (total == 0) return out;
-    const std::size_t workers = std::min<std::size_t>(std::max(1u, std::thread::hardware_concurrency()), total);
+    const unsigned wanted = workerCount ? workerCount : std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t workers = std::min<std::size_t>(wanted, total);
     const std::size_t window = workers * 2; // files read ahead of the writes
 
     std::vector<ReadFile> slots(total);

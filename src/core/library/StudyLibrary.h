@@ -152,7 +152,8 @@ std::vector<DownloadedStudy> storeDownload(StudyLibrary& library, const Recordin
                                            int partialId, const std::function<PatientRecord(int id)>& proposals);
 
 // Imports recording files (any format Kestrova reads) into the library, reading and
-// analysing them on every core; the database writes stay on the calling thread.
+// analysing them on every core (or on `workers` threads); the database writes stay on
+// the calling thread.
 struct ImportedFile {
     std::string path;
     Result<AddedStudy> stored;
@@ -160,6 +161,6 @@ struct ImportedFile {
 using ImportProgress = std::function<bool(std::size_t done, std::size_t total)>; // false cancels
 std::vector<ImportedFile> importRecordingFiles(StudyLibrary& library, const std::vector<std::string>& paths,
                                                const std::function<PatientRecord(int id)>& proposals,
-                                               const ImportProgress& progress = {});
+                                               const ImportProgress& progress = {}, unsigned workers = 0);
 
 } // namespace kestrova
