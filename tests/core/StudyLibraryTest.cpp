@@ -119,6 +119,40 @@ TEST(StudyLibrary, TheSameSamplesAreOneStudyWhateverTheTitleOrPatient) {
     EXPECT_FALSE(lib->add(studyOf({})));
 }
 
+TEST(StudyLibrary, ADigestThatMatchesNeverMergesTwoNights) {
+    test::TempDir dir;
+    const auto a = test::night(6, 900), b = test::night(8, 900);
+    StudyId first = 0;
+    {
+        auto lib = openOrFail(dir.path());
+        ASSERT_TRUE(lib);
+        auto added = lib->add(studyOf(a));
+        ASSERT_TRUE(added);
+        first = added->id;
+    }
+    {
+        // As if a and b shared their digest.
+        const PreparedStudy pb = prepareStudy(b, {}, "ReportTitle");
+        auto db = library::Database::open(dir.file("studies.sqlite"), false);
+        ASSERT_TRUE(db);
+        auto q = (*db)->prepare("UPDATE studies SET digest = ?1");
+        ASSERT_TRUE(q);
+        q->bindBlob(1, pb.digest.data(), pb.digest.size());
+        q->step();
+        ASSERT_FALSE(q->failed());
+    }
+    auto lib = openOrFail(dir.path());
+    ASSERT_TRUE(lib);
+    EXPECT_EQ(*lib->find(b), std::nullopt);
+    auto second = lib->add(studyOf(b));
+    ASSERT_TRUE(second);
+    EXPECT_FALSE(second->alreadyPresent);
+    EXPECT_NE(second->id, first);
+    EXPECT_EQ(*lib->samples(first), a);
+    EXPECT_EQ(*lib->samples(second->id), b);
+    EXPECT_EQ(*lib->find(b), std::optional<StudyId>(second->id));
+}
+
 TEST(StudyLibrary, AStudysFileIsWhatSaveDataWrites) {
     test::TempDir dir;
     auto lib = openOrFail(dir.file("lib"));
