@@ -1,11 +1,25 @@
-// The Clinical Summary display (mode 4): page 1 of the clinical report, scaled to the
-// window. Print and preview produce the whole report.
+// The Clinical Summary display (mode 4): the clinical report page by page, each page
+// scaled to the window, with the usual paging keys and the page pane. Print and
+// preview produce the whole report.
 #pragma once
 
 #include "pages/ClinicalReport.h"
 #include "views/RecordingView.h"
 
+#include <functional>
+
 namespace kestrova::ui {
+
+// What the report says beyond the recording: the study's interpretation, whether its
+// patient details were confirmed, and the patient's nights for the follow-up page.
+struct StudyDetails {
+    std::string interpretation;
+    bool patientConfirmed = true;
+    std::vector<pages::FollowUpNight> followUp;
+};
+// Asked each time the report's data is gathered; the frame installs it where it keeps
+// the studies. Without one the report has no interpretation and no follow-up.
+using StudyDetailsSource = std::function<StudyDetails(const RecordingDocument&)>;
 
 class ClinicalSummaryView : public RecordingView {
     Q_OBJECT
@@ -14,17 +28,31 @@ public:
 
     void print() override;
     void printPreview() override;
-    int pageCount() const override { return 1; }
+    void pageUp() override;
+    void pageDown() override;
+    int pageCount() const override { return m_pageCount; }
+
+    static void setStudyDetailsSource(StudyDetailsSource source);
 
     // The report's data for the current recording and settings.
     static pages::ClinicalReportData reportData(const RecordingDocument& document);
+    // Gathers the data again (after the interpretation or the report settings changed).
+    void refresh();
+    const pages::ClinicalReportData& data() const { return m_data; }
 
 protected:
     void paintEvent(QPaintEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void wheelEvent(QWheelEvent* event) override;
+    void goToPage(int page) override;
 
 private:
+    int shownPage() const;
+    void reportPage();
+
     pages::ClinicalReportData m_data; // computed again only when the recording changes
+    int m_pageCount = 1;
 };
 
 } // namespace kestrova::ui
