@@ -37,7 +37,7 @@ private slots:
         QCOMPARE(doc.currentPage(), 0);
         doc.setCurrentPage(5);
 
-        doc.editTitle("Night 2");
+        QVERIFY(doc.editTitle("Night 2").ok());
         QVERIFY(doc.hasUnsavedChanges());
         QCOMPARE(model.reportTitle(), std::string("Night 2"));
         QCOMPARE(details.count(), 1);

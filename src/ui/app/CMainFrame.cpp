@@ -18,6 +18,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
@@ -38,8 +39,8 @@ int askRollStepDialog(QWidget* view, int rollStep, int pageCount) {
 }
 } // namespace
 
-CMainFrame::CMainFrame(RecordingModel& model, const Settings& settings, QWidget* parent)
-    : QMainWindow(parent), m_model(model), m_document(new RecordingDocument(model, settings, this)) {
+CMainFrame::CMainFrame(RecordingModel& model, const Settings& settings, StudyLibrary* library, QWidget* parent)
+    : QMainWindow(parent), m_model(model), m_document(new RecordingDocument(model, settings, library, this)) {
     setWindowTitle(QStringLiteral("Kestrova"));
     m_workspace = new CMdiClient(this);
     m_workspace->setBackgroundTile(artwork::workspaceTile());
@@ -76,22 +77,28 @@ void CMainFrame::buildActions() {
         newDataCapture();
     })->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
     addAction(cmd::FindBluetooth, QStringLiteral("Find bluetooth radio"), [this] { findBluetooth(); });
-    addAction(cmd::OpenOtherId, QStringLiteral("Open Other ID Data"), [this] { runDialog(cmd::OpenOtherId); });
+    addAction(cmd::OpenOtherId, QStringLiteral("Open Other ID Data"), [this] { runReplacingDialog(cmd::OpenOtherId); });
     addAction(cmd::SaveData, QStringLiteral("Save Data(&S)..."), [this] {
         runDialog(cmd::SaveData);
     })->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
     addAction(cmd::OpenSavedData, QStringLiteral("Open Saved Data(&O)..."), [this] {
-        runDialog(cmd::OpenSavedData);
+        runReplacingDialog(cmd::OpenSavedData);
     })->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
+    addAction(cmd::Studies, QStringLiteral("Studies..."), [this] {
+        runDialog(cmd::Studies);
+    })->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
     addAction(cmd::EventTimeReport, QStringLiteral("Check out the SpO2 event time..."),
               [this] { runDialog(cmd::EventTimeReport); });
-    addAction(cmd::Close, QStringLiteral("Close"), [this] { closeCommand(); });
+    addAction(cmd::Close, QStringLiteral("Close"), [this] {
+        if (maySetRecordingAside()) closeCommand();
+    });
     addAction(cmd::PrintPreview, QStringLiteral("PrintPreView"), view(&RecordingView::printPreview));
     addAction(cmd::Print, QStringLiteral("Print"), view(&RecordingView::print))
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
     addAction(cmd::Exit, QStringLiteral("Exit(&X)"), [this] { close(); });
     addAction(cmd::PatientInfo, QStringLiteral("Patient Info"), [this] { runDialog(cmd::PatientInfo); });
     addAction(cmd::PatientTitle, QStringLiteral("Patient Title"), [this] { runDialog(cmd::PatientTitle); });
+    addAction(cmd::Interpretation, QStringLiteral("Interpretation..."), [this] { runDialog(cmd::Interpretation); });
     addAction(cmd::Trend, QStringLiteral("Trend"), [this] { switchDisplay(DisplayMode::Trend); });
     addAction(cmd::Table, QStringLiteral("Table"), [this] { switchDisplay(DisplayMode::Table); });
     addAction(cmd::Analysis, QStringLiteral("Analysis"), [this] { switchDisplay(DisplayMode::Analysis); });
@@ -102,6 +109,7 @@ void CMainFrame::buildActions() {
     addAction(cmd::RollStep, QStringLiteral("Roll Step"), view(&RecordingView::rollStep));
     addAction(cmd::AnalysisSetup, QStringLiteral("Analysis Setup"), [this] { analysisSetupCommand(); });
     addAction(cmd::UnitSetup, QStringLiteral("Unit Setup"), [this] { unitSetupCommand(); });
+    addAction(cmd::ReportSetup, QStringLiteral("Report..."), [this] { runDialog(cmd::ReportSetup); });
     addAction(cmd::About, QStringLiteral("About \t(&A)..."), [this] { CAboutDlg(this).exec(); });
     addAction(cmd::PageUp, QStringLiteral("PageUp"), view(&RecordingView::pageUp));
     addAction(cmd::PageDown, QStringLiteral("PageDown"), view(&RecordingView::pageDown));
@@ -151,13 +159,14 @@ void CMainFrame::buildMenus() {
         connect(m, &QMenu::aboutToShow, this, &CMainFrame::refreshCommandState);
     };
     QMenu* file = bar->addMenu(QStringLiteral("File(&F)"));
-    add(file, {cmd::NewDataCapture, cmd::FindBluetooth, cmd::OpenOtherId, 0, cmd::SaveData, cmd::OpenSavedData,
-               cmd::EventTimeReport, cmd::ClinicalReport, cmd::Close, 0, cmd::PrintPreview, cmd::Print, 0, cmd::Exit});
-    add(bar->addMenu(QStringLiteral("Edit")), {cmd::PatientInfo, cmd::PatientTitle});
+    add(file,
+        {cmd::NewDataCapture, cmd::FindBluetooth, cmd::OpenOtherId, 0, cmd::SaveData, cmd::OpenSavedData, cmd::Studies,
+         cmd::EventTimeReport, cmd::ClinicalReport, cmd::Close, 0, cmd::PrintPreview, cmd::Print, 0, cmd::Exit});
+    add(bar->addMenu(QStringLiteral("Edit")), {cmd::PatientInfo, cmd::PatientTitle, cmd::Interpretation});
     QMenu* mode = bar->addMenu(QStringLiteral("Mode"));
     add(mode, {cmd::Trend, cmd::Table, cmd::Analysis, cmd::ClinicalSummary, 0, cmd::RollStep});
     m_navigation->buildMenus(*mode, *file);
-    add(bar->addMenu(QStringLiteral("Options")), {cmd::AnalysisSetup, cmd::UnitSetup});
+    add(bar->addMenu(QStringLiteral("Options")), {cmd::AnalysisSetup, cmd::UnitSetup, cmd::ReportSetup});
     add(bar->addMenu(QStringLiteral("About(&A)")), {cmd::About});
 }
 
@@ -296,15 +305,47 @@ void CMainFrame::runDialog(int commandId) {
     refreshCommandState();
 }
 
+void CMainFrame::runReplacingDialog(int commandId) {
+    if (maySetRecordingAside()) runDialog(commandId);
+}
+
+bool CMainFrame::maySetRecordingAside() {
+    if (!m_document->hasUnsavedChanges() || m_document->displayMode() == DisplayMode::None) return true;
+    MessageRequest r;
+    r.title = QStringLiteral("Kestrova");
+    r.icon = QMessageBox::Warning;
+    r.text = QStringLiteral("The patient details or the title of this recording were changed and are not saved "
+                            "anywhere yet.\n\nSave them before going on?");
+    r.buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
+    // A scripted run has nobody to choose a file: it says so and lets the edit go.
+    r.defaultButton = Messages::scripted() ? QMessageBox::Discard : QMessageBox::Save;
+    switch (Messages::show(this, r)) {
+    case QMessageBox::Discard: return true;
+    case QMessageBox::Save:
+        runDialog(cmd::SaveData);
+        return !m_document->hasUnsavedChanges(); // a cancelled or failed save keeps the recording
+    default: return false;
+    }
+}
+
+void CMainFrame::closeEvent(QCloseEvent* event) {
+    if (maySetRecordingAside())
+        event->accept();
+    else
+        event->ignore();
+}
+
 void CMainFrame::newDataCapture() {
     m_captureLink = CaptureLink::Serial;
     if (m_captureDialogOpen) return;
+    if (!maySetRecordingAside()) return;
     m_captureDialogOpen = true;
     runDialog(cmd::NewDataCapture);
     m_captureDialogOpen = false;
 }
 
 void CMainFrame::findBluetooth() {
+    if (!maySetRecordingAside()) return;
     m_captureLink = CaptureLink::Bluetooth;
     runDialog(cmd::FindBluetooth);
 }

@@ -38,7 +38,9 @@ public:
     // The "document templates": how a view of each kind is made; trend first, table last.
     using ViewFactory = std::function<RecordingView*(RecordingDocument&)>;
 
-    CMainFrame(RecordingModel& model, const Settings& settings, QWidget* parent = nullptr);
+    // `library`: the study library of this start, null when it could not be opened.
+    CMainFrame(RecordingModel& model, const Settings& settings, StudyLibrary* library = nullptr,
+               QWidget* parent = nullptr);
     ~CMainFrame() override;
 
     void registerTemplate(ViewFactory factory) { m_templates.push_back(std::move(factory)); }
@@ -70,6 +72,11 @@ public:
     // A status bar line that stays (the demo device).
     void setPermanentNote(const QString& text);
 
+    // Before the current recording is set aside (closed, replaced, the program ended):
+    // edits that nothing keeps yet are saved, discarded or the step is cancelled, as
+    // the user answers. True when the step may go on.
+    bool maySetRecordingAside();
+
     // Dialogs that later parts of the program provide; each returns whether it ended with OK.
     using DialogRunner = std::function<bool(CMainFrame&)>;
     void setDialog(int commandId, DialogRunner runner) { m_dialogs[commandId] = std::move(runner); }
@@ -84,6 +91,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
 
 private:
     void buildActions();
@@ -95,6 +103,8 @@ private:
     void openDocument(std::size_t templateIndex);
     void openView(RecordingView* view);
     void runDialog(int commandId);
+    // runDialog once the current recording may be set aside.
+    void runReplacingDialog(int commandId);
     void closeCommand();
     void unitSetupCommand();
     void analysisSetupCommand();

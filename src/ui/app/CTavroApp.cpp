@@ -10,6 +10,7 @@
 #include "files/DataFile.h"
 #include "files/PatientDatabase.h"
 #include "files/ProgramDirectory.h"
+#include "library/StudyLibrary.h"
 #include "model/RecordingModel.h"
 #include "model/SyntheticRecording.h"
 #include "text/StringTable.h"
@@ -32,6 +33,7 @@ CTavroApp::CTavroApp(RecordingModel& model, const std::string& settingsPath)
 CTavroApp::~CTavroApp() {
     m_splash.reset();
     m_frame.reset();
+    m_library.reset();
     m_demo.reset();
     m_model.clearAllRecordings();
 }
@@ -57,7 +59,9 @@ bool CTavroApp::initInstance(bool showSplash, bool demo) {
         m_splash->show();
     }
     m_db = std::make_unique<PatientDatabase>(programDirectory());
-    m_frame = std::make_unique<CMainFrame>(m_model, m_settings);
+    auto library = StudyLibrary::open(StudyLibrary::defaultDirectory());
+    if (library) m_library = std::move(*library);
+    m_frame = std::make_unique<CMainFrame>(m_model, m_settings, m_library.get());
     installRecordingCommands(*m_frame, *m_db);
     QString demoPort;
     if (demo) {
@@ -78,7 +82,7 @@ bool CTavroApp::initInstance(bool showSplash, bool demo) {
         else
             m_demo.reset();
     }
-    installCaptureCommands(*m_frame, demoPort);
+    installCaptureCommands(*m_frame, *m_db, demoPort);
     if (!demoPort.isEmpty())
         m_frame->setPermanentNote(
             QStringLiteral("Demo oximeter attached on %1 - File > NewDataCapture downloads it").arg(demoPort));
@@ -87,6 +91,16 @@ bool CTavroApp::initInstance(bool showSplash, bool demo) {
     if (!m_db->ensurePatientDatabase())
         Messages::showString(m_frame.get(), str::CantOpenPatientDb, QMessageBox::Information);
 
+    if (!library) {
+        // The program still works on one recording at a time; nothing is kept for it.
+        const QString why = QString::fromStdString(library.error().text());
+        m_frame->setPermanentNote(QStringLiteral("Study library not available"));
+        Messages::info(m_frame.get(),
+                       QStringLiteral("The study library cannot be opened, so downloads are kept only in memory "
+                                      "and in the files you save.\n\n%1")
+                           .arg(why),
+                       QMessageBox::Warning);
+    }
     m_frame->setWindowIcon(artwork::applicationIcon());
     if (!m_splash) {
         m_frame->showMaximized();

@@ -1,5 +1,5 @@
 // Start-up and shut-down: one instance per user, the optional resource bundle, the
-// patient database file, the main frame with its two view templates (trend first,
+// patient database file, the study library, the main frame with its two view templates (trend first,
 // table last), and the splash while the frame is built.
 #pragma once
 
@@ -15,6 +15,7 @@ namespace kestrova {
 class RecordingModel;
 class PatientDatabase;
 class DeviceSimulator;
+class StudyLibrary;
 } // namespace kestrova
 
 namespace kestrova::ui {
@@ -45,6 +46,7 @@ private:
     Settings m_settings;
     std::unique_ptr<SingleInstance> m_instance;
     std::unique_ptr<PatientDatabase> m_db;
+    std::unique_ptr<StudyLibrary> m_library; // null when it could not be opened
     std::unique_ptr<DeviceSimulator> m_demo;
     std::unique_ptr<CMainFrame> m_frame;
     std::unique_ptr<QSplashScreen> m_splash; // until the frame shows

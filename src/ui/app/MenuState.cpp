@@ -15,6 +15,7 @@ bool commandEnabled(int id, const FrameState& s) {
     case cmd::Close:
     case cmd::PatientInfo:
     case cmd::PatientTitle:
+    case cmd::Interpretation:
     case cmd::SaveData:
     case cmd::EventTimeReport:
     case cmd::ClinicalReport: return !s.noRecording;

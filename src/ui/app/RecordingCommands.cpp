@@ -9,9 +9,11 @@
 #include "common/Messages.h"
 #include "dialogs/CAnalysisSetup.h"
 #include "dialogs/CDlgUnitSetup.h"
+#include "dialogs/CInterpretation.h"
 #include "dialogs/CModifyTitle.h"
 #include "dialogs/COtherIDSelect.h"
 #include "dialogs/CPatientInfo.h"
+#include "dialogs/CStudiesDlg.h"
 #include "files/CsvRecording.h"
 #include "files/DataFile.h"
 #include "files/EdfRecording.h"
@@ -45,6 +47,15 @@ void cantCreate(CMainFrame& f, const std::string& reason) {
                    QString::fromStdString(kestrova::tr(str::CantCreateFile) + (reason.empty() ? "" : ": " + reason)));
 }
 
+// An edit the study library could not keep: the recording stays marked as edited.
+void notKept(CMainFrame& f, const Outcome& kept) {
+    if (!kept)
+        Messages::info(&f,
+                       QStringLiteral("The change was not kept in the study library: %1")
+                           .arg(QString::fromStdString(kept.error().text())),
+                       QMessageBox::Warning);
+}
+
 // A patient record that could not be stored is said, never taken for stored.
 void notStored(CMainFrame& f, const Outcome& stored) {
     if (!stored)
@@ -60,7 +71,7 @@ bool patientInfo(CMainFrame& f, const PatientDatabase& db) {
     auto onDelete = [&](const PatientForm& form) {
         PatientRecord cleared;
         cleared.id = std::atoi(form.idText.c_str());
-        doc.editPatient(cleared);
+        notKept(f, doc.editPatient(cleared));
         if (!patient_id::isSlot(cleared.id)) {
             Messages::showString(&f, str::PatientIdInvalidDialog);
             return false;
@@ -69,6 +80,10 @@ bool patientInfo(CMainFrame& f, const PatientDatabase& db) {
         return true;
     };
     CPatientInfo dialog(patientFormFrom(doc.patient(), units), units, onDelete, &f);
+    if (doc.study() && !doc.patientConfirmed())
+        dialog.setNotice(QStringLiteral("Details proposed from the patient list for ID %1: confirm or change for "
+                                        "this night")
+                             .arg(doc.patient().id));
     // Device IDs are reused for other patients, so stored details are offered, never
     // attached on their own.
     if (const int id = doc.patient().id; patient_id::isSlot(id)) {
@@ -79,7 +94,7 @@ bool patientInfo(CMainFrame& f, const PatientDatabase& db) {
     }
     if (dialog.exec() != QDialog::Accepted) return false;
     const PatientRecord edited = patientRecordFrom(dialog.form(), doc.settings().unitSystem());
-    doc.editPatient(edited);
+    notKept(f, doc.editPatient(edited));
     if (!patient_id::isSlot(edited.id)) {
         Messages::showString(&f, str::PatientIdInvalid);
         return true;
@@ -96,7 +111,33 @@ bool patientTitle(CMainFrame& f) {
     RecordingDocument& doc = f.document();
     CModifyTitle dialog(QString::fromStdString(decodeStoredText(doc.title())), &f);
     if (dialog.exec() != QDialog::Accepted) return false;
-    doc.editTitle(dialog.title().toStdString());
+    notKept(f, doc.editTitle(dialog.title().toStdString()));
+    return true;
+}
+
+bool interpretation(CMainFrame& f) {
+    RecordingDocument& doc = f.document();
+    CInterpretation dialog(QString::fromStdString(doc.interpretation()), &f);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    notKept(f, doc.editInterpretation(dialog.text().toStdString()));
+    return true;
+}
+
+bool studies(CMainFrame& f) {
+    StudyLibrary* library = f.document().library();
+    if (!library) {
+        Messages::info(&f, QStringLiteral("The study library is not available in this session."), QMessageBox::Warning);
+        return false;
+    }
+    CStudiesDlg dialog(*library, &f);
+    if (dialog.exec() != QDialog::Accepted || !dialog.chosenStudy()) return false;
+    if (!f.maySetRecordingAside()) return false;
+    if (const Outcome opened = f.document().openStudy(*dialog.chosenStudy()); !opened) {
+        Messages::info(&f, QString::fromStdString(opened.error().text()), QMessageBox::Warning);
+        return false;
+    }
+    f.showCurrentRecording();
+    f.document().setFollowUp(dialog.followUp());
     return true;
 }
 
@@ -208,8 +249,9 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
             return false;
         }
     } else if (ext == "csv" || ext == "edf") {
-        const WriteStatus w = ext == "csv" ? writeCsvRecording(path, m.currentSamples())
-                                           : writeEdfRecording(path, m.currentSamples(), m.currentPatient());
+        const WriteStatus w = ext == "csv"
+                                  ? writeCsvRecording(path, m.currentSamples(), m.reportTitle())
+                                  : writeEdfRecording(path, m.currentSamples(), m.currentPatient(), m.reportTitle());
         if (!w) {
             cantCreate(f, w.error().text());
             return false;
@@ -307,7 +349,11 @@ bool clinicalReport(CMainFrame& f) {
 } // namespace
 
 void installRecordingCommands(CMainFrame& frame, const PatientDatabase& db) {
-    frame.navigation().setFileOpener([&frame, &db](const QString& path) { return openRecordingFile(frame, db, path); });
+    frame.navigation().setFileOpener([&frame, &db](const QString& path) {
+        return frame.maySetRecordingAside() && openRecordingFile(frame, db, path);
+    });
+    frame.setDialog(cmd::Interpretation, interpretation);
+    frame.setDialog(cmd::Studies, studies);
     frame.setDialog(cmd::PatientInfo, [&db](CMainFrame& f) { return patientInfo(f, db); });
     frame.setDialog(cmd::PatientTitle, [](CMainFrame& f) { return patientTitle(f); });
     frame.setDialog(cmd::OpenOtherId, [&db](CMainFrame& f) { return otherId(f, db); });

@@ -19,6 +19,10 @@ bool toStderr() {
 
 } // namespace
 
+bool Messages::scripted() {
+    return !handler() && toStderr();
+}
+
 QMessageBox::StandardButton Messages::show(QWidget* parent, const MessageRequest& r) {
     if (handler()) return handler()(r);
     if (toStderr()) {

@@ -33,6 +33,10 @@ public:
     // A settings file that could not be written (it was left as it was).
     static void settingsNotSaved(QWidget* parent, const std::string& reason);
 
+    // Messages go to stderr and take their default button (KESTROVA_MESSAGES=stderr):
+    // nobody is there to answer a dialog that would follow.
+    static bool scripted();
+
     // Replaces how messages are shown (tests); an empty handler restores the default.
     static void setHandler(Handler handler);
 };

@@ -8,6 +8,8 @@
 #include "analysis/Analysis.h"
 #include "analysis/ClinicalMetrics.h"
 #include "base/Result.h"
+#include "library/StudyLibrary.h"
+#include "pages/ClinicalReport.h"
 #include "pages/PageData.h"
 
 #include <QObject>
@@ -30,7 +32,10 @@ enum class DisplayMode { None = 0, Trend = 1, Table = 2, Analysis = 3, ClinicalS
 class RecordingDocument : public QObject {
     Q_OBJECT
 public:
-    RecordingDocument(RecordingModel& model, const Settings& settings, QObject* parent = nullptr);
+    // `library`: where every recording is kept with its own patient; null when it could
+    // not be opened (the recording then lives in memory and in the files saved by hand).
+    RecordingDocument(RecordingModel& model, const Settings& settings, StudyLibrary* library = nullptr,
+                      QObject* parent = nullptr);
 
     RecordingModel& model() const { return m_model; }
     // The settings file of this start, the one every command reads and writes.
@@ -65,20 +70,43 @@ public:
     // file when the recording changes and when a setup dialog ends with OK.
     void reloadSettings();
 
-    // The current recording's patient and title (stored bytes). Only these operations
-    // change them; each announces the change and marks the recording as edited.
+    // The current recording's patient, title (stored bytes) and interpretation. Only
+    // these operations change them; each announces the change. With a study, the edit
+    // is stored with it at once (an edited patient counts as confirmed for this night);
+    // without one, or when storing fails, the recording counts as edited until saved.
     const PatientRecord& patient() const;
     const std::string& title() const;
-    void editPatient(const PatientRecord& patient);
-    void editTitle(std::string title);
+    const std::string& interpretation() const { return m_interpretation; }
+    Outcome editPatient(const PatientRecord& patient);
+    Outcome editTitle(std::string title);
+    Outcome editInterpretation(std::string text);
 
-    // Opens a recording file of any known format as the current recording (with the
-    // patient record of its ID from `db`), or changes nothing and says why. The
-    // caller shows it (recordingReplaced).
+    // The study the current recording is, if the library holds it, and whether its
+    // patient details were confirmed for this recording (false: proposed from the slot
+    // list, and every page says so).
+    StudyLibrary* library() const { return m_library; }
+    std::optional<StudyId> study() const { return m_study; }
+    bool patientConfirmed() const { return m_patientConfirmed; }
+    // The device type the recording was downloaded from (0 when unknown).
+    std::int32_t deviceType() const { return m_deviceType; }
+    // The patient's nights the clinical report compares (oldest first), when the
+    // recording was opened from a comparison; empty otherwise.
+    const std::vector<pages::FollowUpNight>& followUp() const { return m_followUp; }
+    void setFollowUp(std::vector<pages::FollowUpNight> nights);
+    // Why the library could not keep the current recording, empty when it did.
+    const QString& libraryProblem() const { return m_libraryProblem; }
+
+    // Opens a recording file of any known format as the current recording, or changes
+    // nothing and says why. A recording the library holds comes with its study's
+    // patient; another is kept as a new study, its details proposed from the slot list
+    // of `db` (unconfirmed). The caller shows it (recordingReplaced).
     Outcome open(const std::string& path, const PatientDatabase& db);
     // The samples of a downloaded ID become the current recording, with the details
-    // its slot holds once they were saved for this download.
+    // proposed for its study when it was stored, else those its slot holds once they
+    // were saved for this download.
     bool showDownloadedId(int id, const PatientDatabase& db);
+    // A study of the library becomes the current recording.
+    Outcome openStudy(StudyId id);
     // Save Data's .dat file; gives the ID byte written.
     Result<std::uint8_t> saveData(const std::string& path) const;
     // Save Data's last step after any file was written: the details go to the slot
@@ -107,10 +135,21 @@ signals:
     void detailsChanged();
 
 private:
-    void markDetailsEdited();
+    void markDetailsEdited(const Outcome& stored);
+    // Finds the current recording in the library, or keeps it there as a new study.
+    void adoptCurrentRecording(StudyOrigin origin, const std::string& source, std::int32_t deviceType);
+    void takeStudy(const Study& study);
+    void forgetStudy();
 
     RecordingModel& m_model;
     const Settings& m_settings;
+    StudyLibrary* m_library = nullptr;
+    std::optional<StudyId> m_study;
+    bool m_patientConfirmed = true;
+    std::int32_t m_deviceType = 0;
+    std::string m_interpretation;
+    std::vector<pages::FollowUpNight> m_followUp;
+    QString m_libraryProblem;
     DisplayMode m_displayMode = DisplayMode::None;
     int m_currentPage = 0;
     int m_zoom = kDefaultSpan;

@@ -17,9 +17,11 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
+#include <QPainter>
 #include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QStyledItemDelegate>
 #include <QTimer>
 #include <QVBoxLayout>
 
@@ -28,6 +30,36 @@ namespace {
 QString text(int id) {
     return QString::fromStdString(kestrova::tr(id));
 }
+
+constexpr int kDetailsRole = Qt::UserRole + 1;
+
+// Each line as documented, then what the program knows of it in a quieter colour: the
+// line's own text stays what the selection reads.
+class IdLineDelegate : public QStyledItemDelegate {
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+    void paint(QPainter* p, const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QStyledItemDelegate::paint(p, option, index);
+        const QString details = index.data(kDetailsRole).toString();
+        if (details.isEmpty()) return;
+        const QString line = index.data(Qt::DisplayRole).toString();
+        QRect r = option.rect;
+        r.setLeft(r.left() + option.fontMetrics.horizontalAdvance(line + QStringLiteral("   ")) + 4);
+        p->save();
+        p->setFont(option.font);
+        const bool selected = option.state & QStyle::State_Selected;
+        p->setPen(option.palette.color(selected ? QPalette::HighlightedText : QPalette::PlaceholderText));
+        p->drawText(r, Qt::AlignLeft | Qt::AlignVCenter, details);
+        p->restore();
+    }
+    QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
+        QSize size = QStyledItemDelegate::sizeHint(option, index);
+        const QString details = index.data(kDetailsRole).toString();
+        if (!details.isEmpty())
+            size.rwidth() += option.fontMetrics.horizontalAdvance(QStringLiteral("   ") + details) + 8;
+        return size;
+    }
+};
 } // namespace
 
 CDlgChooseType::CDlgChooseType(RecordingModel& model, const Settings& settings, const ProbeOrder& order,
@@ -54,11 +86,11 @@ CDlgChooseType::CDlgChooseType(RecordingModel& model, const Settings& settings, 
     };
     // The dialog lists what arrived however the download ended; the messages for a
     // fault came on their own.
-    callbacks.done = [self](const Outcome&) {
+    callbacks.done = [self](const Outcome& ended) {
         QMetaObject::invokeMethod(
             qApp,
-            [self] {
-                if (self) self->downloadFinished();
+            [self, broke = !ended.ok()] {
+                if (self) self->downloadFinished(broke);
             },
             Qt::QueuedConnection);
     };
@@ -78,6 +110,7 @@ CDlgChooseType::CDlgChooseType(RecordingModel& model, const Settings& settings, 
     m_list = new QListWidget(info);
     m_list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
     m_list->setMinimumSize(360, 180);
+    m_list->setItemDelegate(new IdLineDelegate(m_list));
     infoLayout->addWidget(m_list);
     layout->addWidget(info);
     m_progress = new QProgressBar(this);
@@ -186,15 +219,26 @@ void CDlgChooseType::connected(DeviceStatus result) {
     }
 }
 
-void CDlgChooseType::downloadFinished() {
+void CDlgChooseType::downloadFinished(bool broke) {
+    m_broke = broke;
+    m_phase = Phase::Downloaded;
+    // Kept (in the library) before anyone chooses an ID, so the details can name it.
+    emit downloadCompleted();
     int lines = 0;
     for (int id = 1; id <= RecordingModel::kIdSlots; ++id) {
         if (m_model.idSampleCount(id) == 0) continue;
-        m_list->addItem(QString::fromStdString(idListLine(id, m_model.idSampleCount(id))));
+        auto* item = new QListWidgetItem(QString::fromStdString(idListLine(id, m_model.idSampleCount(id))), m_list);
+        if (m_details) item->setData(kDetailsRole, m_details(id));
         ++lines;
     }
-    m_phase = Phase::Downloaded;
-    emit downloadCompleted();
+    if (m_details && lines > 0) {
+        // Room for the longest line with its details.
+        const int wanted = m_list->sizeHintForColumn(0) + 2 * m_list->frameWidth() + 24;
+        if (wanted > m_list->width()) {
+            m_list->setMinimumWidth(wanted);
+            adjustSize();
+        }
+    }
     if (lines > 0) m_delete->setEnabled(true);
     m_start->setText(text(str::Done));
     stop();

@@ -10,6 +10,7 @@
 
 #include <QDialog>
 
+#include <functional>
 #include <memory>
 
 class QListWidget;
@@ -56,6 +57,12 @@ public:
     // After OK: the ID whose recording to open.
     int chosenId() const { return m_chosenId; }
     bool downloaded() const { return m_phase == Phase::Downloaded; }
+    // The last download ended early (a fault or Stop): the ID it was receiving is
+    // incomplete.
+    bool downloadBroke() const { return m_broke; }
+    // What the list says beside each ID's documented line (start, length, the proposed
+    // patient), asked for once the download ended.
+    void setIdDetails(std::function<QString(int id)> details) { m_details = std::move(details); }
 
 signals:
     // A new download began: every recording in memory is gone.
@@ -67,7 +74,7 @@ private:
     enum class Phase { Ready, Working, Downloaded };
 
     void connected(DeviceStatus result);
-    void downloadFinished();
+    void downloadFinished(bool broke);
     void setBusyButtons();
     void showNoDevice(DeviceStatus status);
     void setIdleButtons();
@@ -83,6 +90,8 @@ private:
     QPushButton *m_start = nullptr, *m_stopButton = nullptr, *m_delete = nullptr, *m_clock = nullptr,
                 *m_cancel = nullptr;
     bool m_startAtOnce = true;
+    bool m_broke = false;
+    std::function<QString(int id)> m_details;
 };
 
 } // namespace kestrova::ui

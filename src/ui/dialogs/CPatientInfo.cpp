@@ -121,6 +121,16 @@ void CPatientInfo::offerStoredDetails(const PatientForm& stored, const QString& 
     m_layout->insertWidget(0, m_useStored);
 }
 
+void CPatientInfo::setNotice(const QString& text) {
+    if (!m_notice) {
+        m_notice = new QLabel(this);
+        m_notice->setWordWrap(true);
+        m_notice->setObjectName(QStringLiteral("notice"));
+        m_layout->insertWidget(0, m_notice);
+    }
+    m_notice->setText(text);
+}
+
 void CPatientInfo::leaveField(PatientField f) {
     QLineEdit* edit = m_fields.at(f);
     if (isNumeric(f)) {

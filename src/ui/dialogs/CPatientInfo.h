@@ -30,6 +30,9 @@ public:
     // the form with `stored`.
     void offerStoredDetails(const PatientForm& stored, const QString& storedName);
     QPushButton* useStoredButton() const { return m_useStored; }
+    // A line above the fields saying where the details shown came from.
+    void setNotice(const QString& text);
+    QLabel* notice() const { return m_notice; }
     void setForm(const PatientForm& form);
     QLineEdit* field(PatientField f) const { return m_fields.at(f); }
     QLabel* heightUnit() const { return m_heightUnit; }
@@ -49,6 +52,7 @@ private:
     QLabel* m_heightUnit = nullptr;
     QLabel* m_weightUnit = nullptr;
     QPushButton* m_useStored = nullptr;
+    QLabel* m_notice = nullptr;
     QVBoxLayout* m_layout = nullptr;
     std::function<bool(const PatientForm&)> m_onDelete;
 };
