@@ -128,11 +128,11 @@ template <typename Operation> void runDeviceOperation(const LinkOptions& o, Oper
 
 // Every downloaded ID becomes a study (the one that broke marked partial), its
 // details proposed from the patient list. Says on stderr what could not be stored.
-bool storeInLibrary(const std::string& directory, const RecordingModel& model, int partialId) {
+void storeInLibrary(const std::string& directory, const RecordingModel& model, int partialId) {
     auto library = StudyLibrary::open(directory.empty() ? StudyLibrary::defaultDirectory() : directory);
     if (!library) {
         std::cerr << terminalSafe("The study library was not updated: " + library.error().text()) << '\n';
-        return false;
+        return;
     }
     const PatientDatabase db(programDirectory());
     const auto proposals = [&db](int id) {
@@ -141,15 +141,12 @@ bool storeInLibrary(const std::string& directory, const RecordingModel& model, i
         db.loadPatientRecord(id - 1, p);
         return p;
     };
-    bool ok = true;
     for (const DownloadedStudy& d : storeDownload(**library, model, model.deviceType(), partialId, proposals)) {
         if (d.stored) continue;
         std::cerr << terminalSafe("ID " + std::to_string(d.patientId) +
                                   " was not stored in the study library: " + d.stored.error().text())
                   << '\n';
-        ok = false;
     }
-    return ok;
 }
 
 } // namespace
@@ -229,7 +226,9 @@ void addDeviceCommands(CLI::App& app) {
             }
             if (model->totalLostSamples() > 0)
                 std::cerr << model->totalLostSamples() << " samples beyond an ID's capacity were not stored.\n";
-            if (!*noLibrary && !storeInLibrary(*libraryDir, *model, partialId)) writeFailed = true;
+            // The files are the download's result; a library that cannot take it (not
+            // writable, not ours) is said on stderr and leaves the exit status alone.
+            if (!*noLibrary) storeInLibrary(*libraryDir, *model, partialId);
             if (failed) throw CLI::RuntimeError(3);
             if (writeFailed) throw CLI::RuntimeError(1);
         });
