@@ -590,18 +590,12 @@ private slots:
         header.clinicName = "Clinic";
         header.paper = PaperSize::Letter;
         QVERIFY(header.write(settings).ok());
-        ui::ClinicalSummaryView::setStudyDetailsSource([](const ui::RecordingDocument&) {
-            ui::StudyDetails d;
-            d.interpretation = "Normal study.";
-            d.patientConfirmed = false;
-            d.followUp = nights(3);
-            return d;
-        });
+        QVERIFY(frame.document().editInterpretation("Normal study.").ok());
+        frame.document().setFollowUp(nights(3));
         view->refresh();
-        ui::ClinicalSummaryView::setStudyDetailsSource({});
         QCOMPARE(view->data().header.clinicName, std::string("Clinic"));
         QCOMPARE(view->data().interpretation, std::string("Normal study."));
-        QVERIFY(!view->data().patientConfirmed);
+        QCOMPARE(view->data().followUp.size(), std::size_t{3});
         QCOMPARE(view->pageCount(), ClinicalReport::pageCount(view->data(), Paper::Letter));
 
         ui::FileChooser::setHandler(
@@ -609,7 +603,8 @@ private slots:
         frame.action(ui::cmd::ClinicalReport)->trigger();
         ui::FileChooser::setHandler({});
         QCOMPARE(test::pdfPageCount(test::readFile(dir.file("n.pdf"))),
-                 ClinicalReport::pageCount(ui::ClinicalSummaryView::reportData(frame.document()), Paper::A4));
+                 ClinicalReport::pageCount(ui::ClinicalSummaryView::reportData(frame.document()),
+                                           Paper::Letter)); // the paper of the settings
     }
 };
 

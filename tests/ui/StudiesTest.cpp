@@ -25,6 +25,7 @@
 #include "settings/Settings.h"
 #include "views/CTavroTableView.h"
 #include "views/CTavroTrendView.h"
+#include "views/ClinicalSummaryView.h"
 
 #include "../device/QuickTiming.h"
 #include "TestSupport.h"
@@ -134,6 +135,9 @@ private slots:
         QVERIFY(doc.study().has_value());
         QVERIFY(!doc.patientConfirmed());
         QCOMPARE(nameOf(doc.patient()), QStringLiteral("Ana Lima"));
+        QVERIFY(m_frame->detailsNotice()->isVisible());
+        QVERIFY(!ClinicalSummaryView::reportData(doc).patientConfirmed); // and the report says so
+        QVERIFY(m_frame->detailsNotice()->text().contains(QStringLiteral("not confirmed for this recording")));
         test::onModal<CPatientInfo>([](CPatientInfo* d) {
             QVERIFY(d->notice() && d->notice()->text().contains(QStringLiteral("ID 3")));
             d->field(PatientField::Name)->setText(QStringLiteral("Jane Doe"));
@@ -141,6 +145,7 @@ private slots:
         });
         m_frame->action(cmd::PatientInfo)->trigger();
         QVERIFY(doc.patientConfirmed());
+        QVERIFY(!m_frame->detailsNotice()->isVisible());
         QVERIFY(!doc.hasUnsavedChanges()); // kept with the study: nothing to lose
 
         // Another person's night under the same ID: the slot now proposes Jane Doe,

@@ -45,7 +45,26 @@ CMainFrame::CMainFrame(RecordingModel& model, const Settings& settings, StudyLib
     m_workspace = new CMdiClient(this);
     m_workspace->setBackgroundTile(artwork::workspaceTile());
     m_workspace->setViewMode(QMdiArea::SubWindowView);
-    setCentralWidget(m_workspace);
+    // Above the workspace, a line for details that nobody confirmed for this recording.
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(0, 0, 0, 0);
+    column->setSpacing(0);
+    m_notice = new QLabel(central);
+    m_notice->setObjectName(QStringLiteral("detailsNotice"));
+    m_notice->setWordWrap(true);
+    m_notice->setMargin(6);
+    m_notice->setAutoFillBackground(true);
+    m_notice->setBackgroundRole(QPalette::ToolTipBase);
+    m_notice->setForegroundRole(QPalette::ToolTipText);
+    m_notice->hide();
+    connect(m_notice, &QLabel::linkActivated, this, [this] { runDialog(cmd::PatientInfo); });
+    column->addWidget(m_notice);
+    column->addWidget(m_workspace, 1);
+    setCentralWidget(central);
+    connect(m_document, &RecordingDocument::detailsChanged, this, &CMainFrame::updateNotice);
+    connect(m_document, &RecordingDocument::recordingChanged, this, &CMainFrame::updateNotice);
+    connect(m_document, &RecordingDocument::displayModeChanged, this, &CMainFrame::updateNotice);
     m_navigation = new FrameNavigation(*this);
     setRollStepAsker(askRollStepDialog);
     buildActions();
@@ -212,6 +231,16 @@ void CMainFrame::setNoRecording(bool v) {
 void CMainFrame::setNoDownload(bool v) {
     m_noDownload = v;
     refreshCommandState();
+}
+
+void CMainFrame::updateNotice() {
+    const RecordingDocument& doc = *m_document;
+    const bool show = doc.displayMode() != DisplayMode::None && doc.study() && !doc.patientConfirmed();
+    if (show)
+        m_notice->setText(QStringLiteral("Details proposed from the patient list for ID %1: not confirmed for this "
+                                         "recording. <a href=\"confirm\">Confirm or change them...</a>")
+                              .arg(doc.patient().id));
+    m_notice->setVisible(show);
 }
 
 void CMainFrame::setPermanentNote(const QString& text) {

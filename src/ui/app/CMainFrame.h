@@ -55,6 +55,8 @@ public:
 
     QAction* action(int commandId) const override { return m_actions.value(commandId); }
     QString pagePaneText() const;
+    // The line above the workspace that says the details are only proposed.
+    QLabel* detailsNotice() const { return m_notice; }
     RecordingView* activeView() const override;
     CMdiClient* workspace() const { return m_workspace; }
     RecordingModel& model() { return m_model; }
@@ -103,6 +105,7 @@ private:
     void openDocument(std::size_t templateIndex);
     void openView(RecordingView* view);
     void runDialog(int commandId);
+    void updateNotice();
     // runDialog once the current recording may be set aside.
     void runReplacingDialog(int commandId);
     void closeCommand();
@@ -115,6 +118,7 @@ private:
     FrameNavigation* m_navigation = nullptr;
     CMdiClient* m_workspace = nullptr;
     QLabel* m_pagePane = nullptr;
+    QLabel* m_notice = nullptr;
     QHash<int, QAction*> m_actions;
     QHash<int, DialogRunner> m_dialogs;
     std::vector<ViewFactory> m_templates;

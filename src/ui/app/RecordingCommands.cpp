@@ -13,6 +13,7 @@
 #include "dialogs/CModifyTitle.h"
 #include "dialogs/COtherIDSelect.h"
 #include "dialogs/CPatientInfo.h"
+#include "dialogs/CReportSetup.h"
 #include "dialogs/CStudiesDlg.h"
 #include "files/CsvRecording.h"
 #include "files/DataFile.h"
@@ -161,6 +162,17 @@ bool analysisSetup(CMainFrame& f) {
             break;
         }
     }
+    return true;
+}
+
+// The clinic's header of the clinical report; a Clinical Summary on screen is redrawn
+// with it.
+bool reportSetup(CMainFrame& f) {
+    const Settings& settings = f.document().settings();
+    CReportSetup dialog(ReportSettings::read(settings), &f);
+    if (dialog.exec() != QDialog::Accepted) return false;
+    if (const WriteStatus w = dialog.chosen().write(settings); !w) Messages::settingsNotSaved(&f, w.error().text());
+    if (f.displayMode() == DisplayMode::ClinicalSummary) f.switchDisplay(DisplayMode::ClinicalSummary);
     return true;
 }
 
@@ -336,8 +348,8 @@ bool clinicalReport(CMainFrame& f) {
                                               QStringLiteral("PDF document (*.pdf)"), QStringLiteral("pdf"));
     if (path.empty()) return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const WriteStatus written =
-        pages::ClinicalReport::writePdf(path, ClinicalSummaryView::reportData(f.document()), pages::Paper::A4);
+    const pages::ClinicalReportData data = ClinicalSummaryView::reportData(f.document());
+    const WriteStatus written = pages::ClinicalReport::writePdf(path, data, data.header.paper);
     QApplication::restoreOverrideCursor();
     if (!written) {
         cantCreate(f, written.error().text());
@@ -363,6 +375,7 @@ void installRecordingCommands(CMainFrame& frame, const PatientDatabase& db) {
     frame.setDialog(cmd::ClinicalReport, [](CMainFrame& f) { return clinicalReport(f); });
     frame.setDialog(cmd::AnalysisSetup, analysisSetup);
     frame.setDialog(cmd::UnitSetup, unitSetup);
+    frame.setDialog(cmd::ReportSetup, reportSetup);
 }
 
 } // namespace kestrova::ui

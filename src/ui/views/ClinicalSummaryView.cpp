@@ -18,11 +18,6 @@
 
 namespace kestrova::ui {
 namespace {
-StudyDetailsSource& studyDetailsSource() {
-    static StudyDetailsSource source;
-    return source;
-}
-
 bool printReport(QPrinter& printer, const pages::ClinicalReportData& data) {
     QPainter painter;
     if (!painter.begin(&printer)) return false;
@@ -41,10 +36,8 @@ ClinicalSummaryView::ClinicalSummaryView(RecordingDocument& document, QWidget* p
     setFocusPolicy(Qt::StrongFocus);
     m_pageCount = pages::ClinicalReport::pageCount(m_data, m_data.header.paper);
     connect(&document, &RecordingDocument::recordingChanged, this, &ClinicalSummaryView::refresh);
-}
-
-void ClinicalSummaryView::setStudyDetailsSource(StudyDetailsSource source) {
-    studyDetailsSource() = std::move(source);
+    // The interpretation, the confirmation and the nights compared are details too.
+    connect(&document, &RecordingDocument::detailsChanged, this, &ClinicalSummaryView::refresh);
 }
 
 pages::ClinicalReportData ClinicalSummaryView::reportData(const RecordingDocument& document) {
@@ -52,14 +45,11 @@ pages::ClinicalReportData ClinicalSummaryView::reportData(const RecordingDocumen
     data.page = document.pageData();
     data.metrics = computeClinicalMetrics(data.page.samples);
     data.header = ReportSettings::read(document.settings());
-    data.deviceType = document.model().deviceType();
+    data.deviceType = document.study() ? document.deviceType() : document.model().deviceType();
     data.reportDate = QDate::currentDate();
-    if (const StudyDetailsSource& source = studyDetailsSource()) {
-        StudyDetails details = source(document);
-        data.interpretation = std::move(details.interpretation);
-        data.patientConfirmed = details.patientConfirmed;
-        data.followUp = std::move(details.followUp);
-    }
+    data.interpretation = document.interpretation();
+    data.patientConfirmed = document.patientConfirmed();
+    data.followUp = document.followUp();
     return data;
 }
 

@@ -6,20 +6,7 @@
 #include "pages/ClinicalReport.h"
 #include "views/RecordingView.h"
 
-#include <functional>
-
 namespace kestrova::ui {
-
-// What the report says beyond the recording: the study's interpretation, whether its
-// patient details were confirmed, and the patient's nights for the follow-up page.
-struct StudyDetails {
-    std::string interpretation;
-    bool patientConfirmed = true;
-    std::vector<pages::FollowUpNight> followUp;
-};
-// Asked each time the report's data is gathered; the frame installs it where it keeps
-// the studies. Without one the report has no interpretation and no follow-up.
-using StudyDetailsSource = std::function<StudyDetails(const RecordingDocument&)>;
 
 class ClinicalSummaryView : public RecordingView {
     Q_OBJECT
@@ -31,8 +18,6 @@ public:
     void pageUp() override;
     void pageDown() override;
     int pageCount() const override { return m_pageCount; }
-
-    static void setStudyDetailsSource(StudyDetailsSource source);
 
     // The report's data for the current recording and settings.
     static pages::ClinicalReportData reportData(const RecordingDocument& document);
