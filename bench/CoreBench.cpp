@@ -177,13 +177,14 @@ void BM_EdfExport(benchmark::State& state) {
     const auto& r = recording();
     PatientRecord p;
     p.id = 9;
-    for (auto _ : state) benchmark::DoNotOptimize(writeEdfRecording(scratch("e.edf"), r, p));
+    for (auto _ : state) benchmark::DoNotOptimize(writeEdfRecording(scratch("e.edf"), r, p, "ReportTitle"));
 }
 BENCHMARK(BM_EdfExport)->Unit(benchmark::kMillisecond);
 
 void BM_EdfSizedRawWrite(benchmark::State& state) {
     PatientRecord p;
-    if (!writeEdfRecording(scratch("size.edf"), recording(), p)) state.SkipWithError("cannot write the EDF file");
+    if (!writeEdfRecording(scratch("size.edf"), recording(), p, "ReportTitle"))
+        state.SkipWithError("cannot write the EDF file");
     const std::string bytes(static_cast<std::size_t>(std::filesystem::file_size(scratch("size.edf"))), 'x');
     for (auto _ : state) {
         std::FILE* f = std::fopen(scratch("raw.edf").c_str(), "wb");

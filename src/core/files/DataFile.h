@@ -23,6 +23,13 @@ struct DataFileContents {
     // for a slower regular cadence, whose readings are held until the next one; less for
     // a faster source, reduced to one value a second.
     double sourceInterval = 1;
+    // How the source file was laid out, in words for `info` (empty for data files).
+    std::string layout;
+    // What a reader settled on its own and the user should know: an ambiguous date order,
+    // a clock set back ("clock set back at line N by S s"), missing-value markers.
+    std::vector<std::string> notes;
+    // The patient's name as the file gives it (EDF+), empty when it gives none.
+    std::string patientName;
 };
 
 // A reading of a slower source is held for at most this many seconds; a longer gap
