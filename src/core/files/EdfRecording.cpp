@@ -97,7 +97,11 @@ std::string edfRecordingBytes(std::span<const SampleRecord> samples, const Patie
     std::vector<Annotation> annotations;
     for (long long i = 1; i < n; ++i) {
         const auto k = static_cast<std::size_t>(i);
-        const std::int64_t step = stampSeconds(samples[k]) - stampSeconds(samples[k - 1]);
+        const SampleRecord &a = samples[k - 1], &b = samples[k];
+        // Within one day the clock fields alone give the step; the calendar only across days.
+        const std::int64_t step = a.year == b.year && a.month == b.month && a.day == b.day
+                                      ? (b.hour - a.hour) * 3600 + (b.minute - a.minute) * 60 + (b.second - a.second)
+                                      : stampSeconds(b) - stampSeconds(a);
         if (step >= 1) {
             at[k] = at[k - 1] + step;
             if (step > 1) annotations.push_back({at[k], -1, "Time discontinuity"});
@@ -253,17 +257,25 @@ std::string edfRecordingBytes(std::span<const SampleRecord> samples, const Patie
     for (const auto& v : perRecord) field(out, v, 8);
     for (int s = 0; s < kSignals; ++s) field(out, "", 32);
 
+    // The records written in place: each signal's 60 little-endian samples, then the
+    // annotation bytes, zero-filled.
+    std::size_t pos = out.size();
+    out.resize(pos + recordStart.size() * recordBytes, '\0');
     for (std::size_t r = 0; r < recordStart.size(); ++r) {
-        for (int signal = 0; signal < 2; ++signal)
-            for (int k = 0; k < kRecordSeconds; ++k) {
-                const auto& v = values[r * kRecordSeconds + static_cast<std::size_t>(k)];
-                out += static_cast<char>(signal == 0 ? v.first : v.second);
-                out += '\0';
-            }
-        const std::size_t before = out.size();
-        out += timeKeepingTal(recordStart[r]);
-        for (std::size_t t = firstTal[r]; t < firstTal[r + 1]; ++t) out += tals[t];
-        out.append(room - (out.size() - before), '\0');
+        char* record = out.data() + pos;
+        const auto* v = values.data() + r * kRecordSeconds;
+        for (int k = 0; k < kRecordSeconds; ++k) {
+            record[2 * k] = static_cast<char>(v[k].first);
+            record[2 * kRecordSeconds + 2 * k] = static_cast<char>(v[k].second);
+        }
+        std::size_t used = 4 * kRecordSeconds;
+        auto put = [&](const std::string& bytes) {
+            std::memcpy(record + used, bytes.data(), bytes.size());
+            used += bytes.size();
+        };
+        put(timeKeepingTal(recordStart[r]));
+        for (std::size_t t = firstTal[r]; t < firstTal[r + 1]; ++t) put(tals[t]);
+        pos += recordBytes;
     }
     return out;
 }
