@@ -25,9 +25,9 @@ void checkExportName(const std::string& out) {
 void exportRecording(const RecordingModel& model, const std::string& out) {
     const std::string ext = fileExtension(out);
     if (ext == "csv" || ext == "edf") {
-        const WriteStatus w = ext == "csv" ? writeCsvRecording(out, model.currentSamples(), model.reportTitle())
-                                           : writeEdfRecording(out, model.currentSamples(), model.currentPatient(),
-                                                               model.reportTitle());
+        const WriteStatus w =
+            ext == "csv" ? writeCsvRecording(out, model.currentSamples(), model.reportTitle())
+                         : writeEdfRecording(out, model.currentSamples(), model.currentPatient(), model.reportTitle());
         if (!w) throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + w.error().text()));
         return;
     }
