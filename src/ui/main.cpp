@@ -17,7 +17,7 @@ struct StartOptions {
     bool demo = false;
     bool useDataDirectory = false;
     std::string settingsFile;
-    QString file;
+    QStringList files; // the files given, absolute
 };
 
 // --help and --version are answered before any window or file is touched (they work
@@ -42,8 +42,12 @@ std::unique_ptr<StartOptions> parseCommandLine(int argc, char** argv, int& exitC
     parser.addOption(demo);
     parser.addOption(dataDir);
     parser.addOption(settingsFile);
-    parser.addPositionalArgument(QStringLiteral("FILE"), QStringLiteral("A saved recording (.dat) to open at start."),
-                                 QStringLiteral("[FILE]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QStringLiteral("Recordings to open (.dat, .csv, .edf): the first is shown, several are "
+                       "kept in the study library. Given to a running Kestrova, they open "
+                       "there."),
+        QStringLiteral("[FILE...]"));
     // Qt's own options (-platform, -style ...) are taken by QApplication later, so an
     // option unknown here is only worth a warning.
     if (!parser.parse(QCoreApplication::arguments()))
@@ -62,8 +66,7 @@ std::unique_ptr<StartOptions> parseCommandLine(int argc, char** argv, int& exitC
     options->demo = parser.isSet(demo);
     options->useDataDirectory = parser.isSet(dataDir);
     options->settingsFile = parser.value(settingsFile).toStdString();
-    if (!parser.positionalArguments().isEmpty())
-        options->file = QDir::current().absoluteFilePath(parser.positionalArguments().constFirst());
+    for (const QString& given : parser.positionalArguments()) options->files << QDir::current().absoluteFilePath(given);
     return options;
 }
 
@@ -83,8 +86,9 @@ int main(int argc, char** argv) {
     QApplication::setApplicationVersion(QStringLiteral(KESTROVA_VERSION));
     QApplication::setDesktopFileName(QStringLiteral("kestrova"));
     kestrova::ui::CTavroApp kestrovaApp(kestrova::RecordingModel::instance(), settingsPath);
-    if (!kestrovaApp.initInstance(qEnvironmentVariable("KESTROVA_SPLASH") != QLatin1String("0"), options->demo))
-        return 0; // a second instance: told so, and gone
-    if (!options->file.isEmpty()) kestrovaApp.openFile(options->file);
+    if (!kestrovaApp.initInstance(qEnvironmentVariable("KESTROVA_SPLASH") != QLatin1String("0"), options->demo,
+                                  options->files))
+        return 0; // a second instance: its files handed over, or told so, and gone
+    kestrovaApp.takeFiles(options->files);
     return QApplication::exec();
 }

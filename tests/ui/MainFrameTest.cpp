@@ -12,10 +12,17 @@
 
 #include "TestSupport.h"
 
+#include "common/FileChooser.h"
 #include <QAction>
 #include <QMdiArea>
 #include <QMdiSubWindow>
+#include <QMenuBar>
+#include <QMimeData>
+#include <QSet>
+#include <QTableWidget>
+#include <QTextBrowser>
 #include <QTimer>
+#include <QUrl>
 #include <QtTest>
 
 using namespace kestrova;
@@ -106,6 +113,10 @@ private slots:
             QCOMPARE(enabled(cmd::Trend), r.trend);
             QCOMPARE(enabled(cmd::Table), r.table);
             QCOMPARE(enabled(cmd::Analysis), r.analysis);
+            // The display shown is the one checked.
+            QCOMPARE(m_frame->action(cmd::Trend)->isChecked(), r.mode == DisplayMode::Trend);
+            QCOMPARE(m_frame->action(cmd::Table)->isChecked(), r.mode == DisplayMode::Table);
+            QCOMPARE(m_frame->action(cmd::Analysis)->isChecked(), r.mode == DisplayMode::Analysis);
             QVERIFY(enabled(cmd::Print));
             QVERIFY(enabled(cmd::SaveData));
             QVERIFY(enabled(cmd::OpenOtherId));
@@ -203,6 +214,74 @@ private slots:
         QCOMPARE(m_frame->action(cmd::OpenSavedData)->shortcut(), QKeySequence(QStringLiteral("Ctrl+O")));
         QCOMPARE(m_frame->action(cmd::SaveData)->shortcut(), QKeySequence(QStringLiteral("Ctrl+S")));
         QCOMPARE(m_frame->action(cmd::Print)->shortcut(), QKeySequence(QStringLiteral("Ctrl+P")));
+        QCOMPARE(m_frame->action(cmd::Exit)->shortcut(), QKeySequence(QKeySequence::Quit));
+        QCOMPARE(m_frame->action(cmd::Help)->shortcut(), QKeySequence(Qt::Key_F1));
+        QCOMPARE(m_frame->action(cmd::Studies)->shortcut(), QKeySequence(QStringLiteral("Ctrl+L")));
+    }
+
+    // Every menu and every item can be reached by its access key, no letter twice in
+    // one menu (Recent Files' numbers aside).
+    void everyMenuHasDistinctAccessKeys() {
+        auto key = [](const QString& text) {
+            const int at = text.indexOf(QLatin1Char('&'));
+            return at >= 0 && at + 1 < text.size() ? text[at + 1].toLower() : QChar();
+        };
+        QSet<QChar> menus;
+        for (QAction* top : m_frame->menuBar()->actions()) {
+            if (!top->menu()) continue;
+            const QChar m = key(top->text());
+            QVERIFY2(!m.isNull() && !menus.contains(m), qPrintable(top->text()));
+            menus.insert(m);
+            QSet<QChar> items;
+            for (QAction* a : top->menu()->actions()) {
+                if (a->isSeparator()) continue;
+                const QChar k = key(a->text());
+                QVERIFY2(!k.isNull(), qPrintable(top->text() + QStringLiteral(" > ") + a->text()));
+                QVERIFY2(!items.contains(k), qPrintable(top->text() + QStringLiteral(" > ") + a->text()));
+                items.insert(k);
+            }
+        }
+        QVERIFY(menus.size() >= 6);
+    }
+
+    void helpShowsTheManualAndTheShortcuts() {
+        m_frame->action(cmd::Help)->trigger();
+        auto* help = m_frame->findChild<QTextBrowser*>(QStringLiteral("helpText"));
+        QVERIFY(help);
+        QVERIFY(help->toPlainText().contains(QStringLiteral("Downloading from the oximeter")));
+        m_frame->action(cmd::Shortcuts)->trigger();
+        auto* table = m_frame->findChild<QTableWidget*>(QStringLiteral("shortcuts"));
+        QVERIFY(table);
+        QStringList rows;
+        for (int r = 0; r < table->rowCount(); ++r)
+            rows << table->item(r, 1)->text() + QLatin1Char('=') + table->item(r, 2)->text();
+        QVERIFY2(rows.contains(QStringLiteral("Next Event=F3")), qPrintable(rows.join(QLatin1Char(','))));
+        QVERIFY(rows.contains(QStringLiteral("Kestrova Help=F1")));
+    }
+
+    // The save dialog's type gives a name typed without an extension its extension.
+    void aFilterGivesItsExtension() {
+        QCOMPARE(FileChooser::suffixOfFilter(QStringLiteral("(*.xlsx)")), QStringLiteral("xlsx"));
+        QCOMPARE(FileChooser::suffixOfFilter(QStringLiteral("EDF+ (*.edf)")), QStringLiteral("edf"));
+        QCOMPARE(FileChooser::suffixOfFilter(QStringLiteral("All files (*)")), QString());
+        QVERIFY(!FileChooser::startFolder().contains(QStringLiteral("/.")));
+    }
+
+    // Dropped local files reach the handler, after the drop; other URLs are ignored.
+    void droppedFilesAreTaken() {
+        QStringList taken;
+        m_frame->setDropHandler([&taken](const QStringList& files) { taken = files; });
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QStringLiteral("/tmp/a.dat")), QUrl(QStringLiteral("https://x/y.dat")),
+                      QUrl::fromLocalFile(QStringLiteral("/tmp/b.edf"))});
+        QCOMPARE(CMainFrame::droppedFiles(data),
+                 (QStringList{QStringLiteral("/tmp/a.dat"), QStringLiteral("/tmp/b.edf")}));
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        // Straight to the window (the application delivers drops only during a real drag).
+        static_cast<QObject*>(m_frame.get())->event(&drop);
+        QVERIFY(drop.isAccepted());
+        QVERIFY(taken.isEmpty()); // not while the drop is under way
+        QTRY_COMPARE_WITH_TIMEOUT(taken.size(), 2, 5000);
     }
 };
 

@@ -12,6 +12,8 @@
 
 #include <QAction>
 #include <QtTest>
+
+#include <filesystem>
 #include <unistd.h>
 
 using namespace kestrova;
@@ -37,13 +39,23 @@ private slots:
         // Wait until the first instance holds its lock and has created the database.
         for (int i = 0; i < 100 && test::fileSize(dir.file("bldb/pationtrec.dat")) < 0; ++i) QTest::qWait(50);
         QCOMPARE(test::fileSize(dir.file("bldb/pationtrec.dat")), 0L);
-        QCOMPARE(test::readFile(dir.file("first.err")).find("Can't open pationtrec.dat file") != std::string::npos,
-                 true);
+        // A first start creates the database and says nothing about it.
+        QCOMPARE(test::readFile(dir.file("first.err")).find("pationtrec") == std::string::npos, true);
 
-        const auto second = test::runCommand(gui(dir) + " somefile.dat");
+        const auto second = test::runCommand(gui(dir));
         QCOMPARE(second.status, 0);
         QVERIFY(second.err.find("You have Run one") != std::string::npos);
         QCOMPARE(test::runCommand("kill -0 " + pid).status, 0); // the first still runs
+
+        // A file given to a later start opens in the running one (which remembers it
+        // among its recent files), and nothing is said.
+        const auto handed = test::runCommand(gui(dir) + " " SAMPLES_DIR "/ID3.dat");
+        QCOMPARE(handed.status, 0);
+        QVERIFY2(handed.err.find("You have Run one") == std::string::npos, handed.err.c_str());
+        for (int i = 0; i < 100 && test::readFile(dir.file("Kestrova.ini")).find("ID3.dat") == std::string::npos; ++i)
+            QTest::qWait(50);
+        QVERIFY(test::readFile(dir.file("Kestrova.ini")).find("ID3.dat") != std::string::npos);
+        QCOMPARE(test::runCommand("kill -0 " + pid).status, 0);
         test::runCommand("kill " + pid + "; sleep 0.3");
 
         // Next start: the database exists, no message.
@@ -69,6 +81,22 @@ private slots:
         StringTable::reset();
     }
 
+    // A database that cannot be read is said once, with its path and the reason.
+    void anUnusablePatientDatabaseIsSaidWithItsPath() {
+        test::TempDir dir;
+        qputenv("KESTROVA_HOME", dir.path().c_str());
+        qputenv("XDG_RUNTIME_DIR", dir.path().c_str());
+        std::filesystem::create_directories(dir.file("bldb/pationtrec.dat"));
+        test::MessageLog shown;
+        RecordingModel model;
+        CTavroApp app(model, dir.file("Kestrova.ini"));
+        QVERIFY(app.initInstance(false));
+        QCOMPARE(shown.texts.size(), 1);
+        QVERIFY(shown.texts[0].startsWith(QString::fromStdString(kestrova::tr(str::CantOpenPatientDb))));
+        QVERIFY2(shown.texts[0].contains(QString::fromStdString(dir.file("bldb/pationtrec.dat"))),
+                 qPrintable(shown.texts[0]));
+    }
+
     void startsEmptyMaximisedAndExits() {
         test::TempDir dir;
         qputenv("KESTROVA_HOME", dir.path().c_str());
@@ -82,7 +110,7 @@ private slots:
             CTavroApp app(model, dir.file("Kestrova.ini"));
             QCOMPARE(model.idSampleCount(4), 0); // cleared at construction
             QVERIFY(app.initInstance(false));
-            QCOMPARE(shown.texts, QStringList{QString::fromStdString(kestrova::tr(str::CantOpenPatientDb))});
+            QVERIFY(shown.texts.isEmpty()); // the database was created: nothing to say
             CMainFrame* frame = app.mainFrame();
             QVERIFY(frame->isVisible());
             QCOMPARE(frame->windowState() & Qt::WindowMaximized, Qt::WindowMaximized);

@@ -4,6 +4,7 @@
 #include "app/CMdiClient.h"
 #include "app/DeviceWatcher.h"
 #include "app/FrameNavigation.h"
+#include "app/HelpCommands.h"
 #include "common/Artwork.h"
 #include "common/Commands.h"
 #include "common/Messages.h"
@@ -17,14 +18,22 @@
 #include "views/ViewSupport.h"
 
 #include <QAction>
+#include <QActionGroup>
 #include <QApplication>
 #include <QCloseEvent>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QEvent>
 #include <QLabel>
 #include <QMenuBar>
+#include <QMimeData>
+#include <QSet>
 #include <QStatusBar>
 #include <QToolBar>
+#include <QUrl>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 namespace kestrova::ui {
 
@@ -42,6 +51,7 @@ int askRollStepDialog(QWidget* view, int rollStep, int pageCount) {
 CMainFrame::CMainFrame(RecordingModel& model, const Settings& settings, StudyLibrary* library, QWidget* parent)
     : QMainWindow(parent), m_model(model), m_document(new RecordingDocument(model, settings, library, this)) {
     setWindowTitle(QStringLiteral("Kestrova"));
+    setAcceptDrops(true);
     m_workspace = new CMdiClient(this);
     m_workspace->setBackgroundTile(artwork::workspaceTile());
     m_workspace->setViewMode(QMdiArea::SubWindowView);
@@ -114,7 +124,11 @@ void CMainFrame::buildActions() {
     addAction(cmd::PrintPreview, QStringLiteral("PrintPreView"), view(&RecordingView::printPreview));
     addAction(cmd::Print, QStringLiteral("Print"), view(&RecordingView::print))
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
-    addAction(cmd::Exit, QStringLiteral("Exit(&X)"), [this] { close(); });
+    addAction(cmd::Exit, QStringLiteral("Exit(&X)"), [this] { close(); })->setShortcut(QKeySequence::Quit);
+    addAction(cmd::Help, QStringLiteral("Kestrova &Help"), [this] {
+        showHelp(*this);
+    })->setShortcut(QKeySequence::HelpContents);
+    addAction(cmd::Shortcuts, QStringLiteral("&Keyboard Shortcuts"), [this] { showShortcuts(*this); });
     addAction(cmd::PatientInfo, QStringLiteral("Patient Info"), [this] { runDialog(cmd::PatientInfo); });
     addAction(cmd::PatientTitle, QStringLiteral("Patient Title"), [this] { runDialog(cmd::PatientTitle); });
     addAction(cmd::Interpretation, QStringLiteral("Interpretation..."), [this] { runDialog(cmd::Interpretation); });
@@ -181,12 +195,23 @@ void CMainFrame::buildMenus() {
     add(file,
         {cmd::NewDataCapture, cmd::FindBluetooth, cmd::OpenOtherId, 0, cmd::SaveData, cmd::OpenSavedData, cmd::Studies,
          cmd::EventTimeReport, cmd::ClinicalReport, cmd::Close, 0, cmd::PrintPreview, cmd::Print, 0, cmd::Exit});
-    add(bar->addMenu(QStringLiteral("Edit")), {cmd::PatientInfo, cmd::PatientTitle, cmd::Interpretation});
-    QMenu* mode = bar->addMenu(QStringLiteral("Mode"));
+    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    add(edit, {cmd::PatientInfo, cmd::PatientTitle, cmd::Interpretation});
+    QMenu* mode = bar->addMenu(QStringLiteral("&Mode"));
     add(mode, {cmd::Trend, cmd::Table, cmd::Analysis, cmd::ClinicalSummary, 0, cmd::RollStep});
+    // The display shown is checked; it stays unavailable, as switching to it does nothing.
+    auto* displays = new QActionGroup(this);
+    for (int id : {cmd::Trend, cmd::Table, cmd::Analysis, cmd::ClinicalSummary}) {
+        m_actions[id]->setCheckable(true);
+        displays->addAction(m_actions[id]);
+    }
     m_navigation->buildMenus(*mode, *file);
-    add(bar->addMenu(QStringLiteral("Options")), {cmd::AnalysisSetup, cmd::UnitSetup, cmd::ReportSetup});
+    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    add(options, {cmd::AnalysisSetup, cmd::UnitSetup, cmd::ReportSetup});
     add(bar->addMenu(QStringLiteral("About(&A)")), {cmd::About});
+    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    add(help, {cmd::Help, cmd::Shortcuts, 0, cmd::About});
+    for (QMenu* m : {file, edit, mode, options}) giveMnemonics(*m);
 }
 
 void CMainFrame::buildToolBar() {
@@ -221,6 +246,40 @@ void CMainFrame::refreshCommandState() {
     const FrameState s = state();
     for (auto it = m_actions.cbegin(); it != m_actions.cend(); ++it)
         it.value()->setEnabled(commandEnabled(it.key(), s));
+    const std::pair<int, DisplayMode> displays[] = {{cmd::Trend, DisplayMode::Trend},
+                                                    {cmd::Table, DisplayMode::Table},
+                                                    {cmd::Analysis, DisplayMode::Analysis},
+                                                    {cmd::ClinicalSummary, DisplayMode::ClinicalSummary}};
+    for (const auto& [id, mode] : displays) m_actions[id]->setChecked(s.displayMode == mode);
+}
+
+void CMainFrame::giveMnemonics(QMenu& menu) {
+    // Letters the menu's items already claim, then the first free letter of each other item.
+    QSet<QChar> used;
+    auto mnemonic = [](const QString& text) {
+        const int at = text.indexOf(QLatin1Char('&'));
+        return at >= 0 && at + 1 < text.size() ? text[at + 1].toLower() : QChar();
+    };
+    QList<QAction*> items = menu.actions();
+    for (QAction* a : items)
+        if (const QChar c = mnemonic(a->text()); !c.isNull()) used.insert(c);
+    // Short names have the fewest letters to choose from: they choose first.
+    std::stable_sort(items.begin(), items.end(),
+                     [](const QAction* a, const QAction* b) { return a->text().size() < b->text().size(); });
+    for (QAction* a : items) {
+        if (a->isSeparator() || !mnemonic(a->text()).isNull()) continue;
+        QString text = a->text();
+        for (int i = 0; i < text.size(); ++i) {
+            const QChar c = text[i].toLower();
+            if (!c.isLetter() || used.contains(c)) continue;
+            used.insert(c);
+            const QString tip = a->statusTip();
+            text.insert(i, QLatin1Char('&'));
+            a->setText(text);
+            a->setStatusTip(tip);
+            break;
+        }
+    }
 }
 
 void CMainFrame::setNoRecording(bool v) {
@@ -355,6 +414,33 @@ bool CMainFrame::maySetRecordingAside() {
         return !m_document->hasUnsavedChanges(); // a cancelled or failed save keeps the recording
     default: return false;
     }
+}
+
+QStringList CMainFrame::droppedFiles(const QMimeData& data) {
+    QStringList files;
+    for (const QUrl& url : data.urls())
+        if (url.isLocalFile()) files << url.toLocalFile();
+    return files;
+}
+
+void CMainFrame::dragEnterEvent(QDragEnterEvent* event) {
+    if (!droppedFiles(*event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void CMainFrame::dropEvent(QDropEvent* event) {
+    const QStringList files = droppedFiles(*event->mimeData());
+    if (files.isEmpty()) return;
+    event->acceptProposedAction();
+    // After the drop has ended: opening may ask questions in dialogs of its own.
+    QMetaObject::invokeMethod(
+        this,
+        [this, files] {
+            if (m_dropHandler)
+                m_dropHandler(files);
+            else
+                m_navigation->openFile(files.first());
+        },
+        Qt::QueuedConnection);
 }
 
 void CMainFrame::closeEvent(QCloseEvent* event) {

@@ -16,6 +16,8 @@
 
 class QAction;
 class QLabel;
+class QMenu;
+class QMimeData;
 
 namespace kestrova {
 class RecordingModel;
@@ -79,6 +81,11 @@ public:
     // the user answers. True when the step may go on.
     bool maySetRecordingAside();
 
+    // What is done with files dropped on the window (without a handler, the first opens).
+    void setDropHandler(std::function<void(const QStringList&)> handler) { m_dropHandler = std::move(handler); }
+    // The local files of a drop, in order.
+    static QStringList droppedFiles(const QMimeData& data);
+
     // Dialogs that later parts of the program provide; each returns whether it ended with OK.
     using DialogRunner = std::function<bool(CMainFrame&)>;
     void setDialog(int commandId, DialogRunner runner) { m_dialogs[commandId] = std::move(runner); }
@@ -94,11 +101,15 @@ public slots:
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildActions();
     void buildNavigationActions();
     void buildMenus();
+    // An access key for every item of `menu` that has none, no letter twice.
+    static void giveMnemonics(QMenu& menu);
     void buildToolBar();
     void buildStatusBar();
     QAction* addAction(int id, const QString& text, std::function<void()> handler);
@@ -129,6 +140,7 @@ private:
     bool m_noDownload = true;
     CaptureLink m_captureLink = CaptureLink::Serial;
     bool m_captureDialogOpen = false;
+    std::function<void(const QStringList&)> m_dropHandler;
 };
 
 } // namespace kestrova::ui

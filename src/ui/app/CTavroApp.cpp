@@ -21,9 +21,24 @@
 #include <QFile>
 #include <QResource>
 #include <QSplashScreen>
+#include <QStringList>
 #include <QTimer>
 
+#include <cerrno>
+#include <fcntl.h>
+#include <unistd.h>
+
 namespace kestrova::ui {
+namespace {
+// Why the patient database cannot be used, empty when it can.
+QString patientDatabaseProblem(const PatientDatabase& db) {
+    if (const Outcome p = db.problem(); !p) return QString::fromStdString(p.error().text());
+    const int fd = ::open(db.path().c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) return QString::fromStdString(systemError(db.path(), errno).text());
+    ::close(fd);
+    return {};
+}
+} // namespace
 
 CTavroApp::CTavroApp(RecordingModel& model, const std::string& settingsPath)
     : m_model(model), m_settings(settingsPath) {
@@ -46,10 +61,12 @@ bool CTavroApp::loadResourceBundle(const QString& directory) {
     return true;
 }
 
-bool CTavroApp::initInstance(bool showSplash, bool demo) {
+bool CTavroApp::initInstance(bool showSplash, bool demo, const QStringList& files) {
     m_instance = std::make_unique<SingleInstance>();
     if (!m_instance->acquired()) {
-        Messages::showString(nullptr, str::AlreadyRunning);
+        // The running instance opens what this start was given; only when it cannot
+        // take them is the user told that one runs already.
+        if (files.isEmpty() || !SingleInstance::handOver(files)) Messages::showString(nullptr, str::AlreadyRunning);
         return false;
     }
     loadResourceBundle(QCoreApplication::applicationDirPath());
@@ -88,8 +105,15 @@ bool CTavroApp::initInstance(bool showSplash, bool demo) {
             QStringLiteral("Demo oximeter attached on %1 - File > NewDataCapture downloads it").arg(demoPort));
     m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTrendView(d); });
     m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTableView(d); });
-    if (!m_db->ensurePatientDatabase())
-        Messages::showString(m_frame.get(), str::CantOpenPatientDb, QMessageBox::Information);
+    // A first start creates the database silently; only one that cannot be created or
+    // read is said, once, with its path and why.
+    m_db->ensurePatientDatabase();
+    if (const QString problem = patientDatabaseProblem(*m_db); !problem.isEmpty()) {
+        m_frame->setPermanentNote(QStringLiteral("Patient list not available"));
+        Messages::info(m_frame.get(),
+                       QString::fromStdString(kestrova::tr(str::CantOpenPatientDb)) + QStringLiteral("\n\n") + problem,
+                       QMessageBox::Warning);
+    }
 
     if (!library) {
         // The program still works on one recording at a time; nothing is kept for it.
@@ -101,6 +125,13 @@ bool CTavroApp::initInstance(bool showSplash, bool demo) {
                            .arg(why),
                        QMessageBox::Warning);
     }
+    m_frame->setDropHandler([this](const QStringList& dropped) { takeFiles(dropped); });
+    m_instance->listen([this](const QStringList& given) {
+        m_frame->showMaximized();
+        m_frame->raise();
+        m_frame->activateWindow();
+        takeFiles(given);
+    });
     m_frame->setWindowIcon(artwork::applicationIcon());
     if (!m_splash) {
         m_frame->showMaximized();
@@ -117,6 +148,39 @@ bool CTavroApp::initInstance(bool showSplash, bool demo) {
 
 bool CTavroApp::openFile(const QString& path) {
     return m_frame->navigation().openFile(path);
+}
+
+void CTavroApp::takeFiles(const QStringList& files) {
+    if (files.isEmpty()) return;
+    if (files.size() > 1 && m_library) {
+        std::vector<std::string> paths;
+        for (const QString& f : files) paths.push_back(f.toStdString());
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        const auto imported = importRecordingFiles(*m_library, paths, [this](int id) {
+            PatientRecord p;
+            p.id = id;
+            m_db->loadPatientRecord(id - 1, p);
+            if (!p.holdsDetails()) {
+                p = PatientRecord{};
+                p.id = id;
+            }
+            return p;
+        });
+        QApplication::restoreOverrideCursor();
+        int added = 0, present = 0;
+        QStringList failed;
+        for (const ImportedFile& f : imported) {
+            if (!f.stored)
+                failed << QString::fromStdString(f.stored.error().text());
+            else
+                ++(f.stored->alreadyPresent ? present : added);
+        }
+        QString text =
+            QStringLiteral("%1 recordings added to the study library, %2 already there.").arg(added).arg(present);
+        if (!failed.isEmpty()) text += QStringLiteral("\n\nNot added:\n") + failed.join(QLatin1Char('\n'));
+        Messages::info(m_frame.get(), text, failed.isEmpty() ? QMessageBox::Information : QMessageBox::Warning);
+    }
+    openFile(files.first());
 }
 
 } // namespace kestrova::ui

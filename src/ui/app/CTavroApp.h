@@ -28,14 +28,18 @@ public:
     CTavroApp(RecordingModel& model, const std::string& settingsPath);
     ~CTavroApp();
 
-    // Returns false when the program must end at once (a second instance).
+    // Returns false when the program must end at once (a second instance, which hands
+    // `files` to the running one when it was given any).
     // `demo`: a simulated oximeter runs inside the program and is probed first.
-    bool initInstance(bool showSplash = true, bool demo = false);
+    bool initInstance(bool showSplash = true, bool demo = false, const QStringList& files = {});
     CMainFrame* mainFrame() const { return m_frame.get(); }
 
     // Opens a saved recording as Open Saved Data does, after start-up (`kestrova FILE`).
     // On failure the message is shown and the program stays empty.
     bool openFile(const QString& path);
+    // Files given to a later start, or dropped on the window: the first is opened, and
+    // when there are several, every one is kept in the study library.
+    void takeFiles(const QStringList& files);
 
     // Loads KestrovaResource.rcc from `directory` when present: its strings.txt
     // replaces entries of the string table, its images replace the built-in ones.

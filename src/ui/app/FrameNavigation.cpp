@@ -220,6 +220,8 @@ void FrameNavigation::fileOpened(const QString& path) {
         m_host.mainWindow().statusBar()->showMessage(QStringLiteral("The recent files could not be remembered: %1")
                                                          .arg(QString::fromStdString(w.error().text())),
                                                      6000);
+    // A menu that was empty is disabled and never asks to be refreshed: refresh it now.
+    refreshRecentMenu();
 }
 
 void FrameNavigation::refreshRecentMenu() {
