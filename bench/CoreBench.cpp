@@ -8,6 +8,8 @@
 #include "files/Export.h"
 #include "model/PatientRecord.h"
 #include "model/SyntheticRecording.h"
+#include "settings/AnalysisSetupRules.h"
+#include "settings/Settings.h"
 
 #include <benchmark/benchmark.h>
 
@@ -132,6 +134,27 @@ void BM_DatWrite(benchmark::State& state) {
     for (auto _ : state) benchmark::DoNotOptimize(writeDataFile(path, 9, r, "ReportTitle"));
 }
 BENCHMARK(BM_DatWrite)->Unit(benchmark::kMillisecond);
+
+// Every setting the analysis reads, from a settings file at the 1 MiB limit (blank
+// lines, the keys at its end): the file is parsed once, not once per key. Arg 0: the
+// same Settings object throughout; 1: a new one per round (a parse every round).
+void BM_SettingsEveryKey(benchmark::State& state) {
+    const std::string path = scratch("Kestrova.ini");
+    const std::string keys = "[setup]\nSaturationsLow=80\nPrHigh=140\n[recent]\nFile1=/a.dat\n";
+    {
+        std::ofstream out(path, std::ios::binary | std::ios::trunc);
+        out << std::string(IniFile::kMaxBytes - keys.size(), '\n') << keys;
+    }
+    const Settings kept(path);
+    for (auto _ : state) {
+        const Settings fresh(path);
+        const Settings& s = state.range(0) ? fresh : kept;
+        int sum = 0;
+        for (const auto& k : kAnalysisSettings) sum += s.read(k.key);
+        benchmark::DoNotOptimize(sum + static_cast<int>(s.recentFiles().size()));
+    }
+}
+BENCHMARK(BM_SettingsEveryKey)->Arg(0)->Arg(1)->Unit(benchmark::kMicrosecond);
 
 void BM_RawRead(benchmark::State& state) {
     const std::string path = scratch("r.dat");

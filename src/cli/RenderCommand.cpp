@@ -6,6 +6,7 @@
 #include "files/Export.h"
 #include "model/RecordingModel.h"
 #include "model/RecordingTime.h"
+#include "model/ScreenSize.h"
 #include "pages/PageRenderer.h"
 #include "settings/Settings.h"
 #include "text/StringTable.h"
@@ -57,10 +58,9 @@ void addRenderCommand(CLI::App& app) {
         if (pdf && sizeOption->count() > 0)
             throw CLI::RuntimeError(fail("--size applies to PNG images only: a PDF is always one A4 page."));
         constexpr int kMaxSide = 16384;
-        int w = 0, h = 0;
-        char rest = 0;
-        if (std::sscanf(o->size.c_str(), "%dx%d%c", &w, &h, &rest) != 2 || w < 1 || h < 1)
-            throw CLI::RuntimeError(fail("--size must be WxH, for example 1280x800."));
+        const auto parsed = parseScreenSize(o->size);
+        const int w = parsed ? parsed->width : 0, h = parsed ? parsed->height : 0;
+        if (w < 1 || h < 1) throw CLI::RuntimeError(fail("--size must be WxH, for example 1280x800."));
         if (w > kMaxSide || h > kMaxSide)
             throw CLI::RuntimeError(fail("--size " + o->size + " is too large: at most 16384x16384."));
         auto model = std::make_unique<RecordingModel>();
