@@ -86,6 +86,14 @@ private slots:
         dialog.field(PatientField::Age)->setText(QStringLiteral("2000")); // four characters
         leave(dialog.field(PatientField::Age));
         QCOMPARE(m_log->texts.last(), QStringLiteral("scope : 0 - 200,Please ReInput"));
+        // A mistake never wipes a value that was good: the field goes back to it.
+        dialog.field(PatientField::Weight)->setText(QStringLiteral("72"));
+        leave(dialog.field(PatientField::Weight));
+        const auto messages = m_log->texts.size();
+        dialog.field(PatientField::Weight)->setText(QStringLiteral("9000"));
+        leave(dialog.field(PatientField::Weight));
+        QCOMPARE(m_log->texts.size(), messages + 1);
+        QCOMPARE(dialog.field(PatientField::Weight)->text(), QStringLiteral("72"));
         // Whatever the form holds, the saved record keeps every text within its field.
         PatientForm f = dialog.form();
         f.comments = std::string(90, 'c');

@@ -67,6 +67,8 @@ CPatientInfo::CPatientInfo(const PatientForm& form, UnitSystem units, std::funct
     add(PatientField::Note2, QStringLiteral("Note 2"), q(form.note2));
     add(PatientField::Comments, QStringLiteral("Comments"), q(form.comments));
     layout->addLayout(grid);
+    for (PatientField f : {PatientField::Age, PatientField::Height, PatientField::Weight})
+        if (!checkNumericField(f, m_fields[f]->text().toStdString(), m_units)) m_validNumbers[f] = m_fields[f]->text();
 
     auto* buttons = new QDialogButtonBox(this);
     auto* save = buttons->addButton(QStringLiteral("Save Info"), QDialogButtonBox::AcceptRole);
@@ -105,6 +107,8 @@ void CPatientInfo::setForm(const PatientForm& form) {
     m_fields[PatientField::Note1]->setText(q(form.note1));
     m_fields[PatientField::Note2]->setText(q(form.note2));
     m_fields[PatientField::Comments]->setText(q(form.comments));
+    for (PatientField f : {PatientField::Age, PatientField::Height, PatientField::Weight})
+        m_validNumbers[f] = m_fields[f]->text();
 }
 
 void CPatientInfo::offerStoredDetails(const PatientForm& stored, const QString& storedName) {
@@ -132,12 +136,20 @@ void CPatientInfo::setNotice(const QString& text) {
 }
 
 void CPatientInfo::leaveField(PatientField f) {
+    // The message box takes the focus, which leaves the field again: check it once.
+    if (m_checking) return;
+    m_checking = true;
     QLineEdit* edit = m_fields.at(f);
     if (isNumeric(f)) {
         if (const auto message = checkNumericField(f, edit->text().toStdString(), m_units)) {
             Messages::showString(this, *message);
-            edit->setText(QStringLiteral("0"));
+            // The value before the mistake, not 0: a typo never wipes a measured weight.
+            const auto valid = m_validNumbers.find(f);
+            edit->setText(valid != m_validNumbers.end() ? valid->second : QStringLiteral("0"));
+        } else {
+            m_validNumbers[f] = edit->text();
         }
+        m_checking = false;
         return;
     }
     const auto limit = static_cast<qsizetype>(textLimit(f));
@@ -145,6 +157,7 @@ void CPatientInfo::leaveField(PatientField f) {
         Messages::showString(this, textLimitMessage(f));
         edit->setText(edit->text().left(limit));
     }
+    m_checking = false;
 }
 
 bool CPatientInfo::eventFilter(QObject* watched, QEvent* event) {

@@ -53,6 +53,8 @@ private:
     QLabel* m_weightUnit = nullptr;
     QPushButton* m_useStored = nullptr;
     QLabel* m_notice = nullptr;
+    std::map<PatientField, QString> m_validNumbers; // the last value each number field passed with
+    bool m_checking = false;
     QVBoxLayout* m_layout = nullptr;
     std::function<bool(const PatientForm&)> m_onDelete;
 };
