@@ -2,6 +2,7 @@
 
 #include "TestSupport.h"
 
+#include <filesystem>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -109,13 +110,21 @@ TEST(Settings, FirstWriteCreatesFileAndSectionAndKeepsWindowsLineEnds) {
 }
 
 TEST(Settings, TheFileIsChosenOnceByItsRule) {
-    test::TempDir a, b, home;
+    test::TempDir a, b, home, config;
     setenv("XDG_DATA_HOME", home.path().c_str(), 1);
+    setenv("XDG_CONFIG_HOME", config.path().c_str(), 1);
     // --settings wins, relative to the working directory.
     EXPECT_EQ(Settings::locate("sub/mine.ini", false, a.path()), a.path() + "/sub/mine.ini");
     // No file in the working directory: there it will be, unless the start is per user.
     EXPECT_EQ(Settings::locate({}, false, a.path()), a.file("Kestrova.ini"));
+    EXPECT_EQ(Settings::locate({}, true, a.path()), config.path() + "/kestrova/Kestrova.ini");
+    // Settings an earlier version kept in the data directory stay in use until the
+    // configuration directory has a file of its own.
+    std::filesystem::create_directories(home.path() + "/kestrova");
+    test::writeFile(home.path() + "/kestrova/Kestrova.ini", "[Setting]\n");
     EXPECT_EQ(Settings::locate({}, true, a.path()), home.path() + "/kestrova/Kestrova.ini");
+    test::writeFile(config.path() + "/kestrova/Kestrova.ini", "[Setting]\n");
+    EXPECT_EQ(Settings::locate({}, true, a.path()), config.path() + "/kestrova/Kestrova.ini");
     // The working directory's file, once it exists, wins over the per-user one.
     const Settings first(Settings::locate({}, false, a.path()));
     ASSERT_TRUE(first.write(setting::PrHigh, 120));
@@ -123,6 +132,7 @@ TEST(Settings, TheFileIsChosenOnceByItsRule) {
     EXPECT_EQ(Settings(Settings::locate({}, false, a.path())).read(setting::PrHigh), 120);
     EXPECT_EQ(Settings(Settings::locate({}, false, b.path())).read(setting::PrHigh), 150);
     unsetenv("XDG_DATA_HOME");
+    unsetenv("XDG_CONFIG_HOME");
 }
 
 TEST(Settings, AnUnwritableFileIsReportedAndLeftAlone) {

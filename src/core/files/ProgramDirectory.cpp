@@ -23,6 +23,23 @@ std::string userDataPath() {
 
 } // namespace
 
+std::string userConfigDirectory() {
+    std::string dir;
+    if (const char* xdg = std::getenv("XDG_CONFIG_HOME"); xdg && *xdg)
+        dir = withSlash(std::string(xdg) + "/kestrova");
+    else if (const char* home = std::getenv("HOME"); home && *home)
+        dir = withSlash(std::string(home) + "/.config/kestrova");
+    else
+        dir = "/tmp/kestrova/";
+    std::error_code ec;
+    fs::create_directories(dir, ec);
+    return dir;
+}
+
+std::string legacyUserDataPath() {
+    return userDataPath();
+}
+
 bool runsInstalled() {
     std::error_code ec;
     const fs::path exe = fs::read_symlink("/proc/self/exe", ec);

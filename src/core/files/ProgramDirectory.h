@@ -19,4 +19,12 @@ bool runsInstalled();
 // trailing '/'.
 std::string userDataDirectory();
 
+// $XDG_CONFIG_HOME/kestrova or ~/.config/kestrova, created when missing; with a
+// trailing '/'. Where an installed program keeps its settings.
+std::string userConfigDirectory();
+
+// The per-user data directory's path without creating it (earlier versions kept the
+// settings there).
+std::string legacyUserDataPath();
+
 } // namespace kestrova

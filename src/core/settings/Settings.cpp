@@ -14,7 +14,14 @@ std::string Settings::locate(const std::string& explicitPath, bool perUser, cons
     if (!explicitPath.empty()) return (cwd / explicitPath).lexically_normal().string();
     const fs::path here = cwd / "Kestrova.ini";
     if (fs::exists(here, ec)) return here.string();
-    if (perUser || runsInstalled()) return userDataDirectory() + "Kestrova.ini";
+    if (perUser || runsInstalled()) {
+        // One file for the program and its command line, where the desktop keeps
+        // configuration; one an earlier version kept in the data directory stays in use.
+        const std::string config = userConfigDirectory() + "Kestrova.ini";
+        const std::string earlier = legacyUserDataPath() + "Kestrova.ini";
+        if (!fs::exists(config, ec) && fs::exists(earlier, ec)) return earlier;
+        return config;
+    }
     return here.string();
 }
 
