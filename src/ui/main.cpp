@@ -52,7 +52,8 @@ std::unique_ptr<StartOptions> parseCommandLine(int argc, char** argv, int& exitC
     // option unknown here is only worth a warning.
     if (!parser.parse(QCoreApplication::arguments()))
         std::fprintf(stderr, "kestrova: %s (see kestrova --help)\n", qPrintable(parser.errorText()));
-    if (parser.isSet(QStringLiteral("help"))) {
+    // parse() leaves --help-all (which addHelpOption declares) to the caller as well.
+    if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         std::fputs(qPrintable(parser.helpText()), stdout);
         exitCode = 0;
         return nullptr;

@@ -19,6 +19,7 @@ void onSignal(int) {
 
 int main(int argc, char** argv) {
     CLI::App app{"Simulated pulse oximeter on a pseudo-terminal"};
+    app.set_version_flag("--version", "kestrova-sim " KESTROVA_VERSION);
     kestrova::SimulatorOptions o;
     std::vector<int> ids{3, 9};
     int seconds = 3600;
