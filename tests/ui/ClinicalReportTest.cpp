@@ -532,7 +532,8 @@ private slots:
         dialog.clearLogo()->click();
         QVERIFY(dialog.chosen().logoPath.empty());
         // The logo is drawn at the top of page 1.
-        ClinicalReportData data = reportOf(test::night(9, 3600));
+        const auto night = test::night(9, 3600); // the report's samples are a view of it
+        ClinicalReportData data = reportOf(night);
         data.header.logoPath = logoPath.toStdString();
         const QImage page = paintPage(data, Paper::A4, 0);
         QCOMPARE(page.pixelColor(ClinicalReport::kMargin + 5, ClinicalReport::kMargin - 10), QColor(Qt::blue));
