@@ -135,12 +135,7 @@ void storeInLibrary(const std::string& directory, const RecordingModel& model, i
         return;
     }
     const PatientDatabase db(programDirectory());
-    const auto proposals = [&db](int id) {
-        PatientRecord p;
-        p.id = id;
-        db.loadPatientRecord(id - 1, p);
-        return p;
-    };
+    const auto proposals = [&db](int id) { return db.proposedPatient(id); };
     for (const DownloadedStudy& d : storeDownload(**library, model, model.deviceType(), partialId, proposals)) {
         if (d.stored) continue;
         std::cerr << terminalSafe("ID " + std::to_string(d.patientId) +

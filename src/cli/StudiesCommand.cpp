@@ -225,12 +225,7 @@ void addStudiesCommand(CLI::App& app) {
             const std::vector<std::string> paths = expandPaths(*files);
             auto library = openLibrary(*o);
             const PatientDatabase db(programDirectory(o->home));
-            const auto proposals = [&db](int id) {
-                PatientRecord p;
-                p.id = id;
-                db.loadPatientRecord(id - 1, p);
-                return p;
-            };
+            const auto proposals = [&db](int id) { return db.proposedPatient(id); };
             bool failed = false;
             for (const ImportedFile& f : importRecordingFiles(*library, paths, proposals)) {
                 if (!f.stored) {

@@ -190,7 +190,7 @@ private slots:
             capture.start();
             QTRY_COMPARE_WITH_TIMEOUT(capture.idList()->count(), 2, 20000);
             QCOMPARE(studyCount(), std::size_t{2}); // the same samples twice: still two studies
-            // The documented line, its details beside it.
+            // The list's own line, its details beside it.
             QCOMPARE(capture.idList()->item(1)->text(), QStringLiteral("ID   9     total       3720 Groups"));
             const QString details = capture.idList()->item(1)->data(Qt::UserRole + 1).toString();
             QVERIFY2(details.contains(QStringLiteral("1 h 02 min")) && details.contains(QStringLiteral("Ana Lima?")),

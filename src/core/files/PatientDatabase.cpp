@@ -48,6 +48,17 @@ bool PatientDatabase::ensurePatientDatabase() const {
     return false;
 }
 
+PatientRecord PatientDatabase::proposedPatient(int id) const {
+    PatientRecord p;
+    p.id = id;
+    loadPatientRecord(id - 1, p);
+    if (!p.holdsDetails()) {
+        p = PatientRecord{};
+        p.id = id;
+    }
+    return p;
+}
+
 void PatientDatabase::loadPatientRecord(int index, PatientRecord& record) const {
     if (index < 0 || index >= kSlots) return;
     // A slot that is not in the file (never written, file shorter or missing) is an

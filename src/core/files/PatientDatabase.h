@@ -33,6 +33,10 @@ public:
     // read as zero. Then an id of 0 becomes index + 1. Other indexes: nothing.
     void loadPatientRecord(int index, PatientRecord& record) const;
 
+    // What the slot of `id` proposes for a new recording of that ID: its record when it
+    // holds details, else a record with the ID alone.
+    PatientRecord proposedPatient(int id) const;
+
     // Writes `record` into the slot of `id` (1..128). A missing file is created at
     // 128 zero records; a shorter existing file grows as needed.
     Outcome storePatientRecord(int id, const PatientRecord& record) const;

@@ -156,16 +156,8 @@ void CTavroApp::takeFiles(const QStringList& files) {
         std::vector<std::string> paths;
         for (const QString& f : files) paths.push_back(f.toStdString());
         QApplication::setOverrideCursor(Qt::WaitCursor);
-        const auto imported = importRecordingFiles(*m_library, paths, [this](int id) {
-            PatientRecord p;
-            p.id = id;
-            m_db->loadPatientRecord(id - 1, p);
-            if (!p.holdsDetails()) {
-                p = PatientRecord{};
-                p.id = id;
-            }
-            return p;
-        });
+        const auto imported =
+            importRecordingFiles(*m_library, paths, [this](int id) { return m_db->proposedPatient(id); });
         QApplication::restoreOverrideCursor();
         int added = 0, present = 0;
         QStringList failed;

@@ -24,17 +24,6 @@ namespace kestrova::ui {
 
 namespace {
 
-PatientRecord proposalFor(const PatientDatabase& db, int id) {
-    PatientRecord p;
-    p.id = id;
-    db.loadPatientRecord(id - 1, p);
-    if (!p.holdsDetails()) {
-        p = PatientRecord{};
-        p.id = id;
-    }
-    return p;
-}
-
 // "2026-11-30 22:30, 8 h 00 min — Jane Doe?": when the ID's night began, how long it
 // is, and whom the slot list proposes (a question until someone confirms it).
 QString idDetails(const RecordingModel& m, const PatientDatabase& db, int id) {
@@ -44,7 +33,7 @@ QString idDetails(const RecordingModel& m, const PatientDatabase& db, int id) {
     QString start = QString::fromStdString(isoTime(first)).left(16);
     start.replace(QLatin1Char('T'), QLatin1Char(' '));
     QString text = QStringLiteral("%1, %2 h %3 min").arg(start).arg(n / 3600).arg(n / 60 % 60, 2, 10, QLatin1Char('0'));
-    const PatientRecord p = proposalFor(db, id);
+    const PatientRecord p = db.proposedPatient(id);
     if (p.holdsDetails() && p.name[0] != '\0')
         text += QStringLiteral(" \u2014 %1?").arg(QString::fromStdString(decodeStoredText(fieldBytes(p.name))));
     return text;
@@ -63,7 +52,7 @@ void attachCapture(CMainFrame& f, CDlgChooseType& dialog, const PatientDatabase*
         const RecordingModel& m = f.model();
         const int partialId = dialog.downloadBroke() ? m.lastAppendedId() : 0;
         const auto stored =
-            storeDownload(*library, m, m.deviceType(), partialId, [db](int id) { return proposalFor(*db, id); });
+            storeDownload(*library, m, m.deviceType(), partialId, [db](int id) { return db->proposedPatient(id); });
         QStringList failed;
         for (const DownloadedStudy& s : stored)
             if (!s.stored) failed << QString::fromStdString(s.stored.error().text());

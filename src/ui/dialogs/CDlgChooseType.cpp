@@ -33,8 +33,8 @@ QString text(int id) {
 
 constexpr int kDetailsRole = Qt::UserRole + 1;
 
-// Each line as documented, then what the program knows of it in a quieter colour: the
-// line's own text stays what the selection reads.
+// Each ID's line as the list has always written it, then what the program knows of it
+// in a quieter colour: the line's own text stays what the selection reads.
 class IdLineDelegate : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
