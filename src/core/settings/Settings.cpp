@@ -41,6 +41,14 @@ WriteStatus Settings::setDefaultCom(const std::string& portName) const {
     return m_ini.writeString(kSection, setting::DefaultCOM, portName);
 }
 
+std::string Settings::language() const {
+    return m_ini.readString(kSection, setting::Language, "", 16);
+}
+
+WriteStatus Settings::setLanguage(const std::string& code) const {
+    return m_ini.writeString(kSection, setting::Language, code);
+}
+
 namespace {
 std::string recentKey(int i) {
     return "File" + std::to_string(i + 1);

@@ -33,6 +33,8 @@ inline constexpr IntSetting PulseEvent{"PulseEvent", 6, 1, 20};
 inline constexpr IntSetting UnitSetup{"UnitSetup", 0}; // 0 imperial, any other value metric
 inline constexpr const char* DefaultCOM = "DefaultCOM";
 inline constexpr std::size_t kDefaultComChars = 9;
+// The language chosen in Options -> Language ("" follows the desktop's locale).
+inline constexpr const char* Language = "Language";
 } // namespace setting
 
 class Settings {
@@ -64,6 +66,8 @@ public:
     UnitSystem unitSystem() const { return unitSystemOf(read(setting::UnitSetup)); }
     std::string defaultCom() const;
     WriteStatus setDefaultCom(const std::string& portName) const;
+    std::string language() const;
+    WriteStatus setLanguage(const std::string& code) const;
 
     // The last files opened, newest first: keys File1..File8 of the section "recent".
     static constexpr const char* kRecentSection = "recent";

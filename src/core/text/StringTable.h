@@ -1,5 +1,7 @@
 // The program's texts by string ID. The built-in table is res/strings.txt, compiled
-// in; a resource bundle may replace entries at start-up (loadOverrides).
+// in: the classic English texts. A translator (the chosen language, context "Strings")
+// translates them; a resource bundle may replace entries at start-up (loadOverrides),
+// and a replaced entry is shown as the bundle has it, in every language.
 #pragma once
 
 #include <string>
@@ -40,8 +42,12 @@ inline constexpr int Diagnose = 204, Times = 205;
 
 class StringTable {
 public:
-    // The text of `id`; an unknown ID gives an empty string.
+    // The text of `id` in the chosen language; an unknown ID gives an empty string.
     static std::string text(int id);
+    // The classic text (or the bundle's), whatever the language.
+    static std::string classic(int id);
+    using Translator = std::string (*)(const char* context, const char* source);
+    static void setTranslator(Translator translator);
     // Lines of "ID<tab>text" replace or add entries; '#' lines are comments.
     static void loadOverrides(std::string_view table);
     // Back to the built-in table.
