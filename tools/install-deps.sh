@@ -6,8 +6,8 @@ KESTROVA_PACKAGES=(
   cmake ninja-build g++ pkg-config
   libgtest-dev libgmock-dev libbenchmark-dev
   libxlsxwriter-dev libserialport-dev libcli11-dev libbluetooth-dev libedf-dev libsqlite3-dev
-  qt6-base-dev fonts-liberation2
-  unzip clang-format
+  qt6-base-dev qt6-l10n-tools qt6-translations-l10n fonts-liberation2
+  unzip clang-format poppler-utils
 )
 
 kestrova_install_deps() {

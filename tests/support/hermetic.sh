@@ -9,6 +9,9 @@ mkdir -p "$root/runtime" "$root/home" "$root/program" "$root/work"
 chmod 700 "$root/runtime"
 export XDG_RUNTIME_DIR="$root/runtime" HOME="$root/home" KESTROVA_HOME="$root/program"
 unset XDG_CONFIG_HOME XDG_DATA_HOME XDG_CACHE_HOME XDG_STATE_HOME
+# The classic texts, whatever the machine's locale: the tests of documented behaviour
+# compare them byte for byte. Tests of the other languages choose theirs.
+export KESTROVA_LANGUAGE=en_classic
 cd "$root/work" || exit 1
 "$@" &
 child=$!
