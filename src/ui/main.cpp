@@ -2,11 +2,13 @@
 #include "app/CTavroApp.h"
 #include "files/ProgramDirectory.h"
 #include "model/RecordingModel.h"
+#include "pages/Language.h"
 #include "settings/Settings.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
 #include <QDir>
+#include <QLocale>
 
 #include <cstdio>
 #include <memory>
@@ -17,44 +19,93 @@ struct StartOptions {
     bool demo = false;
     bool useDataDirectory = false;
     std::string settingsFile;
-    QStringList files; // the files given, absolute
+    std::string settingsPath; // Settings::locate of this start
+    QStringList files;        // the files given, absolute
 };
 
+QString text(const char* source) {
+    return QCoreApplication::translate("KestrovaMain", source);
+}
+
+// The language of this start, before any text is made: --lang, then the environment
+// and the stored setting. An unknown --lang is said once and the start goes on in
+// plain English.
+void installLanguage(int argc, char** argv, const std::string& settingsPath) {
+    using kestrova::ui::Language;
+    const QString given = Language::commandLineCode(argc, argv);
+    const kestrova::Settings settings(settingsPath);
+    const QString code = Language::choose(given, QString::fromStdString(settings.language()));
+    if (!Language::install(code)) {
+        std::fprintf(stderr, "kestrova: unknown language \"%s\" (known: %s); English is used\n", qPrintable(code),
+                     qPrintable(Language::codes().join(QStringLiteral(", "))));
+        Language::install(QStringLiteral("en"));
+    }
+    QLocale::setDefault(Language::locale());
+}
+
+struct ParserOptions {
+    QCommandLineOption demo{QStringLiteral("demo")};
+    QCommandLineOption dataDir{QStringLiteral("use-data-dir")};
+    QCommandLineOption settingsFile{QStringLiteral("settings")};
+    QCommandLineOption language{QStringLiteral("lang")};
+};
+
+// The options with their descriptions in the language installed when it is called.
+void describeOptions(QCommandLineParser& parser, ParserOptions& o) {
+    parser.setApplicationDescription(text("Kestrova: downloads, shows, analyses, prints and exports the "
+                                          "recordings of a finger pulse oximeter."));
+    parser.addHelpOption();
+    parser.addVersionOption();
+    o.demo = QCommandLineOption(QStringLiteral("demo"),
+                                text("Attach a simulated oximeter, so a download works without a device."));
+    o.dataDir = QCommandLineOption(QStringLiteral("use-data-dir"),
+                                   text("Keep the settings file (Kestrova.ini) in the per-user data "
+                                        "directory instead of the working directory (desktop starts)."));
+    o.settingsFile =
+        QCommandLineOption(QStringLiteral("settings"),
+                           text("Read and write this settings file instead of Kestrova.ini."), QStringLiteral("FILE"));
+    o.language = QCommandLineOption(QStringLiteral("lang"), text("Language: en, en_classic, de, fr, es"),
+                                    QStringLiteral("CODE"));
+    parser.addOption(o.demo);
+    parser.addOption(o.dataDir);
+    parser.addOption(o.settingsFile);
+    parser.addOption(o.language);
+    parser.addPositionalArgument(QStringLiteral("FILE"),
+                                 text("Recordings to open (.dat, .csv, .edf): the first is shown, several are "
+                                      "kept in the study library. Given to a running Kestrova, they open "
+                                      "there."),
+                                 QStringLiteral("[FILE...]"));
+}
+
 // --help and --version are answered before any window or file is touched (they work
-// without a display); otherwise the options for the start.
+// without a display); otherwise the options for the start. The settings file is
+// located from the options, its language installed, and only then is help written.
 std::unique_ptr<StartOptions> parseCommandLine(int argc, char** argv, int& exitCode) {
     QCoreApplication probe(argc, argv);
     QCoreApplication::setApplicationName(QStringLiteral("kestrova"));
     QCoreApplication::setApplicationVersion(QStringLiteral(KESTROVA_VERSION));
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Kestrova: downloads, shows, analyses, prints and exports the "
-                                                    "recordings of a finger pulse oximeter."));
-    parser.addHelpOption();
-    parser.addVersionOption();
-    const QCommandLineOption demo(QStringLiteral("demo"),
-                                  QStringLiteral("Attach a simulated oximeter, so a download works without a device."));
-    const QCommandLineOption dataDir(QStringLiteral("use-data-dir"),
-                                     QStringLiteral("Keep the settings file (Kestrova.ini) in the per-user data "
-                                                    "directory instead of the working directory (desktop starts)."));
-    const QCommandLineOption settingsFile(QStringLiteral("settings"),
-                                          QStringLiteral("Read and write this settings file instead of Kestrova.ini."),
-                                          QStringLiteral("FILE"));
-    parser.addOption(demo);
-    parser.addOption(dataDir);
-    parser.addOption(settingsFile);
-    parser.addPositionalArgument(
-        QStringLiteral("FILE"),
-        QStringLiteral("Recordings to open (.dat, .csv, .edf): the first is shown, several are "
-                       "kept in the study library. Given to a running Kestrova, they open "
-                       "there."),
-        QStringLiteral("[FILE...]"));
+    ParserOptions o;
+    describeOptions(parser, o);
     // Qt's own options (-platform, -style ...) are taken by QApplication later, so an
     // option unknown here is only worth a warning.
-    if (!parser.parse(QCoreApplication::arguments()))
-        std::fprintf(stderr, "kestrova: %s (see kestrova --help)\n", qPrintable(parser.errorText()));
+    const bool parsed = parser.parse(QCoreApplication::arguments());
+    auto options = std::make_unique<StartOptions>();
+    options->demo = parser.isSet(o.demo);
+    options->useDataDirectory = parser.isSet(o.dataDir);
+    options->settingsFile = parser.value(o.settingsFile).toStdString();
+    // Decided once, before anything reads a setting: a desktop start (--use-data-dir)
+    // keeps its settings in the per-user data directory, not in the home folder.
+    options->settingsPath = kestrova::Settings::locate(options->settingsFile, options->useDataDirectory);
+    installLanguage(argc, argv, options->settingsPath);
+    kestrova::ui::Language::attachToApplication();
+    if (!parsed) std::fprintf(stderr, "kestrova: %s (see kestrova --help)\n", qPrintable(parser.errorText()));
     // parse() leaves --help-all (which addHelpOption declares) to the caller as well.
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
-        std::fputs(qPrintable(parser.helpText()), stdout);
+        QCommandLineParser translated;
+        ParserOptions unused;
+        describeOptions(translated, unused);
+        std::fputs(qPrintable(translated.helpText()), stdout);
         exitCode = 0;
         return nullptr;
     }
@@ -63,10 +114,6 @@ std::unique_ptr<StartOptions> parseCommandLine(int argc, char** argv, int& exitC
         exitCode = 0;
         return nullptr;
     }
-    auto options = std::make_unique<StartOptions>();
-    options->demo = parser.isSet(demo);
-    options->useDataDirectory = parser.isSet(dataDir);
-    options->settingsFile = parser.value(settingsFile).toStdString();
     for (const QString& given : parser.positionalArguments()) options->files << QDir::current().absoluteFilePath(given);
     return options;
 }
@@ -77,11 +124,10 @@ int main(int argc, char** argv) {
     int exitCode = 0;
     const auto options = parseCommandLine(argc, argv, exitCode);
     if (!options) return exitCode;
-    // Decided once, before anything reads a setting: a desktop start (--use-data-dir)
-    // keeps its settings in the per-user data directory, not in the home folder.
-    const std::string settingsPath = kestrova::Settings::locate(options->settingsFile, options->useDataDirectory);
+    const std::string& settingsPath = options->settingsPath;
 
     QApplication app(argc, argv);
+    kestrova::ui::Language::attachToApplication();
     QApplication::setApplicationName(QStringLiteral("Kestrova"));
     QApplication::setApplicationDisplayName(QStringLiteral("Kestrova"));
     QApplication::setApplicationVersion(QStringLiteral(KESTROVA_VERSION));

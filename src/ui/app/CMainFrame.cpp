@@ -9,8 +9,10 @@
 #include "common/Commands.h"
 #include "common/Messages.h"
 #include "dialogs/CAboutDlg.h"
+#include "dialogs/CLanguageDlg.h"
 #include "dialogs/CSetRollStep.h"
 #include "model/RecordingModel.h"
+#include "settings/Settings.h"
 #include "text/StringTable.h"
 #include "views/CTavroTrendView.h"
 #include "views/ClinicalSummaryView.h"
@@ -143,6 +145,7 @@ void CMainFrame::buildActions() {
     addAction(cmd::AnalysisSetup, QStringLiteral("Analysis Setup"), [this] { analysisSetupCommand(); });
     addAction(cmd::UnitSetup, QStringLiteral("Unit Setup"), [this] { unitSetupCommand(); });
     addAction(cmd::ReportSetup, QStringLiteral("Report..."), [this] { runDialog(cmd::ReportSetup); });
+    addAction(cmd::Language, tr("&Language..."), [this] { languageCommand(); });
     addAction(cmd::About, QStringLiteral("About \t(&A)..."), [this] { CAboutDlg(this).exec(); });
     addAction(cmd::PageUp, QStringLiteral("PageUp"), view(&RecordingView::pageUp));
     addAction(cmd::PageDown, QStringLiteral("PageDown"), view(&RecordingView::pageDown));
@@ -207,7 +210,7 @@ void CMainFrame::buildMenus() {
     }
     m_navigation->buildMenus(*mode, *file);
     QMenu* options = bar->addMenu(QStringLiteral("&Options"));
-    add(options, {cmd::AnalysisSetup, cmd::UnitSetup, cmd::ReportSetup});
+    add(options, {cmd::AnalysisSetup, cmd::UnitSetup, cmd::ReportSetup, 0, cmd::Language});
     add(bar->addMenu(QStringLiteral("About(&A)")), {cmd::About});
     QMenu* help = bar->addMenu(QStringLiteral("&Help"));
     add(help, {cmd::Help, cmd::Shortcuts, 0, cmd::About});
@@ -251,6 +254,18 @@ void CMainFrame::refreshCommandState() {
                                                     {cmd::Analysis, DisplayMode::Analysis},
                                                     {cmd::ClinicalSummary, DisplayMode::ClinicalSummary}};
     for (const auto& [id, mode] : displays) m_actions[id]->setChecked(s.displayMode == mode);
+}
+
+void CMainFrame::languageCommand() {
+    // The texts are loaded once at start, so the choice is only stored here.
+    const Settings& settings = m_document->settings();
+    CLanguageDlg dialog(QString::fromStdString(settings.language()), this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    if (const WriteStatus w = settings.setLanguage(dialog.chosen().toStdString()); !w) {
+        Messages::settingsNotSaved(this, w.error().text());
+        return;
+    }
+    Messages::info(this, tr("The language changes the next time Kestrova starts."));
 }
 
 void CMainFrame::giveMnemonics(QMenu& menu) {

@@ -108,6 +108,8 @@ private:
     void buildActions();
     void buildNavigationActions();
     void buildMenus();
+    // Options -> Language: stores the language of the next start.
+    void languageCommand();
     // An access key for every item of `menu` that has none, no letter twice.
     static void giveMnemonics(QMenu& menu);
     void buildToolBar();

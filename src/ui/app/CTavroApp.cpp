@@ -102,26 +102,37 @@ bool CTavroApp::initInstance(bool showSplash, bool demo, const QStringList& file
     installCaptureCommands(*m_frame, *m_db, demoPort);
     if (!demoPort.isEmpty())
         m_frame->setPermanentNote(
-            QStringLiteral("Demo oximeter attached on %1 - File > NewDataCapture downloads it").arg(demoPort));
+            tr("Demo oximeter attached on %1 - File > NewDataCapture downloads it").arg(demoPort));
     m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTrendView(d); });
     m_frame->registerTemplate([](RecordingDocument& d) -> RecordingView* { return new CTavroTableView(d); });
     // A first start creates the database silently; only one that cannot be created or
     // read is said, once, with its path and why.
     m_db->ensurePatientDatabase();
     if (const QString problem = patientDatabaseProblem(*m_db); !problem.isEmpty()) {
-        m_frame->setPermanentNote(QStringLiteral("Patient list not available"));
+        m_frame->setPermanentNote(tr("Patient list not available"));
         Messages::info(m_frame.get(),
                        QString::fromStdString(kestrova::tr(str::CantOpenPatientDb)) + QStringLiteral("\n\n") + problem,
+                       QMessageBox::Warning);
+    }
+
+    if (const Outcome p = m_settings.problem(); !p) {
+        // Nothing is written to such a file, so the user's own file survives the start.
+        m_frame->setPermanentNote(tr("Settings not read: defaults in use"));
+        Messages::info(m_frame.get(),
+                       QCoreApplication::translate("CTavroApp",
+                                                   "The settings file %1 cannot be read, so the default settings "
+                                                   "are used and the file is left as it is.\n\n%2")
+                           .arg(QString::fromStdString(m_settings.path()), QString::fromStdString(p.error().text())),
                        QMessageBox::Warning);
     }
 
     if (!library) {
         // The program still works on one recording at a time; nothing is kept for it.
         const QString why = QString::fromStdString(library.error().text());
-        m_frame->setPermanentNote(QStringLiteral("Study library not available"));
+        m_frame->setPermanentNote(tr("Study library not available"));
         Messages::info(m_frame.get(),
-                       QStringLiteral("The study library cannot be opened, so downloads are kept only in memory "
-                                      "and in the files you save.\n\n%1")
+                       tr("The study library cannot be opened, so downloads are kept only in memory "
+                          "and in the files you save.\n\n%1")
                            .arg(why),
                        QMessageBox::Warning);
     }
@@ -167,9 +178,8 @@ void CTavroApp::takeFiles(const QStringList& files) {
             else
                 ++(f.stored->alreadyPresent ? present : added);
         }
-        QString text =
-            QStringLiteral("%1 recordings added to the study library, %2 already there.").arg(added).arg(present);
-        if (!failed.isEmpty()) text += QStringLiteral("\n\nNot added:\n") + failed.join(QLatin1Char('\n'));
+        QString text = tr("%1 recordings added to the study library, %2 already there.").arg(added).arg(present);
+        if (!failed.isEmpty()) text += tr("\n\nNot added:\n") + failed.join(QLatin1Char('\n'));
         Messages::info(m_frame.get(), text, failed.isEmpty() ? QMessageBox::Information : QMessageBox::Warning);
     }
     openFile(files.first());

@@ -6,6 +6,7 @@
 #include "app/SingleInstance.h"
 #include "settings/Settings.h"
 
+#include <QCoreApplication>
 #include <QSplashScreen>
 #include <QString>
 
@@ -23,6 +24,8 @@ namespace kestrova::ui {
 class CMainFrame;
 
 class CTavroApp {
+    Q_DECLARE_TR_FUNCTIONS(CTavroApp)
+
 public:
     // `settingsPath`: the settings file of this start (Settings::locate).
     CTavroApp(RecordingModel& model, const std::string& settingsPath);

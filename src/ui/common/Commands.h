@@ -12,7 +12,8 @@ inline constexpr int NewDataCapture = 57600, FindBluetooth = 32813, OpenOtherId 
 inline constexpr int ClinicalSummary = 33001, ClinicalReport = 33002;
 inline constexpr int ZoomIn = 33003, ZoomOut = 33004, ZoomDefault = 33005, NextEvent = 33006, PreviousEvent = 33007,
                      EventList = 33008, GoToTime = 33009;
-inline constexpr int Studies = 33010, Interpretation = 33011, ReportSetup = 33012, Help = 33013, Shortcuts = 33014;
+inline constexpr int Studies = 33010, Interpretation = 33011, ReportSetup = 33012, Help = 33013, Shortcuts = 33014,
+                     Language = 33015;
 // Mode > Zoom > one level each: ZoomLevel + the level's index in the menu.
 inline constexpr int ZoomLevel = 33100;
 } // namespace kestrova::ui::cmd
