@@ -3,6 +3,7 @@
 #include "analysis/AnalysisSheet.h"
 #include "pages/ColumnReducer.h"
 #include "pages/HeaderBand.h"
+#include "pages/Language.h"
 #include "pages/TextFlow.h"
 
 #include <QFontMetrics>
@@ -10,6 +11,8 @@
 #include <QPolygon>
 
 #include <algorithm>
+#include <clocale>
+#include <cstring>
 
 namespace kestrova::pages {
 namespace {
@@ -99,6 +102,15 @@ AnalysisPage::Geometry AnalysisPage::geometry(const QRect& d, bool printing, std
 
 namespace {
 
+// The figures of the sheet come from the core as the C library printed them, with the
+// decimal point of the process's C locale; the page writes them with the pages' locale.
+QString figure(const std::string& printed) {
+    QString out = QString::fromStdString(printed);
+    const char* point = std::localeconv()->decimal_point;
+    if (point && std::strcmp(point, ".") != 0) out.replace(QString::fromLocal8Bit(point), QStringLiteral("."));
+    return ui::Language::decimal(out);
+}
+
 // The table of event figures (left) and threshold counts (right), 14 units a row.
 void drawSummaryTable(QPainter& p, TextFlow& flow, const AnalysisPage::Geometry& g, const AnalysisResult& r) {
     const QRect& A = g.summary;
@@ -124,8 +136,9 @@ void drawSummaryTable(QPainter& p, TextFlow& flow, const AnalysisPage::Geometry&
         const bool heading = row == 1;
         p.setFont(heading ? arial(14, true) : arial(13, false));
         cell(row, 1, e, QString::fromStdString(rows[i].label));
-        cell(row, 2, heading ? c * 60 / 100 : c * 60 / 100 + 5, QString::fromStdString(rows[i].spo2));
-        cell(row, 3, heading ? q : q + 5, QString::fromStdString(rows[i].pulse));
+        cell(row, 2, heading ? c * 60 / 100 : c * 60 / 100 + 5,
+             heading ? QString::fromStdString(rows[i].spo2) : figure(rows[i].spo2));
+        cell(row, 3, heading ? q : q + 5, heading ? QString::fromStdString(rows[i].pulse) : figure(rows[i].pulse));
     }
     p.setFont(arial(13, false));
     const auto right = thresholdRows(r);

@@ -6,7 +6,10 @@
 #include "pages/ReportDrawing.h"
 #include "pages/SummaryPage.h"
 
+#include "text/Translate.h"
+
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPagedPaintDevice>
@@ -91,7 +94,7 @@ std::vector<QRect> ClinicalReport::drawPage(QPainter& p, const QSize& page, cons
     case ReportPage::Kind::Summary: plots = SummaryPage::draw(p, page, data); break;
     case ReportPage::Kind::Hours: HourTablePage::draw(p, page, data, part); break;
     case ReportPage::Kind::FollowUp: {
-        report::drawHeading(p, page, QStringLiteral("Follow-up"));
+        report::drawHeading(p, page, QCoreApplication::translate("ClinicalReport", "Follow-up"));
         const QRect area(kMargin, kMargin + 20, page.width() - 2 * kMargin, page.height() - 2 * kMargin - 30);
         NightsComparison::draw(p, area, data.followUp);
         plots.push_back(NightsComparison::layout(area, data.followUp.size()).chart);
@@ -134,26 +137,30 @@ void ClinicalReport::printAll(QPainter& painter, QPagedPaintDevice& device, cons
 
 WriteStatus ClinicalReport::writePdf(const std::string& path, const ClinicalReportData& data, Paper paper) {
     QBuffer buffer;
-    if (!buffer.open(QIODevice::WriteOnly)) return Error{Status::IoError, path, "the PDF could not be drawn"};
+    if (!buffer.open(QIODevice::WriteOnly))
+        return Error{Status::IoError, path, ktr("ClinicalReport", "the PDF could not be drawn")};
     {
         QPdfWriter pdf(&buffer);
         pdf.setPageSize(QPageSize(paper == Paper::A4 ? QPageSize::A4 : QPageSize::Letter));
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(600);
         const QString creator = report::versionText(data);
-        QString title = QStringLiteral("Overnight pulse oximetry - ID %1").arg(data.page.patient.id);
+        QString title =
+            QCoreApplication::translate("ClinicalReport", "Overnight pulse oximetry - ID %1").arg(data.page.patient.id);
         if (const QString name = report::patientName(data); !name.isEmpty()) title += QStringLiteral(" - ") + name;
         pdf.setCreator(creator);
         pdf.setTitle(title);
         pdf.setDocumentXmpMetadata(xmpOf(title, QString::fromStdString(data.header.clinicName),
-                                         QStringLiteral("Overnight pulse oximetry"), creator));
+                                         QCoreApplication::translate("ClinicalReport", "Overnight pulse oximetry"),
+                                         creator));
         QPainter painter;
-        if (!painter.begin(&pdf)) return Error{Status::IoError, path, "the PDF could not be drawn"};
+        if (!painter.begin(&pdf))
+            return Error{Status::IoError, path, ktr("ClinicalReport", "the PDF could not be drawn")};
         printAll(painter, pdf, data);
-        if (!painter.end()) return Error{Status::IoError, path, "the PDF could not be drawn"};
+        if (!painter.end()) return Error{Status::IoError, path, ktr("ClinicalReport", "the PDF could not be drawn")};
     }
     const QByteArray& bytes = buffer.data();
-    if (bytes.isEmpty()) return Error{Status::IoError, path, "the PDF could not be drawn"};
+    if (bytes.isEmpty()) return Error{Status::IoError, path, ktr("ClinicalReport", "the PDF could not be drawn")};
     return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }
 

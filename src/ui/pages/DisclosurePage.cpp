@@ -2,6 +2,7 @@
 
 #include "pages/ReportDrawing.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -33,7 +34,7 @@ std::pair<QRect, QRect> DisclosurePage::plots(const QSize& page, int k) {
 std::vector<QRect> DisclosurePage::draw(QPainter& p, const QSize& page, const ClinicalReportData& data,
                                         int firstStrip) {
     const int m = ClinicalReport::kMargin;
-    drawHeading(p, page, QStringLiteral("Full disclosure - one hour per strip"));
+    drawHeading(p, page, QCoreApplication::translate("DisclosurePage", "Full disclosure - one hour per strip"));
     const auto n = static_cast<std::int64_t>(data.page.samples.size());
     const Scale spo2 = spo2Scale(false), pulse = pulseScale(data.metrics, false);
     std::vector<QRect> drawn;
@@ -47,8 +48,9 @@ std::vector<QRect> DisclosurePage::draw(QPainter& p, const QSize& page, const Cl
         p.setPen(Qt::black);
         p.setFont(arial(11, true));
         drawText(p, QRect(m, spo2Plot.top() - kStripTitle, 400, 12), Qt::AlignLeft | Qt::AlignVCenter,
-                 QStringLiteral("Hour %1: ").arg(firstStrip + k + 1) + dateTime(first).left(10) + QStringLiteral(" ") +
-                     clockSeconds(first) + QStringLiteral(" – ") + clockSeconds(last));
+                 QCoreApplication::translate("DisclosurePage", "Hour %1: ").arg(firstStrip + k + 1) +
+                     sampleDate(first) + QStringLiteral(" ") + clockSeconds(first) + QStringLiteral(" – ") +
+                     clockSeconds(last));
         const std::vector<ColumnValues> columns =
             reduceColumns(data.page.samples, begin, ClinicalReport::kStripSeconds, spo2Plot.width());
         drawTrack(p, spo2Plot, data, begin, ClinicalReport::kStripSeconds, columns, spo2);

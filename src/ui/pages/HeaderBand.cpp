@@ -3,6 +3,7 @@
 #include "files/PatientText.h"
 #include "pages/TextFlow.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -123,7 +124,8 @@ void drawFields(QPainter& p, TextFlow& flow, const HeaderLayout& h, const PageDa
     const PatientRecord& pt = data.patient;
     p.setFont(h.labelFont);
     for (int i = 0; i < kPatientLabels; ++i)
-        flow.text(h.labels[i], kLeftTop, kLabelIds[i] ? text(kLabelIds[i]) : QStringLiteral("ID : "));
+        flow.text(h.labels[i], kLeftTop,
+                  kLabelIds[i] ? text(kLabelIds[i]) : QCoreApplication::translate("HeaderBand", "ID : "));
     p.setFont(h.valueFont);
     const QString values[kPatientValues] = {storedText(fieldBytes(pt.name)),
                                             genderOf(pt),

@@ -2,6 +2,7 @@
 
 #include "pages/ReportDrawing.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QPainter>
 
@@ -130,26 +131,32 @@ int HourTablePage::rowsPerPage(const QSize& page, bool withEvents) {
 void HourTablePage::draw(QPainter& p, const QSize& page, const ClinicalReportData& data, const ReportPage& part) {
     const int m = ClinicalReport::kMargin, width = page.width() - 2 * m;
     drawHeading(p, page,
-                part.firstRow == 0 ? QStringLiteral("Hour by hour and events")
-                                   : QStringLiteral("Hour by hour (continued)"));
+                part.firstRow == 0 ? QCoreApplication::translate("HourTablePage", "Hour by hour and events")
+                                   : QCoreApplication::translate("HourTablePage", "Hour by hour (continued)"));
     int y = contentTop(page);
     const auto samples = data.page.samples;
     p.setFont(arial(14, true));
-    drawText(p, QRect(m, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Each clock hour"));
+    drawText(p, QRect(m, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
+             QCoreApplication::translate("HourTablePage", "Each clock hour"));
     y += 21;
     static constexpr std::array<int, 10> at{0, 160, 245, 325, 405, 480, 555, 630, 830, 1000};
-    const std::array<QString, 9> heads{QStringLiteral("Hour\n"),         QStringLiteral("Valid\nmin"),
-                                       QStringLiteral("SpO2\nmean %"),   QStringLiteral("SpO2\nlowest %"),
-                                       QStringLiteral("T90\nmin"),       QStringLiteral("3 %\nevents"),
-                                       QStringLiteral("4 %\nevents"),    QStringLiteral("Rate 3 % / 4 %\nper h"),
-                                       QStringLiteral("Pulse\nmean bpm")};
+    const std::array<QString, 9> heads{QCoreApplication::translate("HourTablePage", "Hour\n"),
+                                       QCoreApplication::translate("HourTablePage", "Valid\nmin"),
+                                       QCoreApplication::translate("HourTablePage", "SpO2\nmean %"),
+                                       QCoreApplication::translate("HourTablePage", "SpO2\nlowest %"),
+                                       QCoreApplication::translate("HourTablePage", "T90\nmin"),
+                                       QCoreApplication::translate("HourTablePage", "3 %\nevents"),
+                                       QCoreApplication::translate("HourTablePage", "4 %\nevents"),
+                                       QCoreApplication::translate("HourTablePage", "Rate 3 % / 4 %\nper h"),
+                                       QCoreApplication::translate("HourTablePage", "Pulse\nmean bpm")};
     if (part.rows > 0 || part.firstRow == 0) {
         drawTableHead(p, m, y, width, at, heads);
         y += kHeadRow;
     }
     if (samples.empty()) {
         p.setFont(arial(12, false));
-        drawText(p, QRect(m, y, width, kRow), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("No samples recorded."));
+        drawText(p, QRect(m, y, width, kRow), Qt::AlignLeft | Qt::AlignVCenter,
+                 QCoreApplication::translate("HourTablePage", "No samples recorded."));
         y += kRow;
     }
     if (part.rows > 0) {
@@ -161,7 +168,7 @@ void HourTablePage::draw(QPainter& p, const QSize& page, const ClinicalReportDat
             // The hour's clock time; its date where a day begins and on the first row of a page.
             const SampleRecord& s = samples[static_cast<std::size_t>(r.begin)];
             QString hour = QString::asprintf("%02d:00", s.hour);
-            if (k == part.firstRow || s.hour == 0) hour = dateTime(s).left(10) + QStringLiteral(" ") + hour;
+            if (k == part.firstRow || s.hour == 0) hour = sampleDate(s) + QStringLiteral(" ") + hour;
             const std::array<QString, 9> cells{
                 hour,
                 QString::number((r.validSeconds + 30) / 60),
@@ -185,24 +192,27 @@ void HourTablePage::draw(QPainter& p, const QSize& page, const ClinicalReportDat
     p.setFont(arial(14, true));
     p.setPen(Qt::black);
     drawText(p, QRect(m, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("The %1 deepest 3 % desaturations").arg(kDeepest));
+             QCoreApplication::translate("HourTablePage", "The %1 deepest 3 % desaturations").arg(kDeepest));
     y += 21;
     static constexpr std::array<int, 7> eventAt{0, 200, 330, 460, 590, 720, 1000};
-    const std::array<QString, 6> eventHeads{QStringLiteral("Start\n"),     QStringLiteral("Duration\ns"),
-                                            QStringLiteral("Baseline\n%"), QStringLiteral("Nadir\n%"),
-                                            QStringLiteral("Depth\n%"),    QStringLiteral("Area\n%·s")};
+    const std::array<QString, 6> eventHeads{QCoreApplication::translate("HourTablePage", "Start\n"),
+                                            QCoreApplication::translate("HourTablePage", "Duration\ns"),
+                                            QCoreApplication::translate("HourTablePage", "Baseline\n%"),
+                                            QCoreApplication::translate("HourTablePage", "Nadir\n%"),
+                                            QCoreApplication::translate("HourTablePage", "Depth\n%"),
+                                            QCoreApplication::translate("HourTablePage", "Area\n%·s")};
     drawTableHead(p, m, y, width, eventAt, eventHeads);
     y += kHeadRow;
     const std::vector<DesaturationEvent> events = deepest(data.metrics);
     if (events.empty()) {
         p.setFont(arial(12, false));
         drawText(p, QRect(m, y, width, kRow), Qt::AlignLeft | Qt::AlignVCenter,
-                 QStringLiteral("No 3 % desaturation in this recording."));
+                 QCoreApplication::translate("HourTablePage", "No 3 % desaturation in this recording."));
     }
     for (std::size_t i = 0; i < events.size(); ++i) {
         const DesaturationEvent& e = events[i];
         const std::array<QString, 6> cells{
-            dateTime(samples[static_cast<std::size_t>(e.start)]).left(10) + QStringLiteral(" ") +
+            sampleDate(samples[static_cast<std::size_t>(e.start)]) + QStringLiteral(" ") +
                 clockSeconds(samples[static_cast<std::size_t>(e.start)]),
             QString::number(e.seconds()),
             QString::number(e.baseline),

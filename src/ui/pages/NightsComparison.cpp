@@ -1,7 +1,9 @@
 #include "pages/NightsComparison.h"
 
+#include "pages/Language.h"
 #include "pages/ReportDrawing.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
@@ -17,7 +19,9 @@ constexpr int kRow = 14, kHeadRow = 28, kTitle = 21;
 const QColor kOdiColour(0, 90, 180), kT90Colour(200, 110, 0), kNadirColour(150, 0, 120);
 
 QString dateOf(const FollowUpNight& n) {
-    return QString::fromStdString(n.start.substr(0, std::min<std::size_t>(10, n.start.size())));
+    const QString iso = QString::fromStdString(n.start.substr(0, std::min<std::size_t>(10, n.start.size())));
+    const QDate date = QDate::fromString(iso, Qt::ISODate);
+    return date.isValid() ? dateText(date) : iso;
 }
 
 // A round step giving about `ticks` intervals up to `high`.
@@ -30,7 +34,7 @@ double niceStep(double high, int ticks) {
 }
 
 QString number(double v, double step) {
-    return QString::number(v, 'f', step < 1 ? 1 : 0);
+    return ui::Language::decimal(QString::number(v, 'f', step < 1 ? 1 : 0));
 }
 
 } // namespace
@@ -56,13 +60,17 @@ void NightsComparison::draw(QPainter& p, const QRectF& area, const std::vector<F
     p.setPen(Qt::black);
     p.setFont(arial(14, true));
     drawText(p, QRect(r.left(), r.top(), r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("Nights compared"));
+             QCoreApplication::translate("NightsComparison", "Nights compared"));
     // The table: the latest nights that fit, oldest first.
     static constexpr std::array<int, 9> at{0, 160, 270, 370, 470, 570, 680, 800, 1000};
-    const std::array<QString, 8> heads{QStringLiteral("Night\n"),     QStringLiteral("Duration\n"),
-                                       QStringLiteral("Valid\nh"),    QStringLiteral("ODI 3 %\n/h"),
-                                       QStringLiteral("ODI 4 %\n/h"), QStringLiteral("T90\n%"),
-                                       QStringLiteral("Nadir\n%"),    QStringLiteral("Mean SpO2\n%")};
+    const std::array<QString, 8> heads{QCoreApplication::translate("NightsComparison", "Night\n"),
+                                       QCoreApplication::translate("NightsComparison", "Duration\n"),
+                                       QCoreApplication::translate("NightsComparison", "Valid\nh"),
+                                       QCoreApplication::translate("NightsComparison", "ODI 3 %\n/h"),
+                                       QCoreApplication::translate("NightsComparison", "ODI 4 %\n/h"),
+                                       QCoreApplication::translate("NightsComparison", "T90\n%"),
+                                       QCoreApplication::translate("NightsComparison", "Nadir\n%"),
+                                       QCoreApplication::translate("NightsComparison", "Mean SpO2\n%")};
     const int left = r.left(), width = r.width();
     int y = r.top() + kTitle;
     p.fillRect(QRect(left, y, width, kHeadRow), QColor(232, 238, 242));
@@ -98,15 +106,16 @@ void NightsComparison::draw(QPainter& p, const QRectF& area, const std::vector<F
     }
     p.setFont(arial(10, false, true));
     if (firstShown > 0)
-        drawText(p, QRect(left, y + 1, width, 12), Qt::AlignLeft | Qt::AlignVCenter,
-                 QStringLiteral("%1 earlier nights in the chart only").arg(firstShown));
+        drawText(
+            p, QRect(left, y + 1, width, 12), Qt::AlignLeft | Qt::AlignVCenter,
+            QCoreApplication::translate("NightsComparison", "%1 earlier nights in the chart only").arg(firstShown));
 
     // The chart: ODI 3 % (/h) and T90 (%) on the left scale, the nadir (%) on the right.
     const QRect c = l.chart;
     p.setPen(Qt::black);
     p.setFont(arial(14, true));
     drawText(p, QRect(r.left(), l.legend.top() - kTitle, r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("ODI 3 %, T90 and nadir per night"));
+             QCoreApplication::translate("NightsComparison", "ODI 3 %, T90 and nadir per night"));
     double high = 5;
     for (const auto& n : nights) high = std::max({high, n.figures.odi3, n.figures.t90Percent});
     const double step = niceStep(high, 5);
@@ -180,9 +189,10 @@ void NightsComparison::draw(QPainter& p, const QRectF& area, const std::vector<F
     p.setPen(QPen(Qt::black, 0));
     p.drawRect(c.adjusted(0, 0, -1, -1));
     // The legend above the plot, never over it.
-    const std::array<std::pair<QColor, QString>, 3> keys{{{kOdiColour, QStringLiteral("ODI 3 % (/h, left)")},
-                                                          {kT90Colour, QStringLiteral("T90 (%, left)")},
-                                                          {kNadirColour, QStringLiteral("Nadir (%, right)")}}};
+    const std::array<std::pair<QColor, QString>, 3> keys{
+        {{kOdiColour, QCoreApplication::translate("NightsComparison", "ODI 3 % (/h, left)")},
+         {kT90Colour, QCoreApplication::translate("NightsComparison", "T90 (%, left)")},
+         {kNadirColour, QCoreApplication::translate("NightsComparison", "Nadir (%, right)")}}};
     int x = l.legend.left();
     p.setFont(arial(11, false));
     for (const auto& [colour, name] : keys) {

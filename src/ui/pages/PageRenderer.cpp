@@ -3,8 +3,10 @@
 #include "pages/AnalysisPage.h"
 #include "pages/TablePage.h"
 #include "pages/TrendPage.h"
+#include "text/Translate.h"
 
 #include <QBuffer>
+#include <QCoreApplication>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPainter>
@@ -55,11 +57,13 @@ WriteStatus PageRenderer::writePdf(const std::string& path, PageKind kind, const
         pdf.setPageMargins(QMarginsF(0, 0, 0, 0));
         pdf.setResolution(600);
         pdf.setCreator(QStringLiteral("Kestrova " KESTROVA_VERSION));
-        pdf.setTitle(storedText(data.reportTitle) + QStringLiteral(" - ID %1").arg(data.patient.id));
+        pdf.setTitle(storedText(data.reportTitle) +
+                     QCoreApplication::translate("PageRenderer", " - ID %1").arg(data.patient.id));
         QPainter painter;
-        if (!painter.begin(&pdf)) return Error{Status::IoError, path, "the PDF could not be drawn"};
+        if (!painter.begin(&pdf))
+            return Error{Status::IoError, path, ktr("PageRenderer", "the PDF could not be drawn")};
         printPage(painter, pdf.logicalDpiX(), pdf.logicalDpiY(), logicalPageRect(pdf), kind, data);
-        if (!painter.end()) return Error{Status::IoError, path, "the PDF could not be drawn"};
+        if (!painter.end()) return Error{Status::IoError, path, ktr("PageRenderer", "the PDF could not be drawn")};
     }
     const QByteArray& bytes = buffer.data();
     return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
@@ -68,7 +72,8 @@ WriteStatus PageRenderer::writePdf(const std::string& path, PageKind kind, const
 WriteStatus PageRenderer::writePng(const std::string& path, const QImage& image) {
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
-    if (!image.save(&buffer, "PNG")) return Error{Status::IoError, path, "the image could not be encoded"};
+    if (!image.save(&buffer, "PNG"))
+        return Error{Status::IoError, path, ktr("PageRenderer", "the image could not be encoded")};
     const QByteArray& bytes = buffer.data();
     return writeFileAtomically(path, std::string_view(bytes.constData(), static_cast<std::size_t>(bytes.size())));
 }

@@ -1,10 +1,14 @@
 #include "pages/ReportDrawing.h"
 
+#include "pages/Language.h"
+
+#include <QCoreApplication>
 #include <QPainter>
 
 #include <algorithm>
 
 namespace kestrova::pages::report {
+using ui::Language;
 
 Scale spo2Scale(bool detailed) {
     Scale s{0, 50, 100, 10, 90, kSpo2Colour, QStringLiteral("SpO2"), QStringLiteral("%"), {50, 90, 100}};
@@ -18,7 +22,15 @@ Scale pulseScale(const ClinicalMetrics& m, bool detailed) {
         low = std::min(low, m.pulse.min / 20 * 20);
         high = std::max(high, (m.pulse.max + 19) / 20 * 20);
     }
-    Scale s{1, low, high, 20, -1, kPulseColour, QStringLiteral("Pulse"), QStringLiteral("bpm"), {}};
+    Scale s{1,
+            low,
+            high,
+            20,
+            -1,
+            kPulseColour,
+            QCoreApplication::translate("ReportDrawing", "Pulse"),
+            QCoreApplication::translate("ReportDrawing", "bpm"),
+            {}};
     // A short track has room for its ends and its middle only.
     if (detailed)
         for (int v = low; v < high; v += 20) s.labels.push_back(v);
@@ -145,14 +157,15 @@ void drawFooter(QPainter& p, const QSize& page, const ClinicalReportData& data, 
     p.setFont(arial(11, false));
     QStringList who;
     if (const QString name = patientName(data); !name.isEmpty()) who << name;
-    who << QStringLiteral("ID %1").arg(data.page.patient.id);
-    if (!data.page.samples.empty()) who << QStringLiteral("recorded ") + dateTime(data.page.samples.front()).left(10);
+    who << QCoreApplication::translate("ReportDrawing", "ID %1").arg(data.page.patient.id);
+    if (!data.page.samples.empty())
+        who << QCoreApplication::translate("ReportDrawing", "recorded %1").arg(sampleDate(data.page.samples.front()));
     drawText(p, QRect(m, y, width * 55 / 100, 13), Qt::AlignLeft | Qt::AlignVCenter, who.join(QStringLiteral(" - ")));
     if (data.reportDate.isValid())
         drawText(p, QRect(m + width * 55 / 100, y, width * 25 / 100, 13), Qt::AlignLeft | Qt::AlignVCenter,
-                 QStringLiteral("Report ") + data.reportDate.toString(Qt::ISODate));
+                 QCoreApplication::translate("ReportDrawing", "Report %1").arg(dateText(data.reportDate)));
     drawText(p, QRect(m + width * 80 / 100, y, width * 20 / 100, 13), Qt::AlignRight | Qt::AlignVCenter,
-             QStringLiteral("Page %1 of %2").arg(index + 1).arg(count));
+             QCoreApplication::translate("ReportDrawing", "Page %1 of %2").arg(index + 1).arg(count));
 }
 
 int drawHeading(QPainter& p, const QSize& page, const QString& title) {
@@ -164,14 +177,24 @@ int drawHeading(QPainter& p, const QSize& page, const QString& title) {
 }
 
 QString one(double v) {
-    return QString::number(v, 'f', 1);
+    return Language::decimal(QString::number(v, 'f', 1));
+}
+
+QString dateText(const QDate& date) {
+    // The classic texts keep the ISO date they always printed; C's own short format
+    // ("7 Mar 2026") would change them.
+    const QLocale locale = Language::locale();
+    if (locale == QLocale::c()) return date.toString(Qt::ISODate);
+    return locale.toString(date, QLocale::ShortFormat);
 }
 
 QString durationText(std::int64_t seconds) {
-    if (seconds < 60) return QStringLiteral("%1 s").arg(seconds);
+    if (seconds < 60) return QCoreApplication::translate("ReportDrawing", "%1 s").arg(seconds);
     const std::int64_t minutes = (seconds + 30) / 60;
-    if (minutes < 60) return QStringLiteral("%1 min").arg(minutes);
-    return QStringLiteral("%1 h %2 min").arg(minutes / 60).arg(minutes % 60, 2, 10, QLatin1Char('0'));
+    if (minutes < 60) return QCoreApplication::translate("ReportDrawing", "%1 min").arg(minutes);
+    return QCoreApplication::translate("ReportDrawing", "%1 h %2 min")
+        .arg(minutes / 60)
+        .arg(minutes % 60, 2, 10, QLatin1Char('0'));
 }
 
 QString clock(const SampleRecord& s) {
@@ -182,8 +205,16 @@ QString clockSeconds(const SampleRecord& s) {
     return QString::asprintf("%02d:%02d:%02d", s.hour, s.minute, s.second);
 }
 
+QString sampleDate(const SampleRecord& s) {
+    const QString iso = QString::fromStdString(isoTime(s)).left(10);
+    if (Language::locale() == QLocale::c()) return iso;
+    const QDate date = QDate::fromString(iso, Qt::ISODate);
+    return date.isValid() ? dateText(date) : iso;
+}
+
 QString dateTime(const SampleRecord& s) {
-    return QString::fromStdString(isoTime(s)).replace('T', ' ').left(16);
+    if (Language::locale() == QLocale::c()) return QString::fromStdString(isoTime(s)).replace('T', ' ').left(16);
+    return sampleDate(s) + QLatin1Char(' ') + clock(s);
 }
 
 QString versionText(const ClinicalReportData& data) {

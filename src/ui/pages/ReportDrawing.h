@@ -7,6 +7,7 @@
 #include "pages/ColumnReducer.h"
 
 #include <QColor>
+#include <QDate>
 #include <QRect>
 #include <QString>
 
@@ -63,10 +64,13 @@ void drawFooter(QPainter& p, const QSize& page, const ClinicalReportData& data, 
 int drawHeading(QPainter& p, const QSize& page, const QString& title);
 
 QString one(double v);
-QString durationText(std::int64_t seconds);          // "7 h 05 min", "42 min", "35 s"
-QString clock(const SampleRecord& s);                // "HH:MM"
-QString clockSeconds(const SampleRecord& s);         // "HH:MM:SS"
-QString dateTime(const SampleRecord& s);             // "YYYY-MM-DD HH:MM"
+QString durationText(std::int64_t seconds);  // "7 h 05 min", "42 min", "35 s"
+QString clock(const SampleRecord& s);        // "HH:MM"
+QString clockSeconds(const SampleRecord& s); // "HH:MM:SS"
+QString dateTime(const SampleRecord& s);     // "YYYY-MM-DD HH:MM" (the locale's date otherwise)
+QString sampleDate(const SampleRecord& s);   // "YYYY-MM-DD" (the locale's short date otherwise)
+// `date` as the pages' locale writes it short; ISO for the classic texts.
+QString dateText(const QDate& date);
 QString versionText(const ClinicalReportData& data); // "Kestrova <version>"
 // The patient's name as stored, empty when none was entered.
 QString patientName(const ClinicalReportData& data);

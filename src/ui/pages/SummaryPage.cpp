@@ -1,8 +1,10 @@
 #include "pages/SummaryPage.h"
 
 #include "files/PatientText.h"
+#include "pages/Language.h"
 #include "pages/ReportDrawing.h"
 
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -13,6 +15,7 @@
 
 namespace kestrova::pages {
 using namespace report;
+using ui::Language;
 
 namespace {
 
@@ -20,9 +23,14 @@ constexpr int kRow = 14;   // a line of facts or figures
 constexpr int kRuled = 18; // a ruled line of the interpretation box
 constexpr int kRuledLines = 5, kMaxTextLines = 9;
 
-const QString kOdiCutOffs =
-    QStringLiteral("normal < 5/h, mild 5–< 15, moderate 15–< 30, severe ≥ 30 (common adult cut-offs)");
-const QString kT90CutOffs = QStringLiteral("normal < 1 %, mild 1–< 10 %, moderate 10–< 25 %, severe ≥ 25 %");
+// Looked up at each use: the language is chosen after static initialisation.
+QString odiCutOffs() {
+    return QCoreApplication::translate(
+        "SummaryPage", "normal < 5/h, mild 5–< 15, moderate 15–< 30, severe ≥ 30 (common adult cut-offs)");
+}
+QString t90CutOffs() {
+    return QCoreApplication::translate("SummaryPage", "normal < 1 %, mild 1–< 10 %, moderate 10–< 25 %, severe ≥ 25 %");
+}
 
 QString field(std::string_view bytes) {
     return storedText(bytes).trimmed();
@@ -96,7 +104,8 @@ int drawHeader(QPainter& p, const QSize& page, const ClinicalReportData& data) {
     const int titleWidth = m + width - titleLeft;
     const int align = (clinic ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
     p.setFont(arial(21, true));
-    drawText(p, QRect(titleLeft, m - 14, titleWidth, 24), align, QStringLiteral("Overnight pulse oximetry"));
+    drawText(p, QRect(titleLeft, m - 14, titleWidth, 24), align,
+             QCoreApplication::translate("SummaryPage", "Overnight pulse oximetry"));
     int titleBottom = m + 10;
     // The device's own placeholder title is no title.
     if (const QString title = field(data.page.reportTitle); !title.isEmpty() && title != QLatin1String("ReportTitle")) {
@@ -121,55 +130,70 @@ std::vector<std::pair<QString, QString>> resultRows(const ClinicalReportData& da
     if (!right) {
         QString nadir = any ? QStringLiteral("%1 %").arg(m.spo2.min) : none;
         if (any && m.spo2.minIndex >= 0)
-            nadir += QStringLiteral(" at ") + clock(samples[static_cast<std::size_t>(m.spo2.minIndex)]);
+            nadir += QCoreApplication::translate("SummaryPage", " at ") +
+                     clock(samples[static_cast<std::size_t>(m.spo2.minIndex)]);
         return {
-            {QStringLiteral("SpO2 mean / median"),
+            {QCoreApplication::translate("SummaryPage", "SpO2 mean / median"),
              any ? one(m.spo2.mean) + QStringLiteral(" % / %1 %").arg(m.spo2.median) : none},
-            {QStringLiteral("SpO2 nadir"), nadir},
-            {QStringLiteral("SpO2 highest"), any ? QStringLiteral("%1 %").arg(m.spo2.max) : none},
-            {QStringLiteral("T90 (SpO2 < 90 %)"), share(m.t90)},
-            {QStringLiteral("T88 (SpO2 ≤ 88 %)"), share(m.t88)},
-            {QStringLiteral("Pulse mean"), any ? one(m.pulse.mean) + QStringLiteral(" bpm") : none},
-            {QStringLiteral("Pulse lowest / highest"),
-             any ? QStringLiteral("%1 / %2 bpm").arg(m.pulse.min).arg(m.pulse.max) : none},
-            {QStringLiteral("Pulse > 100 / < 50 bpm"),
+            {QCoreApplication::translate("SummaryPage", "SpO2 nadir"), nadir},
+            {QCoreApplication::translate("SummaryPage", "SpO2 highest"),
+             any ? QStringLiteral("%1 %").arg(m.spo2.max) : none},
+            {QCoreApplication::translate("SummaryPage", "T90 (SpO2 < 90 %)"), share(m.t90)},
+            {QCoreApplication::translate("SummaryPage", "T88 (SpO2 ≤ 88 %)"), share(m.t88)},
+            {QCoreApplication::translate("SummaryPage", "Pulse mean"),
+             any ? one(m.pulse.mean) + QCoreApplication::translate("SummaryPage", " bpm") : none},
+            {QCoreApplication::translate("SummaryPage", "Pulse lowest / highest"),
+             any ? QCoreApplication::translate("SummaryPage", "%1 / %2 bpm").arg(m.pulse.min).arg(m.pulse.max) : none},
+            {QCoreApplication::translate("SummaryPage", "Pulse > 100 / < 50 bpm"),
              durationText(m.pulse.above100Seconds) + QStringLiteral(" / ") + durationText(m.pulse.below50Seconds)},
         };
     }
     QString longest = none;
     if (m.odi3.longest >= 0) {
         const DesaturationEvent& e = m.odi3.events[static_cast<std::size_t>(m.odi3.longest)];
-        longest = QStringLiteral("%1 s at ").arg(e.seconds()) + clock(samples[static_cast<std::size_t>(e.start)]) +
-                  QStringLiteral(", %1 % deep").arg(e.depth());
+        longest = QCoreApplication::translate("SummaryPage", "%1 s at ").arg(e.seconds()) +
+                  clock(samples[static_cast<std::size_t>(e.start)]) +
+                  QCoreApplication::translate("SummaryPage", ", %1 % deep").arg(e.depth());
     }
     const bool events = !m.odi3.events.empty();
     return {
-        {QStringLiteral("ODI 3 %"), one(m.odi3.perHour) + QStringLiteral(" /h (%1 events)").arg(m.odi3.events.size())},
-        {QStringLiteral("ODI 4 %"), one(m.odi4.perHour) + QStringLiteral(" /h (%1 events)").arg(m.odi4.events.size())},
-        {QStringLiteral("Depth mean / median"),
+        {QCoreApplication::translate("SummaryPage", "ODI 3 %"),
+         one(m.odi3.perHour) + QCoreApplication::translate("SummaryPage", " /h (%1 events)").arg(m.odi3.events.size())},
+        {QCoreApplication::translate("SummaryPage", "ODI 4 %"),
+         one(m.odi4.perHour) + QCoreApplication::translate("SummaryPage", " /h (%1 events)").arg(m.odi4.events.size())},
+        {QCoreApplication::translate("SummaryPage", "Depth mean / median"),
          events ? one(m.odi3.meanDepth) + QStringLiteral(" / ") + one(m.odi3.medianDepth) + QStringLiteral(" %")
                 : none},
-        {QStringLiteral("Length mean / median"),
-         events ? one(m.odi3.meanDuration) + QStringLiteral(" / ") + one(m.odi3.medianDuration) + QStringLiteral(" s")
+        {QCoreApplication::translate("SummaryPage", "Length mean / median"),
+         events ? one(m.odi3.meanDuration) + QStringLiteral(" / ") + one(m.odi3.medianDuration) +
+                      QCoreApplication::translate("SummaryPage", " s")
                 : none},
-        {QStringLiteral("Longest 3 % event"), longest},
-        {QStringLiteral("Desaturation area"), one(m.desaturationAreaPerHour) + QStringLiteral(" %·min/h")},
+        {QCoreApplication::translate("SummaryPage", "Longest 3 % event"), longest},
+        {QCoreApplication::translate("SummaryPage", "Desaturation area"),
+         one(m.desaturationAreaPerHour) + QCoreApplication::translate("SummaryPage", " %·min/h")},
     };
 }
 
 // The figures in two columns, then each graded figure with its cut-offs beside it.
 int drawResults(QPainter& p, int top, int width, const ClinicalReportData& data) {
     const int m = ClinicalReport::kMargin;
-    int y = drawSectionTitle(p, m, top, width, QStringLiteral("Results"));
+    int y = drawSectionTitle(p, m, top, width, QCoreApplication::translate("SummaryPage", "Results"));
     const int column = width / 2;
     const int bottom = std::max(drawPairs(p, m, y, column - 8, 132, resultRows(data, false)),
                                 drawPairs(p, m + column, y, column, 132, resultRows(data, true)));
     y = bottom + 4;
     const ClinicalMetrics& metrics = data.metrics;
     const std::array<std::tuple<QString, QString, QString>, 3> graded{{
-        {QStringLiteral("ODI 3 %"), QString::number(metrics.odi3.perHour, 'f', 2) + QStringLiteral(" /h"), kOdiCutOffs},
-        {QStringLiteral("ODI 4 %"), QString::number(metrics.odi4.perHour, 'f', 2) + QStringLiteral(" /h"), kOdiCutOffs},
-        {QStringLiteral("T90"), QString::number(metrics.t90.percent, 'f', 2) + QStringLiteral(" %"), kT90CutOffs},
+        {QCoreApplication::translate("SummaryPage", "ODI 3 %"),
+         Language::decimal(QString::number(metrics.odi3.perHour, 'f', 2)) +
+             QCoreApplication::translate("SummaryPage", " /h"),
+         odiCutOffs()},
+        {QCoreApplication::translate("SummaryPage", "ODI 4 %"),
+         Language::decimal(QString::number(metrics.odi4.perHour, 'f', 2)) +
+             QCoreApplication::translate("SummaryPage", " /h"),
+         odiCutOffs()},
+        {QCoreApplication::translate("SummaryPage", "T90"),
+         Language::decimal(QString::number(metrics.t90.percent, 'f', 2)) + QStringLiteral(" %"), t90CutOffs()},
     }};
     for (std::size_t i = 0; i < graded.size(); ++i) {
         const auto& [name, value, cutOffs] = graded[i];
@@ -178,7 +202,7 @@ int drawResults(QPainter& p, int top, int width, const ClinicalReportData& data)
         p.setFont(arial(12, true));
         const QString line = metrics.validSeconds > 0
                                  ? name + QStringLiteral(" ") + value + QStringLiteral(": ") + SummaryPage::gradeName(g)
-                                 : name + QStringLiteral(": not graded, no valid time");
+                                 : name + QCoreApplication::translate("SummaryPage", ": not graded, no valid time");
         drawText(p, QRect(m, y, 210, kRow), Qt::AlignLeft | Qt::AlignVCenter, line);
         p.setFont(arial(11, false, true));
         drawText(p, QRect(m + 214, y, width - 214, kRow), Qt::AlignLeft | Qt::AlignVCenter, cutOffs);
@@ -187,21 +211,24 @@ int drawResults(QPainter& p, int top, int width, const ClinicalReportData& data)
     if (metrics.validSeconds < SummaryPage::kCautionSeconds) {
         p.setFont(arial(12, true));
         p.setPen(QColor(170, 0, 0));
-        drawText(p, QRect(m, y, width, kRow), Qt::AlignLeft | Qt::AlignVCenter,
-                 QStringLiteral("Less than 4 h of valid recording: interpret with caution"));
+        drawText(
+            p, QRect(m, y, width, kRow), Qt::AlignLeft | Qt::AlignVCenter,
+            QCoreApplication::translate("SummaryPage", "Less than 4 h of valid recording: interpret with caution"));
         p.setPen(Qt::black);
         y += kRow;
     }
     p.setFont(arial(10, false, true));
     drawText(p, QRect(m, y, width, 12), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("ODI: 3 % and 4 % desaturations per hour of valid time; the full event rule is "
-                            "stated on page 2."));
+             QCoreApplication::translate(
+                 "SummaryPage", "ODI: 3 % and 4 % desaturations per hour of valid time; the full event rule is "
+                                "stated on page 2."));
     return y + 14;
 }
 
 // Shares of valid time in each SpO2 band as horizontal bars.
 void drawBands(QPainter& p, const QRect& area, const ClinicalMetrics& m) {
-    drawSectionTitle(p, area.left(), area.top(), area.width(), QStringLiteral("Time in SpO2 bands"));
+    drawSectionTitle(p, area.left(), area.top(), area.width(),
+                     QCoreApplication::translate("SummaryPage", "Time in SpO2 bands"));
     const int labelWidth = 52, valueWidth = 112;
     const int barLeft = area.left() + labelWidth, barWidth = area.width() - labelWidth - valueWidth;
     int y = area.top() + 22;
@@ -221,7 +248,8 @@ void drawBands(QPainter& p, const QRect& area, const ClinicalMetrics& m) {
 
 // Valid seconds per 10-bpm class of the pulse scale, as vertical bars.
 QRect drawPulseHistogram(QPainter& p, const QRect& area, const ClinicalReportData& data, const Scale& scale) {
-    drawSectionTitle(p, area.left(), area.top(), area.width(), QStringLiteral("Pulse rate (share of valid time)"));
+    drawSectionTitle(p, area.left(), area.top(), area.width(),
+                     QCoreApplication::translate("SummaryPage", "Pulse rate (share of valid time)"));
     const int classes = std::max(1, (scale.high - scale.low) / 10);
     std::vector<std::int64_t> seconds(static_cast<std::size_t>(classes), 0);
     std::int64_t valid = 0;
@@ -249,7 +277,7 @@ QRect drawPulseHistogram(QPainter& p, const QRect& area, const ClinicalReportDat
                      QString::number(scale.low + c * 10));
     }
     drawText(p, QRect(plot.right() - 30, plot.bottom() + 2, 30, 11), Qt::AlignRight | Qt::AlignVCenter,
-             QStringLiteral("bpm"));
+             QCoreApplication::translate("SummaryPage", "bpm"));
     p.setPen(QPen(Qt::black, 0));
     p.drawLine(plot.left(), plot.bottom(), plot.right(), plot.bottom());
     return plot;
@@ -257,7 +285,8 @@ QRect drawPulseHistogram(QPainter& p, const QRect& area, const ClinicalReportDat
 
 // The interpretation as written, or ruled lines to write on; then the signature lines.
 void drawInterpretation(QPainter& p, const QRect& area, const ClinicalReportData& data, int lines) {
-    drawSectionTitle(p, area.left(), area.top(), area.width(), QStringLiteral("Interpretation"));
+    drawSectionTitle(p, area.left(), area.top(), area.width(),
+                     QCoreApplication::translate("SummaryPage", "Interpretation"));
     const int top = area.top() + 22;
     const QRect box(area.left(), top, area.width(), lines * kRuled + 4);
     p.setPen(QPen(kRuleColour, 0));
@@ -297,7 +326,9 @@ void drawInterpretation(QPainter& p, const QRect& area, const ClinicalReportData
     const int third = area.width() / 3;
     p.setPen(Qt::black);
     p.setFont(arial(11, false));
-    const QString labels[] = {QStringLiteral("Signature"), QStringLiteral("Name"), QStringLiteral("Date")};
+    const QString labels[] = {QCoreApplication::translate("SummaryPage", "Signature"),
+                              QCoreApplication::translate("SummaryPage", "Name"),
+                              QCoreApplication::translate("SummaryPage", "Date")};
     for (int i = 0; i < 3; ++i) {
         const int x = area.left() + i * third;
         p.setPen(QPen(Qt::black, 0));
@@ -329,10 +360,10 @@ SummaryPage::Grade SummaryPage::t90Grade(double percent) {
 
 QString SummaryPage::gradeName(Grade g) {
     switch (g) {
-    case Grade::Normal: return QStringLiteral("normal");
-    case Grade::Mild: return QStringLiteral("mild");
-    case Grade::Moderate: return QStringLiteral("moderate");
-    case Grade::Severe: return QStringLiteral("severe");
+    case Grade::Normal: return QCoreApplication::translate("SummaryPage", "normal");
+    case Grade::Mild: return QCoreApplication::translate("SummaryPage", "mild");
+    case Grade::Moderate: return QCoreApplication::translate("SummaryPage", "moderate");
+    case Grade::Severe: return QCoreApplication::translate("SummaryPage", "severe");
     }
     return {};
 }
@@ -341,20 +372,26 @@ std::vector<std::pair<QString, QString>> SummaryPage::patientFacts(const Clinica
     const PatientRecord& pt = data.page.patient;
     std::vector<std::pair<QString, QString>> rows;
     auto add = [&rows](const char* label, const QString& value) {
-        if (!value.isEmpty()) rows.emplace_back(QString::fromLatin1(label), value);
+        if (!value.isEmpty()) rows.emplace_back(QCoreApplication::translate("SummaryPage", label), value);
     };
-    add("Name", field(fieldBytes(pt.name)));
-    if (pt.id > 0) add("ID", QString::number(pt.id));
+    add(QT_TRANSLATE_NOOP("SummaryPage", "Name"), field(fieldBytes(pt.name)));
+    if (pt.id > 0) add(QT_TRANSLATE_NOOP("SummaryPage", "ID"), QString::number(pt.id));
     // A record never filled in holds gender 0, which would read "male".
-    if (pt.holdsDetails()) add("Gender", QString::fromStdString(genderText(pt)));
-    if (pt.age > 0) add("Age", QStringLiteral("%1 years").arg(pt.age));
-    if (pt.height > 0) add("Height", QString::fromStdString(heightText(pt, data.page.units)));
-    if (pt.weight > 0) add("Weight", QString::fromStdString(weightText(pt, data.page.units)));
+    if (pt.holdsDetails()) add(QT_TRANSLATE_NOOP("SummaryPage", "Gender"), QString::fromStdString(genderText(pt)));
+    if (pt.age > 0)
+        add(QT_TRANSLATE_NOOP("SummaryPage", "Age"),
+            QCoreApplication::translate("SummaryPage", "%1 years").arg(pt.age));
+    if (pt.height > 0)
+        add(QT_TRANSLATE_NOOP("SummaryPage", "Height"), QString::fromStdString(heightText(pt, data.page.units)));
+    if (pt.weight > 0)
+        add(QT_TRANSLATE_NOOP("SummaryPage", "Weight"), QString::fromStdString(weightText(pt, data.page.units)));
     if (pt.height > 0 && pt.weight > 0) {
         const double m = metres(pt);
-        if (m > 0.3) add("BMI", one(kilograms(pt) / (m * m)) + QStringLiteral(" kg/m²"));
+        if (m > 0.3)
+            add(QT_TRANSLATE_NOOP("SummaryPage", "BMI"),
+                one(kilograms(pt) / (m * m)) + QCoreApplication::translate("SummaryPage", " kg/m²"));
     }
-    add("Physician", field(fieldBytes(pt.physician)));
+    add(QT_TRANSLATE_NOOP("SummaryPage", "Physician"), field(fieldBytes(pt.physician)));
     return rows;
 }
 
@@ -363,22 +400,25 @@ std::vector<std::pair<QString, QString>> SummaryPage::studyFacts(const ClinicalR
     const auto samples = data.page.samples;
     const ClinicalMetrics& m = data.metrics;
     if (!samples.empty()) {
-        rows.emplace_back(QStringLiteral("Start"), dateTime(samples.front()));
-        rows.emplace_back(QStringLiteral("End"), dateTime(samples.back()));
-        rows.emplace_back(QStringLiteral("Duration"), durationText(m.recordedSeconds));
+        rows.emplace_back(QCoreApplication::translate("SummaryPage", "Start"), dateTime(samples.front()));
+        rows.emplace_back(QCoreApplication::translate("SummaryPage", "End"), dateTime(samples.back()));
+        rows.emplace_back(QCoreApplication::translate("SummaryPage", "Duration"), durationText(m.recordedSeconds));
         const double validShare =
             m.recordedSeconds > 0 ? 100.0 * static_cast<double>(m.validSeconds) / static_cast<double>(m.recordedSeconds)
                                   : 0;
-        rows.emplace_back(QStringLiteral("Valid time"), durationText(m.validSeconds) + QStringLiteral(" (") +
-                                                            one(validShare) + QStringLiteral(" % of the recording)"));
-        rows.emplace_back(QStringLiteral("Artefact"), one(100.0 - validShare) + QStringLiteral(" % (") +
-                                                          durationText(m.artefactSeconds) + QStringLiteral(")"));
+        rows.emplace_back(QCoreApplication::translate("SummaryPage", "Valid time"),
+                          durationText(m.validSeconds) + QStringLiteral(" (") + one(validShare) +
+                              QCoreApplication::translate("SummaryPage", " % of the recording)"));
+        rows.emplace_back(QCoreApplication::translate("SummaryPage", "Artefact"),
+                          one(100.0 - validShare) + QStringLiteral(" % (") + durationText(m.artefactSeconds) +
+                              QStringLiteral(")"));
     }
     if (data.deviceType > 0)
-        rows.emplace_back(QStringLiteral("Device"), QStringLiteral("Oximeter type %1").arg(data.deviceType));
+        rows.emplace_back(QCoreApplication::translate("SummaryPage", "Device"),
+                          QCoreApplication::translate("SummaryPage", "Oximeter type %1").arg(data.deviceType));
     if (data.reportDate.isValid())
-        rows.emplace_back(QStringLiteral("Report date"), data.reportDate.toString(Qt::ISODate));
-    rows.emplace_back(QStringLiteral("Software"), versionText(data));
+        rows.emplace_back(QCoreApplication::translate("SummaryPage", "Report date"), dateText(data.reportDate));
+    rows.emplace_back(QCoreApplication::translate("SummaryPage", "Software"), versionText(data));
     return rows;
 }
 
@@ -389,21 +429,24 @@ std::vector<QRect> SummaryPage::draw(QPainter& p, const QSize& page, const Clini
         p.setFont(arial(12, true));
         p.setPen(QColor(170, 0, 0));
         drawText(p, QRect(m, y, width, kRow), Qt::AlignLeft | Qt::AlignVCenter,
-                 QStringLiteral("Details proposed from the patient list: not confirmed for this recording"));
+                 QCoreApplication::translate(
+                     "SummaryPage", "Details proposed from the patient list: not confirmed for this recording"));
         p.setPen(Qt::black);
         y += kRow + 2;
     }
     // Patient at the left, the study at the right, the notes under both.
     const int column = width / 2;
-    const int patientTop = drawSectionTitle(p, m, y, column - 12, QStringLiteral("Patient"));
-    drawSectionTitle(p, m + column, y, column, QStringLiteral("Study"));
+    const int patientTop =
+        drawSectionTitle(p, m, y, column - 12, QCoreApplication::translate("SummaryPage", "Patient"));
+    drawSectionTitle(p, m + column, y, column, QCoreApplication::translate("SummaryPage", "Study"));
     const int patientBottom = drawPairs(p, m, patientTop, column - 12, 80, patientFacts(data));
     const int studyBottom = drawPairs(p, m + column, patientTop, column, 80, studyFacts(data));
     y = std::max(patientBottom, studyBottom);
     const PatientRecord& pt = data.page.patient;
     std::vector<std::pair<QString, QString>> notes;
     for (const auto& note : {field(fieldBytes(pt.note1)), field(fieldBytes(pt.note2)), field(fieldBytes(pt.comments))})
-        if (!note.isEmpty()) notes.emplace_back(notes.empty() ? QStringLiteral("Notes") : QString(), note);
+        if (!note.isEmpty())
+            notes.emplace_back(notes.empty() ? QCoreApplication::translate("SummaryPage", "Notes") : QString(), note);
     y = drawPairs(p, m, y, width, 80, notes) + 6;
 
     y = drawResults(p, y, width, data) + 4;
@@ -422,7 +465,7 @@ std::vector<QRect> SummaryPage::draw(QPainter& p, const QSize& page, const Clini
     const int gutter = 64;
     const int plotLeft = m + gutter, plotWidth = width - gutter;
     const int titleTop = y;
-    y = drawSectionTitle(p, m, titleTop, width, QStringLiteral("Whole night"));
+    y = drawSectionTitle(p, m, titleTop, width, QCoreApplication::translate("SummaryPage", "Whole night"));
     const int legendHeight = 13, axis = 14;
     const int room = bands.top() - 8 - y - 2 * axis - legendHeight - 4;
     const int spo2Height = std::max(40, room * 60 / 100), pulseHeight = std::max(30, room - spo2Height);
@@ -444,11 +487,11 @@ std::vector<QRect> SummaryPage::draw(QPainter& p, const QSize& page, const Clini
     p.setFont(arial(10, false));
     p.setPen(Qt::black);
     drawText(p, QRect(plotLeft + 14, legendTop, 168, 12), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("3 % desaturation"));
+             QCoreApplication::translate("SummaryPage", "3 % desaturation"));
     drawText(p, QRect(plotLeft + 200, legendTop, 150, 12), Qt::AlignLeft | Qt::AlignVCenter,
-             QStringLiteral("no valid sample (artefact)"));
+             QCoreApplication::translate("SummaryPage", "no valid sample (artefact)"));
     drawText(p, QRect(plotLeft + 354, legendTop, plotWidth - 354, 12), Qt::AlignRight | Qt::AlignVCenter,
-             QStringLiteral("range of each column filled; dashed: 90 %"));
+             QCoreApplication::translate("SummaryPage", "range of each column filled; dashed: 90 %"));
 
     drawBands(p, bands, data.metrics);
     const QRect histogramPlot = drawPulseHistogram(p, histogram, data, pulse);

@@ -3,6 +3,7 @@
 #include "pages/HeaderBand.h"
 #include "pages/TextFlow.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 
 namespace kestrova::pages {
@@ -47,7 +48,9 @@ int TablePage::draw(QPainter& p, const QRect& d, const PageData& data) {
         p.setPen(Qt::black);
         p.setFont(t2);
         for (int c = 0; c < 5; ++c) {
-            const QString title = c == 3 ? QStringLiteral("Spo2") : c == 4 ? QStringLiteral("PR") : text(titles[c]);
+            const QString title = c == 3   ? QStringLiteral("Spo2")
+                                  : c == 4 ? QCoreApplication::translate("TablePage", "PR")
+                                           : text(titles[c]);
             flow.text(edges(T.left() + o + c * C, T.top() + 22, T.left() + o + (c + 1) * C, T.top() + 44),
                       Qt::AlignCenter, title);
         }

@@ -4,6 +4,7 @@
 #include "pages/HeaderBand.h"
 #include "pages/TextFlow.h"
 
+#include <QCoreApplication>
 #include <QPainter>
 #include <QPolygon>
 
@@ -294,7 +295,7 @@ PanelDescription pulsePanel(const TrendPage::Layout& l, const TrendReadouts* rea
     const int x[4] = {Q.left() + Qh * 6 / 100, Q.left() + W * 32 / 100 + 10, Q.left() + W * 55 / 100 + 10,
                       Q.left() + W * 80 / 100 + 10};
     const QString labels[4] = {text(str::PulseScale), text(str::RecordDate), text(str::RecordTime),
-                               QStringLiteral("PR : ")};
+                               QCoreApplication::translate("TrendPage", "PR : ")};
     for (int i = 0; i < 4; ++i) {
         s.labelRects[i] = edges(x[i], ly, Qr, H);
         s.labels[i] = labels[i];
