@@ -6,6 +6,7 @@
 #include "analysis/ClinicalMetrics.h"
 #include "model/RecordingModel.h"
 #include "settings/Settings.h"
+#include "text/Translate.h"
 
 #include <charconv>
 #include <cstdio>
@@ -118,56 +119,66 @@ std::string clinicalJson(const ClinicalMetrics& m, std::span<const SampleRecord>
 
 // The clinical figures rounded to one decimal, with the criteria that produced them.
 std::string clinicalText(const ClinicalMetrics& m, std::span<const SampleRecord> samples) {
-    std::string out = "Clinical figures\n";
+    using text::arg;
+    std::string out = ktr("AnalyzeCommand", "Clinical figures") + "\n";
     char line[160];
-    auto row = [&](const char* label, const std::string& value) {
-        std::snprintf(line, sizeof line, "  %-30s%s\n", label, value.c_str());
+    auto row = [&](const std::string& label, const std::string& value) {
+        std::snprintf(line, sizeof line, "  %-30s%s\n", label.c_str(), value.c_str());
         out += line;
     };
-    auto hours = [](std::int64_t seconds) {
+    auto one = [](double v) {
         char b[48];
-        std::snprintf(b, sizeof b, "%.1f h (%lld s)", static_cast<double>(seconds) / 3600.0,
-                      static_cast<long long>(seconds));
+        std::snprintf(b, sizeof b, "%.1f", v);
         return std::string(b);
     };
-    auto one = [](double v, const char* unit = "") {
-        char b[48];
-        std::snprintf(b, sizeof b, "%.1f%s", v, unit);
-        return std::string(b);
+    auto hours = [&](std::int64_t seconds) {
+        return arg(ktr("AnalyzeCommand", "%1 h (%2 s)"),
+                   {one(static_cast<double>(seconds) / 3600.0), std::to_string(seconds)});
     };
     auto timeShare = [&](const SecondsAndPercent& t) {
-        return one(static_cast<double>(t.seconds) / 60.0, " min (") + one(t.percent, " %)");
+        return arg(ktr("AnalyzeCommand", "%1 min (%2 %)"),
+                   {one(static_cast<double>(t.seconds) / 60.0), one(t.percent)});
     };
-    row("Recorded", hours(m.recordedSeconds));
-    row("Valid", hours(m.validSeconds));
-    row("Artefact", hours(m.artefactSeconds));
-    row("SpO2 mean / median", one(m.spo2.mean, " % / ") + std::to_string(m.spo2.median) + " %");
-    row("SpO2 nadir / max", std::to_string(m.spo2.min) + " % / " + std::to_string(m.spo2.max) + " %");
-    row("T90 (SpO2 < 90 %)", timeShare(m.t90));
-    row("T88 (SpO2 <= 88 %)", timeShare(m.t88));
-    for (const auto& b : m.bands) {
-        const std::string label = "SpO2 " + std::to_string(b.low) + "-" + std::to_string(b.high) + " %";
-        row(label.c_str(), timeShare(b.time));
-    }
-    row("ODI 3 %", one(m.odi3.perHour, " /h (") + std::to_string(m.odi3.events.size()) + " events)");
-    row("ODI 4 %", one(m.odi4.perHour, " /h (") + std::to_string(m.odi4.events.size()) + " events)");
+    row(ktr("AnalyzeCommand", "Recorded"), hours(m.recordedSeconds));
+    row(ktr("AnalyzeCommand", "Valid"), hours(m.validSeconds));
+    row(ktr("AnalyzeCommand", "Artefact"), hours(m.artefactSeconds));
+    row(ktr("AnalyzeCommand", "SpO2 mean / median"),
+        arg(ktr("AnalyzeCommand", "%1 % / %2 %"), {one(m.spo2.mean), std::to_string(m.spo2.median)}));
+    row(ktr("AnalyzeCommand", "SpO2 nadir / max"),
+        arg(ktr("AnalyzeCommand", "%1 % / %2 %"), {std::to_string(m.spo2.min), std::to_string(m.spo2.max)}));
+    row(ktr("AnalyzeCommand", "T90 (SpO2 < 90 %)"), timeShare(m.t90));
+    row(ktr("AnalyzeCommand", "T88 (SpO2 <= 88 %)"), timeShare(m.t88));
+    for (const auto& b : m.bands)
+        row(arg(ktr("AnalyzeCommand", "SpO2 %1-%2 %"), {std::to_string(b.low), std::to_string(b.high)}),
+            timeShare(b.time));
+    auto perHour = [&](const DesaturationIndex& odi) {
+        return arg(ktr("AnalyzeCommand", "%1 /h (%2 events)"), {one(odi.perHour), std::to_string(odi.events.size())});
+    };
+    row(ktr("AnalyzeCommand", "ODI 3 %"), perHour(m.odi3));
+    row(ktr("AnalyzeCommand", "ODI 4 %"), perHour(m.odi4));
     for (const DesaturationIndex* odi : {&m.odi3, &m.odi4}) {
-        const std::string drop = std::to_string(odi->drop) + " %";
-        row((drop + " depth mean / median").c_str(), one(odi->meanDepth, " / ") + one(odi->medianDepth, " %"));
-        row((drop + " duration mean / median").c_str(), one(odi->meanDuration, " / ") + one(odi->medianDuration, " s"));
-        std::string longest = "none";
+        const std::string drop = std::to_string(odi->drop);
+        row(arg(ktr("AnalyzeCommand", "%1 % depth mean / median"), {drop}),
+            arg(ktr("AnalyzeCommand", "%1 / %2 %"), {one(odi->meanDepth), one(odi->medianDepth)}));
+        row(arg(ktr("AnalyzeCommand", "%1 % duration mean / median"), {drop}),
+            arg(ktr("AnalyzeCommand", "%1 / %2 s"), {one(odi->meanDuration), one(odi->medianDuration)}));
+        std::string longest = ktr("AnalyzeCommand", "none");
         if (odi->longest >= 0) {
             const auto& e = odi->events[static_cast<std::size_t>(odi->longest)];
-            longest = std::to_string(e.seconds()) + " s at " + isoTime(samples[static_cast<std::size_t>(e.start)]) +
-                      ", " + std::to_string(e.depth()) + " % deep";
+            longest = arg(ktr("AnalyzeCommand", "%1 s at %2, %3 % deep"),
+                          {std::to_string(e.seconds()), isoTime(samples[static_cast<std::size_t>(e.start)]),
+                           std::to_string(e.depth())});
         }
-        row((drop + " longest event").c_str(), longest);
+        row(arg(ktr("AnalyzeCommand", "%1 % longest event"), {drop}), longest);
     }
-    row("Desaturation area (3 %)", one(m.desaturationAreaPerHour, " %min/h"));
-    row("Pulse mean / min / max",
-        one(m.pulse.mean, " / ") + std::to_string(m.pulse.min) + " / " + std::to_string(m.pulse.max) + " bpm");
-    row("Pulse > 100 / < 50 bpm", one(static_cast<double>(m.pulse.above100Seconds) / 60.0, " min / ") +
-                                      one(static_cast<double>(m.pulse.below50Seconds) / 60.0, " min"));
+    row(ktr("AnalyzeCommand", "Desaturation area (3 %)"),
+        arg(ktr("AnalyzeCommand", "%1 %min/h"), {one(m.desaturationAreaPerHour)}));
+    row(ktr("AnalyzeCommand", "Pulse mean / min / max"),
+        arg(ktr("AnalyzeCommand", "%1 / %2 / %3 bpm"),
+            {one(m.pulse.mean), std::to_string(m.pulse.min), std::to_string(m.pulse.max)}));
+    row(ktr("AnalyzeCommand", "Pulse > 100 / < 50 bpm"),
+        arg(ktr("AnalyzeCommand", "%1 min / %2 min"), {one(static_cast<double>(m.pulse.above100Seconds) / 60.0),
+                                                       one(static_cast<double>(m.pulse.below50Seconds) / 60.0)}));
     out += "  " + clinicalCriteria() + "\n";
     return out;
 }
@@ -196,9 +207,10 @@ void addAnalyzeCommand(CLI::App& app) {
     auto options = std::make_shared<CommonOptions>();
     auto file = std::make_shared<std::string>();
     auto json = std::make_shared<bool>(false);
-    auto* sub = app.add_subcommand("analyze", "Event and threshold analysis of a saved recording");
-    sub->add_option("FILE", *file, "Saved data file (.dat)")->required();
-    sub->add_flag("--json", *json, "One JSON object instead of the summary table");
+    auto* sub =
+        app.add_subcommand("analyze", ktr("AnalyzeCommand", "Event and threshold analysis of a saved recording"));
+    sub->add_option("FILE", *file, ktr("AnalyzeCommand", "Saved data file (.dat)"))->required();
+    sub->add_flag("--json", *json, ktr("AnalyzeCommand", "One JSON object instead of the summary table"));
     addHomeOption(*sub, *options);
     sub->callback([options, file, json] {
         auto model = std::make_unique<RecordingModel>();

@@ -6,15 +6,22 @@
 #include "files/SaveData.h"
 #include "model/RecordingModel.h"
 #include "settings/Settings.h"
+#include "text/Translate.h"
 
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <iostream>
+#include <iterator>
+
+#include <unistd.h>
 
 namespace kestrova::cli {
 
 void addHomeOption(CLI::App& sub, CommonOptions& options) {
     sub.add_option("--home", options.home,
-                   "Program directory holding bldb/pationtrec.dat (default: KESTROVA_HOME or the "
-                   "executable's directory)");
+                   ktr("Cli", "Program directory holding bldb/pationtrec.dat (default: KESTROVA_HOME or the "
+                              "executable's directory)"));
 }
 
 namespace {
@@ -23,8 +30,8 @@ std::string g_settingsFile;
 
 void addSettingsOption(CLI::App& app) {
     app.add_option("--settings", g_settingsFile,
-                   "Settings file to read and write (default: ./Kestrova.ini when it exists, else the per-user one "
-                   "of an installed program)");
+                   ktr("Cli", "Settings file to read and write (default: ./Kestrova.ini when it exists, else the "
+                              "per-user one of an installed program)"));
 }
 
 const Settings& settings() {
@@ -32,7 +39,9 @@ const Settings& settings() {
         Settings s(Settings::locate(g_settingsFile));
         // Said once: every value of this run is then the default, and none is saved.
         if (const Outcome usable = s.problem(); !usable)
-            std::cerr << terminalSafe(usable.error().text() + "; the default settings are used") << '\n';
+            std::cerr << terminalSafe(
+                             text::arg(ktr("Cli", "%1; the default settings are used"), {usable.error().text()}))
+                      << '\n';
         return s;
     }();
     return resolved;
@@ -42,7 +51,9 @@ bool loadRecording(const std::string& path, const CommonOptions& options, Record
                    double* sourceInterval) {
     const PatientDatabase db(programDirectory(options.home));
     if (const Outcome usable = db.problem(); !usable)
-        std::cerr << terminalSafe("The patient database is not used: " + usable.error().text()) << '\n';
+        std::cerr << terminalSafe(
+                         text::arg(ktr("Cli", "The patient database is not used: %1"), {usable.error().text()}))
+                  << '\n';
     auto read = readRecordingFile(path);
     if (read && sourceInterval) *sourceInterval = read->sourceInterval;
     const Outcome opened = read ? makeCurrentRecording(std::move(*read), model, db) : Outcome(read.error());
@@ -63,9 +74,46 @@ int fail(const std::string& message) {
 }
 
 int usageError(const std::string& message) {
-    std::cerr << "kestrova-cli: " << terminalSafe(message)
-              << "\nTry 'kestrova-cli --help' or 'kestrova-cli COMMAND --help'.\n";
+    std::cerr << "kestrova-cli: " << terminalSafe(message) << '\n'
+              << ktr("Cli", "Try 'kestrova-cli --help' or 'kestrova-cli COMMAND --help'.") << '\n';
     return 2;
+}
+
+bool isStandardOutput(const std::string& out) {
+    return out == "-";
+}
+
+void writeThroughStandardOutput(const std::string& ext, const std::function<void(const std::string&)>& write) {
+    if ((ext == "xls" || ext == "xlsx" || ext == "edf") && ::isatty(STDOUT_FILENO))
+        throw CLI::RuntimeError(fail(text::arg(
+            ktr("Cli", "A .%1 file is not text: it is not written to a terminal. Redirect the output or name a file."),
+            {ext})));
+    // The writers make whole files (atomically, with their own checks); the file is
+    // made in a private directory and then copied to the output.
+    std::error_code ec;
+    std::string pattern = (std::filesystem::temp_directory_path(ec) / "kestrova-cli-XXXXXX").string();
+    if (ec || !::mkdtemp(pattern.data()))
+        throw CLI::RuntimeError(fail(ktr("Cli", "Cannot make a temporary directory for the output.")));
+    const std::filesystem::path dir(pattern);
+    struct Cleanup {
+        std::filesystem::path dir;
+        ~Cleanup() {
+            std::error_code ignored;
+            std::filesystem::remove_all(dir, ignored);
+        }
+    } cleanup{dir};
+    const std::string file = (dir / ("output." + ext)).string();
+    write(file);
+    std::ifstream in(file, std::ios::binary);
+    const std::string bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (!in.eof() && in.fail())
+        throw CLI::RuntimeError(fail(ktr("Cli", "Cannot read back the output from its temporary file.")));
+    writeStandardOutput(bytes);
+}
+
+void writeStandardOutput(std::string_view bytes) {
+    if (std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size() || std::fflush(stdout) != 0)
+        throw CLI::RuntimeError(fail(ktr("Cli", "Cannot write to the standard output.")));
 }
 
 std::string terminalSafe(std::string_view text) {

@@ -6,6 +6,7 @@
 #include <CLI/CLI.hpp>
 
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -51,9 +52,20 @@ std::string terminalSafe(std::string_view text);
 
 // The export command's writers: refuses (prints, throws CLI::RuntimeError) a name
 // whose extension is no export format; writes the current recording of `model` as
-// its extension says.
+// its extension says. "-" writes to the standard output in `format` (an extension,
+// "" for txt).
 void checkExportName(const std::string& out);
-void exportRecording(const RecordingModel& model, const std::string& out);
+
+// "-" as an output file: the standard output.
+bool isStandardOutput(const std::string& out);
+// Runs `write` on a temporary file named for `ext` and copies the file to the standard
+// output; refuses a binary format (xls, xlsx, edf) when the output is a terminal.
+void writeThroughStandardOutput(const std::string& ext, const std::function<void(const std::string&)>& write);
+// Writes `bytes` to the standard output; a failed write (full disk, closed pipe) is said.
+void writeStandardOutput(std::string_view bytes);
+void exportRecording(const RecordingModel& model, const std::string& out, const std::string& format = "");
+// Adds --format, the format of "-" as OUT.
+void addFormatOption(CLI::App& sub, std::string& format);
 
 void addInfoCommand(CLI::App& app);
 void addAnalyzeCommand(CLI::App& app);

@@ -12,6 +12,7 @@
 #include "settings/ReportSettings.h"
 #include "settings/Settings.h"
 #include "text/StringTable.h"
+#include "text/Translate.h"
 
 #include <QDate>
 
@@ -30,24 +31,31 @@ void addClinicalReportCommand(CLI::App& app) {
         std::string file, out, paper, interpretation;
     };
     auto o = std::make_shared<Options>();
-    auto* sub = app.add_subcommand("clinical-report", "The whole-night clinical report of a recording as a PDF");
-    sub->add_option("FILE", o->file, "Saved recording")->required();
-    sub->add_option("OUT", o->out, "OUT.pdf")->required();
-    sub->add_option("--paper", o->paper, "a4 or letter (default: the paper of Options > Report, else a4)")
+    auto* sub = app.add_subcommand(
+        "clinical-report", ktr("ClinicalReportCommand", "The whole-night clinical report of a recording as a PDF"));
+    sub->add_option("FILE", o->file, ktr("ClinicalReportCommand", "Saved recording"))->required();
+    sub->add_option("OUT", o->out, ktr("ClinicalReportCommand", "OUT.pdf"))->required();
+    sub->add_option("--paper", o->paper,
+                    ktr("ClinicalReportCommand", "a4 or letter (default: the paper of Options > Report, else a4)"))
         ->check(CLI::IsMember({"a4", "letter"}));
-    sub->add_option("--interpretation-file", o->interpretation,
-                    "UTF-8 text printed as the interpretation (default: an empty box to write in)");
+    sub->add_option(
+        "--interpretation-file", o->interpretation,
+        ktr("ClinicalReportCommand", "UTF-8 text printed as the interpretation (default: an empty box to write in)"));
     addHomeOption(*sub, o->common);
     sub->callback([o] {
-        if (fileExtension(o->out) != "pdf") throw CLI::RuntimeError(fail("OUT must end in .pdf."));
+        if (fileExtension(o->out) != "pdf")
+            throw CLI::RuntimeError(fail(ktr("ClinicalReportCommand", "OUT must end in .pdf.")));
         pages::ClinicalReportData data;
         if (!o->interpretation.empty()) {
             Result<std::string> text = readRegularFile(o->interpretation, kMaxInterpretationBytes);
             if (!text) {
-                const std::string why = text.status() == Status::TooLarge
-                                            ? o->interpretation + ": larger than 64 KiB, not an interpretation"
-                                            : text.error().text();
-                throw CLI::RuntimeError(fail("The interpretation cannot be read: " + why));
+                const std::string why =
+                    text.status() == Status::TooLarge
+                        ? text::arg(ktr("ClinicalReportCommand", "%1: larger than 64 KiB, not an interpretation"),
+                                    {o->interpretation})
+                        : text.error().text();
+                throw CLI::RuntimeError(
+                    fail(text::arg(ktr("ClinicalReportCommand", "The interpretation cannot be read: %1"), {why})));
             }
             data.interpretation = std::move(*text);
         }

@@ -14,6 +14,7 @@
 #include "model/RecordingModel.h"
 #include "settings/Settings.h"
 #include "text/StringTable.h"
+#include "text/Translate.h"
 
 #include <cstdio>
 #include <cstdlib>
@@ -33,10 +34,13 @@ struct LinkOptions {
 };
 
 void addLinkOptions(CLI::App& sub, LinkOptions& o) {
-    sub.add_option("--port", o.port, "Probe only this serial port (ttyUSB0, pts/3, or a path)");
-    sub.add_option("--bluetooth", o.bluetooth, "Use the Bluetooth device with this address instead");
-    sub.add_option("--channel", o.channel, "RFCOMM channel of the Bluetooth device")->capture_default_str();
-    sub.add_option("--trace", o.trace, "Log every byte on the wire to this file (like KESTROVA_TRACE)");
+    sub.add_option("--port", o.port, ktr("DeviceCommands", "Probe only this serial port (ttyUSB0, pts/3, or a path)"));
+    sub.add_option("--bluetooth", o.bluetooth,
+                   ktr("DeviceCommands", "Use the Bluetooth device with this address instead"));
+    sub.add_option("--channel", o.channel, ktr("DeviceCommands", "RFCOMM channel of the Bluetooth device"))
+        ->capture_default_str();
+    sub.add_option("--trace", o.trace,
+                   ktr("DeviceCommands", "Log every byte on the wire to this file (like KESTROVA_TRACE)"));
 }
 
 // The device's waits and retries: the defaults, or what KESTROVA_DEVICE_TIMING
@@ -57,7 +61,8 @@ DeviceTiming deviceTiming() {
 // Bluetooth connection cannot be made.
 bool prepareLink(const LinkOptions& o, const Settings& settings, DeviceLink& link, BluetoothLink& bt) {
     if (!o.trace.empty() && !WireTrace::instance().open(o.trace)) {
-        std::cerr << "Cannot write the trace file " << o.trace << '\n';
+        std::cerr << terminalSafe(text::arg(ktr("DeviceCommands", "Cannot write the trace file %1"), {o.trace}))
+                  << '\n';
         return false;
     }
     if (!o.bluetooth.empty()) {
@@ -131,15 +136,17 @@ template <typename Operation> void runDeviceOperation(const LinkOptions& o, Oper
 void storeInLibrary(const std::string& directory, const RecordingModel& model, int partialId) {
     auto library = StudyLibrary::open(directory.empty() ? StudyLibrary::defaultDirectory() : directory);
     if (!library) {
-        std::cerr << terminalSafe("The study library was not updated: " + library.error().text()) << '\n';
+        std::cerr << terminalSafe(text::arg(ktr("DeviceCommands", "The study library was not updated: %1"),
+                                            {library.error().text()}))
+                  << '\n';
         return;
     }
     const PatientDatabase db(programDirectory());
     const auto proposals = [&db](int id) { return db.proposedPatient(id); };
     for (const DownloadedStudy& d : storeDownload(**library, model, model.deviceType(), partialId, proposals)) {
         if (d.stored) continue;
-        std::cerr << terminalSafe("ID " + std::to_string(d.patientId) +
-                                  " was not stored in the study library: " + d.stored.error().text())
+        std::cerr << terminalSafe(text::arg(ktr("DeviceCommands", "ID %1 was not stored in the study library: %2"),
+                                            {std::to_string(d.patientId), d.stored.error().text()}))
                   << '\n';
     }
 }
@@ -154,13 +161,17 @@ void addDeviceCommands(CLI::App& app) {
         auto overwrite = std::make_shared<bool>(false);
         auto noLibrary = std::make_shared<bool>(false);
         auto libraryDir = std::make_shared<std::string>();
-        auto* sub = app.add_subcommand("download", "Download every recording from the oximeter into DIR/ID<n>.dat");
+        auto* sub = app.add_subcommand(
+            "download", ktr("DeviceCommands", "Download every recording from the oximeter into DIR/ID<n>.dat"));
         addLinkOptions(*sub, *o);
-        sub->add_option("--out", *out, "Directory for the recordings")->capture_default_str();
-        sub->add_flag("--overwrite", *overwrite,
-                      "Replace DIR/ID<n>.dat instead of keeping an earlier recording beside the new one");
-        sub->add_flag("--no-library", *noLibrary, "Do not store the recordings in the study library");
-        sub->add_option("--library", *libraryDir, "Study library directory (default: KESTROVA_HOME/library)");
+        sub->add_option("--out", *out, ktr("DeviceCommands", "Directory for the recordings"))->capture_default_str();
+        sub->add_flag(
+            "--overwrite", *overwrite,
+            ktr("DeviceCommands", "Replace DIR/ID<n>.dat instead of keeping an earlier recording beside the new one"));
+        sub->add_flag("--no-library", *noLibrary,
+                      ktr("DeviceCommands", "Do not store the recordings in the study library"));
+        sub->add_option("--library", *libraryDir,
+                        ktr("DeviceCommands", "Study library directory (default: KESTROVA_HOME/library)"));
         sub->callback([o, out, overwrite, noLibrary, libraryDir] {
             const Settings& settings = cli::settings();
             DeviceLink link(settings, deviceTiming());
@@ -215,12 +226,16 @@ void addDeviceCommands(CLI::App& app) {
                 }
                 std::printf("%s\n", terminalSafe(saved.path).c_str());
                 if (!complete)
-                    std::cerr << terminalSafe("The download broke while ID " + std::to_string(id) +
-                                              " was arriving; what arrived is in " + saved.path)
+                    std::cerr << terminalSafe(text::arg(
+                                     ktr("DeviceCommands",
+                                         "The download broke while ID %1 was arriving; what arrived is in %2"),
+                                     {std::to_string(id), saved.path}))
                               << '\n';
             }
             if (model->totalLostSamples() > 0)
-                std::cerr << model->totalLostSamples() << " samples beyond an ID's capacity were not stored.\n";
+                std::cerr << text::arg(ktr("DeviceCommands", "%1 samples beyond an ID's capacity were not stored."),
+                                       {std::to_string(model->totalLostSamples())})
+                          << '\n';
             // The files are the download's result; a library that cannot take it (not
             // writable, not ours) is said on stderr and leaves the exit status alone.
             if (!*noLibrary) storeInLibrary(*libraryDir, *model, partialId);
@@ -232,9 +247,9 @@ void addDeviceCommands(CLI::App& app) {
     {
         auto o = std::make_shared<LinkOptions>();
         auto when = std::make_shared<std::string>();
-        auto* sub = app.add_subcommand("set-clock", "Set the oximeter's clock");
+        auto* sub = app.add_subcommand("set-clock", ktr("DeviceCommands", "Set the oximeter's clock"));
         addLinkOptions(*sub, *o);
-        sub->add_option("--time", *when, "\"YYYY-MM-DD HH:MM:SS\" (default: now)");
+        sub->add_option("--time", *when, ktr("DeviceCommands", "\"YYYY-MM-DD HH:MM:SS\" (default: now)"));
         sub->callback([o, when] {
             DeviceDateTime t;
             if (when->empty()) {
@@ -246,7 +261,8 @@ void addDeviceCommands(CLI::App& app) {
                                    &t.second) != 6 ||
                        t.month < 1 || t.month > 12 || t.day < 1 || t.day > 31 || t.hour < 0 || t.hour > 23 ||
                        t.minute < 0 || t.minute > 59 || t.second < 0 || t.second > 59 || t.year < 2000) {
-                throw CLI::RuntimeError(usageError("--time must be \"YYYY-MM-DD HH:MM:SS\" (year 2000 or later)."));
+                throw CLI::RuntimeError(
+                    usageError(ktr("DeviceCommands", "--time must be \"YYYY-MM-DD HH:MM:SS\" (year 2000 or later).")));
             }
             runDeviceOperation(*o, [&](DeviceLink& link, CaptureSession& session) {
                 const DeviceStatus r = setDeviceClock(link, session, t);
@@ -259,10 +275,11 @@ void addDeviceCommands(CLI::App& app) {
         auto o = std::make_shared<LinkOptions>();
         auto id = std::make_shared<int>(0);
         auto type = std::make_shared<std::string>("all");
-        auto* sub = app.add_subcommand("delete", "Delete recordings in the oximeter's memory");
+        auto* sub = app.add_subcommand("delete", ktr("DeviceCommands", "Delete recordings in the oximeter's memory"));
         addLinkOptions(*sub, *o);
-        sub->add_option("--id", *id, "Patient ID (0 or absent: all IDs)")->check(CLI::Range(0, 4095));
-        sub->add_option("--type", *type, "all, or spo2pr (SpO2 and pulse data)")
+        sub->add_option("--id", *id, ktr("DeviceCommands", "Patient ID (0 or absent: all IDs)"))
+            ->check(CLI::Range(0, 4095));
+        sub->add_option("--type", *type, ktr("DeviceCommands", "all, or spo2pr (SpO2 and pulse data)"))
             ->check(CLI::IsMember({"all", "spo2pr"}));
         sub->callback([o, id, type] {
             // Only "All" data can be combined with all IDs.

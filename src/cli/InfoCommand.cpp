@@ -9,6 +9,7 @@
 #include "model/PatientRecord.h"
 #include "model/RecordingModel.h"
 #include "text/TextCodec.h"
+#include "text/Translate.h"
 
 #include <cstdio>
 #include <memory>
@@ -30,8 +31,10 @@ void addInfoCommand(CLI::App& app) {
     auto options = std::make_shared<CommonOptions>();
     auto file = std::make_shared<std::string>();
     auto* sub = app.add_subcommand(
-        "info", "Show the patient ID, sample count, title and time span of a recording, and how its file was read");
-    sub->add_option("FILE", *file, "Saved data file")->required();
+        "info",
+        ktr("InfoCommand",
+            "Show the patient ID, sample count, title and time span of a recording, and how its file was read"));
+    sub->add_option("FILE", *file, ktr("InfoCommand", "Saved data file"))->required();
     addHomeOption(*sub, *options);
     sub->callback([options, file] {
         // Read here rather than through loadRecording: the reader's notes (the layout, an
@@ -39,7 +42,9 @@ void addInfoCommand(CLI::App& app) {
         const PatientDatabase db(programDirectory(options->home));
         if (const Outcome usable = db.problem(); !usable)
             std::fprintf(stderr, "%s\n",
-                         terminalSafe("The patient database is not used: " + usable.error().text()).c_str());
+                         terminalSafe(text::arg(ktr("InfoCommand", "The patient database is not used: %1"),
+                                                {usable.error().text()}))
+                             .c_str());
         auto read = readRecordingFile(*file);
         if (!read) throw CLI::RuntimeError(fail(read.error().text()));
         const double sourceInterval = read->sourceInterval;
@@ -49,16 +54,21 @@ void addInfoCommand(CLI::App& app) {
         if (const Outcome opened = makeCurrentRecording(std::move(*read), model, db); !opened)
             throw CLI::RuntimeError(fail(opened.error().text()));
         const auto samples = model.currentSamples();
-        std::printf("ID: %d\n", model.currentPatient().id);
+        // "Key: value" lines: scripts read the classic texts, people the translated ones.
+        const auto line = [](const std::string& pattern, const std::string& value) {
+            const std::string said = text::arg(pattern, {value});
+            std::printf("%s\n", said.c_str());
+        };
+        line(ktr("InfoCommand", "ID: %1"), std::to_string(model.currentPatient().id));
         const std::string name = decodeStoredText(fieldBytes(model.currentPatient().name));
-        std::printf("Name: %s\n", terminalSafe(name.empty() ? fileName : name).c_str());
-        std::printf("Samples: %d\n", model.currentCount());
-        std::printf("Title: %s\n", terminalSafe(decodeStoredText(model.reportTitle())).c_str());
-        std::printf("Start: %s\n", samples.empty() ? "-" : viewStamp(samples.front()).c_str());
-        std::printf("End: %s\n", samples.empty() ? "-" : viewStamp(samples.back()).c_str());
-        std::printf("Cadence: %s\n", cadenceText(sourceInterval).c_str());
-        if (!layout.empty()) std::printf("Layout: %s\n", terminalSafe(layout).c_str());
-        for (const auto& note : notes) std::printf("Note: %s\n", terminalSafe(note).c_str());
+        line(ktr("InfoCommand", "Name: %1"), terminalSafe(name.empty() ? fileName : name));
+        line(ktr("InfoCommand", "Samples: %1"), std::to_string(model.currentCount()));
+        line(ktr("InfoCommand", "Title: %1"), terminalSafe(decodeStoredText(model.reportTitle())));
+        line(ktr("InfoCommand", "Start: %1"), samples.empty() ? "-" : viewStamp(samples.front()));
+        line(ktr("InfoCommand", "End: %1"), samples.empty() ? "-" : viewStamp(samples.back()));
+        line(ktr("InfoCommand", "Cadence: %1"), cadenceText(sourceInterval));
+        if (!layout.empty()) line(ktr("InfoCommand", "Layout: %1"), terminalSafe(layout));
+        for (const auto& note : notes) line(ktr("InfoCommand", "Note: %1"), terminalSafe(note));
     });
 }
 

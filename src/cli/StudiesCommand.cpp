@@ -8,6 +8,7 @@
 #include "library/StudyLibrary.h"
 #include "model/RecordingModel.h"
 #include "text/TextCodec.h"
+#include "text/Translate.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -25,7 +26,8 @@ struct LibraryOptions {
 
 void addLibraryOptions(CLI::App& sub, LibraryOptions& o) {
     sub.add_option("--library", o.directory,
-                   "Study library directory (default: KESTROVA_HOME/library or ~/.local/share/kestrova/library)");
+                   ktr("StudiesCommand",
+                       "Study library directory (default: KESTROVA_HOME/library or ~/.local/share/kestrova/library)"));
 }
 
 std::unique_ptr<StudyLibrary> openLibrary(const LibraryOptions& o) {
@@ -93,8 +95,11 @@ std::string summaryJson(const StudySummary& s) {
 }
 
 void printList(const std::vector<StudySummary>& studies) {
-    std::printf("%6s  %3s  %-30s  %-19s  %-12s  %-12s  %6s  %6s  %6s  %5s  %s\n", "Study", "ID", "Patient", "Start",
-                "Duration", "Valid", "ODI3", "ODI4", "T90%", "Nadir", "Interpretation");
+    std::printf("%6s  %3s  %-30s  %-19s  %-12s  %-12s  %6s  %6s  %6s  %5s  %s\n",
+                ktr("StudiesCommand", "Study").c_str(), ktr("StudiesCommand", "ID").c_str(),
+                ktr("StudiesCommand", "Patient").c_str(), ktr("StudiesCommand", "Start").c_str(),
+                ktr("StudiesCommand", "Duration").c_str(), ktr("StudiesCommand", "Valid").c_str(), "ODI3", "ODI4",
+                "T90%", ktr("StudiesCommand", "Nadir").c_str(), ktr("StudiesCommand", "Interpretation").c_str());
     for (const StudySummary& s : studies) {
         const StudyFigures& f = s.figures;
         std::string name = terminalSafe(nameOf(s.patient));
@@ -102,35 +107,40 @@ void printList(const std::vector<StudySummary>& studies) {
         std::printf("%6lld  %3d  %-30s  %-19s  %-12s  %-12s  %6s  %6s  %6s  %5d  %s\n", static_cast<long long>(s.id),
                     s.patient.id, name.c_str(), terminalSafe(s.start).c_str(), durationText(f.recordedSeconds).c_str(),
                     durationText(f.validSeconds).c_str(), fixed(f.odi3, 1).c_str(), fixed(f.odi4, 1).c_str(),
-                    fixed(f.t90Percent, 1).c_str(), f.nadir, s.hasInterpretation ? "yes" : "no");
+                    fixed(f.t90Percent, 1).c_str(), f.nadir,
+                    (s.hasInterpretation ? ktr("StudiesCommand", "yes") : ktr("StudiesCommand", "no")).c_str());
     }
 }
 
 void printStudy(const Study& study) {
     const StudySummary& s = study.summary;
     const StudyFigures& f = s.figures;
-    auto line = [](const char* key, const std::string& value) {
-        std::printf("%s: %s\n", key, terminalSafe(value).c_str());
+    auto line = [](const std::string& key, const std::string& value) {
+        std::printf("%s: %s\n", key.c_str(), terminalSafe(value).c_str());
     };
-    line("Study", std::to_string(s.id));
-    line("ID", std::to_string(s.patient.id));
-    line("Name", nameOf(s.patient));
-    line("Patient details", s.patientConfirmed ? "confirmed for this recording" : "not confirmed for this recording");
-    line("Physician", decodeStoredText(fieldBytes(s.patient.physician)));
-    line("Title", decodeStoredText(s.title));
-    line("Start", s.start);
-    line("Samples", std::to_string(s.sampleCount));
-    line("Recorded", durationText(f.recordedSeconds));
-    line("Valid", durationText(f.validSeconds));
-    line("ODI 3%", fixed(f.odi3, 1) + " /h");
-    line("ODI 4%", fixed(f.odi4, 1) + " /h");
-    line("T90", fixed(f.t90Percent, 1) + " %");
-    line("Nadir", std::to_string(f.nadir) + " %");
-    line("Mean SpO2", fixed(f.meanSpo2, 1) + " %");
-    line("Origin", s.origin == StudyOrigin::Download ? (s.partial ? "download (broken, what arrived)" : "download")
-                                                     : "import of " + s.sourceFile);
-    line("File", study.datPath);
-    line("Interpretation", study.interpretation);
+    line(ktr("StudiesCommand", "Study"), std::to_string(s.id));
+    line(ktr("StudiesCommand", "ID"), std::to_string(s.patient.id));
+    line(ktr("StudiesCommand", "Name"), nameOf(s.patient));
+    line(ktr("StudiesCommand", "Patient details"), s.patientConfirmed
+                                                       ? ktr("StudiesCommand", "confirmed for this recording")
+                                                       : ktr("StudiesCommand", "not confirmed for this recording"));
+    line(ktr("StudiesCommand", "Physician"), decodeStoredText(fieldBytes(s.patient.physician)));
+    line(ktr("StudiesCommand", "Title"), decodeStoredText(s.title));
+    line(ktr("StudiesCommand", "Start"), s.start);
+    line(ktr("StudiesCommand", "Samples"), std::to_string(s.sampleCount));
+    line(ktr("StudiesCommand", "Recorded"), durationText(f.recordedSeconds));
+    line(ktr("StudiesCommand", "Valid"), durationText(f.validSeconds));
+    line(ktr("StudiesCommand", "ODI 3%"), fixed(f.odi3, 1) + " /h");
+    line(ktr("StudiesCommand", "ODI 4%"), fixed(f.odi4, 1) + " /h");
+    line(ktr("StudiesCommand", "T90"), fixed(f.t90Percent, 1) + " %");
+    line(ktr("StudiesCommand", "Nadir"), std::to_string(f.nadir) + " %");
+    line(ktr("StudiesCommand", "Mean SpO2"), fixed(f.meanSpo2, 1) + " %");
+    line(ktr("StudiesCommand", "Origin"), s.origin == StudyOrigin::Download
+                                              ? (s.partial ? ktr("StudiesCommand", "download (broken, what arrived)")
+                                                           : ktr("StudiesCommand", "download"))
+                                              : text::arg(ktr("StudiesCommand", "import of %1"), {s.sourceFile}));
+    line(ktr("StudiesCommand", "File"), study.datPath);
+    line(ktr("StudiesCommand", "Interpretation"), study.interpretation);
 }
 
 StudyId parseStudyId(const std::string& text) {
@@ -142,8 +152,8 @@ StudyId parseStudyId(const std::string& text) {
         used = 0;
     }
     if (used != text.size() || id <= 0)
-        throw CLI::RuntimeError(
-            usageError("\"" + text + "\" is not a study number (see 'kestrova-cli studies list')."));
+        throw CLI::RuntimeError(usageError(text::arg(
+            ktr("StudiesCommand", "\"%1\" is not a study number (see 'kestrova-cli studies list')."), {text})));
     return id;
 }
 
@@ -177,17 +187,19 @@ std::vector<std::string> expandPaths(const std::vector<std::string>& args) {
 } // namespace
 
 void addStudiesCommand(CLI::App& app) {
-    auto* studies = app.add_subcommand("studies", "The study library: every downloaded or imported recording");
+    auto* studies = app.add_subcommand(
+        "studies", ktr("StudiesCommand", "The study library: every downloaded or imported recording"));
     studies->require_subcommand(1);
 
     {
         auto o = std::make_shared<LibraryOptions>();
         auto json = std::make_shared<bool>(false);
         auto patient = std::make_shared<std::string>();
-        auto* sub = studies->add_subcommand("list", "List the studies, oldest night first");
+        auto* sub = studies->add_subcommand("list", ktr("StudiesCommand", "List the studies, oldest night first"));
         addLibraryOptions(*sub, *o);
-        sub->add_flag("--json", *json, "One JSON array of the studies");
-        sub->add_option("--patient", *patient, "Only studies whose name, ID or start date holds TEXT");
+        sub->add_flag("--json", *json, ktr("StudiesCommand", "One JSON array of the studies"));
+        sub->add_option("--patient", *patient,
+                        ktr("StudiesCommand", "Only studies whose name, ID or start date holds TEXT"));
         sub->callback([o, json, patient] {
             auto library = openLibrary(*o);
             auto list = library->list({*patient});
@@ -204,9 +216,9 @@ void addStudiesCommand(CLI::App& app) {
     {
         auto o = std::make_shared<LibraryOptions>();
         auto id = std::make_shared<std::string>();
-        auto* sub = studies->add_subcommand("show", "Show one study");
+        auto* sub = studies->add_subcommand("show", ktr("StudiesCommand", "Show one study"));
         addLibraryOptions(*sub, *o);
-        sub->add_option("ID", *id, "Study number")->required();
+        sub->add_option("ID", *id, ktr("StudiesCommand", "Study number"))->required();
         sub->callback([o, id] {
             auto library = openLibrary(*o);
             auto study = library->get(parseStudyId(*id));
@@ -217,10 +229,12 @@ void addStudiesCommand(CLI::App& app) {
     {
         auto o = std::make_shared<LibraryOptions>();
         auto files = std::make_shared<std::vector<std::string>>();
-        auto* sub = studies->add_subcommand("import", "Import recordings (any format Kestrova reads) as studies");
+        auto* sub = studies->add_subcommand(
+            "import", ktr("StudiesCommand", "Import recordings (any format Kestrova reads) as studies"));
         addLibraryOptions(*sub, *o);
-        sub->add_option("--home", o->home, "Program directory whose patient list proposes the details");
-        sub->add_option("FILE", *files, "Recording files, or directories of them")->required();
+        sub->add_option("--home", o->home,
+                        ktr("StudiesCommand", "Program directory whose patient list proposes the details"));
+        sub->add_option("FILE", *files, ktr("StudiesCommand", "Recording files, or directories of them"))->required();
         sub->callback([o, files] {
             const std::vector<std::string> paths = expandPaths(*files);
             auto library = openLibrary(*o);
@@ -234,9 +248,11 @@ void addStudiesCommand(CLI::App& app) {
                     continue;
                 }
                 const std::string n = std::to_string(f.stored->id);
-                std::printf("%s: %s\n", terminalSafe(f.path).c_str(),
-                            f.stored->alreadyPresent ? ("skipped: already in the library as study " + n).c_str()
-                                                     : ("study " + n).c_str());
+                std::printf(
+                    "%s: %s\n", terminalSafe(f.path).c_str(),
+                    f.stored->alreadyPresent
+                        ? text::arg(ktr("StudiesCommand", "skipped: already in the library as study %1"), {n}).c_str()
+                        : text::arg(ktr("StudiesCommand", "study %1"), {n}).c_str());
                 std::fflush(stdout);
             }
             if (failed) throw CLI::RuntimeError(1);
@@ -247,11 +263,16 @@ void addStudiesCommand(CLI::App& app) {
         auto id = std::make_shared<std::string>();
         auto out = std::make_shared<std::string>();
         auto* sub = studies->add_subcommand(
-            "export", "Export a study as text (.txt), a workbook (.xlsx, .xls), CSV (.csv) or EDF+ (.edf)");
+            "export", ktr("StudiesCommand",
+                          "Export a study as text (.txt), a workbook (.xlsx, .xls), CSV (.csv) or EDF+ (.edf)"));
         addLibraryOptions(*sub, *o);
-        sub->add_option("ID", *id, "Study number")->required();
-        sub->add_option("OUT", *out, "Output file; its extension (case-sensitive) picks the format")->required();
-        sub->callback([o, id, out] {
+        sub->add_option("ID", *id, ktr("StudiesCommand", "Study number"))->required();
+        sub->add_option("OUT", *out,
+                        ktr("StudiesCommand", "Output file; its extension (case-sensitive) picks the format"))
+            ->required();
+        auto format = std::make_shared<std::string>();
+        addFormatOption(*sub, *format);
+        sub->callback([o, id, out, format] {
             const StudyId studyId = parseStudyId(*id);
             checkExportName(*out);
             auto library = openLibrary(*o);
@@ -261,25 +282,29 @@ void addStudiesCommand(CLI::App& app) {
             if (!samples) throw CLI::RuntimeError(fail(samples.error().text()));
             auto model = std::make_unique<RecordingModel>();
             if (!model->replaceCurrent(std::move(*samples)))
-                throw CLI::RuntimeError(fail(study->datPath + ": the recording is too long to export"));
+                throw CLI::RuntimeError(fail(
+                    text::arg(ktr("StudiesCommand", "%1: the recording is too long to export"), {study->datPath})));
             model->setCurrentPatient(study->summary.patient);
             model->setReportTitle(study->summary.title);
-            exportRecording(*model, *out);
+            exportRecording(*model, *out, *format);
         });
     }
     {
         auto o = std::make_shared<LibraryOptions>();
         auto id = std::make_shared<std::string>();
-        auto* sub = studies->add_subcommand("delete", "Delete a study (its file moves to the library's trash/)");
+        auto* sub = studies->add_subcommand(
+            "delete", ktr("StudiesCommand", "Delete a study (its file moves to the library's trash/)"));
         addLibraryOptions(*sub, *o);
-        sub->add_option("ID", *id, "Study number")->required();
+        sub->add_option("ID", *id, ktr("StudiesCommand", "Study number"))->required();
         sub->callback([o, id] {
             const StudyId studyId = parseStudyId(*id);
             auto library = openLibrary(*o);
             if (Outcome removed = library->remove(studyId); !removed)
                 throw CLI::RuntimeError(fail(removed.error().text()));
-            std::printf("Study %lld deleted; its recording is in %s\n", static_cast<long long>(studyId),
-                        terminalSafe(library->directory() + "/trash/").c_str());
+            const std::string said =
+                text::arg(ktr("StudiesCommand", "Study %1 deleted; its recording is in %2"),
+                          {std::to_string(studyId), terminalSafe(library->directory() + "/trash/")});
+            std::printf("%s\n", said.c_str());
         });
     }
 }

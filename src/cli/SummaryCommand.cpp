@@ -7,6 +7,7 @@
 #include "model/RecordingModel.h"
 #include "text/StringTable.h"
 #include "text/TextCodec.h"
+#include "text/Translate.h"
 
 #include <algorithm>
 #include <atomic>
@@ -97,8 +98,12 @@ std::string csvText(const std::vector<SummaryRow>& rows) {
 std::string tableText(const std::vector<SummaryRow>& rows) {
     std::string out;
     char line[512];
-    std::snprintf(line, sizeof line, "%-28s %4s %-20s %-19s %6s %6s %6s %6s %6s %7s %5s %6s %6s\n", "file", "id",
-                  "name", "start", "rec h", "val h", "ODI3", "ODI4", "T90%", "T88 min", "nadir", "SpO2", "pulse");
+    std::snprintf(line, sizeof line, "%-28s %4s %-20s %-19s %6s %6s %6s %6s %6s %7s %5s %6s %6s\n",
+                  ktr("SummaryCommand", "file").c_str(), ktr("SummaryCommand", "id").c_str(),
+                  ktr("SummaryCommand", "name").c_str(), ktr("SummaryCommand", "start").c_str(),
+                  ktr("SummaryCommand", "rec h").c_str(), ktr("SummaryCommand", "val h").c_str(), "ODI3", "ODI4",
+                  "T90%", ktr("SummaryCommand", "T88 min").c_str(), ktr("SummaryCommand", "nadir").c_str(), "SpO2",
+                  ktr("SummaryCommand", "pulse").c_str());
     out += line;
     for (const auto& r : rows) {
         if (!r.error.empty()) {
@@ -120,9 +125,12 @@ void addSummaryCommand(CLI::App& app) {
     auto options = std::make_shared<CommonOptions>();
     auto files = std::make_shared<std::vector<std::string>>();
     auto csv = std::make_shared<std::string>();
-    auto* sub = app.add_subcommand("summary", "Clinical figures of several recordings, one row each");
-    sub->add_option("FILE", *files, "Saved recordings")->required();
-    sub->add_option("--csv", *csv, "Write an RFC 4180 CSV file instead of the table");
+    auto* sub =
+        app.add_subcommand("summary", ktr("SummaryCommand", "Clinical figures of several recordings, one row each"));
+    sub->add_option("FILE", *files, ktr("SummaryCommand", "Saved recordings"))->required();
+    sub->add_option(
+        "--csv", *csv,
+        ktr("SummaryCommand", "Write an RFC 4180 CSV file instead of the table (- for the standard output)"));
     addHomeOption(*sub, *options);
     sub->callback([options, files, csv] {
         std::vector<SummaryRow> rows(files->size());
@@ -138,7 +146,9 @@ void addSummaryCommand(CLI::App& app) {
         }
         const bool anyError =
             std::any_of(rows.begin(), rows.end(), [](const SummaryRow& r) { return !r.error.empty(); });
-        if (!csv->empty()) {
+        if (isStandardOutput(*csv)) {
+            writeStandardOutput(csvText(rows));
+        } else if (!csv->empty()) {
             if (const WriteStatus w = writeFileAtomically(*csv, csvText(rows)); !w)
                 throw CLI::RuntimeError(fail(tr(str::CantCreateFile) + ": " + w.error().text()));
         } else {
