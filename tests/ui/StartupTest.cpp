@@ -11,6 +11,7 @@
 #include "TestSupport.h"
 
 #include <QAction>
+#include <QLabel>
 #include <QtTest>
 
 #include <filesystem>
@@ -95,6 +96,39 @@ private slots:
         QVERIFY(shown.texts[0].startsWith(QString::fromStdString(kestrova::tr(str::CantOpenPatientDb))));
         QVERIFY2(shown.texts[0].contains(QString::fromStdString(dir.file("bldb/pationtrec.dat"))),
                  qPrintable(shown.texts[0]));
+    }
+
+    // A settings file that is there but cannot be read is said once, with its path; the
+    // start goes on with the defaults and leaves the file (here a directory) as it is.
+    void anUnreadableSettingsFileIsSaidOnceAndLeftAlone() {
+        test::TempDir dir;
+        qputenv("KESTROVA_HOME", dir.path().c_str());
+        qputenv("XDG_RUNTIME_DIR", dir.path().c_str());
+        std::filesystem::create_directories(dir.file("Kestrova.ini"));
+        const std::string path = Settings::locate({}, false, dir.path());
+        QCOMPARE(QString::fromStdString(path), QString::fromStdString(dir.file("Kestrova.ini")));
+        test::MessageLog shown;
+        RecordingModel model;
+        {
+            CTavroApp app(model, path);
+            QVERIFY(app.initInstance(false));
+            QCOMPARE(shown.texts.size(), 1);
+            QVERIFY2(shown.texts[0].contains(QString::fromStdString(path)), qPrintable(shown.texts[0]));
+            QVERIFY2(shown.texts[0].contains(QStringLiteral("default settings are used")), qPrintable(shown.texts[0]));
+            QVERIFY2(shown.texts[0].contains(QStringLiteral("left as it is")), qPrintable(shown.texts[0]));
+            QVERIFY(!QString::fromStdString(Settings(path).problem().error().text()).isEmpty());
+            QVERIFY2(shown.texts[0].contains(QString::fromStdString(Settings(path).problem().error().text())),
+                     qPrintable(shown.texts[0]));
+            bool noted = false;
+            for (const QLabel* note : app.mainFrame()->findChildren<QLabel*>(QStringLiteral("permanentNote")))
+                noted = noted || note->text() == QStringLiteral("Settings not read: defaults in use");
+            QVERIFY(noted);
+            // Opening a recording would store it among the recent files: not in this file.
+            QVERIFY(app.openFile(QStringLiteral(SAMPLES_DIR "/ID3.dat")));
+            QCOMPARE(shown.texts.size(), 1);
+        }
+        QVERIFY(std::filesystem::is_directory(dir.file("Kestrova.ini")));
+        QVERIFY(std::filesystem::is_empty(dir.file("Kestrova.ini")));
     }
 
     void startsEmptyMaximisedAndExits() {
