@@ -1,5 +1,6 @@
 // Field checks of the dialogs: patient information, report title, analysis setup,
-// unit setup, date and time, data deletion.
+// unit setup, date and time, data deletion; what the setup dialogs say of a settings
+// file they cannot save to.
 #include "MessageLog.h"
 #include "Modal.h"
 #include "app/CMainFrame.h"
@@ -11,6 +12,7 @@
 #include "dialogs/CDlgUnitSetup.h"
 #include "dialogs/CModifyTitle.h"
 #include "dialogs/CPatientInfo.h"
+#include "dialogs/CReportSetup.h"
 #include "files/PatientDatabase.h"
 #include "model/PatientForm.h"
 #include "model/RecordingModel.h"
@@ -26,6 +28,10 @@
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QtTest>
+
+#include <cerrno>
+#include <cstring>
+#include <fstream>
 #include <unistd.h>
 
 using namespace kestrova;
@@ -181,6 +187,77 @@ private slots:
         QVERIFY(m_log->texts.last().startsWith(QStringLiteral("The settings were not saved")));
         QVERIFY(QFileInfo(ini).isDir());
         QDir().rmdir(ini);
+    }
+
+    // Each setup dialog that stores into the settings file names, while open, the file it
+    // cannot save to and why; OK then leaves the file as it was. With a sound file the
+    // line is not there.
+    void setupDialogsSayWhenSettingsCannotBeSaved() {
+        RecordingModel model;
+        const PatientDatabase db(m_dir->path() + "/");
+        CMainFrame frame(model, *m_settings);
+        installRecordingCommands(frame, db);
+        const QString ini = QString::fromStdString(m_settings->path());
+        // What each dialog showed: "" when the line was hidden.
+        QStringList shown;
+        auto note = [&shown](QLabel* line) { shown << (line->isVisible() ? line->text() : QString()); };
+        auto openAll = [&] {
+            shown.clear();
+            test::onModal<CAnalysisSetup>([&](CAnalysisSetup* d) {
+                note(d->saveProblem());
+                d->edit(5)->setText(QStringLiteral("9"));
+                d->accept();
+            });
+            frame.action(cmd::AnalysisSetup)->trigger();
+            test::onModal<CDlgUnitSetup>([&](CDlgUnitSetup* d) {
+                note(d->saveProblem());
+                d->metric()->setChecked(true);
+                d->accept();
+            });
+            frame.action(cmd::UnitSetup)->trigger();
+            test::onModal<CReportSetup>([&](CReportSetup* d) {
+                note(d->saveProblem());
+                d->clinic()->setText(QStringLiteral("Sleep Lab"));
+                d->accept();
+            });
+            frame.action(cmd::ReportSetup)->trigger();
+            QCOMPARE(shown.size(), 3);
+        };
+
+        openAll();
+        QCOMPARE(shown, (QStringList{QString(), QString(), QString()}));
+        QCOMPARE(m_settings->read(setting::UnitSetup), 1);
+
+        // A directory where the file belongs.
+        QFile::remove(ini);
+        QVERIFY(QDir().mkdir(ini));
+        openAll();
+        const QString isDir = QStringLiteral("These settings cannot be saved: %1: %2.")
+                                  .arg(ini, QString::fromLocal8Bit(std::strerror(EISDIR)));
+        QCOMPARE(shown, (QStringList{isDir, isDir, isDir}));
+        QVERIFY(QFileInfo(ini).isDir());
+        QVERIFY(QDir().rmdir(ini));
+
+        // A file too large to read: named, and never rewritten.
+        {
+            std::ofstream big(m_settings->path(), std::ios::binary);
+            big << "[Setup]\nUnitSetup=0\n" << std::string(IniFile::kMaxBytes, ';');
+        }
+        const qint64 size = QFileInfo(ini).size();
+        m_log->texts.clear();
+        openAll();
+        for (const QString& line : shown) {
+            QVERIFY2(line.startsWith(QStringLiteral("These settings cannot be saved: %1: ").arg(ini)),
+                     qPrintable(line));
+            QVERIFY(line.endsWith(QLatin1Char('.')));
+        }
+        QCOMPARE(m_log->texts.size(), 3); // each OK still says the settings were not saved
+        QCOMPARE(QFileInfo(ini).size(), size);
+        QFile::remove(ini);
+
+        // Once the file is sound again the line is gone.
+        openAll();
+        QCOMPARE(shown, (QStringList{QString(), QString(), QString()}));
     }
 
     void dateAndTimeFieldsAreCheckedWhileTyping() {

@@ -155,6 +155,7 @@ bool analysisSetup(CMainFrame& f) {
     CAnalysisSetup::Values saved{};
     for (std::size_t i = 0; i < saved.size(); ++i) saved[i] = settings.read(kAnalysisSettings[i].key);
     CAnalysisSetup dialog(saved, &f);
+    if (const Outcome p = settings.problem(); !p) dialog.setSaveProblem(QString::fromStdString(p.error().text()));
     if (dialog.exec() != QDialog::Accepted) return false;
     for (std::size_t i = 0; i < saved.size(); ++i) {
         if (const WriteStatus w = settings.write(kAnalysisSettings[i].key, dialog.values()[i]); !w) {
@@ -170,6 +171,7 @@ bool analysisSetup(CMainFrame& f) {
 bool reportSetup(CMainFrame& f) {
     const Settings& settings = f.document().settings();
     CReportSetup dialog(ReportSettings::read(settings), &f);
+    if (const Outcome p = settings.problem(); !p) dialog.setSaveProblem(QString::fromStdString(p.error().text()));
     if (dialog.exec() != QDialog::Accepted) return false;
     if (const WriteStatus w = dialog.chosen().write(settings); !w) Messages::settingsNotSaved(&f, w.error().text());
     if (f.displayMode() == DisplayMode::ClinicalSummary) f.switchDisplay(DisplayMode::ClinicalSummary);
@@ -179,6 +181,7 @@ bool reportSetup(CMainFrame& f) {
 bool unitSetup(CMainFrame& f) {
     const Settings& settings = f.document().settings();
     CDlgUnitSetup dialog(settings.unitSystem(), &f);
+    if (const Outcome p = settings.problem(); !p) dialog.setSaveProblem(QString::fromStdString(p.error().text()));
     if (dialog.exec() != QDialog::Accepted) return false;
     if (const WriteStatus w = settings.write(setting::UnitSetup, dialog.chosen() == UnitSystem::Metric ? 1 : 0); !w)
         Messages::settingsNotSaved(&f, w.error().text());

@@ -43,13 +43,13 @@ ManagedObjects managedObjects() {
 
 BluetoothFinder::BluetoothFinder(BluetoothLink& link, QWidget* parent)
     : QDialog(parent), m_link(link), m_task(std::make_unique<BackgroundTask>()) {
-    setWindowTitle(QStringLiteral("Find Bluetooth oximeter"));
+    setWindowTitle(tr("Find Bluetooth oximeter"));
     auto* layout = new QVBoxLayout(this);
     m_list = new QListWidget(this);
     m_list->setMinimumSize(380, 200);
     layout->addWidget(m_list);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Address:"), this));
+    row->addWidget(new QLabel(tr("Address:"), this));
     m_address = new QLineEdit(this);
     m_address->setPlaceholderText(QStringLiteral("AA:BB:CC:DD:EE:FF"));
     row->addWidget(m_address);
@@ -57,8 +57,8 @@ BluetoothFinder::BluetoothFinder(BluetoothLink& link, QWidget* parent)
     m_status = new QLabel(this);
     layout->addWidget(m_status);
     auto* buttons = new QDialogButtonBox(this);
-    auto* searchButton = buttons->addButton(QStringLiteral("Search"), QDialogButtonBox::ActionRole);
-    auto* connectButton = buttons->addButton(QStringLiteral("Connect"), QDialogButtonBox::AcceptRole);
+    auto* searchButton = buttons->addButton(tr("Search"), QDialogButtonBox::ActionRole);
+    auto* connectButton = buttons->addButton(tr("Connect"), QDialogButtonBox::AcceptRole);
     buttons->addButton(QDialogButtonBox::Cancel);
     connectButton->setDefault(true);
     connect(searchButton, &QPushButton::clicked, this, &BluetoothFinder::search);
@@ -92,10 +92,9 @@ void BluetoothFinder::refresh() {
         const auto device = it.value().value(QStringLiteral("org.bluez.Device1"));
         if (device.isEmpty()) continue;
         const QString address = device.value(QStringLiteral("Address")).toString();
-        const QString name = device.value(QStringLiteral("Name"), QStringLiteral("(unnamed)")).toString();
+        const QString name = device.value(QStringLiteral("Name"), tr("(unnamed)")).toString();
         const bool paired = device.value(QStringLiteral("Paired")).toBool();
-        m_list->addItem(
-            QStringLiteral("%1%2 (%3)").arg(name, paired ? QStringLiteral(" [paired]") : QString(), address));
+        m_list->addItem(QStringLiteral("%1%2 (%3)").arg(name, paired ? tr(" [paired]") : QString(), address));
     }
     m_address->setText(current);
 }
@@ -105,7 +104,7 @@ void BluetoothFinder::search() {
     QDBusInterface adapter(kBluez, m_adapter, QStringLiteral("org.bluez.Adapter1"), QDBusConnection::systemBus());
     adapter.call(QStringLiteral("StartDiscovery"));
     m_searching = true;
-    m_status->setText(QStringLiteral("Searching ..."));
+    m_status->setText(tr("Searching ..."));
     for (int i = 1; i <= 5; ++i) QTimer::singleShot(2000 * i, this, &BluetoothFinder::refresh);
     QTimer::singleShot(10000, this, [this] {
         stopSearch();
@@ -125,7 +124,7 @@ void BluetoothFinder::connectChosen() {
     stopSearch();
     const std::string address = m_address->text().trimmed().toStdString();
     if (address.empty()) {
-        Messages::info(this, QStringLiteral("Choose a device or type its address."));
+        Messages::info(this, tr("Choose a device or type its address."));
         return;
     }
     if (m_task->busy()) return; // connecting already
@@ -145,8 +144,7 @@ void BluetoothFinder::connectChosen() {
 int BluetoothFinder::mydlldlg(QWidget* parent, BluetoothLink& link) {
     BluetoothFinder finder(link, parent);
     if (!finder.hasAdapter()) {
-        Messages::info(parent, QStringLiteral("No Bluetooth adapter was found on this computer."),
-                       QMessageBox::Information);
+        Messages::info(parent, tr("No Bluetooth adapter was found on this computer."), QMessageBox::Information);
         return 0;
     }
     return finder.exec() == QDialog::Accepted && link.WSABT_IsConnected() ? 1 : 0;

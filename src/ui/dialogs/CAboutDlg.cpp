@@ -13,16 +13,16 @@
 namespace kestrova::ui {
 
 QString CAboutDlg::buildVersion() {
-    return QStringLiteral("Kestrova %1 (built %2)").arg(QLatin1String(KESTROVA_VERSION), QLatin1String(__DATE__));
+    return tr("Kestrova %1 (built %2)").arg(QLatin1String(KESTROVA_VERSION), QLatin1String(__DATE__));
 }
 
 CAboutDlg::CAboutDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("About "));
+    setWindowTitle(tr("About "));
     auto* layout = new QGridLayout(this);
     auto* emblem = new QLabel(this);
     emblem->setPixmap(artwork::emblem());
     layout->addWidget(emblem, 0, 0, 3, 1, Qt::AlignTop);
-    layout->addWidget(new QLabel(QStringLiteral("Ver 3.2.3Beta"), this), 0, 1);
+    layout->addWidget(new QLabel(tr("Ver 3.2.3Beta"), this), 0, 1);
     layout->addWidget(new QLabel(QStringLiteral("2010-05-28"), this), 1, 1);
     auto* build = new QLabel(buildVersion(), this);
     build->setObjectName(QStringLiteral("buildVersion"));

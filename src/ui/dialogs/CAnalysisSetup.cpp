@@ -15,16 +15,20 @@
 
 namespace kestrova::ui {
 namespace {
-const char* const kLabels[6] = {"Times with saturations high", "Times with saturations low", "Times with pr high",
-                                "Times with pr low",           "Desaturation Event",         "Pulse Event"};
+const char* const kLabels[6] = {QT_TRANSLATE_NOOP("CAnalysisSetup", "Times with saturations high"),
+                                QT_TRANSLATE_NOOP("CAnalysisSetup", "Times with saturations low"),
+                                QT_TRANSLATE_NOOP("CAnalysisSetup", "Times with pr high"),
+                                QT_TRANSLATE_NOOP("CAnalysisSetup", "Times with pr low"),
+                                QT_TRANSLATE_NOOP("CAnalysisSetup", "Desaturation Event"),
+                                QT_TRANSLATE_NOOP("CAnalysisSetup", "Pulse Event")};
 }
 
 CAnalysisSetup::CAnalysisSetup(const Values& saved, QWidget* parent) : QDialog(parent), m_saved(saved) {
-    setWindowTitle(QStringLiteral("Analysis setup"));
+    setWindowTitle(tr("Analysis setup"));
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     for (int row = 0; row < 6; ++row) {
-        grid->addWidget(new QLabel(QString::fromLatin1(kLabels[row]), this), row, 0);
+        grid->addWidget(new QLabel(tr(kLabels[row]), this), row, 0);
         auto* edit = new QLineEdit(this);
         edit->setValidator(new QIntValidator(0, 9999, edit));
         edit->setMaximumWidth(80);
@@ -52,6 +56,11 @@ CAnalysisSetup::CAnalysisSetup(const Values& saved, QWidget* parent) : QDialog(p
     auto* buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
     connect(buttons, &QDialogButtonBox::accepted, this, &CAnalysisSetup::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    m_saveProblem = new QLabel(this);
+    m_saveProblem->setObjectName(QStringLiteral("saveProblem"));
+    m_saveProblem->setWordWrap(true);
+    m_saveProblem->hide();
+    layout->addWidget(m_saveProblem);
     layout->addWidget(buttons);
 }
 
@@ -113,6 +122,11 @@ void CAnalysisSetup::accept() {
         reload(3);
     }
     QDialog::accept();
+}
+
+void CAnalysisSetup::setSaveProblem(const QString& problem) {
+    m_saveProblem->setText(problem.isEmpty() ? QString() : tr("These settings cannot be saved: %1.").arg(problem));
+    m_saveProblem->setVisible(!problem.isEmpty());
 }
 
 } // namespace kestrova::ui

@@ -7,6 +7,7 @@
 
 #include <array>
 
+class QLabel;
 class QLineEdit;
 
 namespace kestrova::ui {
@@ -24,6 +25,11 @@ public:
     void leaveField(int row);      // what losing the focus does
     void accept() override;
 
+    // "These settings cannot be saved: <problem>." shown above the buttons while open, as
+    // the settings file cannot be read and is never rewritten; empty hides the line.
+    void setSaveProblem(const QString& problem);
+    QLabel* saveProblem() const { return m_saveProblem; }
+
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -36,6 +42,7 @@ private:
     Values m_saved{};
     Values m_values{};
     bool m_showing = false;
+    QLabel* m_saveProblem = nullptr;
 };
 
 } // namespace kestrova::ui

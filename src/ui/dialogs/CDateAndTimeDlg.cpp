@@ -15,9 +15,9 @@
 namespace kestrova::ui {
 
 CDateAndTimeDlg::CDateAndTimeDlg(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Set Date And Time"));
+    setWindowTitle(tr("Set Date And Time"));
     auto* layout = new QVBoxLayout(this);
-    auto* dateBox = new QGroupBox(QStringLiteral("Date"), this);
+    auto* dateBox = new QGroupBox(tr("Date"), this);
     auto* dateLayout = new QVBoxLayout(dateBox);
     m_date = new QDateEdit(QDate::currentDate(), dateBox);
     m_date->setCalendarPopup(true);
@@ -25,15 +25,15 @@ CDateAndTimeDlg::CDateAndTimeDlg(QWidget* parent) : QDialog(parent) {
     m_date->setMinimumDate(QDate(2000, 1, 1));
     dateLayout->addWidget(m_date);
     layout->addWidget(dateBox);
-    auto* timeBox = new QGroupBox(QStringLiteral("Time"), this);
+    auto* timeBox = new QGroupBox(tr("Time"), this);
     auto* form = new QFormLayout(timeBox);
     const QTime now = QTime::currentTime();
     m_hour = new QLineEdit(QString::number(now.hour()), timeBox);
     m_minute = new QLineEdit(QString::number(now.minute()), timeBox);
     m_second = new QLineEdit(QString::number(now.second()), timeBox);
-    form->addRow(QStringLiteral("Hour:"), m_hour);
-    form->addRow(QStringLiteral("Minute:"), m_minute);
-    form->addRow(QStringLiteral("Second:"), m_second);
+    form->addRow(tr("Hour:"), m_hour);
+    form->addRow(tr("Minute:"), m_minute);
+    form->addRow(tr("Second:"), m_second);
     layout->addWidget(timeBox);
     for (auto [edit, maximum] : {std::pair{m_hour, 23}, std::pair{m_minute, 59}, std::pair{m_second, 59}}) {
         edit->installEventFilter(this);

@@ -11,17 +11,17 @@
 namespace kestrova::ui {
 
 CDelDataDlg::CDelDataDlg(const RecordingModel& model, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Delete Data"));
+    setWindowTitle(tr("Delete Data"));
     auto* layout = new QVBoxLayout(this);
     auto* form = new QFormLayout;
     m_type = new QComboBox(this);
-    m_type->addItems({QStringLiteral("All"), QStringLiteral("SpO2&Pr")});
+    m_type->addItems({tr("All"), tr("SpO2&Pr")});
     m_id = new QComboBox(this);
-    m_id->addItem(QStringLiteral("All"));
+    m_id->addItem(tr("All"));
     for (int id = 1; id <= RecordingModel::kIdSlots; ++id)
         if (model.idSampleCount(id) > 0) m_id->addItem(QString::number(id));
-    form->addRow(QStringLiteral("Data Type :"), m_type);
-    form->addRow(QStringLiteral("ID :"), m_id);
+    form->addRow(tr("Data Type :"), m_type);
+    form->addRow(tr("ID :"), m_id);
     layout->addLayout(form);
     connect(m_id, &QComboBox::currentIndexChanged, this, [this](int index) {
         if (index > 0) {
@@ -49,11 +49,11 @@ CDelDataDlg::CDelDataDlg(const RecordingModel& model, QWidget* parent) : QDialog
 void CDelDataDlg::accept() {
     MessageRequest ask;
     const int id = patientId();
-    const QString what = id == 0           ? QStringLiteral("all recordings")
-                         : dataType() == 0 ? QStringLiteral("every recording of ID %1").arg(id)
-                                           : QStringLiteral("the SpO2 and pulse data of ID %1").arg(id);
-    ask.text = id == 0 ? QStringLiteral("Delete all recordings on the device? This cannot be undone.")
-                       : QStringLiteral("Delete %1 on the device? This cannot be undone.").arg(what);
+    const QString what = id == 0           ? tr("all recordings")
+                         : dataType() == 0 ? tr("every recording of ID %1").arg(id)
+                                           : tr("the SpO2 and pulse data of ID %1").arg(id);
+    ask.text = id == 0 ? tr("Delete all recordings on the device? This cannot be undone.")
+                       : tr("Delete %1 on the device? This cannot be undone.").arg(what);
     ask.icon = QMessageBox::Warning;
     ask.buttons = QMessageBox::Yes | QMessageBox::No;
     ask.defaultButton = QMessageBox::No;

@@ -65,7 +65,7 @@ public:
 CDlgChooseType::CDlgChooseType(RecordingModel& model, const Settings& settings, const ProbeOrder& order,
                                BluetoothLink* bluetooth, QWidget* parent, const DeviceTiming& timing)
     : QDialog(parent), m_model(model), m_task(std::make_unique<BackgroundTask>()) {
-    setWindowTitle(QStringLiteral("New Data Capture"));
+    setWindowTitle(tr("New Data Capture"));
     m_link = std::make_unique<DeviceLink>(settings, timing);
     if (bluetooth)
         m_link->useBluetooth(bluetooth);
@@ -105,7 +105,7 @@ CDlgChooseType::CDlgChooseType(RecordingModel& model, const Settings& settings, 
     m_session = std::make_unique<CaptureSession>(m_model, *m_link, callbacks);
 
     auto* layout = new QVBoxLayout(this);
-    auto* info = new QGroupBox(QStringLiteral("Data Info"), this);
+    auto* info = new QGroupBox(tr("Data Info"), this);
     auto* infoLayout = new QVBoxLayout(info);
     m_list = new QListWidget(info);
     m_list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont));
@@ -119,10 +119,10 @@ CDlgChooseType::CDlgChooseType(RecordingModel& model, const Settings& settings, 
     layout->addWidget(m_progress);
     auto* row = new QHBoxLayout;
     m_start = new QPushButton(text(str::Start), this);
-    m_stopButton = new QPushButton(QStringLiteral("Stop"), this);
-    m_delete = new QPushButton(QStringLiteral("DeleteData"), this);
-    m_clock = new QPushButton(QStringLiteral("SetDateAndTime"), this);
-    m_cancel = new QPushButton(QStringLiteral("Cancel"), this);
+    m_stopButton = new QPushButton(tr("Stop"), this);
+    m_delete = new QPushButton(tr("DeleteData"), this);
+    m_clock = new QPushButton(tr("SetDateAndTime"), this);
+    m_cancel = new QPushButton(tr("Cancel"), this);
     for (auto* b : {m_start, m_stopButton, m_delete, m_clock, m_cancel}) {
         b->setAutoDefault(false);
         row->addWidget(b);
@@ -247,8 +247,9 @@ void CDlgChooseType::downloadFinished(bool broke) {
     m_start->setEnabled(true);
     if (m_list->count() > 0) m_list->setCurrentRow(-1);
     if (m_model.totalLostSamples() > 0)
-        Messages::info(this, QStringLiteral("%1 samples beyond an ID's capacity of 72 hours could not be stored.")
-                                 .arg(m_model.totalLostSamples()));
+        Messages::info(
+            this,
+            tr("%1 samples beyond an ID's capacity of 72 hours could not be stored.").arg(m_model.totalLostSamples()));
 }
 
 void CDlgChooseType::showNoDevice(DeviceStatus status) {
@@ -301,7 +302,7 @@ void CDlgChooseType::deleteData() {
     CDelDataDlg dialog(m_model, this);
     if (dialog.exec() != QDialog::Accepted) return;
     const int id = dialog.patientId(), type = dialog.dataType();
-    auto* deleting = new QLabel(QStringLiteral("Deleting Data ..."), this, Qt::Popup | Qt::FramelessWindowHint);
+    auto* deleting = new QLabel(tr("Deleting Data ..."), this, Qt::Popup | Qt::FramelessWindowHint);
     deleting->setMargin(24);
     QPointer<QLabel> window(deleting);
     setBusyButtons();

@@ -6,6 +6,7 @@
 
 #include <QDialog>
 
+class QLabel;
 class QRadioButton;
 
 namespace kestrova::ui {
@@ -18,9 +19,15 @@ public:
     QRadioButton* metric() const { return m_metric; }
     QRadioButton* britain() const { return m_britain; }
 
+    // "These settings cannot be saved: <problem>." shown above the buttons while open, as
+    // the settings file cannot be read and is never rewritten; empty hides the line.
+    void setSaveProblem(const QString& problem);
+    QLabel* saveProblem() const { return m_saveProblem; }
+
 private:
     QRadioButton* m_britain;
     QRadioButton* m_metric;
+    QLabel* m_saveProblem = nullptr;
 };
 
 } // namespace kestrova::ui

@@ -9,10 +9,9 @@
 namespace kestrova::ui {
 
 CInterpretation::CInterpretation(const QString& text, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Interpretation"));
+    setWindowTitle(tr("Interpretation"));
     auto* layout = new QVBoxLayout(this);
-    auto* label =
-        new QLabel(QStringLiteral("&Interpretation of this recording (printed on the clinical report):"), this);
+    auto* label = new QLabel(tr("&Interpretation of this recording (printed on the clinical report):"), this);
     m_edit = new QPlainTextEdit(text, this);
     m_edit->setTabChangesFocus(true);
     m_edit->setMinimumSize(480, 200);
@@ -27,7 +26,7 @@ CInterpretation::CInterpretation(const QString& text, QWidget* parent) : QDialog
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
     auto count = [this, counter, buttons] {
         const int n = static_cast<int>(m_edit->toPlainText().size());
-        counter->setText(QStringLiteral("%1 of %2 characters").arg(n).arg(kMaxCharacters));
+        counter->setText(tr("%1 of %2 characters").arg(n).arg(kMaxCharacters));
         buttons->button(QDialogButtonBox::Ok)->setEnabled(n <= kMaxCharacters);
     };
     connect(m_edit, &QPlainTextEdit::textChanged, this, count);

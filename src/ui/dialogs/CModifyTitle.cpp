@@ -12,10 +12,10 @@
 namespace kestrova::ui {
 
 CModifyTitle::CModifyTitle(const QString& title, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Modify Title"));
+    setWindowTitle(tr("Modify Title"));
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Title"), this));
+    row->addWidget(new QLabel(tr("Title"), this));
     m_edit = new QLineEdit(title, this);
     m_edit->setMinimumWidth(320);
     row->addWidget(m_edit);

@@ -35,13 +35,13 @@ private:
 
 CNightsDlg::CNightsDlg(const QString& patient, std::vector<pages::FollowUpNight> nights, QWidget* parent)
     : QDialog(parent), m_patient(patient), m_nights(std::move(nights)) {
-    setWindowTitle(QStringLiteral("Nights of %1").arg(patient));
+    setWindowTitle(tr("Nights of %1").arg(patient));
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(new NightsView(m_nights, this), 1);
     auto* buttons = new QDialogButtonBox(this);
-    auto* open = buttons->addButton(QStringLiteral("&Open the Latest Night"), QDialogButtonBox::AcceptRole);
-    open->setToolTip(QStringLiteral("Opens the latest of these nights; its clinical report compares all of them"));
-    auto* print = buttons->addButton(QStringLiteral("&Print..."), QDialogButtonBox::ActionRole);
+    auto* open = buttons->addButton(tr("&Open the Latest Night"), QDialogButtonBox::AcceptRole);
+    open->setToolTip(tr("Opens the latest of these nights; its clinical report compares all of them"));
+    auto* print = buttons->addButton(tr("&Print..."), QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close);
     layout->addWidget(buttons);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
@@ -51,7 +51,7 @@ CNightsDlg::CNightsDlg(const QString& patient, std::vector<pages::FollowUpNight>
 
 void CNightsDlg::print() {
     QPrinter printer(QPrinter::HighResolution);
-    printer.setDocName(QStringLiteral("Nights of %1").arg(m_patient));
+    printer.setDocName(tr("Nights of %1").arg(m_patient));
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
     QPainter p(&printer);

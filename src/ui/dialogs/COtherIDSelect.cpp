@@ -15,7 +15,7 @@
 namespace kestrova::ui {
 
 COtherIDSelect::COtherIDSelect(const RecordingModel& model, QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Open other ID data"));
+    setWindowTitle(tr("Open other ID data"));
     auto* layout = new QVBoxLayout(this);
     m_list = new QListWidget(this);
     m_list->setFont(QFontDatabase::systemFont(QFontDatabase::FixedFont)); // the lines are aligned by spaces
@@ -24,7 +24,7 @@ COtherIDSelect::COtherIDSelect(const RecordingModel& model, QWidget* parent) : Q
             m_list->addItem(QString::fromStdString(idListLine(id, model.idSampleCount(id))));
     layout->addWidget(m_list);
     auto* buttons = new QDialogButtonBox(this);
-    buttons->addButton(QStringLiteral("Done"), QDialogButtonBox::AcceptRole)->setDefault(true);
+    buttons->addButton(tr("Done"), QDialogButtonBox::AcceptRole)->setDefault(true);
     buttons->addButton(QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &QDialog::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);

@@ -27,7 +27,7 @@ bool isNumeric(PatientField f) {
 CPatientInfo::CPatientInfo(const PatientForm& form, UnitSystem units, std::function<bool(const PatientForm&)> onDelete,
                            QWidget* parent)
     : QDialog(parent), m_units(units), m_onDelete(std::move(onDelete)) {
-    setWindowTitle(QStringLiteral("Edit patient information"));
+    setWindowTitle(tr("Edit patient information"));
     setMinimumWidth(460);
     const bool metric = units == UnitSystem::Metric;
     auto* layout = new QVBoxLayout(this);
@@ -35,12 +35,12 @@ CPatientInfo::CPatientInfo(const PatientForm& form, UnitSystem units, std::funct
     auto* grid = new QFormLayout;
     m_id = new QLineEdit(q(form.idText), this);
     m_id->setReadOnly(true);
-    grid->addRow(QStringLiteral("ID Number"), m_id);
+    grid->addRow(tr("ID Number"), m_id);
     m_gender = new QComboBox(this);
     m_gender->addItem(q(kestrova::tr(str::Male)));
     m_gender->addItem(q(kestrova::tr(str::Female)));
     m_gender->setCurrentIndex(form.gender != 0 ? 1 : 0);
-    grid->addRow(QStringLiteral("Gender"), m_gender);
+    grid->addRow(tr("Gender"), m_gender);
     auto add = [&](PatientField f, const QString& label, const QString& value, QLabel* unit = nullptr) {
         auto* edit = new QLineEdit(value, this);
         if (isNumeric(f))
@@ -56,24 +56,24 @@ CPatientInfo::CPatientInfo(const PatientForm& form, UnitSystem units, std::funct
         row->addWidget(unit);
         grid->addRow(label, row);
     };
-    add(PatientField::Age, QStringLiteral("Age"), QString::number(form.age));
-    add(PatientField::Name, QStringLiteral("Name"), q(form.name));
-    m_heightUnit = new QLabel(metric ? QStringLiteral("cm") : QStringLiteral("in"), this);
-    m_weightUnit = new QLabel(metric ? QStringLiteral("kg") : QStringLiteral("lb"), this);
-    add(PatientField::Height, QStringLiteral("Height"), QString::number(form.height), m_heightUnit);
-    add(PatientField::Weight, QStringLiteral("Weight"), QString::number(form.weight), m_weightUnit);
-    add(PatientField::Physician, QStringLiteral("Physician"), q(form.physician));
-    add(PatientField::Note1, QStringLiteral("Note 1"), q(form.note1));
-    add(PatientField::Note2, QStringLiteral("Note 2"), q(form.note2));
-    add(PatientField::Comments, QStringLiteral("Comments"), q(form.comments));
+    add(PatientField::Age, tr("Age"), QString::number(form.age));
+    add(PatientField::Name, tr("Name"), q(form.name));
+    m_heightUnit = new QLabel(metric ? tr("cm") : tr("in"), this);
+    m_weightUnit = new QLabel(metric ? tr("kg") : tr("lb"), this);
+    add(PatientField::Height, tr("Height"), QString::number(form.height), m_heightUnit);
+    add(PatientField::Weight, tr("Weight"), QString::number(form.weight), m_weightUnit);
+    add(PatientField::Physician, tr("Physician"), q(form.physician));
+    add(PatientField::Note1, tr("Note 1"), q(form.note1));
+    add(PatientField::Note2, tr("Note 2"), q(form.note2));
+    add(PatientField::Comments, tr("Comments"), q(form.comments));
     layout->addLayout(grid);
     for (PatientField f : {PatientField::Age, PatientField::Height, PatientField::Weight})
         if (!checkNumericField(f, m_fields[f]->text().toStdString(), m_units)) m_validNumbers[f] = m_fields[f]->text();
 
     auto* buttons = new QDialogButtonBox(this);
-    auto* save = buttons->addButton(QStringLiteral("Save Info"), QDialogButtonBox::AcceptRole);
+    auto* save = buttons->addButton(tr("Save Info"), QDialogButtonBox::AcceptRole);
     save->setDefault(true);
-    auto* del = buttons->addButton(QStringLiteral("Delete Info"), QDialogButtonBox::ActionRole);
+    auto* del = buttons->addButton(tr("Delete Info"), QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Cancel);
     connect(buttons, &QDialogButtonBox::accepted, this, &CPatientInfo::accept);
     connect(buttons, &QDialogButtonBox::rejected, this, &QDialog::reject);
@@ -113,10 +113,10 @@ void CPatientInfo::setForm(const PatientForm& form) {
 
 void CPatientInfo::offerStoredDetails(const PatientForm& stored, const QString& storedName) {
     if (m_useStored) return;
-    const QString who = storedName.isEmpty() ? QStringLiteral("a patient without a name") : storedName;
-    m_useStored = new QPushButton(QStringLiteral("Use stored details (%1)").arg(who), this);
-    m_useStored->setToolTip(QStringLiteral("The patient database holds details for ID %1. The device may have "
-                                           "recorded another patient under the same ID.")
+    const QString who = storedName.isEmpty() ? tr("a patient without a name") : storedName;
+    m_useStored = new QPushButton(tr("Use stored details (%1)").arg(who), this);
+    m_useStored->setToolTip(tr("The patient database holds details for ID %1. The device may have "
+                               "recorded another patient under the same ID.")
                                 .arg(q(stored.idText)));
     connect(m_useStored, &QPushButton::clicked, this, [this, stored] {
         setForm(stored);

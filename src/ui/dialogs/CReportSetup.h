@@ -30,6 +30,11 @@ public:
     QComboBox* paper() const { return m_paper; }
     QLabel* logoPreview() const { return m_preview; }
 
+    // "These settings cannot be saved: <problem>." shown above the buttons while open, as
+    // the settings file cannot be read and is never rewritten; empty hides the line.
+    void setSaveProblem(const QString& problem);
+    QLabel* saveProblem() const { return m_saveProblem; }
+
 private:
     void showLogo();
 
@@ -40,6 +45,7 @@ private:
     QPushButton* m_clearLogo;
     QLabel* m_preview;
     QComboBox* m_paper;
+    QLabel* m_saveProblem = nullptr;
 };
 
 } // namespace kestrova::ui

@@ -21,10 +21,10 @@ public:
 } // namespace
 
 CSetRollStep::CSetRollStep(QWidget* parent) : QDialog(parent) {
-    setWindowTitle(QStringLiteral("Setup Step"));
+    setWindowTitle(tr("Setup Step"));
     auto* layout = new QVBoxLayout(this);
     auto* row = new QHBoxLayout;
-    row->addWidget(new QLabel(QStringLiteral("Roll Step"), this));
+    row->addWidget(new QLabel(tr("Roll Step"), this));
     m_edit = new QLineEdit(this);
     m_edit->setObjectName(QStringLiteral("step"));
     row->addWidget(m_edit);
@@ -55,7 +55,7 @@ int CSetRollStep::exec() {
 
 bool CSetRollStep::eventFilter(QObject* watched, QEvent* event) {
     if (watched == m_edit && event->type() == QEvent::FocusOut && m_edit->text().isEmpty()) {
-        Messages::info(this, QStringLiteral("Please input a number !"));
+        Messages::info(this, tr("Please input a number !"));
         step = 0;
         m_edit->setText(QStringLiteral("0"));
     }
@@ -66,7 +66,7 @@ void CSetRollStep::accept() {
     bool ok = false;
     const int value = m_edit->text().trimmed().toInt(&ok);
     if (!ok) {
-        Messages::info(this, QStringLiteral("Enter an integer."));
+        Messages::info(this, tr("Enter an integer."));
         m_edit->setFocus();
         return;
     }

@@ -20,12 +20,12 @@
 namespace kestrova::ui {
 
 CStudiesDlg::CStudiesDlg(StudyLibrary& library, QWidget* parent) : QDialog(parent), m_library(library) {
-    setWindowTitle(QStringLiteral("Studies"));
+    setWindowTitle(tr("Studies"));
     auto* layout = new QVBoxLayout(this);
     auto* searchRow = new QHBoxLayout;
-    auto* searchLabel = new QLabel(QStringLiteral("&Search:"), this);
+    auto* searchLabel = new QLabel(tr("&Search:"), this);
     m_search = new QLineEdit(this);
-    m_search->setPlaceholderText(QStringLiteral("name, ID or date"));
+    m_search->setPlaceholderText(tr("name, ID or date"));
     m_search->setClearButtonEnabled(true);
     searchLabel->setBuddy(m_search);
     searchRow->addWidget(searchLabel);
@@ -53,9 +53,9 @@ CStudiesDlg::CStudiesDlg(StudyLibrary& library, QWidget* parent) : QDialog(paren
     connect(m_table, &QTableView::activated, this, [this] { openSelected(); });
 
     auto* buttons = new QDialogButtonBox(this);
-    m_open = buttons->addButton(QStringLiteral("&Open"), QDialogButtonBox::ActionRole);
-    m_compare = buttons->addButton(QStringLiteral("Compare &Nights..."), QDialogButtonBox::ActionRole);
-    m_delete = buttons->addButton(QStringLiteral("&Delete..."), QDialogButtonBox::ActionRole);
+    m_open = buttons->addButton(tr("&Open"), QDialogButtonBox::ActionRole);
+    m_compare = buttons->addButton(tr("Compare &Nights..."), QDialogButtonBox::ActionRole);
+    m_delete = buttons->addButton(tr("&Delete..."), QDialogButtonBox::ActionRole);
     buttons->addButton(QDialogButtonBox::Close);
     for (QPushButton* b : {m_compare, m_delete}) b->setAutoDefault(false);
     m_open->setDefault(true);
@@ -79,7 +79,7 @@ void CStudiesDlg::reload() {
     }
     m_model->setStudies(std::move(*listed));
     m_table->resizeColumnsToContents();
-    setWindowTitle(QStringLiteral("Studies (%1)").arg(m_model->rowCount()));
+    setWindowTitle(tr("Studies (%1)").arg(m_model->rowCount()));
 }
 
 std::vector<StudySummary> CStudiesDlg::selectedStudies() const {
@@ -109,13 +109,12 @@ void CStudiesDlg::deleteSelected() {
     const auto chosen = selectedStudies();
     if (chosen.empty()) return;
     MessageRequest r;
-    r.title = QStringLiteral("Studies");
+    r.title = tr("Studies");
     r.icon = QMessageBox::Question;
     r.text = chosen.size() == 1
-                 ? QStringLiteral("Delete the study of %1 from %2? Its recording is moved to the library's trash.")
+                 ? tr("Delete the study of %1 from %2? Its recording is moved to the library's trash.")
                        .arg(StudyListModel::patientName(chosen.front()), StudyListModel::startText(chosen.front()))
-                 : QStringLiteral("Delete these %1 studies? Their recordings are moved to the library's trash.")
-                       .arg(chosen.size());
+                 : tr("Delete these %1 studies? Their recordings are moved to the library's trash.").arg(chosen.size());
     r.buttons = QMessageBox::Yes | QMessageBox::No;
     r.defaultButton = QMessageBox::No;
     if (Messages::show(this, r) != QMessageBox::Yes) return;
@@ -134,8 +133,8 @@ void CStudiesDlg::compareSelected() {
     const QString who = StudyListModel::patientName(chosen.front());
     for (const StudySummary& s : chosen)
         if (StudyListModel::patientName(s).compare(who, Qt::CaseInsensitive) != 0) {
-            Messages::info(this, QStringLiteral("Select nights of one patient to compare them (%1 and %2 are "
-                                                "different patients).")
+            Messages::info(this, tr("Select nights of one patient to compare them (%1 and %2 are "
+                                    "different patients).")
                                      .arg(who, StudyListModel::patientName(s)));
             return;
         }

@@ -2,13 +2,15 @@
 
 #include "text/TextCodec.h"
 
+#include <QCoreApplication>
+
 namespace kestrova::ui {
 
 StudyListModel::StudyListModel(QObject* parent) : QAbstractTableModel(parent) {}
 
 QString StudyListModel::patientName(const StudySummary& s) {
     const QString name = QString::fromStdString(decodeStoredText(fieldBytes(s.patient.name))).trimmed();
-    return name.isEmpty() ? QStringLiteral("ID %1").arg(s.patient.id) : name;
+    return name.isEmpty() ? tr("ID %1").arg(s.patient.id) : name;
 }
 
 QString StudyListModel::startText(const StudySummary& s) {
@@ -41,7 +43,9 @@ int StudyListModel::columnCount(const QModelIndex& parent) const {
 
 namespace {
 QString hoursAndMinutes(std::int64_t seconds) {
-    return QStringLiteral("%1 h %2 min").arg(seconds / 3600).arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'));
+    return QCoreApplication::translate("StudyListModel", "%1 h %2 min")
+        .arg(seconds / 3600)
+        .arg(seconds / 60 % 60, 2, 10, QLatin1Char('0'));
 }
 } // namespace
 
@@ -70,28 +74,32 @@ QVariant StudyListModel::data(const QModelIndex& index, int role) const {
         }
     }
     if (role == Qt::ToolTipRole && index.column() == Patient && !s.patientConfirmed)
-        return QStringLiteral("Details proposed from the patient list: not confirmed for this recording");
+        return tr("Details proposed from the patient list: not confirmed for this recording");
     if (role != Qt::DisplayRole) return {};
     switch (index.column()) {
     case Patient: return s.patientConfirmed ? m_names[row] : m_names[row] + QStringLiteral(" (?)");
     case Id: return s.patient.id;
-    case Start: return startText(s) + (s.partial ? QStringLiteral(" (partial)") : QString());
+    case Start: return startText(s) + (s.partial ? tr(" (partial)") : QString());
     case Duration: return hoursAndMinutes(s.sampleCount);
     case ValidHours: return QString::number(static_cast<double>(f.validSeconds) / 3600.0, 'f', 1);
     case Odi3: return QString::number(f.odi3, 'f', 1);
     case Odi4: return QString::number(f.odi4, 'f', 1);
     case T90: return QString::number(f.t90Percent, 'f', 1);
     case Nadir: return f.nadir > 0 ? QString::number(f.nadir) : QStringLiteral("-");
-    case Interpretation: return s.hasInterpretation ? QStringLiteral("yes") : QString();
+    case Interpretation: return s.hasInterpretation ? tr("yes") : QString();
     default: return {};
     }
 }
 
 QVariant StudyListModel::headerData(int section, Qt::Orientation orientation, int role) const {
     if (orientation != Qt::Horizontal || role != Qt::DisplayRole) return {};
-    static const char* const names[ColumnCount] = {"Patient",   "ID",        "Start", "Duration", "Valid h",
-                                                   "ODI 3 %/h", "ODI 4 %/h", "T90 %", "Nadir %",  "Interpretation"};
-    return section >= 0 && section < ColumnCount ? QString::fromLatin1(names[section]) : QVariant();
+    static const char* const names[ColumnCount] = {
+        QT_TRANSLATE_NOOP("StudyListModel", "Patient"),   QT_TRANSLATE_NOOP("StudyListModel", "ID"),
+        QT_TRANSLATE_NOOP("StudyListModel", "Start"),     QT_TRANSLATE_NOOP("StudyListModel", "Duration"),
+        QT_TRANSLATE_NOOP("StudyListModel", "Valid h"),   QT_TRANSLATE_NOOP("StudyListModel", "ODI 3 %/h"),
+        QT_TRANSLATE_NOOP("StudyListModel", "ODI 4 %/h"), QT_TRANSLATE_NOOP("StudyListModel", "T90 %"),
+        QT_TRANSLATE_NOOP("StudyListModel", "Nadir %"),   QT_TRANSLATE_NOOP("StudyListModel", "Interpretation")};
+    return section >= 0 && section < ColumnCount ? tr(names[section]) : QVariant();
 }
 
 } // namespace kestrova::ui
