@@ -12,6 +12,7 @@
 
 #include <QAction>
 #include <QActionGroup>
+#include <QCoreApplication>
 #include <QDockWidget>
 #include <QFileInfo>
 #include <QHeaderView>
@@ -19,6 +20,7 @@
 #include <QMainWindow>
 #include <QMenu>
 #include <QStatusBar>
+#include <QStyle>
 #include <QTreeWidget>
 
 namespace kestrova::ui {
@@ -28,15 +30,16 @@ struct ZoomChoice {
     const char* text;
     int zoom;
 };
-constexpr ZoomChoice kZoomChoices[] = {{"Page width (default)", RecordingDocument::kDefaultSpan},
-                                       {"5 min", 300},
-                                       {"15 min", 900},
-                                       {"30 min", 1800},
-                                       {"1 h", 3600},
-                                       {"2 h", 7200},
-                                       {"4 h", 14400},
-                                       {"8 h", 28800},
-                                       {"Whole recording", RecordingDocument::kWholeRecording}};
+constexpr ZoomChoice kZoomChoices[] = {
+    {QT_TRANSLATE_NOOP("FrameNavigation", "Page width (default)"), RecordingDocument::kDefaultSpan},
+    {QT_TRANSLATE_NOOP("FrameNavigation", "5 min"), 300},
+    {QT_TRANSLATE_NOOP("FrameNavigation", "15 min"), 900},
+    {QT_TRANSLATE_NOOP("FrameNavigation", "30 min"), 1800},
+    {QT_TRANSLATE_NOOP("FrameNavigation", "1 h"), 3600},
+    {QT_TRANSLATE_NOOP("FrameNavigation", "2 h"), 7200},
+    {QT_TRANSLATE_NOOP("FrameNavigation", "4 h"), 14400},
+    {QT_TRANSLATE_NOOP("FrameNavigation", "8 h"), 28800},
+    {QT_TRANSLATE_NOOP("FrameNavigation", "Whole recording"), RecordingDocument::kWholeRecording}};
 
 // A row of the event list that sorts by the numbers behind its texts.
 class EventItem : public QTreeWidgetItem {
@@ -65,7 +68,7 @@ FrameNavigation::FrameNavigation(NavigationHost& host) : QObject(&host.mainWindo
 
 void FrameNavigation::buildMenus(QMenu& mode, QMenu& file) {
     mode.addSeparator();
-    QMenu* zoom = mode.addMenu(QStringLiteral("Zoom"));
+    QMenu* zoom = mode.addMenu(tr("Zoom"));
     zoom->addAction(m_host.action(cmd::ZoomIn));
     zoom->addAction(m_host.action(cmd::ZoomOut));
     zoom->addSeparator();
@@ -81,11 +84,11 @@ void FrameNavigation::buildMenus(QMenu& mode, QMenu& file) {
     mode.addAction(m_host.action(cmd::NextEvent));
     mode.addAction(m_host.action(cmd::GoToTime));
     QAction* list = m_dock->toggleViewAction();
-    list->setText(QStringLiteral("Event List"));
+    list->setText(tr("Event List"));
     list->setData(cmd::EventList);
     mode.addAction(list);
 
-    m_recentMenu = new QMenu(QStringLiteral("Recent Files"), &file);
+    m_recentMenu = new QMenu(tr("Recent Files"), &file);
     file.insertMenu(m_host.action(cmd::EventTimeReport), m_recentMenu); // right after Open Saved Data
     connect(m_recentMenu, &QMenu::aboutToShow, this, &FrameNavigation::refreshRecentMenu);
     refreshRecentMenu();
@@ -98,7 +101,7 @@ int FrameNavigation::zoomOfChoice(int index) {
     return kZoomChoices[index].zoom;
 }
 QString FrameNavigation::zoomChoiceText(int index) {
-    return QString::fromLatin1(kZoomChoices[index].text);
+    return QCoreApplication::translate("FrameNavigation", kZoomChoices[index].text);
 }
 
 void FrameNavigation::syncZoomMenu() {
@@ -108,19 +111,17 @@ void FrameNavigation::syncZoomMenu() {
 }
 
 void FrameNavigation::buildEventDock() {
-    m_dock = new QDockWidget(QStringLiteral("Desaturations (3 %)"), &m_host.mainWindow());
+    m_dock = new QDockWidget(tr("Desaturations (3 %)"), &m_host.mainWindow());
     m_dock->setObjectName(QStringLiteral("eventDock"));
     m_list = new QTreeWidget(m_dock);
     m_list->setRootIsDecorated(false);
     m_list->setUniformRowHeights(true);
-    m_list->setHeaderLabels({QStringLiteral("Start"), QStringLiteral("Duration"), QStringLiteral("Baseline"),
-                             QStringLiteral("Nadir"), QStringLiteral("Depth")});
+    m_list->setHeaderLabels({tr("Start"), tr("Duration"), tr("Baseline"), tr("Nadir"), tr("Depth")});
     m_list->header()->setSectionResizeMode(QHeaderView::ResizeToContents);
     m_list->header()->setStretchLastSection(false);
     m_list->setSortingEnabled(true); // by depth, to find the deepest first
     m_list->sortByColumn(0, Qt::AscendingOrder);
-    m_list->setMinimumWidth(
-        m_list->fontMetrics().horizontalAdvance(QStringLiteral("00:00:00  Duration  Baseline  Nadir  Depth")) + 40);
+    fitEventListWidth();
     connect(m_list, &QTreeWidget::itemActivated, this, &FrameNavigation::jumpToEvent);
     connect(m_list, &QTreeWidget::itemClicked, this, &FrameNavigation::jumpToEvent);
     m_dock->setWidget(m_list);
@@ -136,7 +137,7 @@ void FrameNavigation::fillEventList() {
     for (const DesaturationEvent& e : doc.events()) {
         auto* item =
             new EventItem(QStringList{pages::HeaderBand::timeText(samples[static_cast<std::size_t>(e.start)]),
-                                      QStringLiteral("%1 s").arg(e.duration()), QStringLiteral("%1 %").arg(e.baseline),
+                                      tr("%1 s").arg(e.duration()), QStringLiteral("%1 %").arg(e.baseline),
                                       QStringLiteral("%1 %").arg(e.nadir), QStringLiteral("%1 %").arg(e.depth())});
         item->setData(0, Qt::UserRole, QVariant::fromValue<qint64>(doc.nadirIndex(e)));
         const qint64 keys[5] = {e.start, e.duration(), e.baseline, e.nadir, e.depth()};
@@ -144,6 +145,29 @@ void FrameNavigation::fillEventList() {
         items << item;
     }
     m_list->addTopLevelItems(items);
+    fitEventListWidth();
+}
+
+// Every column whole: the dock is never narrower than the columns at their contents'
+// width (translated headings and long durations included) plus the scroll bar.
+void FrameNavigation::fitEventListWidth() {
+    QHeaderView* header = m_list->header();
+    int columns = 0;
+    for (int c = 0; c < header->count(); ++c)
+        columns += std::max(header->sectionSizeHint(c), static_cast<QAbstractItemView*>(m_list)->sizeHintForColumn(c));
+    const int scrollBar = m_list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_list);
+    m_list->setMinimumWidth(columns + 2 * m_list->frameWidth() + scrollBar + 2);
+}
+
+// The event navigated to by F3 / Shift+F3 is the selected row of the list, in view.
+void FrameNavigation::selectEventRow(qint64 nadir) {
+    for (int i = 0; i < m_list->topLevelItemCount(); ++i) {
+        QTreeWidgetItem* item = m_list->topLevelItem(i);
+        if (item->data(0, Qt::UserRole).toLongLong() != nadir) continue;
+        m_list->setCurrentItem(item);
+        m_list->scrollToItem(item);
+        return;
+    }
 }
 
 void FrameNavigation::jumpToEvent(QTreeWidgetItem* item) {
@@ -160,10 +184,11 @@ void FrameNavigation::nextEvent() {
     for (const DesaturationEvent& e : doc.events()) {
         if (const std::int64_t nadir = doc.nadirIndex(e); nadir > from) {
             view->showSample(nadir);
+            selectEventRow(nadir);
             return;
         }
     }
-    m_host.mainWindow().statusBar()->showMessage(QStringLiteral("No desaturation after this point."), 4000);
+    m_host.mainWindow().statusBar()->showMessage(tr("No desaturation after this point."), 4000);
 }
 
 void FrameNavigation::previousEvent() {
@@ -175,10 +200,11 @@ void FrameNavigation::previousEvent() {
     for (auto it = events.rbegin(); it != events.rend(); ++it) {
         if (const std::int64_t nadir = doc.nadirIndex(*it); nadir < from) {
             view->showSample(nadir);
+            selectEventRow(nadir);
             return;
         }
     }
-    m_host.mainWindow().statusBar()->showMessage(QStringLiteral("No desaturation before this point."), 4000);
+    m_host.mainWindow().statusBar()->showMessage(tr("No desaturation before this point."), 4000);
 }
 
 void FrameNavigation::goToTime() {
@@ -186,21 +212,19 @@ void FrameNavigation::goToTime() {
     const auto samples = m_host.document().model().currentSamples();
     if (!view || !view->pagesSamples() || samples.empty()) return;
     bool ok = false;
-    const QString text =
-        QInputDialog::getText(&m_host.mainWindow(), QStringLiteral("Go to time"),
-                              QStringLiteral("Time (HH:MM:SS), or date and time (YYYY-MM-DD HH:MM:SS):"),
-                              QLineEdit::Normal, pages::HeaderBand::timeText(samples.front()), &ok);
+    const QString text = QInputDialog::getText(&m_host.mainWindow(), tr("Go to time"),
+                                               tr("Time (HH:MM:SS), or date and time (YYYY-MM-DD HH:MM:SS):"),
+                                               QLineEdit::Normal, pages::HeaderBand::timeText(samples.front()), &ok);
     if (!ok) return;
     const auto query = parseTimeQuery(text.toStdString());
     if (!query) {
-        Messages::info(&m_host.mainWindow(),
-                       QStringLiteral("Type a time as HH:MM:SS, or a date and time as YYYY-MM-DD HH:MM:SS."));
+        Messages::info(&m_host.mainWindow(), tr("Type a time as HH:MM:SS, or a date and time as YYYY-MM-DD HH:MM:SS."));
         return;
     }
     const auto index = findSampleAt(samples, *query);
     if (!index) {
         Messages::info(&m_host.mainWindow(),
-                       QStringLiteral("%1 is not within this recording, which runs from %2 to %3.")
+                       tr("%1 is not within this recording, which runs from %2 to %3.")
                            .arg(text.trimmed(), QString::fromStdString(stampText(samples.front())),
                                 QString::fromStdString(stampText(samples.back()))));
         return;
@@ -217,9 +241,8 @@ QStringList FrameNavigation::recentFiles() const {
 void FrameNavigation::fileOpened(const QString& path) {
     const QString absolute = QFileInfo(path).absoluteFilePath();
     if (const WriteStatus w = m_host.document().settings().addRecentFile(absolute.toStdString()); !w)
-        m_host.mainWindow().statusBar()->showMessage(QStringLiteral("The recent files could not be remembered: %1")
-                                                         .arg(QString::fromStdString(w.error().text())),
-                                                     6000);
+        m_host.mainWindow().statusBar()->showMessage(
+            tr("The recent files could not be remembered: %1").arg(QString::fromStdString(w.error().text())), 6000);
     // A menu that was empty is disabled and never asks to be refreshed: refresh it now.
     refreshRecentMenu();
 }
@@ -245,10 +268,9 @@ void FrameNavigation::updateTitle() {
         m_host.mainWindow().setWindowModified(false);
         return;
     }
-    const QString what = doc.fileName().isEmpty()
-                             ? QStringLiteral("ID %1 (downloaded)").arg(doc.model().currentPatient().id)
-                             : QFileInfo(doc.fileName()).fileName();
-    m_host.mainWindow().setWindowTitle(what + QStringLiteral("[*] - Kestrova"));
+    const QString what = doc.fileName().isEmpty() ? tr("ID %1 (downloaded)").arg(doc.model().currentPatient().id)
+                                                  : QFileInfo(doc.fileName()).fileName();
+    m_host.mainWindow().setWindowTitle(tr("%1[*] - Kestrova").arg(what));
     m_host.mainWindow().setWindowModified(doc.hasUnsavedChanges());
 }
 

@@ -52,6 +52,8 @@ public:
 private:
     void buildEventDock();
     void fillEventList();
+    void fitEventListWidth();
+    void selectEventRow(qint64 nadir);
     void jumpToEvent(QTreeWidgetItem* item);
     void refreshRecentMenu();
     void syncZoomMenu();

@@ -20,11 +20,18 @@ CTavroTrendView::CTavroTrendView(RecordingDocument& document, QWidget* parent) :
     setFocusPolicy(Qt::StrongFocus);
     setMouseTracking(true);
     connect(&document, &RecordingDocument::zoomChanged, this, [this] {
+        m_anchorFirst = -1;
         hideMarkers();
         m_readouts = {};
         recomputePages(width());
         update();
         reportPage();
+        refreshHover();
+    });
+    connect(&document, &RecordingDocument::recordingChanged, this, [this] { m_anchorFirst = -1; });
+    connect(&document, &RecordingDocument::pageChanged, this, [this](int page) {
+        // Paging from elsewhere (the overview bar, a new recording) leaves the anchor.
+        if (m_anchorFirst >= 0 && page != m_anchorFirst / std::max(1, span())) m_anchorFirst = -1;
     });
 }
 
@@ -55,7 +62,9 @@ void CTavroTrendView::paintEvent(QPaintEvent*) {
     if (m_image.size() != d.size()) m_image = QImage(d.size(), QImage::Format_RGB32);
     {
         QPainter off(&m_image);
-        TrendPage::draw(off, d, document().pageData(), &m_readouts, &m_spo2Marker, &m_pulseMarker);
+        pages::PageData data = document().pageData();
+        if (m_anchorFirst >= 0) data.firstSample = m_anchorFirst;
+        TrendPage::draw(off, d, data, &m_readouts, &m_spo2Marker, &m_pulseMarker);
     }
     QPainter screen(this);
     screen.drawImage(0, 0, m_image);
@@ -117,13 +126,15 @@ void CTavroTrendView::pointAt(int mx, int my) {
 
 void CTavroTrendView::mouseMoveEvent(QMouseEvent* event) {
     const QPoint pos = event->position().toPoint();
+    m_pointer = pos;
     pointAt(pos.x(), pos.y());
     hoverAt(pos);
     RecordingView::mouseMoveEvent(event);
 }
 
 void CTavroTrendView::leaveEvent(QEvent* event) {
-    hoverAt(QPoint(-1, -1));
+    m_pointer = QPoint(-1, -1);
+    hoverAt(m_pointer);
     RecordingView::leaveEvent(event);
 }
 
@@ -150,7 +161,7 @@ QString CTavroTrendView::hoverText(int x) const {
                                     : pages::HeaderBand::timeText(samples[static_cast<std::size_t>(a)]) +
                                           QStringLiteral("\u2013") +
                                           pages::HeaderBand::timeText(samples[static_cast<std::size_t>(b - 1)]);
-    return QStringLiteral("%1\nSpO2 %2 %\nPulse %3 bpm").arg(time, range(spo2Lo, spo2Hi), range(pulseLo, pulseHi));
+    return tr("%1\nSpO2 %2 %\nPulse %3 bpm").arg(time, range(spo2Lo, spo2Hi), range(pulseLo, pulseHi));
 }
 
 void CTavroTrendView::hoverAt(const QPoint& pos) {
@@ -158,6 +169,7 @@ void CTavroTrendView::hoverAt(const QPoint& pos) {
     const bool over = (pos.y() >= l.spo2Panel.top() && pos.y() < l.spo2Panel.top() + l.spo2Panel.height()) ||
                       (pos.y() >= l.pulsePanel.top() && pos.y() < l.pulsePanel.top() + l.pulsePanel.height());
     const QString text = over ? hoverText(pos.x()) : QString();
+    m_hoverText = text;
     const int x = text.isEmpty() ? -1 : pos.x();
     if (x != m_hoverX) {
         const int old = m_hoverX;
@@ -210,16 +222,18 @@ void CTavroTrendView::keyPressEvent(QKeyEvent* event) {
     }
     default: break;
     }
+    refreshHover();
     RecordingView::keyPressEvent(event);
 }
 
 void CTavroTrendView::wheelEvent(QWheelEvent* event) {
     const bool down = event->angleDelta().y() <= 0;
     if (event->modifiers() & Qt::ControlModifier) {
+        const int x = event->position().toPoint().x();
         if (down)
-            zoomOut();
+            zoomOutAt(x);
         else
-            zoomIn();
+            zoomInAt(x);
     } else if (down) {
         pageDown();
     } else {
@@ -230,6 +244,7 @@ void CTavroTrendView::wheelEvent(QWheelEvent* event) {
 
 void CTavroTrendView::setZoom(int zoom) {
     const std::int64_t first = firstShown();
+    m_anchorFirst = -1;
     document().setZoom(zoom);
     recomputePages(width());
     document().setCurrentPage(static_cast<int>(first / std::max(1, span())));
@@ -273,12 +288,45 @@ void CTavroTrendView::zoomOut() {
     if (it != levels.end()) zoomTo(*it);
 }
 
+void CTavroTrendView::zoomInAt(int x) {
+    const auto levels = zoomLevels();
+    const auto it = std::lower_bound(levels.begin(), levels.end(), span());
+    if (it != levels.begin()) zoomAround(*std::prev(it), x);
+}
+
+void CTavroTrendView::zoomOutAt(int x) {
+    const auto levels = zoomLevels();
+    const auto it = std::upper_bound(levels.begin(), levels.end(), span());
+    if (it != levels.end()) zoomAround(*it, x);
+}
+
+// Zooming where one looks: the sample under column x stays under it, the view then
+// starting wherever that puts it rather than on a page boundary.
+void CTavroTrendView::zoomAround(int level, int x) {
+    const auto count = static_cast<std::int64_t>(document().model().currentCount());
+    const auto before = layout();
+    const bool onPlot = x > before.xL() && x <= before.xL() + before.samplesPerScreen;
+    const std::int64_t anchor = before.sampleAt(x, firstShown());
+    zoomTo(level);
+    if (!onPlot || anchor < 0 || anchor >= count) return;
+    const auto after = layout();
+    const std::int64_t offset =
+        static_cast<std::int64_t>(x - after.xL()) * after.span / std::max(1, after.samplesPerScreen);
+    m_anchorFirst = std::max<std::int64_t>(0, anchor - offset);
+    document().setCurrentPage(static_cast<int>(m_anchorFirst / std::max(1, span())));
+    update();
+    reportPage();
+    refreshHover();
+}
+
 void CTavroTrendView::goToPage(int page) {
+    m_anchorFirst = -1;
     document().setCurrentPage(std::clamp(page, 0, std::max(0, m_pageCount - 1)));
     hideMarkers();
     m_readouts = {};
     update();
     reportPage();
+    refreshHover();
 }
 
 std::int64_t CTavroTrendView::focusSample() const {
@@ -321,18 +369,22 @@ void CTavroTrendView::selectSample(std::int64_t index) {
 
 void CTavroTrendView::pageDown() {
     if (m_pageCount == 0) m_pageCount = 1;
+    m_anchorFirst = -1;
     document().setCurrentPage(pageDownIndex(document().currentPage(), m_rollStep, m_pageCount));
     hideMarkers();
     m_readouts = {};
     update();
     reportPage();
+    refreshHover();
 }
 
 void CTavroTrendView::pageUp() {
+    m_anchorFirst = -1;
     document().setCurrentPage(pageUpIndex(document().currentPage(), m_rollStep));
     hideMarkers();
     update();
     reportPage();
+    refreshHover();
 }
 
 void CTavroTrendView::rollStep() {

@@ -32,12 +32,17 @@ public:
     // One step narrower (in) or wider (out), the whole recording being the widest.
     void zoomIn();
     void zoomOut();
+    // The same, keeping the sample under plot column x at x (Ctrl+wheel).
+    void zoomInAt(int x);
+    void zoomOutAt(int x);
     // Sets the zoom keeping the first sample shown in view.
     void setZoom(int zoom);
     // Samples a page shows now.
     int span() const;
     // The hover readout's text for plot column x, empty outside the plots.
     QString hoverText(int x) const;
+    // The readout shown for the pointer now, empty when none is shown.
+    const QString& hoverReadout() const { return m_hoverText; }
 
     // For tests and the keyboard: what the pointer at (x, y) would select.
     void pointAt(int x, int y);
@@ -62,7 +67,12 @@ protected:
 private:
     void recomputePages(int width);
     void hideMarkers();
-    std::int64_t firstShown() const { return static_cast<std::int64_t>(document().currentPage()) * span(); }
+    std::int64_t firstShown() const {
+        return m_anchorFirst >= 0 ? m_anchorFirst : static_cast<std::int64_t>(document().currentPage()) * span();
+    }
+    // The readout again for where the pointer is now, after what it shows moved.
+    void refreshHover() { hoverAt(m_pointer); }
+    void zoomAround(int level, int x);
     void reportPage();
     void hoverAt(const QPoint& pos);
     void selectSample(std::int64_t index);
@@ -76,6 +86,10 @@ private:
     int m_pageCount = 0;
     int m_rollStep = 1;
     int m_hoverX = -1; // the readout line's column, -1 when the pointer is off the plots
+    QString m_hoverText;
+    QPoint m_pointer{-1, -1}; // where the pointer is over the view, (-1, -1) when it is not
+    // The first sample shown after a zoom around the pointer, -1 when pages start shown.
+    std::int64_t m_anchorFirst = -1;
     QImage m_image;
 };
 

@@ -10,7 +10,7 @@ namespace kestrova::ui {
 OverviewBar::OverviewBar(RecordingDocument& document, QWidget* parent) : QWidget(parent), m_document(document) {
     setFixedHeight(sizeHint().height());
     setCursor(Qt::PointingHandCursor);
-    setToolTip(QStringLiteral("The whole recording: click or drag to move the view there"));
+    setToolTip(tr("The whole recording: click or drag to move the view there"));
     connect(&document, &RecordingDocument::recordingChanged, this, [this] {
         m_stale = true;
         update();
