@@ -8,8 +8,10 @@
 #include "TestSupport.h"
 
 #include <cstring>
+#include <fcntl.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 using namespace kestrova;
 
@@ -109,6 +111,43 @@ TEST(DataFile, BadFilesAreRefusedWithTheirMessage) {
     const std::string fifo = dir.file("fifo.dat");
     ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
     EXPECT_FALSE(readDataFile(fifo).ok());
+}
+
+TEST(DataFile, AFileFarLargerThanAnyRecordingIsRefusedUnread) {
+    test::TempDir dir;
+    const std::string path = dir.file("huge.dat");
+    const std::string pastEnd = "Attempted to access " + path + " past its end.";
+    // The most samples a recording holds, claimed by a file that cannot hold them.
+    test::writeFile(path, header(3, 518400) + std::string(11 * 1000, '\0'));
+    EXPECT_EQ(readDataFile(path).error().text(), pastEnd);
+
+    // 40 GB of nothing (sparse: no disk is used), once with an honest-looking header and
+    // once with a header of zeros that would read as an empty recording.
+    constexpr off_t kSize = off_t{40} << 30;
+    for (const std::string& start : {header(3, 518400), header(0, 0)}) {
+        test::writeFile(path, start);
+        {
+            const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+            ASSERT_GE(fd, 0);
+            ASSERT_EQ(::ftruncate(fd, kSize), 0);
+            ::close(fd);
+        }
+        const auto r = readDataFile(path);
+        ASSERT_FALSE(r.ok());
+        EXPECT_EQ(r.error().status, Status::TooLarge);
+        const std::string text = r.error().text();
+        EXPECT_EQ(text.rfind("The file " + path + " is not a recording this program can open: it is " +
+                                 std::to_string(kSize) + " bytes long (a recording is at most ",
+                             0),
+                  0u)
+            << text;
+    }
+    // The largest recording itself still opens.
+    std::vector<SampleRecord> most(518400, test::night(3, 1).front());
+    test::writeFile(path, encodeDataFile(3, most, "T"));
+    const auto largest = readDataFile(path);
+    ASSERT_TRUE(largest.ok()) << largest.error().text();
+    EXPECT_EQ(largest->samples.size(), most.size());
 }
 
 TEST(DataFile, OpeningAFailedFileLeavesTheCurrentRecordingAlone) {

@@ -48,6 +48,44 @@ TEST(AtomicFile, WriteProtectedFilesAreRefusedAndModesKept) {
     EXPECT_EQ(writeFileAtomically(dir.path(), "x").error().text(), dir.path() + ": Is a directory");
 }
 
+TEST(AtomicFile, NewFilesAndTheDataDirectoryAreForTheUserAlone) {
+    // The usual umask would leave them readable by everyone.
+    const mode_t umaskBefore = ::umask(022);
+    test::TempDir dir;
+    const std::string created = dir.file("new.txt");
+    ASSERT_TRUE(writeFileAtomically(created, "new").ok());
+    EXPECT_EQ(modeOf(created), 0600u);
+    // An existing file keeps the mode its owner gave it, on every path a write takes.
+    ::chmod(created.c_str(), 0644);
+    ASSERT_TRUE(writeFileAtomically(created, "newer").ok());
+    EXPECT_EQ(modeOf(created), 0644u);
+
+    // The patient database and the program directory it lies in, however it is made.
+    const std::string home = dir.file("home/kestrova/");
+    const PatientDatabase stored(home);
+    PatientRecord r;
+    std::strcpy(r.name, "Ana Lima");
+    ASSERT_TRUE(stored.storePatientRecord(3, r));
+    EXPECT_EQ(modeOf(dir.file("home")), 0700u);
+    EXPECT_EQ(modeOf(home), 0700u);
+    EXPECT_EQ(modeOf(home + "bldb"), 0700u);
+    EXPECT_EQ(modeOf(home + "bldb/pationtrec.dat"), 0600u);
+    const std::string other = dir.file("other/");
+    EXPECT_FALSE(PatientDatabase(other).ensurePatientDatabase());
+    EXPECT_EQ(modeOf(other), 0700u);
+    EXPECT_EQ(modeOf(other + "bldb/pationtrec.dat"), 0600u);
+
+    // Every export of the command line, written into a directory of its own.
+    for (const char* name : {"out.txt", "out.csv", "out.edf", "out.xlsx", "report.txt"}) {
+        const bool report = std::string_view(name) == "report.txt";
+        const auto run =
+            test::runCommand(cli(dir, std::string(report ? "report " : "export ") + SAMPLES_DIR + "/ID3.dat " + name));
+        ASSERT_EQ(run.status, 0) << name << ": " << run.err;
+        EXPECT_EQ(modeOf(dir.file(name)), 0600u) << name;
+    }
+    ::umask(umaskBefore);
+}
+
 TEST(AtomicFile, NothingIsVisibleBeforeCommitAndCreateNewNeverReplaces) {
     test::TempDir dir;
     {

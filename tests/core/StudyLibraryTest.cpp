@@ -16,6 +16,7 @@
 #include <cstring>
 #include <filesystem>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -185,6 +186,38 @@ TEST(StudyLibrary, AStudysFileIsWhatSaveDataWrites) {
     EXPECT_DOUBLE_EQ(s.figures.t90Percent, expected.t90Percent);
     EXPECT_EQ(s.figures.nadir, expected.nadir);
     EXPECT_GT(s.figures.nadir, 0);
+}
+
+TEST(StudyLibrary, ItsFoldersAndFilesAreForTheUserAlone) {
+    // Under the usual umask a new library would otherwise be readable by everyone.
+    const mode_t umaskBefore = ::umask(022);
+    auto modeOf = [](const std::string& path) {
+        struct stat st {};
+        EXPECT_EQ(::stat(path.c_str(), &st), 0) << path;
+        return st.st_mode & 07777;
+    };
+    test::TempDir dir;
+    const std::string home = dir.file("home"), root = home + "/library";
+    {
+        auto lib = openOrFail(root);
+        ASSERT_TRUE(lib);
+        auto added = lib->add(studyOf(test::night(4, 300), patientNamed(4, "Ana Lima"), "Night"));
+        ASSERT_TRUE(added) << added.error().text();
+        auto study = lib->get(added->id);
+        ASSERT_TRUE(study);
+        for (const std::string& d : {home, root, root + "/recordings", root + "/trash"})
+            EXPECT_EQ(modeOf(d), 0700u) << d;
+        EXPECT_EQ(modeOf(root + "/studies.sqlite"), 0600u);
+        EXPECT_EQ(modeOf(root + "/studies.sqlite-wal"), 0600u);
+        EXPECT_EQ(modeOf(study->datPath), 0600u) << study->datPath;
+    }
+    // A library its owner opened up keeps the modes it was given.
+    ::chmod(root.c_str(), 0750);
+    ::chmod((root + "/studies.sqlite").c_str(), 0640);
+    EXPECT_TRUE(openOrFail(root));
+    EXPECT_EQ(modeOf(root), 0750u);
+    EXPECT_EQ(modeOf(root + "/studies.sqlite"), 0640u);
+    ::umask(umaskBefore);
 }
 
 TEST(StudyLibrary, EditsSurviveAReopenAndTheTitleReachesTheFile) {

@@ -186,7 +186,9 @@ AtomicFile::AtomicFile(std::string targetPath, Mode mode)
         m_gid = st.st_gid;
     }
     removeStaleTemporaries(m_dir);
-    UniqueFd fd(::open(m_dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0666)); // 0666 less the umask
+    // A new file is for this user alone (what it holds is a patient's); a replaced
+    // one keeps the mode its owner gave it.
+    UniqueFd fd(::open(m_dir.c_str(), O_TMPFILE | O_WRONLY | O_CLOEXEC, 0600));
     if (!fd) {
         if (!noUnnamedFiles(errno)) {
             fail(errno);
@@ -206,7 +208,7 @@ AtomicFile::AtomicFile(std::string targetPath, Mode mode)
 bool AtomicFile::openNamedTemporary() {
     for (int attempt = 0; attempt < 100; ++attempt) {
         std::string name = temporaryName(m_dir);
-        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        const int fd = ::open(name.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600);
         if (fd >= 0) {
             m_fd = fd;
             m_temp = std::move(name);

@@ -5,6 +5,7 @@
 #include "model/RecordingModel.h"
 #include "text/StringTable.h"
 #include "text/TextCodec.h"
+#include "text/Translate.h"
 
 #include <algorithm>
 #include <cstring>
@@ -71,6 +72,12 @@ bool titleEndAt(std::string_view data, std::size_t offset, std::size_t& end) {
     return true;
 }
 
+// The largest file a recording can be: its header, the most samples a recording
+// holds, and a title far longer than anyone types. Anything bigger (a huge or sparse
+// file given a .dat name) is refused before its contents are looked at.
+constexpr std::size_t kLargestDataFile =
+    5 + static_cast<std::size_t>(RecordingModel::kCurrentCapacity) * kSampleBytes + 10 + (std::size_t{16} << 20);
+
 void putSample(std::string& out, const SampleRecord& s) {
     const char bytes[kSampleBytes] = {
         static_cast<char>(s.id),         static_cast<char>(s.year),    static_cast<char>(s.month),
@@ -89,7 +96,8 @@ template <typename T> void putLE(std::string& out, T v) {
 } // namespace
 
 Result<DataFileContents> parseDataFile(std::string_view data, const std::string& path) {
-    const Error pastEnd{Status::Invalid, path, {}, 0, 0, "Attempted to access " + path + " past its end."};
+    const Error pastEnd{
+        Status::Invalid, path, {}, 0, 0, text::arg(ktr("DataFile", "Attempted to access %1 past its end."), {path})};
     ByteReader r(data);
     DataFileContents contents;
     std::int32_t count = 0;
@@ -100,9 +108,9 @@ Result<DataFileContents> parseDataFile(std::string_view data, const std::string&
                      {},
                      0,
                      0,
-                     "The file " + path + " is not a recording this program can open: it declares " +
-                         std::to_string(count) + " samples (a recording holds 0 to " +
-                         std::to_string(RecordingModel::kCurrentCapacity) + ")."};
+                     text::arg(ktr("DataFile", "The file %1 is not a recording this program can open: it "
+                                               "declares %2 samples (a recording holds 0 to %3)."),
+                               {path, std::to_string(count), std::to_string(RecordingModel::kCurrentCapacity)})};
     if (r.remaining() < static_cast<std::size_t>(count) * kSampleBytes) return pastEnd;
     auto& samples = contents.samples;
     samples.resize(static_cast<std::size_t>(count));
@@ -139,6 +147,15 @@ Result<DataFileContents> readDataFile(const std::string& path) {
         e.messageId = str::CantOpenFile;
         return e;
     }
+    if (file->size() > kLargestDataFile)
+        return Error{Status::TooLarge,
+                     path,
+                     {},
+                     0,
+                     0,
+                     text::arg(ktr("DataFile", "The file %1 is not a recording this program can open: it is %2 bytes "
+                                               "long (a recording is at most %3 bytes)."),
+                               {path, std::to_string(file->size()), std::to_string(kLargestDataFile)})};
     // Only what the header promises is read: the samples it declares and a title the
     // file actually holds, so neither a device nor a huge file exhausts memory.
     auto head = file->read(0, 5);

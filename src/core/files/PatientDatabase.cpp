@@ -3,6 +3,7 @@
 #include "base/UniqueFd.h"
 #include "files/AtomicFile.h"
 #include "files/InputFile.h"
+#include "files/ProgramDirectory.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -42,9 +43,8 @@ Outcome PatientDatabase::problem() const {
 bool PatientDatabase::ensurePatientDatabase() const {
     if (openRegular(m_path, O_RDONLY)) return true;
     if (!problem()) return false; // something that is not our file: leave it alone
-    std::error_code ec;
-    std::filesystem::create_directories(m_dir, ec);
-    UniqueFd(::open(m_path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0666));
+    createPrivateDirectories(m_dir);
+    UniqueFd(::open(m_path.c_str(), O_WRONLY | O_CREAT | O_CLOEXEC, 0600));
     return false;
 }
 
@@ -89,8 +89,7 @@ Outcome PatientDatabase::storePatientRecord(int id, const PatientRecord& record)
             if (Outcome p = problem(); !p) return p;
             return systemError(m_path, reason);
         }
-        std::error_code ec;
-        std::filesystem::create_directories(m_dir, ec);
+        createPrivateDirectories(m_dir);
         // Made complete (every slot empty) under a temporary name and given its name
         // only if no other writer's database took it first; then both use that one.
         const WriteStatus created = writeFileAtomically(

@@ -1,7 +1,9 @@
 #include "files/ProgramDirectory.h"
 
+#include <cerrno>
 #include <cstdlib>
 #include <filesystem>
+#include <sys/stat.h>
 #include <system_error>
 #include <unistd.h>
 
@@ -22,6 +24,24 @@ std::string userDataPath() {
 }
 
 } // namespace
+
+std::error_code createPrivateDirectories(const std::string& dir) {
+    std::string path = dir;
+    while (path.size() > 1 && path.back() == '/') path.pop_back();
+    if (path.empty()) return {};
+    // Made from the top down, so that each new directory is 0700 whatever the umask
+    // (mkdir's mode is only narrowed by it).
+    for (std::size_t at = path.find('/', 1);; at = path.find('/', at + 1)) {
+        const std::string part = at == std::string::npos ? path : path.substr(0, at);
+        if (::mkdir(part.c_str(), 0700) != 0) {
+            const int e = errno;
+            struct stat st {};
+            if (e != EEXIST || ::stat(part.c_str(), &st) != 0 || !S_ISDIR(st.st_mode))
+                return std::error_code(e == EEXIST ? ENOTDIR : e, std::generic_category());
+        }
+        if (at == std::string::npos) return {};
+    }
+}
 
 std::string userConfigDirectory() {
     std::string dir;
@@ -48,8 +68,7 @@ bool runsInstalled() {
 
 std::string userDataDirectory() {
     const std::string user = userDataPath();
-    std::error_code ec;
-    fs::create_directories(user, ec);
+    createPrivateDirectories(user);
     return user;
 }
 

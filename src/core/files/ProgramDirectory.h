@@ -5,6 +5,7 @@
 #pragma once
 
 #include <string>
+#include <system_error>
 
 namespace kestrova {
 
@@ -22,6 +23,11 @@ std::string userDataDirectory();
 // $XDG_CONFIG_HOME/kestrova or ~/.config/kestrova, created when missing; with a
 // trailing '/'. Where an installed program keeps its settings.
 std::string userConfigDirectory();
+
+// Creates `dir` and any missing parent as 0700 (only those it creates): what the
+// program keeps there (patients, recordings) is for its user alone. Returns an error
+// code of the first directory that could not be made, or none.
+std::error_code createPrivateDirectories(const std::string& dir);
 
 // The per-user data directory's path without creating it (earlier versions kept the
 // settings there).

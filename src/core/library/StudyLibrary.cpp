@@ -14,6 +14,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <ctime>
+#include <fcntl.h>
 #include <filesystem>
 #include <set>
 #include <sys/stat.h>
@@ -204,10 +205,11 @@ Result<std::unique_ptr<StudyLibrary>> StudyLibrary::open(const std::string& dire
     // Checked read-only first: a file that is not ours, or is newer, is never written.
     if (Outcome usable = library::checkLibraryFile(file); !usable) return usable.error();
     for (const std::string& dir : {directory, impl->recordings, impl->trash}) {
-        std::error_code ec;
-        std::filesystem::create_directories(dir, ec);
-        if (ec) return systemError(dir, ec.value());
+        if (const std::error_code ec = createPrivateDirectories(dir)) return systemError(dir, ec.value());
     }
+    // Made here rather than by SQLite so that it, and the -wal and -shm files SQLite
+    // gives the same mode, are for this user alone (an empty file is an empty database).
+    if (const int made = ::open(file.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600); made >= 0) ::close(made);
     auto db = Database::open(file, false);
     if (!db) return db.error();
     impl->db = std::move(*db);
