@@ -104,51 +104,47 @@ void CMainFrame::buildActions() {
             if (auto* v = activeView()) (v->*f)();
         };
     };
-    addAction(cmd::NewDataCapture, QStringLiteral("NewDataCapture (&N)"), [this] {
+    addAction(cmd::NewDataCapture, tr("NewDataCapture (&N)"), [this] {
         newDataCapture();
     })->setShortcut(QKeySequence(QStringLiteral("Ctrl+N")));
-    addAction(cmd::FindBluetooth, QStringLiteral("Find bluetooth radio"), [this] { findBluetooth(); });
-    addAction(cmd::OpenOtherId, QStringLiteral("Open Other ID Data"), [this] { runReplacingDialog(cmd::OpenOtherId); });
-    addAction(cmd::SaveData, QStringLiteral("Save Data(&S)..."), [this] {
+    addAction(cmd::FindBluetooth, tr("Find bluetooth radio"), [this] { findBluetooth(); });
+    addAction(cmd::OpenOtherId, tr("Open Other ID Data"), [this] { runReplacingDialog(cmd::OpenOtherId); });
+    addAction(cmd::SaveData, tr("Save Data(&S)..."), [this] {
         runDialog(cmd::SaveData);
     })->setShortcut(QKeySequence(QStringLiteral("Ctrl+S")));
-    addAction(cmd::OpenSavedData, QStringLiteral("Open Saved Data(&O)..."), [this] {
+    addAction(cmd::OpenSavedData, tr("Open Saved Data(&O)..."), [this] {
         runReplacingDialog(cmd::OpenSavedData);
     })->setShortcut(QKeySequence(QStringLiteral("Ctrl+O")));
-    addAction(cmd::Studies, QStringLiteral("Studies..."), [this] {
+    addAction(cmd::Studies, tr("Studies..."), [this] {
         runDialog(cmd::Studies);
     })->setShortcut(QKeySequence(QStringLiteral("Ctrl+L")));
-    addAction(cmd::EventTimeReport, QStringLiteral("Check out the SpO2 event time..."),
+    addAction(cmd::EventTimeReport, tr("Check out the SpO2 event time..."),
               [this] { runDialog(cmd::EventTimeReport); });
-    addAction(cmd::Close, QStringLiteral("Close"), [this] {
+    addAction(cmd::Close, tr("Close"), [this] {
         if (maySetRecordingAside()) closeCommand();
     });
-    addAction(cmd::PrintPreview, QStringLiteral("PrintPreView"), view(&RecordingView::printPreview));
-    addAction(cmd::Print, QStringLiteral("Print"), view(&RecordingView::print))
+    addAction(cmd::PrintPreview, tr("PrintPreView"), view(&RecordingView::printPreview));
+    addAction(cmd::Print, tr("Print"), view(&RecordingView::print))
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+P")));
-    addAction(cmd::Exit, QStringLiteral("Exit(&X)"), [this] { close(); })->setShortcut(QKeySequence::Quit);
-    addAction(cmd::Help, QStringLiteral("Kestrova &Help"), [this] {
-        showHelp(*this);
-    })->setShortcut(QKeySequence::HelpContents);
-    addAction(cmd::Shortcuts, QStringLiteral("&Keyboard Shortcuts"), [this] { showShortcuts(*this); });
-    addAction(cmd::PatientInfo, QStringLiteral("Patient Info"), [this] { runDialog(cmd::PatientInfo); });
-    addAction(cmd::PatientTitle, QStringLiteral("Patient Title"), [this] { runDialog(cmd::PatientTitle); });
-    addAction(cmd::Interpretation, QStringLiteral("Interpretation..."), [this] { runDialog(cmd::Interpretation); });
-    addAction(cmd::Trend, QStringLiteral("Trend"), [this] { switchDisplay(DisplayMode::Trend); });
-    addAction(cmd::Table, QStringLiteral("Table"), [this] { switchDisplay(DisplayMode::Table); });
-    addAction(cmd::Analysis, QStringLiteral("Analysis"), [this] { switchDisplay(DisplayMode::Analysis); });
-    addAction(cmd::ClinicalSummary, QStringLiteral("Clinical Summary"),
-              [this] { switchDisplay(DisplayMode::ClinicalSummary); });
-    addAction(cmd::ClinicalReport, QStringLiteral("Clinical Report (PDF)..."),
-              [this] { runDialog(cmd::ClinicalReport); });
-    addAction(cmd::RollStep, QStringLiteral("Roll Step"), view(&RecordingView::rollStep));
-    addAction(cmd::AnalysisSetup, QStringLiteral("Analysis Setup"), [this] { analysisSetupCommand(); });
-    addAction(cmd::UnitSetup, QStringLiteral("Unit Setup"), [this] { unitSetupCommand(); });
-    addAction(cmd::ReportSetup, QStringLiteral("Report..."), [this] { runDialog(cmd::ReportSetup); });
+    addAction(cmd::Exit, tr("Exit(&X)"), [this] { close(); })->setShortcut(QKeySequence::Quit);
+    addAction(cmd::Help, tr("Kestrova &Help"), [this] { showHelp(*this); })->setShortcut(QKeySequence::HelpContents);
+    addAction(cmd::Shortcuts, tr("&Keyboard Shortcuts"), [this] { showShortcuts(*this); });
+    addAction(cmd::PatientInfo, tr("Patient Info"), [this] { runDialog(cmd::PatientInfo); });
+    addAction(cmd::PatientTitle, tr("Patient Title"), [this] { runDialog(cmd::PatientTitle); });
+    addAction(cmd::Interpretation, tr("Interpretation..."), [this] { runDialog(cmd::Interpretation); });
+    addAction(cmd::Trend, tr("Trend"), [this] { switchDisplay(DisplayMode::Trend); });
+    addAction(cmd::Table, tr("Table"), [this] { switchDisplay(DisplayMode::Table); });
+    addAction(cmd::Analysis, tr("Analysis"), [this] { switchDisplay(DisplayMode::Analysis); });
+    addAction(cmd::ClinicalSummary, tr("Clinical Summary"), [this] { switchDisplay(DisplayMode::ClinicalSummary); });
+    addAction(cmd::ClinicalReport, tr("Clinical Report (PDF)..."), [this] { runDialog(cmd::ClinicalReport); });
+    addAction(cmd::RollStep, tr("Roll Step"), view(&RecordingView::rollStep));
+    addAction(cmd::AnalysisSetup, tr("Analysis Setup"), [this] { analysisSetupCommand(); });
+    addAction(cmd::UnitSetup, tr("Unit Setup"), [this] { unitSetupCommand(); });
+    addAction(cmd::ReportSetup, tr("Report..."), [this] { runDialog(cmd::ReportSetup); });
     addAction(cmd::Language, tr("&Language..."), [this] { languageCommand(); });
-    addAction(cmd::About, QStringLiteral("About \t(&A)..."), [this] { CAboutDlg(this).exec(); });
-    addAction(cmd::PageUp, QStringLiteral("PageUp"), view(&RecordingView::pageUp));
-    addAction(cmd::PageDown, QStringLiteral("PageDown"), view(&RecordingView::pageDown));
+    addAction(cmd::About, tr("About \t(&A)..."), [this] { CAboutDlg(this).exec(); });
+    addAction(cmd::PageUp, tr("PageUp"), view(&RecordingView::pageUp));
+    addAction(cmd::PageDown, tr("PageDown"), view(&RecordingView::pageDown));
     for (int id : {cmd::PageUp, cmd::PageDown}) m_actions[id]->setStatusTip(m_actions[id]->text());
     buildNavigationActions();
 }
@@ -159,28 +155,27 @@ void CMainFrame::buildNavigationActions() {
             if (auto* v = qobject_cast<CTavroTrendView*>(activeView())) (v->*f)();
         };
     };
-    addAction(cmd::ZoomIn, QStringLiteral("Zoom In"), trend(&CTavroTrendView::zoomIn))
+    addAction(cmd::ZoomIn, tr("Zoom In"), trend(&CTavroTrendView::zoomIn))
         ->setShortcuts({QKeySequence(QStringLiteral("Ctrl++")), QKeySequence(QStringLiteral("Ctrl+="))});
-    addAction(cmd::ZoomOut, QStringLiteral("Zoom Out"), trend(&CTavroTrendView::zoomOut))
+    addAction(cmd::ZoomOut, tr("Zoom Out"), trend(&CTavroTrendView::zoomOut))
         ->setShortcut(QKeySequence(QStringLiteral("Ctrl+-")));
     for (int i = 0; i < FrameNavigation::zoomChoiceCount(); ++i)
         addAction(cmd::ZoomLevel + i, FrameNavigation::zoomChoiceText(i), [this, i] {
             if (auto* v = qobject_cast<CTavroTrendView*>(activeView())) v->setZoom(FrameNavigation::zoomOfChoice(i));
         });
     m_actions[cmd::ZoomLevel]->setShortcut(QKeySequence(QStringLiteral("Ctrl+0")));
-    addAction(cmd::NextEvent, QStringLiteral("Next Event"), [this] {
+    addAction(cmd::NextEvent, tr("Next Event"), [this] {
         m_navigation->nextEvent();
     })->setShortcut(QKeySequence(Qt::Key_F3));
-    addAction(cmd::PreviousEvent, QStringLiteral("Previous Event"), [this] {
+    addAction(cmd::PreviousEvent, tr("Previous Event"), [this] {
         m_navigation->previousEvent();
     })->setShortcut(QKeySequence(Qt::SHIFT | Qt::Key_F3));
-    addAction(cmd::GoToTime, QStringLiteral("Go to Time..."), [this] {
+    addAction(cmd::GoToTime, tr("Go to Time..."), [this] {
         m_navigation->goToTime();
     })->setShortcut(QKeySequence(QStringLiteral("Ctrl+G")));
-    for (int id : {cmd::NextEvent, cmd::PreviousEvent})
-        m_actions[id]->setStatusTip(
-            QStringLiteral("Moves to the %1 3 % desaturation and puts the cursor on its nadir")
-                .arg(id == cmd::NextEvent ? QStringLiteral("next") : QStringLiteral("previous")));
+    m_actions[cmd::NextEvent]->setStatusTip(tr("Moves to the next 3 % desaturation and puts the cursor on its nadir"));
+    m_actions[cmd::PreviousEvent]->setStatusTip(
+        tr("Moves to the previous 3 % desaturation and puts the cursor on its nadir"));
 }
 
 void CMainFrame::buildMenus() {
@@ -194,13 +189,13 @@ void CMainFrame::buildMenus() {
         }
         connect(m, &QMenu::aboutToShow, this, &CMainFrame::refreshCommandState);
     };
-    QMenu* file = bar->addMenu(QStringLiteral("File(&F)"));
+    QMenu* file = bar->addMenu(tr("File(&F)"));
     add(file,
         {cmd::NewDataCapture, cmd::FindBluetooth, cmd::OpenOtherId, 0, cmd::SaveData, cmd::OpenSavedData, cmd::Studies,
          cmd::EventTimeReport, cmd::ClinicalReport, cmd::Close, 0, cmd::PrintPreview, cmd::Print, 0, cmd::Exit});
-    QMenu* edit = bar->addMenu(QStringLiteral("&Edit"));
+    QMenu* edit = bar->addMenu(tr("&Edit"));
     add(edit, {cmd::PatientInfo, cmd::PatientTitle, cmd::Interpretation});
-    QMenu* mode = bar->addMenu(QStringLiteral("&Mode"));
+    QMenu* mode = bar->addMenu(tr("&Mode"));
     add(mode, {cmd::Trend, cmd::Table, cmd::Analysis, cmd::ClinicalSummary, 0, cmd::RollStep});
     // The display shown is checked; it stays unavailable, as switching to it does nothing.
     auto* displays = new QActionGroup(this);
@@ -209,16 +204,16 @@ void CMainFrame::buildMenus() {
         displays->addAction(m_actions[id]);
     }
     m_navigation->buildMenus(*mode, *file);
-    QMenu* options = bar->addMenu(QStringLiteral("&Options"));
+    QMenu* options = bar->addMenu(tr("&Options"));
     add(options, {cmd::AnalysisSetup, cmd::UnitSetup, cmd::ReportSetup, 0, cmd::Language});
-    add(bar->addMenu(QStringLiteral("About(&A)")), {cmd::About});
-    QMenu* help = bar->addMenu(QStringLiteral("&Help"));
+    add(bar->addMenu(tr("About(&A)")), {cmd::About});
+    QMenu* help = bar->addMenu(tr("&Help"));
     add(help, {cmd::Help, cmd::Shortcuts, 0, cmd::About});
     for (QMenu* m : {file, edit, mode, options}) giveMnemonics(*m);
 }
 
 void CMainFrame::buildToolBar() {
-    auto* tb = addToolBar(QStringLiteral("Standard"));
+    auto* tb = addToolBar(tr("Standard"));
     tb->setObjectName(QStringLiteral("toolbar128"));
     tb->setIconSize(QSize(17, 17) * 1.5);
     for (int id : {cmd::NewDataCapture, cmd::OpenSavedData, cmd::FindBluetooth, cmd::Print, 0, cmd::PageUp,
@@ -234,8 +229,8 @@ void CMainFrame::buildToolBar() {
 }
 
 void CMainFrame::buildStatusBar() {
-    statusBar()->showMessage(QStringLiteral("Ready"));
-    m_pagePane = new QLabel(QStringLiteral("Page:"), this);
+    statusBar()->showMessage(tr("Ready"));
+    m_pagePane = new QLabel(tr("Page:"), this);
     m_pagePane->setMinimumWidth(m_pagePane->fontMetrics().horizontalAdvance(QStringLiteral("Page:          ")));
     m_pagePane->setObjectName(QStringLiteral("pagePane"));
     statusBar()->addPermanentWidget(m_pagePane);
@@ -311,8 +306,8 @@ void CMainFrame::updateNotice() {
     const RecordingDocument& doc = *m_document;
     const bool show = doc.displayMode() != DisplayMode::None && doc.study() && !doc.patientConfirmed();
     if (show)
-        m_notice->setText(QStringLiteral("Details proposed from the patient list for ID %1: not confirmed for this "
-                                         "recording. <a href=\"confirm\">Confirm or change them...</a>")
+        m_notice->setText(tr("Details proposed from the patient list for ID %1: not confirmed for this "
+                             "recording. <a href=\"confirm\">Confirm or change them...</a>")
                               .arg(doc.patient().id));
     m_notice->setVisible(show);
 }
@@ -328,7 +323,7 @@ QString CMainFrame::pagePaneText() const {
 }
 
 void CMainFrame::pageStatus(int page, int count) {
-    m_pagePane->setText(count > 0 ? QStringLiteral("Page:%1/%2").arg(page + 1).arg(count) : QStringLiteral("Page:"));
+    m_pagePane->setText(count > 0 ? tr("Page:%1/%2").arg(page + 1).arg(count) : tr("Page:"));
 }
 
 RecordingView* CMainFrame::activeView() const {
@@ -417,8 +412,8 @@ bool CMainFrame::maySetRecordingAside() {
     MessageRequest r;
     r.title = QStringLiteral("Kestrova");
     r.icon = QMessageBox::Warning;
-    r.text = QStringLiteral("The patient details or the title of this recording were changed and are not saved "
-                            "anywhere yet.\n\nSave them before going on?");
+    r.text = tr("The patient details or the title of this recording were changed and are not saved "
+                "anywhere yet.\n\nSave them before going on?");
     r.buttons = QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel;
     // A scripted run has nobody to choose a file: it says so and lets the edit go.
     r.defaultButton = Messages::scripted() ? QMessageBox::Discard : QMessageBox::Save;

@@ -16,6 +16,7 @@
 #include "text/TextCodec.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QStringList>
 
 #include <memory>
@@ -32,7 +33,10 @@ QString idDetails(const RecordingModel& m, const PatientDatabase& db, int id) {
     const SampleRecord& first = m.idSamples(id)[RecordingModel::storesNewestFirst(m.deviceType()) ? n - 1 : 0];
     QString start = QString::fromStdString(isoTime(first)).left(16);
     start.replace(QLatin1Char('T'), QLatin1Char(' '));
-    QString text = QStringLiteral("%1, %2 h %3 min").arg(start).arg(n / 3600).arg(n / 60 % 60, 2, 10, QLatin1Char('0'));
+    QString text = QCoreApplication::translate("CaptureCommands", "%1, %2 h %3 min")
+                       .arg(start)
+                       .arg(n / 3600)
+                       .arg(n / 60 % 60, 2, 10, QLatin1Char('0'));
     const PatientRecord p = db.proposedPatient(id);
     if (p.holdsDetails() && p.name[0] != '\0')
         text += QStringLiteral(" \u2014 %1?").arg(QString::fromStdString(decodeStoredText(fieldBytes(p.name))));
@@ -58,8 +62,9 @@ void attachCapture(CMainFrame& f, CDlgChooseType& dialog, const PatientDatabase*
             if (!s.stored) failed << QString::fromStdString(s.stored.error().text());
         if (!failed.isEmpty())
             Messages::info(&dialog,
-                           QStringLiteral("These recordings could not be kept in the study library; save them "
-                                          "with Save Data before the next download:\n%1")
+                           QCoreApplication::translate("CaptureCommands",
+                                                       "These recordings could not be kept in the study library; "
+                                                       "save them with Save Data before the next download:\n%1")
                                .arg(failed.join(QLatin1Char('\n'))),
                            QMessageBox::Warning);
     });

@@ -3,6 +3,7 @@
 #include "app/CMainFrame.h"
 
 #include <QAction>
+#include <QCoreApplication>
 #include <QDialog>
 #include <QDialogButtonBox>
 #include <QFile>
@@ -47,12 +48,14 @@ QString plain(QString text) {
 
 QString helpHtml() {
     QFile f(QStringLiteral(":/kestrova/help/kestrova-help.html"));
-    if (!f.open(QIODevice::ReadOnly)) return QStringLiteral("<p>The manual is not available.</p>");
+    if (!f.open(QIODevice::ReadOnly))
+        return QCoreApplication::translate("HelpCommands", "<p>The manual is not available.</p>");
     return QString::fromUtf8(f.readAll());
 }
 
 QDialog* showHelp(CMainFrame& frame) {
-    QDialog* d = window(frame, QStringLiteral("helpWindow"), QStringLiteral("Kestrova Help"));
+    QDialog* d =
+        window(frame, QStringLiteral("helpWindow"), QCoreApplication::translate("HelpCommands", "Kestrova Help"));
     if (d->layout()) return d;
     auto* layout = new QVBoxLayout(d);
     auto* text = new QTextBrowser(d);
@@ -67,12 +70,15 @@ QDialog* showHelp(CMainFrame& frame) {
 }
 
 QDialog* showShortcuts(CMainFrame& frame) {
-    QDialog* d = window(frame, QStringLiteral("shortcutsWindow"), QStringLiteral("Keyboard Shortcuts"));
+    QDialog* d = window(frame, QStringLiteral("shortcutsWindow"),
+                        QCoreApplication::translate("HelpCommands", "Keyboard Shortcuts"));
     if (d->layout()) return d;
     auto* layout = new QVBoxLayout(d);
     auto* table = new QTableWidget(0, 3, d);
     table->setObjectName(QStringLiteral("shortcuts"));
-    table->setHorizontalHeaderLabels({QStringLiteral("Menu"), QStringLiteral("Command"), QStringLiteral("Keys")});
+    table->setHorizontalHeaderLabels({QCoreApplication::translate("HelpCommands", "Menu"),
+                                      QCoreApplication::translate("HelpCommands", "Command"),
+                                      QCoreApplication::translate("HelpCommands", "Keys")});
     table->verticalHeader()->hide();
     table->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // In menu order, every command that has keys.

@@ -30,6 +30,7 @@
 #include "views/ClinicalSummaryView.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <QProgressDialog>
 
 #include <atomic>
@@ -51,19 +52,20 @@ void cantCreate(CMainFrame& f, const std::string& reason) {
 // An edit the study library could not keep: the recording stays marked as edited.
 void notKept(CMainFrame& f, const Outcome& kept) {
     if (!kept)
-        Messages::info(&f,
-                       QStringLiteral("The change was not kept in the study library: %1")
-                           .arg(QString::fromStdString(kept.error().text())),
-                       QMessageBox::Warning);
+        Messages::info(
+            &f,
+            QCoreApplication::translate("RecordingCommands", "The change was not kept in the study library: %1")
+                .arg(QString::fromStdString(kept.error().text())),
+            QMessageBox::Warning);
 }
 
 // A patient record that could not be stored is said, never taken for stored.
 void notStored(CMainFrame& f, const Outcome& stored) {
     if (!stored)
-        Messages::info(
-            &f,
-            QStringLiteral("The patient details were not saved: %1").arg(QString::fromStdString(stored.error().text())),
-            QMessageBox::Warning);
+        Messages::info(&f,
+                       QCoreApplication::translate("RecordingCommands", "The patient details were not saved: %1")
+                           .arg(QString::fromStdString(stored.error().text())),
+                       QMessageBox::Warning);
 }
 
 bool patientInfo(CMainFrame& f, const PatientDatabase& db) {
@@ -82,9 +84,11 @@ bool patientInfo(CMainFrame& f, const PatientDatabase& db) {
     };
     CPatientInfo dialog(patientFormFrom(doc.patient(), units), units, onDelete, &f);
     if (doc.study() && !doc.patientConfirmed())
-        dialog.setNotice(QStringLiteral("Details proposed from the patient list for ID %1: confirm or change for "
+        dialog.setNotice(
+            QCoreApplication::translate("RecordingCommands",
+                                        "Details proposed from the patient list for ID %1: confirm or change for "
                                         "this night")
-                             .arg(doc.patient().id));
+                .arg(doc.patient().id));
     // Device IDs are reused for other patients, so stored details are offered, never
     // attached on their own.
     if (const int id = doc.patient().id; patient_id::isSlot(id)) {
@@ -127,7 +131,9 @@ bool interpretation(CMainFrame& f) {
 bool studies(CMainFrame& f) {
     StudyLibrary* library = f.document().library();
     if (!library) {
-        Messages::info(&f, QStringLiteral("The study library is not available in this session."), QMessageBox::Warning);
+        Messages::info(
+            &f, QCoreApplication::translate("RecordingCommands", "The study library is not available in this session."),
+            QMessageBox::Warning);
         return false;
     }
     CStudiesDlg dialog(*library, &f);
@@ -193,8 +199,9 @@ bool unitSetup(CMainFrame& f) {
 // workbook is written. The export works on a copy, so nothing that happens to the
 // recording meanwhile reaches the file.
 void exportWorkbook(CMainFrame& f, const PatientDatabase& db, const std::string& path) {
-    auto* progress = new QProgressDialog(QStringLiteral("Exporting to %1 ...").arg(QString::fromStdString(path)),
-                                         QStringLiteral("Cancel"), 0, 1000, &f);
+    auto* progress = new QProgressDialog(
+        QCoreApplication::translate("RecordingCommands", "Exporting to %1 ...").arg(QString::fromStdString(path)),
+        QCoreApplication::translate("RecordingCommands", "Cancel"), 0, 1000, &f);
     progress->setWindowModality(Qt::WindowModal);
     progress->setMinimumDuration(300);
     progress->setAutoClose(false);
@@ -235,9 +242,10 @@ void exportWorkbook(CMainFrame& f, const PatientDatabase& db, const std::string&
 bool saveData(CMainFrame& f, const PatientDatabase& db) {
     RecordingModel& m = f.model();
     FileChooser::Request r;
-    r.caption = QStringLiteral("Save Data");
+    r.caption = QCoreApplication::translate("RecordingCommands", "Save Data");
     r.proposedName = QStringLiteral("ID %1  Name ").arg(m.currentPatient().id) + nameOf(m.currentPatient());
-    r.filter = QStringLiteral("(*.dat);;(*.txt);;(*.xls);;(*.xlsx);;CSV (*.csv);;EDF+ (*.edf)");
+    r.filter = QCoreApplication::translate("RecordingCommands",
+                                           "(*.dat);;(*.txt);;(*.xls);;(*.xlsx);;CSV (*.csv);;EDF+ (*.edf)");
     r.defaultSuffix = QStringLiteral("dat");
     const QString chosen = FileChooser::choose(&f, r);
     if (chosen.isEmpty()) return false;
@@ -272,9 +280,11 @@ bool saveData(CMainFrame& f, const PatientDatabase& db) {
             return false;
         }
     } else {
-        Messages::info(&f, QStringLiteral("Kestrova cannot write \"%1\": choose a name ending in .dat, .txt, .xls, "
-                                          ".xlsx, .csv or .edf.")
-                               .arg(chosen));
+        Messages::info(
+            &f, QCoreApplication::translate("RecordingCommands",
+                                            "Kestrova cannot write \"%1\": choose a name ending in .dat, .txt, .xls, "
+                                            ".xlsx, .csv or .edf.")
+                    .arg(chosen));
         return false;
     }
     notStored(f, f.document().finishSave(db, ext == "dat" ? chosen : QString()));
@@ -296,8 +306,9 @@ bool openRecordingFile(CMainFrame& f, const PatientDatabase& db, const QString& 
 bool openSaved(CMainFrame& f, const PatientDatabase& db) {
     FileChooser::Request r;
     r.save = false;
-    r.caption = QStringLiteral("Open Saved Data");
-    r.filter = QStringLiteral("Data file(*.dat);;CSV recording (*.csv);;EDF recording (*.edf)");
+    r.caption = QCoreApplication::translate("RecordingCommands", "Open Saved Data");
+    r.filter = QCoreApplication::translate("RecordingCommands",
+                                           "Data file(*.dat);;CSV recording (*.csv);;EDF recording (*.edf)");
     r.defaultSuffix = QStringLiteral("dat");
     const QString chosen = FileChooser::choose(&f, r);
     if (chosen.isEmpty()) return false;
@@ -316,8 +327,10 @@ std::string chooseReportPath(CMainFrame& f, const QString& caption, const QStrin
     const QString chosen = FileChooser::choose(&f, r);
     if (chosen.isEmpty()) return {};
     if (fileExtension(chosen.toStdString()) != ext.toStdString()) {
-        Messages::info(&f, QStringLiteral("Kestrova cannot write the report as \"%1\": choose a name ending in .%2.")
-                               .arg(chosen, ext));
+        Messages::info(
+            &f, QCoreApplication::translate("RecordingCommands",
+                                            "Kestrova cannot write the report as \"%1\": choose a name ending in .%2.")
+                    .arg(chosen, ext));
         return {};
     }
     return chosen.toStdString();
@@ -330,9 +343,9 @@ bool eventReport(CMainFrame& f) {
     const Settings& settings = f.document().settings();
     const AnalysisResult analysis = computeAnalysis(m.currentSamples(), settings);
     const std::string path =
-        chooseReportPath(f, QStringLiteral("Check out the SpO2 event time"),
+        chooseReportPath(f, QCoreApplication::translate("RecordingCommands", "Check out the SpO2 event time"),
                          QStringLiteral("ID %1  Name Event ").arg(m.currentPatient().id) + nameOf(m.currentPatient()),
-                         QStringLiteral("Data file(*.txt)"), QStringLiteral("txt"));
+                         QCoreApplication::translate("RecordingCommands", "Data file(*.txt)"), QStringLiteral("txt"));
     if (path.empty()) return false;
     const WriteStatus written = writeEventReport(path, m.currentSamples(), m.currentPatient(), settings.unitSystem(),
                                                  analysis.desaturationEvents, analysis.pulseEvents);
@@ -346,9 +359,10 @@ bool eventReport(CMainFrame& f) {
 // The whole-night clinical report as a PDF, drawn as the Clinical Summary shows it.
 bool clinicalReport(CMainFrame& f) {
     RecordingModel& m = f.model();
-    const std::string path = chooseReportPath(f, QStringLiteral("Clinical Report (PDF)"),
-                                              QStringLiteral("ID %1 Clinical Report").arg(m.currentPatient().id),
-                                              QStringLiteral("PDF document (*.pdf)"), QStringLiteral("pdf"));
+    const std::string path = chooseReportPath(
+        f, QCoreApplication::translate("RecordingCommands", "Clinical Report (PDF)"),
+        QStringLiteral("ID %1 Clinical Report").arg(m.currentPatient().id),
+        QCoreApplication::translate("RecordingCommands", "PDF document (*.pdf)"), QStringLiteral("pdf"));
     if (path.empty()) return false;
     QApplication::setOverrideCursor(Qt::WaitCursor);
     const pages::ClinicalReportData data = ClinicalSummaryView::reportData(f.document());

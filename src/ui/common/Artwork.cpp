@@ -2,6 +2,7 @@
 
 #include "common/Commands.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QPainter>
 #include <QPainterPath>
@@ -59,7 +60,8 @@ QPixmap splash() {
     QFont sub(QStringLiteral("Liberation Sans"), 14);
     p.setFont(sub);
     p.setPen(QColor(0xC4, 0xD4, 0xE4));
-    p.drawText(QRect(0, 125, 600, 30), Qt::AlignCenter, QStringLiteral("Pulse oximetry recordings"));
+    p.drawText(QRect(0, 125, 600, 30), Qt::AlignCenter,
+               QCoreApplication::translate("Artwork", "Pulse oximetry recordings"));
     return pm;
 }
 

@@ -3,6 +3,7 @@
 #include "text/StringTable.h"
 
 #include <QApplication>
+#include <QCoreApplication>
 #include <cstdio>
 
 namespace kestrova::ui {
@@ -53,7 +54,8 @@ void Messages::setHandler(Handler h) {
 
 void Messages::settingsNotSaved(QWidget* parent, const std::string& reason) {
     info(parent,
-         QStringLiteral("The settings were not saved, and the settings file was left as it was:\n%1")
+         QCoreApplication::translate("Messages",
+                                     "The settings were not saved, and the settings file was left as it was:\n%1")
              .arg(QString::fromStdString(reason)),
          QMessageBox::Warning);
 }

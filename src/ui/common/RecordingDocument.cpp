@@ -6,6 +6,7 @@
 #include "files/SaveData.h"
 #include "model/RecordingModel.h"
 #include "settings/Settings.h"
+#include "text/Translate.h"
 
 namespace kestrova::ui {
 
@@ -205,7 +206,8 @@ bool RecordingDocument::showDownloadedId(int id, const PatientDatabase& db) {
 }
 
 Outcome RecordingDocument::openStudy(StudyId id) {
-    if (!m_library) return Error{Status::NotFound, "study library", "not open"};
+    if (!m_library)
+        return Error{Status::NotFound, ktr("RecordingDocument", "study library"), ktr("RecordingDocument", "not open")};
     auto study = m_library->get(id);
     if (!study) return study.error();
     auto samples = m_library->samples(id);
