@@ -23,10 +23,6 @@ struct StartOptions {
     QStringList files;        // the files given, absolute
 };
 
-QString text(const char* source) {
-    return QCoreApplication::translate("KestrovaMain", source);
-}
-
 // The language of this start, before any text is made: --lang, then the environment
 // and the stored setting. An unknown --lang is said once and the start goes on in
 // plain English.
@@ -36,9 +32,11 @@ void installLanguage(int argc, char** argv, const std::string& settingsPath) {
     const kestrova::Settings settings(settingsPath);
     const QString code = Language::choose(given, QString::fromStdString(settings.language()));
     if (!Language::install(code)) {
-        std::fprintf(stderr, "kestrova: unknown language \"%s\" (known: %s); English is used\n", qPrintable(code),
-                     qPrintable(Language::codes().join(QStringLiteral(", "))));
         Language::install(QStringLiteral("en"));
+        const QString line = QCoreApplication::translate(
+                                 "KestrovaMain", "kestrova: unknown language \"%1\" (known: %2); English is used")
+                                 .arg(code, Language::codes().join(QStringLiteral(", ")));
+        std::fprintf(stderr, "%s\n", qPrintable(line));
     }
     QLocale::setDefault(Language::locale());
 }
@@ -52,29 +50,37 @@ struct ParserOptions {
 
 // The options with their descriptions in the language installed when it is called.
 void describeOptions(QCommandLineParser& parser, ParserOptions& o) {
-    parser.setApplicationDescription(text("Kestrova: downloads, shows, analyses, prints and exports the "
-                                          "recordings of a finger pulse oximeter."));
+    parser.setApplicationDescription(
+        QCoreApplication::translate("KestrovaMain", "Kestrova: downloads, shows, analyses, prints and exports the "
+                                                    "recordings of a finger pulse oximeter."));
     parser.addHelpOption();
     parser.addVersionOption();
-    o.demo = QCommandLineOption(QStringLiteral("demo"),
-                                text("Attach a simulated oximeter, so a download works without a device."));
-    o.dataDir = QCommandLineOption(QStringLiteral("use-data-dir"),
-                                   text("Keep the settings file (Kestrova.ini) in the per-user data "
-                                        "directory instead of the working directory (desktop starts)."));
-    o.settingsFile =
-        QCommandLineOption(QStringLiteral("settings"),
-                           text("Read and write this settings file instead of Kestrova.ini."), QStringLiteral("FILE"));
-    o.language = QCommandLineOption(QStringLiteral("lang"), text("Language: en, en_classic, de, fr, es"),
+    o.demo =
+        QCommandLineOption(QStringLiteral("demo"),
+                           QCoreApplication::translate(
+                               "KestrovaMain", "Attach a simulated oximeter, so a download works without a device."));
+    o.dataDir = QCommandLineOption(
+        QStringLiteral("use-data-dir"),
+        QCoreApplication::translate("KestrovaMain", "Keep the settings file (Kestrova.ini) in the per-user data "
+                                                    "directory instead of the working directory (desktop starts)."));
+    o.settingsFile = QCommandLineOption(
+        QStringLiteral("settings"),
+        QCoreApplication::translate("KestrovaMain", "Read and write this settings file instead of Kestrova.ini."),
+        QStringLiteral("FILE"));
+    o.language = QCommandLineOption(QStringLiteral("lang"),
+                                    QCoreApplication::translate("KestrovaMain", "Language: en, en_classic, de, fr, es"),
                                     QStringLiteral("CODE"));
     parser.addOption(o.demo);
     parser.addOption(o.dataDir);
     parser.addOption(o.settingsFile);
     parser.addOption(o.language);
-    parser.addPositionalArgument(QStringLiteral("FILE"),
-                                 text("Recordings to open (.dat, .csv, .edf): the first is shown, several are "
-                                      "kept in the study library. Given to a running Kestrova, they open "
-                                      "there."),
-                                 QStringLiteral("[FILE...]"));
+    parser.addPositionalArgument(
+        QStringLiteral("FILE"),
+        QCoreApplication::translate("KestrovaMain",
+                                    "Recordings to open (.dat, .csv, .edf): the first is shown, several are "
+                                    "kept in the study library. Given to a running Kestrova, they open "
+                                    "there."),
+        QStringLiteral("[FILE...]"));
 }
 
 // --help and --version are answered before any window or file is touched (they work
@@ -99,7 +105,10 @@ std::unique_ptr<StartOptions> parseCommandLine(int argc, char** argv, int& exitC
     options->settingsPath = kestrova::Settings::locate(options->settingsFile, options->useDataDirectory);
     installLanguage(argc, argv, options->settingsPath);
     kestrova::ui::Language::attachToApplication();
-    if (!parsed) std::fprintf(stderr, "kestrova: %s (see kestrova --help)\n", qPrintable(parser.errorText()));
+    if (!parsed)
+        std::fprintf(stderr, "%s\n",
+                     qPrintable(QCoreApplication::translate("KestrovaMain", "kestrova: %1 (see kestrova --help)")
+                                    .arg(parser.errorText())));
     // parse() leaves --help-all (which addHelpOption declares) to the caller as well.
     if (parser.isSet(QStringLiteral("help")) || parser.isSet(QStringLiteral("help-all"))) {
         QCommandLineParser translated;
