@@ -13,6 +13,7 @@
 #include "dialogs/CModifyTitle.h"
 #include "dialogs/CPatientInfo.h"
 #include "dialogs/CReportSetup.h"
+#include "dialogs/StudyListModel.h"
 #include "files/PatientDatabase.h"
 #include "model/PatientForm.h"
 #include "model/RecordingModel.h"
@@ -24,9 +25,11 @@
 #include <QAction>
 #include <QComboBox>
 #include <QDateEdit>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QTranslator>
 #include <QtTest>
 
 #include <cerrno>
@@ -258,6 +261,39 @@ private slots:
         // Once the file is sound again the line is gone.
         openAll();
         QCOMPARE(shown, (QStringList{QString(), QString(), QString()}));
+    }
+
+    // Every text the setup dialogs show people goes through the translator: with one
+    // that marks each text it is asked for, no unmarked title, label, button or list
+    // header is left.
+    void setupDialogTextsGoThroughTheTranslator() {
+        struct Marking : QTranslator {
+            QString translate(const char*, const char* source, const char*, int) const override {
+                return QStringLiteral("T:") + QString::fromUtf8(source);
+            }
+        } marking;
+        QCoreApplication::installTranslator(&marking);
+        auto unmarked = [](QDialog& d) {
+            QStringList texts{d.windowTitle()};
+            for (auto* l : d.findChildren<QLabel*>()) texts << l->text();
+            for (auto* b : d.findChildren<QAbstractButton*>()) texts << b->text();
+            for (auto* g : d.findChildren<QGroupBox*>()) texts << g->title();
+            QStringList left;
+            for (const QString& t : texts)
+                if (!t.isEmpty() && !t.startsWith(QStringLiteral("T:"))) left << t;
+            return left;
+        };
+        CAnalysisSetup analysis(CAnalysisSetup::Values{94, 85, 120, 50, 4, 10});
+        CDlgUnitSetup units(UnitSystem::Metric);
+        CReportSetup report{ReportSettings{}};
+        for (QDialog* d : std::initializer_list<QDialog*>{&analysis, &units, &report})
+            QVERIFY2(unmarked(*d).isEmpty(), qPrintable(unmarked(*d).join(QLatin1Char('|'))));
+        units.setSaveProblem(QStringLiteral("/x/Kestrova.ini: Is a directory"));
+        QVERIFY(units.saveProblem()->text().startsWith(QStringLiteral("T:")));
+        StudyListModel studies;
+        for (int c = 0; c < StudyListModel::ColumnCount; ++c)
+            QVERIFY(studies.headerData(c, Qt::Horizontal, Qt::DisplayRole).toString().startsWith(QStringLiteral("T:")));
+        QCoreApplication::removeTranslator(&marking);
     }
 
     void dateAndTimeFieldsAreCheckedWhileTyping() {

@@ -4,6 +4,7 @@
 #include "settings/AnalysisSetupRules.h"
 #include "text/StringTable.h"
 
+#include <QCoreApplication>
 #include <QDialogButtonBox>
 #include <QEvent>
 #include <QGridLayout>
@@ -28,7 +29,7 @@ CAnalysisSetup::CAnalysisSetup(const Values& saved, QWidget* parent) : QDialog(p
     auto* layout = new QVBoxLayout(this);
     auto* grid = new QGridLayout;
     for (int row = 0; row < 6; ++row) {
-        grid->addWidget(new QLabel(tr(kLabels[row]), this), row, 0);
+        grid->addWidget(new QLabel(QCoreApplication::translate("CAnalysisSetup", kLabels[row]), this), row, 0);
         auto* edit = new QLineEdit(this);
         edit->setValidator(new QIntValidator(0, 9999, edit));
         edit->setMaximumWidth(80);

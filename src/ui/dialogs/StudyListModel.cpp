@@ -99,7 +99,8 @@ QVariant StudyListModel::headerData(int section, Qt::Orientation orientation, in
         QT_TRANSLATE_NOOP("StudyListModel", "Valid h"),   QT_TRANSLATE_NOOP("StudyListModel", "ODI 3 %/h"),
         QT_TRANSLATE_NOOP("StudyListModel", "ODI 4 %/h"), QT_TRANSLATE_NOOP("StudyListModel", "T90 %"),
         QT_TRANSLATE_NOOP("StudyListModel", "Nadir %"),   QT_TRANSLATE_NOOP("StudyListModel", "Interpretation")};
-    return section >= 0 && section < ColumnCount ? tr(names[section]) : QVariant();
+    return section >= 0 && section < ColumnCount ? QCoreApplication::translate("StudyListModel", names[section])
+                                                 : QVariant();
 }
 
 } // namespace kestrova::ui
