@@ -41,10 +41,9 @@ std::string nameOf(const PatientRecord& p) {
 }
 
 std::string durationText(std::int64_t seconds) {
-    char buf[32];
-    std::snprintf(buf, sizeof buf, "%lld h %02lld min", static_cast<long long>(seconds / 3600),
-                  static_cast<long long>(seconds / 60 % 60));
-    return buf;
+    char minutes[8];
+    std::snprintf(minutes, sizeof minutes, "%02lld", static_cast<long long>(seconds / 60 % 60));
+    return text::arg(ktr("StudiesCommand", "%1 h %2 min"), {std::to_string(seconds / 3600), minutes});
 }
 
 std::string fixed(double v, int digits) {

@@ -79,6 +79,23 @@ TEST(CliOutput, RenderingSaysNothingOfQtsOwnWhenTheRuntimeDirectoryIsMissing) {
     EXPECT_EQ(r.err.find("QStandardPaths"), std::string::npos) << r.err;
     EXPECT_EQ(r.err, "");
     EXPECT_EQ(test::readFile(dir.file("night.pdf")).substr(0, 5), "%PDF-");
+    // A runtime directory anyone may write to: Qt complains of its permissions.
+    ASSERT_EQ(test::runCommand("mkdir -m 0777 " + dir.file("runtime")).status, 0);
+    r = test::runCommand("XDG_RUNTIME_DIR=" + dir.file("runtime") + " " +
+                         cli("render " + kSample + " " + dir.file("page.pdf") + " --home " + dir.path()));
+    ASSERT_EQ(r.status, 0) << r.err;
+    EXPECT_EQ(r.err, "");
+}
+
+// A workbook or EDF+ file is bytes, not text: a terminal as "-" is refused, a pipe is not.
+TEST(CliOutput, BinaryFormatsAreNotWrittenToATerminal) {
+    if (test::runCommand("command -v script").status != 0) GTEST_SKIP() << "no script(1) for a terminal";
+    test::TempDir dir;
+    const auto r = test::runCommand("script -qc '" + cli("export " + kSample + " - --format edf --home " + dir.path()) +
+                                    "; echo status=$?' /dev/null");
+    EXPECT_NE(r.out.find("not written to a terminal"), std::string::npos) << r.out;
+    EXPECT_NE(r.out.find("status=1"), std::string::npos) << r.out;
+    EXPECT_EQ(r.out.find("0       "), std::string::npos) << r.out; // no EDF+ header
 }
 
 TEST(CliOutput, LangIsAcceptedAnywhereAndAnUnknownCodeFallsBackToEnglish) {
