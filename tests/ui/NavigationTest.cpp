@@ -20,6 +20,8 @@
 
 #include "TestSupport.h"
 
+#include <QDockWidget>
+#include <QHeaderView>
 #include <QInputDialog>
 
 #include <QStatusBar>
@@ -202,6 +204,108 @@ private slots:
         QVERIFY(v->hoverText(l.xL() - 20).isEmpty());
         m_frame->action(cmd::ZoomLevel + FrameNavigation::zoomChoiceCount() - 1)->trigger();
         QVERIFY(v->hoverText(column).contains(QChar(0x2013))); // a range of samples
+    }
+
+    // Ctrl+wheel zooms around the sample under the pointer, and the readout shown for
+    // the pointer follows every zoom, page and key, and goes when the pointer leaves.
+    void zoomAroundThePointerAndTheReadoutFollowing() {
+        CTavroTrendView* v = trend();
+        v->showSample(3 * 3600);
+        const auto start = v->layout();
+        const QPoint at(start.xL() + 60, start.spo2Panel.center().y());
+        auto move = [&](const QPoint& pos) {
+            QMouseEvent e(QEvent::MouseMove, QPointF(pos), v->mapToGlobal(QPointF(pos)), Qt::NoButton, Qt::NoButton,
+                          Qt::NoModifier);
+            QApplication::sendEvent(v, &e);
+        };
+        auto wheel = [&](int delta) {
+            QWheelEvent e(QPointF(at), v->mapToGlobal(QPointF(at)), {}, QPoint(0, delta), Qt::NoButton,
+                          Qt::ControlModifier, Qt::NoScrollPhase, false);
+            QApplication::sendEvent(v, &e);
+        };
+        move(at);
+        const std::int64_t anchor = v->layout().sampleAt(at.x(), v->shownFirst());
+        QCOMPARE(v->hoverReadout(), v->hoverText(at.x()));
+        QVERIFY(!v->hoverReadout().isEmpty());
+        const auto& s = m_model.currentSamples()[static_cast<std::size_t>(anchor)];
+        QVERIFY(v->hoverReadout().startsWith(pages::HeaderBand::timeText(s)));
+
+        // Out twice, in three times: the same sample stays under the pointer's column.
+        QList<int> spans;
+        for (int delta : {-120, -120, 120, 120, 120}) {
+            const QString before = v->hoverReadout();
+            const int span = v->span();
+            wheel(delta);
+            QVERIFY(v->span() != span);
+            spans << v->span();
+            const auto l = v->layout();
+            QCOMPARE(l.sampleAt(at.x(), v->shownFirst()), anchor);
+            QVERIFY(std::abs(l.xOf(anchor, v->shownFirst()) - at.x()) <= 1);
+            // The readout is that of the new zoom, not the one before it.
+            QCOMPARE(v->hoverReadout(), v->hoverText(at.x()));
+            QVERIFY(v->hoverReadout() != before);
+            QVERIFY(v->hoverReadout().startsWith(pages::HeaderBand::timeText(s)));
+        }
+        QVERIFY(spans[0] > start.span && spans[1] > spans[0] && spans[4] < start.span);
+
+        // Paging and the keys move what is under the pointer: the readout follows.
+        QString before = v->hoverReadout();
+        v->pageDown();
+        QCOMPARE(v->hoverReadout(), v->hoverText(at.x()));
+        QVERIFY(v->hoverReadout() != before);
+        before = v->hoverReadout();
+        QTest::keyClick(v, Qt::Key_PageUp);
+        QCOMPARE(v->hoverReadout(), v->hoverText(at.x()));
+        QVERIFY(v->hoverReadout() != before);
+
+        // Outside the plots there is none, and paging does not bring one back.
+        move(QPoint(start.xL() - 20, at.y()));
+        QVERIFY(v->hoverReadout().isEmpty());
+        move(at);
+        QVERIFY(!v->hoverReadout().isEmpty());
+        QEvent leave(QEvent::Leave);
+        QApplication::sendEvent(v, &leave);
+        QVERIFY(v->hoverReadout().isEmpty());
+        v->pageDown();
+        QVERIFY(v->hoverReadout().isEmpty());
+    }
+
+    // The event list shows every column whole, and F3 / Shift+F3 select the event's row.
+    void eventListFitsAndFollowsTheEventKeys() {
+        CTavroTrendView* v = trend();
+        QCOMPARE(m_frame->action(cmd::NextEvent)->shortcut(), QKeySequence(Qt::Key_F3));
+        QCOMPARE(m_frame->action(cmd::PreviousEvent)->shortcut(), QKeySequence(Qt::SHIFT | Qt::Key_F3));
+        m_frame->navigation().eventDock()->show();
+        QTreeWidget* list = m_frame->navigation().eventList();
+        QTRY_VERIFY(list->isVisible() && list->viewport()->width() > 0);
+        QHeaderView* header = list->header();
+        const int last = header->count() - 1;
+        QTRY_VERIFY(header->sectionViewportPosition(last) + header->sectionSize(last) <= list->viewport()->width());
+        for (int c = 0; c <= last; ++c)
+            for (int i = 0; i < list->topLevelItemCount(); ++i)
+                QVERIFY(header->sectionSize(c) >=
+                        list->fontMetrics().horizontalAdvance(list->topLevelItem(i)->text(c)));
+
+        auto selectedNadir = [&] {
+            const auto rows = list->selectedItems();
+            return rows.size() == 1 ? rows.front()->data(0, Qt::UserRole).toLongLong() : -1;
+        };
+        auto inView = [&] { return list->viewport()->rect().contains(list->visualItemRect(list->currentItem())); };
+        const auto& events = doc().events();
+        m_frame->action(cmd::NextEvent)->trigger();
+        QCOMPARE(selectedNadir(), doc().nadirIndex(events.front()));
+        QCOMPARE(selectedNadir(), v->focusSample());
+        m_frame->action(cmd::NextEvent)->trigger();
+        QCOMPARE(selectedNadir(), doc().nadirIndex(events[1]));
+        QVERIFY(inView());
+        // The last event, far down the list, is scrolled to.
+        QTest::keyClick(v, Qt::Key_End);
+        m_frame->action(cmd::PreviousEvent)->trigger();
+        QCOMPARE(selectedNadir(), doc().nadirIndex(events.back()));
+        QVERIFY(inView());
+        m_frame->action(cmd::PreviousEvent)->trigger();
+        QCOMPARE(selectedNadir(), doc().nadirIndex(events[events.size() - 2]));
+        QVERIFY(inView());
     }
 
     void goToTimeOutsideIsAnsweredInside() {

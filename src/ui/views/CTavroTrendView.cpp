@@ -62,9 +62,9 @@ void CTavroTrendView::paintEvent(QPaintEvent*) {
     if (m_image.size() != d.size()) m_image = QImage(d.size(), QImage::Format_RGB32);
     {
         QPainter off(&m_image);
-        pages::PageData data = document().pageData();
-        if (m_anchorFirst >= 0) data.firstSample = m_anchorFirst;
-        TrendPage::draw(off, d, data, &m_readouts, &m_spo2Marker, &m_pulseMarker);
+        pages::PageData shown = document().pageData();
+        if (m_anchorFirst >= 0) shown.firstSample = m_anchorFirst;
+        TrendPage::draw(off, d, shown, &m_readouts, &m_spo2Marker, &m_pulseMarker);
     }
     QPainter screen(this);
     screen.drawImage(0, 0, m_image);

@@ -41,6 +41,8 @@ public:
     int span() const;
     // The hover readout's text for plot column x, empty outside the plots.
     QString hoverText(int x) const;
+    // The first sample the plots show now.
+    std::int64_t shownFirst() const { return firstShown(); }
     // The readout shown for the pointer now, empty when none is shown.
     const QString& hoverReadout() const { return m_hoverText; }
 
