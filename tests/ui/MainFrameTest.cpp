@@ -1,9 +1,11 @@
 // The main frame: menu state in each state, the display switch, the page pane, the
 // device-arrival rule and Unit Setup's repaint rule.
 #include "MessageLog.h"
+#include "Modal.h"
 #include "app/CMainFrame.h"
 #include "app/CMdiClient.h"
 #include "common/Commands.h"
+#include "dialogs/CLanguageDlg.h"
 #include "model/RecordingModel.h"
 #include "model/SyntheticRecording.h"
 #include "settings/Settings.h"
@@ -14,6 +16,7 @@
 
 #include "common/FileChooser.h"
 #include <QAction>
+#include <QListWidget>
 #include <QMdiArea>
 #include <QMdiSubWindow>
 #include <QMenuBar>
@@ -24,6 +27,8 @@
 #include <QTimer>
 #include <QUrl>
 #include <QtTest>
+
+#include <filesystem>
 
 using namespace kestrova;
 using namespace kestrova::ui;
@@ -242,6 +247,43 @@ private slots:
             }
         }
         QVERIFY(menus.size() >= 6);
+    }
+
+    // Options > Language stores the chosen code and says when it takes effect; a settings
+    // file that cannot take it says so instead, and the dialog starts on the stored code.
+    void languageIsStoredForTheNextStart() {
+        auto choose = [](const QString& code) {
+            test::onModal<CLanguageDlg>([code](CLanguageDlg* d) {
+                for (int i = 0; i < d->list()->count(); ++i)
+                    if (d->list()->item(i)->data(Qt::UserRole).toString() == code) d->list()->setCurrentRow(i);
+                d->accept();
+            });
+        };
+        choose(QStringLiteral("fr"));
+        m_frame->action(cmd::Language)->trigger();
+        QCOMPARE(QString::fromStdString(m_settings->language()), QStringLiteral("fr"));
+        QCOMPARE(m_log->texts, QStringList{QStringLiteral("The language changes the next time Kestrova starts.")});
+
+        QString shownFirst;
+        test::onModal<CLanguageDlg>([&shownFirst](CLanguageDlg* d) {
+            shownFirst = d->chosen();
+            d->reject();
+        });
+        m_frame->action(cmd::Language)->trigger();
+        QCOMPARE(shownFirst, QStringLiteral("fr"));
+        QCOMPARE(m_log->texts.size(), 1); // cancelled: nothing said, nothing stored
+        QCOMPARE(QString::fromStdString(m_settings->language()), QStringLiteral("fr"));
+
+        std::filesystem::create_directories(m_dir->file("blocked.ini"));
+        const Settings blocked(m_dir->file("blocked.ini"));
+        RecordingModel model;
+        CMainFrame frame(model, blocked);
+        choose(QStringLiteral("de"));
+        frame.action(cmd::Language)->trigger();
+        QCOMPARE(m_log->texts.size(), 2);
+        QVERIFY2(m_log->texts[1].startsWith(QStringLiteral("The settings were not saved")),
+                 qPrintable(m_log->texts[1]));
+        QVERIFY(std::filesystem::is_directory(m_dir->file("blocked.ini")));
     }
 
     void helpShowsTheManualAndTheShortcuts() {

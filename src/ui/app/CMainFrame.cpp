@@ -231,7 +231,8 @@ void CMainFrame::buildToolBar() {
 void CMainFrame::buildStatusBar() {
     statusBar()->showMessage(tr("Ready"));
     m_pagePane = new QLabel(tr("Page:"), this);
-    m_pagePane->setMinimumWidth(m_pagePane->fontMetrics().horizontalAdvance(QStringLiteral("Page:          ")));
+    m_pagePane->setMinimumWidth(
+        m_pagePane->fontMetrics().horizontalAdvance(tr("Page:") + QStringLiteral("          ")));
     m_pagePane->setObjectName(QStringLiteral("pagePane"));
     statusBar()->addPermanentWidget(m_pagePane);
 }
