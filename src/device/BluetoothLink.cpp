@@ -1,4 +1,5 @@
 #include "BluetoothLink.h"
+#include "text/Translate.h"
 
 #include "DeviceStatus.h"
 #include "text/StringTable.h"
@@ -22,7 +23,7 @@ BluetoothLink::~BluetoothLink() {
 }
 
 std::string BluetoothLink::name() const {
-    return m_address.empty() ? std::string("Bluetooth link") : m_address;
+    return m_address.empty() ? std::string(ktr("BluetoothLink", "Bluetooth link")) : m_address;
 }
 
 Outcome BluetoothLink::connectTo(const std::string& address, int channel) {
@@ -31,7 +32,7 @@ Outcome BluetoothLink::connectTo(const std::string& address, int channel) {
     addr.rc_family = AF_BLUETOOTH;
     addr.rc_channel = static_cast<std::uint8_t>(channel);
     if (str2ba(address.c_str(), &addr.rc_bdaddr) != 0)
-        return deviceError(Status::Invalid, address, "not a Bluetooth address");
+        return deviceError(Status::Invalid, address, ktr("BluetoothLink", "not a Bluetooth address"));
     UniqueFd socket(::socket(AF_BLUETOOTH, SOCK_STREAM | SOCK_CLOEXEC, BTPROTO_RFCOMM));
     if (!socket) {
         Error e = systemError({}, errno);
@@ -48,9 +49,10 @@ Outcome BluetoothLink::connectTo(const std::string& address, int channel) {
 }
 
 std::string connectionFailureText(const Error& e) {
-    if (e.status == Status::Invalid) return "\"" + e.subject + "\" is not a Bluetooth address.";
-    if (e.subject.empty()) return "Bluetooth is not available: " + e.reason + ".";
-    return "Could not connect to " + e.subject + ": " + e.reason + ".";
+    if (e.status == Status::Invalid)
+        return text::arg(ktr("BluetoothLink", "\"%1\" is not a Bluetooth address."), {e.subject});
+    if (e.subject.empty()) return text::arg(ktr("BluetoothLink", "Bluetooth is not available: %1."), {e.reason});
+    return text::arg(ktr("BluetoothLink", "Could not connect to %1: %2."), {e.subject, e.reason});
 }
 
 void BluetoothLink::disconnect() {
@@ -65,7 +67,7 @@ void BluetoothLink::markDown() {
     m_up = false;
 }
 
-Error BluetoothLink::failure(int errorNumber, const char* reason) const {
+Error BluetoothLink::failure(int errorNumber, const std::string& reason) const {
     Error e = errorNumber ? systemError(name(), errorNumber) : deviceError(Status::IoError, name(), reason);
     e.status = Status::IoError;
     e.messageId = WSABT_IsConnected() ? str::WriteComFailed : str::NotConnected;
@@ -77,14 +79,14 @@ bool BluetoothLink::WSABT_IsConnected() const {
 }
 
 Outcome BluetoothLink::ConnectSocket() {
-    if (!WSABT_IsConnected()) return failure(0, "not connected");
+    if (!WSABT_IsConnected()) return failure(0, ktr("BluetoothLink", "not connected"));
     return {};
 }
 
 Outcome BluetoothLink::WSABT_SendData(const std::uint8_t* buffer, std::size_t length) {
     std::lock_guard lock(m_sendMutex);
     const int fd = m_fd.load();
-    if (!m_up || fd < 0) return failure(0, "not connected");
+    if (!m_up || fd < 0) return failure(0, ktr("BluetoothLink", "not connected"));
     std::size_t done = 0;
     while (done < length) {
         const ssize_t n = ::send(fd, buffer + done, length - done, MSG_NOSIGNAL);
@@ -92,7 +94,7 @@ Outcome BluetoothLink::WSABT_SendData(const std::uint8_t* buffer, std::size_t le
         if (n <= 0) {
             const int err = n < 0 ? errno : 0;
             if (err == EPIPE || err == ECONNRESET || err == ENOTCONN) markDown();
-            return failure(err, "the link took no bytes");
+            return failure(err, ktr("BluetoothLink", "the link took no bytes"));
         }
         done += static_cast<std::size_t>(n);
     }
@@ -101,7 +103,7 @@ Outcome BluetoothLink::WSABT_SendData(const std::uint8_t* buffer, std::size_t le
 
 Result<std::size_t> BluetoothLink::WSABT_RecvData(std::uint8_t* buffer, std::size_t capacity, int waitMs) {
     const int fd = m_fd.load();
-    if (!m_up || fd < 0) return failure(0, "not connected");
+    if (!m_up || fd < 0) return failure(0, ktr("BluetoothLink", "not connected"));
     if (capacity == 0) return std::size_t{0};
     pollfd p{fd, POLLIN, 0};
     if (::poll(&p, 1, waitMs) <= 0) return std::size_t{0};
@@ -109,7 +111,7 @@ Result<std::size_t> BluetoothLink::WSABT_RecvData(std::uint8_t* buffer, std::siz
     if (n == 0 || (n < 0 && errno != EAGAIN && errno != EINTR)) {
         const int err = n < 0 ? errno : 0;
         markDown(); // the peer closed the link
-        return failure(err, "the peer closed the link");
+        return failure(err, ktr("BluetoothLink", "the peer closed the link"));
     }
     return n < 0 ? std::size_t{0} : static_cast<std::size_t>(n);
 }

@@ -44,7 +44,7 @@ public:
 
 private:
     void markDown();
-    Error failure(int errorNumber, const char* reason) const;
+    Error failure(int errorNumber, const std::string& reason) const;
 
     UniqueFd m_socket;
     std::atomic<int> m_fd{-1};     // m_socket's number, for the workers' calls

@@ -1,4 +1,5 @@
 #include "CaptureSession.h"
+#include "text/Translate.h"
 
 #include "DeviceStatus.h"
 #include "model/RecordingModel.h"
@@ -45,7 +46,7 @@ void CaptureSession::fail(Error e) {
     report(e.messageId);
 }
 
-Error CaptureSession::fault(Status status, int messageId, const char* reason) {
+Error CaptureSession::fault(Status status, int messageId, const std::string& reason) {
     return deviceError(status, m_link.transport().name(), reason, messageId);
 }
 
@@ -168,7 +169,7 @@ void CaptureSession::receivingLoop() {
                                               : WaitResult::Timeout;
         if (w == WaitResult::Woken || m_stop) break;
         if (w == WaitResult::Failed) {
-            ended = fault(Status::IoError, linkDown, "the link failed");
+            ended = fault(Status::IoError, linkDown, ktr("CaptureSession", "the link failed"));
             break;
         }
         if (w == WaitResult::Readable) {
@@ -194,7 +195,7 @@ void CaptureSession::receivingLoop() {
             fail(std::move(e));
         }
         if (++reRequests > timing.reRequests) {
-            ended = fault(Status::Timeout, str::ReadTimeout, "the device stopped sending");
+            ended = fault(Status::Timeout, str::ReadTimeout, ktr("CaptureSession", "the device stopped sending"));
             break;
         }
     }
@@ -217,7 +218,7 @@ void CaptureSession::receivingLoop() {
 
 Outcome CaptureSession::storeSample(const SampleRecord& sample, int payloadLength) {
     if (m_model.appendSample(sample.id, sample, payloadLength) == RecordingModel::AppendResult::OutOfMemory) {
-        Error e = fault(Status::TooLarge, str::NewMemoryErr, "out of memory");
+        Error e = fault(Status::TooLarge, str::NewMemoryErr, ktr("CaptureSession", "out of memory"));
         fail(e);
         return e;
     }

@@ -74,7 +74,7 @@ private:
     void report(int stringId);
     // Shows the fault's message and keeps the first fault of the download.
     void fail(Error fault);
-    Error fault(Status status, int messageId, const char* reason);
+    Error fault(Status status, int messageId, const std::string& reason);
     Outcome sendRequest(std::uint32_t index);
 
     // An auto-reset event: set by each completed frame, consumed by one request.

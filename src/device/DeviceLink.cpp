@@ -1,4 +1,5 @@
 #include "DeviceLink.h"
+#include "text/Translate.h"
 
 #include "BluetoothLink.h"
 #include "settings/Settings.h"
@@ -70,8 +71,9 @@ DeviceLink::Probe DeviceLink::probe(const std::string& name) {
     if (!id || !isSupported(*id)) return Probe::Silent;
     if (!m_port.Open(name, id->lineRate)) return Probe::ReopenFailed;
     if (const WriteStatus remembered = m_settings.setDefaultCom(name); !remembered)
-        m_settingsProblem = "The port could not be remembered in the settings file, which was left as it was: " +
-                            remembered.error().text();
+        m_settingsProblem = text::arg(ktr("DeviceLink", "The port could not be remembered in the settings file, "
+                                                        "which was left as it was: %1"),
+                                      {remembered.error().text()});
     return Probe::Answered;
 }
 

@@ -1,4 +1,5 @@
 #include "DeviceSimulator.h"
+#include "text/Translate.h"
 
 #include "DeviceStatus.h"
 
@@ -189,7 +190,7 @@ Outcome DeviceSimulator::send(const std::vector<std::uint8_t>& bytes) {
     while (done < bytes.size()) {
         if (m_o.paced && done > 0 && stopFramePending()) {
             m_wireFree = nowSeconds();
-            return deviceError(Status::Cancelled, m_portName, "stopped by the host");
+            return deviceError(Status::Cancelled, m_portName, ktr("DeviceSimulator", "stopped by the host"));
         }
         const std::size_t slice = m_o.paced ? std::min<std::size_t>(bytes.size() - done, 512) : bytes.size() - done;
         if (m_o.paced) sleepUntil(start + static_cast<double>(done + slice) * perByte);

@@ -1,4 +1,5 @@
 #include "DeviceTiming.h"
+#include "text/Translate.h"
 
 #include "DeviceStatus.h"
 #include "Protocol.h"
@@ -53,7 +54,8 @@ Result<DeviceTiming> DeviceTiming::parse(std::string_view text) {
         const std::string_view digits = equals == std::string_view::npos ? std::string_view() : item.substr(equals + 1);
         const auto [end, ec] = std::from_chars(digits.data(), digits.data() + digits.size(), value);
         if (!field || ec != std::errc() || end != digits.data() + digits.size() || value < 0)
-            return deviceError(Status::Invalid, std::string(item), "not a device timing (name=number)");
+            return deviceError(Status::Invalid, std::string(item),
+                               ktr("DeviceTiming", "not a device timing (name=number)"));
         if (field->count)
             *field->count = value;
         else

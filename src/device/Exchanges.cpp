@@ -1,16 +1,17 @@
 #include "Exchanges.h"
+#include "text/Translate.h"
 
 #include "DeviceStatus.h"
 #include "text/StringTable.h"
 
 namespace kestrova {
 
-Error Exchanges::problem(Status status, const char* reason) const {
+Error Exchanges::problem(Status status, const std::string& reason) const {
     return deviceError(status, m_t.name(), reason);
 }
 
 Outcome Exchanges::send(const CommandFrame& f) {
-    if (!m_t.isConnected()) return problem(Status::IoError, "not connected");
+    if (!m_t.isConnected()) return problem(Status::IoError, ktr("Exchanges", "not connected"));
     return m_t.send(f);
 }
 
@@ -63,8 +64,8 @@ Result<Identification> Exchanges::identify() {
         id = parseIdentification(reply);
     }
     if (!id)
-        return got == 0 ? problem(Status::Timeout, "no answer")
-                        : problem(Status::ProtocolError, "not an identification");
+        return got == 0 ? problem(Status::Timeout, ktr("Exchanges", "no answer"))
+                        : problem(Status::ProtocolError, ktr("Exchanges", "not an identification"));
     return id;
 }
 
@@ -86,7 +87,8 @@ Result<Totals> Exchanges::queryTotals() {
     }
     Result<Totals> totals = parseTotals(reply);
     if (!totals)
-        return got == 0 ? problem(Status::Timeout, "no answer") : problem(Status::ProtocolError, "not the totals");
+        return got == 0 ? problem(Status::Timeout, ktr("Exchanges", "no answer"))
+                        : problem(Status::ProtocolError, ktr("Exchanges", "not the totals"));
     return totals;
 }
 
@@ -118,19 +120,21 @@ Outcome Exchanges::awaitDeleteAck() {
         if (reply.size() >= 5 && isDeleteAck(reply)) return {};
         if (Outcome slept = m_waker.sleepFor(m_timing.deleteAckRound); !slept) return slept;
     }
-    return problem(Status::ProtocolError, "the deletion was not acknowledged");
+    return problem(Status::ProtocolError, ktr("Exchanges", "the deletion was not acknowledged"));
 }
 
 Outcome Exchanges::setClock(std::uint32_t packed) {
     if (Outcome sent = send(setClockFirstFrame(packed)); !sent) return sent;
     pause(m_timing.clockPause);
-    if (!isSetClockAck(collectReply())) return problem(Status::ProtocolError, "the clock was refused");
+    if (!isSetClockAck(collectReply()))
+        return problem(Status::ProtocolError, ktr("Exchanges", "the clock was refused"));
     if (Outcome sent = send(setClockSecondFrame(packed)); !sent) {
         if (!m_t.isBluetooth()) message(str::WriteComFailed);
         return sent;
     }
     pause(m_timing.clockPause);
-    if (!isSetClockAck(collectReply())) return problem(Status::ProtocolError, "the clock was refused");
+    if (!isSetClockAck(collectReply()))
+        return problem(Status::ProtocolError, ktr("Exchanges", "the clock was refused"));
     return {};
 }
 

@@ -50,7 +50,7 @@ private:
     // A pause before a reply is gathered: when it is cut short by Stop, gathering
     // ends at once too, so the reply just comes out empty.
     void pause(DeviceTiming::Ms duration) const { (void)m_waker.sleepFor(duration); }
-    Error problem(Status status, const char* reason) const;
+    Error problem(Status status, const std::string& reason) const;
     void message(int id) const {
         if (m_message) m_message(id);
     }

@@ -1,4 +1,5 @@
 #include "PortDiscovery.h"
+#include "text/Translate.h"
 
 #include "base/UniqueFd.h"
 
@@ -81,7 +82,7 @@ std::vector<PortInfo> listSystemPorts() {
         for (const auto& name : rfcomm) {
             const bool known =
                 std::any_of(ports.begin(), ports.end(), [&](const PortInfo& p) { return p.name == name; });
-            if (!known) ports.push_back(PortInfo{name, "Bluetooth serial port", true, 0, 0});
+            if (!known) ports.push_back(PortInfo{name, ktr("PortDiscovery", "Bluetooth serial port"), true, 0, 0});
         }
     }
     return ports;

@@ -1,4 +1,5 @@
 #include "Protocol.h"
+#include "text/Translate.h"
 
 #include "DeviceStatus.h"
 
@@ -107,7 +108,7 @@ std::array<std::uint8_t, 8> encodeSampleGroup(const SampleRecord& s, std::int32_
 
 Result<Identification> parseIdentification(std::span<const std::uint8_t> r) {
     if (!synced(r) || (at(r, 2) & 3) != 0 || (at(r, 3) != 0xFF && at(r, 4) != 0xFF))
-        return deviceError(Status::ProtocolError, "", "not an identification");
+        return deviceError(Status::ProtocolError, "", ktr("Protocol", "not an identification"));
     Identification id;
     id.modelCode = static_cast<std::int32_t>(be16(r, 5));
     id.deviceType = static_cast<std::int32_t>(be16(r, 7));
@@ -120,7 +121,7 @@ Result<Identification> parseIdentification(std::span<const std::uint8_t> r) {
 
 Result<Totals> parseTotals(std::span<const std::uint8_t> r) {
     if (!synced(r) || (at(r, 2) & 3) != 0 || (at(r, 3) != 0xFF && at(r, 4) != 0xFE))
-        return deviceError(Status::ProtocolError, "", "not the totals");
+        return deviceError(Status::ProtocolError, "", ktr("Protocol", "not the totals"));
     Totals t;
     t.n1 = be16(r, 9);
     t.n2 = be16(r, 13);

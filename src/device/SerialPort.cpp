@@ -1,4 +1,5 @@
 #include "SerialPort.h"
+#include "text/Translate.h"
 
 #include "text/StringTable.h"
 
@@ -49,7 +50,7 @@ Error CCOM::failure(Status status, int errorNumber, int messageId) const {
 }
 
 namespace {
-Error withReason(Error e, const char* reason) {
+Error withReason(Error e, const std::string& reason) {
     if (e.reason.empty()) e.reason = reason;
     return e;
 }
@@ -65,7 +66,7 @@ std::string CCOM::devicePath(const std::string& portName) {
 
 Outcome CCOM::Open(const std::string& portName, std::uint32_t baudRate) {
     m_path = devicePath(portName);
-    if (portName.empty()) return withReason(failure(Status::NoDevice, 0, 0), "no port name");
+    if (portName.empty()) return withReason(failure(Status::NoDevice, 0, 0), ktr("SerialPort", "no port name"));
     UniqueFd fd(::open(m_path.c_str(), O_RDWR | O_NOCTTY | O_NONBLOCK | O_CLOEXEC));
     if (!fd) {
         const int err = errno;
@@ -74,7 +75,7 @@ Outcome CCOM::Open(const std::string& portName, std::uint32_t baudRate) {
                                                      : Status::NoDevice,
                        err, 0);
     }
-    auto fail = [&](Status status, int err, const char* reason) -> Outcome {
+    auto fail = [&](Status status, int err, const std::string& reason) -> Outcome {
         if (m_exclusive) ::ioctl(fd.get(), TIOCNXCL);
         m_exclusive = false;
         return withReason(failure(status, err, 0), reason);
@@ -88,12 +89,12 @@ Outcome CCOM::Open(const std::string& portName, std::uint32_t baudRate) {
     }
     // Someone else may hold a BSD lock on it (minicom, ModemManager probing).
     if (::flock(fd.get(), LOCK_EX | LOCK_NB) != 0 && errno == EWOULDBLOCK)
-        return fail(Status::Busy, 0, "locked by another program");
+        return fail(Status::Busy, 0, ktr("SerialPort", "locked by another program"));
 
     termios tio{};
     if (::tcgetattr(fd.get(), &tio) != 0) return fail(Status::IoError, errno, "");
     const speed_t speed = speedOf(baudRate);
-    if (speed == 0) return fail(Status::IoError, 0, "unsupported line rate");
+    if (speed == 0) return fail(Status::IoError, 0, ktr("SerialPort", "unsupported line rate"));
     // Only the framing and the rate change; flow control and the rest stay as the
     // driver reports them. Raw bytes: no echo, no line editing, no translation.
     ::cfmakeraw(&tio);
@@ -120,7 +121,7 @@ Outcome CCOM::Close() {
 
 Outcome CCOM::Read(std::vector<std::uint8_t>& out) {
     const int readFailed = str::ReadComFailed;
-    if (!m_fd) return withReason(failure(Status::IoError, 0, readFailed), "not open");
+    if (!m_fd) return withReason(failure(Status::IoError, 0, readFailed), ktr("SerialPort", "not open"));
     for (;;) {
         int queued = 0;
         if (::ioctl(m_fd.get(), FIONREAD, &queued) != 0) return failure(Status::IoError, errno, readFailed);
@@ -129,7 +130,7 @@ Outcome CCOM::Read(std::vector<std::uint8_t>& out) {
             pollfd p{m_fd.get(), POLLIN, 0};
             if (::poll(&p, 1, 0) < 0) return failure(Status::IoError, errno, readFailed);
             if (p.revents & (POLLHUP | POLLERR | POLLNVAL))
-                return withReason(failure(Status::IoError, 0, readFailed), "the port hung up");
+                return withReason(failure(Status::IoError, 0, readFailed), ktr("SerialPort", "the port hung up"));
             if (!(p.revents & POLLIN)) return {};
             queued = 1; // data arrived between the two questions
         }
@@ -144,7 +145,7 @@ Outcome CCOM::Read(std::vector<std::uint8_t>& out) {
         }
         out.resize(before + static_cast<std::size_t>(n));
         // End of stream: the device is gone.
-        if (n == 0) return withReason(failure(Status::IoError, 0, readFailed), "the port closed");
+        if (n == 0) return withReason(failure(Status::IoError, 0, readFailed), ktr("SerialPort", "the port closed"));
     }
 }
 
@@ -154,7 +155,7 @@ Outcome CCOM::Write(const std::vector<std::uint8_t>& data) {
 
 Outcome CCOM::Write(const std::uint8_t* data, std::size_t size) {
     const int writeFailed = str::WriteComFailed;
-    if (!m_fd) return withReason(failure(Status::IoError, 0, writeFailed), "not open");
+    if (!m_fd) return withReason(failure(Status::IoError, 0, writeFailed), ktr("SerialPort", "not open"));
     if (size == 0) return {};
     using Clock = std::chrono::steady_clock;
     const auto deadline = Clock::now() + m_writePerByte * static_cast<long>(size) + m_writeExtra;
@@ -167,12 +168,14 @@ Outcome CCOM::Write(const std::uint8_t* data, std::size_t size) {
         }
         if (n < 0 && errno != EAGAIN && errno != EINTR) return failure(Status::IoError, errno, writeFailed);
         const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now()).count();
-        if (left <= 0) return withReason(failure(Status::Timeout, 0, writeFailed), "the write did not finish in time");
+        if (left <= 0)
+            return withReason(failure(Status::Timeout, 0, writeFailed),
+                              ktr("SerialPort", "the write did not finish in time"));
         pollfd p{m_fd.get(), POLLOUT, 0};
         if (::poll(&p, 1, static_cast<int>(left)) < 0 && errno != EINTR)
             return failure(Status::IoError, errno, writeFailed);
         if (p.revents & (POLLHUP | POLLERR | POLLNVAL))
-            return withReason(failure(Status::IoError, 0, writeFailed), "the port hung up");
+            return withReason(failure(Status::IoError, 0, writeFailed), ktr("SerialPort", "the port hung up"));
     }
     return {};
 }

@@ -1,4 +1,5 @@
 #include "analysis/ClinicalMetrics.h"
+#include "text/Translate.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -21,31 +22,40 @@ SecondsAndPercent share(std::int64_t seconds, std::int64_t validSeconds) {
 
 std::string clinicalCriteria() {
     using namespace clinical;
+    // Sentence by sentence, each with its figures, so that a translation can put
+    // them where its grammar wants them.
+    auto n = [](int value) { return std::to_string(value); };
+    const std::string sentences[] = {
+        ktr("ClinicalMetrics", "Criteria: a second is valid when SpO2 is 50-100 % and pulse 25-250 bpm; every figure "
+                               "uses valid seconds only."),
+        text::arg(ktr("ClinicalMetrics", "Desaturations are found on SpO2 smoothed by a %1-sample median (a sample "
+                                         "next to an artefact is kept as it is)."),
+                  {n(kSmoothingSamples)}),
+        text::arg(ktr("ClinicalMetrics", "The baseline is the lower median of the smoothed valid samples of the "
+                                         "preceding %1 s that lie outside events (at least %2 of them) and moves by at "
+                                         "most %3 % a sample."),
+                  {n(kBaselineWindow), n(kMinBaselineSamples), n(kMaxBaselineStep)}),
+        text::arg(ktr("ClinicalMetrics",
+                      "An event starts at a sample at least %1 % below the baseline and counts when "
+                      "SpO2 stays there for at least %2 valid seconds, at most %3 samples in a row "
+                      "above; it ends before SpO2 has been back within %4 % of the baseline, or %5 % "
+                      "above the event's nadir, for %6 s, or after %7 s without recovery (its "
+                      "seconds then rejoin the baseline, which is taken afresh)."),
+                  {n(kPrimaryDrop), n(kMinEventSeconds), n(kNoiseSamples), n(kRecoveryMargin), n(kPrimaryDrop),
+                   n(kRecoverySeconds), n(kMaxEventSeconds)}),
+        text::arg(ktr("ClinicalMetrics", "After an event the next one also needs a fall of %1 % below the highest SpO2 "
+                                         "since, until SpO2 is back within %2 % of the baseline."),
+                  {n(kPrimaryDrop), n(kRecoveryMargin)}),
+        ktr("ClinicalMetrics",
+            "A 4 % event is a 3 % event that holds at least 4 % below its baseline in the same way."),
+        text::arg(ktr("ClinicalMetrics", "Artefact gaps of up to %1 s inside an event are bridged and count neither as "
+                                         "event nor as valid time; a longer gap ends it."),
+                  {n(kMaxBridgedGap)}),
+        ktr("ClinicalMetrics", "Depth is the baseline minus the lowest smoothed SpO2 of the event; duration is its "
+                               "event time."),
+    };
     std::string out;
-    auto add = [&out](const char* text, int value) { out += text + std::to_string(value); };
-    out = "Criteria: a second is valid when SpO2 is 50-100 % and pulse 25-250 bpm; every figure uses valid "
-          "seconds only.";
-    add(" Desaturations are found on SpO2 smoothed by a ", kSmoothingSamples);
-    out += "-sample median (a sample next to an artefact is kept as it is).";
-    add(" The baseline is the lower median of the smoothed valid samples of the preceding ", kBaselineWindow);
-    add(" s that lie outside events (at least ", kMinBaselineSamples);
-    add(" of them) and moves by at most ", kMaxBaselineStep);
-    add(" % a sample. An event starts at a sample at least ", kPrimaryDrop);
-    add(" % below the baseline and counts when SpO2 stays there for at least ", kMinEventSeconds);
-    add(" valid seconds, at most ", kNoiseSamples);
-    add(" samples in a row above; it ends before SpO2 has been back within ", kRecoveryMargin);
-    add(" % of the baseline, or ", kPrimaryDrop);
-    add(" % above the event's nadir, for ", kRecoverySeconds);
-    add(" s, or after ", kMaxEventSeconds);
-    add(" s without recovery (its seconds then rejoin the baseline, which is taken afresh). After an event "
-        "the next one also needs a fall of ",
-        kPrimaryDrop);
-    add(" % below the highest SpO2 since, until SpO2 is back within ", kRecoveryMargin);
-    out += " % of the baseline. A 4 % event is a 3 % event that holds at least 4 % below its baseline in the "
-           "same way.";
-    add(" Artefact gaps of up to ", kMaxBridgedGap);
-    out += " s inside an event are bridged and count neither as event nor as valid time; a longer gap ends it. "
-           "Depth is the baseline minus the lowest smoothed SpO2 of the event; duration is its event time.";
+    for (const std::string& sentence : sentences) out += (out.empty() ? "" : " ") + sentence;
     return out;
 }
 

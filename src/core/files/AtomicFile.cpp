@@ -1,4 +1,5 @@
 #include "files/AtomicFile.h"
+#include "text/Translate.h"
 
 #include "base/UniqueFd.h"
 
@@ -173,7 +174,7 @@ AtomicFile::AtomicFile(std::string targetPath, Mode mode)
             return;
         }
         if (!S_ISREG(st.st_mode)) {
-            m_error = m_target + ": not a regular file";
+            m_error = m_target + ": " + ktr("AtomicFile", "not a regular file");
             return;
         }
         if (::access(m_resolved.c_str(), W_OK) != 0 || (st.st_mode & 0222) == 0) {

@@ -1,4 +1,5 @@
 #include "files/CsvRecording.h"
+#include "text/Translate.h"
 
 #include "analysis/ClinicalMetrics.h"
 #include "files/InputFile.h"
@@ -36,7 +37,7 @@ std::string_view trim(std::string_view s) {
 }
 
 std::string lineText(int line) {
-    return "line " + std::to_string(line);
+    return text::arg(ktr("CsvRecording", "line %1"), {std::to_string(line)});
 }
 
 // What is wrong, relative to the text ("line 3: ..."); the file reader puts the path
@@ -490,11 +491,15 @@ Result<DataFileContents> parseCsvRecording(std::string_view text, const std::str
     const int titleCol = columns[static_cast<int>(ColumnKind::Title)];
     ownFile = ownFile && timeCol == 0 && spo2Col == 1 && pulseCol == 2;
     if (spo2Col < 0 || pulseCol < 0 || (timeCol < 0 && dateCol < 0))
-        return refuse("line 1: the header names no " +
-                      std::string(timeCol < 0 && dateCol < 0 ? "time"
-                                  : spo2Col < 0              ? "SpO2"
-                                                             : "pulse") +
-                      " column (expected for example time, spo2 and pulse)");
+        return refuse(
+            timeCol < 0 && dateCol < 0
+                ? ktr("CsvRecording",
+                      "line 1: the header names no time column (expected for example time, spo2 and pulse)")
+            : spo2Col < 0
+                ? ktr("CsvRecording",
+                      "line 1: the header names no SpO2 column (expected for example time, spo2 and pulse)")
+                : ktr("CsvRecording",
+                      "line 1: the header names no pulse column (expected for example time, spo2 and pulse)"));
     const bool separateDate = dateCol >= 0 && timeCol >= 0 && dateCol != timeCol;
     const int momentCol = separateDate ? dateCol : timeCol >= 0 ? timeCol : dateCol;
 
@@ -536,21 +541,23 @@ Result<DataFileContents> parseCsvRecording(std::string_view text, const std::str
         switch (parseMoment(moment, clock, m, badToken)) {
         case MomentError::None: break;
         case MomentError::NoClock:
-            failure = refuse(lineText(startLine) + ": no time of day in \"" + std::string(moment.substr(0, 80)) + "\"");
+            failure = refuse(text::arg(ktr("CsvRecording", "%1: no time of day in \"%2\""),
+                                       {lineText(startLine), moment.substr(0, 80)}));
             continue;
         case MomentError::BadClock: {
             std::string_view shown = badToken.empty() ? (separateDate ? clock : moment) : badToken;
-            failure =
-                refuse(lineText(startLine) + ": \"" + std::string(shown.substr(0, 80)) + "\" is not a time of day");
+            failure = refuse(text::arg(ktr("CsvRecording", "%1: \"%2\" is not a time of day"),
+                                       {lineText(startLine), shown.substr(0, 80)}));
             continue;
         }
         case MomentError::BadDate:
-            failure = refuse(lineText(startLine) + ": \"" + std::string(moment.substr(0, 80)) +
-                             "\" is not a date (expected for example 2026-06-19, 19.06.2026, 6/19/2026 or Jun 19, "
-                             "2026)");
+            failure = refuse(text::arg(ktr("CsvRecording", "%1: \"%2\" is not a date (expected for example 2026-06-19, "
+                                                           "19.06.2026, 6/19/2026 or Jun 19, 2026)"),
+                                       {lineText(startLine), moment.substr(0, 80)}));
             continue;
         case MomentError::Unusable:
-            failure = refuse(lineText(startLine) + ": no date Kestrova can keep (years 2000 to 2255)");
+            failure = refuse(text::arg(ktr("CsvRecording", "%1: no date Kestrova can keep (years 2000 to 2255)"),
+                                       {lineText(startLine)}));
             continue;
         }
         forms |= m.forms;
@@ -570,13 +577,15 @@ Result<DataFileContents> parseCsvRecording(std::string_view text, const std::str
             case ValueResult::Value: break;
             case ValueResult::Marker: ++markers; break;
             case ValueResult::NotANumber:
-                failure = refuse(lineText(startLine) + ": no " + v.what +
-                                 " value and no missing-value marker in column " + std::to_string(v.column + 1));
+                failure =
+                    refuse(text::arg(ktr("CsvRecording", "%1: no %2 value and no missing-value marker in column %3"),
+                                     {lineText(startLine), v.what, std::to_string(v.column + 1)}));
                 break;
             case ValueResult::OutOfRange:
-                failure = refuse(lineText(startLine) + ": " + v.what + " " + numberText(v.text) + " in column " +
-                                 std::to_string(v.column + 1) + " is out of range (0 to " +
-                                 std::to_string(ownFile ? 255 : v.maximum) + ", or a missing-value marker)");
+                failure = refuse(text::arg(
+                    ktr("CsvRecording", "%1: %2 %3 in column %4 is out of range (0 to %5, or a missing-value marker)"),
+                    {lineText(startLine), v.what, numberText(v.text), std::to_string(v.column + 1),
+                     std::to_string(ownFile ? 255 : v.maximum)}));
                 break;
             }
             if (failure) break;
@@ -607,7 +616,8 @@ Result<DataFileContents> parseCsvRecording(std::string_view text, const std::str
         differ |= a != b;
     }
     if (anyAmbiguous) {
-        if (aOver12 && bOver12) return refuse("the dates are neither all day/month/year nor all month/day/year");
+        if (aOver12 && bOver12)
+            return refuse(ktr("CsvRecording", "the dates are neither all day/month/year nor all month/day/year"));
         if (aOver12 || bOver12) {
             dayFirst = aOver12;
         } else if (differ) {
@@ -623,13 +633,15 @@ Result<DataFileContents> parseCsvRecording(std::string_view text, const std::str
             }
             dayFirst = bad[1] < bad[0];
             if (bad[0] == bad[1])
-                notes.push_back("the dates can be read day/month/year and month/day/year and nothing in the file "
-                                "settles which; they are read month/day/year");
+                notes.push_back(ktr("CsvRecording", "the dates can be read day/month/year and month/day/year and "
+                                                    "nothing in the file settles which; they are read month/day/year"));
         }
         for (auto& r : rows) {
             if (!r.ambiguous) continue;
             const std::int64_t k = resolveAmbiguous(r.key, dayFirst);
-            if (k < 0) return refuse(lineText(r.line) + ": no date Kestrova can keep (years 2000 to 2255)");
+            if (k < 0)
+                return refuse(text::arg(ktr("CsvRecording", "%1: no date Kestrova can keep (years 2000 to 2255)"),
+                                        {lineText(r.line)}));
             r.key = k;
             r.ambiguous = false;
         }
@@ -662,12 +674,17 @@ Result<DataFileContents> parseCsvRecording(std::string_view text, const std::str
     std::size_t lastRow = 0, jumps = 0;
     const auto capacity = static_cast<std::size_t>(RecordingModel::kCurrentCapacity);
     auto tooLong = [&] {
-        return refuse("is not a recording this program can open: it holds more than " + std::to_string(capacity) +
-                      " samples (a recording holds 0 to " + std::to_string(capacity) + ").");
+        Error e = refuse(text::arg(
+            ktr("CsvRecording",
+                "is not a recording this program can open: it holds more than %1 samples (a recording holds 0 to %2)."),
+            {std::to_string(capacity), std::to_string(capacity)}));
+        e.status = Status::TooLarge;
+        return e;
     };
     auto noteSetBack = [&](int atLine, std::int64_t by) {
         if (++jumps <= kMaxNotedJumps)
-            notes.push_back("clock set back at line " + std::to_string(atLine) + " by " + std::to_string(by) + " s");
+            notes.push_back(text::arg(ktr("CsvRecording", "clock set back at line %1 by %2 s"),
+                                      {std::to_string(atLine), std::to_string(by)}));
     };
     for (std::size_t k = 0; k < rows.size(); ++k) {
         const Row& r = rows[k];
@@ -680,8 +697,8 @@ Result<DataFileContents> parseCsvRecording(std::string_view text, const std::str
             if (second == lastSecond && millis == lastMillis) {
                 const Row& p = rows[lastRow];
                 if (p.spo2 == r.spo2 && p.pulse == r.pulse) continue; // the same row twice
-                return refuse(lineText(r.line) + ": the time " + secondsText(second) + " of line " +
-                              std::to_string(p.line) + " again, with other values");
+                return refuse(text::arg(ktr("CsvRecording", "%1: the time %2 of line %3 again, with other values"),
+                                        {lineText(r.line), secondsText(second), std::to_string(p.line)}));
             }
             if (second == lastSecond) {
                 samples.pop_back(); // the last value within a second
@@ -714,11 +731,13 @@ Result<DataFileContents> parseCsvRecording(std::string_view text, const std::str
         lastRow = k;
     }
     if (jumps > kMaxNotedJumps)
-        notes.push_back("the clock was set back " + std::to_string(jumps) + " times in all; the first " +
-                        std::to_string(kMaxNotedJumps) + " are listed");
+        notes.push_back(
+            text::arg(ktr("CsvRecording", "the clock was set back %1 times in all; the first %2 are listed"),
+                      {std::to_string(jumps), std::to_string(kMaxNotedJumps)}));
     if (markers > 0)
-        notes.push_back(std::to_string(markers) + " missing-value marker" + (markers == 1 ? "" : "s") +
-                        " read as artefact");
+        notes.push_back(text::arg(markers == 1 ? ktr("CsvRecording", "%1 missing-value marker read as artefact")
+                                               : ktr("CsvRecording", "%1 missing-value markers read as artefact"),
+                                  {std::to_string(markers)}));
 
     // The layout in words.
     std::string layout;
@@ -770,7 +789,11 @@ Result<DataFileContents> readCsvRecording(const std::string& path) {
     if (r) return r;
     Error e = r.error();
     e.subject = path;
-    if (e.reason.rfind("is not", 0) == 0) e.sentence = "The file " + path + " " + e.reason;
+    if (e.status == Status::TooLarge)
+        e.sentence = text::arg(
+            ktr("CsvRecording", "The file %1 is not a recording this program can open: it holds "
+                                "more than %2 samples (a recording holds 0 to %3)."),
+            {path, std::to_string(RecordingModel::kCurrentCapacity), std::to_string(RecordingModel::kCurrentCapacity)});
     return e;
 }
 

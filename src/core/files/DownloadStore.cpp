@@ -1,4 +1,5 @@
 #include "files/DownloadStore.h"
+#include "text/Translate.h"
 
 #include "files/DataFile.h"
 #include "files/InputFile.h"
@@ -48,7 +49,7 @@ SavedRecording saveDownloadedRecording(const std::string& dir, int id, std::span
         WriteStatus written = writeFileAtomically(path, bytes, AtomicFile::Mode::CreateNew);
         if (written || written.error().errorNumber != EEXIST) return {written, path}; // taken: try the next name
     }
-    return {Error{Status::Exists, base, "no free file name"}, base + suffix};
+    return {Error{Status::Exists, base, ktr("DownloadStore", "no free file name")}, base + suffix};
 }
 
 } // namespace kestrova

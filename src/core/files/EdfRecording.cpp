@@ -1,4 +1,5 @@
 #include "files/EdfRecording.h"
+#include "text/Translate.h"
 
 #include "analysis/ClinicalMetrics.h"
 #include "files/InputFile.h"
@@ -289,7 +290,7 @@ WriteStatus writeEdfRecording(const std::string& path, std::span<const SampleRec
     std::from_chars(bytes.data() + 184, bytes.data() + 192, headerBytes);
     std::from_chars(bytes.data() + 256 + kSignals * 216 + 16, bytes.data() + 256 + kSignals * 216 + 24, perRecord);
     if (static_cast<long long>(bytes.size()) != headerBytes + records * (4 * kRecordSeconds + 2 * perRecord))
-        return Error{Status::IoError, path, "the file's size would not match its header"};
+        return Error{Status::IoError, path, ktr("EdfRecording", "the file's size would not match its header")};
     AtomicFile target(path);
     if (!target.isOpen()) return target.status();
     target.write(bytes);
@@ -360,8 +361,9 @@ Error tooLong(const std::string& path, long long seconds) {
                  {},
                  0,
                  0,
-                 "The file " + path + " is not a recording this program can open: it holds " + std::to_string(seconds) +
-                     " seconds (a recording holds 0 to " + std::to_string(RecordingModel::kCurrentCapacity) + ")."};
+                 text::arg(ktr("EdfRecording", "The file %1 is not a recording this program can open: it holds %2 "
+                                               "seconds (a recording holds 0 to %3)."),
+                           {path, std::to_string(seconds), std::to_string(RecordingModel::kCurrentCapacity)})};
 }
 
 std::string_view trimmed(std::string_view s) {
@@ -424,26 +426,30 @@ Result<DataFileContents> readEdfRecording(const std::string& path, EdfReadStats*
     auto head = readAt(0, 256);
     if (!head) return head.error();
     if (head->size() < 256 || trimmed(std::string_view(*head).substr(0, 8)) != "0")
-        return refuse(path, "not an EDF or EDF+ file Kestrova can read: it does not begin with an EDF header");
+        return refuse(path, ktr("EdfRecording",
+                                "not an EDF or EDF+ file Kestrova can read: it does not begin with an EDF header"));
     const std::string_view h(*head);
     long long headerBytes = 0, records = 0, signals = 0;
     double duration = 0;
     if (!integerField(h.substr(184, 8), headerBytes) || !integerField(h.substr(252, 4), signals) || signals < 1 ||
         signals > 512 || headerBytes != 256 * (signals + 1))
-        return refuse(path, "not an EDF or EDF+ file Kestrova can read: its header gives no usable size or number "
-                            "of signals");
+        return refuse(
+            path,
+            ktr("EdfRecording",
+                "not an EDF or EDF+ file Kestrova can read: its header gives no usable size or number of signals"));
     if (!integerField(h.substr(236, 8), records) || records < -1)
-        return refuse(path, "the header gives no number of data records");
+        return refuse(path, ktr("EdfRecording", "the header gives no number of data records"));
     if (!numberField(h.substr(244, 8), duration) || duration <= 0)
-        return refuse(path, "the header gives no duration of a data record");
+        return refuse(path, ktr("EdfRecording", "the header gives no duration of a data record"));
     const std::string_view reserved = trimmed(h.substr(192, 44));
     const bool plus = reserved.starts_with("EDF+");
     const bool discontinuous = reserved.starts_with("EDF+D");
-    if (static_cast<long long>(file.size()) < headerBytes) return refuse(path, "the file ends inside its header");
+    if (static_cast<long long>(file.size()) < headerBytes)
+        return refuse(path, ktr("EdfRecording", "the file ends inside its header"));
     auto more = readAt(256, static_cast<std::size_t>(headerBytes - 256));
     if (!more) return more.error();
     if (static_cast<long long>(more->size()) != headerBytes - 256)
-        return refuse(path, "the file ends inside its header");
+        return refuse(path, ktr("EdfRecording", "the file ends inside its header"));
     const std::string_view sh(*more);
     const auto ns = static_cast<std::size_t>(signals);
     auto signalField = [&](std::size_t before, std::size_t width, std::size_t s) {
@@ -460,7 +466,9 @@ Result<DataFileContents> readEdfRecording(const std::string& path, EdfReadStats*
         double physicalMax = 0;
         if (!integerField(signalField(16 + 80 + 8 + 8 + 8 + 8 + 8 + 80, 8, s), g.perRecord) || g.perRecord < 1 ||
             g.perRecord > (1LL << 30))
-            return refuse(path, "the signal \"" + g.label + "\" gives no number of samples per data record");
+            return refuse(path,
+                          text::arg(ktr("EdfRecording", "the signal \"%1\" gives no number of samples per data record"),
+                                    {g.label}));
         g.offset = recordBytes;
         recordBytes += 2 * g.perRecord;
         if (plus && g.label == "EDF Annotations") {
@@ -476,19 +484,23 @@ Result<DataFileContents> readEdfRecording(const std::string& path, EdfReadStats*
             !integerField(signalField(16 + 80 + 24, 8, s), g.digitalMin) ||
             !integerField(signalField(16 + 80 + 32, 8, s), digitalMax) || digitalMax <= g.digitalMin ||
             physicalMax == g.physicalMin)
-            return refuse(path, "the signal \"" + g.label + "\" has no usable physical and digital range");
+            return refuse(path,
+                          text::arg(ktr("EdfRecording", "the signal \"%1\" has no usable physical and digital range"),
+                                    {g.label}));
         g.gain = (physicalMax - g.physicalMin) / static_cast<double>(digitalMax - g.digitalMin);
         (isSpo2Label(label) ? spo2 : pulse) = static_cast<int>(s);
     }
     if (spo2 < 0 || pulse < 0)
-        return refuse(path, "no " + std::string(spo2 < 0 ? "SpO2 (or SaO2)" : "pulse (or PR, HR)") + " signal");
+        return refuse(path, spo2 < 0 ? ktr("EdfRecording", "no SpO2 (or SaO2) signal")
+                                     : ktr("EdfRecording", "no pulse (or PR, HR) signal"));
 
     // What the header promises, against the file and what a recording holds, before any
     // data is read.
     const long long held = (static_cast<long long>(file.size()) - headerBytes) / recordBytes;
     if (records == -1) records = held;
     if (held < records)
-        return refuse(path, "the header says " + number(records) + " data records, the file holds " + number(held));
+        return refuse(path, text::arg(ktr("EdfRecording", "the header says %1 data records, the file holds %2"),
+                                      {number(records), number(held)}));
     if (static_cast<double>(records) * duration > RecordingModel::kCurrentCapacity)
         return tooLong(path, static_cast<long long>(std::ceil(static_cast<double>(records) * duration)));
     const int wanted[2] = {spo2, pulse};
@@ -497,13 +509,15 @@ Result<DataFileContents> readEdfRecording(const std::string& path, EdfReadStats*
         const Signal& g = all[static_cast<std::size_t>(wanted[k])];
         rates[k] = static_cast<double>(g.perRecord) / duration;
         if (rates[k] < 1.0)
-            return refuse(path, "the signal \"" + lowerTrimmed(g.label) + "\" has fewer than one sample per second");
+            return refuse(path, text::arg(ktr("EdfRecording", "the signal \"%1\" has fewer than one sample per second"),
+                                          {lowerTrimmed(g.label)}));
         if (static_cast<double>(g.perRecord) * static_cast<double>(records) > static_cast<double>(kMaxSignalSamples))
-            return refuse(path, "the signal \"" + g.label + "\" holds " +
-                                    number(static_cast<long long>(static_cast<double>(g.perRecord) *
-                                                                  static_cast<double>(records))) +
-                                    " samples; Kestrova reads at most " + number(kMaxSignalSamples) +
-                                    " (64 a second over a whole recording)");
+            return refuse(path, text::arg(ktr("EdfRecording", "the signal \"%1\" holds %2 samples; Kestrova reads at "
+                                                              "most %3 (64 a second over a whole recording)"),
+                                          {g.label,
+                                           number(static_cast<long long>(static_cast<double>(g.perRecord) *
+                                                                         static_cast<double>(records))),
+                                           number(kMaxSignalSamples)}));
     }
 
     // The start: EDF's dd.mm.yy (85-99 is 19yy, 00-84 20yy; "yy" after 2084), the full
@@ -515,9 +529,9 @@ Result<DataFileContents> readEdfRecording(const std::string& path, EdfReadStats*
         timeField.size() != 8 || !integerField(timeField.substr(0, 2), hour) ||
         !integerField(timeField.substr(3, 2), minute) || !integerField(timeField.substr(6, 2), second) || hour > 23 ||
         minute > 59 || second > 59)
-        return refuse(path, "the header gives no start date and time (dd.mm.yy and hh.mm.ss)");
+        return refuse(path, ktr("EdfRecording", "the header gives no start date and time (dd.mm.yy and hh.mm.ss)"));
     if (dateField.substr(6) != "yy" && !integerField(dateField.substr(6, 2), yy))
-        return refuse(path, "the header gives no start date and time (dd.mm.yy and hh.mm.ss)");
+        return refuse(path, ktr("EdfRecording", "the header gives no start date and time (dd.mm.yy and hh.mm.ss)"));
     long long year = yy < 0 ? -1 : yy >= 85 ? 1900 + yy : 2000 + yy;
     const std::string_view recordingField = trimmed(h.substr(88, 80));
     const auto recordingWords = words(recordingField);
@@ -532,12 +546,15 @@ Result<DataFileContents> readEdfRecording(const std::string& path, EdfReadStats*
             fullMonth == month && (yy < 0 || fullYear % 100 == yy))
             year = fullYear;
     }
-    if (year < 0) return refuse(path, "the header's start year is \"yy\" and the recording field gives no year");
-    if (!validDate(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)))
-        return refuse(path, "the header's start date " + std::string(dateField) + " is no date");
-    if (year < 2000 || year > 2255)
+    if (year < 0)
         return refuse(path,
-                      "the recording starts in " + number(year) + "; Kestrova keeps recordings from 2000 to 2255");
+                      ktr("EdfRecording", "the header's start year is \"yy\" and the recording field gives no year"));
+    if (!validDate(static_cast<int>(year), static_cast<int>(month), static_cast<int>(day)))
+        return refuse(path, text::arg(ktr("EdfRecording", "the header's start date %1 is no date"), {dateField}));
+    if (year < 2000 || year > 2255)
+        return refuse(path, text::arg(ktr("EdfRecording",
+                                          "the recording starts in %1; Kestrova keeps recordings from 2000 to 2255"),
+                                      {number(year)}));
 
     // The data, a block of records at a time, only as far as the signals used reach.
     const Signal* annotations = nullptr;
@@ -598,7 +615,8 @@ Result<DataFileContents> readEdfRecording(const std::string& path, EdfReadStats*
         auto block = readAt(from, length);
         if (!block) return block.error();
         if (block->size() != length)
-            return refuse(path, "the file ended while it was read (data record " + number(r0 + 1) + ")");
+            return refuse(path, text::arg(ktr("EdfRecording", "the file ended while it was read (data record %1)"),
+                                          {number(r0 + 1)}));
         for (long long i = 0; i < count; ++i) {
             const long long r = r0 + i;
             const char* record = block->data() + (perBlock == 1 ? 0 : static_cast<std::size_t>(i) * rb) -
@@ -617,12 +635,16 @@ Result<DataFileContents> readEdfRecording(const std::string& path, EdfReadStats*
                     const std::size_t mark = entry.find_first_of("\x14\x15");
                     double when = 0, lasting = -1;
                     if (mark == std::string_view::npos || !numberField(entry.substr(0, mark), when))
-                        return refuse(path, "data record " + number(r + 1) + " holds an unreadable annotation");
+                        return refuse(path,
+                                      text::arg(ktr("EdfRecording", "data record %1 holds an unreadable annotation"),
+                                                {number(r + 1)}));
                     std::string_view rest = entry.substr(mark);
                     if (rest.front() == '\x15') {
                         const std::size_t m2 = rest.find('\x14');
                         if (m2 == std::string_view::npos || !numberField(rest.substr(1, m2 - 1), lasting))
-                            return refuse(path, "data record " + number(r + 1) + " holds an unreadable annotation");
+                            return refuse(
+                                path, text::arg(ktr("EdfRecording", "data record %1 holds an unreadable annotation"),
+                                                {number(r + 1)}));
                         rest = rest.substr(m2);
                     }
                     rest.remove_prefix(1);
@@ -649,8 +671,10 @@ Result<DataFileContents> readEdfRecording(const std::string& path, EdfReadStats*
                 }
             }
             if (onset < 0 || onset > 1e10 || (previousOnset >= 0 && onset < previousOnset + duration - 1e-6))
-                return refuse(path, "data record " + number(r + 1) + " starts at " + number(std::llround(onset)) +
-                                        " s, before the data record before it ends");
+                return refuse(path,
+                              text::arg(ktr("EdfRecording",
+                                            "data record %1 starts at %2 s, before the data record before it ends"),
+                                        {number(r + 1), number(std::llround(onset))}));
             previousOnset = onset;
             for (int k = 0; k < 2; ++k) {
                 const Signal& g = all[static_cast<std::size_t>(wanted[k])];
@@ -746,8 +770,8 @@ Result<DataFileContents> readEdfRecording(const std::string& path, EdfReadStats*
     result.layout = layout;
     for (const auto& s : setBacks) {
         if (result.notes.size() >= 20) break;
-        result.notes.push_back("clock set back " + std::to_string(s.onset) + " s after the start by " +
-                               std::to_string(s.duration) + " s");
+        result.notes.push_back(text::arg(ktr("EdfRecording", "clock set back %1 s after the start by %2 s"),
+                                         {std::to_string(s.onset), std::to_string(s.duration)}));
     }
     return result;
 }

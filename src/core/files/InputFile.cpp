@@ -1,4 +1,5 @@
 #include "files/InputFile.h"
+#include "text/Translate.h"
 
 #include <cerrno>
 #include <fcntl.h>
@@ -9,13 +10,13 @@ namespace kestrova {
 namespace {
 
 Error notRegular(const std::string& path) {
-    return Error{Status::Invalid, path, "not a regular file"};
+    return Error{Status::Invalid, path, ktr("InputFile", "not a regular file")};
 }
 
 Error tooLarge(const std::string& path, long long size, long long maxBytes) {
     return Error{Status::TooLarge, path,
-                 "too large (" + std::to_string(size) + " bytes; at most " + std::to_string(maxBytes) +
-                     " are expected)"};
+                 text::arg(ktr("InputFile", "too large (%1 bytes; at most %2 are expected)"),
+                           {std::to_string(size), std::to_string(maxBytes)})};
 }
 
 } // namespace

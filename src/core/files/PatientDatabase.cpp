@@ -1,4 +1,5 @@
 #include "files/PatientDatabase.h"
+#include "text/Translate.h"
 
 #include "base/UniqueFd.h"
 #include "files/AtomicFile.h"
@@ -79,7 +80,9 @@ void PatientDatabase::loadPatientRecord(int index, PatientRecord& record) const 
 }
 
 Outcome PatientDatabase::storePatientRecord(int id, const PatientRecord& record) const {
-    if (!patient_id::isSlot(id)) return Error{Status::Invalid, m_path, "no slot for patient ID " + std::to_string(id)};
+    if (!patient_id::isSlot(id))
+        return Error{Status::Invalid, m_path,
+                     text::arg(ktr("PatientDatabase", "no slot for patient ID %1"), {std::to_string(id)})};
     UniqueFd fd = openRegular(m_path, O_RDWR);
     // Only a database that is not there yet is made; any other reason (a read-only
     // file system, no permission, not a regular file) is the answer.

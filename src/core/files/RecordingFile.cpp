@@ -1,4 +1,5 @@
 #include "files/RecordingFile.h"
+#include "text/Translate.h"
 
 #include "files/CsvRecording.h"
 #include "files/EdfRecording.h"
@@ -30,16 +31,19 @@ bool looksLikeCsv(std::string_view head) {
 } // namespace
 
 std::string cadenceText(double interval) {
-    char buf[128];
+    // The figure as printf's %g writes it, in a sentence a translation may reorder.
+    auto figure = [](double v) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%g", v);
+        return std::string(buf);
+    };
     if (interval > 1.0)
-        std::snprintf(buf, sizeof buf, "one reading every %g s, each held until the next (up to %d s)", interval,
-                      kMaxHoldSeconds);
-    else if (interval < 1.0)
-        std::snprintf(buf, sizeof buf, "%g readings a second, each second the median of its valid readings",
-                      1.0 / interval);
-    else
-        std::snprintf(buf, sizeof buf, "one reading a second");
-    return buf;
+        return text::arg(ktr("RecordingFile", "one reading every %1 s, each held until the next (up to %2 s)"),
+                         {figure(interval), std::to_string(kMaxHoldSeconds)});
+    if (interval < 1.0)
+        return text::arg(ktr("RecordingFile", "%1 readings a second, each second the median of its valid readings"),
+                         {figure(1.0 / interval)});
+    return ktr("RecordingFile", "one reading a second");
 }
 
 RecordingFormat recordingFormatOf(const std::string& path, std::string_view head) {

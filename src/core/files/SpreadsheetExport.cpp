@@ -7,6 +7,7 @@
 #include "files/PatientText.h"
 #include "text/StringTable.h"
 #include "text/TextCodec.h"
+#include "text/Translate.h"
 
 #include <xlsxwriter.h>
 #include <zlib.h>
@@ -281,14 +282,22 @@ ExportStatus writeSpreadsheetExport(const std::string& path, std::span<const Sam
         }
         if (progress && (row % 1024 == 0 || row == lastRow) && !progress(done, n)) cancelled = true;
     }
+    errno = 0;
     const lxw_error err = workbook_close(book);
+    const int closeErrno = errno;
     if (cancelled) return Error{Status::Cancelled, path};
-    if (err != LXW_NO_ERROR) return Error{Status::IoError, path, lxw_strerror(err), str::CreateExcelFailed, ENOSPC};
+    // The system's reason in plain words (the library's own text names its zip codes).
+    if (err != LXW_NO_ERROR)
+        return Error{closeErrno ? statusOfErrno(closeErrno) : Status::IoError, path,
+                     closeErrno ? std::string(std::strerror(closeErrno))
+                                : ktr("SpreadsheetExport", "the workbook could not be written"),
+                     str::CreateExcelFailed, closeErrno};
     // The library does not see every failed write of its own (a full disk while it
     // copies a staged sheet into the archive): the archive must be whole.
     if (!isCompleteWorkbook(temp, 3 + (lastRow - 3)))
         return Error{Status::IoError, path,
-                     "the workbook was not written completely (" + std::string(std::strerror(ENOSPC)) + ")",
+                     text::arg(ktr("SpreadsheetExport", "the workbook was not written completely (%1)"),
+                               {std::strerror(ENOSPC)}),
                      str::CreateExcelFailed, ENOSPC};
     if (!target.commit()) return exportCannotCreate(target);
     return {};

@@ -1,4 +1,5 @@
 #include "library/LibrarySchema.h"
+#include "text/Translate.h"
 
 #include <cstdio>
 #include <sqlite3.h>
@@ -15,35 +16,37 @@ Error sqliteError(const std::string& path, int code, std::string_view what) {
     case SQLITE_BUSY:
     case SQLITE_LOCKED:
         status = Status::Busy;
-        reason = "another Kestrova kept the library busy for too long; try again";
+        reason = ktr("LibrarySchema", "another Kestrova kept the library busy for too long; try again");
         break;
     case SQLITE_FULL:
         status = Status::NoSpace;
-        reason = "the disk is full";
+        reason = ktr("LibrarySchema", "the disk is full");
         break;
     case SQLITE_READONLY:
     case SQLITE_PERM:
     case SQLITE_AUTH:
         status = Status::Forbidden;
-        reason = "the library cannot be written here (no permission)";
+        reason = ktr("LibrarySchema", "the library cannot be written here (no permission)");
         break;
     case SQLITE_CANTOPEN:
         status = Status::Forbidden;
-        reason = "the library file cannot be opened";
+        reason = ktr("LibrarySchema", "the library file cannot be opened");
         break;
     case SQLITE_NOTADB:
         status = Status::Invalid;
-        reason = "not a Kestrova study library";
+        reason = ktr("LibrarySchema", "not a Kestrova study library");
         break;
     case SQLITE_CORRUPT:
         status = Status::Invalid;
-        reason = "the library file is damaged";
+        reason = ktr("LibrarySchema", "the library file is damaged");
         break;
     case SQLITE_NOMEM:
         status = Status::TooLarge;
-        reason = "out of memory";
+        reason = ktr("LibrarySchema", "out of memory");
         break;
-    default: reason = std::string("the library file could not be read or written (") + sqlite3_errstr(code) + ")";
+    default:
+        reason = text::arg(ktr("LibrarySchema", "the library file could not be read or written (%1)"),
+                           {sqlite3_errstr(code)});
     }
     if (!what.empty()) reason = std::string(what) + ": " + reason;
     return Error{status, path, reason};
@@ -215,35 +218,38 @@ int Database::changes() const {
 Outcome checkLibraryFile(const std::string& path) {
     struct stat st {};
     if (::stat(path.c_str(), &st) != 0) return {}; // none yet: open creates it
-    if (!S_ISREG(st.st_mode)) return Error{Status::Invalid, path, "not a Kestrova study library (not a file)"};
+    if (!S_ISREG(st.st_mode))
+        return Error{Status::Invalid, path, ktr("LibrarySchema", "not a Kestrova study library (not a file)")};
     if (st.st_size == 0) return {};
     auto db = Database::open(path, true);
     if (!db) return db.error();
     auto header = (*db)->prepare("PRAGMA application_id");
-    if (!header) return Error{Status::Invalid, path, "not a Kestrova study library"};
+    if (!header) return Error{Status::Invalid, path, ktr("LibrarySchema", "not a Kestrova study library")};
     const bool row = header->step();
     if (header->failed()) {
         const int code = header->code() & 0xFF;
         if (code == SQLITE_NOTADB || code == SQLITE_CORRUPT)
-            return Error{Status::Invalid, path, "not a Kestrova study library"};
-        return (*db)->error("cannot read the library");
+            return Error{Status::Invalid, path, ktr("LibrarySchema", "not a Kestrova study library")};
+        return (*db)->error(ktr("LibrarySchema", "cannot read the library"));
     }
     const std::int64_t applicationId = row ? header->integer(0) : 0;
     auto version = (*db)->prepare("PRAGMA user_version");
-    if (!version || !version->step()) return (*db)->error("cannot read the library");
+    if (!version || !version->step()) return (*db)->error(ktr("LibrarySchema", "cannot read the library"));
     const std::int64_t userVersion = version->integer(0);
     if (applicationId == 0 && userVersion == 0) {
         // An SQLite file without our mark: ours only while it holds nothing at all.
         auto tables = (*db)->prepare("SELECT count(*) FROM sqlite_master");
-        if (!tables || !tables->step()) return (*db)->error("cannot read the library");
+        if (!tables || !tables->step()) return (*db)->error(ktr("LibrarySchema", "cannot read the library"));
         if (tables->integer(0) == 0) return {};
-        return Error{Status::Invalid, path, "not a Kestrova study library"};
+        return Error{Status::Invalid, path, ktr("LibrarySchema", "not a Kestrova study library")};
     }
-    if (applicationId != kApplicationId) return Error{Status::Invalid, path, "not a Kestrova study library"};
+    if (applicationId != kApplicationId)
+        return Error{Status::Invalid, path, ktr("LibrarySchema", "not a Kestrova study library")};
     if (userVersion > kSchemaVersion)
         return Error{Status::Unsupported, path,
-                     "made by a newer Kestrova (library version " + std::to_string(userVersion) +
-                         "); this program reads up to " + std::to_string(kSchemaVersion)};
+                     text::arg(ktr("LibrarySchema",
+                                   "made by a newer Kestrova (library version %1); this program reads up to %2"),
+                               {std::to_string(userVersion), std::to_string(kSchemaVersion)})};
     return {};
 }
 
@@ -252,15 +258,16 @@ Outcome migrate(Database& db) {
     auto version = db.prepare("PRAGMA user_version");
     if (!version || !version->step()) {
         (void)db.exec("ROLLBACK");
-        return db.error("cannot read the library");
+        return db.error(ktr("LibrarySchema", "cannot read the library"));
     }
     const int from = static_cast<int>(version->integer(0));
     version = Statement();
     if (from > kSchemaVersion) { // another process upgraded it since the check
         (void)db.exec("ROLLBACK");
         return Error{Status::Unsupported, db.path(),
-                     "made by a newer Kestrova (library version " + std::to_string(from) +
-                         "); this program reads up to " + std::to_string(kSchemaVersion)};
+                     text::arg(ktr("LibrarySchema",
+                                   "made by a newer Kestrova (library version %1); this program reads up to %2"),
+                               {std::to_string(from), std::to_string(kSchemaVersion)})};
     }
     for (int v = from; v < kSchemaVersion; ++v) {
         if (Outcome step = db.exec(kMigrations[v]); !step) {

@@ -5,6 +5,7 @@
 #include "files/RecordingFile.h"
 #include "library/StudyLibrary.h"
 #include "model/RecordingModel.h"
+#include "text/Translate.h"
 
 #include <algorithm>
 #include <atomic>
@@ -135,7 +136,7 @@ std::vector<ImportedFile> importRecordingFiles(StudyLibrary& library, const std:
     }
     for (auto& t : threads) t.join();
     for (std::size_t i = out.size(); i < total; ++i)
-        out.push_back({paths[i], Error{Status::Cancelled, paths[i], "the import was stopped"}});
+        out.push_back({paths[i], Error{Status::Cancelled, paths[i], ktr("StudyImport", "the import was stopped")}});
     return out;
 }
 

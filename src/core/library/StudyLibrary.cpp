@@ -4,6 +4,7 @@
 // (an unreferenced .dat is moved to trash/ when the library is next opened, under the
 // same lock, so no process ever sees or sweeps another's half-done add).
 #include "library/StudyLibrary.h"
+#include "text/Translate.h"
 
 #include "files/DataFile.h"
 #include "files/ProgramDirectory.h"
@@ -94,7 +95,7 @@ StudySummary summaryOf(const Statement& row) {
 }
 
 std::string notFoundText(StudyId id) {
-    return "no study " + std::to_string(id) + " in the library";
+    return text::arg(ktr("StudyLibrary", "no study %1 in the library"), {std::to_string(id)});
 }
 
 // A name in `dir` for `name` that no file holds yet.
@@ -155,7 +156,7 @@ struct StudyLibrary::Impl {
         if (!q) return q.error();
         q->bind(1, static_cast<std::int64_t>(id));
         if (q->step()) return q->text(0);
-        if (q->failed()) return db->error("cannot read the library");
+        if (q->failed()) return db->error(ktr("StudyLibrary", "cannot read the library"));
         return Error{Status::NotFound, db->path(), notFoundText(id)};
     }
 
@@ -175,7 +176,7 @@ struct StudyLibrary::Impl {
         auto q = db->prepare("SELECT dat_name FROM studies");
         if (!q) return q.error();
         while (q->step()) known.insert(q->text(0));
-        if (q->failed()) return db->error("cannot read the library");
+        if (q->failed()) return db->error(ktr("StudyLibrary", "cannot read the library"));
         std::error_code ec;
         std::vector<std::string> orphans;
         for (const auto& entry : std::filesystem::directory_iterator(recordings, ec)) {
@@ -231,7 +232,8 @@ Result<AddedStudy> StudyLibrary::add(const NewStudy& study) {
 }
 
 Result<AddedStudy> StudyLibrary::add(const NewStudy& study, const PreparedStudy& prepared) {
-    if (prepared.sampleCount == 0) return Error{Status::NoData, study.sourceFile, "the recording holds no samples"};
+    if (prepared.sampleCount == 0)
+        return Error{Status::NoData, study.sourceFile, ktr("StudyLibrary", "the recording holds no samples")};
     Database& db = *m_impl->db;
     Impl::Transaction t(db);
     if (!t.begun()) return t.begun().error();
@@ -247,7 +249,7 @@ Result<AddedStudy> StudyLibrary::add(const NewStudy& study, const PreparedStudy&
             return AddedStudy{same->integer(0), true};
         takenNames.insert(name);
     }
-    if (same->failed()) return db.error("cannot read the library");
+    if (same->failed()) return db.error(ktr("StudyLibrary", "cannot read the library"));
 
     const Sha256::Digest digest = [&] {
         Sha256::Digest d{};
@@ -295,7 +297,7 @@ Result<AddedStudy> StudyLibrary::add(const NewStudy& study, const PreparedStudy&
         .bind(22, f.meanSpo2);
     insert->step();
     if (insert->failed()) {
-        const Error e = db.error("cannot add the study");
+        const Error e = db.error(ktr("StudyLibrary", "cannot add the study"));
         ::unlink(path.c_str()); // never referenced: nothing but this add knew it
         return e;
     }
@@ -317,7 +319,7 @@ Result<std::optional<StudyId>> StudyLibrary::find(std::span<const SampleRecord> 
     q->bindBlob(1, d.data(), d.size()).bind(2, count);
     while (q->step())
         if (holdsSamples(m_impl->datPath(q->text(1)), bytes, count)) return std::optional<StudyId>{q->integer(0)};
-    if (q->failed()) return m_impl->db->error("cannot read the library");
+    if (q->failed()) return m_impl->db->error(ktr("StudyLibrary", "cannot read the library"));
     return std::optional<StudyId>{};
 }
 
@@ -332,7 +334,7 @@ Result<std::vector<StudySummary>> StudyLibrary::list(const StudyFilter& filter) 
     if (!filter.text.empty()) q->bindText(1, filter.text);
     std::vector<StudySummary> out;
     while (q->step()) out.push_back(summaryOf(*q));
-    if (q->failed()) return m_impl->db->error("cannot read the library");
+    if (q->failed()) return m_impl->db->error(ktr("StudyLibrary", "cannot read the library"));
     return out;
 }
 
@@ -341,7 +343,7 @@ Result<Study> StudyLibrary::get(StudyId id) {
     if (!q) return q.error();
     q->bind(1, static_cast<std::int64_t>(id));
     if (!q->step()) {
-        if (q->failed()) return m_impl->db->error("cannot read the library");
+        if (q->failed()) return m_impl->db->error(ktr("StudyLibrary", "cannot read the library"));
         return Error{Status::NotFound, m_impl->db->path(), notFoundText(id)};
     }
     Study s;
@@ -368,7 +370,7 @@ Outcome StudyLibrary::setPatient(StudyId id, const PatientRecord& patient, bool 
         .bindText(3, fieldBytes(patient.name))
         .bind(4, static_cast<std::int64_t>(id));
     q->step();
-    if (q->failed()) return m_impl->db->error("cannot change the study");
+    if (q->failed()) return m_impl->db->error(ktr("StudyLibrary", "cannot change the study"));
     if (m_impl->db->changes() == 0) return Error{Status::NotFound, m_impl->db->path(), notFoundText(id)};
     return {};
 }
@@ -386,7 +388,7 @@ Outcome StudyLibrary::setTitle(StudyId id, const std::string& title) {
     if (!q) return q.error();
     q->bindBlob(1, title.data(), title.size()).bind(2, static_cast<std::int64_t>(id));
     q->step();
-    if (q->failed()) return m_impl->db->error("cannot change the study");
+    if (q->failed()) return m_impl->db->error(ktr("StudyLibrary", "cannot change the study"));
     return t.commit();
 }
 
@@ -395,7 +397,7 @@ Outcome StudyLibrary::setInterpretation(StudyId id, const std::string& text) {
     if (!q) return q.error();
     q->bindText(1, text).bind(2, static_cast<std::int64_t>(id));
     q->step();
-    if (q->failed()) return m_impl->db->error("cannot change the study");
+    if (q->failed()) return m_impl->db->error(ktr("StudyLibrary", "cannot change the study"));
     if (m_impl->db->changes() == 0) return Error{Status::NotFound, m_impl->db->path(), notFoundText(id)};
     return {};
 }
@@ -414,7 +416,7 @@ Outcome StudyLibrary::remove(StudyId id) {
         if (!q) return q.error();
         q->bind(1, static_cast<std::int64_t>(id));
         q->step();
-        if (q->failed()) return m_impl->db->error("cannot delete the study");
+        if (q->failed()) return m_impl->db->error(ktr("StudyLibrary", "cannot delete the study"));
         if (Outcome c = t.commit(); !c) return c;
     }
     return m_impl->moveToTrash(name);
@@ -427,7 +429,7 @@ Outcome StudyLibrary::refreshFigures() {
     stale->bind(1, std::int64_t{clinical::kEventRuleRevision});
     std::vector<std::pair<StudyId, std::string>> rows;
     while (stale->step()) rows.emplace_back(stale->integer(0), stale->text(1));
-    if (stale->failed()) return db.error("cannot read the library");
+    if (stale->failed()) return db.error(ktr("StudyLibrary", "cannot read the library"));
     stale = Statement();
     auto update = db.prepare("UPDATE studies SET rule_revision = ?1, recorded_seconds = ?2, valid_seconds = ?3, "
                              "odi3 = ?4, odi4 = ?5, t90_percent = ?6, nadir = ?7, mean_spo2 = ?8 "
@@ -449,7 +451,7 @@ Outcome StudyLibrary::refreshFigures() {
             .bind(8, f.meanSpo2)
             .bind(9, static_cast<std::int64_t>(id));
         update->step();
-        if (update->failed()) return db.error("cannot update the study's figures");
+        if (update->failed()) return db.error(ktr("StudyLibrary", "cannot update the study's figures"));
     }
     return {};
 }
