@@ -14,6 +14,7 @@
 #include "model/RecordingModel.h"
 #include "pages/DisclosurePage.h"
 #include "pages/HourTablePage.h"
+#include "pages/Language.h"
 #include "pages/NightsComparison.h"
 #include "pages/SummaryPage.h"
 #include "settings/ReportSettings.h"
@@ -371,6 +372,38 @@ private slots:
         QVERIFY(recordPage(data, Paper::A4, 0)->has(caution));
         data.metrics.validSeconds = 4 * 3600;
         QVERIFY(!recordPage(data, Paper::A4, 0)->has(caution));
+    }
+
+    // Fractions and the report's dates follow the pages' language; the classic texts keep
+    // the point and the ISO dates.
+    void numbersAndDatesFollowTheLanguage() {
+        const auto night = test::night(9, 5 * 3600);
+        ClinicalReportData data = everyField(night);
+        data.metrics.odi3.perHour = 13.57;
+        const QString recorded = QString::fromStdString(isoTime(data.page.samples.front()).substr(0, 10));
+        auto contains = [](const TextRecorder& page, const QString& part) { return allText(page).contains(part); };
+        struct Classic {
+            ~Classic() { ui::Language::install(QStringLiteral("en_classic")); }
+        } resetAfterwards;
+        ui::Language::install(QStringLiteral("de"));
+        const QString germanDate = ui::Language::locale().toString(data.reportDate, QLocale::ShortFormat);
+        const auto german = recordPage(data, Paper::A4, 0);
+        QVERIFY(contains(*german, QStringLiteral("13,57")));
+        QVERIFY(contains(*german, QStringLiteral("13,6")));
+        QVERIFY(!contains(*german, QStringLiteral("13.57")));
+        QVERIFY(!contains(*german, QStringLiteral("13.6")));
+        QVERIFY2(contains(*german, germanDate), qPrintable(germanDate));
+        QVERIFY(!contains(*german, QStringLiteral("2024-03-14")));
+        QVERIFY2(!contains(*german, recorded), qPrintable(recorded));
+        QVERIFY(collisions(*german).isEmpty());
+
+        ui::Language::install(QStringLiteral("en_classic"));
+        const auto classic = recordPage(data, Paper::A4, 0);
+        QVERIFY(classic->has(QStringLiteral("ODI 3 % 13.57 /h: mild")));
+        QVERIFY(contains(*classic, QStringLiteral("13.6 /h (")));
+        QVERIFY(!contains(*classic, QStringLiteral("13,57")));
+        QVERIFY(contains(*classic, QStringLiteral("Report 2024-03-14")));
+        QVERIFY(contains(*classic, QStringLiteral("recorded ") + recorded));
     }
 
     void hourTableAndDeepestEvents() {

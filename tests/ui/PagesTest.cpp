@@ -4,6 +4,7 @@
 #include "pages/AnalysisPage.h"
 #include "pages/ColumnReducer.h"
 #include "pages/HeaderBand.h"
+#include "pages/Language.h"
 #include "pages/PageRenderer.h"
 #include "pages/TablePage.h"
 #include "pages/TrendPage.h"
@@ -252,6 +253,30 @@ private slots:
         QVERIFY(sheet.has(
             QStringLiteral("Desaturation Event:drop in Spo2 by at least 4% for a minimum duration of 10 seconds.")));
         QVERIFY(table.has(QStringLiteral("Item")));
+    }
+
+    // The sheet's figures follow the pages' language: a comma in German, the classic point
+    // otherwise, whatever the C library's locale.
+    void analysisFiguresFollowTheLanguage() {
+        const FullNight night;
+        const QString printed = QString::number(static_cast<double>(night.analysis.desaturation.indexPerHour), 'f', 1);
+        auto sheetOf = [&] {
+            auto sheet = std::make_unique<TextRecorder>(1280, 800);
+            QPainter p(sheet.get());
+            AnalysisPage::draw(p, QRect(0, 0, 1280, 800), night.data(), false);
+            return sheet;
+        };
+        struct Classic {
+            ~Classic() { ui::Language::install(QStringLiteral("en_classic")); }
+        } resetAfterwards;
+        ui::Language::install(QStringLiteral("de"));
+        const auto german = sheetOf();
+        QVERIFY2(german->has(QString(printed).replace(QLatin1Char('.'), QLatin1Char(','))), qPrintable(printed));
+        QVERIFY(!german->has(printed));
+        ui::Language::install(QStringLiteral("en_classic"));
+        const auto classic = sheetOf();
+        QVERIFY(classic->has(printed));
+        QVERIFY(!classic->has(QString(printed).replace(QLatin1Char('.'), QLatin1Char(','))));
     }
 
     void tableRowsAndNumbering() {
