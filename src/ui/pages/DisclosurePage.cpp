@@ -47,10 +47,10 @@ std::vector<QRect> DisclosurePage::draw(QPainter& p, const QSize& page, const Cl
             data.page.samples[static_cast<std::size_t>(std::min(n, begin + ClinicalReport::kStripSeconds) - 1)];
         p.setPen(Qt::black);
         p.setFont(arial(11, true));
-        drawText(p, QRect(m, spo2Plot.top() - kStripTitle, 400, 12), Qt::AlignLeft | Qt::AlignVCenter,
-                 QCoreApplication::translate("DisclosurePage", "Hour %1: ").arg(firstStrip + k + 1) +
-                     sampleDate(first) + QStringLiteral(" ") + clockSeconds(first) + QStringLiteral(" – ") +
-                     clockSeconds(last));
+        drawFitted(p, QRect(m, spo2Plot.top() - kStripTitle, 400, 12), Qt::AlignLeft | Qt::AlignVCenter,
+                   QCoreApplication::translate("DisclosurePage", "Hour %1: ").arg(firstStrip + k + 1) +
+                       sampleDate(first) + QStringLiteral(" ") + clockSeconds(first) + QStringLiteral(" – ") +
+                       clockSeconds(last));
         const std::vector<ColumnValues> columns =
             reduceColumns(data.page.samples, begin, ClinicalReport::kStripSeconds, spo2Plot.width());
         drawTrack(p, spo2Plot, data, begin, ClinicalReport::kStripSeconds, columns, spo2);

@@ -51,7 +51,8 @@ void drawTableHead(QPainter& p, int left, int top, int width, const std::array<i
         const int x1 = left + at[c] * width / 1000, x2 = left + at[c + 1] * width / 1000;
         const QStringList lines = heads[c].split(QLatin1Char('\n'));
         for (int l = 0; l < lines.size(); ++l)
-            drawText(p, QRect(x1 + 2, top + 1 + l * 13, x2 - x1 - 4, 13), Qt::AlignRight | Qt::AlignVCenter, lines[l]);
+            drawFitted(p, QRect(x1 + 2, top + 1 + l * 13, x2 - x1 - 4, 13), Qt::AlignRight | Qt::AlignVCenter,
+                       lines[l]);
     }
 }
 
@@ -63,7 +64,7 @@ void drawTableRow(QPainter& p, int left, int top, int width, const std::array<in
     p.setPen(Qt::black);
     for (std::size_t c = 0; c < N; ++c) {
         const int x1 = left + at[c] * width / 1000, x2 = left + at[c + 1] * width / 1000;
-        drawText(p, QRect(x1 + 2, top, x2 - x1 - 4, kRow), Qt::AlignRight | Qt::AlignVCenter, cells[c]);
+        drawFitted(p, QRect(x1 + 2, top, x2 - x1 - 4, kRow), Qt::AlignRight | Qt::AlignVCenter, cells[c]);
     }
 }
 
@@ -136,8 +137,8 @@ void HourTablePage::draw(QPainter& p, const QSize& page, const ClinicalReportDat
     int y = contentTop(page);
     const auto samples = data.page.samples;
     p.setFont(arial(14, true));
-    drawText(p, QRect(m, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
-             QCoreApplication::translate("HourTablePage", "Each clock hour"));
+    drawFitted(p, QRect(m, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("HourTablePage", "Each clock hour"));
     y += 21;
     static constexpr std::array<int, 10> at{0, 160, 245, 325, 405, 480, 555, 630, 830, 1000};
     const std::array<QString, 9> heads{QCoreApplication::translate("HourTablePage", "Hour\n"),
@@ -155,8 +156,8 @@ void HourTablePage::draw(QPainter& p, const QSize& page, const ClinicalReportDat
     }
     if (samples.empty()) {
         p.setFont(arial(12, false));
-        drawText(p, QRect(m, y, width, kRow), Qt::AlignLeft | Qt::AlignVCenter,
-                 QCoreApplication::translate("HourTablePage", "No samples recorded."));
+        drawFitted(p, QRect(m, y, width, kRow), Qt::AlignLeft | Qt::AlignVCenter,
+                   QCoreApplication::translate("HourTablePage", "No samples recorded."));
         y += kRow;
     }
     if (part.rows > 0) {
@@ -191,8 +192,8 @@ void HourTablePage::draw(QPainter& p, const QSize& page, const ClinicalReportDat
     y += 12;
     p.setFont(arial(14, true));
     p.setPen(Qt::black);
-    drawText(p, QRect(m, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
-             QCoreApplication::translate("HourTablePage", "The %1 deepest 3 % desaturations").arg(kDeepest));
+    drawFitted(p, QRect(m, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("HourTablePage", "The %1 deepest 3 % desaturations").arg(kDeepest));
     y += 21;
     static constexpr std::array<int, 7> eventAt{0, 200, 330, 460, 590, 720, 1000};
     const std::array<QString, 6> eventHeads{QCoreApplication::translate("HourTablePage", "Start\n"),
@@ -206,8 +207,8 @@ void HourTablePage::draw(QPainter& p, const QSize& page, const ClinicalReportDat
     const std::vector<DesaturationEvent> events = deepest(data.metrics);
     if (events.empty()) {
         p.setFont(arial(12, false));
-        drawText(p, QRect(m, y, width, kRow), Qt::AlignLeft | Qt::AlignVCenter,
-                 QCoreApplication::translate("HourTablePage", "No 3 % desaturation in this recording."));
+        drawFitted(p, QRect(m, y, width, kRow), Qt::AlignLeft | Qt::AlignVCenter,
+                   QCoreApplication::translate("HourTablePage", "No 3 % desaturation in this recording."));
     }
     for (std::size_t i = 0; i < events.size(); ++i) {
         const DesaturationEvent& e = events[i];

@@ -59,8 +59,8 @@ void NightsComparison::draw(QPainter& p, const QRectF& area, const std::vector<F
     const QRect r = area.toRect();
     p.setPen(Qt::black);
     p.setFont(arial(14, true));
-    drawText(p, QRect(r.left(), r.top(), r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
-             QCoreApplication::translate("NightsComparison", "Nights compared"));
+    drawFitted(p, QRect(r.left(), r.top(), r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("NightsComparison", "Nights compared"));
     // The table: the latest nights that fit, oldest first.
     static constexpr std::array<int, 9> at{0, 160, 270, 370, 470, 570, 680, 800, 1000};
     const std::array<QString, 8> heads{QCoreApplication::translate("NightsComparison", "Night\n"),
@@ -79,7 +79,7 @@ void NightsComparison::draw(QPainter& p, const QRectF& area, const std::vector<F
         const int x1 = left + at[c] * width / 1000, x2 = left + at[c + 1] * width / 1000;
         const QStringList lines = heads[c].split(QLatin1Char('\n'));
         for (int k = 0; k < lines.size(); ++k)
-            drawText(p, QRect(x1 + 2, y + 1 + k * 13, x2 - x1 - 4, 13), Qt::AlignRight | Qt::AlignVCenter, lines[k]);
+            drawFitted(p, QRect(x1 + 2, y + 1 + k * 13, x2 - x1 - 4, 13), Qt::AlignRight | Qt::AlignVCenter, lines[k]);
     }
     y += kHeadRow;
     const std::size_t firstShown = nights.size() - static_cast<std::size_t>(l.rows);
@@ -100,7 +100,7 @@ void NightsComparison::draw(QPainter& p, const QRectF& area, const std::vector<F
         if ((i - firstShown) % 2 == 1) p.fillRect(QRect(left, y, width, kRow), QColor(246, 246, 246));
         for (std::size_t c = 0; c < cells.size(); ++c) {
             const int x1 = left + at[c] * width / 1000, x2 = left + at[c + 1] * width / 1000;
-            drawText(p, QRect(x1 + 2, y, x2 - x1 - 4, kRow), Qt::AlignRight | Qt::AlignVCenter, cells[c]);
+            drawFitted(p, QRect(x1 + 2, y, x2 - x1 - 4, kRow), Qt::AlignRight | Qt::AlignVCenter, cells[c]);
         }
         y += kRow;
     }
@@ -114,8 +114,8 @@ void NightsComparison::draw(QPainter& p, const QRectF& area, const std::vector<F
     const QRect c = l.chart;
     p.setPen(Qt::black);
     p.setFont(arial(14, true));
-    drawText(p, QRect(r.left(), l.legend.top() - kTitle, r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
-             QCoreApplication::translate("NightsComparison", "ODI 3 %, T90 and nadir per night"));
+    drawFitted(p, QRect(r.left(), l.legend.top() - kTitle, r.width(), 16), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("NightsComparison", "ODI 3 %, T90 and nadir per night"));
     double high = 5;
     for (const auto& n : nights) high = std::max({high, n.figures.odi3, n.figures.t90Percent});
     const double step = niceStep(high, 5);
@@ -139,14 +139,14 @@ void NightsComparison::draw(QPainter& p, const QRectF& area, const std::vector<F
         QRect box(c.left() - 40, yLeft(v) - 5, 36, 10);
         if (v + step / 2 > high) box.moveTop(c.top());
         if (v == 0) box.moveBottom(c.bottom());
-        drawText(p, box, Qt::AlignRight | Qt::AlignVCenter, number(v, step));
+        drawFitted(p, box, Qt::AlignRight | Qt::AlignVCenter, number(v, step));
     }
     for (int v = nadirLow; v <= 100; v += 10) {
         QRect box(c.right() + 4, yRight(v) - 5, 36, 10);
         if (v == 100) box.moveTop(c.top());
         if (v == nadirLow) box.moveBottom(c.bottom());
         p.setPen(kNadirColour);
-        drawText(p, box, Qt::AlignLeft | Qt::AlignVCenter, QString::number(v));
+        drawFitted(p, box, Qt::AlignLeft | Qt::AlignVCenter, QString::number(v));
     }
     p.setPen(Qt::black);
     // Dates under the plot where they have room.
@@ -154,8 +154,8 @@ void NightsComparison::draw(QPainter& p, const QRectF& area, const std::vector<F
     for (int i = 0; i < count; ++i) {
         const int x = xOf(i);
         if (x - 30 < lastRight + 4) continue;
-        drawText(p, QRect(x - 30, c.bottom() + 4, 60, 11), Qt::AlignCenter,
-                 dateOf(nights[static_cast<std::size_t>(i)]));
+        drawFitted(p, QRect(x - 30, c.bottom() + 4, 60, 11), Qt::AlignCenter,
+                   dateOf(nights[static_cast<std::size_t>(i)]));
         p.drawLine(x, c.bottom() + 1, x, c.bottom() + 3);
         lastRight = x + 30;
     }
@@ -199,7 +199,7 @@ void NightsComparison::draw(QPainter& p, const QRectF& area, const std::vector<F
         p.fillRect(QRect(x, l.legend.top() + 5, 14, 3), colour);
         p.setPen(Qt::black);
         const int w = p.fontMetrics().horizontalAdvance(name) + 4;
-        drawText(p, QRect(x + 18, l.legend.top(), w, 14), Qt::AlignLeft | Qt::AlignVCenter, name);
+        drawFitted(p, QRect(x + 18, l.legend.top(), w, 14), Qt::AlignLeft | Qt::AlignVCenter, name);
         x += 18 + w + 18;
     }
     p.restore();

@@ -3,6 +3,7 @@
 #include "pages/Language.h"
 
 #include <QCoreApplication>
+#include <QFontMetricsF>
 #include <QPainter>
 
 #include <algorithm>
@@ -115,16 +116,16 @@ void drawScaleLabels(QPainter& p, const QRect& r, const Scale& s, int gutterLeft
         QRect box(x, y - 5, kNumbers, 10);
         if (v == s.high) box.moveTop(r.top());
         if (v == s.low) box.moveBottom(r.bottom());
-        drawText(p, box, Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
+        drawFitted(p, box, Qt::AlignRight | Qt::AlignVCenter, QString::number(v));
         p.drawLine(r.left() - 2, y, r.left() - 1, y);
     }
     const int nameWidth = x - gutterLeft - 2;
     const int middle = r.top() + r.height() / 2;
     p.setFont(arial(11, true));
     p.setPen(s.colour);
-    drawText(p, QRect(gutterLeft, middle - 12, nameWidth, 12), Qt::AlignLeft | Qt::AlignVCenter, s.name);
+    drawFitted(p, QRect(gutterLeft, middle - 12, nameWidth, 12), Qt::AlignLeft | Qt::AlignVCenter, s.name);
     p.setFont(arial(10, false));
-    drawText(p, QRect(gutterLeft, middle + 1, nameWidth, 11), Qt::AlignLeft | Qt::AlignVCenter, s.unit);
+    drawFitted(p, QRect(gutterLeft, middle + 1, nameWidth, 11), Qt::AlignLeft | Qt::AlignVCenter, s.unit);
     p.setPen(Qt::black);
 }
 
@@ -142,8 +143,8 @@ void drawTimeAxis(QPainter& p, const QRect& plot, const ClinicalReportData& data
         const int x = plot.left() + static_cast<int>(offset * width / span);
         if (x - 16 < lastRight + 6 || x + 16 > plot.right() + 20) continue;
         p.drawLine(x, top, x, top + 2);
-        drawText(p, QRect(x - 16, top + 2, 32, 11), Qt::AlignCenter,
-                 clock(data.page.samples[static_cast<std::size_t>(i)]));
+        drawFitted(p, QRect(x - 16, top + 2, 32, 11), Qt::AlignCenter,
+                   clock(data.page.samples[static_cast<std::size_t>(i)]));
         lastRight = x + 16;
     }
 }
@@ -160,20 +161,26 @@ void drawFooter(QPainter& p, const QSize& page, const ClinicalReportData& data, 
     who << QCoreApplication::translate("ReportDrawing", "ID %1").arg(data.page.patient.id);
     if (!data.page.samples.empty())
         who << QCoreApplication::translate("ReportDrawing", "recorded %1").arg(sampleDate(data.page.samples.front()));
-    drawText(p, QRect(m, y, width * 55 / 100, 13), Qt::AlignLeft | Qt::AlignVCenter, who.join(QStringLiteral(" - ")));
+    drawFitted(p, QRect(m, y, width * 55 / 100, 13), Qt::AlignLeft | Qt::AlignVCenter, who.join(QStringLiteral(" - ")));
     if (data.reportDate.isValid())
-        drawText(p, QRect(m + width * 55 / 100, y, width * 25 / 100, 13), Qt::AlignLeft | Qt::AlignVCenter,
-                 QCoreApplication::translate("ReportDrawing", "Report %1").arg(dateText(data.reportDate)));
-    drawText(p, QRect(m + width * 80 / 100, y, width * 20 / 100, 13), Qt::AlignRight | Qt::AlignVCenter,
-             QCoreApplication::translate("ReportDrawing", "Page %1 of %2").arg(index + 1).arg(count));
+        drawFitted(p, QRect(m + width * 55 / 100, y, width * 25 / 100, 13), Qt::AlignLeft | Qt::AlignVCenter,
+                   QCoreApplication::translate("ReportDrawing", "Report %1").arg(dateText(data.reportDate)));
+    drawFitted(p, QRect(m + width * 80 / 100, y, width * 20 / 100, 13), Qt::AlignRight | Qt::AlignVCenter,
+               QCoreApplication::translate("ReportDrawing", "Page %1 of %2").arg(index + 1).arg(count));
 }
 
 int drawHeading(QPainter& p, const QSize& page, const QString& title) {
     const int m = ClinicalReport::kMargin;
     p.setPen(Qt::black);
     p.setFont(arial(17, true));
-    drawText(p, QRect(m, m - 12, page.width() - 2 * m, 20), Qt::AlignLeft | Qt::AlignVCenter, title);
+    drawFitted(p, QRect(m, m - 12, page.width() - 2 * m, 20), Qt::AlignLeft | Qt::AlignVCenter, title);
     return m + 12;
+}
+
+void drawFitted(QPainter& p, const QRect& r, int align, const QString& s) {
+    // Half a pixel of slack: a text that fits as drawn is drawn as it is.
+    const QFontMetricsF fm(p.font());
+    drawText(p, r, align, fm.horizontalAdvance(s) > r.width() + 0.5 ? fm.elidedText(s, Qt::ElideRight, r.width()) : s);
 }
 
 QString one(double v) {

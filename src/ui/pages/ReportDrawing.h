@@ -63,6 +63,10 @@ void drawFooter(QPainter& p, const QSize& page, const ClinicalReportData& data, 
 // The page's own heading at the top of the content area; returns its bottom.
 int drawHeading(QPainter& p, const QSize& page, const QString& title);
 
+// drawText, with the text elided where it is wider than `r`: a translation longer than
+// the box it was laid out for loses its end, never runs into its neighbour.
+void drawFitted(QPainter& p, const QRect& r, int align, const QString& s);
+
 QString one(double v);
 QString durationText(std::int64_t seconds);  // "7 h 05 min", "42 min", "35 s"
 QString clock(const SampleRecord& s);        // "HH:MM"

@@ -49,11 +49,17 @@ double kilograms(const PatientRecord& p) {
 int drawPairs(QPainter& p, int x, int top, int width, int labelWidth,
               const std::vector<std::pair<QString, QString>>& rows) {
     int y = top;
+    // The labels' column widens for a longer label (a translation), to at most 45 % of
+    // the column; what still does not fit is elided.
+    const QFontMetrics labels(arial(12, false));
+    int fit = labelWidth;
+    for (const auto& row : rows) fit = std::max(fit, labels.horizontalAdvance(row.first) + 4);
+    fit = std::min(fit, std::max(labelWidth, width * 45 / 100));
     for (const auto& [label, value] : rows) {
         p.setFont(arial(12, false));
-        drawText(p, QRect(x, y, labelWidth - 4, kRow), Qt::AlignLeft | Qt::AlignVCenter, label);
+        drawFitted(p, QRect(x, y, fit - 4, kRow), Qt::AlignLeft | Qt::AlignVCenter, label);
         p.setFont(arial(12, true));
-        drawText(p, QRect(x + labelWidth, y, width - labelWidth, kRow), Qt::AlignLeft | Qt::AlignVCenter, value);
+        drawFitted(p, QRect(x + fit, y, width - fit, kRow), Qt::AlignLeft | Qt::AlignVCenter, value);
         y += kRow;
     }
     return y;
@@ -62,7 +68,7 @@ int drawPairs(QPainter& p, int x, int top, int width, int labelWidth,
 int drawSectionTitle(QPainter& p, int x, int y, int width, const QString& title) {
     p.setPen(Qt::black);
     p.setFont(arial(14, true));
-    drawText(p, QRect(x, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter, title);
+    drawFitted(p, QRect(x, y, width, 16), Qt::AlignLeft | Qt::AlignVCenter, title);
     p.setPen(QPen(kRuleColour, 0));
     p.drawLine(x, y + 17, x + width, y + 17);
     p.setPen(Qt::black);
@@ -88,14 +94,14 @@ int drawHeader(QPainter& p, const QSize& page, const ClinicalReportData& data) {
     int y = m - 14;
     if (!h.clinicName.empty()) {
         p.setFont(arial(15, true));
-        drawText(p, QRect(left, y, clinicWidth, 17), Qt::AlignLeft | Qt::AlignVCenter,
-                 QString::fromStdString(h.clinicName));
+        drawFitted(p, QRect(left, y, clinicWidth, 17), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::fromStdString(h.clinicName));
         y += 18;
     }
     p.setFont(arial(11, false));
     for (const std::string& line : h.address) {
         if (line.empty()) continue;
-        drawText(p, QRect(left, y, clinicWidth, 13), Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(line));
+        drawFitted(p, QRect(left, y, clinicWidth, 13), Qt::AlignLeft | Qt::AlignVCenter, QString::fromStdString(line));
         y += 13;
     }
     clinicBottom = std::max(clinicBottom, y);
@@ -104,13 +110,13 @@ int drawHeader(QPainter& p, const QSize& page, const ClinicalReportData& data) {
     const int titleWidth = m + width - titleLeft;
     const int align = (clinic ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
     p.setFont(arial(21, true));
-    drawText(p, QRect(titleLeft, m - 14, titleWidth, 24), align,
-             QCoreApplication::translate("SummaryPage", "Overnight pulse oximetry"));
+    drawFitted(p, QRect(titleLeft, m - 14, titleWidth, 24), align,
+               QCoreApplication::translate("SummaryPage", "Overnight pulse oximetry"));
     int titleBottom = m + 10;
     // The device's own placeholder title is no title.
     if (const QString title = field(data.page.reportTitle); !title.isEmpty() && title != QLatin1String("ReportTitle")) {
         p.setFont(arial(13, false));
-        drawText(p, QRect(titleLeft, titleBottom + 2, titleWidth, 15), align, title);
+        drawFitted(p, QRect(titleLeft, titleBottom + 2, titleWidth, 15), align, title);
         titleBottom += 17;
     }
     const int bottom = std::max(clinicBottom, titleBottom) + 4;
@@ -195,17 +201,28 @@ int drawResults(QPainter& p, int top, int width, const ClinicalReportData& data)
         {QCoreApplication::translate("SummaryPage", "T90"),
          Language::decimal(QString::number(metrics.t90.percent, 'f', 2)) + QStringLiteral(" %"), t90CutOffs()},
     }};
+    std::array<QString, 3> lines;
     for (std::size_t i = 0; i < graded.size(); ++i) {
         const auto& [name, value, cutOffs] = graded[i];
         const SummaryPage::Grade g = i < 2 ? SummaryPage::odiGrade(i == 0 ? metrics.odi3.perHour : metrics.odi4.perHour)
                                            : SummaryPage::t90Grade(metrics.t90.percent);
+        lines[i] = metrics.validSeconds > 0
+                       ? name + QStringLiteral(" ") + value + QStringLiteral(": ") + SummaryPage::gradeName(g)
+                       : name + QCoreApplication::translate("SummaryPage", ": not graded, no valid time");
+    }
+    // The cut-offs start right of the longest graded line (a translation may be longer),
+    // but leave them at least half the width.
+    const QFontMetrics gradedFont(arial(12, true));
+    int lineWidth = 210;
+    for (const QString& line : lines) lineWidth = std::max(lineWidth, gradedFont.horizontalAdvance(line));
+    lineWidth = std::min(lineWidth, std::max(210, width / 2));
+    for (std::size_t i = 0; i < graded.size(); ++i) {
+        const QString& cutOffs = std::get<2>(graded[i]);
         p.setFont(arial(12, true));
-        const QString line = metrics.validSeconds > 0
-                                 ? name + QStringLiteral(" ") + value + QStringLiteral(": ") + SummaryPage::gradeName(g)
-                                 : name + QCoreApplication::translate("SummaryPage", ": not graded, no valid time");
-        drawText(p, QRect(m, y, 210, kRow), Qt::AlignLeft | Qt::AlignVCenter, line);
+        drawFitted(p, QRect(m, y, lineWidth, kRow), Qt::AlignLeft | Qt::AlignVCenter, lines[i]);
         p.setFont(arial(11, false, true));
-        drawText(p, QRect(m + 214, y, width - 214, kRow), Qt::AlignLeft | Qt::AlignVCenter, cutOffs);
+        drawFitted(p, QRect(m + lineWidth + 4, y, width - lineWidth - 4, kRow), Qt::AlignLeft | Qt::AlignVCenter,
+                   cutOffs);
         y += kRow;
     }
     if (metrics.validSeconds < SummaryPage::kCautionSeconds) {
@@ -218,10 +235,10 @@ int drawResults(QPainter& p, int top, int width, const ClinicalReportData& data)
         y += kRow;
     }
     p.setFont(arial(10, false, true));
-    drawText(p, QRect(m, y, width, 12), Qt::AlignLeft | Qt::AlignVCenter,
-             QCoreApplication::translate(
-                 "SummaryPage", "ODI: 3 % and 4 % desaturations per hour of valid time; the full event rule is "
-                                "stated on page 2."));
+    drawFitted(p, QRect(m, y, width, 12), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate(
+                   "SummaryPage", "ODI: 3 % and 4 % desaturations per hour of valid time; the full event rule is "
+                                  "stated on page 2."));
     return y + 14;
 }
 
@@ -234,14 +251,14 @@ void drawBands(QPainter& p, const QRect& area, const ClinicalMetrics& m) {
     int y = area.top() + 22;
     for (const auto& band : m.bands) {
         p.setFont(arial(11, false));
-        drawText(p, QRect(area.left(), y, labelWidth - 4, kRow), Qt::AlignLeft | Qt::AlignVCenter,
-                 QStringLiteral("%1–%2 %").arg(band.low).arg(band.high));
+        drawFitted(p, QRect(area.left(), y, labelWidth - 4, kRow), Qt::AlignLeft | Qt::AlignVCenter,
+                   QStringLiteral("%1–%2 %").arg(band.low).arg(band.high));
         p.fillRect(QRect(barLeft, y + 3, barWidth, kRow - 5), QColor(236, 236, 236));
         p.fillRect(QRect(barLeft, y + 3, static_cast<int>(barWidth * band.time.percent / 100.0), kRow - 5),
                    kBandColour);
-        drawText(p, QRect(barLeft + barWidth + 6, y, valueWidth - 6, kRow), Qt::AlignLeft | Qt::AlignVCenter,
-                 one(band.time.percent) + QStringLiteral(" % (") + durationText(band.time.seconds) +
-                     QStringLiteral(")"));
+        drawFitted(p, QRect(barLeft + barWidth + 6, y, valueWidth - 6, kRow), Qt::AlignLeft | Qt::AlignVCenter,
+                   one(band.time.percent) + QStringLiteral(" % (") + durationText(band.time.seconds) +
+                       QStringLiteral(")"));
         y += kRow;
     }
 }
@@ -265,19 +282,20 @@ QRect drawPulseHistogram(QPainter& p, const QRect& area, const ClinicalReportDat
     p.setFont(arial(10, false));
     p.setPen(Qt::black);
     const double peak = valid > 0 ? 100.0 * static_cast<double>(most) / static_cast<double>(valid) : 0;
-    drawText(p, QRect(area.left(), plot.top(), 27, 10), Qt::AlignRight | Qt::AlignVCenter,
-             QStringLiteral("%1 %").arg(std::lround(peak)));
-    drawText(p, QRect(area.left(), plot.bottom() - 9, 27, 10), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0"));
+    drawFitted(p, QRect(area.left(), plot.top(), 27, 10), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("%1 %").arg(std::lround(peak)));
+    drawFitted(p, QRect(area.left(), plot.bottom() - 9, 27, 10), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("0"));
     for (int c = 0; c < classes; ++c) {
         const int x1 = plot.left() + c * plot.width() / classes, x2 = plot.left() + (c + 1) * plot.width() / classes;
         const int h = static_cast<int>(seconds[static_cast<std::size_t>(c)] * (plot.height() - 1) / most);
         if (h > 0) p.fillRect(QRect(x1 + 1, plot.bottom() - h + 1, x2 - x1 - 2, h), kPulseColour);
         if (c % 2 == 0)
-            drawText(p, QRect(x1 - 12, plot.bottom() + 2, 24, 11), Qt::AlignCenter,
-                     QString::number(scale.low + c * 10));
+            drawFitted(p, QRect(x1 - 12, plot.bottom() + 2, 24, 11), Qt::AlignCenter,
+                       QString::number(scale.low + c * 10));
     }
-    drawText(p, QRect(plot.right() - 30, plot.bottom() + 2, 30, 11), Qt::AlignRight | Qt::AlignVCenter,
-             QCoreApplication::translate("SummaryPage", "bpm"));
+    drawFitted(p, QRect(plot.right() - 30, plot.bottom() + 2, 30, 11), Qt::AlignRight | Qt::AlignVCenter,
+               QCoreApplication::translate("SummaryPage", "bpm"));
     p.setPen(QPen(Qt::black, 0));
     p.drawLine(plot.left(), plot.bottom(), plot.right(), plot.bottom());
     return plot;
@@ -315,8 +333,8 @@ void drawInterpretation(QPainter& p, const QRect& area, const ClinicalReportData
                 rest = rest.mid(cut).trimmed();
                 if (shown == lines - 1 && !rest.isEmpty())
                     lineText = fm.elidedText(lineText + QStringLiteral(" ") + rest, Qt::ElideRight, box.width() - 12);
-                drawText(p, QRect(box.left() + 6, y, box.width() - 12, kRuled - 2), Qt::AlignLeft | Qt::AlignVCenter,
-                         lineText);
+                drawFitted(p, QRect(box.left() + 6, y, box.width() - 12, kRuled - 2), Qt::AlignLeft | Qt::AlignVCenter,
+                           lineText);
                 y += kRuled;
                 ++shown;
             } while (!rest.isEmpty());
@@ -333,7 +351,7 @@ void drawInterpretation(QPainter& p, const QRect& area, const ClinicalReportData
         const int x = area.left() + i * third;
         p.setPen(QPen(Qt::black, 0));
         p.drawLine(x, signY, x + third - 16, signY);
-        drawText(p, QRect(x, signY + 2, third - 16, 12), Qt::AlignLeft | Qt::AlignVCenter, labels[i]);
+        drawFitted(p, QRect(x, signY + 2, third - 16, 12), Qt::AlignLeft | Qt::AlignVCenter, labels[i]);
     }
 }
 
@@ -428,9 +446,9 @@ std::vector<QRect> SummaryPage::draw(QPainter& p, const QSize& page, const Clini
     if (!data.patientConfirmed) {
         p.setFont(arial(12, true));
         p.setPen(QColor(170, 0, 0));
-        drawText(p, QRect(m, y, width, kRow), Qt::AlignLeft | Qt::AlignVCenter,
-                 QCoreApplication::translate(
-                     "SummaryPage", "Details proposed from the patient list: not confirmed for this recording"));
+        drawFitted(p, QRect(m, y, width, kRow), Qt::AlignLeft | Qt::AlignVCenter,
+                   QCoreApplication::translate(
+                       "SummaryPage", "Details proposed from the patient list: not confirmed for this recording"));
         p.setPen(Qt::black);
         y += kRow + 2;
     }
@@ -486,12 +504,12 @@ std::vector<QRect> SummaryPage::draw(QPainter& p, const QSize& page, const Clini
     p.fillRect(QRect(plotLeft + 186, legendTop + 2, 10, 8), kArtefactColour);
     p.setFont(arial(10, false));
     p.setPen(Qt::black);
-    drawText(p, QRect(plotLeft + 14, legendTop, 168, 12), Qt::AlignLeft | Qt::AlignVCenter,
-             QCoreApplication::translate("SummaryPage", "3 % desaturation"));
-    drawText(p, QRect(plotLeft + 200, legendTop, 150, 12), Qt::AlignLeft | Qt::AlignVCenter,
-             QCoreApplication::translate("SummaryPage", "no valid sample (artefact)"));
-    drawText(p, QRect(plotLeft + 354, legendTop, plotWidth - 354, 12), Qt::AlignRight | Qt::AlignVCenter,
-             QCoreApplication::translate("SummaryPage", "range of each column filled; dashed: 90 %"));
+    drawFitted(p, QRect(plotLeft + 14, legendTop, 168, 12), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("SummaryPage", "3 % desaturation"));
+    drawFitted(p, QRect(plotLeft + 200, legendTop, 150, 12), Qt::AlignLeft | Qt::AlignVCenter,
+               QCoreApplication::translate("SummaryPage", "no valid sample (artefact)"));
+    drawFitted(p, QRect(plotLeft + 354, legendTop, plotWidth - 354, 12), Qt::AlignRight | Qt::AlignVCenter,
+               QCoreApplication::translate("SummaryPage", "range of each column filled; dashed: 90 %"));
 
     drawBands(p, bands, data.metrics);
     const QRect histogramPlot = drawPulseHistogram(p, histogram, data, pulse);
