@@ -136,8 +136,9 @@ std::vector<std::pair<QString, QString>> resultRows(const ClinicalReportData& da
     if (!right) {
         QString nadir = any ? QStringLiteral("%1 %").arg(m.spo2.min) : none;
         if (any && m.spo2.minIndex >= 0)
-            nadir += QCoreApplication::translate("SummaryPage", " at ") +
-                     clock(samples[static_cast<std::size_t>(m.spo2.minIndex)]);
+            nadir = QCoreApplication::translate("SummaryPage", "%1 % at %2")
+                        .arg(m.spo2.min)
+                        .arg(clock(samples[static_cast<std::size_t>(m.spo2.minIndex)]));
         return {
             {QCoreApplication::translate("SummaryPage", "SpO2 mean / median"),
              any ? one(m.spo2.mean) + QStringLiteral(" % / %1 %").arg(m.spo2.median) : none},
@@ -147,7 +148,7 @@ std::vector<std::pair<QString, QString>> resultRows(const ClinicalReportData& da
             {QCoreApplication::translate("SummaryPage", "T90 (SpO2 < 90 %)"), share(m.t90)},
             {QCoreApplication::translate("SummaryPage", "T88 (SpO2 ≤ 88 %)"), share(m.t88)},
             {QCoreApplication::translate("SummaryPage", "Pulse mean"),
-             any ? one(m.pulse.mean) + QCoreApplication::translate("SummaryPage", " bpm") : none},
+             any ? QCoreApplication::translate("SummaryPage", "%1 bpm").arg(one(m.pulse.mean)) : none},
             {QCoreApplication::translate("SummaryPage", "Pulse lowest / highest"),
              any ? QCoreApplication::translate("SummaryPage", "%1 / %2 bpm").arg(m.pulse.min).arg(m.pulse.max) : none},
             {QCoreApplication::translate("SummaryPage", "Pulse > 100 / < 50 bpm"),
@@ -157,16 +158,21 @@ std::vector<std::pair<QString, QString>> resultRows(const ClinicalReportData& da
     QString longest = none;
     if (m.odi3.longest >= 0) {
         const DesaturationEvent& e = m.odi3.events[static_cast<std::size_t>(m.odi3.longest)];
-        longest = QCoreApplication::translate("SummaryPage", "%1 s at ").arg(e.seconds()) +
-                  clock(samples[static_cast<std::size_t>(e.start)]) +
-                  QCoreApplication::translate("SummaryPage", ", %1 % deep").arg(e.depth());
+        longest = QCoreApplication::translate("SummaryPage", "%1 s at %2, %3 % deep")
+                      .arg(e.seconds())
+                      .arg(clock(samples[static_cast<std::size_t>(e.start)]))
+                      .arg(e.depth());
     }
     const bool events = !m.odi3.events.empty();
     return {
         {QCoreApplication::translate("SummaryPage", "ODI 3 %"),
-         one(m.odi3.perHour) + QCoreApplication::translate("SummaryPage", " /h (%1 events)").arg(m.odi3.events.size())},
+         QCoreApplication::translate("SummaryPage", "%1 /h (%2 events)")
+             .arg(one(m.odi3.perHour))
+             .arg(m.odi3.events.size())},
         {QCoreApplication::translate("SummaryPage", "ODI 4 %"),
-         one(m.odi4.perHour) + QCoreApplication::translate("SummaryPage", " /h (%1 events)").arg(m.odi4.events.size())},
+         QCoreApplication::translate("SummaryPage", "%1 /h (%2 events)")
+             .arg(one(m.odi4.perHour))
+             .arg(m.odi4.events.size())},
         {QCoreApplication::translate("SummaryPage", "Depth mean / median"),
          events ? one(m.odi3.meanDepth) + QStringLiteral(" / ") + one(m.odi3.medianDepth) + QStringLiteral(" %")
                 : none},
@@ -176,7 +182,7 @@ std::vector<std::pair<QString, QString>> resultRows(const ClinicalReportData& da
                 : none},
         {QCoreApplication::translate("SummaryPage", "Longest 3 % event"), longest},
         {QCoreApplication::translate("SummaryPage", "Desaturation area"),
-         one(m.desaturationAreaPerHour) + QCoreApplication::translate("SummaryPage", " %·min/h")},
+         QCoreApplication::translate("SummaryPage", "%1 %·min/h").arg(one(m.desaturationAreaPerHour))},
     };
 }
 
@@ -407,7 +413,7 @@ std::vector<std::pair<QString, QString>> SummaryPage::patientFacts(const Clinica
         const double m = metres(pt);
         if (m > 0.3)
             add(QT_TRANSLATE_NOOP("SummaryPage", "BMI"),
-                one(kilograms(pt) / (m * m)) + QCoreApplication::translate("SummaryPage", " kg/m²"));
+                QCoreApplication::translate("SummaryPage", "%1 kg/m²").arg(one(kilograms(pt) / (m * m))));
     }
     add(QT_TRANSLATE_NOOP("SummaryPage", "Physician"), field(fieldBytes(pt.physician)));
     return rows;
@@ -425,8 +431,8 @@ std::vector<std::pair<QString, QString>> SummaryPage::studyFacts(const ClinicalR
             m.recordedSeconds > 0 ? 100.0 * static_cast<double>(m.validSeconds) / static_cast<double>(m.recordedSeconds)
                                   : 0;
         rows.emplace_back(QCoreApplication::translate("SummaryPage", "Valid time"),
-                          durationText(m.validSeconds) + QStringLiteral(" (") + one(validShare) +
-                              QCoreApplication::translate("SummaryPage", " % of the recording)"));
+                          QCoreApplication::translate("SummaryPage", "%1 (%2 % of the recording)")
+                              .arg(durationText(m.validSeconds), one(validShare)));
         rows.emplace_back(QCoreApplication::translate("SummaryPage", "Artefact"),
                           one(100.0 - validShare) + QStringLiteral(" % (") + durationText(m.artefactSeconds) +
                               QStringLiteral(")"));
