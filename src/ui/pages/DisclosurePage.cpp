@@ -48,9 +48,9 @@ std::vector<QRect> DisclosurePage::draw(QPainter& p, const QSize& page, const Cl
         p.setPen(Qt::black);
         p.setFont(arial(11, true));
         drawFitted(p, QRect(m, spo2Plot.top() - kStripTitle, 400, 12), Qt::AlignLeft | Qt::AlignVCenter,
-                   QCoreApplication::translate("DisclosurePage", "Hour %1: ").arg(firstStrip + k + 1) +
-                       sampleDate(first) + QStringLiteral(" ") + clockSeconds(first) + QStringLiteral(" – ") +
-                       clockSeconds(last));
+                   QCoreApplication::translate("DisclosurePage", "Hour %1: %2 %3 – %4")
+                       .arg(firstStrip + k + 1)
+                       .arg(sampleDate(first), clockSeconds(first), clockSeconds(last)));
         const std::vector<ColumnValues> columns =
             reduceColumns(data.page.samples, begin, ClinicalReport::kStripSeconds, spo2Plot.width());
         drawTrack(p, spo2Plot, data, begin, ClinicalReport::kStripSeconds, columns, spo2);
