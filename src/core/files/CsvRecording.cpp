@@ -744,31 +744,35 @@ Result<DataFileContents> parseCsvRecording(std::string_view text, const std::str
     if (ownFile) {
         layout = "Kestrova CSV";
     } else {
-        layout = std::string("CSV separated by ") + (separator == ','   ? "commas"
-                                                     : separator == ';' ? "semicolons"
-                                                                        : "tabs");
-        if (decimalComma) layout += " (decimal commas allowed)";
+        layout = separator == ','   ? ktr("CsvRecording", "CSV separated by commas")
+                 : separator == ';' ? ktr("CsvRecording", "CSV separated by semicolons")
+                                    : ktr("CsvRecording", "CSV separated by tabs");
+        if (decimalComma) layout += " (" + ktr("CsvRecording", "decimal commas allowed") + ")";
     }
-    layout += std::string(", ") + lineEnds + " lines";
-    if (bom) layout += ", UTF-8 byte-order mark";
+    layout += ", " + text::arg(ktr("CsvRecording", "%1 lines"), {lineEnds});
+    if (bom) layout += ", " + ktr("CsvRecording", "UTF-8 byte-order mark");
     auto quoted = [&](ColumnKind k) { return "\"" + names[static_cast<int>(k)] + "\""; };
     if (separateDate)
-        layout += "; date " + quoted(ColumnKind::Date) + ", time " + quoted(ColumnKind::Time);
+        layout += "; " + text::arg(ktr("CsvRecording", "date %1, time %2"),
+                                   {quoted(ColumnKind::Date), quoted(ColumnKind::Time)});
     else
-        layout += "; date and time " + quoted(timeCol >= 0 ? ColumnKind::Time : ColumnKind::Date);
+        layout += "; " + text::arg(ktr("CsvRecording", "date and time %1"),
+                                   {quoted(timeCol >= 0 ? ColumnKind::Time : ColumnKind::Date)});
     std::string dateForms;
-    auto form = [&](unsigned f, const char* words) {
-        if (forms & f) dateForms += (dateForms.empty() ? "" : ", ") + std::string(words);
+    auto form = [&](unsigned f, const std::string& words) {
+        if (forms & f) dateForms += (dateForms.empty() ? "" : ", ") + words;
     };
-    form(IsoDate, "year-month-day");
-    form(DayDotMonth, "day.month.year");
-    if (forms & SlashDate) form(SlashDate, dayFirst ? "day/month/year" : "month/day/year");
-    form(MonthName, "month names");
-    form(UnixTime, "Unix time in seconds, read as UTC");
-    form(TwelveHour, "12-hour clock");
+    form(IsoDate, ktr("CsvRecording", "year-month-day"));
+    form(DayDotMonth, ktr("CsvRecording", "day.month.year"));
+    if (forms & SlashDate)
+        form(SlashDate, dayFirst ? ktr("CsvRecording", "day/month/year") : ktr("CsvRecording", "month/day/year"));
+    form(MonthName, ktr("CsvRecording", "month names"));
+    form(UnixTime, ktr("CsvRecording", "Unix time in seconds, read as UTC"));
+    form(TwelveHour, ktr("CsvRecording", "12-hour clock"));
     if (!dateForms.empty()) layout += " (" + dateForms + ")";
-    layout += "; SpO2 " + quoted(ColumnKind::Spo2) + ", pulse " + quoted(ColumnKind::Pulse);
-    if (idCol >= 0) layout += ", patient ID " + quoted(ColumnKind::Id);
+    layout += "; " + text::arg(ktr("CsvRecording", "SpO2 %1, pulse %2"),
+                               {quoted(ColumnKind::Spo2), quoted(ColumnKind::Pulse)});
+    if (idCol >= 0) layout += ", " + text::arg(ktr("CsvRecording", "patient ID %1"), {quoted(ColumnKind::Id)});
     result.layout = std::move(layout);
     result.notes = std::move(notes);
     return result;

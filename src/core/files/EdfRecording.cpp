@@ -759,15 +759,19 @@ Result<DataFileContents> readEdfRecording(const std::string& path, EdfReadStats*
         if (const auto dot = title.find_last_of('.'); dot != std::string::npos && dot > 0) title.resize(dot);
         result.title = title;
     }
-    char layout[256];
-    std::snprintf(layout, sizeof layout,
-                  "%s, %lld signals, %lld data records of %g s; SpO2 \"%s\" at %g Hz, pulse \"%s\" at %g Hz",
-                  discontinuous ? "EDF+D (discontinuous)"
-                  : plus        ? "EDF+C"
-                                : "EDF",
-                  signals, records, duration, all[static_cast<std::size_t>(spo2)].label.c_str(), rates[0],
-                  all[static_cast<std::size_t>(pulse)].label.c_str(), rates[1]);
-    result.layout = layout;
+    auto figure = [](double v) {
+        char buf[32];
+        std::snprintf(buf, sizeof buf, "%g", v);
+        return std::string(buf);
+    };
+    result.layout = text::arg(ktr("EdfRecording", "%1, %2 signals, %3 data records of %4 s; SpO2 \"%5\" at %6 Hz, "
+                                                  "pulse \"%7\" at %8 Hz"),
+                              {discontinuous ? ktr("EdfRecording", "EDF+D (discontinuous)")
+                               : plus        ? std::string("EDF+C")
+                                             : std::string("EDF"),
+                               std::to_string(signals), std::to_string(records), figure(duration),
+                               all[static_cast<std::size_t>(spo2)].label, figure(rates[0]),
+                               all[static_cast<std::size_t>(pulse)].label, figure(rates[1])});
     for (const auto& s : setBacks) {
         if (result.notes.size() >= 20) break;
         result.notes.push_back(text::arg(ktr("EdfRecording", "clock set back %1 s after the start by %2 s"),
