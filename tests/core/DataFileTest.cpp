@@ -4,6 +4,7 @@
 #include "files/SaveData.h"
 #include "model/RecordingModel.h"
 #include "model/SyntheticRecording.h"
+#include "text/Translate.h"
 
 #include "TestSupport.h"
 
@@ -148,6 +149,32 @@ TEST(DataFile, AFileFarLargerThanAnyRecordingIsRefusedUnread) {
     const auto largest = readDataFile(path);
     ASSERT_TRUE(largest.ok()) << largest.error().text();
     EXPECT_EQ(largest->samples.size(), most.size());
+}
+
+namespace {
+// A language that words the reader's refusals its own way, its values reordered.
+std::string reordering(const char* context, const char* source) {
+    const std::string_view c = context, s = source;
+    if (c != "DataFile") return {};
+    if (s.starts_with("Attempted to access")) return "Zugriff hinter das Ende von %1.";
+    if (s.find("declares %2 samples") != std::string_view::npos) return "%2 Werte (erlaubt 0 bis %3): %1";
+    return {};
+}
+} // namespace
+
+TEST(DataFile, RefusalsAreWordedInTheChosenLanguage) {
+    test::TempDir dir;
+    const std::string path = dir.file("bad.dat");
+    text::setTranslator(reordering);
+    test::writeFile(path, header(3, 0).substr(0, 3));
+    const std::string pastEnd = readDataFile(path).error().text();
+    test::writeFile(path, header(3, 518401) + std::string(64, '\0'));
+    const std::string declared = readDataFile(path).error().text();
+    text::setTranslator(nullptr);
+    EXPECT_EQ(pastEnd, "Zugriff hinter das Ende von " + path + ".");
+    EXPECT_EQ(declared, "518401 Werte (erlaubt 0 bis 518400): " + path);
+    // Without a translator the classic text is back.
+    EXPECT_EQ(readDataFile(path).error().text().rfind("The file " + path + " is not a recording", 0), 0u);
 }
 
 TEST(DataFile, OpeningAFailedFileLeavesTheCurrentRecordingAlone) {
