@@ -5,1153 +5,1176 @@
     <name>AnalyzeCommand</name>
     <message>
         <source>Clinical figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinische Kennwerte</translation>
     </message>
     <message>
         <source>%1 h (%2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h (%2 s)</translation>
     </message>
     <message>
         <source>%1 min (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min (%2 %)</translation>
     </message>
     <message>
         <source>Recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgezeichnet</translation>
     </message>
     <message>
         <source>Valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültig</translation>
     </message>
     <message>
         <source>Artefact</source>
-        <translation type="unfinished"></translation>
+        <translation>Artefakt</translation>
     </message>
     <message>
         <source>SpO2 mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 Mittel / Median</translation>
     </message>
     <message>
         <source>%1 % / %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % / %2 %</translation>
     </message>
     <message>
         <source>SpO2 nadir / max</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 Nadir / Max.</translation>
     </message>
     <message>
         <source>T90 (SpO2 &lt; 90 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>T90 (SpO2 &lt; 90 %)</translation>
     </message>
     <message>
         <source>T88 (SpO2 &lt;= 88 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>T88 (SpO2 &lt;= 88 %)</translation>
     </message>
     <message>
         <source>SpO2 %1-%2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 %1-%2 %</translation>
     </message>
     <message>
         <source>%1 /h (%2 events)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 /h (%2 Ereignisse)</translation>
     </message>
     <message>
         <source>ODI 3 %</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 %</translation>
     </message>
     <message>
         <source>ODI 4 %</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 4 %</translation>
     </message>
     <message>
         <source>%1 % depth mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % Tiefe Mittel / Median</translation>
     </message>
     <message>
         <source>%1 / %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 %</translation>
     </message>
     <message>
         <source>%1 % duration mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % Dauer Mittel / Median</translation>
     </message>
     <message>
         <source>%1 / %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 s</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>keine</translation>
     </message>
     <message>
         <source>%1 s at %2, %3 % deep</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s um %2, %3 % tief</translation>
     </message>
     <message>
         <source>%1 % longest event</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % längstes Ereignis</translation>
     </message>
     <message>
         <source>Desaturation area (3 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsättigungsfläche (3 %)</translation>
     </message>
     <message>
         <source>%1 %min/h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %min/h</translation>
     </message>
     <message>
         <source>Pulse mean / min / max</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls Mittel / Min. / Max.</translation>
     </message>
     <message>
         <source>%1 / %2 / %3 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 / %3 bpm</translation>
     </message>
     <message>
         <source>Pulse &gt; 100 / &lt; 50 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls &gt; 100 / &lt; 50 bpm</translation>
     </message>
     <message>
         <source>%1 min / %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min / %2 min</translation>
     </message>
     <message>
         <source>Event and threshold analysis of a saved recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis- und Schwellenanalyse einer gespeicherten Aufzeichnung</translation>
     </message>
     <message>
         <source>Saved data file (.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Datendatei (.dat)</translation>
     </message>
     <message>
         <source>One JSON object instead of the summary table</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein JSON-Objekt statt der Übersichtstabelle</translation>
     </message>
 </context>
 <context>
     <name>Artwork</name>
     <message>
         <source>Pulse oximetry recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsoxymetrie-Aufzeichnungen</translation>
     </message>
 </context>
 <context>
     <name>AtomicFile</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei</translation>
     </message>
 </context>
 <context>
     <name>BluetoothLink</name>
     <message>
         <source>Bluetooth link</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth-Verbindung</translation>
     </message>
     <message>
         <source>not a Bluetooth address</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Bluetooth-Adresse</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a Bluetooth address.</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Bluetooth-Adresse.</translation>
     </message>
     <message>
         <source>Bluetooth is not available: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth ist nicht verfügbar: %1.</translation>
     </message>
     <message>
         <source>Could not connect to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung mit %1 nicht möglich: %2.</translation>
     </message>
     <message>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht verbunden</translation>
     </message>
     <message>
         <source>the link took no bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>die Verbindung hat keine Bytes angenommen</translation>
     </message>
     <message>
         <source>the peer closed the link</source>
-        <translation type="unfinished"></translation>
+        <translation>die Gegenstelle hat die Verbindung geschlossen</translation>
     </message>
 </context>
 <context>
     <name>CAnalysisSetup</name>
     <message>
         <source>Times with saturations high</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten mit hoher Sättigung</translation>
     </message>
     <message>
         <source>Times with saturations low</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten mit niedriger Sättigung</translation>
     </message>
     <message>
         <source>Times with pr high</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten mit hoher Pulsfrequenz</translation>
     </message>
     <message>
         <source>Times with pr low</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeiten mit niedriger Pulsfrequenz</translation>
     </message>
     <message>
         <source>Desaturation Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsättigungsereignis</translation>
     </message>
     <message>
         <source>Pulse Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsereignis</translation>
     </message>
 </context>
 <context>
     <name>CTavroApp</name>
     <message>
         <source>Demo oximeter attached on %1 - File &gt; NewDataCapture downloads it</source>
-        <translation type="unfinished"></translation>
+        <translation>Demo-Oximeter an %1 angeschlossen – Datei &gt; NewDataCapture lädt es herunter</translation>
     </message>
     <message>
         <source>Patient list not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Patientenliste nicht verfügbar</translation>
     </message>
     <message>
         <source>Settings not read: defaults in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Einstellungen nicht gelesen: Standardwerte aktiv</translation>
     </message>
     <message>
         <source>The settings file %1 cannot be read, so the default settings are used and the file is left as it is.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei %1 kann nicht gelesen werden. Daher werden die Standardeinstellungen verwendet, und die Datei bleibt unverändert.
+
+%2</translation>
     </message>
     <message>
         <source>Study library not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Studienbibliothek nicht verfügbar</translation>
     </message>
     <message>
         <source>The study library cannot be opened, so downloads are kept only in memory and in the files you save.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Studienbibliothek kann nicht geöffnet werden. Heruntergeladene Daten bleiben daher nur im Speicher und in den Dateien, die Sie speichern.
+
+%1</translation>
     </message>
     <message>
         <source>%1 recordings added to the study library, %2 already there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Aufzeichnungen zur Studienbibliothek hinzugefügt, %2 bereits vorhanden.</translation>
     </message>
     <message>
         <source>
 
 Not added:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Nicht hinzugefügt:
+</translation>
     </message>
 </context>
 <context>
     <name>CaptureCommands</name>
     <message>
         <source>%1, %2 h %3 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 h %3 min</translation>
     </message>
     <message>
         <source>These recordings could not be kept in the study library; save them with Save Data before the next download:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Aufzeichnungen konnten nicht in der Studienbibliothek abgelegt werden; speichern Sie sie vor dem nächsten Download mit „Daten speichern“:
+%1</translation>
     </message>
 </context>
 <context>
     <name>CaptureSession</name>
     <message>
         <source>the link failed</source>
-        <translation type="unfinished"></translation>
+        <translation>die Verbindung ist fehlgeschlagen</translation>
     </message>
     <message>
         <source>the device stopped sending</source>
-        <translation type="unfinished"></translation>
+        <translation>das Gerät hat das Senden eingestellt</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>zu wenig Arbeitsspeicher</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>Program directory holding bldb/pationtrec.dat (default: KESTROVA_HOME or the executable&apos;s directory)</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmverzeichnis mit bldb/pationtrec.dat (Standard: KESTROVA_HOME oder das Verzeichnis der ausführbaren Datei)</translation>
     </message>
     <message>
         <source>Settings file to read and write (default: ./Kestrova.ini when it exists, else the per-user one of an installed program)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu lesende und zu schreibende Einstellungsdatei (Standard: ./Kestrova.ini, falls vorhanden, sonst die benutzereigene eines installierten Programms)</translation>
     </message>
     <message>
         <source>%1; the default settings are used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; es werden die Standardeinstellungen verwendet</translation>
     </message>
     <message>
         <source>The patient database is not used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Patientendatenbank wird nicht verwendet: %1</translation>
     </message>
     <message>
         <source>Try &apos;kestrova-cli --help&apos; or &apos;kestrova-cli COMMAND --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Siehe &apos;kestrova-cli --help&apos; oder &apos;kestrova-cli BEFEHL --help&apos;.</translation>
     </message>
     <message>
         <source>A .%1 file is not text: it is not written to a terminal. Redirect the output or name a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine .%1-Datei ist kein Text: sie wird nicht auf ein Terminal ausgegeben. Leiten Sie die Ausgabe um oder geben Sie eine Datei an.</translation>
     </message>
     <message>
         <source>Cannot make a temporary directory for the output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Temporäres Verzeichnis für die Ausgabe kann nicht angelegt werden.</translation>
     </message>
     <message>
         <source>Cannot read back the output from its temporary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Ausgabe kann nicht aus ihrer temporären Datei zurückgelesen werden.</translation>
     </message>
     <message>
         <source>Cannot write to the standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Schreiben auf die Standardausgabe nicht möglich.</translation>
     </message>
     <message>
         <source>Unknown language &quot;%1&quot;; English is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Unbekannte Sprache „%1“; es wird Englisch verwendet.</translation>
     </message>
     <message>
         <source>Kestrova command-line tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova-Befehlszeilenwerkzeug</translation>
     </message>
     <message>
         <source>Display program version information and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Versionsinformationen anzeigen und beenden</translation>
     </message>
     <message>
         <source>Print this help message and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Hilfe anzeigen und beenden</translation>
     </message>
     <message>
         <source>Language of messages and reports: en, en_classic, de, fr, es</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache der Meldungen und Berichte: en, en_classic, de, fr, es</translation>
     </message>
 </context>
 <context>
     <name>ClinicalMetrics</name>
     <message>
         <source>Criteria: a second is valid when SpO2 is 50-100 % and pulse 25-250 bpm; every figure uses valid seconds only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kriterien: Eine Sekunde ist gültig, wenn SpO2 50–100 % und der Puls 25–250 bpm beträgt; alle Kennwerte beruhen nur auf gültigen Sekunden.</translation>
     </message>
     <message>
         <source>Desaturations are found on SpO2 smoothed by a %1-sample median (a sample next to an artefact is kept as it is).</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsättigungen werden in der mit einem %1-Werte-Median geglätteten SpO2 erkannt (ein Wert neben einem Artefakt bleibt unverändert).</translation>
     </message>
     <message>
         <source>The baseline is the lower median of the smoothed valid samples of the preceding %1 s that lie outside events (at least %2 of them) and moves by at most %3 % a sample.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Basislinie ist der untere Median der geglätteten gültigen Werte der vorangehenden %1 s außerhalb von Ereignissen (mindestens %2 davon) und ändert sich um höchstens %3 % pro Wert.</translation>
     </message>
     <message>
         <source>An event starts at a sample at least %1 % below the baseline and counts when SpO2 stays there for at least %2 valid seconds, at most %3 samples in a row above; it ends before SpO2 has been back within %4 % of the baseline, or %5 % above the event&apos;s nadir, for %6 s, or after %7 s without recovery (its seconds then rejoin the baseline, which is taken afresh).</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein Ereignis beginnt bei einem Wert mindestens %1 % unter der Basislinie und zählt, wenn SpO2 dort mindestens %2 gültige Sekunden bleibt, mit höchstens %3 Werten in Folge darüber; es endet, bevor SpO2 %6 s lang wieder innerhalb von %4 % der Basislinie oder %5 % über dem Nadir des Ereignisses liegt, oder nach %7 s ohne Erholung (seine Sekunden gehen dann wieder in die Basislinie ein, die neu bestimmt wird).</translation>
     </message>
     <message>
         <source>After an event the next one also needs a fall of %1 % below the highest SpO2 since, until SpO2 is back within %2 % of the baseline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nach einem Ereignis erfordert das nächste zusätzlich einen Abfall um %1 % unter die höchste SpO2 seither, bis SpO2 wieder innerhalb von %2 % der Basislinie liegt.</translation>
     </message>
     <message>
         <source>A 4 % event is a 3 % event that holds at least 4 % below its baseline in the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein 4-%-Ereignis ist ein 3-%-Ereignis, das auf gleiche Weise mindestens 4 % unter seiner Basislinie bleibt.</translation>
     </message>
     <message>
         <source>Artefact gaps of up to %1 s inside an event are bridged and count neither as event nor as valid time; a longer gap ends it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Artefaktlücken von bis zu %1 s innerhalb eines Ereignisses werden überbrückt und zählen weder als Ereignis- noch als gültige Zeit; eine längere Lücke beendet es.</translation>
     </message>
     <message>
         <source>Depth is the baseline minus the lowest smoothed SpO2 of the event; duration is its event time.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Tiefe ist die Basislinie minus die niedrigste geglättete SpO2 des Ereignisses; die Dauer ist seine Ereigniszeit.</translation>
     </message>
 </context>
 <context>
     <name>ClinicalReport</name>
     <message>
         <source>Follow-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Verlaufskontrolle</translation>
     </message>
     <message>
         <source>the PDF could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>das PDF konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>Overnight pulse oximetry - ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächtliche Pulsoxymetrie – ID %1</translation>
     </message>
     <message>
         <source>Overnight pulse oximetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächtliche Pulsoxymetrie</translation>
     </message>
 </context>
 <context>
     <name>ClinicalReportCommand</name>
     <message>
         <source>The whole-night clinical report of a recording as a PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Der klinische Bericht einer Aufzeichnung über die ganze Nacht als PDF</translation>
     </message>
     <message>
         <source>Saved recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Aufzeichnung</translation>
     </message>
     <message>
         <source>OUT.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>AUSGABE.pdf</translation>
     </message>
     <message>
         <source>a4 or letter (default: the paper of Options &gt; Report, else a4)</source>
-        <translation type="unfinished"></translation>
+        <translation>a4 oder letter (Standard: das Papier aus Optionen &gt; Bericht, sonst a4)</translation>
     </message>
     <message>
         <source>UTF-8 text printed as the interpretation (default: an empty box to write in)</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8-Text, der als Befund gedruckt wird (Standard: ein leeres Feld zum Ausfüllen)</translation>
     </message>
     <message>
         <source>OUT must end in .pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>AUSGABE muss auf .pdf enden.</translation>
     </message>
     <message>
         <source>%1: larger than 64 KiB, not an interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: größer als 64 KiB, kein Befund</translation>
     </message>
     <message>
         <source>The interpretation cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Befund kann nicht gelesen werden: %1</translation>
     </message>
 </context>
 <context>
     <name>CsvRecording</name>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile %1</translation>
     </message>
     <message>
         <source>line 1: the header names no time column (expected for example time, spo2 and pulse)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 1: Die Kopfzeile nennt keine Zeitspalte (erwartet z. B. time, spo2 und pulse)</translation>
     </message>
     <message>
         <source>line 1: the header names no SpO2 column (expected for example time, spo2 and pulse)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 1: Die Kopfzeile nennt keine SpO2-Spalte (erwartet z. B. time, spo2 und pulse)</translation>
     </message>
     <message>
         <source>line 1: the header names no pulse column (expected for example time, spo2 and pulse)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeile 1: Die Kopfzeile nennt keine Pulsspalte (erwartet z. B. time, spo2 und pulse)</translation>
     </message>
     <message>
         <source>%1: no time of day in &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: keine Uhrzeit in „%2“</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a time of day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ ist keine Uhrzeit</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a date (expected for example 2026-06-19, 19.06.2026, 6/19/2026 or Jun 19, 2026)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: „%2“ ist kein Datum (erwartet z. B. 2026-06-19, 19.06.2026, 6/19/2026 oder Jun 19, 2026)</translation>
     </message>
     <message>
         <source>%1: no date Kestrova can keep (years 2000 to 2255)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kein Datum, das Kestrova speichern kann (Jahre 2000 bis 2255)</translation>
     </message>
     <message>
         <source>%1: no %2 value and no missing-value marker in column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kein %2-Wert und keine Markierung für fehlende Werte in Spalte %3</translation>
     </message>
     <message>
         <source>%1: %2 %3 in column %4 is out of range (0 to %5, or a missing-value marker)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3 in Spalte %4 liegt außerhalb des Bereichs (0 bis %5 oder eine Markierung für fehlende Werte)</translation>
     </message>
     <message>
         <source>the dates are neither all day/month/year nor all month/day/year</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datumsangaben sind weder alle Tag/Monat/Jahr noch alle Monat/Tag/Jahr</translation>
     </message>
     <message>
         <source>the dates can be read day/month/year and month/day/year and nothing in the file settles which; they are read month/day/year</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datumsangaben lassen sich als Tag/Monat/Jahr und als Monat/Tag/Jahr lesen, und nichts in der Datei entscheidet dies; sie werden als Monat/Tag/Jahr gelesen</translation>
     </message>
     <message>
         <source>is not a recording this program can open: it holds more than %1 samples (a recording holds 0 to %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>ist keine Aufzeichnung, die dieses Programm öffnen kann: sie enthält mehr als %1 Werte (eine Aufzeichnung enthält 0 bis %2).</translation>
     </message>
     <message>
         <source>clock set back at line %1 by %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr in Zeile %1 um %2 s zurückgestellt</translation>
     </message>
     <message>
         <source>%1: the time %2 of line %3 again, with other values</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Zeit %2 aus Zeile %3 erneut, mit anderen Werten</translation>
     </message>
     <message>
         <source>the clock was set back %1 times in all; the first %2 are listed</source>
-        <translation type="unfinished"></translation>
+        <translation>die Uhr wurde insgesamt %1-mal zurückgestellt; die ersten %2 sind aufgeführt</translation>
     </message>
     <message>
         <source>%1 missing-value marker read as artefact</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Markierung für fehlende Werte als Artefakt gelesen</translation>
     </message>
     <message>
         <source>%1 missing-value markers read as artefact</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Markierungen für fehlende Werte als Artefakt gelesen</translation>
     </message>
     <message>
         <source>CSV separated by commas</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, durch Kommas getrennt</translation>
     </message>
     <message>
         <source>CSV separated by semicolons</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, durch Semikolons getrennt</translation>
     </message>
     <message>
         <source>CSV separated by tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV, durch Tabulatoren getrennt</translation>
     </message>
     <message>
         <source>decimal commas allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>Dezimalkommas zulässig</translation>
     </message>
     <message>
         <source>%1 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Zeilen</translation>
     </message>
     <message>
         <source>UTF-8 byte-order mark</source>
-        <translation type="unfinished"></translation>
+        <translation>UTF-8-Byte-Order-Mark</translation>
     </message>
     <message>
         <source>date %1, time %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum %1, Uhrzeit %2</translation>
     </message>
     <message>
         <source>date and time %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit %1</translation>
     </message>
     <message>
         <source>year-month-day</source>
-        <translation type="unfinished"></translation>
+        <translation>Jahr-Monat-Tag</translation>
     </message>
     <message>
         <source>day.month.year</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag.Monat.Jahr</translation>
     </message>
     <message>
         <source>day/month/year</source>
-        <translation type="unfinished"></translation>
+        <translation>Tag/Monat/Jahr</translation>
     </message>
     <message>
         <source>month/day/year</source>
-        <translation type="unfinished"></translation>
+        <translation>Monat/Tag/Jahr</translation>
     </message>
     <message>
         <source>month names</source>
-        <translation type="unfinished"></translation>
+        <translation>Monatsnamen</translation>
     </message>
     <message>
         <source>Unix time in seconds, read as UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>Unix-Zeit in Sekunden, als UTC gelesen</translation>
     </message>
     <message>
         <source>12-hour clock</source>
-        <translation type="unfinished"></translation>
+        <translation>12-Stunden-Uhr</translation>
     </message>
     <message>
         <source>SpO2 %1, pulse %2</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 %1, Puls %2</translation>
     </message>
     <message>
         <source>patient ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Patienten-ID %1</translation>
     </message>
     <message>
         <source>The file %1 is not a recording this program can open: it holds more than %2 samples (a recording holds 0 to %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist keine Aufzeichnung, die dieses Programm öffnen kann: sie enthält mehr als %2 Werte (eine Aufzeichnung enthält 0 bis %3).</translation>
     </message>
 </context>
 <context>
     <name>DataFile</name>
     <message>
         <source>Attempted to access %1 past its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zugriff auf %1 über das Ende hinaus versucht.</translation>
     </message>
     <message>
         <source>The file %1 is not a recording this program can open: it declares %2 samples (a recording holds 0 to %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist keine Aufzeichnung, die dieses Programm öffnen kann: sie gibt %2 Werte an (eine Aufzeichnung enthält 0 bis %3).</translation>
     </message>
     <message>
         <source>The file %1 is not a recording this program can open: it is %2 bytes long (a recording is at most %3 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist keine Aufzeichnung, die dieses Programm öffnen kann: sie ist %2 Bytes lang (eine Aufzeichnung hat höchstens %3 Bytes).</translation>
     </message>
 </context>
 <context>
     <name>DeviceCommands</name>
     <message>
         <source>Probe only this serial port (ttyUSB0, pts/3, or a path)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur diese serielle Schnittstelle abfragen (ttyUSB0, pts/3 oder ein Pfad)</translation>
     </message>
     <message>
         <source>Use the Bluetooth device with this address instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Stattdessen das Bluetooth-Gerät mit dieser Adresse verwenden</translation>
     </message>
     <message>
         <source>RFCOMM channel of the Bluetooth device</source>
-        <translation type="unfinished"></translation>
+        <translation>RFCOMM-Kanal des Bluetooth-Geräts</translation>
     </message>
     <message>
         <source>Log every byte on the wire to this file (like KESTROVA_TRACE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Jedes übertragene Byte in diese Datei protokollieren (wie KESTROVA_TRACE)</translation>
     </message>
     <message>
         <source>Cannot write the trace file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Protokolldatei %1 kann nicht geschrieben werden</translation>
     </message>
     <message>
         <source>The study library was not updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Studienbibliothek wurde nicht aktualisiert: %1</translation>
     </message>
     <message>
         <source>ID %1 was not stored in the study library: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1 wurde nicht in der Studienbibliothek gespeichert: %2</translation>
     </message>
     <message>
         <source>Download every recording from the oximeter into DIR/ID&lt;n&gt;.dat</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Aufzeichnungen vom Oximeter nach DIR/ID&lt;n&gt;.dat herunterladen</translation>
     </message>
     <message>
         <source>Directory for the recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis für die Aufzeichnungen</translation>
     </message>
     <message>
         <source>Replace DIR/ID&lt;n&gt;.dat instead of keeping an earlier recording beside the new one</source>
-        <translation type="unfinished"></translation>
+        <translation>DIR/ID&lt;n&gt;.dat ersetzen, statt eine frühere Aufzeichnung neben der neuen zu behalten</translation>
     </message>
     <message>
         <source>Do not store the recordings in the study library</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Aufzeichnungen nicht in der Studienbibliothek speichern</translation>
     </message>
     <message>
         <source>Study library directory (default: KESTROVA_HOME/library)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis der Studienbibliothek (Standard: KESTROVA_HOME/library)</translation>
     </message>
     <message>
         <source>The download broke while ID %1 was arriving; what arrived is in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Download brach ab, während ID %1 übertragen wurde; die empfangenen Daten liegen in %2</translation>
     </message>
     <message>
         <source>%1 samples beyond an ID&apos;s capacity were not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Werte über die Kapazität einer ID hinaus wurden nicht gespeichert.</translation>
     </message>
     <message>
         <source>Set the oximeter&apos;s clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr des Oximeters stellen</translation>
     </message>
     <message>
         <source>&quot;YYYY-MM-DD HH:MM:SS&quot; (default: now)</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;JJJJ-MM-TT HH:MM:SS&quot; (Standard: jetzt)</translation>
     </message>
     <message>
         <source>--time must be &quot;YYYY-MM-DD HH:MM:SS&quot; (year 2000 or later).</source>
-        <translation type="unfinished"></translation>
+        <translation>--time muss &quot;JJJJ-MM-TT HH:MM:SS&quot; sein (Jahr 2000 oder später).</translation>
     </message>
     <message>
         <source>Delete recordings in the oximeter&apos;s memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnungen im Speicher des Oximeters löschen</translation>
     </message>
     <message>
         <source>Patient ID (0 or absent: all IDs)</source>
-        <translation type="unfinished"></translation>
+        <translation>Patienten-ID (0 oder nicht angegeben: alle IDs)</translation>
     </message>
     <message>
         <source>all, or spo2pr (SpO2 and pulse data)</source>
-        <translation type="unfinished"></translation>
+        <translation>all oder spo2pr (SpO2- und Pulsdaten)</translation>
     </message>
 </context>
 <context>
     <name>DeviceLink</name>
     <message>
         <source>The port could not be remembered in the settings file, which was left as it was: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schnittstelle konnte nicht in der Einstellungsdatei gespeichert werden, die unverändert blieb: %1</translation>
     </message>
 </context>
 <context>
     <name>DeviceSimulator</name>
     <message>
         <source>stopped by the host</source>
-        <translation type="unfinished"></translation>
+        <translation>vom Host beendet</translation>
     </message>
 </context>
 <context>
     <name>DeviceStatus</name>
     <message>
         <source>No oximeter answered on any port.</source>
-        <translation type="unfinished"></translation>
+        <translation>An keiner Schnittstelle hat ein Oximeter geantwortet.</translation>
     </message>
     <message>
         <source>No oximeter on the serial port %1: it does not exist or did not answer (is the device plugged in and switched on?).</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Oximeter an der seriellen Schnittstelle %1: sie existiert nicht oder hat nicht geantwortet (ist das Gerät angeschlossen und eingeschaltet?).</translation>
     </message>
     <message>
         <source>The port is in use by another program: the serial port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schnittstelle wird von einem anderen Programm verwendet: die serielle Schnittstelle.</translation>
     </message>
     <message>
         <source>The port is in use by another program: the serial port %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Schnittstelle wird von einem anderen Programm verwendet: die serielle Schnittstelle %1.</translation>
     </message>
     <message>
         <source>No permission to open the serial port. Add your user to the &quot;dialout&quot; group (sudo usermod -aG dialout $USER), then log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Berechtigung zum Öffnen der seriellen Schnittstelle. Fügen Sie Ihren Benutzer der Gruppe &quot;dialout&quot; hinzu (sudo usermod -aG dialout $USER), melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>No permission to open the serial port %1. Add your user to the &quot;dialout&quot; group (sudo usermod -aG dialout $USER), then log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Berechtigung zum Öffnen der seriellen Schnittstelle %1. Fügen Sie Ihren Benutzer der Gruppe &quot;dialout&quot; hinzu (sudo usermod -aG dialout $USER), melden Sie sich dann ab und wieder an.</translation>
     </message>
     <message>
         <source>The oximeter stopped answering.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Oximeter antwortet nicht mehr.</translation>
     </message>
     <message>
         <source>The oximeter&apos;s answer was not understood.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Antwort des Oximeters wurde nicht verstanden.</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Angehalten.</translation>
     </message>
     <message>
         <source>The oximeter holds no recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Oximeter enthält keine Aufzeichnung.</translation>
     </message>
     <message>
         <source>The connection failed: the serial port could not be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung ist fehlgeschlagen: Die serielle Schnittstelle konnte nicht verwendet werden.</translation>
     </message>
     <message>
         <source>The connection failed: the serial port %1 could not be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Verbindung ist fehlgeschlagen: Die serielle Schnittstelle %1 konnte nicht verwendet werden.</translation>
     </message>
 </context>
 <context>
     <name>DeviceTiming</name>
     <message>
         <source>not a device timing (name=number)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Geräte-Zeitangabe (Name=Zahl)</translation>
     </message>
 </context>
 <context>
     <name>DisclosurePage</name>
     <message>
         <source>Full disclosure - one hour per strip</source>
-        <translation type="unfinished"></translation>
+        <translation>Vollständige Darstellung – eine Stunde pro Streifen</translation>
     </message>
     <message>
         <source>Hour %1: %2 %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunde %1: %2 %3 – %4</translation>
     </message>
 </context>
 <context>
     <name>DownloadStore</name>
     <message>
         <source>no free file name</source>
-        <translation type="unfinished"></translation>
+        <translation>kein freier Dateiname</translation>
     </message>
 </context>
 <context>
     <name>EdfRecording</name>
     <message>
         <source>the file&apos;s size would not match its header</source>
-        <translation type="unfinished"></translation>
+        <translation>die Größe der Datei würde nicht zu ihrem Header passen</translation>
     </message>
     <message>
         <source>The file %1 is not a recording this program can open: it holds %2 seconds (a recording holds 0 to %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei %1 ist keine Aufzeichnung, die dieses Programm öffnen kann: sie umfasst %2 Sekunden (eine Aufzeichnung umfasst 0 bis %3).</translation>
     </message>
     <message>
         <source>not an EDF or EDF+ file Kestrova can read: it does not begin with an EDF header</source>
-        <translation type="unfinished"></translation>
+        <translation>keine EDF- oder EDF+-Datei, die Kestrova lesen kann: sie beginnt nicht mit einem EDF-Header</translation>
     </message>
     <message>
         <source>not an EDF or EDF+ file Kestrova can read: its header gives no usable size or number of signals</source>
-        <translation type="unfinished"></translation>
+        <translation>keine EDF- oder EDF+-Datei, die Kestrova lesen kann: Ihr Header nennt keine brauchbare Größe oder Signalanzahl</translation>
     </message>
     <message>
         <source>the header gives no number of data records</source>
-        <translation type="unfinished"></translation>
+        <translation>der Header nennt keine Anzahl der Datensätze</translation>
     </message>
     <message>
         <source>the header gives no duration of a data record</source>
-        <translation type="unfinished"></translation>
+        <translation>der Header nennt keine Dauer eines Datensatzes</translation>
     </message>
     <message>
         <source>the file ends inside its header</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endet innerhalb ihres Headers</translation>
     </message>
     <message>
         <source>the signal &quot;%1&quot; gives no number of samples per data record</source>
-        <translation type="unfinished"></translation>
+        <translation>das Signal „%1“ nennt keine Anzahl der Werte pro Datensatz</translation>
     </message>
     <message>
         <source>the signal &quot;%1&quot; has no usable physical and digital range</source>
-        <translation type="unfinished"></translation>
+        <translation>das Signal „%1“ hat keinen brauchbaren physikalischen und digitalen Bereich</translation>
     </message>
     <message>
         <source>no SpO2 (or SaO2) signal</source>
-        <translation type="unfinished"></translation>
+        <translation>kein SpO2- (oder SaO2-) Signal</translation>
     </message>
     <message>
         <source>no pulse (or PR, HR) signal</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Puls- (oder PR-, HR-) Signal</translation>
     </message>
     <message>
         <source>the header says %1 data records, the file holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>der Header nennt %1 Datensätze, die Datei enthält %2</translation>
     </message>
     <message>
         <source>the signal &quot;%1&quot; has fewer than one sample per second</source>
-        <translation type="unfinished"></translation>
+        <translation>das Signal „%1“ hat weniger als einen Wert pro Sekunde</translation>
     </message>
     <message>
         <source>the signal &quot;%1&quot; holds %2 samples; Kestrova reads at most %3 (64 a second over a whole recording)</source>
-        <translation type="unfinished"></translation>
+        <translation>das Signal „%1“ enthält %2 Werte; Kestrova liest höchstens %3 (64 pro Sekunde über eine ganze Aufzeichnung)</translation>
     </message>
     <message>
         <source>the header gives no start date and time (dd.mm.yy and hh.mm.ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>der Header nennt kein Startdatum und keine Startzeit (dd.mm.yy und hh.mm.ss)</translation>
     </message>
     <message>
         <source>the header&apos;s start year is &quot;yy&quot; and the recording field gives no year</source>
-        <translation type="unfinished"></translation>
+        <translation>das Startjahr im Header ist „yy“, und das Aufzeichnungsfeld nennt kein Jahr</translation>
     </message>
     <message>
         <source>the header&apos;s start date %1 is no date</source>
-        <translation type="unfinished"></translation>
+        <translation>das Startdatum %1 im Header ist kein Datum</translation>
     </message>
     <message>
         <source>the recording starts in %1; Kestrova keeps recordings from 2000 to 2255</source>
-        <translation type="unfinished"></translation>
+        <translation>die Aufzeichnung beginnt %1; Kestrova speichert Aufzeichnungen von 2000 bis 2255</translation>
     </message>
     <message>
         <source>the file ended while it was read (data record %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Datei endete während des Lesens (Datensatz %1)</translation>
     </message>
     <message>
         <source>data record %1 holds an unreadable annotation</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz %1 enthält eine unlesbare Annotation</translation>
     </message>
     <message>
         <source>data record %1 starts at %2 s, before the data record before it ends</source>
-        <translation type="unfinished"></translation>
+        <translation>Datensatz %1 beginnt bei %2 s, bevor der vorherige Datensatz endet</translation>
     </message>
     <message>
         <source>%1, %2 signals, %3 data records of %4 s; SpO2 &quot;%5&quot; at %6 Hz, pulse &quot;%7&quot; at %8 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 Signale, %3 Datensätze zu %4 s; SpO2 „%5“ mit %6 Hz, Puls „%7“ mit %8 Hz</translation>
     </message>
     <message>
         <source>EDF+D (discontinuous)</source>
-        <translation type="unfinished"></translation>
+        <translation>EDF+D (unterbrochen)</translation>
     </message>
     <message>
         <source>clock set back %1 s after the start by %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhr %1 s nach dem Start um %2 s zurückgestellt</translation>
     </message>
 </context>
 <context>
     <name>Exchanges</name>
     <message>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht verbunden</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Antwort</translation>
     </message>
     <message>
         <source>not an identification</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Identifikation</translation>
     </message>
     <message>
         <source>not the totals</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht die Summen</translation>
     </message>
     <message>
         <source>the deletion was not acknowledged</source>
-        <translation type="unfinished"></translation>
+        <translation>das Löschen wurde nicht bestätigt</translation>
     </message>
     <message>
         <source>the clock was refused</source>
-        <translation type="unfinished"></translation>
+        <translation>die Uhrzeit wurde abgelehnt</translation>
     </message>
 </context>
 <context>
     <name>ExportCommand</name>
     <message>
         <source>Cannot export to &quot;%1&quot;: the name must end in .txt, .xls, .xlsx, .csv or .edf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Export nach „%1“ nicht möglich: Der Name muss auf .txt, .xls, .xlsx, .csv oder .edf enden.</translation>
     </message>
     <message>
         <source>Format when OUT is - (the standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>Format, wenn AUSGABE - ist (die Standardausgabe)</translation>
     </message>
     <message>
         <source>Export a recording as text (.txt), a workbook (.xlsx, .xls), CSV (.csv) or EDF+ (.edf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Aufzeichnung als Text (.txt), Arbeitsmappe (.xlsx, .xls), CSV (.csv) oder EDF+ (.edf) exportieren</translation>
     </message>
     <message>
         <source>Saved data file (.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Datendatei (.dat)</translation>
     </message>
     <message>
         <source>Output file; its extension (case-sensitive) picks the format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabedatei; ihre Endung (Groß-/Kleinschreibung beachten) bestimmt das Format</translation>
     </message>
     <message>
         <source>Write the event time report of a saved recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Den Ereigniszeitbericht einer gespeicherten Aufzeichnung schreiben</translation>
     </message>
     <message>
         <source>Report file (.txt), or - for the standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsdatei (.txt) oder - für die Standardausgabe</translation>
     </message>
     <message>
         <source>Cannot write the report to &quot;%1&quot;: the name must end in .txt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Der Bericht kann nicht nach „%1“ geschrieben werden: Der Name muss auf .txt enden.</translation>
     </message>
 </context>
 <context>
     <name>FrameNavigation</name>
     <message>
         <source>Page width (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seitenbreite (Standard)</translation>
     </message>
     <message>
         <source>5 min</source>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>15 min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>1 h</translation>
     </message>
     <message>
         <source>2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>2 h</translation>
     </message>
     <message>
         <source>4 h</source>
-        <translation type="unfinished"></translation>
+        <translation>4 h</translation>
     </message>
     <message>
         <source>8 h</source>
-        <translation type="unfinished"></translation>
+        <translation>8 h</translation>
     </message>
     <message>
         <source>Whole recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Gesamte Aufzeichnung</translation>
     </message>
 </context>
 <context>
     <name>HeaderBand</name>
     <message>
         <source>ID : </source>
-        <translation type="unfinished"></translation>
+        <translation>ID : </translation>
     </message>
 </context>
 <context>
     <name>HelpCommands</name>
     <message>
         <source>&lt;p&gt;The manual is not available.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Das Handbuch ist nicht verfügbar.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Kestrova Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova-Hilfe</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Tastenkombinationen</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menü</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Befehl</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Tasten</translation>
     </message>
 </context>
 <context>
     <name>HourTablePage</name>
     <message>
         <source>Hour by hour and events</source>
-        <translation type="unfinished"></translation>
+        <translation>Stündlich und Ereignisse</translation>
     </message>
     <message>
         <source>Hour by hour (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>Stündlich (Fortsetzung)</translation>
     </message>
     <message>
         <source>Each clock hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Jede volle Stunde</translation>
     </message>
     <message>
         <source>Hour
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Stunde
+</translation>
     </message>
     <message>
         <source>Valid
 min</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültig
+min</translation>
     </message>
     <message>
         <source>SpO2
 mean %</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2
+Mittel %</translation>
     </message>
     <message>
         <source>SpO2
 lowest %</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2
+Tiefst %</translation>
     </message>
     <message>
         <source>T90
 min</source>
-        <translation type="unfinished"></translation>
+        <translation>T90
+min</translation>
     </message>
     <message>
         <source>3 %
 events</source>
-        <translation type="unfinished"></translation>
+        <translation>3 %
+Ereign.</translation>
     </message>
     <message>
         <source>4 %
 events</source>
-        <translation type="unfinished"></translation>
+        <translation>4 %
+Ereign.</translation>
     </message>
     <message>
         <source>Rate 3 % / 4 %
 per h</source>
-        <translation type="unfinished"></translation>
+        <translation>Rate 3 % / 4 %
+pro h</translation>
     </message>
     <message>
         <source>Pulse
 mean bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls
+Mittel bpm</translation>
     </message>
     <message>
         <source>No samples recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Werte aufgezeichnet.</translation>
     </message>
     <message>
         <source>The %1 deepest 3 % desaturations</source>
-        <translation type="unfinished"></translation>
+        <translation>Die %1 tiefsten 3-%-Entsättigungen</translation>
     </message>
     <message>
         <source>Start
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn
+</translation>
     </message>
     <message>
         <source>Duration
 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer
+s</translation>
     </message>
     <message>
         <source>Baseline
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Basislinie
+%</translation>
     </message>
     <message>
         <source>Nadir
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir
+%</translation>
     </message>
     <message>
         <source>Depth
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefe
+%</translation>
     </message>
     <message>
         <source>Area
 %·s</source>
-        <translation type="unfinished"></translation>
+        <translation>Fläche
+%·s</translation>
     </message>
     <message>
         <source>No 3 % desaturation in this recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine 3-%-Entsättigung in dieser Aufzeichnung.</translation>
     </message>
 </context>
 <context>
     <name>InfoCommand</name>
     <message>
         <source>Show the patient ID, sample count, title and time span of a recording, and how its file was read</source>
-        <translation type="unfinished"></translation>
+        <translation>Patienten-ID, Anzahl der Werte, Titel und Zeitraum einer Aufzeichnung anzeigen sowie die Art, wie ihre Datei gelesen wurde</translation>
     </message>
     <message>
         <source>Saved data file</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Datendatei</translation>
     </message>
     <message>
         <source>The patient database is not used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Patientendatenbank wird nicht verwendet: %1</translation>
     </message>
     <message>
         <source>ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID: %1</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Name: %1</translation>
     </message>
     <message>
         <source>Samples: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte: %1</translation>
     </message>
     <message>
         <source>Title: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel: %1</translation>
     </message>
     <message>
         <source>Start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn: %1</translation>
     </message>
     <message>
         <source>End: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende: %1</translation>
     </message>
     <message>
         <source>Cadence: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Takt: %1</translation>
     </message>
     <message>
         <source>Layout: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufbau: %1</translation>
     </message>
     <message>
         <source>Note: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Hinweis: %1</translation>
     </message>
 </context>
 <context>
     <name>InputFile</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>keine reguläre Datei</translation>
     </message>
     <message>
         <source>too large (%1 bytes; at most %2 are expected)</source>
-        <translation type="unfinished"></translation>
+        <translation>zu groß (%1 Bytes; erwartet werden höchstens %2)</translation>
     </message>
 </context>
 <context>
