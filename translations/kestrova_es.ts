@@ -5,1153 +5,1176 @@
     <name>AnalyzeCommand</name>
     <message>
         <source>Clinical figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros clínicos</translation>
     </message>
     <message>
         <source>%1 h (%2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h (%2 s)</translation>
     </message>
     <message>
         <source>%1 min (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min (%2 %)</translation>
     </message>
     <message>
         <source>Recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrado</translation>
     </message>
     <message>
         <source>Valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Válido</translation>
     </message>
     <message>
         <source>Artefact</source>
-        <translation type="unfinished"></translation>
+        <translation>Artefacto</translation>
     </message>
     <message>
         <source>SpO2 mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 media / mediana</translation>
     </message>
     <message>
         <source>%1 % / %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % / %2 %</translation>
     </message>
     <message>
         <source>SpO2 nadir / max</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 nadir / máx.</translation>
     </message>
     <message>
         <source>T90 (SpO2 &lt; 90 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>T90 (SpO2 &lt; 90 %)</translation>
     </message>
     <message>
         <source>T88 (SpO2 &lt;= 88 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>T88 (SpO2 &lt;= 88 %)</translation>
     </message>
     <message>
         <source>SpO2 %1-%2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 %1-%2 %</translation>
     </message>
     <message>
         <source>%1 /h (%2 events)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 /h (%2 eventos)</translation>
     </message>
     <message>
         <source>ODI 3 %</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 %</translation>
     </message>
     <message>
         <source>ODI 4 %</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 4 %</translation>
     </message>
     <message>
         <source>%1 % depth mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>Profundidad %1 %, media / mediana</translation>
     </message>
     <message>
         <source>%1 / %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 %</translation>
     </message>
     <message>
         <source>%1 % duration mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración %1 %, media / mediana</translation>
     </message>
     <message>
         <source>%1 / %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 s</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguno</translation>
     </message>
     <message>
         <source>%1 s at %2, %3 % deep</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s a las %2, %3 % de profundidad</translation>
     </message>
     <message>
         <source>%1 % longest event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento de %1 % más largo</translation>
     </message>
     <message>
         <source>Desaturation area (3 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Área de desaturación (3 %)</translation>
     </message>
     <message>
         <source>%1 %min/h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %min/h</translation>
     </message>
     <message>
         <source>Pulse mean / min / max</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulso medio / mín. / máx.</translation>
     </message>
     <message>
         <source>%1 / %2 / %3 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 / %3 bpm</translation>
     </message>
     <message>
         <source>Pulse &gt; 100 / &lt; 50 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulso &gt; 100 / &lt; 50 bpm</translation>
     </message>
     <message>
         <source>%1 min / %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min / %2 min</translation>
     </message>
     <message>
         <source>Event and threshold analysis of a saved recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis de eventos y umbrales de un registro guardado</translation>
     </message>
     <message>
         <source>Saved data file (.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de datos guardado (.dat)</translation>
     </message>
     <message>
         <source>One JSON object instead of the summary table</source>
-        <translation type="unfinished"></translation>
+        <translation>Un objeto JSON en lugar de la tabla resumen</translation>
     </message>
 </context>
 <context>
     <name>Artwork</name>
     <message>
         <source>Pulse oximetry recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros de pulsioximetría</translation>
     </message>
 </context>
 <context>
     <name>AtomicFile</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
 </context>
 <context>
     <name>BluetoothLink</name>
     <message>
         <source>Bluetooth link</source>
-        <translation type="unfinished"></translation>
+        <translation>Enlace Bluetooth</translation>
     </message>
     <message>
         <source>not a Bluetooth address</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una dirección Bluetooth</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a Bluetooth address.</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es una dirección Bluetooth.</translation>
     </message>
     <message>
         <source>Bluetooth is not available: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth no está disponible: %1.</translation>
     </message>
     <message>
         <source>Could not connect to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo conectar con %1: %2.</translation>
     </message>
     <message>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>no conectado</translation>
     </message>
     <message>
         <source>the link took no bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>el enlace no aceptó ningún byte</translation>
     </message>
     <message>
         <source>the peer closed the link</source>
-        <translation type="unfinished"></translation>
+        <translation>el otro extremo cerró el enlace</translation>
     </message>
 </context>
 <context>
     <name>CAnalysisSetup</name>
     <message>
         <source>Times with saturations high</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo con saturación alta</translation>
     </message>
     <message>
         <source>Times with saturations low</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo con saturación baja</translation>
     </message>
     <message>
         <source>Times with pr high</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo con frecuencia del pulso alta</translation>
     </message>
     <message>
         <source>Times with pr low</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo con frecuencia del pulso baja</translation>
     </message>
     <message>
         <source>Desaturation Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento de desaturación</translation>
     </message>
     <message>
         <source>Pulse Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento de pulso</translation>
     </message>
 </context>
 <context>
     <name>CTavroApp</name>
     <message>
         <source>Demo oximeter attached on %1 - File &gt; NewDataCapture downloads it</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxímetro de demostración conectado en %1: Archivo &gt; Nueva captura de datos lo descarga</translation>
     </message>
     <message>
         <source>Patient list not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de pacientes no disponible</translation>
     </message>
     <message>
         <source>Settings not read: defaults in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración no leída: se usan los valores predeterminados</translation>
     </message>
     <message>
         <source>The settings file %1 cannot be read, so the default settings are used and the file is left as it is.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer el archivo de configuración %1; se usa la configuración predeterminada y el archivo se deja como está.
+
+%2</translation>
     </message>
     <message>
         <source>Study library not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Biblioteca de estudios no disponible</translation>
     </message>
     <message>
         <source>The study library cannot be opened, so downloads are kept only in memory and in the files you save.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir la biblioteca de estudios; las descargas se conservan solo en memoria y en los archivos que usted guarde.
+
+%1</translation>
     </message>
     <message>
         <source>%1 recordings added to the study library, %2 already there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 registros añadidos a la biblioteca de estudios, %2 ya estaban.</translation>
     </message>
     <message>
         <source>
 
 Not added:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+No añadidos:
+</translation>
     </message>
 </context>
 <context>
     <name>CaptureCommands</name>
     <message>
         <source>%1, %2 h %3 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 h %3 min</translation>
     </message>
     <message>
         <source>These recordings could not be kept in the study library; save them with Save Data before the next download:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Estos registros no se pudieron conservar en la biblioteca de estudios; guárdelos con Guardar datos antes de la próxima descarga:
+%1</translation>
     </message>
 </context>
 <context>
     <name>CaptureSession</name>
     <message>
         <source>the link failed</source>
-        <translation type="unfinished"></translation>
+        <translation>falló el enlace</translation>
     </message>
     <message>
         <source>the device stopped sending</source>
-        <translation type="unfinished"></translation>
+        <translation>el dispositivo dejó de enviar</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memoria insuficiente</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>Program directory holding bldb/pationtrec.dat (default: KESTROVA_HOME or the executable&apos;s directory)</source>
-        <translation type="unfinished"></translation>
+        <translation>Directorio del programa que contiene bldb/pationtrec.dat (predeterminado: KESTROVA_HOME o el directorio del ejecutable)</translation>
     </message>
     <message>
         <source>Settings file to read and write (default: ./Kestrova.ini when it exists, else the per-user one of an installed program)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de configuración que se lee y escribe (predeterminado: ./Kestrova.ini si existe; si no, el del usuario de un programa instalado)</translation>
     </message>
     <message>
         <source>%1; the default settings are used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1; se usa la configuración predeterminada</translation>
     </message>
     <message>
         <source>The patient database is not used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se usa la base de datos de pacientes: %1</translation>
     </message>
     <message>
         <source>Try &apos;kestrova-cli --help&apos; or &apos;kestrova-cli COMMAND --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pruebe &apos;kestrova-cli --help&apos; o &apos;kestrova-cli COMANDO --help&apos;.</translation>
     </message>
     <message>
         <source>A .%1 file is not text: it is not written to a terminal. Redirect the output or name a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un archivo .%1 no es texto: no se escribe en un terminal. Redirija la salida o indique un archivo.</translation>
     </message>
     <message>
         <source>Cannot make a temporary directory for the output.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear un directorio temporal para la salida.</translation>
     </message>
     <message>
         <source>Cannot read back the output from its temporary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede volver a leer la salida desde su archivo temporal.</translation>
     </message>
     <message>
         <source>Cannot write to the standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir en la salida estándar.</translation>
     </message>
     <message>
         <source>Unknown language &quot;%1&quot;; English is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma desconocido &quot;%1&quot;; se usa el inglés.</translation>
     </message>
     <message>
         <source>Kestrova command-line tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Herramienta de línea de comandos de Kestrova</translation>
     </message>
     <message>
         <source>Display program version information and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra la información de versión del programa y sale</translation>
     </message>
     <message>
         <source>Print this help message and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra esta ayuda y sale</translation>
     </message>
     <message>
         <source>Language of messages and reports: en, en_classic, de, fr, es</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma de los mensajes e informes: en, en_classic, de, fr, es</translation>
     </message>
 </context>
 <context>
     <name>ClinicalMetrics</name>
     <message>
         <source>Criteria: a second is valid when SpO2 is 50-100 % and pulse 25-250 bpm; every figure uses valid seconds only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Criterios: un segundo es válido si la SpO2 está entre 50-100 % y el pulso entre 25-250 bpm; todos los parámetros usan solo segundos válidos.</translation>
     </message>
     <message>
         <source>Desaturations are found on SpO2 smoothed by a %1-sample median (a sample next to an artefact is kept as it is).</source>
-        <translation type="unfinished"></translation>
+        <translation>Las desaturaciones se detectan en la SpO2 suavizada con una mediana de %1 muestras (una muestra contigua a un artefacto se conserva tal cual).</translation>
     </message>
     <message>
         <source>The baseline is the lower median of the smoothed valid samples of the preceding %1 s that lie outside events (at least %2 of them) and moves by at most %3 % a sample.</source>
-        <translation type="unfinished"></translation>
+        <translation>La línea basal es la mediana inferior de las muestras válidas suavizadas de los %1 s previos que están fuera de eventos (al menos %2) y varía como máximo %3 % por muestra.</translation>
     </message>
     <message>
         <source>An event starts at a sample at least %1 % below the baseline and counts when SpO2 stays there for at least %2 valid seconds, at most %3 samples in a row above; it ends before SpO2 has been back within %4 % of the baseline, or %5 % above the event&apos;s nadir, for %6 s, or after %7 s without recovery (its seconds then rejoin the baseline, which is taken afresh).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un evento comienza en una muestra al menos %1 % por debajo de la línea basal y cuenta si la SpO2 se mantiene ahí al menos %2 segundos válidos, con como máximo %3 muestras seguidas por encima; termina antes de que la SpO2 haya vuelto a estar dentro del %4 % de la línea basal, o %5 % por encima del nadir del evento, durante %6 s, o tras %7 s sin recuperación (sus segundos vuelven entonces a la línea basal, que se calcula de nuevo).</translation>
     </message>
     <message>
         <source>After an event the next one also needs a fall of %1 % below the highest SpO2 since, until SpO2 is back within %2 % of the baseline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tras un evento, el siguiente también requiere una caída del %1 % por debajo de la SpO2 más alta desde entonces, hasta que la SpO2 vuelva a estar dentro del %2 % de la línea basal.</translation>
     </message>
     <message>
         <source>A 4 % event is a 3 % event that holds at least 4 % below its baseline in the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un evento del 4 % es un evento del 3 % que se mantiene de igual modo al menos un 4 % por debajo de su línea basal.</translation>
     </message>
     <message>
         <source>Artefact gaps of up to %1 s inside an event are bridged and count neither as event nor as valid time; a longer gap ends it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Las pausas por artefacto de hasta %1 s dentro de un evento se puentean y no cuentan ni como evento ni como tiempo válido; una pausa más larga lo termina.</translation>
     </message>
     <message>
         <source>Depth is the baseline minus the lowest smoothed SpO2 of the event; duration is its event time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La profundidad es la línea basal menos la SpO2 suavizada más baja del evento; la duración es su tiempo de evento.</translation>
     </message>
 </context>
 <context>
     <name>ClinicalReport</name>
     <message>
         <source>Follow-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Seguimiento</translation>
     </message>
     <message>
         <source>the PDF could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo generar el PDF</translation>
     </message>
     <message>
         <source>Overnight pulse oximetry - ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsioximetría nocturna - ID %1</translation>
     </message>
     <message>
         <source>Overnight pulse oximetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsioximetría nocturna</translation>
     </message>
 </context>
 <context>
     <name>ClinicalReportCommand</name>
     <message>
         <source>The whole-night clinical report of a recording as a PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>El informe clínico de toda la noche de un registro en PDF</translation>
     </message>
     <message>
         <source>Saved recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro guardado</translation>
     </message>
     <message>
         <source>OUT.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIDA.pdf</translation>
     </message>
     <message>
         <source>a4 or letter (default: the paper of Options &gt; Report, else a4)</source>
-        <translation type="unfinished"></translation>
+        <translation>a4 o letter (predeterminado: el papel de Opciones &gt; Informe; si no, a4)</translation>
     </message>
     <message>
         <source>UTF-8 text printed as the interpretation (default: an empty box to write in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texto UTF-8 impreso como interpretación (predeterminado: un recuadro vacío para escribir)</translation>
     </message>
     <message>
         <source>OUT must end in .pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIDA debe terminar en .pdf.</translation>
     </message>
     <message>
         <source>%1: larger than 64 KiB, not an interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: mayor de 64 KiB, no es una interpretación</translation>
     </message>
     <message>
         <source>The interpretation cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede leer la interpretación: %1</translation>
     </message>
 </context>
 <context>
     <name>CsvRecording</name>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>línea %1</translation>
     </message>
     <message>
         <source>line 1: the header names no time column (expected for example time, spo2 and pulse)</source>
-        <translation type="unfinished"></translation>
+        <translation>línea 1: el encabezado no nombra ninguna columna de hora (se espera, por ejemplo, time, spo2 y pulse)</translation>
     </message>
     <message>
         <source>line 1: the header names no SpO2 column (expected for example time, spo2 and pulse)</source>
-        <translation type="unfinished"></translation>
+        <translation>línea 1: el encabezado no nombra ninguna columna de SpO2 (se espera, por ejemplo, time, spo2 y pulse)</translation>
     </message>
     <message>
         <source>line 1: the header names no pulse column (expected for example time, spo2 and pulse)</source>
-        <translation type="unfinished"></translation>
+        <translation>línea 1: el encabezado no nombra ninguna columna de pulso (se espera, por ejemplo, time, spo2 y pulse)</translation>
     </message>
     <message>
         <source>%1: no time of day in &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no hay hora del día en &quot;%2&quot;</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a time of day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; no es una hora del día</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a date (expected for example 2026-06-19, 19.06.2026, 6/19/2026 or Jun 19, 2026)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: &quot;%2&quot; no es una fecha (se espera, por ejemplo, 2026-06-19, 19.06.2026, 6/19/2026 o Jun 19, 2026)</translation>
     </message>
     <message>
         <source>%1: no date Kestrova can keep (years 2000 to 2255)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ninguna fecha que Kestrova pueda conservar (años 2000 a 2255)</translation>
     </message>
     <message>
         <source>%1: no %2 value and no missing-value marker in column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: ningún valor de %2 ni marcador de valor ausente en la columna %3</translation>
     </message>
     <message>
         <source>%1: %2 %3 in column %4 is out of range (0 to %5, or a missing-value marker)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: %2 %3 en la columna %4 está fuera de rango (0 a %5, o un marcador de valor ausente)</translation>
     </message>
     <message>
         <source>the dates are neither all day/month/year nor all month/day/year</source>
-        <translation type="unfinished"></translation>
+        <translation>las fechas no están todas en día/mes/año ni todas en mes/día/año</translation>
     </message>
     <message>
         <source>the dates can be read day/month/year and month/day/year and nothing in the file settles which; they are read month/day/year</source>
-        <translation type="unfinished"></translation>
+        <translation>las fechas pueden leerse como día/mes/año y como mes/día/año y nada en el archivo lo decide; se leen como mes/día/año</translation>
     </message>
     <message>
         <source>is not a recording this program can open: it holds more than %1 samples (a recording holds 0 to %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un registro que este programa pueda abrir: contiene más de %1 muestras (un registro contiene de 0 a %2).</translation>
     </message>
     <message>
         <source>clock set back at line %1 by %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>reloj atrasado en la línea %1 en %2 s</translation>
     </message>
     <message>
         <source>%1: the time %2 of line %3 again, with other values</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: de nuevo la hora %2 de la línea %3, con otros valores</translation>
     </message>
     <message>
         <source>the clock was set back %1 times in all; the first %2 are listed</source>
-        <translation type="unfinished"></translation>
+        <translation>el reloj se atrasó %1 veces en total; se listan las %2 primeras</translation>
     </message>
     <message>
         <source>%1 missing-value marker read as artefact</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 marcador de valor ausente leído como artefacto</translation>
     </message>
     <message>
         <source>%1 missing-value markers read as artefact</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 marcadores de valor ausente leídos como artefacto</translation>
     </message>
     <message>
         <source>CSV separated by commas</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV separado por comas</translation>
     </message>
     <message>
         <source>CSV separated by semicolons</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV separado por punto y coma</translation>
     </message>
     <message>
         <source>CSV separated by tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV separado por tabuladores</translation>
     </message>
     <message>
         <source>decimal commas allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>comas decimales permitidas</translation>
     </message>
     <message>
         <source>%1 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 líneas</translation>
     </message>
     <message>
         <source>UTF-8 byte-order mark</source>
-        <translation type="unfinished"></translation>
+        <translation>marca de orden de bytes UTF-8</translation>
     </message>
     <message>
         <source>date %1, time %2</source>
-        <translation type="unfinished"></translation>
+        <translation>fecha %1, hora %2</translation>
     </message>
     <message>
         <source>date and time %1</source>
-        <translation type="unfinished"></translation>
+        <translation>fecha y hora %1</translation>
     </message>
     <message>
         <source>year-month-day</source>
-        <translation type="unfinished"></translation>
+        <translation>año-mes-día</translation>
     </message>
     <message>
         <source>day.month.year</source>
-        <translation type="unfinished"></translation>
+        <translation>día.mes.año</translation>
     </message>
     <message>
         <source>day/month/year</source>
-        <translation type="unfinished"></translation>
+        <translation>día/mes/año</translation>
     </message>
     <message>
         <source>month/day/year</source>
-        <translation type="unfinished"></translation>
+        <translation>mes/día/año</translation>
     </message>
     <message>
         <source>month names</source>
-        <translation type="unfinished"></translation>
+        <translation>nombres de meses</translation>
     </message>
     <message>
         <source>Unix time in seconds, read as UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>tiempo Unix en segundos, leído como UTC</translation>
     </message>
     <message>
         <source>12-hour clock</source>
-        <translation type="unfinished"></translation>
+        <translation>reloj de 12 horas</translation>
     </message>
     <message>
         <source>SpO2 %1, pulse %2</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 %1, pulso %2</translation>
     </message>
     <message>
         <source>patient ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de paciente %1</translation>
     </message>
     <message>
         <source>The file %1 is not a recording this program can open: it holds more than %2 samples (a recording holds 0 to %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no es un registro que este programa pueda abrir: contiene más de %2 muestras (un registro contiene de 0 a %3).</translation>
     </message>
 </context>
 <context>
     <name>DataFile</name>
     <message>
         <source>Attempted to access %1 past its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Se intentó acceder a %1 más allá de su final.</translation>
     </message>
     <message>
         <source>The file %1 is not a recording this program can open: it declares %2 samples (a recording holds 0 to %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no es un registro que este programa pueda abrir: declara %2 muestras (un registro contiene de 0 a %3).</translation>
     </message>
     <message>
         <source>The file %1 is not a recording this program can open: it is %2 bytes long (a recording is at most %3 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no es un registro que este programa pueda abrir: tiene %2 bytes (un registro tiene como máximo %3 bytes).</translation>
     </message>
 </context>
 <context>
     <name>DeviceCommands</name>
     <message>
         <source>Probe only this serial port (ttyUSB0, pts/3, or a path)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sondear solo este puerto serie (ttyUSB0, pts/3 o una ruta)</translation>
     </message>
     <message>
         <source>Use the Bluetooth device with this address instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar en su lugar el dispositivo Bluetooth con esta dirección</translation>
     </message>
     <message>
         <source>RFCOMM channel of the Bluetooth device</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal RFCOMM del dispositivo Bluetooth</translation>
     </message>
     <message>
         <source>Log every byte on the wire to this file (like KESTROVA_TRACE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrar cada byte de la línea en este archivo (como KESTROVA_TRACE)</translation>
     </message>
     <message>
         <source>Cannot write the trace file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el archivo de traza %1</translation>
     </message>
     <message>
         <source>The study library was not updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca de estudios no se actualizó: %1</translation>
     </message>
     <message>
         <source>ID %1 was not stored in the study library: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>El ID %1 no se guardó en la biblioteca de estudios: %2</translation>
     </message>
     <message>
         <source>Download every recording from the oximeter into DIR/ID&lt;n&gt;.dat</source>
-        <translation type="unfinished"></translation>
+        <translation>Descargar todos los registros del oxímetro en DIR/ID&lt;n&gt;.dat</translation>
     </message>
     <message>
         <source>Directory for the recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Directorio para los registros</translation>
     </message>
     <message>
         <source>Replace DIR/ID&lt;n&gt;.dat instead of keeping an earlier recording beside the new one</source>
-        <translation type="unfinished"></translation>
+        <translation>Reemplazar DIR/ID&lt;n&gt;.dat en lugar de conservar un registro anterior junto al nuevo</translation>
     </message>
     <message>
         <source>Do not store the recordings in the study library</source>
-        <translation type="unfinished"></translation>
+        <translation>No guardar los registros en la biblioteca de estudios</translation>
     </message>
     <message>
         <source>Study library directory (default: KESTROVA_HOME/library)</source>
-        <translation type="unfinished"></translation>
+        <translation>Directorio de la biblioteca de estudios (predeterminado: KESTROVA_HOME/library)</translation>
     </message>
     <message>
         <source>The download broke while ID %1 was arriving; what arrived is in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>La descarga se interrumpió mientras llegaba el ID %1; lo recibido está en %2</translation>
     </message>
     <message>
         <source>%1 samples beyond an ID&apos;s capacity were not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se guardaron %1 muestras que superaban la capacidad de un ID.</translation>
     </message>
     <message>
         <source>Set the oximeter&apos;s clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar el reloj del oxímetro</translation>
     </message>
     <message>
         <source>&quot;YYYY-MM-DD HH:MM:SS&quot; (default: now)</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;AAAA-MM-DD HH:MM:SS&quot; (predeterminado: ahora)</translation>
     </message>
     <message>
         <source>--time must be &quot;YYYY-MM-DD HH:MM:SS&quot; (year 2000 or later).</source>
-        <translation type="unfinished"></translation>
+        <translation>--time debe ser &quot;YYYY-MM-DD HH:MM:SS&quot; (año 2000 o posterior).</translation>
     </message>
     <message>
         <source>Delete recordings in the oximeter&apos;s memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar registros de la memoria del oxímetro</translation>
     </message>
     <message>
         <source>Patient ID (0 or absent: all IDs)</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de paciente (0 o ausente: todos los ID)</translation>
     </message>
     <message>
         <source>all, or spo2pr (SpO2 and pulse data)</source>
-        <translation type="unfinished"></translation>
+        <translation>all, o spo2pr (datos de SpO2 y pulso)</translation>
     </message>
 </context>
 <context>
     <name>DeviceLink</name>
     <message>
         <source>The port could not be remembered in the settings file, which was left as it was: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo recordar el puerto en el archivo de configuración, que se dejó como estaba: %1</translation>
     </message>
 </context>
 <context>
     <name>DeviceSimulator</name>
     <message>
         <source>stopped by the host</source>
-        <translation type="unfinished"></translation>
+        <translation>detenido por el equipo anfitrión</translation>
     </message>
 </context>
 <context>
     <name>DeviceStatus</name>
     <message>
         <source>No oximeter answered on any port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ningún oxímetro respondió en ningún puerto.</translation>
     </message>
     <message>
         <source>No oximeter on the serial port %1: it does not exist or did not answer (is the device plugged in and switched on?).</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay oxímetro en el puerto serie %1: no existe o no respondió (¿está el dispositivo conectado y encendido?).</translation>
     </message>
     <message>
         <source>The port is in use by another program: the serial port.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto está en uso por otro programa: el puerto serie.</translation>
     </message>
     <message>
         <source>The port is in use by another program: the serial port %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>El puerto está en uso por otro programa: el puerto serie %1.</translation>
     </message>
     <message>
         <source>No permission to open the serial port. Add your user to the &quot;dialout&quot; group (sudo usermod -aG dialout $USER), then log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin permiso para abrir el puerto serie. Añada su usuario al grupo &quot;dialout&quot; (sudo usermod -aG dialout $USER) y después cierre la sesión y vuelva a iniciarla.</translation>
     </message>
     <message>
         <source>No permission to open the serial port %1. Add your user to the &quot;dialout&quot; group (sudo usermod -aG dialout $USER), then log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin permiso para abrir el puerto serie %1. Añada su usuario al grupo &quot;dialout&quot; (sudo usermod -aG dialout $USER) y después cierre la sesión y vuelva a iniciarla.</translation>
     </message>
     <message>
         <source>The oximeter stopped answering.</source>
-        <translation type="unfinished"></translation>
+        <translation>El oxímetro dejó de responder.</translation>
     </message>
     <message>
         <source>The oximeter&apos;s answer was not understood.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se entendió la respuesta del oxímetro.</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Detenido.</translation>
     </message>
     <message>
         <source>The oximeter holds no recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>El oxímetro no contiene ningún registro.</translation>
     </message>
     <message>
         <source>The connection failed: the serial port could not be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conexión falló: no se pudo usar el puerto serie.</translation>
     </message>
     <message>
         <source>The connection failed: the serial port %1 could not be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>La conexión falló: no se pudo usar el puerto serie %1.</translation>
     </message>
 </context>
 <context>
     <name>DeviceTiming</name>
     <message>
         <source>not a device timing (name=number)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una temporización de dispositivo (nombre=número)</translation>
     </message>
 </context>
 <context>
     <name>DisclosurePage</name>
     <message>
         <source>Full disclosure - one hour per strip</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro completo - una hora por tira</translation>
     </message>
     <message>
         <source>Hour %1: %2 %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora %1: %2 %3 – %4</translation>
     </message>
 </context>
 <context>
     <name>DownloadStore</name>
     <message>
         <source>no free file name</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún nombre de archivo libre</translation>
     </message>
 </context>
 <context>
     <name>EdfRecording</name>
     <message>
         <source>the file&apos;s size would not match its header</source>
-        <translation type="unfinished"></translation>
+        <translation>el tamaño del archivo no coincidiría con su encabezado</translation>
     </message>
     <message>
         <source>The file %1 is not a recording this program can open: it holds %2 seconds (a recording holds 0 to %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>El archivo %1 no es un registro que este programa pueda abrir: contiene %2 segundos (un registro contiene de 0 a %3).</translation>
     </message>
     <message>
         <source>not an EDF or EDF+ file Kestrova can read: it does not begin with an EDF header</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo EDF o EDF+ que Kestrova pueda leer: no comienza con un encabezado EDF</translation>
     </message>
     <message>
         <source>not an EDF or EDF+ file Kestrova can read: its header gives no usable size or number of signals</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo EDF o EDF+ que Kestrova pueda leer: su encabezado no indica un tamaño o número de señales utilizable</translation>
     </message>
     <message>
         <source>the header gives no number of data records</source>
-        <translation type="unfinished"></translation>
+        <translation>el encabezado no indica el número de registros de datos</translation>
     </message>
     <message>
         <source>the header gives no duration of a data record</source>
-        <translation type="unfinished"></translation>
+        <translation>el encabezado no indica la duración de un registro de datos</translation>
     </message>
     <message>
         <source>the file ends inside its header</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo termina dentro de su encabezado</translation>
     </message>
     <message>
         <source>the signal &quot;%1&quot; gives no number of samples per data record</source>
-        <translation type="unfinished"></translation>
+        <translation>la señal &quot;%1&quot; no indica el número de muestras por registro de datos</translation>
     </message>
     <message>
         <source>the signal &quot;%1&quot; has no usable physical and digital range</source>
-        <translation type="unfinished"></translation>
+        <translation>la señal &quot;%1&quot; no tiene un rango físico y digital utilizable</translation>
     </message>
     <message>
         <source>no SpO2 (or SaO2) signal</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay señal de SpO2 (o SaO2)</translation>
     </message>
     <message>
         <source>no pulse (or PR, HR) signal</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay señal de pulso (o PR, HR)</translation>
     </message>
     <message>
         <source>the header says %1 data records, the file holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>el encabezado indica %1 registros de datos, el archivo contiene %2</translation>
     </message>
     <message>
         <source>the signal &quot;%1&quot; has fewer than one sample per second</source>
-        <translation type="unfinished"></translation>
+        <translation>la señal &quot;%1&quot; tiene menos de una muestra por segundo</translation>
     </message>
     <message>
         <source>the signal &quot;%1&quot; holds %2 samples; Kestrova reads at most %3 (64 a second over a whole recording)</source>
-        <translation type="unfinished"></translation>
+        <translation>la señal &quot;%1&quot; contiene %2 muestras; Kestrova lee como máximo %3 (64 por segundo durante todo un registro)</translation>
     </message>
     <message>
         <source>the header gives no start date and time (dd.mm.yy and hh.mm.ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>el encabezado no indica fecha y hora de inicio (dd.mm.yy y hh.mm.ss)</translation>
     </message>
     <message>
         <source>the header&apos;s start year is &quot;yy&quot; and the recording field gives no year</source>
-        <translation type="unfinished"></translation>
+        <translation>el año de inicio del encabezado es &quot;yy&quot; y el campo de registro no indica el año</translation>
     </message>
     <message>
         <source>the header&apos;s start date %1 is no date</source>
-        <translation type="unfinished"></translation>
+        <translation>la fecha de inicio del encabezado %1 no es una fecha</translation>
     </message>
     <message>
         <source>the recording starts in %1; Kestrova keeps recordings from 2000 to 2255</source>
-        <translation type="unfinished"></translation>
+        <translation>el registro comienza en %1; Kestrova conserva registros de 2000 a 2255</translation>
     </message>
     <message>
         <source>the file ended while it was read (data record %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo terminó mientras se leía (registro de datos %1)</translation>
     </message>
     <message>
         <source>data record %1 holds an unreadable annotation</source>
-        <translation type="unfinished"></translation>
+        <translation>el registro de datos %1 contiene una anotación ilegible</translation>
     </message>
     <message>
         <source>data record %1 starts at %2 s, before the data record before it ends</source>
-        <translation type="unfinished"></translation>
+        <translation>el registro de datos %1 comienza en %2 s, antes de que termine el registro de datos anterior</translation>
     </message>
     <message>
         <source>%1, %2 signals, %3 data records of %4 s; SpO2 &quot;%5&quot; at %6 Hz, pulse &quot;%7&quot; at %8 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 señales, %3 registros de datos de %4 s; SpO2 &quot;%5&quot; a %6 Hz, pulso &quot;%7&quot; a %8 Hz</translation>
     </message>
     <message>
         <source>EDF+D (discontinuous)</source>
-        <translation type="unfinished"></translation>
+        <translation>EDF+D (discontinuo)</translation>
     </message>
     <message>
         <source>clock set back %1 s after the start by %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>reloj atrasado %1 s después del inicio en %2 s</translation>
     </message>
 </context>
 <context>
     <name>Exchanges</name>
     <message>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>no conectado</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>sin respuesta</translation>
     </message>
     <message>
         <source>not an identification</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una identificación</translation>
     </message>
     <message>
         <source>not the totals</source>
-        <translation type="unfinished"></translation>
+        <translation>no son los totales</translation>
     </message>
     <message>
         <source>the deletion was not acknowledged</source>
-        <translation type="unfinished"></translation>
+        <translation>no se confirmó el borrado</translation>
     </message>
     <message>
         <source>the clock was refused</source>
-        <translation type="unfinished"></translation>
+        <translation>se rechazó el reloj</translation>
     </message>
 </context>
 <context>
     <name>ExportCommand</name>
     <message>
         <source>Cannot export to &quot;%1&quot;: the name must end in .txt, .xls, .xlsx, .csv or .edf.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede exportar a &quot;%1&quot;: el nombre debe terminar en .txt, .xls, .xlsx, .csv o .edf.</translation>
     </message>
     <message>
         <source>Format when OUT is - (the standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato cuando SALIDA es - (la salida estándar)</translation>
     </message>
     <message>
         <source>Export a recording as text (.txt), a workbook (.xlsx, .xls), CSV (.csv) or EDF+ (.edf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar un registro como texto (.txt), libro de cálculo (.xlsx, .xls), CSV (.csv) o EDF+ (.edf)</translation>
     </message>
     <message>
         <source>Saved data file (.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de datos guardado (.dat)</translation>
     </message>
     <message>
         <source>Output file; its extension (case-sensitive) picks the format</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de salida; su extensión (distingue mayúsculas) elige el formato</translation>
     </message>
     <message>
         <source>Write the event time report of a saved recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir el informe de tiempos de eventos de un registro guardado</translation>
     </message>
     <message>
         <source>Report file (.txt), or - for the standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de informe (.txt), o - para la salida estándar</translation>
     </message>
     <message>
         <source>Cannot write the report to &quot;%1&quot;: the name must end in .txt.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede escribir el informe en &quot;%1&quot;: el nombre debe terminar en .txt.</translation>
     </message>
 </context>
 <context>
     <name>FrameNavigation</name>
     <message>
         <source>Page width (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Ancho de página (predeterminado)</translation>
     </message>
     <message>
         <source>5 min</source>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>15 min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>1 h</translation>
     </message>
     <message>
         <source>2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>2 h</translation>
     </message>
     <message>
         <source>4 h</source>
-        <translation type="unfinished"></translation>
+        <translation>4 h</translation>
     </message>
     <message>
         <source>8 h</source>
-        <translation type="unfinished"></translation>
+        <translation>8 h</translation>
     </message>
     <message>
         <source>Whole recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Registro completo</translation>
     </message>
 </context>
 <context>
     <name>HeaderBand</name>
     <message>
         <source>ID : </source>
-        <translation type="unfinished"></translation>
+        <translation>ID : </translation>
     </message>
 </context>
 <context>
     <name>HelpCommands</name>
     <message>
         <source>&lt;p&gt;The manual is not available.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;El manual no está disponible.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Kestrova Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de Kestrova</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Atajos de teclado</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menú</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Comando</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Teclas</translation>
     </message>
 </context>
 <context>
     <name>HourTablePage</name>
     <message>
         <source>Hour by hour and events</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora por hora y eventos</translation>
     </message>
     <message>
         <source>Hour by hour (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora por hora (continuación)</translation>
     </message>
     <message>
         <source>Each clock hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Cada hora de reloj</translation>
     </message>
     <message>
         <source>Hour
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Hora
+</translation>
     </message>
     <message>
         <source>Valid
 min</source>
-        <translation type="unfinished"></translation>
+        <translation>Válido
+min</translation>
     </message>
     <message>
         <source>SpO2
 mean %</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2
+media %</translation>
     </message>
     <message>
         <source>SpO2
 lowest %</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2
+mínima %</translation>
     </message>
     <message>
         <source>T90
 min</source>
-        <translation type="unfinished"></translation>
+        <translation>T90
+min</translation>
     </message>
     <message>
         <source>3 %
 events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos
+3 %</translation>
     </message>
     <message>
         <source>4 %
 events</source>
-        <translation type="unfinished"></translation>
+        <translation>Eventos
+4 %</translation>
     </message>
     <message>
         <source>Rate 3 % / 4 %
 per h</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice 3 % / 4 %
+por h</translation>
     </message>
     <message>
         <source>Pulse
 mean bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulso
+medio bpm</translation>
     </message>
     <message>
         <source>No samples recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se registraron muestras.</translation>
     </message>
     <message>
         <source>The %1 deepest 3 % desaturations</source>
-        <translation type="unfinished"></translation>
+        <translation>Las %1 desaturaciones del 3 % más profundas</translation>
     </message>
     <message>
         <source>Start
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio
+</translation>
     </message>
     <message>
         <source>Duration
 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración
+s</translation>
     </message>
     <message>
         <source>Baseline
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Basal
+%</translation>
     </message>
     <message>
         <source>Nadir
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir
+%</translation>
     </message>
     <message>
         <source>Depth
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Profund.
+%</translation>
     </message>
     <message>
         <source>Area
 %·s</source>
-        <translation type="unfinished"></translation>
+        <translation>Área
+%·s</translation>
     </message>
     <message>
         <source>No 3 % desaturation in this recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguna desaturación del 3 % en este registro.</translation>
     </message>
 </context>
 <context>
     <name>InfoCommand</name>
     <message>
         <source>Show the patient ID, sample count, title and time span of a recording, and how its file was read</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestra el ID de paciente, el número de muestras, el título y el intervalo de tiempo de un registro, y cómo se leyó su archivo</translation>
     </message>
     <message>
         <source>Saved data file</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de datos guardado</translation>
     </message>
     <message>
         <source>The patient database is not used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se usa la base de datos de pacientes: %1</translation>
     </message>
     <message>
         <source>ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID: %1</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre: %1</translation>
     </message>
     <message>
         <source>Samples: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestras: %1</translation>
     </message>
     <message>
         <source>Title: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Título: %1</translation>
     </message>
     <message>
         <source>Start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio: %1</translation>
     </message>
     <message>
         <source>End: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin: %1</translation>
     </message>
     <message>
         <source>Cadence: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadencia: %1</translation>
     </message>
     <message>
         <source>Layout: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Formato: %1</translation>
     </message>
     <message>
         <source>Note: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota: %1</translation>
     </message>
 </context>
 <context>
     <name>InputFile</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>no es un archivo normal</translation>
     </message>
     <message>
         <source>too large (%1 bytes; at most %2 are expected)</source>
-        <translation type="unfinished"></translation>
+        <translation>demasiado grande (%1 bytes; se esperan como máximo %2)</translation>
     </message>
 </context>
 <context>
