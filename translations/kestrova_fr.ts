@@ -5,877 +5,885 @@
     <name>AnalyzeCommand</name>
     <message>
         <source>Clinical figures</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs cliniques</translation>
     </message>
     <message>
         <source>%1 h (%2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h (%2 s)</translation>
     </message>
     <message>
         <source>%1 min (%2 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min (%2 %)</translation>
     </message>
     <message>
         <source>Recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré</translation>
     </message>
     <message>
         <source>Valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Valide</translation>
     </message>
     <message>
         <source>Artefact</source>
-        <translation type="unfinished"></translation>
+        <translation>Artefact</translation>
     </message>
     <message>
         <source>SpO2 mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 moyenne / médiane</translation>
     </message>
     <message>
         <source>%1 % / %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % / %2 %</translation>
     </message>
     <message>
         <source>SpO2 nadir / max</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 nadir / max</translation>
     </message>
     <message>
         <source>T90 (SpO2 &lt; 90 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>T90 (SpO2 &lt; 90 %)</translation>
     </message>
     <message>
         <source>T88 (SpO2 &lt;= 88 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>T88 (SpO2 &lt;= 88 %)</translation>
     </message>
     <message>
         <source>SpO2 %1-%2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 %1-%2 %</translation>
     </message>
     <message>
         <source>%1 /h (%2 events)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 /h (%2 événements)</translation>
     </message>
     <message>
         <source>ODI 3 %</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 %</translation>
     </message>
     <message>
         <source>ODI 4 %</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 4 %</translation>
     </message>
     <message>
         <source>%1 % depth mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % profondeur moyenne / médiane</translation>
     </message>
     <message>
         <source>%1 / %2 %</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 %</translation>
     </message>
     <message>
         <source>%1 % duration mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % durée moyenne / médiane</translation>
     </message>
     <message>
         <source>%1 / %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 s</translation>
     </message>
     <message>
         <source>none</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun</translation>
     </message>
     <message>
         <source>%1 s at %2, %3 % deep</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s à %2, profondeur %3 %</translation>
     </message>
     <message>
         <source>%1 % longest event</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % événement le plus long</translation>
     </message>
     <message>
         <source>Desaturation area (3 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Aire de désaturation (3 %)</translation>
     </message>
     <message>
         <source>%1 %min/h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %min/h</translation>
     </message>
     <message>
         <source>Pulse mean / min / max</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouls moyen / min / max</translation>
     </message>
     <message>
         <source>%1 / %2 / %3 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 / %3 bpm</translation>
     </message>
     <message>
         <source>Pulse &gt; 100 / &lt; 50 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouls &gt; 100 / &lt; 50 bpm</translation>
     </message>
     <message>
         <source>%1 min / %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min / %2 min</translation>
     </message>
     <message>
         <source>Event and threshold analysis of a saved recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse des événements et des seuils d&apos;un enregistrement sauvegardé</translation>
     </message>
     <message>
         <source>Saved data file (.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de données sauvegardé (.dat)</translation>
     </message>
     <message>
         <source>One JSON object instead of the summary table</source>
-        <translation type="unfinished"></translation>
+        <translation>Un objet JSON au lieu du tableau récapitulatif</translation>
     </message>
 </context>
 <context>
     <name>Artwork</name>
     <message>
         <source>Pulse oximetry recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrements d&apos;oxymétrie de pouls</translation>
     </message>
 </context>
 <context>
     <name>AtomicFile</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier ordinaire</translation>
     </message>
 </context>
 <context>
     <name>BluetoothLink</name>
     <message>
         <source>Bluetooth link</source>
-        <translation type="unfinished"></translation>
+        <translation>Liaison Bluetooth</translation>
     </message>
     <message>
         <source>not a Bluetooth address</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une adresse Bluetooth</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a Bluetooth address.</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas une adresse Bluetooth.</translation>
     </message>
     <message>
         <source>Bluetooth is not available: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth n&apos;est pas disponible : %1.</translation>
     </message>
     <message>
         <source>Could not connect to %1: %2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion à %1 impossible : %2.</translation>
     </message>
     <message>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>non connecté</translation>
     </message>
     <message>
         <source>the link took no bytes</source>
-        <translation type="unfinished"></translation>
+        <translation>la liaison n&apos;a accepté aucun octet</translation>
     </message>
     <message>
         <source>the peer closed the link</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;appareil distant a fermé la liaison</translation>
     </message>
 </context>
 <context>
     <name>CAnalysisSetup</name>
     <message>
         <source>Times with saturations high</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée avec saturation haute</translation>
     </message>
     <message>
         <source>Times with saturations low</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée avec saturation basse</translation>
     </message>
     <message>
         <source>Times with pr high</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée avec pouls haut</translation>
     </message>
     <message>
         <source>Times with pr low</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée avec pouls bas</translation>
     </message>
     <message>
         <source>Desaturation Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Événement de désaturation</translation>
     </message>
     <message>
         <source>Pulse Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Événement de pouls</translation>
     </message>
 </context>
 <context>
     <name>CTavroApp</name>
     <message>
         <source>Demo oximeter attached on %1 - File &gt; NewDataCapture downloads it</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxymètre de démonstration connecté sur %1 - Fichier &gt; Nouvelle acquisition le télécharge</translation>
     </message>
     <message>
         <source>Patient list not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des patients non disponible</translation>
     </message>
     <message>
         <source>Settings not read: defaults in use</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres non lus : valeurs par défaut utilisées</translation>
     </message>
     <message>
         <source>The settings file %1 cannot be read, so the default settings are used and the file is left as it is.
 
 %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier de paramètres %1 ne peut pas être lu : les paramètres par défaut sont utilisés et le fichier est laissé tel quel.
+
+%2</translation>
     </message>
     <message>
         <source>Study library not available</source>
-        <translation type="unfinished"></translation>
+        <translation>Bibliothèque d&apos;examens non disponible</translation>
     </message>
     <message>
         <source>The study library cannot be opened, so downloads are kept only in memory and in the files you save.
 
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque d&apos;examens ne peut pas être ouverte : les téléchargements ne sont conservés qu&apos;en mémoire et dans les fichiers que vous enregistrez.
+
+%1</translation>
     </message>
     <message>
         <source>%1 recordings added to the study library, %2 already there.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 enregistrements ajoutés à la bibliothèque d&apos;examens, %2 déjà présents.</translation>
     </message>
     <message>
         <source>
 
 Not added:
 </source>
-        <translation type="unfinished"></translation>
+        <translation>
+
+Non ajoutés :
+</translation>
     </message>
 </context>
 <context>
     <name>CaptureCommands</name>
     <message>
         <source>%1, %2 h %3 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 h %3 min</translation>
     </message>
     <message>
         <source>These recordings could not be kept in the study library; save them with Save Data before the next download:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces enregistrements n&apos;ont pas pu être conservés dans la bibliothèque d&apos;examens ; enregistrez-les avec Enregistrer les données avant le prochain téléchargement :
+%1</translation>
     </message>
 </context>
 <context>
     <name>CaptureSession</name>
     <message>
         <source>the link failed</source>
-        <translation type="unfinished"></translation>
+        <translation>la liaison a échoué</translation>
     </message>
     <message>
         <source>the device stopped sending</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;appareil a cessé d&apos;émettre</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante</translation>
     </message>
 </context>
 <context>
     <name>Cli</name>
     <message>
         <source>Program directory holding bldb/pationtrec.dat (default: KESTROVA_HOME or the executable&apos;s directory)</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire du programme contenant bldb/pationtrec.dat (par défaut : KESTROVA_HOME ou le répertoire de l&apos;exécutable)</translation>
     </message>
     <message>
         <source>Settings file to read and write (default: ./Kestrova.ini when it exists, else the per-user one of an installed program)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de paramètres à lire et écrire (par défaut : ./Kestrova.ini s&apos;il existe, sinon celui de l&apos;utilisateur pour un programme installé)</translation>
     </message>
     <message>
         <source>%1; the default settings are used</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ; les paramètres par défaut sont utilisés</translation>
     </message>
     <message>
         <source>The patient database is not used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données des patients n&apos;est pas utilisée : %1</translation>
     </message>
     <message>
         <source>Try &apos;kestrova-cli --help&apos; or &apos;kestrova-cli COMMAND --help&apos;.</source>
-        <translation type="unfinished"></translation>
+        <translation>Essayez « kestrova-cli --help » ou « kestrova-cli COMMANDE --help ».</translation>
     </message>
     <message>
         <source>A .%1 file is not text: it is not written to a terminal. Redirect the output or name a file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un fichier .%1 n&apos;est pas du texte : il n&apos;est pas écrit dans un terminal. Redirigez la sortie ou indiquez un nom de fichier.</translation>
     </message>
     <message>
         <source>Cannot make a temporary directory for the output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer un répertoire temporaire pour la sortie.</translation>
     </message>
     <message>
         <source>Cannot read back the output from its temporary file.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de relire la sortie depuis son fichier temporaire.</translation>
     </message>
     <message>
         <source>Cannot write to the standard output.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire sur la sortie standard.</translation>
     </message>
     <message>
         <source>Unknown language &quot;%1&quot;; English is used.</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue « %1 » inconnue ; l&apos;anglais est utilisé.</translation>
     </message>
     <message>
         <source>Kestrova command-line tool</source>
-        <translation type="unfinished"></translation>
+        <translation>Outil en ligne de commande Kestrova</translation>
     </message>
     <message>
         <source>Display program version information and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher la version du programme et quitter</translation>
     </message>
     <message>
         <source>Print this help message and exit</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher ce message d&apos;aide et quitter</translation>
     </message>
     <message>
         <source>Language of messages and reports: en, en_classic, de, fr, es</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue des messages et des rapports : en, en_classic, de, fr, es</translation>
     </message>
 </context>
 <context>
     <name>ClinicalMetrics</name>
     <message>
         <source>Criteria: a second is valid when SpO2 is 50-100 % and pulse 25-250 bpm; every figure uses valid seconds only.</source>
-        <translation type="unfinished"></translation>
+        <translation>Critères : une seconde est valide si la SpO2 est de 50 à 100 % et le pouls de 25 à 250 bpm ; toutes les valeurs ne portent que sur les secondes valides.</translation>
     </message>
     <message>
         <source>Desaturations are found on SpO2 smoothed by a %1-sample median (a sample next to an artefact is kept as it is).</source>
-        <translation type="unfinished"></translation>
+        <translation>Les désaturations sont recherchées sur la SpO2 lissée par une médiane sur %1 échantillons (un échantillon voisin d&apos;un artefact est conservé tel quel).</translation>
     </message>
     <message>
         <source>The baseline is the lower median of the smoothed valid samples of the preceding %1 s that lie outside events (at least %2 of them) and moves by at most %3 % a sample.</source>
-        <translation type="unfinished"></translation>
+        <translation>La ligne de base est la médiane inférieure des échantillons valides lissés des %1 s précédentes situés hors événements (au moins %2) ; elle varie d&apos;au plus %3 % par échantillon.</translation>
     </message>
     <message>
         <source>An event starts at a sample at least %1 % below the baseline and counts when SpO2 stays there for at least %2 valid seconds, at most %3 samples in a row above; it ends before SpO2 has been back within %4 % of the baseline, or %5 % above the event&apos;s nadir, for %6 s, or after %7 s without recovery (its seconds then rejoin the baseline, which is taken afresh).</source>
-        <translation type="unfinished"></translation>
+        <translation>Un événement débute à un échantillon situé au moins %1 % sous la ligne de base et est compté si la SpO2 y reste au moins %2 secondes valides, avec au plus %3 échantillons consécutifs au-dessus ; il se termine avant que la SpO2 soit revenue à moins de %4 % de la ligne de base, ou à %5 % au-dessus du nadir de l&apos;événement, pendant %6 s, ou après %7 s sans récupération (ses secondes rejoignent alors la ligne de base, qui est recalculée).</translation>
     </message>
     <message>
         <source>After an event the next one also needs a fall of %1 % below the highest SpO2 since, until SpO2 is back within %2 % of the baseline.</source>
-        <translation type="unfinished"></translation>
+        <translation>Après un événement, le suivant exige aussi une baisse de %1 % sous la SpO2 la plus haute depuis, jusqu&apos;à ce que la SpO2 soit revenue à moins de %2 % de la ligne de base.</translation>
     </message>
     <message>
         <source>A 4 % event is a 3 % event that holds at least 4 % below its baseline in the same way.</source>
-        <translation type="unfinished"></translation>
+        <translation>Un événement à 4 % est un événement à 3 % qui se maintient de la même façon au moins 4 % sous sa ligne de base.</translation>
     </message>
     <message>
         <source>Artefact gaps of up to %1 s inside an event are bridged and count neither as event nor as valid time; a longer gap ends it.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les interruptions par artefact d&apos;au plus %1 s au sein d&apos;un événement sont comblées et ne comptent ni comme événement ni comme temps valide ; une interruption plus longue y met fin.</translation>
     </message>
     <message>
         <source>Depth is the baseline minus the lowest smoothed SpO2 of the event; duration is its event time.</source>
-        <translation type="unfinished"></translation>
+        <translation>La profondeur est la ligne de base moins la SpO2 lissée la plus basse de l&apos;événement ; la durée est son temps d&apos;événement.</translation>
     </message>
 </context>
 <context>
     <name>ClinicalReport</name>
     <message>
         <source>Follow-up</source>
-        <translation type="unfinished"></translation>
+        <translation>Suivi</translation>
     </message>
     <message>
         <source>the PDF could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>le PDF n&apos;a pas pu être dessiné</translation>
     </message>
     <message>
         <source>Overnight pulse oximetry - ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxymétrie de pouls nocturne - ID %1</translation>
     </message>
     <message>
         <source>Overnight pulse oximetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxymétrie de pouls nocturne</translation>
     </message>
 </context>
 <context>
     <name>ClinicalReportCommand</name>
     <message>
         <source>The whole-night clinical report of a recording as a PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Le rapport clinique de la nuit entière d&apos;un enregistrement au format PDF</translation>
     </message>
     <message>
         <source>Saved recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement sauvegardé</translation>
     </message>
     <message>
         <source>OUT.pdf</source>
-        <translation type="unfinished"></translation>
+        <translation>SORTIE.pdf</translation>
     </message>
     <message>
         <source>a4 or letter (default: the paper of Options &gt; Report, else a4)</source>
-        <translation type="unfinished"></translation>
+        <translation>a4 ou letter (par défaut : le papier de Options &gt; Rapport, sinon a4)</translation>
     </message>
     <message>
         <source>UTF-8 text printed as the interpretation (default: an empty box to write in)</source>
-        <translation type="unfinished"></translation>
+        <translation>Texte UTF-8 imprimé comme interprétation (par défaut : un cadre vide à remplir)</translation>
     </message>
     <message>
         <source>OUT must end in .pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>SORTIE doit se terminer par .pdf.</translation>
     </message>
     <message>
         <source>%1: larger than 64 KiB, not an interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : plus de 64 Kio, pas une interprétation</translation>
     </message>
     <message>
         <source>The interpretation cannot be read: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;interprétation ne peut pas être lue : %1</translation>
     </message>
 </context>
 <context>
     <name>CsvRecording</name>
     <message>
         <source>line %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne %1</translation>
     </message>
     <message>
         <source>line 1: the header names no time column (expected for example time, spo2 and pulse)</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne 1 : l&apos;en-tête ne nomme aucune colonne d&apos;heure (attendu par exemple time, spo2 et pulse)</translation>
     </message>
     <message>
         <source>line 1: the header names no SpO2 column (expected for example time, spo2 and pulse)</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne 1 : l&apos;en-tête ne nomme aucune colonne SpO2 (attendu par exemple time, spo2 et pulse)</translation>
     </message>
     <message>
         <source>line 1: the header names no pulse column (expected for example time, spo2 and pulse)</source>
-        <translation type="unfinished"></translation>
+        <translation>ligne 1 : l&apos;en-tête ne nomme aucune colonne de pouls (attendu par exemple time, spo2 et pulse)</translation>
     </message>
     <message>
         <source>%1: no time of day in &quot;%2&quot;</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : aucune heure dans « %2 »</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a time of day</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : « %2 » n&apos;est pas une heure</translation>
     </message>
     <message>
         <source>%1: &quot;%2&quot; is not a date (expected for example 2026-06-19, 19.06.2026, 6/19/2026 or Jun 19, 2026)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : « %2 » n&apos;est pas une date (attendu par exemple 2026-06-19, 19.06.2026, 6/19/2026 ou Jun 19, 2026)</translation>
     </message>
     <message>
         <source>%1: no date Kestrova can keep (years 2000 to 2255)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : aucune date que Kestrova puisse conserver (années 2000 à 2255)</translation>
     </message>
     <message>
         <source>%1: no %2 value and no missing-value marker in column %3</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : aucune valeur %2 ni marqueur de valeur manquante dans la colonne %3</translation>
     </message>
     <message>
         <source>%1: %2 %3 in column %4 is out of range (0 to %5, or a missing-value marker)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : %2 %3 dans la colonne %4 est hors limites (0 à %5, ou un marqueur de valeur manquante)</translation>
     </message>
     <message>
         <source>the dates are neither all day/month/year nor all month/day/year</source>
-        <translation type="unfinished"></translation>
+        <translation>les dates ne sont ni toutes jour/mois/année ni toutes mois/jour/année</translation>
     </message>
     <message>
         <source>the dates can be read day/month/year and month/day/year and nothing in the file settles which; they are read month/day/year</source>
-        <translation type="unfinished"></translation>
+        <translation>les dates peuvent se lire jour/mois/année et mois/jour/année et rien dans le fichier ne permet de trancher ; elles sont lues mois/jour/année</translation>
     </message>
     <message>
         <source>is not a recording this program can open: it holds more than %1 samples (a recording holds 0 to %2).</source>
-        <translation type="unfinished"></translation>
+        <translation>n&apos;est pas un enregistrement que ce programme peut ouvrir : il contient plus de %1 échantillons (un enregistrement en contient de 0 à %2).</translation>
     </message>
     <message>
         <source>clock set back at line %1 by %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>horloge reculée à la ligne %1 de %2 s</translation>
     </message>
     <message>
         <source>%1: the time %2 of line %3 again, with other values</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l&apos;heure %2 de la ligne %3 à nouveau, avec d&apos;autres valeurs</translation>
     </message>
     <message>
         <source>the clock was set back %1 times in all; the first %2 are listed</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;horloge a été reculée %1 fois au total ; les %2 premières sont listées</translation>
     </message>
     <message>
         <source>%1 missing-value marker read as artefact</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 marqueur de valeur manquante lu comme artefact</translation>
     </message>
     <message>
         <source>%1 missing-value markers read as artefact</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 marqueurs de valeur manquante lus comme artefact</translation>
     </message>
     <message>
         <source>CSV separated by commas</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV séparé par des virgules</translation>
     </message>
     <message>
         <source>CSV separated by semicolons</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV séparé par des points-virgules</translation>
     </message>
     <message>
         <source>CSV separated by tabs</source>
-        <translation type="unfinished"></translation>
+        <translation>CSV séparé par des tabulations</translation>
     </message>
     <message>
         <source>decimal commas allowed</source>
-        <translation type="unfinished"></translation>
+        <translation>virgules décimales admises</translation>
     </message>
     <message>
         <source>%1 lines</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lignes</translation>
     </message>
     <message>
         <source>UTF-8 byte-order mark</source>
-        <translation type="unfinished"></translation>
+        <translation>marque d&apos;ordre des octets UTF-8</translation>
     </message>
     <message>
         <source>date %1, time %2</source>
-        <translation type="unfinished"></translation>
+        <translation>date %1, heure %2</translation>
     </message>
     <message>
         <source>date and time %1</source>
-        <translation type="unfinished"></translation>
+        <translation>date et heure %1</translation>
     </message>
     <message>
         <source>year-month-day</source>
-        <translation type="unfinished"></translation>
+        <translation>année-mois-jour</translation>
     </message>
     <message>
         <source>day.month.year</source>
-        <translation type="unfinished"></translation>
+        <translation>jour.mois.année</translation>
     </message>
     <message>
         <source>day/month/year</source>
-        <translation type="unfinished"></translation>
+        <translation>jour/mois/année</translation>
     </message>
     <message>
         <source>month/day/year</source>
-        <translation type="unfinished"></translation>
+        <translation>mois/jour/année</translation>
     </message>
     <message>
         <source>month names</source>
-        <translation type="unfinished"></translation>
+        <translation>noms de mois</translation>
     </message>
     <message>
         <source>Unix time in seconds, read as UTC</source>
-        <translation type="unfinished"></translation>
+        <translation>temps Unix en secondes, lu en UTC</translation>
     </message>
     <message>
         <source>12-hour clock</source>
-        <translation type="unfinished"></translation>
+        <translation>horloge sur 12 heures</translation>
     </message>
     <message>
         <source>SpO2 %1, pulse %2</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 %1, pouls %2</translation>
     </message>
     <message>
         <source>patient ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID patient %1</translation>
     </message>
     <message>
         <source>The file %1 is not a recording this program can open: it holds more than %2 samples (a recording holds 0 to %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;est pas un enregistrement que ce programme peut ouvrir : il contient plus de %2 échantillons (un enregistrement en contient de 0 à %3).</translation>
     </message>
 </context>
 <context>
     <name>DataFile</name>
     <message>
         <source>Attempted to access %1 past its end.</source>
-        <translation type="unfinished"></translation>
+        <translation>Tentative d&apos;accès à %1 au-delà de sa fin.</translation>
     </message>
     <message>
         <source>The file %1 is not a recording this program can open: it declares %2 samples (a recording holds 0 to %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;est pas un enregistrement que ce programme peut ouvrir : il déclare %2 échantillons (un enregistrement en contient de 0 à %3).</translation>
     </message>
     <message>
         <source>The file %1 is not a recording this program can open: it is %2 bytes long (a recording is at most %3 bytes).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;est pas un enregistrement que ce programme peut ouvrir : il fait %2 octets (un enregistrement fait au plus %3 octets).</translation>
     </message>
 </context>
 <context>
     <name>DeviceCommands</name>
     <message>
         <source>Probe only this serial port (ttyUSB0, pts/3, or a path)</source>
-        <translation type="unfinished"></translation>
+        <translation>Sonder uniquement ce port série (ttyUSB0, pts/3 ou un chemin)</translation>
     </message>
     <message>
         <source>Use the Bluetooth device with this address instead</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser à la place l&apos;appareil Bluetooth ayant cette adresse</translation>
     </message>
     <message>
         <source>RFCOMM channel of the Bluetooth device</source>
-        <translation type="unfinished"></translation>
+        <translation>Canal RFCOMM de l&apos;appareil Bluetooth</translation>
     </message>
     <message>
         <source>Log every byte on the wire to this file (like KESTROVA_TRACE)</source>
-        <translation type="unfinished"></translation>
+        <translation>Journaliser chaque octet transmis dans ce fichier (comme KESTROVA_TRACE)</translation>
     </message>
     <message>
         <source>Cannot write the trace file %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le fichier de trace %1</translation>
     </message>
     <message>
         <source>The study library was not updated: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque d&apos;examens n&apos;a pas été mise à jour : %1</translation>
     </message>
     <message>
         <source>ID %1 was not stored in the study library: %2</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;ID %1 n&apos;a pas été enregistré dans la bibliothèque d&apos;examens : %2</translation>
     </message>
     <message>
         <source>Download every recording from the oximeter into DIR/ID&lt;n&gt;.dat</source>
-        <translation type="unfinished"></translation>
+        <translation>Télécharger chaque enregistrement de l&apos;oxymètre dans DIR/ID&lt;n&gt;.dat</translation>
     </message>
     <message>
         <source>Directory for the recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire des enregistrements</translation>
     </message>
     <message>
         <source>Replace DIR/ID&lt;n&gt;.dat instead of keeping an earlier recording beside the new one</source>
-        <translation type="unfinished"></translation>
+        <translation>Remplacer DIR/ID&lt;n&gt;.dat au lieu de conserver un enregistrement antérieur à côté du nouveau</translation>
     </message>
     <message>
         <source>Do not store the recordings in the study library</source>
-        <translation type="unfinished"></translation>
+        <translation>Ne pas stocker les enregistrements dans la bibliothèque d&apos;examens</translation>
     </message>
     <message>
         <source>Study library directory (default: KESTROVA_HOME/library)</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire de la bibliothèque d&apos;examens (par défaut : KESTROVA_HOME/library)</translation>
     </message>
     <message>
         <source>The download broke while ID %1 was arriving; what arrived is in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Le téléchargement s&apos;est interrompu pendant la réception de l&apos;ID %1 ; ce qui a été reçu se trouve dans %2</translation>
     </message>
     <message>
         <source>%1 samples beyond an ID&apos;s capacity were not stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 échantillons dépassant la capacité d&apos;un ID n&apos;ont pas été stockés.</translation>
     </message>
     <message>
         <source>Set the oximeter&apos;s clock</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler l&apos;horloge de l&apos;oxymètre</translation>
     </message>
     <message>
         <source>&quot;YYYY-MM-DD HH:MM:SS&quot; (default: now)</source>
-        <translation type="unfinished"></translation>
+        <translation>« AAAA-MM-JJ HH:MM:SS » (par défaut : maintenant)</translation>
     </message>
     <message>
         <source>--time must be &quot;YYYY-MM-DD HH:MM:SS&quot; (year 2000 or later).</source>
-        <translation type="unfinished"></translation>
+        <translation>--time doit être au format « AAAA-MM-JJ HH:MM:SS » (année 2000 ou ultérieure).</translation>
     </message>
     <message>
         <source>Delete recordings in the oximeter&apos;s memory</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer des enregistrements de la mémoire de l&apos;oxymètre</translation>
     </message>
     <message>
         <source>Patient ID (0 or absent: all IDs)</source>
-        <translation type="unfinished"></translation>
+        <translation>ID patient (0 ou absent : tous les ID)</translation>
     </message>
     <message>
         <source>all, or spo2pr (SpO2 and pulse data)</source>
-        <translation type="unfinished"></translation>
+        <translation>all, ou spo2pr (données de SpO2 et de pouls)</translation>
     </message>
 </context>
 <context>
     <name>DeviceLink</name>
     <message>
         <source>The port could not be remembered in the settings file, which was left as it was: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port n&apos;a pas pu être mémorisé dans le fichier de paramètres, qui a été laissé tel quel : %1</translation>
     </message>
 </context>
 <context>
     <name>DeviceSimulator</name>
     <message>
         <source>stopped by the host</source>
-        <translation type="unfinished"></translation>
+        <translation>arrêté par l&apos;hôte</translation>
     </message>
 </context>
 <context>
     <name>DeviceStatus</name>
     <message>
         <source>No oximeter answered on any port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun oxymètre n&apos;a répondu sur aucun port.</translation>
     </message>
     <message>
         <source>No oximeter on the serial port %1: it does not exist or did not answer (is the device plugged in and switched on?).</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun oxymètre sur le port série %1 : il n&apos;existe pas ou n&apos;a pas répondu (l&apos;appareil est-il branché et allumé ?).</translation>
     </message>
     <message>
         <source>The port is in use by another program: the serial port.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port est utilisé par un autre programme : le port série.</translation>
     </message>
     <message>
         <source>The port is in use by another program: the serial port %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Le port est utilisé par un autre programme : le port série %1.</translation>
     </message>
     <message>
         <source>No permission to open the serial port. Add your user to the &quot;dialout&quot; group (sudo usermod -aG dialout $USER), then log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;autorisation d&apos;ouvrir le port série. Ajoutez votre utilisateur au groupe « dialout » (sudo usermod -aG dialout $USER), puis déconnectez-vous et reconnectez-vous.</translation>
     </message>
     <message>
         <source>No permission to open the serial port %1. Add your user to the &quot;dialout&quot; group (sudo usermod -aG dialout $USER), then log out and in again.</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas d&apos;autorisation d&apos;ouvrir le port série %1. Ajoutez votre utilisateur au groupe « dialout » (sudo usermod -aG dialout $USER), puis déconnectez-vous et reconnectez-vous.</translation>
     </message>
     <message>
         <source>The oximeter stopped answering.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;oxymètre a cessé de répondre.</translation>
     </message>
     <message>
         <source>The oximeter&apos;s answer was not understood.</source>
-        <translation type="unfinished"></translation>
+        <translation>La réponse de l&apos;oxymètre n&apos;a pas été comprise.</translation>
     </message>
     <message>
         <source>Stopped.</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêté.</translation>
     </message>
     <message>
         <source>The oximeter holds no recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;oxymètre ne contient aucun enregistrement.</translation>
     </message>
     <message>
         <source>The connection failed: the serial port could not be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion a échoué : le port série n&apos;a pas pu être utilisé.</translation>
     </message>
     <message>
         <source>The connection failed: the serial port %1 could not be used.</source>
-        <translation type="unfinished"></translation>
+        <translation>La connexion a échoué : le port série %1 n&apos;a pas pu être utilisé.</translation>
     </message>
 </context>
 <context>
     <name>DeviceTiming</name>
     <message>
         <source>not a device timing (name=number)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une temporisation d&apos;appareil (nom=nombre)</translation>
     </message>
 </context>
 <context>
     <name>DisclosurePage</name>
     <message>
         <source>Full disclosure - one hour per strip</source>
-        <translation type="unfinished"></translation>
+        <translation>Tracé complet - une heure par bande</translation>
     </message>
     <message>
         <source>Hour %1: %2 %3 – %4</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure %1 : %2 %3 – %4</translation>
     </message>
 </context>
 <context>
     <name>DownloadStore</name>
     <message>
         <source>no free file name</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nom de fichier libre</translation>
     </message>
 </context>
 <context>
     <name>EdfRecording</name>
     <message>
         <source>the file&apos;s size would not match its header</source>
-        <translation type="unfinished"></translation>
+        <translation>la taille du fichier ne correspondrait pas à son en-tête</translation>
     </message>
     <message>
         <source>The file %1 is not a recording this program can open: it holds %2 seconds (a recording holds 0 to %3).</source>
-        <translation type="unfinished"></translation>
+        <translation>Le fichier %1 n&apos;est pas un enregistrement que ce programme peut ouvrir : il contient %2 secondes (un enregistrement en contient de 0 à %3).</translation>
     </message>
     <message>
         <source>not an EDF or EDF+ file Kestrova can read: it does not begin with an EDF header</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier EDF ou EDF+ que Kestrova peut lire : il ne commence pas par un en-tête EDF</translation>
     </message>
     <message>
         <source>not an EDF or EDF+ file Kestrova can read: its header gives no usable size or number of signals</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier EDF ou EDF+ que Kestrova peut lire : son en-tête n&apos;indique pas de taille ou de nombre de signaux utilisable</translation>
     </message>
     <message>
         <source>the header gives no number of data records</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;en-tête n&apos;indique pas le nombre d&apos;enregistrements de données</translation>
     </message>
     <message>
         <source>the header gives no duration of a data record</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;en-tête n&apos;indique pas la durée d&apos;un enregistrement de données</translation>
     </message>
     <message>
         <source>the file ends inside its header</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier se termine à l&apos;intérieur de son en-tête</translation>
     </message>
     <message>
         <source>the signal &quot;%1&quot; gives no number of samples per data record</source>
-        <translation type="unfinished"></translation>
+        <translation>le signal « %1 » n&apos;indique pas le nombre d&apos;échantillons par enregistrement de données</translation>
     </message>
     <message>
         <source>the signal &quot;%1&quot; has no usable physical and digital range</source>
-        <translation type="unfinished"></translation>
+        <translation>le signal « %1 » n&apos;a pas de plage physique et numérique utilisable</translation>
     </message>
     <message>
         <source>no SpO2 (or SaO2) signal</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun signal SpO2 (ou SaO2)</translation>
     </message>
     <message>
         <source>no pulse (or PR, HR) signal</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun signal de pouls (ou PR, HR)</translation>
     </message>
     <message>
         <source>the header says %1 data records, the file holds %2</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;en-tête indique %1 enregistrements de données, le fichier en contient %2</translation>
     </message>
     <message>
         <source>the signal &quot;%1&quot; has fewer than one sample per second</source>
-        <translation type="unfinished"></translation>
+        <translation>le signal « %1 » a moins d&apos;un échantillon par seconde</translation>
     </message>
     <message>
         <source>the signal &quot;%1&quot; holds %2 samples; Kestrova reads at most %3 (64 a second over a whole recording)</source>
-        <translation type="unfinished"></translation>
+        <translation>le signal « %1 » contient %2 échantillons ; Kestrova en lit au plus %3 (64 par seconde sur tout un enregistrement)</translation>
     </message>
     <message>
         <source>the header gives no start date and time (dd.mm.yy and hh.mm.ss)</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;en-tête n&apos;indique pas de date et d&apos;heure de début (jj.mm.aa et hh.mm.ss)</translation>
     </message>
     <message>
         <source>the header&apos;s start year is &quot;yy&quot; and the recording field gives no year</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;année de début de l&apos;en-tête est « yy » et le champ d&apos;enregistrement n&apos;indique pas d&apos;année</translation>
     </message>
     <message>
         <source>the header&apos;s start date %1 is no date</source>
-        <translation type="unfinished"></translation>
+        <translation>la date de début de l&apos;en-tête %1 n&apos;est pas une date</translation>
     </message>
     <message>
         <source>the recording starts in %1; Kestrova keeps recordings from 2000 to 2255</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement commence en %1 ; Kestrova conserve les enregistrements de 2000 à 2255</translation>
     </message>
     <message>
         <source>the file ended while it was read (data record %1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier s&apos;est terminé pendant la lecture (enregistrement de données %1)</translation>
     </message>
     <message>
         <source>data record %1 holds an unreadable annotation</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement de données %1 contient une annotation illisible</translation>
     </message>
     <message>
         <source>data record %1 starts at %2 s, before the data record before it ends</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement de données %1 commence à %2 s, avant la fin de l&apos;enregistrement de données précédent</translation>
     </message>
     <message>
         <source>%1, %2 signals, %3 data records of %4 s; SpO2 &quot;%5&quot; at %6 Hz, pulse &quot;%7&quot; at %8 Hz</source>
-        <translation type="unfinished"></translation>
+        <translation>%1, %2 signaux, %3 enregistrements de données de %4 s ; SpO2 « %5 » à %6 Hz, pouls « %7 » à %8 Hz</translation>
     </message>
     <message>
         <source>EDF+D (discontinuous)</source>
-        <translation type="unfinished"></translation>
+        <translation>EDF+D (discontinu)</translation>
     </message>
     <message>
         <source>clock set back %1 s after the start by %2 s</source>
-        <translation type="unfinished"></translation>
+        <translation>horloge reculée %1 s après le début de %2 s</translation>
     </message>
 </context>
 <context>
     <name>Exchanges</name>
     <message>
         <source>not connected</source>
-        <translation type="unfinished"></translation>
+        <translation>non connecté</translation>
     </message>
     <message>
         <source>no answer</source>
-        <translation type="unfinished"></translation>
+        <translation>pas de réponse</translation>
     </message>
     <message>
         <source>not an identification</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une identification</translation>
     </message>
     <message>
         <source>not the totals</source>
-        <translation type="unfinished"></translation>
+        <translation>pas les totaux</translation>
     </message>
     <message>
         <source>the deletion was not acknowledged</source>
-        <translation type="unfinished"></translation>
+        <translation>la suppression n&apos;a pas été confirmée</translation>
     </message>
     <message>
         <source>the clock was refused</source>
