@@ -655,7 +655,7 @@ No añadidos:
     </message>
     <message>
         <source>&quot;YYYY-MM-DD HH:MM:SS&quot; (default: now)</source>
-        <translation>&quot;AAAA-MM-DD HH:MM:SS&quot; (predeterminado: ahora)</translation>
+        <translation>&quot;YYYY-MM-DD HH:MM:SS&quot; (predeterminado: ahora)</translation>
     </message>
     <message>
         <source>--time must be &quot;YYYY-MM-DD HH:MM:SS&quot; (year 2000 or later).</source>
@@ -1181,82 +1181,82 @@ s</translation>
     <name>KestrovaMain</name>
     <message>
         <source>kestrova: unknown language &quot;%1&quot; (known: %2); English is used</source>
-        <translation type="unfinished"></translation>
+        <translation>kestrova: idioma desconocido &quot;%1&quot; (conocidos: %2); se usa el inglés</translation>
     </message>
     <message>
         <source>Kestrova: downloads, shows, analyses, prints and exports the recordings of a finger pulse oximeter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova: descarga, muestra, analiza, imprime y exporta los registros de un pulsioxímetro de dedo.</translation>
     </message>
     <message>
         <source>Attach a simulated oximeter, so a download works without a device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar un oxímetro simulado, para que una descarga funcione sin dispositivo.</translation>
     </message>
     <message>
         <source>Keep the settings file (Kestrova.ini) in the per-user data directory instead of the working directory (desktop starts).</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar el archivo de configuración (Kestrova.ini) en el directorio de datos del usuario en lugar del directorio de trabajo (inicios desde el escritorio).</translation>
     </message>
     <message>
         <source>Read and write this settings file instead of Kestrova.ini.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leer y escribir este archivo de configuración en lugar de Kestrova.ini.</translation>
     </message>
     <message>
         <source>Language: en, en_classic, de, fr, es</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma: en, en_classic, de, fr, es</translation>
     </message>
     <message>
         <source>Recordings to open (.dat, .csv, .edf): the first is shown, several are kept in the study library. Given to a running Kestrova, they open there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros que se abren (.dat, .csv, .edf): se muestra el primero; si son varios, se guardan en la biblioteca de estudios. Si Kestrova ya está en ejecución, se abren allí.</translation>
     </message>
     <message>
         <source>kestrova: %1 (see kestrova --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>kestrova: %1 (consulte kestrova --help)</translation>
     </message>
 </context>
 <context>
     <name>LibrarySchema</name>
     <message>
         <source>another Kestrova kept the library busy for too long; try again</source>
-        <translation type="unfinished"></translation>
+        <translation>otro Kestrova mantuvo ocupada la biblioteca demasiado tiempo; inténtelo de nuevo</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>el disco está lleno</translation>
     </message>
     <message>
         <source>the library cannot be written here (no permission)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede escribir la biblioteca aquí (sin permiso)</translation>
     </message>
     <message>
         <source>the library file cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir el archivo de la biblioteca</translation>
     </message>
     <message>
         <source>not a Kestrova study library</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una biblioteca de estudios de Kestrova</translation>
     </message>
     <message>
         <source>the library file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>el archivo de la biblioteca está dañado</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>memoria insuficiente</translation>
     </message>
     <message>
         <source>the library file could not be read or written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo leer o escribir el archivo de la biblioteca (%1)</translation>
     </message>
     <message>
         <source>not a Kestrova study library (not a file)</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una biblioteca de estudios de Kestrova (no es un archivo)</translation>
     </message>
     <message>
         <source>cannot read the library</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la biblioteca</translation>
     </message>
     <message>
         <source>made by a newer Kestrova (library version %1); this program reads up to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>creada por un Kestrova más reciente (versión de biblioteca %1); este programa lee hasta la %2</translation>
     </message>
 </context>
 <context>
@@ -1264,363 +1264,372 @@ s</translation>
     <message>
         <source>The settings were not saved, and the settings file was left as it was:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se guardó la configuración y el archivo de configuración se dejó como estaba:
+%1</translation>
     </message>
 </context>
 <context>
     <name>NightsComparison</name>
     <message>
         <source>Nights compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Noches comparadas</translation>
     </message>
     <message>
         <source>Night
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Noche
+</translation>
     </message>
     <message>
         <source>Duration
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Duración
+</translation>
     </message>
     <message>
         <source>Valid
 h</source>
-        <translation type="unfinished"></translation>
+        <translation>Válido
+h</translation>
     </message>
     <message>
         <source>ODI 3 %
 /h</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 %
+/h</translation>
     </message>
     <message>
         <source>ODI 4 %
 /h</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 4 %
+/h</translation>
     </message>
     <message>
         <source>T90
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>T90
+%</translation>
     </message>
     <message>
         <source>Nadir
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir
+%</translation>
     </message>
     <message>
         <source>Mean SpO2
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 media
+%</translation>
     </message>
     <message>
         <source>%1 earlier nights in the chart only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 noches anteriores solo en el gráfico</translation>
     </message>
     <message>
         <source>ODI 3 %, T90 and nadir per night</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 %, T90 y nadir por noche</translation>
     </message>
     <message>
         <source>ODI 3 % (/h, left)</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 % (/h, izq.)</translation>
     </message>
     <message>
         <source>T90 (%, left)</source>
-        <translation type="unfinished"></translation>
+        <translation>T90 (%, izq.)</translation>
     </message>
     <message>
         <source>Nadir (%, right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir (%, der.)</translation>
     </message>
 </context>
 <context>
     <name>PageRenderer</name>
     <message>
         <source> - ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation> - ID %1</translation>
     </message>
     <message>
         <source>the PDF could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo generar el PDF</translation>
     </message>
     <message>
         <source>the image could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo codificar la imagen</translation>
     </message>
 </context>
 <context>
     <name>PatientDatabase</name>
     <message>
         <source>no slot for patient ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay espacio para el ID de paciente %1</translation>
     </message>
 </context>
 <context>
     <name>PortDiscovery</name>
     <message>
         <source>Bluetooth serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Puerto serie Bluetooth</translation>
     </message>
 </context>
 <context>
     <name>Protocol</name>
     <message>
         <source>not an identification</source>
-        <translation type="unfinished"></translation>
+        <translation>no es una identificación</translation>
     </message>
     <message>
         <source>not the totals</source>
-        <translation type="unfinished"></translation>
+        <translation>no son los totales</translation>
     </message>
 </context>
 <context>
     <name>RecordingCommands</name>
     <message>
         <source>The change was not kept in the study library: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>El cambio no se conservó en la biblioteca de estudios: %1</translation>
     </message>
     <message>
         <source>The patient details were not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se guardaron los datos del paciente: %1</translation>
     </message>
     <message>
         <source>Details proposed from the patient list for ID %1: confirm or change for this night</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos propuestos desde la lista de pacientes para el ID %1: confírmelos o cámbielos para esta noche</translation>
     </message>
     <message>
         <source>The study library is not available in this session.</source>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca de estudios no está disponible en esta sesión.</translation>
     </message>
     <message>
         <source>Exporting to %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportando a %1 ...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>Save Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar datos</translation>
     </message>
     <message>
         <source>(*.dat);;(*.txt);;(*.xls);;(*.xlsx);;CSV (*.csv);;EDF+ (*.edf)</source>
-        <translation type="unfinished"></translation>
+        <translation>(*.dat);;(*.txt);;(*.xls);;(*.xlsx);;CSV (*.csv);;EDF+ (*.edf)</translation>
     </message>
     <message>
         <source>Kestrova cannot write &quot;%1&quot;: choose a name ending in .dat, .txt, .xls, .xlsx, .csv or .edf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova no puede escribir &quot;%1&quot;: elija un nombre que termine en .dat, .txt, .xls, .xlsx, .csv o .edf.</translation>
     </message>
     <message>
         <source>Open Saved Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir datos guardados</translation>
     </message>
     <message>
         <source>Data file(*.dat);;CSV recording (*.csv);;EDF recording (*.edf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de datos (*.dat);;Registro CSV (*.csv);;Registro EDF (*.edf)</translation>
     </message>
     <message>
         <source>Kestrova cannot write the report as &quot;%1&quot;: choose a name ending in .%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova no puede escribir el informe como &quot;%1&quot;: elija un nombre que termine en .%2.</translation>
     </message>
     <message>
         <source>Check out the SpO2 event time</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultar el tiempo de eventos de SpO2</translation>
     </message>
     <message>
         <source>Data file(*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de datos (*.txt)</translation>
     </message>
     <message>
         <source>Clinical Report (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe clínico (PDF)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Documento PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>RecordingDocument</name>
     <message>
         <source>study library</source>
-        <translation type="unfinished"></translation>
+        <translation>biblioteca de estudios</translation>
     </message>
     <message>
         <source>not open</source>
-        <translation type="unfinished"></translation>
+        <translation>no abierto</translation>
     </message>
 </context>
 <context>
     <name>RecordingFile</name>
     <message>
         <source>one reading every %1 s, each held until the next (up to %2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>una lectura cada %1 s, cada una mantenida hasta la siguiente (hasta %2 s)</translation>
     </message>
     <message>
         <source>%1 readings a second, each second the median of its valid readings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 lecturas por segundo; cada segundo, la mediana de sus lecturas válidas</translation>
     </message>
     <message>
         <source>one reading a second</source>
-        <translation type="unfinished"></translation>
+        <translation>una lectura por segundo</translation>
     </message>
 </context>
 <context>
     <name>RenderCommand</name>
     <message>
         <source>Draw a page of a saved recording to a PNG image or an A4 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Dibujar una página de un registro guardado en una imagen PNG o un PDF A4</translation>
     </message>
     <message>
         <source>Saved data file (.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de datos guardado (.dat)</translation>
     </message>
     <message>
         <source>OUT.png (screen rendering) or OUT.pdf (printed page)</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIDA.png (imagen de pantalla) o SALIDA.pdf (página impresa)</translation>
     </message>
     <message>
         <source>trend, table or analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>trend, table o analysis</translation>
     </message>
     <message>
         <source>Page, counted from 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Página, contando desde 0</translation>
     </message>
     <message>
         <source>Screen size WxH for PNG (at most 16384x16384)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tamaño de pantalla WxH (ancho x alto) para PNG (como máximo 16384x16384)</translation>
     </message>
     <message>
         <source>Trend: seconds one page shows (default: one per unit of width)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tendencia: segundos que muestra una página (predeterminado: uno por unidad de ancho)</translation>
     </message>
     <message>
         <source>Trend with --span: the page starts here (YYYY-MM-DDTHH:MM:SS or HH:MM:SS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tendencia con --span: la página comienza aquí (YYYY-MM-DDTHH:MM:SS o HH:MM:SS)</translation>
     </message>
     <message>
         <source>OUT must end in .png or .pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>SALIDA debe terminar en .png o .pdf.</translation>
     </message>
     <message>
         <source>--size applies to PNG images only: a PDF is always one A4 page.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size solo se aplica a imágenes PNG: un PDF es siempre una página A4.</translation>
     </message>
     <message>
         <source>--size must be WxH, for example 1280x800.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size debe ser WxH, por ejemplo 1280x800.</translation>
     </message>
     <message>
         <source>--size %1 is too large: at most 16384x16384.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size %1 es demasiado grande: como máximo 16384x16384.</translation>
     </message>
     <message>
         <source>--span applies to the trend view only.</source>
-        <translation type="unfinished"></translation>
+        <translation>--span solo se aplica a la vista de tendencia.</translation>
     </message>
     <message>
         <source>--start must be YYYY-MM-DDTHH:MM:SS or HH:MM:SS.</source>
-        <translation type="unfinished"></translation>
+        <translation>--start debe ser YYYY-MM-DDTHH:MM:SS o HH:MM:SS.</translation>
     </message>
     <message>
         <source>--start %1 is not within the recording (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>--start %1 no está dentro del registro (%2).</translation>
     </message>
     <message>
         <source>no samples</source>
-        <translation type="unfinished"></translation>
+        <translation>sin muestras</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>page %1 does not exist (0–%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>la página %1 no existe (0–%2)</translation>
     </message>
 </context>
 <context>
     <name>ReportDrawing</name>
     <message>
         <source>Pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulso</translation>
     </message>
     <message>
         <source>bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>bpm</translation>
     </message>
     <message>
         <source>ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1</translation>
     </message>
     <message>
         <source>recorded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>registrado %1</translation>
     </message>
     <message>
         <source>Report %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página %1 de %2</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
     <name>SerialPort</name>
     <message>
         <source>no port name</source>
-        <translation type="unfinished"></translation>
+        <translation>sin nombre de puerto</translation>
     </message>
     <message>
         <source>locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>bloqueado por otro programa</translation>
     </message>
     <message>
         <source>unsupported line rate</source>
-        <translation type="unfinished"></translation>
+        <translation>velocidad de línea no admitida</translation>
     </message>
     <message>
         <source>not open</source>
-        <translation type="unfinished"></translation>
+        <translation>no abierto</translation>
     </message>
     <message>
         <source>the port hung up</source>
-        <translation type="unfinished"></translation>
+        <translation>el puerto se colgó</translation>
     </message>
     <message>
         <source>the port closed</source>
-        <translation type="unfinished"></translation>
+        <translation>el puerto se cerró</translation>
     </message>
     <message>
         <source>the write did not finish in time</source>
-        <translation type="unfinished"></translation>
+        <translation>la escritura no terminó a tiempo</translation>
     </message>
 </context>
 <context>
     <name>SpreadsheetExport</name>
     <message>
         <source>the workbook could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pudo escribir el libro de cálculo</translation>
     </message>
     <message>
         <source>the workbook was not written completely (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>el libro de cálculo no se escribió por completo (%1)</translation>
     </message>
 </context>
 <context>
