@@ -887,361 +887,376 @@ Non ajoutés :
     </message>
     <message>
         <source>the clock was refused</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;horloge a été refusée</translation>
     </message>
 </context>
 <context>
     <name>ExportCommand</name>
     <message>
         <source>Cannot export to &quot;%1&quot;: the name must end in .txt, .xls, .xlsx, .csv or .edf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;exporter vers « %1 » : le nom doit se terminer par .txt, .xls, .xlsx, .csv ou .edf.</translation>
     </message>
     <message>
         <source>Format when OUT is - (the standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>Format lorsque SORTIE est - (la sortie standard)</translation>
     </message>
     <message>
         <source>Export a recording as text (.txt), a workbook (.xlsx, .xls), CSV (.csv) or EDF+ (.edf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter un enregistrement en texte (.txt), classeur (.xlsx, .xls), CSV (.csv) ou EDF+ (.edf)</translation>
     </message>
     <message>
         <source>Saved data file (.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de données sauvegardé (.dat)</translation>
     </message>
     <message>
         <source>Output file; its extension (case-sensitive) picks the format</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de sortie ; son extension (sensible à la casse) détermine le format</translation>
     </message>
     <message>
         <source>Write the event time report of a saved recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire le rapport des durées d&apos;événements d&apos;un enregistrement sauvegardé</translation>
     </message>
     <message>
         <source>Report file (.txt), or - for the standard output</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier du rapport (.txt), ou - pour la sortie standard</translation>
     </message>
     <message>
         <source>Cannot write the report to &quot;%1&quot;: the name must end in .txt.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;écrire le rapport dans « %1 » : le nom doit se terminer par .txt.</translation>
     </message>
 </context>
 <context>
     <name>FrameNavigation</name>
     <message>
         <source>Page width (default)</source>
-        <translation type="unfinished"></translation>
+        <translation>Largeur de page (par défaut)</translation>
     </message>
     <message>
         <source>5 min</source>
-        <translation type="unfinished"></translation>
+        <translation>5 min</translation>
     </message>
     <message>
         <source>15 min</source>
-        <translation type="unfinished"></translation>
+        <translation>15 min</translation>
     </message>
     <message>
         <source>30 min</source>
-        <translation type="unfinished"></translation>
+        <translation>30 min</translation>
     </message>
     <message>
         <source>1 h</source>
-        <translation type="unfinished"></translation>
+        <translation>1 h</translation>
     </message>
     <message>
         <source>2 h</source>
-        <translation type="unfinished"></translation>
+        <translation>2 h</translation>
     </message>
     <message>
         <source>4 h</source>
-        <translation type="unfinished"></translation>
+        <translation>4 h</translation>
     </message>
     <message>
         <source>8 h</source>
-        <translation type="unfinished"></translation>
+        <translation>8 h</translation>
     </message>
     <message>
         <source>Whole recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrement entier</translation>
     </message>
 </context>
 <context>
     <name>HeaderBand</name>
     <message>
         <source>ID : </source>
-        <translation type="unfinished"></translation>
+        <translation>ID : </translation>
     </message>
 </context>
 <context>
     <name>HelpCommands</name>
     <message>
         <source>&lt;p&gt;The manual is not available.&lt;/p&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>&lt;p&gt;Le manuel n&apos;est pas disponible.&lt;/p&gt;</translation>
     </message>
     <message>
         <source>Kestrova Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Aide de Kestrova</translation>
     </message>
     <message>
         <source>Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>Raccourcis clavier</translation>
     </message>
     <message>
         <source>Menu</source>
-        <translation type="unfinished"></translation>
+        <translation>Menu</translation>
     </message>
     <message>
         <source>Command</source>
-        <translation type="unfinished"></translation>
+        <translation>Commande</translation>
     </message>
     <message>
         <source>Keys</source>
-        <translation type="unfinished"></translation>
+        <translation>Touches</translation>
     </message>
 </context>
 <context>
     <name>HourTablePage</name>
     <message>
         <source>Hour by hour and events</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure par heure et événements</translation>
     </message>
     <message>
         <source>Hour by hour (continued)</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure par heure (suite)</translation>
     </message>
     <message>
         <source>Each clock hour</source>
-        <translation type="unfinished"></translation>
+        <translation>Chaque heure d&apos;horloge</translation>
     </message>
     <message>
         <source>Hour
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Heure
+</translation>
     </message>
     <message>
         <source>Valid
 min</source>
-        <translation type="unfinished"></translation>
+        <translation>Valide
+min</translation>
     </message>
     <message>
         <source>SpO2
 mean %</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2
+moy. %</translation>
     </message>
     <message>
         <source>SpO2
 lowest %</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2
+min. %</translation>
     </message>
     <message>
         <source>T90
 min</source>
-        <translation type="unfinished"></translation>
+        <translation>T90
+min</translation>
     </message>
     <message>
         <source>3 %
 events</source>
-        <translation type="unfinished"></translation>
+        <translation>Évén.
+3 %</translation>
     </message>
     <message>
         <source>4 %
 events</source>
-        <translation type="unfinished"></translation>
+        <translation>Évén.
+4 %</translation>
     </message>
     <message>
         <source>Rate 3 % / 4 %
 per h</source>
-        <translation type="unfinished"></translation>
+        <translation>Index 3 % / 4 %
+par h</translation>
     </message>
     <message>
         <source>Pulse
 mean bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouls
+moy. bpm</translation>
     </message>
     <message>
         <source>No samples recorded.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun échantillon enregistré.</translation>
     </message>
     <message>
         <source>The %1 deepest 3 % desaturations</source>
-        <translation type="unfinished"></translation>
+        <translation>Les %1 désaturations à 3 % les plus profondes</translation>
     </message>
     <message>
         <source>Start
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Début
+</translation>
     </message>
     <message>
         <source>Duration
 s</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée
+s</translation>
     </message>
     <message>
         <source>Baseline
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Base
+%</translation>
     </message>
     <message>
         <source>Nadir
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir
+%</translation>
     </message>
     <message>
         <source>Depth
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondeur
+%</translation>
     </message>
     <message>
         <source>Area
 %·s</source>
-        <translation type="unfinished"></translation>
+        <translation>Aire
+%·s</translation>
     </message>
     <message>
         <source>No 3 % desaturation in this recording.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune désaturation à 3 % dans cet enregistrement.</translation>
     </message>
 </context>
 <context>
     <name>InfoCommand</name>
     <message>
         <source>Show the patient ID, sample count, title and time span of a recording, and how its file was read</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher l&apos;ID patient, le nombre d&apos;échantillons, le titre et la période d&apos;un enregistrement, ainsi que la façon dont son fichier a été lu</translation>
     </message>
     <message>
         <source>Saved data file</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de données sauvegardé</translation>
     </message>
     <message>
         <source>The patient database is not used: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données des patients n&apos;est pas utilisée : %1</translation>
     </message>
     <message>
         <source>ID: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID : %1</translation>
     </message>
     <message>
         <source>Name: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom : %1</translation>
     </message>
     <message>
         <source>Samples: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Échantillons : %1</translation>
     </message>
     <message>
         <source>Title: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre : %1</translation>
     </message>
     <message>
         <source>Start: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Début : %1</translation>
     </message>
     <message>
         <source>End: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin : %1</translation>
     </message>
     <message>
         <source>Cadence: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Cadence : %1</translation>
     </message>
     <message>
         <source>Layout: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Structure : %1</translation>
     </message>
     <message>
         <source>Note: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarque : %1</translation>
     </message>
 </context>
 <context>
     <name>InputFile</name>
     <message>
         <source>not a regular file</source>
-        <translation type="unfinished"></translation>
+        <translation>pas un fichier ordinaire</translation>
     </message>
     <message>
         <source>too large (%1 bytes; at most %2 are expected)</source>
-        <translation type="unfinished"></translation>
+        <translation>trop volumineux (%1 octets ; au plus %2 attendus)</translation>
     </message>
 </context>
 <context>
     <name>KestrovaMain</name>
     <message>
         <source>kestrova: unknown language &quot;%1&quot; (known: %2); English is used</source>
-        <translation type="unfinished"></translation>
+        <translation>kestrova : langue « %1 » inconnue (connues : %2) ; l&apos;anglais est utilisé</translation>
     </message>
     <message>
         <source>Kestrova: downloads, shows, analyses, prints and exports the recordings of a finger pulse oximeter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova : télécharge, affiche, analyse, imprime et exporte les enregistrements d&apos;un oxymètre de pouls digital.</translation>
     </message>
     <message>
         <source>Attach a simulated oximeter, so a download works without a device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter un oxymètre simulé, pour qu&apos;un téléchargement fonctionne sans appareil.</translation>
     </message>
     <message>
         <source>Keep the settings file (Kestrova.ini) in the per-user data directory instead of the working directory (desktop starts).</source>
-        <translation type="unfinished"></translation>
+        <translation>Conserver le fichier de paramètres (Kestrova.ini) dans le répertoire de données de l&apos;utilisateur au lieu du répertoire de travail (démarrages depuis le bureau).</translation>
     </message>
     <message>
         <source>Read and write this settings file instead of Kestrova.ini.</source>
-        <translation type="unfinished"></translation>
+        <translation>Lire et écrire ce fichier de paramètres au lieu de Kestrova.ini.</translation>
     </message>
     <message>
         <source>Language: en, en_classic, de, fr, es</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue : en, en_classic, de, fr, es</translation>
     </message>
     <message>
         <source>Recordings to open (.dat, .csv, .edf): the first is shown, several are kept in the study library. Given to a running Kestrova, they open there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrements à ouvrir (.dat, .csv, .edf) : le premier est affiché, s&apos;il y en a plusieurs ils sont conservés dans la bibliothèque d&apos;examens. Transmis à un Kestrova déjà lancé, ils s&apos;y ouvrent.</translation>
     </message>
     <message>
         <source>kestrova: %1 (see kestrova --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>kestrova : %1 (voir kestrova --help)</translation>
     </message>
 </context>
 <context>
     <name>LibrarySchema</name>
     <message>
         <source>another Kestrova kept the library busy for too long; try again</source>
-        <translation type="unfinished"></translation>
+        <translation>un autre Kestrova a occupé la bibliothèque trop longtemps ; réessayez</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>le disque est plein</translation>
     </message>
     <message>
         <source>the library cannot be written here (no permission)</source>
-        <translation type="unfinished"></translation>
+        <translation>la bibliothèque ne peut pas être écrite ici (pas d&apos;autorisation)</translation>
     </message>
     <message>
         <source>the library file cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de la bibliothèque ne peut pas être ouvert</translation>
     </message>
     <message>
         <source>not a Kestrova study library</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une bibliothèque d&apos;examens Kestrova</translation>
     </message>
     <message>
         <source>the library file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de la bibliothèque est endommagé</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>mémoire insuffisante</translation>
     </message>
     <message>
         <source>the library file could not be read or written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le fichier de la bibliothèque n&apos;a pas pu être lu ou écrit (%1)</translation>
     </message>
     <message>
         <source>not a Kestrova study library (not a file)</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une bibliothèque d&apos;examens Kestrova (pas un fichier)</translation>
     </message>
     <message>
         <source>cannot read the library</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire la bibliothèque</translation>
     </message>
     <message>
         <source>made by a newer Kestrova (library version %1); this program reads up to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>créée par un Kestrova plus récent (version de bibliothèque %1) ; ce programme lit jusqu&apos;à la version %2</translation>
     </message>
 </context>
 <context>
@@ -1249,726 +1264,735 @@ s</source>
     <message>
         <source>The settings were not saved, and the settings file was left as it was:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les paramètres n&apos;ont pas été enregistrés et le fichier de paramètres a été laissé tel quel :
+%1</translation>
     </message>
 </context>
 <context>
     <name>NightsComparison</name>
     <message>
         <source>Nights compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparaison des nuits</translation>
     </message>
     <message>
         <source>Night
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Nuit
+</translation>
     </message>
     <message>
         <source>Duration
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Durée
+</translation>
     </message>
     <message>
         <source>Valid
 h</source>
-        <translation type="unfinished"></translation>
+        <translation>Valide
+h</translation>
     </message>
     <message>
         <source>ODI 3 %
 /h</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 %
+/h</translation>
     </message>
     <message>
         <source>ODI 4 %
 /h</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 4 %
+/h</translation>
     </message>
     <message>
         <source>T90
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>T90
+%</translation>
     </message>
     <message>
         <source>Nadir
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir
+%</translation>
     </message>
     <message>
         <source>Mean SpO2
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 moy.
+%</translation>
     </message>
     <message>
         <source>%1 earlier nights in the chart only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 nuits antérieures dans le graphique seulement</translation>
     </message>
     <message>
         <source>ODI 3 %, T90 and nadir per night</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 %, T90 et nadir par nuit</translation>
     </message>
     <message>
         <source>ODI 3 % (/h, left)</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 % (/h, gauche)</translation>
     </message>
     <message>
         <source>T90 (%, left)</source>
-        <translation type="unfinished"></translation>
+        <translation>T90 (%, gauche)</translation>
     </message>
     <message>
         <source>Nadir (%, right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir (%, droite)</translation>
     </message>
 </context>
 <context>
     <name>PageRenderer</name>
     <message>
         <source> - ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation> - ID %1</translation>
     </message>
     <message>
         <source>the PDF could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>le PDF n&apos;a pas pu être dessiné</translation>
     </message>
     <message>
         <source>the image could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;image n&apos;a pas pu être encodée</translation>
     </message>
 </context>
 <context>
     <name>PatientDatabase</name>
     <message>
         <source>no slot for patient ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun emplacement pour l&apos;ID patient %1</translation>
     </message>
 </context>
 <context>
     <name>PortDiscovery</name>
     <message>
         <source>Bluetooth serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Port série Bluetooth</translation>
     </message>
 </context>
 <context>
     <name>Protocol</name>
     <message>
         <source>not an identification</source>
-        <translation type="unfinished"></translation>
+        <translation>pas une identification</translation>
     </message>
     <message>
         <source>not the totals</source>
-        <translation type="unfinished"></translation>
+        <translation>pas les totaux</translation>
     </message>
 </context>
 <context>
     <name>RecordingCommands</name>
     <message>
         <source>The change was not kept in the study library: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>La modification n&apos;a pas été conservée dans la bibliothèque d&apos;examens : %1</translation>
     </message>
     <message>
         <source>The patient details were not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données du patient n&apos;ont pas été enregistrées : %1</translation>
     </message>
     <message>
         <source>Details proposed from the patient list for ID %1: confirm or change for this night</source>
-        <translation type="unfinished"></translation>
+        <translation>Données proposées d&apos;après la liste des patients pour l&apos;ID %1 : confirmez-les ou modifiez-les pour cette nuit</translation>
     </message>
     <message>
         <source>The study library is not available in this session.</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque d&apos;examens n&apos;est pas disponible dans cette session.</translation>
     </message>
     <message>
         <source>Exporting to %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportation vers %1 ...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>Save Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer les données</translation>
     </message>
     <message>
         <source>(*.dat);;(*.txt);;(*.xls);;(*.xlsx);;CSV (*.csv);;EDF+ (*.edf)</source>
-        <translation type="unfinished"></translation>
+        <translation>(*.dat);;(*.txt);;(*.xls);;(*.xlsx);;CSV (*.csv);;EDF+ (*.edf)</translation>
     </message>
     <message>
         <source>Kestrova cannot write &quot;%1&quot;: choose a name ending in .dat, .txt, .xls, .xlsx, .csv or .edf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova ne peut pas écrire « %1 » : choisissez un nom se terminant par .dat, .txt, .xls, .xlsx, .csv ou .edf.</translation>
     </message>
     <message>
         <source>Open Saved Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir des données enregistrées</translation>
     </message>
     <message>
         <source>Data file(*.dat);;CSV recording (*.csv);;EDF recording (*.edf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de données (*.dat);;Enregistrement CSV (*.csv);;Enregistrement EDF (*.edf)</translation>
     </message>
     <message>
         <source>Kestrova cannot write the report as &quot;%1&quot;: choose a name ending in .%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova ne peut pas écrire le rapport sous « %1 » : choisissez un nom se terminant par .%2.</translation>
     </message>
     <message>
         <source>Check out the SpO2 event time</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulter les durées des événements SpO2</translation>
     </message>
     <message>
         <source>Data file(*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de données (*.txt)</translation>
     </message>
     <message>
         <source>Clinical Report (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport clinique (PDF)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Document PDF (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>RecordingDocument</name>
     <message>
         <source>study library</source>
-        <translation type="unfinished"></translation>
+        <translation>bibliothèque d&apos;examens</translation>
     </message>
     <message>
         <source>not open</source>
-        <translation type="unfinished"></translation>
+        <translation>non ouvert</translation>
     </message>
 </context>
 <context>
     <name>RecordingFile</name>
     <message>
         <source>one reading every %1 s, each held until the next (up to %2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>une mesure toutes les %1 s, chacune maintenue jusqu&apos;à la suivante (jusqu&apos;à %2 s)</translation>
     </message>
     <message>
         <source>%1 readings a second, each second the median of its valid readings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 mesures par seconde, chaque seconde étant la médiane de ses mesures valides</translation>
     </message>
     <message>
         <source>one reading a second</source>
-        <translation type="unfinished"></translation>
+        <translation>une mesure par seconde</translation>
     </message>
 </context>
 <context>
     <name>RenderCommand</name>
     <message>
         <source>Draw a page of a saved recording to a PNG image or an A4 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Dessiner une page d&apos;un enregistrement sauvegardé dans une image PNG ou un PDF A4</translation>
     </message>
     <message>
         <source>Saved data file (.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de données sauvegardé (.dat)</translation>
     </message>
     <message>
         <source>OUT.png (screen rendering) or OUT.pdf (printed page)</source>
-        <translation type="unfinished"></translation>
+        <translation>SORTIE.png (rendu écran) ou SORTIE.pdf (page imprimée)</translation>
     </message>
     <message>
         <source>trend, table or analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>trend, table ou analysis</translation>
     </message>
     <message>
         <source>Page, counted from 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Page, comptée à partir de 0</translation>
     </message>
     <message>
         <source>Screen size WxH for PNG (at most 16384x16384)</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille d&apos;écran LxH pour le PNG (au plus 16384x16384)</translation>
     </message>
     <message>
         <source>Trend: seconds one page shows (default: one per unit of width)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tendance : secondes affichées par page (par défaut : une par unité de largeur)</translation>
     </message>
     <message>
         <source>Trend with --span: the page starts here (YYYY-MM-DDTHH:MM:SS or HH:MM:SS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tendance avec --span : la page commence ici (AAAA-MM-JJTHH:MM:SS ou HH:MM:SS)</translation>
     </message>
     <message>
         <source>OUT must end in .png or .pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>SORTIE doit se terminer par .png ou .pdf.</translation>
     </message>
     <message>
         <source>--size applies to PNG images only: a PDF is always one A4 page.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size ne s&apos;applique qu&apos;aux images PNG : un PDF est toujours une page A4.</translation>
     </message>
     <message>
         <source>--size must be WxH, for example 1280x800.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size doit être LxH, par exemple 1280x800.</translation>
     </message>
     <message>
         <source>--size %1 is too large: at most 16384x16384.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size %1 est trop grand : au plus 16384x16384.</translation>
     </message>
     <message>
         <source>--span applies to the trend view only.</source>
-        <translation type="unfinished"></translation>
+        <translation>--span ne s&apos;applique qu&apos;à la vue de tendance.</translation>
     </message>
     <message>
         <source>--start must be YYYY-MM-DDTHH:MM:SS or HH:MM:SS.</source>
-        <translation type="unfinished"></translation>
+        <translation>--start doit être AAAA-MM-JJTHH:MM:SS ou HH:MM:SS.</translation>
     </message>
     <message>
         <source>--start %1 is not within the recording (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>--start %1 n&apos;est pas dans l&apos;enregistrement (%2).</translation>
     </message>
     <message>
         <source>no samples</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun échantillon</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>page %1 does not exist (0–%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>la page %1 n&apos;existe pas (0–%2)</translation>
     </message>
 </context>
 <context>
     <name>ReportDrawing</name>
     <message>
         <source>Pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouls</translation>
     </message>
     <message>
         <source>bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>bpm</translation>
     </message>
     <message>
         <source>ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1</translation>
     </message>
     <message>
         <source>recorded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>enregistré le %1</translation>
     </message>
     <message>
         <source>Report %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page %1 sur %2</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
     <name>SerialPort</name>
     <message>
         <source>no port name</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun nom de port</translation>
     </message>
     <message>
         <source>locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>verrouillé par un autre programme</translation>
     </message>
     <message>
         <source>unsupported line rate</source>
-        <translation type="unfinished"></translation>
+        <translation>débit de ligne non pris en charge</translation>
     </message>
     <message>
         <source>not open</source>
-        <translation type="unfinished"></translation>
+        <translation>non ouvert</translation>
     </message>
     <message>
         <source>the port hung up</source>
-        <translation type="unfinished"></translation>
+        <translation>le port a raccroché</translation>
     </message>
     <message>
         <source>the port closed</source>
-        <translation type="unfinished"></translation>
+        <translation>le port s&apos;est fermé</translation>
     </message>
     <message>
         <source>the write did not finish in time</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;écriture ne s&apos;est pas terminée à temps</translation>
     </message>
 </context>
 <context>
     <name>SpreadsheetExport</name>
     <message>
         <source>the workbook could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n&apos;a pas pu être écrit</translation>
     </message>
     <message>
         <source>the workbook was not written completely (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>le classeur n&apos;a pas été entièrement écrit (%1)</translation>
     </message>
 </context>
 <context>
     <name>Strings</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Démarrer</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
     <message>
         <source>new memory err!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur d&apos;allocation mémoire !</translation>
     </message>
     <message>
         <source>write com command failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de l&apos;envoi de la commande sur le port COM !</translation>
     </message>
     <message>
         <source>No Connected, please connect device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Non connecté, veuillez connecter l&apos;appareil !</translation>
     </message>
     <message>
         <source>Read data timeout,please retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Délai de lecture des données dépassé, veuillez réessayer</translation>
     </message>
     <message>
         <source>read com failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la lecture du port COM !</translation>
     </message>
     <message>
         <source>read data out of buffer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Données lues hors du tampon !</translation>
     </message>
     <message>
         <source>Connect succeed! Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Connexion réussie ! Au total</translation>
     </message>
     <message>
         <source>Frames!</source>
-        <translation type="unfinished"></translation>
+        <translation>trames !</translation>
     </message>
     <message>
         <source>Synchronization error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de synchronisation !</translation>
     </message>
     <message>
         <source>Please select patient ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez sélectionner l&apos;ID patient</translation>
     </message>
     <message>
         <source>no data!</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune donnée !</translation>
     </message>
     <message>
         <source>Create Event Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec de la création de l&apos;événement</translation>
     </message>
     <message>
         <source>total</source>
-        <translation type="unfinished"></translation>
+        <translation>total</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>groupes</translation>
     </message>
     <message>
         <source>Create Excel service failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Échec du lancement du service Excel !</translation>
     </message>
     <message>
         <source>can&apos;t open the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier</translation>
     </message>
     <message>
         <source>Are you sure to delete the patient info?</source>
-        <translation type="unfinished"></translation>
+        <translation>Voulez-vous vraiment supprimer les données du patient ?</translation>
     </message>
     <message>
         <source>Patient ID invalidate</source>
-        <translation type="unfinished"></translation>
+        <translation>ID patient non valide</translation>
     </message>
     <message>
         <source>Field must be 60 or less characters in length!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ doit comporter au plus 60 caractères !</translation>
     </message>
     <message>
         <source>Can&apos;t open pationtrec.dat file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible d&apos;ouvrir le fichier pationtrec.dat</translation>
     </message>
     <message>
         <source>You have Run one</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova est déjà en cours d&apos;exécution</translation>
     </message>
     <message>
         <source>CONNECT SUCCEED</source>
-        <translation type="unfinished"></translation>
+        <translation>CONNEXION RÉUSSIE</translation>
     </message>
     <message>
         <source>Can&apos;t create the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de créer le fichier</translation>
     </message>
     <message>
         <source>female</source>
-        <translation type="unfinished"></translation>
+        <translation>féminin</translation>
     </message>
     <message>
         <source>male</source>
-        <translation type="unfinished"></translation>
+        <translation>masculin</translation>
     </message>
     <message>
         <source>Desaturation Event:drop in Spo2 by at least</source>
-        <translation type="unfinished"></translation>
+        <translation>Événement de désaturation : baisse de la SpO2 d&apos;au moins</translation>
     </message>
     <message>
         <source>% for a minimum duration of 10 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>% pendant une durée minimale de 10 secondes.</translation>
     </message>
     <message>
         <source>Pulse Event Change in rate by at least</source>
-        <translation type="unfinished"></translation>
+        <translation>Événement de pouls : variation de la fréquence d&apos;au moins</translation>
     </message>
     <message>
         <source>bpm for a minimum duration of 8 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>bpm pendant une durée minimale de 8 secondes.</translation>
     </message>
     <message>
         <source>Can&apos;t find right COM or the device is power off !</source>
-        <translation type="unfinished"></translation>
+        <translation>Port COM introuvable ou appareil éteint !</translation>
     </message>
     <message>
         <source>Please input a Num !</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre !</translation>
     </message>
     <message>
         <source>Please input a legal value !</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir une valeur autorisée !</translation>
     </message>
     <message>
         <source>Set Date and Time Succeed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Date et heure réglées !</translation>
     </message>
     <message>
         <source>Set Date and Time Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de réglage de la date et de l&apos;heure !</translation>
     </message>
     <message>
         <source>Device data cleared !</source>
-        <translation type="unfinished"></translation>
+        <translation>Données de l&apos;appareil effacées !</translation>
     </message>
     <message>
         <source>Delete Data Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur de suppression des données !</translation>
     </message>
     <message>
         <source>Please input a num which is between 0 and</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre compris entre 0 et</translation>
     </message>
     <message>
         <source>Error ! The SPO2 high value must large than low value !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur ! La valeur haute de SpO2 doit être supérieure à la valeur basse !</translation>
     </message>
     <message>
         <source>Error ! The PR high value must large than low value !</source>
-        <translation type="unfinished"></translation>
+        <translation>Erreur ! La valeur haute du pouls doit être supérieure à la valeur basse !</translation>
     </message>
     <message>
         <source>Could not start print job.</source>
-        <translation type="unfinished"></translation>
+        <translation>Impossible de lancer l&apos;impression.</translation>
     </message>
     <message>
         <source>Pulse Rate (50 BPM per division)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence du pouls (50 bpm par division)</translation>
     </message>
     <message>
         <source>Spo2       (20% per division)</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2       (20 % par division)</translation>
     </message>
     <message>
         <source>Event Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Données d&apos;événements</translation>
     </message>
     <message>
         <source>Total Events.</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre d&apos;événements</translation>
     </message>
     <message>
         <source>Time In Events.(Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps en événements (s)</translation>
     </message>
     <message>
         <source>Avg.Event Dur.(Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée moy. d&apos;événement (s)</translation>
     </message>
     <message>
         <source>Index.(1/hr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Index (/h)</translation>
     </message>
     <message>
         <source>Avg.Event Max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. moy. d&apos;événement</translation>
     </message>
     <message>
         <source>Avg.Event Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Min. moy. d&apos;événement</translation>
     </message>
     <message>
         <source>Max.Event offset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Chute initiale max.</translation>
     </message>
     <message>
         <source>Max Time.Event.(Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée max. d&apos;événement (s)</translation>
     </message>
     <message>
         <source>Max Dur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Max.</translation>
     </message>
     <message>
         <source>Min Dur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <source>Avg Dur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Moy.</translation>
     </message>
     <message>
         <source>Diagnose:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnostic :</translation>
     </message>
     <message>
         <source>times</source>
-        <translation type="unfinished"></translation>
+        <translation>fois</translation>
     </message>
     <message>
         <source>Graphic Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Résumé graphique</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Événement</translation>
     </message>
     <message>
         <source>RecordDate : </source>
-        <translation type="unfinished"></translation>
+        <translation>Date d&apos;enreg. : </translation>
     </message>
     <message>
         <source>RecordTime : </source>
-        <translation type="unfinished"></translation>
+        <translation>Heure d&apos;enreg. : </translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Élément</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>PatientData</source>
-        <translation type="unfinished"></translation>
+        <translation>Données du patient</translation>
     </message>
     <message>
         <source>Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom :</translation>
     </message>
     <message>
         <source>Gender : </source>
-        <translation type="unfinished"></translation>
+        <translation>Sexe : </translation>
     </message>
     <message>
         <source>Age : </source>
-        <translation type="unfinished"></translation>
+        <translation>Âge : </translation>
     </message>
     <message>
         <source>Height : </source>
-        <translation type="unfinished"></translation>
+        <translation>Taille : </translation>
     </message>
     <message>
         <source>Weight : </source>
-        <translation type="unfinished"></translation>
+        <translation>Poids : </translation>
     </message>
     <message>
         <source>Physician : </source>
-        <translation type="unfinished"></translation>
+        <translation>Médecin : </translation>
     </message>
     <message>
         <source>Note1 : </source>
-        <translation type="unfinished"></translation>
+        <translation>Note 1 : </translation>
     </message>
     <message>
         <source>Note2 : </source>
-        <translation type="unfinished"></translation>
+        <translation>Note 2 : </translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de début :</translation>
     </message>
     <message>
         <source>Start Time : </source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de début : </translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Date de fin :</translation>
     </message>
     <message>
         <source>End Time : </source>
-        <translation type="unfinished"></translation>
+        <translation>Heure de fin : </translation>
     </message>
     <message>
         <source>Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires :</translation>
     </message>
     <message>
         <source>Field must be 80 or less characters in length!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ doit comporter au plus 80 caractères !</translation>
     </message>
     <message>
         <source>Field must be 40 or less characters in length!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ doit comporter au plus 40 caractères !</translation>
     </message>
     <message>
         <source>Field must be 30 or less characters in length!</source>
-        <translation type="unfinished"></translation>
+        <translation>Le champ doit comporter au plus 30 caractères !</translation>
     </message>
     <message>
         <source>scope : 0 - 1000,Please ReInput</source>
-        <translation type="unfinished"></translation>
+        <translation>plage : 0 - 1000, veuillez ressaisir</translation>
     </message>
     <message>
         <source>scope : 0 - 200,Please ReInput</source>
-        <translation type="unfinished"></translation>
+        <translation>plage : 0 - 200, veuillez ressaisir</translation>
     </message>
     <message>
         <source>scope : 0 - 400,Please ReInput</source>
-        <translation type="unfinished"></translation>
+        <translation>plage : 0 - 400, veuillez ressaisir</translation>
     </message>
     <message>
         <source>scope : 0 - 157,Please ReInput</source>
-        <translation type="unfinished"></translation>
+        <translation>plage : 0 - 157, veuillez ressaisir</translation>
     </message>
     <message>
         <source>scope : 0 - 2203,Please ReInput</source>
-        <translation type="unfinished"></translation>
+        <translation>plage : 0 - 2203, veuillez ressaisir</translation>
     </message>
     <message>
         <source>Please input a num between 40 and 100 !</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entre 40 et 100 !</translation>
     </message>
     <message>
         <source>Please input a num between 15 and 300 !</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entre 15 et 300 !</translation>
     </message>
     <message>
         <source>Please input a num between 1 and 20 !</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre entre 1 et 20 !</translation>
     </message>
 </context>
 <context>
