@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>%1 % longest event</source>
-        <translation>%1 % longest event</translation>
+        <translation>Longest %1 % event</translation>
     </message>
     <message>
         <source>Desaturation area (3 %)</source>
@@ -2838,7 +2838,7 @@ h</translation>
     </message>
     <message>
         <source>Open Other ID Data</source>
-        <translation>Open Other ID Data</translation>
+        <translation>Open Other ID Data...</translation>
     </message>
     <message>
         <source>Save Data(&amp;S)...</source>
@@ -2866,7 +2866,7 @@ h</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation>Print</translation>
+        <translation>Print...</translation>
     </message>
     <message>
         <source>Exit(&amp;X)</source>
@@ -2882,11 +2882,11 @@ h</translation>
     </message>
     <message>
         <source>Patient Info</source>
-        <translation>Patient Information</translation>
+        <translation>Patient Information...</translation>
     </message>
     <message>
         <source>Patient Title</source>
-        <translation>Patient Title</translation>
+        <translation>Patient Title...</translation>
     </message>
     <message>
         <source>Interpretation...</source>
@@ -2914,15 +2914,15 @@ h</translation>
     </message>
     <message>
         <source>Roll Step</source>
-        <translation>Roll Step</translation>
+        <translation>Roll Step...</translation>
     </message>
     <message>
         <source>Analysis Setup</source>
-        <translation>Analysis Setup</translation>
+        <translation>Analysis Setup...</translation>
     </message>
     <message>
         <source>Unit Setup</source>
-        <translation>Unit Setup</translation>
+        <translation>Unit Setup...</translation>
     </message>
     <message>
         <source>Report...</source>
