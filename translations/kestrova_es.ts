@@ -1636,975 +1636,975 @@ h</translation>
     <name>Strings</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Iniciar</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>new memory err!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al reservar memoria!</translation>
     </message>
     <message>
         <source>write com command failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Falló el envío del comando al puerto!</translation>
     </message>
     <message>
         <source>No Connected, please connect device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin conexión; conecte el dispositivo.</translation>
     </message>
     <message>
         <source>Read data timeout,please retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo de lectura agotado; inténtelo de nuevo</translation>
     </message>
     <message>
         <source>read com failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Falló la lectura del puerto!</translation>
     </message>
     <message>
         <source>read data out of buffer!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Datos leídos fuera del búfer!</translation>
     </message>
     <message>
         <source>Connect succeed! Total</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Conexión correcta! Total</translation>
     </message>
     <message>
         <source>Frames!</source>
-        <translation type="unfinished"></translation>
+        <translation>tramas.</translation>
     </message>
     <message>
         <source>Synchronization error!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error de sincronización!</translation>
     </message>
     <message>
         <source>Please select patient ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione el ID del paciente</translation>
     </message>
     <message>
         <source>no data!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Sin datos!</translation>
     </message>
     <message>
         <source>Create Event Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Error al crear el evento</translation>
     </message>
     <message>
         <source>total</source>
-        <translation type="unfinished"></translation>
+        <translation>total</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>grupos</translation>
     </message>
     <message>
         <source>Create Excel service failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se pudo iniciar el servicio de Excel!</translation>
     </message>
     <message>
         <source>can&apos;t open the file</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede abrir el archivo</translation>
     </message>
     <message>
         <source>Are you sure to delete the patient info?</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Está seguro de que desea borrar los datos del paciente?</translation>
     </message>
     <message>
         <source>Patient ID invalidate</source>
-        <translation type="unfinished"></translation>
+        <translation>ID de paciente no válido</translation>
     </message>
     <message>
         <source>Field must be 60 or less characters in length!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El campo debe tener 60 caracteres o menos!</translation>
     </message>
     <message>
         <source>Can&apos;t open pationtrec.dat file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede abrir el archivo pationtrec.dat</translation>
     </message>
     <message>
         <source>You have Run one</source>
-        <translation type="unfinished"></translation>
+        <translation>Ya hay una instancia en ejecución</translation>
     </message>
     <message>
         <source>CONNECT SUCCEED</source>
-        <translation type="unfinished"></translation>
+        <translation>CONEXIÓN CORRECTA</translation>
     </message>
     <message>
         <source>Can&apos;t create the file</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede crear el archivo</translation>
     </message>
     <message>
         <source>female</source>
-        <translation type="unfinished"></translation>
+        <translation>mujer</translation>
     </message>
     <message>
         <source>male</source>
-        <translation type="unfinished"></translation>
+        <translation>hombre</translation>
     </message>
     <message>
         <source>Desaturation Event:drop in Spo2 by at least</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento de desaturación: descenso de la SpO2 de al menos</translation>
     </message>
     <message>
         <source>% for a minimum duration of 10 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>% durante un mínimo de 10 segundos.</translation>
     </message>
     <message>
         <source>Pulse Event Change in rate by at least</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento de pulso: cambio de frecuencia de al menos</translation>
     </message>
     <message>
         <source>bpm for a minimum duration of 8 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>bpm durante un mínimo de 8 segundos.</translation>
     </message>
     <message>
         <source>Can&apos;t find right COM or the device is power off !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡No se encuentra el puerto COM correcto o el dispositivo está apagado!</translation>
     </message>
     <message>
         <source>Please input a Num !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Introduzca un número!</translation>
     </message>
     <message>
         <source>Please input a legal value !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Introduzca un valor válido!</translation>
     </message>
     <message>
         <source>Set Date and Time Succeed !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Fecha y hora ajustadas correctamente!</translation>
     </message>
     <message>
         <source>Set Date and Time Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al ajustar la fecha y la hora!</translation>
     </message>
     <message>
         <source>Device data cleared !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Datos del dispositivo borrados!</translation>
     </message>
     <message>
         <source>Delete Data Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error al borrar los datos!</translation>
     </message>
     <message>
         <source>Please input a num which is between 0 and</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número entre 0 y</translation>
     </message>
     <message>
         <source>Error ! The SPO2 high value must large than low value !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error! El valor alto de SpO2 debe ser mayor que el valor bajo.</translation>
     </message>
     <message>
         <source>Error ! The PR high value must large than low value !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Error! El valor alto de pulso debe ser mayor que el valor bajo.</translation>
     </message>
     <message>
         <source>Could not start print job.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudo iniciar la impresión.</translation>
     </message>
     <message>
         <source>Pulse Rate (50 BPM per division)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia del pulso (50 bpm por división)</translation>
     </message>
     <message>
         <source>Spo2       (20% per division)</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2       (20% por división)</translation>
     </message>
     <message>
         <source>Event Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos de eventos</translation>
     </message>
     <message>
         <source>Total Events.</source>
-        <translation type="unfinished"></translation>
+        <translation>Total de eventos</translation>
     </message>
     <message>
         <source>Time In Events.(Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo en eventos (s)</translation>
     </message>
     <message>
         <source>Avg.Event Dur.(Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración media de evento (s)</translation>
     </message>
     <message>
         <source>Index.(1/hr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Índice (1/h)</translation>
     </message>
     <message>
         <source>Avg.Event Max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Máx. medio de evento</translation>
     </message>
     <message>
         <source>Avg.Event Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mín. medio de evento</translation>
     </message>
     <message>
         <source>Max.Event offset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Desviación máx. de evento</translation>
     </message>
     <message>
         <source>Max Time.Event.(Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento más largo (s)</translation>
     </message>
     <message>
         <source>Max Dur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración máx.</translation>
     </message>
     <message>
         <source>Min Dur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración mín.</translation>
     </message>
     <message>
         <source>Avg Dur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración media</translation>
     </message>
     <message>
         <source>Diagnose:</source>
-        <translation type="unfinished"></translation>
+        <translation>Diagnóstico:</translation>
     </message>
     <message>
         <source>times</source>
-        <translation type="unfinished"></translation>
+        <translation>veces</translation>
     </message>
     <message>
         <source>Graphic Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen gráfico</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento</translation>
     </message>
     <message>
         <source>RecordDate : </source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de registro : </translation>
     </message>
     <message>
         <source>RecordTime : </source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de registro : </translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetro</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>PatientData</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del paciente</translation>
     </message>
     <message>
         <source>Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre :</translation>
     </message>
     <message>
         <source>Gender : </source>
-        <translation type="unfinished"></translation>
+        <translation>Sexo : </translation>
     </message>
     <message>
         <source>Age : </source>
-        <translation type="unfinished"></translation>
+        <translation>Edad : </translation>
     </message>
     <message>
         <source>Height : </source>
-        <translation type="unfinished"></translation>
+        <translation>Altura : </translation>
     </message>
     <message>
         <source>Weight : </source>
-        <translation type="unfinished"></translation>
+        <translation>Peso : </translation>
     </message>
     <message>
         <source>Physician : </source>
-        <translation type="unfinished"></translation>
+        <translation>Médico : </translation>
     </message>
     <message>
         <source>Note1 : </source>
-        <translation type="unfinished"></translation>
+        <translation>Nota1 : </translation>
     </message>
     <message>
         <source>Note2 : </source>
-        <translation type="unfinished"></translation>
+        <translation>Nota2 : </translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de inicio:</translation>
     </message>
     <message>
         <source>Start Time : </source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de inicio : </translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha de fin:</translation>
     </message>
     <message>
         <source>End Time : </source>
-        <translation type="unfinished"></translation>
+        <translation>Hora de fin : </translation>
     </message>
     <message>
         <source>Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentarios:</translation>
     </message>
     <message>
         <source>Field must be 80 or less characters in length!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El campo debe tener 80 caracteres o menos!</translation>
     </message>
     <message>
         <source>Field must be 40 or less characters in length!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El campo debe tener 40 caracteres o menos!</translation>
     </message>
     <message>
         <source>Field must be 30 or less characters in length!</source>
-        <translation type="unfinished"></translation>
+        <translation>¡El campo debe tener 30 caracteres o menos!</translation>
     </message>
     <message>
         <source>scope : 0 - 1000,Please ReInput</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango: 0 - 1000; vuelva a introducirlo</translation>
     </message>
     <message>
         <source>scope : 0 - 200,Please ReInput</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango: 0 - 200; vuelva a introducirlo</translation>
     </message>
     <message>
         <source>scope : 0 - 400,Please ReInput</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango: 0 - 400; vuelva a introducirlo</translation>
     </message>
     <message>
         <source>scope : 0 - 157,Please ReInput</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango: 0 - 157; vuelva a introducirlo</translation>
     </message>
     <message>
         <source>scope : 0 - 2203,Please ReInput</source>
-        <translation type="unfinished"></translation>
+        <translation>Rango: 0 - 2203; vuelva a introducirlo</translation>
     </message>
     <message>
         <source>Please input a num between 40 and 100 !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Introduzca un número entre 40 y 100!</translation>
     </message>
     <message>
         <source>Please input a num between 15 and 300 !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Introduzca un número entre 15 y 300!</translation>
     </message>
     <message>
         <source>Please input a num between 1 and 20 !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Introduzca un número entre 1 y 20!</translation>
     </message>
 </context>
 <context>
     <name>StudiesCommand</name>
     <message>
         <source>Study library directory (default: KESTROVA_HOME/library or ~/.local/share/kestrova/library)</source>
-        <translation type="unfinished"></translation>
+        <translation>Directorio de la biblioteca de estudios (predeterminado: KESTROVA_HOME/library o ~/.local/share/kestrova/library)</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>Study</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudio</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Patient</source>
-        <translation type="unfinished"></translation>
+        <translation>Paciente</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Válido</translation>
     </message>
     <message>
         <source>Nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir</translation>
     </message>
     <message>
         <source>Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretación</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>no</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Patient details</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del paciente</translation>
     </message>
     <message>
         <source>confirmed for this recording</source>
-        <translation type="unfinished"></translation>
+        <translation>confirmados para este registro</translation>
     </message>
     <message>
         <source>not confirmed for this recording</source>
-        <translation type="unfinished"></translation>
+        <translation>no confirmados para este registro</translation>
     </message>
     <message>
         <source>Physician</source>
-        <translation type="unfinished"></translation>
+        <translation>Médico</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
     <message>
         <source>Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Muestras</translation>
     </message>
     <message>
         <source>Recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Registrado</translation>
     </message>
     <message>
         <source>ODI 3%</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3%</translation>
     </message>
     <message>
         <source>ODI 4%</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 4%</translation>
     </message>
     <message>
         <source>T90</source>
-        <translation type="unfinished"></translation>
+        <translation>T90</translation>
     </message>
     <message>
         <source>Mean SpO2</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 media</translation>
     </message>
     <message>
         <source>Origin</source>
-        <translation type="unfinished"></translation>
+        <translation>Origen</translation>
     </message>
     <message>
         <source>download (broken, what arrived)</source>
-        <translation type="unfinished"></translation>
+        <translation>descarga (interrumpida, lo recibido)</translation>
     </message>
     <message>
         <source>download</source>
-        <translation type="unfinished"></translation>
+        <translation>descarga</translation>
     </message>
     <message>
         <source>import of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>importación de %1</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a study number (see &apos;kestrova-cli studies list&apos;).</source>
-        <translation type="unfinished"></translation>
+        <translation>&quot;%1&quot; no es un número de estudio (consulte &apos;kestrova-cli studies list&apos;).</translation>
     </message>
     <message>
         <source>The study library: every downloaded or imported recording</source>
-        <translation type="unfinished"></translation>
+        <translation>La biblioteca de estudios: todos los registros descargados o importados</translation>
     </message>
     <message>
         <source>List the studies, oldest night first</source>
-        <translation type="unfinished"></translation>
+        <translation>Listar los estudios, de la noche más antigua a la más reciente</translation>
     </message>
     <message>
         <source>One JSON array of the studies</source>
-        <translation type="unfinished"></translation>
+        <translation>Una matriz JSON de los estudios</translation>
     </message>
     <message>
         <source>Only studies whose name, ID or start date holds TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>Solo los estudios cuyo nombre, ID o fecha de inicio contiene TEXTO</translation>
     </message>
     <message>
         <source>Show one study</source>
-        <translation type="unfinished"></translation>
+        <translation>Mostrar un estudio</translation>
     </message>
     <message>
         <source>Study number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de estudio</translation>
     </message>
     <message>
         <source>Import recordings (any format Kestrova reads) as studies</source>
-        <translation type="unfinished"></translation>
+        <translation>Importar registros (cualquier formato que Kestrova lea) como estudios</translation>
     </message>
     <message>
         <source>Program directory whose patient list proposes the details</source>
-        <translation type="unfinished"></translation>
+        <translation>Directorio del programa cuya lista de pacientes propone los datos</translation>
     </message>
     <message>
         <source>Recording files, or directories of them</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos de registro, o directorios que los contienen</translation>
     </message>
     <message>
         <source>skipped: already in the library as study %1</source>
-        <translation type="unfinished"></translation>
+        <translation>omitido: ya está en la biblioteca como estudio %1</translation>
     </message>
     <message>
         <source>study %1</source>
-        <translation type="unfinished"></translation>
+        <translation>estudio %1</translation>
     </message>
     <message>
         <source>Export a study as text (.txt), a workbook (.xlsx, .xls), CSV (.csv) or EDF+ (.edf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exportar un estudio como texto (.txt), libro de cálculo (.xlsx, .xls), CSV (.csv) o EDF+ (.edf)</translation>
     </message>
     <message>
         <source>Output file; its extension (case-sensitive) picks the format</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivo de salida; su extensión (distingue mayúsculas) elige el formato</translation>
     </message>
     <message>
         <source>%1: the recording is too long to export</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: el registro es demasiado largo para exportarlo</translation>
     </message>
     <message>
         <source>Delete a study (its file moves to the library&apos;s trash/)</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar un estudio (su archivo se mueve a trash/ de la biblioteca)</translation>
     </message>
     <message>
         <source>Study %1 deleted; its recording is in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudio %1 borrado; su registro está en %2</translation>
     </message>
 </context>
 <context>
     <name>StudyImport</name>
     <message>
         <source>the import was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>se detuvo la importación</translation>
     </message>
 </context>
 <context>
     <name>StudyLibrary</name>
     <message>
         <source>no study %1 in the library</source>
-        <translation type="unfinished"></translation>
+        <translation>no hay ningún estudio %1 en la biblioteca</translation>
     </message>
     <message>
         <source>cannot read the library</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede leer la biblioteca</translation>
     </message>
     <message>
         <source>the recording holds no samples</source>
-        <translation type="unfinished"></translation>
+        <translation>el registro no contiene muestras</translation>
     </message>
     <message>
         <source>cannot add the study</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede añadir el estudio</translation>
     </message>
     <message>
         <source>cannot change the study</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede modificar el estudio</translation>
     </message>
     <message>
         <source>cannot delete the study</source>
-        <translation type="unfinished"></translation>
+        <translation>no se puede borrar el estudio</translation>
     </message>
     <message>
         <source>cannot update the study&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>no se pueden actualizar los parámetros del estudio</translation>
     </message>
 </context>
 <context>
     <name>StudyListModel</name>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>Patient</source>
-        <translation type="unfinished"></translation>
+        <translation>Paciente</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Valid h</source>
-        <translation type="unfinished"></translation>
+        <translation>Válido h</translation>
     </message>
     <message>
         <source>ODI 3 %/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 %/h</translation>
     </message>
     <message>
         <source>ODI 4 %/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 4 %/h</translation>
     </message>
     <message>
         <source>T90 %</source>
-        <translation type="unfinished"></translation>
+        <translation>T90 %</translation>
     </message>
     <message>
         <source>Nadir %</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir %</translation>
     </message>
     <message>
         <source>Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretación</translation>
     </message>
 </context>
 <context>
     <name>SummaryCommand</name>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>archivo</translation>
     </message>
     <message>
         <source>id</source>
-        <translation type="unfinished"></translation>
+        <translation>id</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre</translation>
     </message>
     <message>
         <source>start</source>
-        <translation type="unfinished"></translation>
+        <translation>inicio</translation>
     </message>
     <message>
         <source>rec h</source>
-        <translation type="unfinished"></translation>
+        <translation>reg. h</translation>
     </message>
     <message>
         <source>val h</source>
-        <translation type="unfinished"></translation>
+        <translation>vál. h</translation>
     </message>
     <message>
         <source>T88 min</source>
-        <translation type="unfinished"></translation>
+        <translation>T88 min</translation>
     </message>
     <message>
         <source>nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>nadir</translation>
     </message>
     <message>
         <source>pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>pulso</translation>
     </message>
     <message>
         <source>Clinical figures of several recordings, one row each</source>
-        <translation type="unfinished"></translation>
+        <translation>Parámetros clínicos de varios registros, una fila cada uno</translation>
     </message>
     <message>
         <source>Saved recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Registros guardados</translation>
     </message>
     <message>
         <source>Write an RFC 4180 CSV file instead of the table (- for the standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>Escribir un archivo CSV RFC 4180 en lugar de la tabla (- para la salida estándar)</translation>
     </message>
 </context>
 <context>
     <name>SummaryPage</name>
     <message>
         <source>normal &lt; 5/h, mild 5–&lt; 15, moderate 15–&lt; 30, severe ≥ 30 (common adult cut-offs)</source>
-        <translation type="unfinished"></translation>
+        <translation>normal &lt; 5/h, leve 5–&lt; 15, moderado 15–&lt; 30, grave ≥ 30 (umbrales habituales en adultos)</translation>
     </message>
     <message>
         <source>normal &lt; 1 %, mild 1–&lt; 10 %, moderate 10–&lt; 25 %, severe ≥ 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>normal &lt; 1 %, leve 1–&lt; 10 %, moderado 10–&lt; 25 %, grave ≥ 25 %</translation>
     </message>
     <message>
         <source>Overnight pulse oximetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsioximetría nocturna</translation>
     </message>
     <message>
         <source>%1 % at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % a las %2</translation>
     </message>
     <message>
         <source>SpO2 mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 media / mediana</translation>
     </message>
     <message>
         <source>SpO2 nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 nadir</translation>
     </message>
     <message>
         <source>SpO2 highest</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 máxima</translation>
     </message>
     <message>
         <source>T90 (SpO2 &lt; 90 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>T90 (SpO2 &lt; 90 %)</translation>
     </message>
     <message>
         <source>T88 (SpO2 ≤ 88 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>T88 (SpO2 ≤ 88 %)</translation>
     </message>
     <message>
         <source>Pulse mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulso medio</translation>
     </message>
     <message>
         <source>%1 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bpm</translation>
     </message>
     <message>
         <source>Pulse lowest / highest</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulso mín. / máx.</translation>
     </message>
     <message>
         <source>%1 / %2 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 bpm</translation>
     </message>
     <message>
         <source>Pulse &gt; 100 / &lt; 50 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulso &gt; 100 / &lt; 50 bpm</translation>
     </message>
     <message>
         <source>%1 s at %2, %3 % deep</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s a las %2, %3 % de profundidad</translation>
     </message>
     <message>
         <source>ODI 3 %</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 %</translation>
     </message>
     <message>
         <source>%1 /h (%2 events)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 /h (%2 eventos)</translation>
     </message>
     <message>
         <source>ODI 4 %</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 4 %</translation>
     </message>
     <message>
         <source>Depth mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>Profundidad media / mediana</translation>
     </message>
     <message>
         <source>Length mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración media / mediana</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Longest 3 % event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento de 3 % más largo</translation>
     </message>
     <message>
         <source>Desaturation area</source>
-        <translation type="unfinished"></translation>
+        <translation>Área de desaturación</translation>
     </message>
     <message>
         <source>%1 %·min/h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %·min/h</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Resultados</translation>
     </message>
     <message>
         <source> /h</source>
-        <translation type="unfinished"></translation>
+        <translation> /h</translation>
     </message>
     <message>
         <source>T90</source>
-        <translation type="unfinished"></translation>
+        <translation>T90</translation>
     </message>
     <message>
         <source>: not graded, no valid time</source>
-        <translation type="unfinished"></translation>
+        <translation>: sin clasificar, sin tiempo válido</translation>
     </message>
     <message>
         <source>Less than 4 h of valid recording: interpret with caution</source>
-        <translation type="unfinished"></translation>
+        <translation>Menos de 4 h de registro válido: interpretar con precaución</translation>
     </message>
     <message>
         <source>ODI: 3 % and 4 % desaturations per hour of valid time; the full event rule is stated on page 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI: desaturaciones del 3 % y del 4 % por hora de tiempo válido; la regla completa de eventos figura en la página 2.</translation>
     </message>
     <message>
         <source>Time in SpO2 bands</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo en rangos de SpO2</translation>
     </message>
     <message>
         <source>Pulse rate (share of valid time)</source>
-        <translation type="unfinished"></translation>
+        <translation>Frecuencia del pulso (% del tiempo válido)</translation>
     </message>
     <message>
         <source>bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>bpm</translation>
     </message>
     <message>
         <source>Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretación</translation>
     </message>
     <message>
         <source>Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Firma</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>normal</source>
-        <translation type="unfinished"></translation>
+        <translation>normal</translation>
     </message>
     <message>
         <source>mild</source>
-        <translation type="unfinished"></translation>
+        <translation>leve</translation>
     </message>
     <message>
         <source>moderate</source>
-        <translation type="unfinished"></translation>
+        <translation>moderado</translation>
     </message>
     <message>
         <source>severe</source>
-        <translation type="unfinished"></translation>
+        <translation>grave</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Gender</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexo</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Edad</translation>
     </message>
     <message>
         <source>%1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 años</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso</translation>
     </message>
     <message>
         <source>BMI</source>
-        <translation type="unfinished"></translation>
+        <translation>IMC</translation>
     </message>
     <message>
         <source>%1 kg/m²</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kg/m²</translation>
     </message>
     <message>
         <source>Physician</source>
-        <translation type="unfinished"></translation>
+        <translation>Médico</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Valid time</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiempo válido</translation>
     </message>
     <message>
         <source>%1 (%2 % of the recording)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 % del registro)</translation>
     </message>
     <message>
         <source>Artefact</source>
-        <translation type="unfinished"></translation>
+        <translation>Artefacto</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Dispositivo</translation>
     </message>
     <message>
         <source>Oximeter type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxímetro tipo %1</translation>
     </message>
     <message>
         <source>Report date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha del informe</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>Details proposed from the patient list: not confirmed for this recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos propuestos desde la lista de pacientes: no confirmados para este registro</translation>
     </message>
     <message>
         <source>Patient</source>
-        <translation type="unfinished"></translation>
+        <translation>Paciente</translation>
     </message>
     <message>
         <source>Study</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudio</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notas</translation>
     </message>
     <message>
         <source>Whole night</source>
-        <translation type="unfinished"></translation>
+        <translation>Toda la noche</translation>
     </message>
     <message>
         <source>3 % desaturation</source>
-        <translation type="unfinished"></translation>
+        <translation>Desaturación del 3 %</translation>
     </message>
     <message>
         <source>no valid sample (artefact)</source>
-        <translation type="unfinished"></translation>
+        <translation>ninguna muestra válida (artefacto)</translation>
     </message>
     <message>
         <source>range of each column filled; dashed: 90 %</source>
-        <translation type="unfinished"></translation>
+        <translation>rango de cada columna relleno; discontinua: 90 %</translation>
     </message>
 </context>
 <context>
     <name>TablePage</name>
     <message>
         <source>PR</source>
-        <translation type="unfinished"></translation>
+        <translation>FP</translation>
     </message>
 </context>
 <context>
     <name>TrendPage</name>
     <message>
         <source>PR : </source>
-        <translation type="unfinished"></translation>
+        <translation>FP : </translation>
     </message>
 </context>
 <context>
