@@ -1999,1273 +1999,1275 @@ h</translation>
     <name>StudiesCommand</name>
     <message>
         <source>Study library directory (default: KESTROVA_HOME/library or ~/.local/share/kestrova/library)</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire de la bibliothèque d&apos;examens (par défaut : KESTROVA_HOME/library ou ~/.local/share/kestrova/library)</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>Study</source>
-        <translation type="unfinished"></translation>
+        <translation>Examen</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Patient</source>
-        <translation type="unfinished"></translation>
+        <translation>Patient</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Valide</translation>
     </message>
     <message>
         <source>Nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir</translation>
     </message>
     <message>
         <source>Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Interprétation</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>non</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Patient details</source>
-        <translation type="unfinished"></translation>
+        <translation>Données du patient</translation>
     </message>
     <message>
         <source>confirmed for this recording</source>
-        <translation type="unfinished"></translation>
+        <translation>confirmées pour cet enregistrement</translation>
     </message>
     <message>
         <source>not confirmed for this recording</source>
-        <translation type="unfinished"></translation>
+        <translation>non confirmées pour cet enregistrement</translation>
     </message>
     <message>
         <source>Physician</source>
-        <translation type="unfinished"></translation>
+        <translation>Médecin</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
     <message>
         <source>Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Échantillons</translation>
     </message>
     <message>
         <source>Recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistré</translation>
     </message>
     <message>
         <source>ODI 3%</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3%</translation>
     </message>
     <message>
         <source>ODI 4%</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 4%</translation>
     </message>
     <message>
         <source>T90</source>
-        <translation type="unfinished"></translation>
+        <translation>T90</translation>
     </message>
     <message>
         <source>Mean SpO2</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 moyenne</translation>
     </message>
     <message>
         <source>Origin</source>
-        <translation type="unfinished"></translation>
+        <translation>Origine</translation>
     </message>
     <message>
         <source>download (broken, what arrived)</source>
-        <translation type="unfinished"></translation>
+        <translation>téléchargement (interrompu, partie reçue)</translation>
     </message>
     <message>
         <source>download</source>
-        <translation type="unfinished"></translation>
+        <translation>téléchargement</translation>
     </message>
     <message>
         <source>import of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>importation de %1</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a study number (see &apos;kestrova-cli studies list&apos;).</source>
-        <translation type="unfinished"></translation>
+        <translation>« %1 » n&apos;est pas un numéro d&apos;examen (voir « kestrova-cli studies list »).</translation>
     </message>
     <message>
         <source>The study library: every downloaded or imported recording</source>
-        <translation type="unfinished"></translation>
+        <translation>La bibliothèque d&apos;examens : tous les enregistrements téléchargés ou importés</translation>
     </message>
     <message>
         <source>List the studies, oldest night first</source>
-        <translation type="unfinished"></translation>
+        <translation>Lister les examens, la nuit la plus ancienne en premier</translation>
     </message>
     <message>
         <source>One JSON array of the studies</source>
-        <translation type="unfinished"></translation>
+        <translation>Un tableau JSON des examens</translation>
     </message>
     <message>
         <source>Only studies whose name, ID or start date holds TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>Seulement les examens dont le nom, l&apos;ID ou la date de début contient TEXTE</translation>
     </message>
     <message>
         <source>Show one study</source>
-        <translation type="unfinished"></translation>
+        <translation>Afficher un examen</translation>
     </message>
     <message>
         <source>Study number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro d&apos;examen</translation>
     </message>
     <message>
         <source>Import recordings (any format Kestrova reads) as studies</source>
-        <translation type="unfinished"></translation>
+        <translation>Importer des enregistrements (tout format lu par Kestrova) comme examens</translation>
     </message>
     <message>
         <source>Program directory whose patient list proposes the details</source>
-        <translation type="unfinished"></translation>
+        <translation>Répertoire du programme dont la liste des patients propose les données</translation>
     </message>
     <message>
         <source>Recording files, or directories of them</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers d&apos;enregistrement, ou répertoires les contenant</translation>
     </message>
     <message>
         <source>skipped: already in the library as study %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ignoré : déjà dans la bibliothèque comme examen %1</translation>
     </message>
     <message>
         <source>study %1</source>
-        <translation type="unfinished"></translation>
+        <translation>examen %1</translation>
     </message>
     <message>
         <source>Export a study as text (.txt), a workbook (.xlsx, .xls), CSV (.csv) or EDF+ (.edf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Exporter un examen en texte (.txt), classeur (.xlsx, .xls), CSV (.csv) ou EDF+ (.edf)</translation>
     </message>
     <message>
         <source>Output file; its extension (case-sensitive) picks the format</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichier de sortie ; son extension (sensible à la casse) détermine le format</translation>
     </message>
     <message>
         <source>%1: the recording is too long to export</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : l&apos;enregistrement est trop long pour être exporté</translation>
     </message>
     <message>
         <source>Delete a study (its file moves to the library&apos;s trash/)</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer un examen (son fichier est déplacé dans trash/ de la bibliothèque)</translation>
     </message>
     <message>
         <source>Study %1 deleted; its recording is in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Examen %1 supprimé ; son enregistrement se trouve dans %2</translation>
     </message>
 </context>
 <context>
     <name>StudyImport</name>
     <message>
         <source>the import was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;importation a été arrêtée</translation>
     </message>
 </context>
 <context>
     <name>StudyLibrary</name>
     <message>
         <source>no study %1 in the library</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun examen %1 dans la bibliothèque</translation>
     </message>
     <message>
         <source>cannot read the library</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de lire la bibliothèque</translation>
     </message>
     <message>
         <source>the recording holds no samples</source>
-        <translation type="unfinished"></translation>
+        <translation>l&apos;enregistrement ne contient aucun échantillon</translation>
     </message>
     <message>
         <source>cannot add the study</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible d&apos;ajouter l&apos;examen</translation>
     </message>
     <message>
         <source>cannot change the study</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de modifier l&apos;examen</translation>
     </message>
     <message>
         <source>cannot delete the study</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de supprimer l&apos;examen</translation>
     </message>
     <message>
         <source>cannot update the study&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>impossible de mettre à jour les valeurs de l&apos;examen</translation>
     </message>
 </context>
 <context>
     <name>StudyListModel</name>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>Patient</source>
-        <translation type="unfinished"></translation>
+        <translation>Patient</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Valid h</source>
-        <translation type="unfinished"></translation>
+        <translation>Valide h</translation>
     </message>
     <message>
         <source>ODI 3 %/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 %/h</translation>
     </message>
     <message>
         <source>ODI 4 %/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 4 %/h</translation>
     </message>
     <message>
         <source>T90 %</source>
-        <translation type="unfinished"></translation>
+        <translation>T90 %</translation>
     </message>
     <message>
         <source>Nadir %</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir %</translation>
     </message>
     <message>
         <source>Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Interprétation</translation>
     </message>
 </context>
 <context>
     <name>SummaryCommand</name>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>fichier</translation>
     </message>
     <message>
         <source>id</source>
-        <translation type="unfinished"></translation>
+        <translation>id</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>nom</translation>
     </message>
     <message>
         <source>start</source>
-        <translation type="unfinished"></translation>
+        <translation>début</translation>
     </message>
     <message>
         <source>rec h</source>
-        <translation type="unfinished"></translation>
+        <translation>enr h</translation>
     </message>
     <message>
         <source>val h</source>
-        <translation type="unfinished"></translation>
+        <translation>val h</translation>
     </message>
     <message>
         <source>T88 min</source>
-        <translation type="unfinished"></translation>
+        <translation>T88 min</translation>
     </message>
     <message>
         <source>nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>nadir</translation>
     </message>
     <message>
         <source>pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>pouls</translation>
     </message>
     <message>
         <source>Clinical figures of several recordings, one row each</source>
-        <translation type="unfinished"></translation>
+        <translation>Valeurs cliniques de plusieurs enregistrements, une ligne chacun</translation>
     </message>
     <message>
         <source>Saved recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrements sauvegardés</translation>
     </message>
     <message>
         <source>Write an RFC 4180 CSV file instead of the table (- for the standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>Écrire un fichier CSV RFC 4180 au lieu du tableau (- pour la sortie standard)</translation>
     </message>
 </context>
 <context>
     <name>SummaryPage</name>
     <message>
         <source>normal &lt; 5/h, mild 5–&lt; 15, moderate 15–&lt; 30, severe ≥ 30 (common adult cut-offs)</source>
-        <translation type="unfinished"></translation>
+        <translation>normal &lt; 5/h, léger 5–&lt; 15, modéré 15–&lt; 30, sévère ≥ 30 (seuils usuels chez l&apos;adulte)</translation>
     </message>
     <message>
         <source>normal &lt; 1 %, mild 1–&lt; 10 %, moderate 10–&lt; 25 %, severe ≥ 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>normal &lt; 1 %, léger 1–&lt; 10 %, modéré 10–&lt; 25 %, sévère ≥ 25 %</translation>
     </message>
     <message>
         <source>Overnight pulse oximetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxymétrie de pouls nocturne</translation>
     </message>
     <message>
         <source>%1 % at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % à %2</translation>
     </message>
     <message>
         <source>SpO2 mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 moyenne / médiane</translation>
     </message>
     <message>
         <source>SpO2 nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir SpO2</translation>
     </message>
     <message>
         <source>SpO2 highest</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 maximale</translation>
     </message>
     <message>
         <source>T90 (SpO2 &lt; 90 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>T90 (SpO2 &lt; 90 %)</translation>
     </message>
     <message>
         <source>T88 (SpO2 ≤ 88 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>T88 (SpO2 ≤ 88 %)</translation>
     </message>
     <message>
         <source>Pulse mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouls moyen</translation>
     </message>
     <message>
         <source>%1 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bpm</translation>
     </message>
     <message>
         <source>Pulse lowest / highest</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouls min. / max.</translation>
     </message>
     <message>
         <source>%1 / %2 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 bpm</translation>
     </message>
     <message>
         <source>Pulse &gt; 100 / &lt; 50 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouls &gt; 100 / &lt; 50 bpm</translation>
     </message>
     <message>
         <source>%1 s at %2, %3 % deep</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s à %2, profondeur %3 %</translation>
     </message>
     <message>
         <source>ODI 3 %</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 %</translation>
     </message>
     <message>
         <source>%1 /h (%2 events)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 /h (%2 événements)</translation>
     </message>
     <message>
         <source>ODI 4 %</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 4 %</translation>
     </message>
     <message>
         <source>Depth mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondeur moyenne / médiane</translation>
     </message>
     <message>
         <source>Length mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée moyenne / médiane</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Longest 3 % event</source>
-        <translation type="unfinished"></translation>
+        <translation>Événement 3 % le plus long</translation>
     </message>
     <message>
         <source>Desaturation area</source>
-        <translation type="unfinished"></translation>
+        <translation>Aire de désaturation</translation>
     </message>
     <message>
         <source>%1 %·min/h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %·min/h</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Résultats</translation>
     </message>
     <message>
         <source> /h</source>
-        <translation type="unfinished"></translation>
+        <translation> /h</translation>
     </message>
     <message>
         <source>T90</source>
-        <translation type="unfinished"></translation>
+        <translation>T90</translation>
     </message>
     <message>
         <source>: not graded, no valid time</source>
-        <translation type="unfinished"></translation>
+        <translation> : non classé, aucun temps valide</translation>
     </message>
     <message>
         <source>Less than 4 h of valid recording: interpret with caution</source>
-        <translation type="unfinished"></translation>
+        <translation>Moins de 4 h d&apos;enregistrement valide : à interpréter avec prudence</translation>
     </message>
     <message>
         <source>ODI: 3 % and 4 % desaturations per hour of valid time; the full event rule is stated on page 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI : désaturations de 3 % et de 4 % par heure de temps valide ; la règle complète des événements figure en page 2.</translation>
     </message>
     <message>
         <source>Time in SpO2 bands</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps par tranche de SpO2</translation>
     </message>
     <message>
         <source>Pulse rate (share of valid time)</source>
-        <translation type="unfinished"></translation>
+        <translation>Fréquence du pouls (part du temps valide)</translation>
     </message>
     <message>
         <source>bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>bpm</translation>
     </message>
     <message>
         <source>Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Interprétation</translation>
     </message>
     <message>
         <source>Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Signature</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>normal</source>
-        <translation type="unfinished"></translation>
+        <translation>normal</translation>
     </message>
     <message>
         <source>mild</source>
-        <translation type="unfinished"></translation>
+        <translation>léger</translation>
     </message>
     <message>
         <source>moderate</source>
-        <translation type="unfinished"></translation>
+        <translation>modéré</translation>
     </message>
     <message>
         <source>severe</source>
-        <translation type="unfinished"></translation>
+        <translation>sévère</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Gender</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexe</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Âge</translation>
     </message>
     <message>
         <source>%1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 ans</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Poids</translation>
     </message>
     <message>
         <source>BMI</source>
-        <translation type="unfinished"></translation>
+        <translation>IMC</translation>
     </message>
     <message>
         <source>%1 kg/m²</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kg/m²</translation>
     </message>
     <message>
         <source>Physician</source>
-        <translation type="unfinished"></translation>
+        <translation>Médecin</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Fin</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Valid time</source>
-        <translation type="unfinished"></translation>
+        <translation>Temps valide</translation>
     </message>
     <message>
         <source>%1 (%2 % of the recording)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 % de l&apos;enregistrement)</translation>
     </message>
     <message>
         <source>Artefact</source>
-        <translation type="unfinished"></translation>
+        <translation>Artefact</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Appareil</translation>
     </message>
     <message>
         <source>Oximeter type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oxymètre type %1</translation>
     </message>
     <message>
         <source>Report date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date du rapport</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Logiciel</translation>
     </message>
     <message>
         <source>Details proposed from the patient list: not confirmed for this recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Données proposées d&apos;après la liste des patients : non confirmées pour cet enregistrement</translation>
     </message>
     <message>
         <source>Patient</source>
-        <translation type="unfinished"></translation>
+        <translation>Patient</translation>
     </message>
     <message>
         <source>Study</source>
-        <translation type="unfinished"></translation>
+        <translation>Examen</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Remarques</translation>
     </message>
     <message>
         <source>Whole night</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuit entière</translation>
     </message>
     <message>
         <source>3 % desaturation</source>
-        <translation type="unfinished"></translation>
+        <translation>désaturation à 3 %</translation>
     </message>
     <message>
         <source>no valid sample (artefact)</source>
-        <translation type="unfinished"></translation>
+        <translation>aucun échantillon valide (artefact)</translation>
     </message>
     <message>
         <source>range of each column filled; dashed: 90 %</source>
-        <translation type="unfinished"></translation>
+        <translation>plage de chaque colonne remplie ; pointillés : 90 %</translation>
     </message>
 </context>
 <context>
     <name>TablePage</name>
     <message>
         <source>PR</source>
-        <translation type="unfinished"></translation>
+        <translation>Pouls</translation>
     </message>
 </context>
 <context>
     <name>TrendPage</name>
     <message>
         <source>PR : </source>
-        <translation type="unfinished"></translation>
+        <translation>Pouls : </translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::BluetoothFinder</name>
     <message>
         <source>Find Bluetooth oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un oxymètre Bluetooth</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse :</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Connecter</translation>
     </message>
     <message>
         <source>(unnamed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sans nom)</translation>
     </message>
     <message>
         <source> [paired]</source>
-        <translation type="unfinished"></translation>
+        <translation> [appairé]</translation>
     </message>
     <message>
         <source>Searching ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Recherche en cours ...</translation>
     </message>
     <message>
         <source>Choose a device or type its address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisissez un appareil ou saisissez son adresse.</translation>
     </message>
     <message>
         <source>No Bluetooth adapter was found on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun adaptateur Bluetooth n&apos;a été trouvé sur cet ordinateur.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CAboutDlg</name>
     <message>
         <source>Kestrova %1 (built %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova %1 (compilé le %2)</translation>
     </message>
     <message>
         <source>About </source>
-        <translation type="unfinished"></translation>
+        <translation>À propos de </translation>
     </message>
     <message>
         <source>Ver 3.2.3Beta</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver 3.2.3Beta</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CAnalysisSetup</name>
     <message>
         <source>Analysis setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres d&apos;analyse</translation>
     </message>
     <message>
         <source>These settings cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces paramètres ne peuvent pas être enregistrés : %1.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CDateAndTimeDlg</name>
     <message>
         <source>Set Date And Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler la date et l&apos;heure</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Date</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure</translation>
     </message>
     <message>
         <source>Hour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure :</translation>
     </message>
     <message>
         <source>Minute:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute :</translation>
     </message>
     <message>
         <source>Second:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seconde :</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CDelDataDlg</name>
     <message>
         <source>Delete Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les données</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Tout</translation>
     </message>
     <message>
         <source>SpO2&amp;Pr</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 et &amp;pouls</translation>
     </message>
     <message>
         <source>Data Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Type de données :</translation>
     </message>
     <message>
         <source>ID :</source>
-        <translation type="unfinished"></translation>
+        <translation>ID :</translation>
     </message>
     <message>
         <source>all recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>tous les enregistrements</translation>
     </message>
     <message>
         <source>every recording of ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>chaque enregistrement de l&apos;ID %1</translation>
     </message>
     <message>
         <source>the SpO2 and pulse data of ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>les données de SpO2 et de pouls de l&apos;ID %1</translation>
     </message>
     <message>
         <source>Delete all recordings on the device? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer tous les enregistrements de l&apos;appareil ? Cette action est irréversible.</translation>
     </message>
     <message>
         <source>Delete %1 on the device? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer %1 de l&apos;appareil ? Cette action est irréversible.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CDlgChooseType</name>
     <message>
         <source>New Data Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nouvelle acquisition</translation>
     </message>
     <message>
         <source>Data Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Infos des données</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Arrêter</translation>
     </message>
     <message>
         <source>DeleteData</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer les données</translation>
     </message>
     <message>
         <source>SetDateAndTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Régler date et heure</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Annuler</translation>
     </message>
     <message>
         <source>%1 samples beyond an ID&apos;s capacity of 72 hours could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 échantillons dépassant la capacité de 72 heures d&apos;un ID n&apos;ont pas pu être stockés.</translation>
     </message>
     <message>
         <source>Deleting Data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suppression des données ...</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CDlgUnitSetup</name>
     <message>
         <source>Unit setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
     <message>
         <source>The Britain System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système impérial</translation>
     </message>
     <message>
         <source>The Metric System</source>
-        <translation type="unfinished"></translation>
+        <translation>Système métrique</translation>
     </message>
     <message>
         <source>These settings cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces paramètres ne peuvent pas être enregistrés : %1.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CInterpretation</name>
     <message>
         <source>Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Interprétation</translation>
     </message>
     <message>
         <source>&amp;Interpretation of this recording (printed on the clinical report):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interprétation de cet enregistrement (imprimée sur le rapport clinique) :</translation>
     </message>
     <message>
         <source>%1 of %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 caractères sur %2</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CLanguageDlg</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue</translation>
     </message>
     <message>
         <source>&amp;Language of Kestrova from its next start:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue de Kestrova à partir du prochain démarrage :</translation>
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>Langue du bureau</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CMainFrame</name>
     <message>
         <source>NewDataCapture (&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nouvelle acquisition</translation>
     </message>
     <message>
         <source>Find bluetooth radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Rechercher un oxymètre Bluetooth</translation>
     </message>
     <message>
         <source>Open Other ID Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir les données d&apos;un autre ID</translation>
     </message>
     <message>
         <source>Save Data(&amp;S)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Enregistrer les données...</translation>
     </message>
     <message>
         <source>Open Saved Data(&amp;O)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir des données enregistrées...</translation>
     </message>
     <message>
         <source>Studies...</source>
-        <translation type="unfinished"></translation>
+        <translation>Examens...</translation>
     </message>
     <message>
         <source>Check out the SpO2 event time...</source>
-        <translation type="unfinished"></translation>
+        <translation>Consulter les durées des événements SpO2...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Fermer</translation>
     </message>
     <message>
         <source>PrintPreView</source>
-        <translation type="unfinished"></translation>
+        <translation>Aperçu avant impression</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimer</translation>
     </message>
     <message>
         <source>Exit(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Quitter</translation>
     </message>
     <message>
         <source>Kestrova &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide de Kestrova</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Raccourcis clavier</translation>
     </message>
     <message>
         <source>Patient Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Données du patient</translation>
     </message>
     <message>
         <source>Patient Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre de l&apos;enregistrement</translation>
     </message>
     <message>
         <source>Interpretation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Interprétation...</translation>
     </message>
     <message>
         <source>Trend</source>
-        <translation type="unfinished"></translation>
+        <translation>Tendance</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tableau</translation>
     </message>
     <message>
         <source>Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse</translation>
     </message>
     <message>
         <source>Clinical Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Synthèse clinique</translation>
     </message>
     <message>
         <source>Clinical Report (PDF)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport clinique (PDF)...</translation>
     </message>
     <message>
         <source>Roll Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de défilement</translation>
     </message>
     <message>
         <source>Analysis Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Paramètres d&apos;analyse</translation>
     </message>
     <message>
         <source>Unit Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Unités</translation>
     </message>
     <message>
         <source>Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport...</translation>
     </message>
     <message>
         <source>&amp;Language...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Langue...</translation>
     </message>
     <message>
         <source>About 	(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos...</translation>
     </message>
     <message>
         <source>PageUp</source>
-        <translation type="unfinished"></translation>
+        <translation>Page précédente</translation>
     </message>
     <message>
         <source>PageDown</source>
-        <translation type="unfinished"></translation>
+        <translation>Page suivante</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom avant</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom arrière</translation>
     </message>
     <message>
         <source>Next Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Événement suivant</translation>
     </message>
     <message>
         <source>Previous Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Événement précédent</translation>
     </message>
     <message>
         <source>Go to Time...</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à l&apos;heure...</translation>
     </message>
     <message>
         <source>Moves to the next 3 % desaturation and puts the cursor on its nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe à la désaturation à 3 % suivante et place le curseur sur son nadir</translation>
     </message>
     <message>
         <source>Moves to the previous 3 % desaturation and puts the cursor on its nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Passe à la désaturation à 3 % précédente et place le curseur sur son nadir</translation>
     </message>
     <message>
         <source>File(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Fichier</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>É&amp;dition</translation>
     </message>
     <message>
         <source>&amp;Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Mode</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Options</translation>
     </message>
     <message>
         <source>About(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>À &amp;propos</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Aide</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Prêt</translation>
     </message>
     <message>
         <source>Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Page :</translation>
     </message>
     <message>
         <source>The language changes the next time Kestrova starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>La langue changera au prochain démarrage de Kestrova.</translation>
     </message>
     <message>
         <source>Details proposed from the patient list for ID %1: not confirmed for this recording. &lt;a href=&quot;confirm&quot;&gt;Confirm or change them...&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Données proposées d&apos;après la liste des patients pour l&apos;ID %1 : non confirmées pour cet enregistrement. &lt;a href=&quot;confirm&quot;&gt;Les confirmer ou les modifier...&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Page:%1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Page : %1/%2</translation>
     </message>
     <message>
         <source>The patient details or the title of this recording were changed and are not saved anywhere yet.
 
 Save them before going on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Les données du patient ou le titre de cet enregistrement ont été modifiés et ne sont encore enregistrés nulle part.
+
+Les enregistrer avant de continuer ?</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CModifyTitle</name>
     <message>
         <source>Modify Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier le titre</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titre</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CNightsDlg</name>
     <message>
         <source>Nights of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nuits de %1</translation>
     </message>
     <message>
         <source>&amp;Open the Latest Night</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir la dernière nuit</translation>
     </message>
     <message>
         <source>Opens the latest of these nights; its clinical report compares all of them</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvre la plus récente de ces nuits ; son rapport clinique les compare toutes</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimer...</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::COtherIDSelect</name>
     <message>
         <source>Open other ID data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ouvrir les données d&apos;un autre ID</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Terminé</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CPatientInfo</name>
     <message>
         <source>Edit patient information</source>
-        <translation type="unfinished"></translation>
+        <translation>Modifier les données du patient</translation>
     </message>
     <message>
         <source>ID Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Numéro d&apos;ID</translation>
     </message>
     <message>
         <source>Gender</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexe</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Âge</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom</translation>
     </message>
     <message>
         <source>cm</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>in</source>
-        <translation type="unfinished"></translation>
+        <translation>in</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>lb</source>
-        <translation type="unfinished"></translation>
+        <translation>lb</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Taille</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Poids</translation>
     </message>
     <message>
         <source>Physician</source>
-        <translation type="unfinished"></translation>
+        <translation>Médecin</translation>
     </message>
     <message>
         <source>Note 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Note 1</translation>
     </message>
     <message>
         <source>Note 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Note 2</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Commentaires</translation>
     </message>
     <message>
         <source>Save Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Enregistrer</translation>
     </message>
     <message>
         <source>Delete Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer</translation>
     </message>
     <message>
         <source>a patient without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>un patient sans nom</translation>
     </message>
     <message>
         <source>Use stored details (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Utiliser les données enregistrées (%1)</translation>
     </message>
     <message>
         <source>The patient database holds details for ID %1. The device may have recorded another patient under the same ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de données des patients contient des données pour l&apos;ID %1. L&apos;appareil a peut-être enregistré un autre patient sous le même ID.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CReportSetup</name>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Rapport</translation>
     </message>
     <message>
         <source>Clinic name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nom de l&apos;établissement</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Choisir...</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letter</translation>
     </message>
     <message>
         <source>Paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier</translation>
     </message>
     <message>
         <source>Fields left empty are not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Les champs laissés vides ne sont pas imprimés.</translation>
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.bmp *.svg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Images (*.png *.jpg *.jpeg *.bmp *.svg);;Tous les fichiers (*)</translation>
     </message>
     <message>
         <source>No logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucun logo</translation>
     </message>
     <message>
         <source>%1: not an image this program can read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 : pas une image que ce programme peut lire</translation>
     </message>
     <message>
         <source>These settings cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ces paramètres ne peuvent pas être enregistrés : %1.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CSetRollStep</name>
     <message>
         <source>Setup Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Réglage du pas</translation>
     </message>
     <message>
         <source>Roll Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Pas de défilement</translation>
     </message>
     <message>
         <source>Please input a number !</source>
-        <translation type="unfinished"></translation>
+        <translation>Veuillez saisir un nombre !</translation>
     </message>
     <message>
         <source>Enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez un nombre entier.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CStudiesDlg</name>
     <message>
         <source>Studies</source>
-        <translation type="unfinished"></translation>
+        <translation>Examens</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Rechercher :</translation>
     </message>
     <message>
         <source>name, ID or date</source>
-        <translation type="unfinished"></translation>
+        <translation>nom, ID ou date</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ouvrir</translation>
     </message>
     <message>
         <source>Compare &amp;Nights...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparer les &amp;nuits...</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Supprimer...</translation>
     </message>
     <message>
         <source>Studies (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Examens (%1)</translation>
     </message>
     <message>
         <source>Delete the study of %1 from %2? Its recording is moved to the library&apos;s trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer l&apos;examen de %1 du %2 ? Son enregistrement est déplacé dans la corbeille de la bibliothèque.</translation>
     </message>
     <message>
         <source>Delete these %1 studies? Their recordings are moved to the library&apos;s trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Supprimer ces %1 examens ? Leurs enregistrements sont déplacés dans la corbeille de la bibliothèque.</translation>
     </message>
     <message>
         <source>Select nights of one patient to compare them (%1 and %2 are different patients).</source>
-        <translation type="unfinished"></translation>
+        <translation>Sélectionnez des nuits d&apos;un même patient pour les comparer (%1 et %2 sont des patients différents).</translation>
     </message>
 </context>
 <context>
@@ -3274,112 +3276,114 @@ Save them before going on?</source>
         <source>%1
 SpO2 %2 %
 Pulse %3 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+SpO2 %2 %
+Pouls %3 bpm</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::FrameNavigation</name>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Event List</source>
-        <translation type="unfinished"></translation>
+        <translation>Liste des événements</translation>
     </message>
     <message>
         <source>Recent Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Fichiers récents</translation>
     </message>
     <message>
         <source>Desaturations (3 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Désaturations (3 %)</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Début</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Durée</translation>
     </message>
     <message>
         <source>Baseline</source>
-        <translation type="unfinished"></translation>
+        <translation>Base</translation>
     </message>
     <message>
         <source>Nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir</translation>
     </message>
     <message>
         <source>Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Profondeur</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>No desaturation after this point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune désaturation après ce point.</translation>
     </message>
     <message>
         <source>No desaturation before this point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Aucune désaturation avant ce point.</translation>
     </message>
     <message>
         <source>Go to time</source>
-        <translation type="unfinished"></translation>
+        <translation>Aller à l&apos;heure</translation>
     </message>
     <message>
         <source>Time (HH:MM:SS), or date and time (YYYY-MM-DD HH:MM:SS):</source>
-        <translation type="unfinished"></translation>
+        <translation>Heure (HH:MM:SS), ou date et heure (AAAA-MM-JJ HH:MM:SS) :</translation>
     </message>
     <message>
         <source>Type a time as HH:MM:SS, or a date and time as YYYY-MM-DD HH:MM:SS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Saisissez une heure au format HH:MM:SS, ou une date et une heure au format AAAA-MM-JJ HH:MM:SS.</translation>
     </message>
     <message>
         <source>%1 is not within this recording, which runs from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 n&apos;est pas dans cet enregistrement, qui va de %2 à %3.</translation>
     </message>
     <message>
         <source>The recent files could not be remembered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Les fichiers récents n&apos;ont pas pu être mémorisés : %1</translation>
     </message>
     <message>
         <source>ID %1 (downloaded)</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1 (téléchargé)</translation>
     </message>
     <message>
         <source>%1[*] - Kestrova</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] - Kestrova</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::OverviewBar</name>
     <message>
         <source>The whole recording: click or drag to move the view there</source>
-        <translation type="unfinished"></translation>
+        <translation>L&apos;enregistrement entier : cliquez ou faites glisser pour y déplacer la vue</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::StudyListModel</name>
     <message>
         <source>ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1</translation>
     </message>
     <message>
         <source>Details proposed from the patient list: not confirmed for this recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Données proposées d&apos;après la liste des patients : non confirmées pour cet enregistrement</translation>
     </message>
     <message>
         <source> (partial)</source>
-        <translation type="unfinished"></translation>
+        <translation> (partiel)</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>oui</translation>
     </message>
 </context>
 </TS>
