@@ -2611,661 +2611,663 @@ h</translation>
     <name>kestrova::ui::BluetoothFinder</name>
     <message>
         <source>Find Bluetooth oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar oxímetro Bluetooth</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección:</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Conectar</translation>
     </message>
     <message>
         <source>(unnamed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(sin nombre)</translation>
     </message>
     <message>
         <source> [paired]</source>
-        <translation type="unfinished"></translation>
+        <translation> [emparejado]</translation>
     </message>
     <message>
         <source>Searching ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscando ...</translation>
     </message>
     <message>
         <source>Choose a device or type its address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Elija un dispositivo o escriba su dirección.</translation>
     </message>
     <message>
         <source>No Bluetooth adapter was found on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se encontró ningún adaptador Bluetooth en este equipo.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CAboutDlg</name>
     <message>
         <source>Kestrova %1 (built %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova %1 (compilado el %2)</translation>
     </message>
     <message>
         <source>About </source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de </translation>
     </message>
     <message>
         <source>Ver 3.2.3Beta</source>
-        <translation type="unfinished"></translation>
+        <translation>Ver. 3.2.3 Beta</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CAnalysisSetup</name>
     <message>
         <source>Analysis setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del análisis</translation>
     </message>
     <message>
         <source>These settings cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar esta configuración: %1.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CDateAndTimeDlg</name>
     <message>
         <source>Set Date And Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar fecha y hora</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Fecha</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora</translation>
     </message>
     <message>
         <source>Hour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora:</translation>
     </message>
     <message>
         <source>Minute:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minuto:</translation>
     </message>
     <message>
         <source>Second:</source>
-        <translation type="unfinished"></translation>
+        <translation>Segundo:</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CDelDataDlg</name>
     <message>
         <source>Delete Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar datos</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Todos</translation>
     </message>
     <message>
         <source>SpO2&amp;Pr</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 y FP</translation>
     </message>
     <message>
         <source>Data Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Tipo de datos :</translation>
     </message>
     <message>
         <source>ID :</source>
-        <translation type="unfinished"></translation>
+        <translation>ID :</translation>
     </message>
     <message>
         <source>all recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>todos los registros</translation>
     </message>
     <message>
         <source>every recording of ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>todos los registros del ID %1</translation>
     </message>
     <message>
         <source>the SpO2 and pulse data of ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>los datos de SpO2 y pulso del ID %1</translation>
     </message>
     <message>
         <source>Delete all recordings on the device? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar todos los registros del dispositivo? Esta acción no se puede deshacer.</translation>
     </message>
     <message>
         <source>Delete %1 on the device? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar %1 del dispositivo? Esta acción no se puede deshacer.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CDlgChooseType</name>
     <message>
         <source>New Data Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Nueva captura de datos</translation>
     </message>
     <message>
         <source>Data Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Información de datos</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Detener</translation>
     </message>
     <message>
         <source>DeleteData</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar datos</translation>
     </message>
     <message>
         <source>SetDateAndTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Ajustar fecha y hora</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Cancelar</translation>
     </message>
     <message>
         <source>%1 samples beyond an ID&apos;s capacity of 72 hours could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron guardar %1 muestras que superaban la capacidad de un ID de 72 horas.</translation>
     </message>
     <message>
         <source>Deleting Data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrando datos ...</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CDlgUnitSetup</name>
     <message>
         <source>Unit setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de unidades</translation>
     </message>
     <message>
         <source>The Britain System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema imperial</translation>
     </message>
     <message>
         <source>The Metric System</source>
-        <translation type="unfinished"></translation>
+        <translation>Sistema métrico</translation>
     </message>
     <message>
         <source>These settings cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar esta configuración: %1.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CInterpretation</name>
     <message>
         <source>Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretación</translation>
     </message>
     <message>
         <source>&amp;Interpretation of this recording (printed on the clinical report):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Interpretación de este registro (se imprime en el informe clínico):</translation>
     </message>
     <message>
         <source>%1 of %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 de %2 caracteres</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CLanguageDlg</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Idioma</translation>
     </message>
     <message>
         <source>&amp;Language of Kestrova from its next start:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma de Kestrova a partir del próximo inicio:</translation>
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma del escritorio</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CMainFrame</name>
     <message>
         <source>NewDataCapture (&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nueva captura de datos</translation>
     </message>
     <message>
         <source>Find bluetooth radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Buscar oxímetro Bluetooth</translation>
     </message>
     <message>
         <source>Open Other ID Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir datos de otro ID</translation>
     </message>
     <message>
         <source>Save Data(&amp;S)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Guardar datos...</translation>
     </message>
     <message>
         <source>Open Saved Data(&amp;O)...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir datos guardados...</translation>
     </message>
     <message>
         <source>Studies...</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudios...</translation>
     </message>
     <message>
         <source>Check out the SpO2 event time...</source>
-        <translation type="unfinished"></translation>
+        <translation>Consultar el tiempo de eventos de SpO2...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Cerrar</translation>
     </message>
     <message>
         <source>PrintPreView</source>
-        <translation type="unfinished"></translation>
+        <translation>Vista previa de impresión</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Imprimir</translation>
     </message>
     <message>
         <source>Exit(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Salir</translation>
     </message>
     <message>
         <source>Kestrova &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Ayuda de &amp;Kestrova</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Atajos de teclado</translation>
     </message>
     <message>
         <source>Patient Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos del paciente</translation>
     </message>
     <message>
         <source>Patient Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título del paciente</translation>
     </message>
     <message>
         <source>Interpretation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Interpretación...</translation>
     </message>
     <message>
         <source>Trend</source>
-        <translation type="unfinished"></translation>
+        <translation>Tendencia</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabla</translation>
     </message>
     <message>
         <source>Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Análisis</translation>
     </message>
     <message>
         <source>Clinical Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Resumen clínico</translation>
     </message>
     <message>
         <source>Clinical Report (PDF)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe clínico (PDF)...</translation>
     </message>
     <message>
         <source>Roll Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso de desplazamiento</translation>
     </message>
     <message>
         <source>Analysis Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración del análisis</translation>
     </message>
     <message>
         <source>Unit Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Configuración de unidades</translation>
     </message>
     <message>
         <source>Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe...</translation>
     </message>
     <message>
         <source>&amp;Language...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Idioma...</translation>
     </message>
     <message>
         <source>About 	(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca de 	(&amp;D)...</translation>
     </message>
     <message>
         <source>PageUp</source>
-        <translation type="unfinished"></translation>
+        <translation>Página anterior</translation>
     </message>
     <message>
         <source>PageDown</source>
-        <translation type="unfinished"></translation>
+        <translation>Página siguiente</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Ampliar</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Reducir</translation>
     </message>
     <message>
         <source>Next Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento siguiente</translation>
     </message>
     <message>
         <source>Previous Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Evento anterior</translation>
     </message>
     <message>
         <source>Go to Time...</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a la hora...</translation>
     </message>
     <message>
         <source>Moves to the next 3 % desaturation and puts the cursor on its nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Va a la siguiente desaturación del 3 % y coloca el cursor en su nadir</translation>
     </message>
     <message>
         <source>Moves to the previous 3 % desaturation and puts the cursor on its nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Va a la desaturación del 3 % anterior y coloca el cursor en su nadir</translation>
     </message>
     <message>
         <source>File(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Archivo</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Edición</translation>
     </message>
     <message>
         <source>&amp;Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Modo</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Opciones</translation>
     </message>
     <message>
         <source>About(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>Acerca &amp;de</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>A&amp;yuda</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Estándar</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Listo</translation>
     </message>
     <message>
         <source>Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Página:</translation>
     </message>
     <message>
         <source>The language changes the next time Kestrova starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>El idioma cambiará la próxima vez que se inicie Kestrova.</translation>
     </message>
     <message>
         <source>Details proposed from the patient list for ID %1: not confirmed for this recording. &lt;a href=&quot;confirm&quot;&gt;Confirm or change them...&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos propuestos desde la lista de pacientes para el ID %1: no confirmados para este registro. &lt;a href=&quot;confirm&quot;&gt;Confirmarlos o cambiarlos...&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Page:%1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Página:%1/%2</translation>
     </message>
     <message>
         <source>The patient details or the title of this recording were changed and are not saved anywhere yet.
 
 Save them before going on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Los datos del paciente o el título de este registro se modificaron y aún no se han guardado en ningún sitio.
+
+¿Desea guardarlos antes de continuar?</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CModifyTitle</name>
     <message>
         <source>Modify Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Modificar título</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Título</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CNightsDlg</name>
     <message>
         <source>Nights of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Noches de %1</translation>
     </message>
     <message>
         <source>&amp;Open the Latest Night</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir la última noche</translation>
     </message>
     <message>
         <source>Opens the latest of these nights; its clinical report compares all of them</source>
-        <translation type="unfinished"></translation>
+        <translation>Abre la más reciente de estas noches; su informe clínico las compara todas</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Imprimir...</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::COtherIDSelect</name>
     <message>
         <source>Open other ID data</source>
-        <translation type="unfinished"></translation>
+        <translation>Abrir datos de otro ID</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Aceptar</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CPatientInfo</name>
     <message>
         <source>Edit patient information</source>
-        <translation type="unfinished"></translation>
+        <translation>Editar datos del paciente</translation>
     </message>
     <message>
         <source>ID Number</source>
-        <translation type="unfinished"></translation>
+        <translation>Número de ID</translation>
     </message>
     <message>
         <source>Gender</source>
-        <translation type="unfinished"></translation>
+        <translation>Sexo</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Edad</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre</translation>
     </message>
     <message>
         <source>cm</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>in</source>
-        <translation type="unfinished"></translation>
+        <translation>in</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>lb</source>
-        <translation type="unfinished"></translation>
+        <translation>lb</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Altura</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Peso</translation>
     </message>
     <message>
         <source>Physician</source>
-        <translation type="unfinished"></translation>
+        <translation>Médico</translation>
     </message>
     <message>
         <source>Note 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota 1</translation>
     </message>
     <message>
         <source>Note 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Nota 2</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Comentarios</translation>
     </message>
     <message>
         <source>Save Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Guardar datos</translation>
     </message>
     <message>
         <source>Delete Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Borrar datos</translation>
     </message>
     <message>
         <source>a patient without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>un paciente sin nombre</translation>
     </message>
     <message>
         <source>Use stored details (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Usar datos guardados (%1)</translation>
     </message>
     <message>
         <source>The patient database holds details for ID %1. The device may have recorded another patient under the same ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>La base de datos de pacientes contiene datos para el ID %1. Es posible que el dispositivo haya registrado a otro paciente con el mismo ID.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CReportSetup</name>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Informe</translation>
     </message>
     <message>
         <source>Clinic name</source>
-        <translation type="unfinished"></translation>
+        <translation>Nombre del centro</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Dirección</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Elegir...</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Ninguno</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logotipo</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Carta</translation>
     </message>
     <message>
         <source>Paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Papel</translation>
     </message>
     <message>
         <source>Fields left empty are not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Los campos vacíos no se imprimen.</translation>
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.bmp *.svg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Imágenes (*.png *.jpg *.jpeg *.bmp *.svg);;Todos los archivos (*)</translation>
     </message>
     <message>
         <source>No logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Sin logotipo</translation>
     </message>
     <message>
         <source>%1: not an image this program can read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: no es una imagen que este programa pueda leer</translation>
     </message>
     <message>
         <source>These settings cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>No se puede guardar esta configuración: %1.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CSetRollStep</name>
     <message>
         <source>Setup Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Configurar paso</translation>
     </message>
     <message>
         <source>Roll Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Paso de desplazamiento</translation>
     </message>
     <message>
         <source>Please input a number !</source>
-        <translation type="unfinished"></translation>
+        <translation>¡Introduzca un número!</translation>
     </message>
     <message>
         <source>Enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Introduzca un número entero.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CStudiesDlg</name>
     <message>
         <source>Studies</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudios</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Buscar:</translation>
     </message>
     <message>
         <source>name, ID or date</source>
-        <translation type="unfinished"></translation>
+        <translation>nombre, ID o fecha</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Abrir</translation>
     </message>
     <message>
         <source>Compare &amp;Nights...</source>
-        <translation type="unfinished"></translation>
+        <translation>Comparar &amp;noches...</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Borrar...</translation>
     </message>
     <message>
         <source>Studies (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Estudios (%1)</translation>
     </message>
     <message>
         <source>Delete the study of %1 from %2? Its recording is moved to the library&apos;s trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar el estudio de %1 del %2? Su registro se mueve a la papelera de la biblioteca.</translation>
     </message>
     <message>
         <source>Delete these %1 studies? Their recordings are moved to the library&apos;s trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>¿Borrar estos %1 estudios? Sus registros se mueven a la papelera de la biblioteca.</translation>
     </message>
     <message>
         <source>Select nights of one patient to compare them (%1 and %2 are different patients).</source>
-        <translation type="unfinished"></translation>
+        <translation>Seleccione noches de un mismo paciente para compararlas (%1 y %2 son pacientes distintos).</translation>
     </message>
 </context>
 <context>
@@ -3274,112 +3276,114 @@ Save them before going on?</source>
         <source>%1
 SpO2 %2 %
 Pulse %3 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+SpO2 %2 %
+Pulso %3 bpm</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::FrameNavigation</name>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Event List</source>
-        <translation type="unfinished"></translation>
+        <translation>Lista de eventos</translation>
     </message>
     <message>
         <source>Recent Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Archivos recientes</translation>
     </message>
     <message>
         <source>Desaturations (3 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Desaturaciones (3 %)</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Inicio</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Duración</translation>
     </message>
     <message>
         <source>Baseline</source>
-        <translation type="unfinished"></translation>
+        <translation>Basal</translation>
     </message>
     <message>
         <source>Nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir</translation>
     </message>
     <message>
         <source>Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Profundidad</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>No desaturation after this point.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna desaturación después de este punto.</translation>
     </message>
     <message>
         <source>No desaturation before this point.</source>
-        <translation type="unfinished"></translation>
+        <translation>No hay ninguna desaturación antes de este punto.</translation>
     </message>
     <message>
         <source>Go to time</source>
-        <translation type="unfinished"></translation>
+        <translation>Ir a la hora</translation>
     </message>
     <message>
         <source>Time (HH:MM:SS), or date and time (YYYY-MM-DD HH:MM:SS):</source>
-        <translation type="unfinished"></translation>
+        <translation>Hora (HH:MM:SS), o fecha y hora (YYYY-MM-DD HH:MM:SS):</translation>
     </message>
     <message>
         <source>Type a time as HH:MM:SS, or a date and time as YYYY-MM-DD HH:MM:SS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Escriba una hora como HH:MM:SS, o una fecha y hora como YYYY-MM-DD HH:MM:SS.</translation>
     </message>
     <message>
         <source>%1 is not within this recording, which runs from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 no está dentro de este registro, que va de %2 a %3.</translation>
     </message>
     <message>
         <source>The recent files could not be remembered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>No se pudieron recordar los archivos recientes: %1</translation>
     </message>
     <message>
         <source>ID %1 (downloaded)</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1 (descargado)</translation>
     </message>
     <message>
         <source>%1[*] - Kestrova</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] - Kestrova</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::OverviewBar</name>
     <message>
         <source>The whole recording: click or drag to move the view there</source>
-        <translation type="unfinished"></translation>
+        <translation>Todo el registro: haga clic o arrastre para mover la vista allí</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::StudyListModel</name>
     <message>
         <source>ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1</translation>
     </message>
     <message>
         <source>Details proposed from the patient list: not confirmed for this recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Datos propuestos desde la lista de pacientes: no confirmados para este registro</translation>
     </message>
     <message>
         <source> (partial)</source>
-        <translation type="unfinished"></translation>
+        <translation> (parcial)</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>sí</translation>
     </message>
 </context>
 </TS>
