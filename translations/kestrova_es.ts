@@ -2711,7 +2711,7 @@ h</translation>
     </message>
     <message>
         <source>SpO2&amp;Pr</source>
-        <translation>SpO2 y FP</translation>
+        <translation>SpO2 y &amp;pulso</translation>
     </message>
     <message>
         <source>Data Type :</source>
@@ -3251,7 +3251,7 @@ Save them before going on?</source>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation>&amp;Borrar...</translation>
+        <translation>Bo&amp;rrar...</translation>
     </message>
     <message>
         <source>Studies (%1)</source>
