@@ -1435,7 +1435,7 @@ h</translation>
     </message>
     <message>
         <source>Check out the SpO2 event time</source>
-        <translation>Consulter les durées des événements SpO2</translation>
+        <translation>Rapport des durées d&apos;événements SpO2</translation>
     </message>
     <message>
         <source>Data file(*.txt)</source>
@@ -2854,7 +2854,7 @@ h</translation>
     </message>
     <message>
         <source>Check out the SpO2 event time...</source>
-        <translation>Consulter les durées des événements SpO2...</translation>
+        <translation>Rapport des durées d&apos;événements SpO2...</translation>
     </message>
     <message>
         <source>Close</source>
