@@ -208,7 +208,7 @@
     <name>CTavroApp</name>
     <message>
         <source>Demo oximeter attached on %1 - File &gt; NewDataCapture downloads it</source>
-        <translation>Demo-Oximeter an %1 angeschlossen – Datei &gt; NewDataCapture lädt es herunter</translation>
+        <translation>Demo-Oximeter an %1 angeschlossen – Datei &gt; Neue Datenerfassung lädt es herunter</translation>
     </message>
     <message>
         <source>Patient list not available</source>
@@ -1181,82 +1181,82 @@ s</translation>
     <name>KestrovaMain</name>
     <message>
         <source>kestrova: unknown language &quot;%1&quot; (known: %2); English is used</source>
-        <translation type="unfinished"></translation>
+        <translation>kestrova: unbekannte Sprache „%1“ (bekannt: %2); es wird Englisch verwendet</translation>
     </message>
     <message>
         <source>Kestrova: downloads, shows, analyses, prints and exports the recordings of a finger pulse oximeter.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova: lädt die Aufzeichnungen eines Finger-Pulsoximeters herunter, zeigt, analysiert, druckt und exportiert sie.</translation>
     </message>
     <message>
         <source>Attach a simulated oximeter, so a download works without a device.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein simuliertes Oximeter anschließen, damit ein Download ohne Gerät funktioniert.</translation>
     </message>
     <message>
         <source>Keep the settings file (Kestrova.ini) in the per-user data directory instead of the working directory (desktop starts).</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungsdatei (Kestrova.ini) im benutzereigenen Datenverzeichnis statt im Arbeitsverzeichnis ablegen (Desktop-Start).</translation>
     </message>
     <message>
         <source>Read and write this settings file instead of Kestrova.ini.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungsdatei statt Kestrova.ini lesen und schreiben.</translation>
     </message>
     <message>
         <source>Language: en, en_classic, de, fr, es</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache: en, en_classic, de, fr, es</translation>
     </message>
     <message>
         <source>Recordings to open (.dat, .csv, .edf): the first is shown, several are kept in the study library. Given to a running Kestrova, they open there.</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu öffnende Aufzeichnungen (.dat, .csv, .edf): Die erste wird angezeigt, mehrere werden in der Studienbibliothek abgelegt. An ein laufendes Kestrova übergeben, werden sie dort geöffnet.</translation>
     </message>
     <message>
         <source>kestrova: %1 (see kestrova --help)</source>
-        <translation type="unfinished"></translation>
+        <translation>kestrova: %1 (siehe kestrova --help)</translation>
     </message>
 </context>
 <context>
     <name>LibrarySchema</name>
     <message>
         <source>another Kestrova kept the library busy for too long; try again</source>
-        <translation type="unfinished"></translation>
+        <translation>ein anderes Kestrova hat die Bibliothek zu lange belegt; bitte erneut versuchen</translation>
     </message>
     <message>
         <source>the disk is full</source>
-        <translation type="unfinished"></translation>
+        <translation>der Datenträger ist voll</translation>
     </message>
     <message>
         <source>the library cannot be written here (no permission)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Bibliothek kann hier nicht geschrieben werden (keine Berechtigung)</translation>
     </message>
     <message>
         <source>the library file cannot be opened</source>
-        <translation type="unfinished"></translation>
+        <translation>die Bibliotheksdatei kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>not a Kestrova study library</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Kestrova-Studienbibliothek</translation>
     </message>
     <message>
         <source>the library file is damaged</source>
-        <translation type="unfinished"></translation>
+        <translation>die Bibliotheksdatei ist beschädigt</translation>
     </message>
     <message>
         <source>out of memory</source>
-        <translation type="unfinished"></translation>
+        <translation>zu wenig Arbeitsspeicher</translation>
     </message>
     <message>
         <source>the library file could not be read or written (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Bibliotheksdatei konnte nicht gelesen oder geschrieben werden (%1)</translation>
     </message>
     <message>
         <source>not a Kestrova study library (not a file)</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Kestrova-Studienbibliothek (keine Datei)</translation>
     </message>
     <message>
         <source>cannot read the library</source>
-        <translation type="unfinished"></translation>
+        <translation>die Bibliothek kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>made by a newer Kestrova (library version %1); this program reads up to %2</source>
-        <translation type="unfinished"></translation>
+        <translation>von einem neueren Kestrova erstellt (Bibliotheksversion %1); dieses Programm liest bis %2</translation>
     </message>
 </context>
 <context>
@@ -1264,1999 +1264,2010 @@ s</translation>
     <message>
         <source>The settings were not saved, and the settings file was left as it was:
 %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Einstellungen wurden nicht gespeichert, und die Einstellungsdatei blieb unverändert:
+%1</translation>
     </message>
 </context>
 <context>
     <name>NightsComparison</name>
     <message>
         <source>Nights compared</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergleich der Nächte</translation>
     </message>
     <message>
         <source>Night
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Nacht
+</translation>
     </message>
     <message>
         <source>Duration
 </source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer
+</translation>
     </message>
     <message>
         <source>Valid
 h</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültig
+h</translation>
     </message>
     <message>
         <source>ODI 3 %
 /h</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 %
+/h</translation>
     </message>
     <message>
         <source>ODI 4 %
 /h</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 4 %
+/h</translation>
     </message>
     <message>
         <source>T90
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>T90
+%</translation>
     </message>
     <message>
         <source>Nadir
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir
+%</translation>
     </message>
     <message>
         <source>Mean SpO2
 %</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 Mittel
+%</translation>
     </message>
     <message>
         <source>%1 earlier nights in the chart only</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 frühere Nächte nur in der Grafik</translation>
     </message>
     <message>
         <source>ODI 3 %, T90 and nadir per night</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 %, T90 und Nadir pro Nacht</translation>
     </message>
     <message>
         <source>ODI 3 % (/h, left)</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 % (/h, links)</translation>
     </message>
     <message>
         <source>T90 (%, left)</source>
-        <translation type="unfinished"></translation>
+        <translation>T90 (%, links)</translation>
     </message>
     <message>
         <source>Nadir (%, right)</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir (%, rechts)</translation>
     </message>
 </context>
 <context>
     <name>PageRenderer</name>
     <message>
         <source> - ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation> – ID %1</translation>
     </message>
     <message>
         <source>the PDF could not be drawn</source>
-        <translation type="unfinished"></translation>
+        <translation>das PDF konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>the image could not be encoded</source>
-        <translation type="unfinished"></translation>
+        <translation>das Bild konnte nicht codiert werden</translation>
     </message>
 </context>
 <context>
     <name>PatientDatabase</name>
     <message>
         <source>no slot for patient ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Platz für Patienten-ID %1</translation>
     </message>
 </context>
 <context>
     <name>PortDiscovery</name>
     <message>
         <source>Bluetooth serial port</source>
-        <translation type="unfinished"></translation>
+        <translation>Serielle Bluetooth-Schnittstelle</translation>
     </message>
 </context>
 <context>
     <name>Protocol</name>
     <message>
         <source>not an identification</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Identifikation</translation>
     </message>
     <message>
         <source>not the totals</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht die Summen</translation>
     </message>
 </context>
 <context>
     <name>RecordingCommands</name>
     <message>
         <source>The change was not kept in the study library: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Änderung wurde nicht in der Studienbibliothek gespeichert: %1</translation>
     </message>
     <message>
         <source>The patient details were not saved: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Patientendaten wurden nicht gespeichert: %1</translation>
     </message>
     <message>
         <source>Details proposed from the patient list for ID %1: confirm or change for this night</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Patientenliste vorgeschlagene Daten für ID %1: für diese Nacht bestätigen oder ändern</translation>
     </message>
     <message>
         <source>The study library is not available in this session.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Studienbibliothek ist in dieser Sitzung nicht verfügbar.</translation>
     </message>
     <message>
         <source>Exporting to %1 ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Export nach %1 ...</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>Save Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten speichern</translation>
     </message>
     <message>
         <source>(*.dat);;(*.txt);;(*.xls);;(*.xlsx);;CSV (*.csv);;EDF+ (*.edf)</source>
-        <translation type="unfinished"></translation>
+        <translation>(*.dat);;(*.txt);;(*.xls);;(*.xlsx);;CSV (*.csv);;EDF+ (*.edf)</translation>
     </message>
     <message>
         <source>Kestrova cannot write &quot;%1&quot;: choose a name ending in .dat, .txt, .xls, .xlsx, .csv or .edf.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova kann „%1“ nicht schreiben: Wählen Sie einen Namen mit der Endung .dat, .txt, .xls, .xlsx, .csv oder .edf.</translation>
     </message>
     <message>
         <source>Open Saved Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Daten öffnen</translation>
     </message>
     <message>
         <source>Data file(*.dat);;CSV recording (*.csv);;EDF recording (*.edf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datendatei (*.dat);;CSV-Aufzeichnung (*.csv);;EDF-Aufzeichnung (*.edf)</translation>
     </message>
     <message>
         <source>Kestrova cannot write the report as &quot;%1&quot;: choose a name ending in .%2.</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova kann den Bericht nicht als „%1“ schreiben: Wählen Sie einen Namen mit der Endung .%2.</translation>
     </message>
     <message>
         <source>Check out the SpO2 event time</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2-Ereigniszeiten prüfen</translation>
     </message>
     <message>
         <source>Data file(*.txt)</source>
-        <translation type="unfinished"></translation>
+        <translation>Datendatei (*.txt)</translation>
     </message>
     <message>
         <source>Clinical Report (PDF)</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinischer Bericht (PDF)</translation>
     </message>
     <message>
         <source>PDF document (*.pdf)</source>
-        <translation type="unfinished"></translation>
+        <translation>PDF-Dokument (*.pdf)</translation>
     </message>
 </context>
 <context>
     <name>RecordingDocument</name>
     <message>
         <source>study library</source>
-        <translation type="unfinished"></translation>
+        <translation>Studienbibliothek</translation>
     </message>
     <message>
         <source>not open</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht geöffnet</translation>
     </message>
 </context>
 <context>
     <name>RecordingFile</name>
     <message>
         <source>one reading every %1 s, each held until the next (up to %2 s)</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Messwert alle %1 s, jeweils bis zum nächsten gehalten (bis zu %2 s)</translation>
     </message>
     <message>
         <source>%1 readings a second, each second the median of its valid readings</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Messwerte pro Sekunde, jede Sekunde der Median ihrer gültigen Messwerte</translation>
     </message>
     <message>
         <source>one reading a second</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Messwert pro Sekunde</translation>
     </message>
 </context>
 <context>
     <name>RenderCommand</name>
     <message>
         <source>Draw a page of a saved recording to a PNG image or an A4 PDF</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Seite einer gespeicherten Aufzeichnung als PNG-Bild oder A4-PDF ausgeben</translation>
     </message>
     <message>
         <source>Saved data file (.dat)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Datendatei (.dat)</translation>
     </message>
     <message>
         <source>OUT.png (screen rendering) or OUT.pdf (printed page)</source>
-        <translation type="unfinished"></translation>
+        <translation>AUSGABE.png (Bildschirmdarstellung) oder AUSGABE.pdf (gedruckte Seite)</translation>
     </message>
     <message>
         <source>trend, table or analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>trend, table oder analysis</translation>
     </message>
     <message>
         <source>Page, counted from 0</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite, ab 0 gezählt</translation>
     </message>
     <message>
         <source>Screen size WxH for PNG (at most 16384x16384)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildschirmgröße BxH für PNG (höchstens 16384x16384)</translation>
     </message>
     <message>
         <source>Trend: seconds one page shows (default: one per unit of width)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trend: Sekunden pro Seite (Standard: eine pro Breiteneinheit)</translation>
     </message>
     <message>
         <source>Trend with --span: the page starts here (YYYY-MM-DDTHH:MM:SS or HH:MM:SS)</source>
-        <translation type="unfinished"></translation>
+        <translation>Trend mit --span: Die Seite beginnt hier (JJJJ-MM-TTTHH:MM:SS oder HH:MM:SS)</translation>
     </message>
     <message>
         <source>OUT must end in .png or .pdf.</source>
-        <translation type="unfinished"></translation>
+        <translation>AUSGABE muss auf .png oder .pdf enden.</translation>
     </message>
     <message>
         <source>--size applies to PNG images only: a PDF is always one A4 page.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size gilt nur für PNG-Bilder: Ein PDF ist immer eine A4-Seite.</translation>
     </message>
     <message>
         <source>--size must be WxH, for example 1280x800.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size muss BxH sein, zum Beispiel 1280x800.</translation>
     </message>
     <message>
         <source>--size %1 is too large: at most 16384x16384.</source>
-        <translation type="unfinished"></translation>
+        <translation>--size %1 ist zu groß: höchstens 16384x16384.</translation>
     </message>
     <message>
         <source>--span applies to the trend view only.</source>
-        <translation type="unfinished"></translation>
+        <translation>--span gilt nur für die Trendansicht.</translation>
     </message>
     <message>
         <source>--start must be YYYY-MM-DDTHH:MM:SS or HH:MM:SS.</source>
-        <translation type="unfinished"></translation>
+        <translation>--start muss JJJJ-MM-TTTHH:MM:SS oder HH:MM:SS sein.</translation>
     </message>
     <message>
         <source>--start %1 is not within the recording (%2).</source>
-        <translation type="unfinished"></translation>
+        <translation>--start %1 liegt nicht innerhalb der Aufzeichnung (%2).</translation>
     </message>
     <message>
         <source>no samples</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Werte</translation>
     </message>
     <message>
         <source>%1 – %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 – %2</translation>
     </message>
     <message>
         <source>page %1 does not exist (0–%2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 existiert nicht (0–%2)</translation>
     </message>
 </context>
 <context>
     <name>ReportDrawing</name>
     <message>
         <source>Pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls</translation>
     </message>
     <message>
         <source>bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>bpm</translation>
     </message>
     <message>
         <source>ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1</translation>
     </message>
     <message>
         <source>recorded %1</source>
-        <translation type="unfinished"></translation>
+        <translation>aufgezeichnet %1</translation>
     </message>
     <message>
         <source>Report %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht %1</translation>
     </message>
     <message>
         <source>Page %1 of %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite %1 von %2</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>%1 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 min</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
 </context>
 <context>
     <name>SerialPort</name>
     <message>
         <source>no port name</source>
-        <translation type="unfinished"></translation>
+        <translation>kein Schnittstellenname</translation>
     </message>
     <message>
         <source>locked by another program</source>
-        <translation type="unfinished"></translation>
+        <translation>von einem anderen Programm gesperrt</translation>
     </message>
     <message>
         <source>unsupported line rate</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht unterstützte Übertragungsrate</translation>
     </message>
     <message>
         <source>not open</source>
-        <translation type="unfinished"></translation>
+        <translation>nicht geöffnet</translation>
     </message>
     <message>
         <source>the port hung up</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schnittstelle hat aufgelegt</translation>
     </message>
     <message>
         <source>the port closed</source>
-        <translation type="unfinished"></translation>
+        <translation>die Schnittstelle wurde geschlossen</translation>
     </message>
     <message>
         <source>the write did not finish in time</source>
-        <translation type="unfinished"></translation>
+        <translation>das Schreiben wurde nicht rechtzeitig abgeschlossen</translation>
     </message>
 </context>
 <context>
     <name>SpreadsheetExport</name>
     <message>
         <source>the workbook could not be written</source>
-        <translation type="unfinished"></translation>
+        <translation>die Arbeitsmappe konnte nicht geschrieben werden</translation>
     </message>
     <message>
         <source>the workbook was not written completely (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>die Arbeitsmappe wurde nicht vollständig geschrieben (%1)</translation>
     </message>
 </context>
 <context>
     <name>Strings</name>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Start</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
     <message>
         <source>new memory err!</source>
-        <translation type="unfinished"></translation>
+        <translation>Speicherfehler!</translation>
     </message>
     <message>
         <source>write com command failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Senden des Befehls an die Schnittstelle fehlgeschlagen!</translation>
     </message>
     <message>
         <source>No Connected, please connect device!</source>
-        <translation type="unfinished"></translation>
+        <translation>Nicht verbunden, bitte Gerät verbinden!</translation>
     </message>
     <message>
         <source>Read data timeout,please retry</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeitüberschreitung beim Lesen der Daten, bitte erneut versuchen</translation>
     </message>
     <message>
         <source>read com failed!</source>
-        <translation type="unfinished"></translation>
+        <translation>Lesen von der Schnittstelle fehlgeschlagen!</translation>
     </message>
     <message>
         <source>read data out of buffer!</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten außerhalb des Puffers gelesen!</translation>
     </message>
     <message>
         <source>Connect succeed! Total</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbindung hergestellt! Insgesamt</translation>
     </message>
     <message>
         <source>Frames!</source>
-        <translation type="unfinished"></translation>
+        <translation>Datenblöcke!</translation>
     </message>
     <message>
         <source>Synchronization error!</source>
-        <translation type="unfinished"></translation>
+        <translation>Synchronisationsfehler!</translation>
     </message>
     <message>
         <source>Please select patient ID</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte wählen Sie eine Patienten-ID</translation>
     </message>
     <message>
         <source>no data!</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Daten!</translation>
     </message>
     <message>
         <source>Create Event Failed</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis konnte nicht erstellt werden</translation>
     </message>
     <message>
         <source>total</source>
-        <translation type="unfinished"></translation>
+        <translation>insgesamt</translation>
     </message>
     <message>
         <source>Groups</source>
-        <translation type="unfinished"></translation>
+        <translation>Gruppen</translation>
     </message>
     <message>
         <source>Create Excel service failed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Excel-Dienst konnte nicht gestartet werden!</translation>
     </message>
     <message>
         <source>can&apos;t open the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>Are you sure to delete the patient info?</source>
-        <translation type="unfinished"></translation>
+        <translation>Möchten Sie die Patientendaten wirklich löschen?</translation>
     </message>
     <message>
         <source>Patient ID invalidate</source>
-        <translation type="unfinished"></translation>
+        <translation>Ungültige Patienten-ID</translation>
     </message>
     <message>
         <source>Field must be 60 or less characters in length!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld darf höchstens 60 Zeichen lang sein!</translation>
     </message>
     <message>
         <source>Can&apos;t open pationtrec.dat file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei pationtrec.dat kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>You have Run one</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova läuft bereits</translation>
     </message>
     <message>
         <source>CONNECT SUCCEED</source>
-        <translation type="unfinished"></translation>
+        <translation>VERBINDUNG HERGESTELLT</translation>
     </message>
     <message>
         <source>Can&apos;t create the file</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Datei kann nicht erstellt werden</translation>
     </message>
     <message>
         <source>female</source>
-        <translation type="unfinished"></translation>
+        <translation>weiblich</translation>
     </message>
     <message>
         <source>male</source>
-        <translation type="unfinished"></translation>
+        <translation>männlich</translation>
     </message>
     <message>
         <source>Desaturation Event:drop in Spo2 by at least</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsättigungsereignis: SpO2-Abfall um mindestens</translation>
     </message>
     <message>
         <source>% for a minimum duration of 10 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>% über mindestens 10 Sekunden.</translation>
     </message>
     <message>
         <source>Pulse Event Change in rate by at least</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsereignis: Änderung der Frequenz um mindestens</translation>
     </message>
     <message>
         <source>bpm for a minimum duration of 8 seconds.</source>
-        <translation type="unfinished"></translation>
+        <translation>bpm über mindestens 8 Sekunden.</translation>
     </message>
     <message>
         <source>Can&apos;t find right COM or the device is power off !</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine passende Schnittstelle gefunden oder das Gerät ist ausgeschaltet!</translation>
     </message>
     <message>
         <source>Please input a Num !</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Zahl ein!</translation>
     </message>
     <message>
         <source>Please input a legal value !</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie einen gültigen Wert ein!</translation>
     </message>
     <message>
         <source>Set Date and Time Succeed !</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit erfolgreich gestellt!</translation>
     </message>
     <message>
         <source>Set Date and Time Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Stellen von Datum und Uhrzeit!</translation>
     </message>
     <message>
         <source>Device data cleared !</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerätedaten gelöscht!</translation>
     </message>
     <message>
         <source>Delete Data Error !</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler beim Löschen der Daten!</translation>
     </message>
     <message>
         <source>Please input a num which is between 0 and</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Zahl ein, zulässig sind 0 bis</translation>
     </message>
     <message>
         <source>Error ! The SPO2 high value must large than low value !</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler! Der obere SpO2-Wert muss größer als der untere sein!</translation>
     </message>
     <message>
         <source>Error ! The PR high value must large than low value !</source>
-        <translation type="unfinished"></translation>
+        <translation>Fehler! Der obere Pulswert muss größer als der untere sein!</translation>
     </message>
     <message>
         <source>Could not start print job.</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckauftrag konnte nicht gestartet werden.</translation>
     </message>
     <message>
         <source>Pulse Rate (50 BPM per division)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsfrequenz (50 bpm pro Teilstrich)</translation>
     </message>
     <message>
         <source>Spo2       (20% per division)</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2       (20 % pro Teilstrich)</translation>
     </message>
     <message>
         <source>Event Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisdaten</translation>
     </message>
     <message>
         <source>Total Events.</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisse gesamt</translation>
     </message>
     <message>
         <source>Time In Events.(Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit in Ereignissen (s)</translation>
     </message>
     <message>
         <source>Avg.Event Dur.(Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittl. Ereignisdauer (s)</translation>
     </message>
     <message>
         <source>Index.(1/hr)</source>
-        <translation type="unfinished"></translation>
+        <translation>Index (1/h)</translation>
     </message>
     <message>
         <source>Avg.Event Max.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittl. Ereignis-Max.</translation>
     </message>
     <message>
         <source>Avg.Event Min.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittl. Ereignis-Min.</translation>
     </message>
     <message>
         <source>Max.Event offset.</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Ereignisabfall</translation>
     </message>
     <message>
         <source>Max Time.Event.(Sec)</source>
-        <translation type="unfinished"></translation>
+        <translation>Max. Ereignisdauer (s)</translation>
     </message>
     <message>
         <source>Max Dur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Max.</translation>
     </message>
     <message>
         <source>Min Dur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Min.</translation>
     </message>
     <message>
         <source>Avg Dur.</source>
-        <translation type="unfinished"></translation>
+        <translation>Mittel</translation>
     </message>
     <message>
         <source>Diagnose:</source>
-        <translation type="unfinished"></translation>
+        <translation>Befund:</translation>
     </message>
     <message>
         <source>times</source>
-        <translation type="unfinished"></translation>
+        <translation>mal</translation>
     </message>
     <message>
         <source>Graphic Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Grafische Übersicht</translation>
     </message>
     <message>
         <source>Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignis</translation>
     </message>
     <message>
         <source>RecordDate : </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufz.-Datum : </translation>
     </message>
     <message>
         <source>RecordTime : </source>
-        <translation type="unfinished"></translation>
+        <translation>Aufz.-Zeit : </translation>
     </message>
     <message>
         <source>Item</source>
-        <translation type="unfinished"></translation>
+        <translation>Parameter</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>PatientData</source>
-        <translation type="unfinished"></translation>
+        <translation>Patientendaten</translation>
     </message>
     <message>
         <source>Name :</source>
-        <translation type="unfinished"></translation>
+        <translation>Name :</translation>
     </message>
     <message>
         <source>Gender : </source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht : </translation>
     </message>
     <message>
         <source>Age : </source>
-        <translation type="unfinished"></translation>
+        <translation>Alter : </translation>
     </message>
     <message>
         <source>Height : </source>
-        <translation type="unfinished"></translation>
+        <translation>Größe : </translation>
     </message>
     <message>
         <source>Weight : </source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht : </translation>
     </message>
     <message>
         <source>Physician : </source>
-        <translation type="unfinished"></translation>
+        <translation>Arzt/Ärztin : </translation>
     </message>
     <message>
         <source>Note1 : </source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz 1 : </translation>
     </message>
     <message>
         <source>Note2 : </source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz 2 : </translation>
     </message>
     <message>
         <source>Start Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Startdatum:</translation>
     </message>
     <message>
         <source>Start Time : </source>
-        <translation type="unfinished"></translation>
+        <translation>Startzeit : </translation>
     </message>
     <message>
         <source>End Date:</source>
-        <translation type="unfinished"></translation>
+        <translation>Enddatum:</translation>
     </message>
     <message>
         <source>End Time : </source>
-        <translation type="unfinished"></translation>
+        <translation>Endzeit : </translation>
     </message>
     <message>
         <source>Comments:</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentare:</translation>
     </message>
     <message>
         <source>Field must be 80 or less characters in length!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld darf höchstens 80 Zeichen lang sein!</translation>
     </message>
     <message>
         <source>Field must be 40 or less characters in length!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld darf höchstens 40 Zeichen lang sein!</translation>
     </message>
     <message>
         <source>Field must be 30 or less characters in length!</source>
-        <translation type="unfinished"></translation>
+        <translation>Das Feld darf höchstens 30 Zeichen lang sein!</translation>
     </message>
     <message>
         <source>scope : 0 - 1000,Please ReInput</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich: 0 - 1000, bitte neu eingeben</translation>
     </message>
     <message>
         <source>scope : 0 - 200,Please ReInput</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich: 0 - 200, bitte neu eingeben</translation>
     </message>
     <message>
         <source>scope : 0 - 400,Please ReInput</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich: 0 - 400, bitte neu eingeben</translation>
     </message>
     <message>
         <source>scope : 0 - 157,Please ReInput</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich: 0 - 157, bitte neu eingeben</translation>
     </message>
     <message>
         <source>scope : 0 - 2203,Please ReInput</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereich: 0 - 2203, bitte neu eingeben</translation>
     </message>
     <message>
         <source>Please input a num between 40 and 100 !</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Zahl zwischen 40 und 100 ein!</translation>
     </message>
     <message>
         <source>Please input a num between 15 and 300 !</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Zahl zwischen 15 und 300 ein!</translation>
     </message>
     <message>
         <source>Please input a num between 1 and 20 !</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Zahl zwischen 1 und 20 ein!</translation>
     </message>
 </context>
 <context>
     <name>StudiesCommand</name>
     <message>
         <source>Study library directory (default: KESTROVA_HOME/library or ~/.local/share/kestrova/library)</source>
-        <translation type="unfinished"></translation>
+        <translation>Verzeichnis der Studienbibliothek (Standard: KESTROVA_HOME/library oder ~/.local/share/kestrova/library)</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>Study</source>
-        <translation type="unfinished"></translation>
+        <translation>Studie</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Patient</source>
-        <translation type="unfinished"></translation>
+        <translation>Patient</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Valid</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültig</translation>
     </message>
     <message>
         <source>Nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir</translation>
     </message>
     <message>
         <source>Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Befund</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
     <message>
         <source>no</source>
-        <translation type="unfinished"></translation>
+        <translation>nein</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Patient details</source>
-        <translation type="unfinished"></translation>
+        <translation>Patientendaten</translation>
     </message>
     <message>
         <source>confirmed for this recording</source>
-        <translation type="unfinished"></translation>
+        <translation>für diese Aufzeichnung bestätigt</translation>
     </message>
     <message>
         <source>not confirmed for this recording</source>
-        <translation type="unfinished"></translation>
+        <translation>für diese Aufzeichnung nicht bestätigt</translation>
     </message>
     <message>
         <source>Physician</source>
-        <translation type="unfinished"></translation>
+        <translation>Arzt/Ärztin</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
     <message>
         <source>Samples</source>
-        <translation type="unfinished"></translation>
+        <translation>Werte</translation>
     </message>
     <message>
         <source>Recorded</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufgezeichnet</translation>
     </message>
     <message>
         <source>ODI 3%</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3%</translation>
     </message>
     <message>
         <source>ODI 4%</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 4%</translation>
     </message>
     <message>
         <source>T90</source>
-        <translation type="unfinished"></translation>
+        <translation>T90</translation>
     </message>
     <message>
         <source>Mean SpO2</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 Mittel</translation>
     </message>
     <message>
         <source>Origin</source>
-        <translation type="unfinished"></translation>
+        <translation>Herkunft</translation>
     </message>
     <message>
         <source>download (broken, what arrived)</source>
-        <translation type="unfinished"></translation>
+        <translation>Download (abgebrochen, empfangener Teil)</translation>
     </message>
     <message>
         <source>download</source>
-        <translation type="unfinished"></translation>
+        <translation>Download</translation>
     </message>
     <message>
         <source>import of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Import von %1</translation>
     </message>
     <message>
         <source>File</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a study number (see &apos;kestrova-cli studies list&apos;).</source>
-        <translation type="unfinished"></translation>
+        <translation>„%1“ ist keine Studiennummer (siehe &apos;kestrova-cli studies list&apos;).</translation>
     </message>
     <message>
         <source>The study library: every downloaded or imported recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Studienbibliothek: jede heruntergeladene oder importierte Aufzeichnung</translation>
     </message>
     <message>
         <source>List the studies, oldest night first</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Studien auflisten, älteste Nacht zuerst</translation>
     </message>
     <message>
         <source>One JSON array of the studies</source>
-        <translation type="unfinished"></translation>
+        <translation>Ein JSON-Array der Studien</translation>
     </message>
     <message>
         <source>Only studies whose name, ID or start date holds TEXT</source>
-        <translation type="unfinished"></translation>
+        <translation>Nur Studien, deren Name, ID oder Startdatum TEXT enthält</translation>
     </message>
     <message>
         <source>Show one study</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Studie anzeigen</translation>
     </message>
     <message>
         <source>Study number</source>
-        <translation type="unfinished"></translation>
+        <translation>Studiennummer</translation>
     </message>
     <message>
         <source>Import recordings (any format Kestrova reads) as studies</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnungen (jedes Format, das Kestrova liest) als Studien importieren</translation>
     </message>
     <message>
         <source>Program directory whose patient list proposes the details</source>
-        <translation type="unfinished"></translation>
+        <translation>Programmverzeichnis, dessen Patientenliste die Daten vorschlägt</translation>
     </message>
     <message>
         <source>Recording files, or directories of them</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufzeichnungsdateien oder Verzeichnisse davon</translation>
     </message>
     <message>
         <source>skipped: already in the library as study %1</source>
-        <translation type="unfinished"></translation>
+        <translation>übersprungen: bereits als Studie %1 in der Bibliothek</translation>
     </message>
     <message>
         <source>study %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Studie %1</translation>
     </message>
     <message>
         <source>Export a study as text (.txt), a workbook (.xlsx, .xls), CSV (.csv) or EDF+ (.edf)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Studie als Text (.txt), Arbeitsmappe (.xlsx, .xls), CSV (.csv) oder EDF+ (.edf) exportieren</translation>
     </message>
     <message>
         <source>Output file; its extension (case-sensitive) picks the format</source>
-        <translation type="unfinished"></translation>
+        <translation>Ausgabedatei; ihre Endung (Groß-/Kleinschreibung beachten) bestimmt das Format</translation>
     </message>
     <message>
         <source>%1: the recording is too long to export</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: die Aufzeichnung ist zu lang für den Export</translation>
     </message>
     <message>
         <source>Delete a study (its file moves to the library&apos;s trash/)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine Studie löschen (ihre Datei wird in trash/ der Bibliothek verschoben)</translation>
     </message>
     <message>
         <source>Study %1 deleted; its recording is in %2</source>
-        <translation type="unfinished"></translation>
+        <translation>Studie %1 gelöscht; ihre Aufzeichnung liegt in %2</translation>
     </message>
 </context>
 <context>
     <name>StudyImport</name>
     <message>
         <source>the import was stopped</source>
-        <translation type="unfinished"></translation>
+        <translation>der Import wurde abgebrochen</translation>
     </message>
 </context>
 <context>
     <name>StudyLibrary</name>
     <message>
         <source>no study %1 in the library</source>
-        <translation type="unfinished"></translation>
+        <translation>keine Studie %1 in der Bibliothek</translation>
     </message>
     <message>
         <source>cannot read the library</source>
-        <translation type="unfinished"></translation>
+        <translation>die Bibliothek kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>the recording holds no samples</source>
-        <translation type="unfinished"></translation>
+        <translation>die Aufzeichnung enthält keine Werte</translation>
     </message>
     <message>
         <source>cannot add the study</source>
-        <translation type="unfinished"></translation>
+        <translation>die Studie kann nicht hinzugefügt werden</translation>
     </message>
     <message>
         <source>cannot change the study</source>
-        <translation type="unfinished"></translation>
+        <translation>die Studie kann nicht geändert werden</translation>
     </message>
     <message>
         <source>cannot delete the study</source>
-        <translation type="unfinished"></translation>
+        <translation>die Studie kann nicht gelöscht werden</translation>
     </message>
     <message>
         <source>cannot update the study&apos;s figures</source>
-        <translation type="unfinished"></translation>
+        <translation>die Kennwerte der Studie können nicht aktualisiert werden</translation>
     </message>
 </context>
 <context>
     <name>StudyListModel</name>
     <message>
         <source>%1 h %2 min</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 h %2 min</translation>
     </message>
     <message>
         <source>Patient</source>
-        <translation type="unfinished"></translation>
+        <translation>Patient</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Valid h</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültig h</translation>
     </message>
     <message>
         <source>ODI 3 %/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 %/h</translation>
     </message>
     <message>
         <source>ODI 4 %/h</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 4 %/h</translation>
     </message>
     <message>
         <source>T90 %</source>
-        <translation type="unfinished"></translation>
+        <translation>T90 %</translation>
     </message>
     <message>
         <source>Nadir %</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir %</translation>
     </message>
     <message>
         <source>Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Befund</translation>
     </message>
 </context>
 <context>
     <name>SummaryCommand</name>
     <message>
         <source>file</source>
-        <translation type="unfinished"></translation>
+        <translation>Datei</translation>
     </message>
     <message>
         <source>id</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>start</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>rec h</source>
-        <translation type="unfinished"></translation>
+        <translation>Aufz.h</translation>
     </message>
     <message>
         <source>val h</source>
-        <translation type="unfinished"></translation>
+        <translation>Gült.h</translation>
     </message>
     <message>
         <source>T88 min</source>
-        <translation type="unfinished"></translation>
+        <translation>T88 min</translation>
     </message>
     <message>
         <source>nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir</translation>
     </message>
     <message>
         <source>pulse</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls</translation>
     </message>
     <message>
         <source>Clinical figures of several recordings, one row each</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinische Kennwerte mehrerer Aufzeichnungen, eine Zeile je Aufzeichnung</translation>
     </message>
     <message>
         <source>Saved recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Aufzeichnungen</translation>
     </message>
     <message>
         <source>Write an RFC 4180 CSV file instead of the table (- for the standard output)</source>
-        <translation type="unfinished"></translation>
+        <translation>Eine CSV-Datei nach RFC 4180 statt der Tabelle schreiben (- für die Standardausgabe)</translation>
     </message>
 </context>
 <context>
     <name>SummaryPage</name>
     <message>
         <source>normal &lt; 5/h, mild 5–&lt; 15, moderate 15–&lt; 30, severe ≥ 30 (common adult cut-offs)</source>
-        <translation type="unfinished"></translation>
+        <translation>normal &lt; 5/h, leicht 5–&lt; 15, mittelgradig 15–&lt; 30, schwer ≥ 30 (übliche Grenzwerte für Erwachsene)</translation>
     </message>
     <message>
         <source>normal &lt; 1 %, mild 1–&lt; 10 %, moderate 10–&lt; 25 %, severe ≥ 25 %</source>
-        <translation type="unfinished"></translation>
+        <translation>normal &lt; 1 %, leicht 1–&lt; 10 %, mittelgradig 10–&lt; 25 %, schwer ≥ 25 %</translation>
     </message>
     <message>
         <source>Overnight pulse oximetry</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächtliche Pulsoxymetrie</translation>
     </message>
     <message>
         <source>%1 % at %2</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 % um %2</translation>
     </message>
     <message>
         <source>SpO2 mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 Mittel / Median</translation>
     </message>
     <message>
         <source>SpO2 nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 Nadir</translation>
     </message>
     <message>
         <source>SpO2 highest</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2 Höchstwert</translation>
     </message>
     <message>
         <source>T90 (SpO2 &lt; 90 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>T90 (SpO2 &lt; 90 %)</translation>
     </message>
     <message>
         <source>T88 (SpO2 ≤ 88 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>T88 (SpO2 ≤ 88 %)</translation>
     </message>
     <message>
         <source>Pulse mean</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls Mittel</translation>
     </message>
     <message>
         <source>%1 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 bpm</translation>
     </message>
     <message>
         <source>Pulse lowest / highest</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls Tiefst- / Höchstwert</translation>
     </message>
     <message>
         <source>%1 / %2 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 / %2 bpm</translation>
     </message>
     <message>
         <source>Pulse &gt; 100 / &lt; 50 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls &gt; 100 / &lt; 50 bpm</translation>
     </message>
     <message>
         <source>%1 s at %2, %3 % deep</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s um %2, %3 % tief</translation>
     </message>
     <message>
         <source>ODI 3 %</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 3 %</translation>
     </message>
     <message>
         <source>%1 /h (%2 events)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 /h (%2 Ereignisse)</translation>
     </message>
     <message>
         <source>ODI 4 %</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI 4 %</translation>
     </message>
     <message>
         <source>Depth mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefe Mittel / Median</translation>
     </message>
     <message>
         <source>Length mean / median</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer Mittel / Median</translation>
     </message>
     <message>
         <source> s</source>
-        <translation type="unfinished"></translation>
+        <translation> s</translation>
     </message>
     <message>
         <source>Longest 3 % event</source>
-        <translation type="unfinished"></translation>
+        <translation>Längstes 3-%-Ereignis</translation>
     </message>
     <message>
         <source>Desaturation area</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsättigungsfläche</translation>
     </message>
     <message>
         <source>%1 %·min/h</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 %·min/h</translation>
     </message>
     <message>
         <source>Results</source>
-        <translation type="unfinished"></translation>
+        <translation>Ergebnisse</translation>
     </message>
     <message>
         <source> /h</source>
-        <translation type="unfinished"></translation>
+        <translation> /h</translation>
     </message>
     <message>
         <source>T90</source>
-        <translation type="unfinished"></translation>
+        <translation>T90</translation>
     </message>
     <message>
         <source>: not graded, no valid time</source>
-        <translation type="unfinished"></translation>
+        <translation>: nicht eingestuft, keine gültige Zeit</translation>
     </message>
     <message>
         <source>Less than 4 h of valid recording: interpret with caution</source>
-        <translation type="unfinished"></translation>
+        <translation>Weniger als 4 h gültige Aufzeichnung: mit Vorsicht interpretieren</translation>
     </message>
     <message>
         <source>ODI: 3 % and 4 % desaturations per hour of valid time; the full event rule is stated on page 2.</source>
-        <translation type="unfinished"></translation>
+        <translation>ODI: 3-%- und 4-%-Entsättigungen pro Stunde gültiger Zeit; die vollständige Ereignisdefinition steht auf Seite 2.</translation>
     </message>
     <message>
         <source>Time in SpO2 bands</source>
-        <translation type="unfinished"></translation>
+        <translation>Zeit in SpO2-Bereichen</translation>
     </message>
     <message>
         <source>Pulse rate (share of valid time)</source>
-        <translation type="unfinished"></translation>
+        <translation>Pulsfrequenz (Anteil der gültigen Zeit)</translation>
     </message>
     <message>
         <source>bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>bpm</translation>
     </message>
     <message>
         <source>Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Befund</translation>
     </message>
     <message>
         <source>Signature</source>
-        <translation type="unfinished"></translation>
+        <translation>Unterschrift</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>normal</source>
-        <translation type="unfinished"></translation>
+        <translation>normal</translation>
     </message>
     <message>
         <source>mild</source>
-        <translation type="unfinished"></translation>
+        <translation>leicht</translation>
     </message>
     <message>
         <source>moderate</source>
-        <translation type="unfinished"></translation>
+        <translation>mittelgradig</translation>
     </message>
     <message>
         <source>severe</source>
-        <translation type="unfinished"></translation>
+        <translation>schwer</translation>
     </message>
     <message>
         <source>ID</source>
-        <translation type="unfinished"></translation>
+        <translation>ID</translation>
     </message>
     <message>
         <source>Gender</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter</translation>
     </message>
     <message>
         <source>%1 years</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Jahre</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht</translation>
     </message>
     <message>
         <source>BMI</source>
-        <translation type="unfinished"></translation>
+        <translation>BMI</translation>
     </message>
     <message>
         <source>%1 kg/m²</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 kg/m²</translation>
     </message>
     <message>
         <source>Physician</source>
-        <translation type="unfinished"></translation>
+        <translation>Arzt/Ärztin</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>End</source>
-        <translation type="unfinished"></translation>
+        <translation>Ende</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Valid time</source>
-        <translation type="unfinished"></translation>
+        <translation>Gültige Zeit</translation>
     </message>
     <message>
         <source>%1 (%2 % of the recording)</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 (%2 % der Aufzeichnung)</translation>
     </message>
     <message>
         <source>Artefact</source>
-        <translation type="unfinished"></translation>
+        <translation>Artefakt</translation>
     </message>
     <message>
         <source>Device</source>
-        <translation type="unfinished"></translation>
+        <translation>Gerät</translation>
     </message>
     <message>
         <source>Oximeter type %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Oximetertyp %1</translation>
     </message>
     <message>
         <source>Report date</source>
-        <translation type="unfinished"></translation>
+        <translation>Berichtsdatum</translation>
     </message>
     <message>
         <source>Software</source>
-        <translation type="unfinished"></translation>
+        <translation>Software</translation>
     </message>
     <message>
         <source>Details proposed from the patient list: not confirmed for this recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Patientenliste vorgeschlagene Daten: für diese Aufzeichnung nicht bestätigt</translation>
     </message>
     <message>
         <source>Patient</source>
-        <translation type="unfinished"></translation>
+        <translation>Patient</translation>
     </message>
     <message>
         <source>Study</source>
-        <translation type="unfinished"></translation>
+        <translation>Studie</translation>
     </message>
     <message>
         <source>Notes</source>
-        <translation type="unfinished"></translation>
+        <translation>Notizen</translation>
     </message>
     <message>
         <source>Whole night</source>
-        <translation type="unfinished"></translation>
+        <translation>Ganze Nacht</translation>
     </message>
     <message>
         <source>3 % desaturation</source>
-        <translation type="unfinished"></translation>
+        <translation>3-%-Entsättigung</translation>
     </message>
     <message>
         <source>no valid sample (artefact)</source>
-        <translation type="unfinished"></translation>
+        <translation>kein gültiger Wert (Artefakt)</translation>
     </message>
     <message>
         <source>range of each column filled; dashed: 90 %</source>
-        <translation type="unfinished"></translation>
+        <translation>Spannweite jeder Spalte gefüllt; gestrichelt: 90 %</translation>
     </message>
 </context>
 <context>
     <name>TablePage</name>
     <message>
         <source>PR</source>
-        <translation type="unfinished"></translation>
+        <translation>Puls</translation>
     </message>
 </context>
 <context>
     <name>TrendPage</name>
     <message>
         <source>PR : </source>
-        <translation type="unfinished"></translation>
+        <translation>Puls : </translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::BluetoothFinder</name>
     <message>
         <source>Find Bluetooth oximeter</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth-Oximeter suchen</translation>
     </message>
     <message>
         <source>Address:</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse:</translation>
     </message>
     <message>
         <source>Search</source>
-        <translation type="unfinished"></translation>
+        <translation>Suchen</translation>
     </message>
     <message>
         <source>Connect</source>
-        <translation type="unfinished"></translation>
+        <translation>Verbinden</translation>
     </message>
     <message>
         <source>(unnamed)</source>
-        <translation type="unfinished"></translation>
+        <translation>(ohne Namen)</translation>
     </message>
     <message>
         <source> [paired]</source>
-        <translation type="unfinished"></translation>
+        <translation> [gekoppelt]</translation>
     </message>
     <message>
         <source>Searching ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Suche läuft ...</translation>
     </message>
     <message>
         <source>Choose a device or type its address.</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie ein Gerät oder geben Sie seine Adresse ein.</translation>
     </message>
     <message>
         <source>No Bluetooth adapter was found on this computer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Auf diesem Computer wurde kein Bluetooth-Adapter gefunden.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CAboutDlg</name>
     <message>
         <source>Kestrova %1 (built %2)</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova %1 (erstellt %2)</translation>
     </message>
     <message>
         <source>About </source>
-        <translation type="unfinished"></translation>
+        <translation>Über </translation>
     </message>
     <message>
         <source>Ver 3.2.3Beta</source>
-        <translation type="unfinished"></translation>
+        <translation>Version 3.2.3Beta</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CAnalysisSetup</name>
     <message>
         <source>Analysis setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyseeinstellungen</translation>
     </message>
     <message>
         <source>These settings cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungen können nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CDateAndTimeDlg</name>
     <message>
         <source>Set Date And Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit stellen</translation>
     </message>
     <message>
         <source>Date</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum</translation>
     </message>
     <message>
         <source>Time</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit</translation>
     </message>
     <message>
         <source>Hour:</source>
-        <translation type="unfinished"></translation>
+        <translation>Stunde:</translation>
     </message>
     <message>
         <source>Minute:</source>
-        <translation type="unfinished"></translation>
+        <translation>Minute:</translation>
     </message>
     <message>
         <source>Second:</source>
-        <translation type="unfinished"></translation>
+        <translation>Sekunde:</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CDelDataDlg</name>
     <message>
         <source>Delete Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten löschen</translation>
     </message>
     <message>
         <source>All</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle</translation>
     </message>
     <message>
         <source>SpO2&amp;Pr</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2/&amp;Puls</translation>
     </message>
     <message>
         <source>Data Type :</source>
-        <translation type="unfinished"></translation>
+        <translation>Datentyp :</translation>
     </message>
     <message>
         <source>ID :</source>
-        <translation type="unfinished"></translation>
+        <translation>ID :</translation>
     </message>
     <message>
         <source>all recordings</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Aufzeichnungen</translation>
     </message>
     <message>
         <source>every recording of ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>alle Aufzeichnungen von ID %1</translation>
     </message>
     <message>
         <source>the SpO2 and pulse data of ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>die SpO2- und Pulsdaten von ID %1</translation>
     </message>
     <message>
         <source>Delete all recordings on the device? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>Alle Aufzeichnungen auf dem Gerät löschen? Dies kann nicht rückgängig gemacht werden.</translation>
     </message>
     <message>
         <source>Delete %1 on the device? This cannot be undone.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 auf dem Gerät löschen? Dies kann nicht rückgängig gemacht werden.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CDlgChooseType</name>
     <message>
         <source>New Data Capture</source>
-        <translation type="unfinished"></translation>
+        <translation>Neue Datenerfassung</translation>
     </message>
     <message>
         <source>Data Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Dateninfo</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished"></translation>
+        <translation>Stopp</translation>
     </message>
     <message>
         <source>DeleteData</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten löschen</translation>
     </message>
     <message>
         <source>SetDateAndTime</source>
-        <translation type="unfinished"></translation>
+        <translation>Datum und Uhrzeit stellen</translation>
     </message>
     <message>
         <source>Cancel</source>
-        <translation type="unfinished"></translation>
+        <translation>Abbrechen</translation>
     </message>
     <message>
         <source>%1 samples beyond an ID&apos;s capacity of 72 hours could not be stored.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 Werte über die Kapazität einer ID von 72 Stunden hinaus konnten nicht gespeichert werden.</translation>
     </message>
     <message>
         <source>Deleting Data ...</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten werden gelöscht ...</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CDlgUnitSetup</name>
     <message>
         <source>Unit setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheiten</translation>
     </message>
     <message>
         <source>The Britain System</source>
-        <translation type="unfinished"></translation>
+        <translation>Angloamerikanisches System</translation>
     </message>
     <message>
         <source>The Metric System</source>
-        <translation type="unfinished"></translation>
+        <translation>Metrisches System</translation>
     </message>
     <message>
         <source>These settings cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungen können nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CInterpretation</name>
     <message>
         <source>Interpretation</source>
-        <translation type="unfinished"></translation>
+        <translation>Befund</translation>
     </message>
     <message>
         <source>&amp;Interpretation of this recording (printed on the clinical report):</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Befund zu dieser Aufzeichnung (wird im klinischen Bericht gedruckt):</translation>
     </message>
     <message>
         <source>%1 of %2 characters</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 von %2 Zeichen</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CLanguageDlg</name>
     <message>
         <source>Language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache</translation>
     </message>
     <message>
         <source>&amp;Language of Kestrova from its next start:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache von Kestrova ab dem nächsten Start:</translation>
     </message>
     <message>
         <source>The desktop&apos;s language</source>
-        <translation type="unfinished"></translation>
+        <translation>Sprache des Desktops</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CMainFrame</name>
     <message>
         <source>NewDataCapture (&amp;N)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Neue Datenerfassung</translation>
     </message>
     <message>
         <source>Find bluetooth radio</source>
-        <translation type="unfinished"></translation>
+        <translation>Bluetooth-Gerät suchen</translation>
     </message>
     <message>
         <source>Open Other ID Data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten anderer ID öffnen</translation>
     </message>
     <message>
         <source>Save Data(&amp;S)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten &amp;speichern...</translation>
     </message>
     <message>
         <source>Open Saved Data(&amp;O)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Daten &amp;öffnen...</translation>
     </message>
     <message>
         <source>Studies...</source>
-        <translation type="unfinished"></translation>
+        <translation>Studien...</translation>
     </message>
     <message>
         <source>Check out the SpO2 event time...</source>
-        <translation type="unfinished"></translation>
+        <translation>SpO2-Ereigniszeiten prüfen...</translation>
     </message>
     <message>
         <source>Close</source>
-        <translation type="unfinished"></translation>
+        <translation>Schließen</translation>
     </message>
     <message>
         <source>PrintPreView</source>
-        <translation type="unfinished"></translation>
+        <translation>Druckvorschau</translation>
     </message>
     <message>
         <source>Print</source>
-        <translation type="unfinished"></translation>
+        <translation>Drucken</translation>
     </message>
     <message>
         <source>Exit(&amp;X)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Beenden</translation>
     </message>
     <message>
         <source>Kestrova &amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>Kestrova-&amp;Hilfe</translation>
     </message>
     <message>
         <source>&amp;Keyboard Shortcuts</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Tastenkombinationen</translation>
     </message>
     <message>
         <source>Patient Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Patientendaten</translation>
     </message>
     <message>
         <source>Patient Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Patiententitel</translation>
     </message>
     <message>
         <source>Interpretation...</source>
-        <translation type="unfinished"></translation>
+        <translation>Befund...</translation>
     </message>
     <message>
         <source>Trend</source>
-        <translation type="unfinished"></translation>
+        <translation>Trend</translation>
     </message>
     <message>
         <source>Table</source>
-        <translation type="unfinished"></translation>
+        <translation>Tabelle</translation>
     </message>
     <message>
         <source>Analysis</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyse</translation>
     </message>
     <message>
         <source>Clinical Summary</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinische Zusammenfassung</translation>
     </message>
     <message>
         <source>Clinical Report (PDF)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Klinischer Bericht (PDF)...</translation>
     </message>
     <message>
         <source>Roll Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildlaufschritt</translation>
     </message>
     <message>
         <source>Analysis Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Analyseeinstellungen</translation>
     </message>
     <message>
         <source>Unit Setup</source>
-        <translation type="unfinished"></translation>
+        <translation>Einheiten</translation>
     </message>
     <message>
         <source>Report...</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht...</translation>
     </message>
     <message>
         <source>&amp;Language...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Sprache...</translation>
     </message>
     <message>
         <source>About 	(&amp;A)...</source>
-        <translation type="unfinished"></translation>
+        <translation>Über \t(&amp;Ü)...</translation>
     </message>
     <message>
         <source>PageUp</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite zurück</translation>
     </message>
     <message>
         <source>PageDown</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite vor</translation>
     </message>
     <message>
         <source>Zoom In</source>
-        <translation type="unfinished"></translation>
+        <translation>Vergrößern</translation>
     </message>
     <message>
         <source>Zoom Out</source>
-        <translation type="unfinished"></translation>
+        <translation>Verkleinern</translation>
     </message>
     <message>
         <source>Next Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächstes Ereignis</translation>
     </message>
     <message>
         <source>Previous Event</source>
-        <translation type="unfinished"></translation>
+        <translation>Vorheriges Ereignis</translation>
     </message>
     <message>
         <source>Go to Time...</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Uhrzeit springen...</translation>
     </message>
     <message>
         <source>Moves to the next 3 % desaturation and puts the cursor on its nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Springt zur nächsten 3-%-Entsättigung und setzt den Cursor auf ihren Nadir</translation>
     </message>
     <message>
         <source>Moves to the previous 3 % desaturation and puts the cursor on its nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Springt zur vorherigen 3-%-Entsättigung und setzt den Cursor auf ihren Nadir</translation>
     </message>
     <message>
         <source>File(&amp;F)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Datei</translation>
     </message>
     <message>
         <source>&amp;Edit</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Bearbeiten</translation>
     </message>
     <message>
         <source>&amp;Mode</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Ansicht</translation>
     </message>
     <message>
         <source>&amp;Options</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Optionen</translation>
     </message>
     <message>
         <source>About(&amp;A)</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Über</translation>
     </message>
     <message>
         <source>&amp;Help</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Hilfe</translation>
     </message>
     <message>
         <source>Standard</source>
-        <translation type="unfinished"></translation>
+        <translation>Standard</translation>
     </message>
     <message>
         <source>Ready</source>
-        <translation type="unfinished"></translation>
+        <translation>Bereit</translation>
     </message>
     <message>
         <source>Page:</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite:</translation>
     </message>
     <message>
         <source>The language changes the next time Kestrova starts.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Sprache ändert sich beim nächsten Start von Kestrova.</translation>
     </message>
     <message>
         <source>Details proposed from the patient list for ID %1: not confirmed for this recording. &lt;a href=&quot;confirm&quot;&gt;Confirm or change them...&lt;/a&gt;</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Patientenliste vorgeschlagene Daten für ID %1: für diese Aufzeichnung nicht bestätigt. &lt;a href=&quot;confirm&quot;&gt;Bestätigen oder ändern...&lt;/a&gt;</translation>
     </message>
     <message>
         <source>Page:%1/%2</source>
-        <translation type="unfinished"></translation>
+        <translation>Seite:%1/%2</translation>
     </message>
     <message>
         <source>The patient details or the title of this recording were changed and are not saved anywhere yet.
 
 Save them before going on?</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Patientendaten oder der Titel dieser Aufzeichnung wurden geändert und sind noch nirgends gespeichert.
+
+Vorher speichern?</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CModifyTitle</name>
     <message>
         <source>Modify Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel ändern</translation>
     </message>
     <message>
         <source>Title</source>
-        <translation type="unfinished"></translation>
+        <translation>Titel</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CNightsDlg</name>
     <message>
         <source>Nights of %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Nächte von %1</translation>
     </message>
     <message>
         <source>&amp;Open the Latest Night</source>
-        <translation type="unfinished"></translation>
+        <translation>Neueste Nacht &amp;öffnen</translation>
     </message>
     <message>
         <source>Opens the latest of these nights; its clinical report compares all of them</source>
-        <translation type="unfinished"></translation>
+        <translation>Öffnet die neueste dieser Nächte; ihr klinischer Bericht vergleicht alle</translation>
     </message>
     <message>
         <source>&amp;Print...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Drucken...</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::COtherIDSelect</name>
     <message>
         <source>Open other ID data</source>
-        <translation type="unfinished"></translation>
+        <translation>Daten anderer ID öffnen</translation>
     </message>
     <message>
         <source>Done</source>
-        <translation type="unfinished"></translation>
+        <translation>Fertig</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CPatientInfo</name>
     <message>
         <source>Edit patient information</source>
-        <translation type="unfinished"></translation>
+        <translation>Patientendaten bearbeiten</translation>
     </message>
     <message>
         <source>ID Number</source>
-        <translation type="unfinished"></translation>
+        <translation>ID-Nummer</translation>
     </message>
     <message>
         <source>Gender</source>
-        <translation type="unfinished"></translation>
+        <translation>Geschlecht</translation>
     </message>
     <message>
         <source>Age</source>
-        <translation type="unfinished"></translation>
+        <translation>Alter</translation>
     </message>
     <message>
         <source>Name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name</translation>
     </message>
     <message>
         <source>cm</source>
-        <translation type="unfinished"></translation>
+        <translation>cm</translation>
     </message>
     <message>
         <source>in</source>
-        <translation type="unfinished"></translation>
+        <translation>in</translation>
     </message>
     <message>
         <source>kg</source>
-        <translation type="unfinished"></translation>
+        <translation>kg</translation>
     </message>
     <message>
         <source>lb</source>
-        <translation type="unfinished"></translation>
+        <translation>lb</translation>
     </message>
     <message>
         <source>Height</source>
-        <translation type="unfinished"></translation>
+        <translation>Größe</translation>
     </message>
     <message>
         <source>Weight</source>
-        <translation type="unfinished"></translation>
+        <translation>Gewicht</translation>
     </message>
     <message>
         <source>Physician</source>
-        <translation type="unfinished"></translation>
+        <translation>Arzt/Ärztin</translation>
     </message>
     <message>
         <source>Note 1</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz 1</translation>
     </message>
     <message>
         <source>Note 2</source>
-        <translation type="unfinished"></translation>
+        <translation>Notiz 2</translation>
     </message>
     <message>
         <source>Comments</source>
-        <translation type="unfinished"></translation>
+        <translation>Kommentare</translation>
     </message>
     <message>
         <source>Save Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Speichern</translation>
     </message>
     <message>
         <source>Delete Info</source>
-        <translation type="unfinished"></translation>
+        <translation>Löschen</translation>
     </message>
     <message>
         <source>a patient without a name</source>
-        <translation type="unfinished"></translation>
+        <translation>ein Patient ohne Namen</translation>
     </message>
     <message>
         <source>Use stored details (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Gespeicherte Daten verwenden (%1)</translation>
     </message>
     <message>
         <source>The patient database holds details for ID %1. The device may have recorded another patient under the same ID.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Patientendatenbank enthält Daten für ID %1. Das Gerät hat möglicherweise einen anderen Patienten unter derselben ID aufgezeichnet.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CReportSetup</name>
     <message>
         <source>Report</source>
-        <translation type="unfinished"></translation>
+        <translation>Bericht</translation>
     </message>
     <message>
         <source>Clinic name</source>
-        <translation type="unfinished"></translation>
+        <translation>Name der Einrichtung</translation>
     </message>
     <message>
         <source>Address</source>
-        <translation type="unfinished"></translation>
+        <translation>Adresse</translation>
     </message>
     <message>
         <source>Choose...</source>
-        <translation type="unfinished"></translation>
+        <translation>Auswählen...</translation>
     </message>
     <message>
         <source>None</source>
-        <translation type="unfinished"></translation>
+        <translation>Keines</translation>
     </message>
     <message>
         <source>Logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Logo</translation>
     </message>
     <message>
         <source>Letter</source>
-        <translation type="unfinished"></translation>
+        <translation>Letter</translation>
     </message>
     <message>
         <source>Paper</source>
-        <translation type="unfinished"></translation>
+        <translation>Papier</translation>
     </message>
     <message>
         <source>Fields left empty are not printed.</source>
-        <translation type="unfinished"></translation>
+        <translation>Leere Felder werden nicht gedruckt.</translation>
     </message>
     <message>
         <source>Images (*.png *.jpg *.jpeg *.bmp *.svg);;All files (*)</source>
-        <translation type="unfinished"></translation>
+        <translation>Bilder (*.png *.jpg *.jpeg *.bmp *.svg);;Alle Dateien (*)</translation>
     </message>
     <message>
         <source>No logo</source>
-        <translation type="unfinished"></translation>
+        <translation>Kein Logo</translation>
     </message>
     <message>
         <source>%1: not an image this program can read</source>
-        <translation type="unfinished"></translation>
+        <translation>%1: kein Bild, das dieses Programm lesen kann</translation>
     </message>
     <message>
         <source>These settings cannot be saved: %1.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese Einstellungen können nicht gespeichert werden: %1.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CSetRollStep</name>
     <message>
         <source>Setup Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Schrittweite einstellen</translation>
     </message>
     <message>
         <source>Roll Step</source>
-        <translation type="unfinished"></translation>
+        <translation>Bildlaufschritt</translation>
     </message>
     <message>
         <source>Please input a number !</source>
-        <translation type="unfinished"></translation>
+        <translation>Bitte geben Sie eine Zahl ein!</translation>
     </message>
     <message>
         <source>Enter an integer.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine ganze Zahl ein.</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::CStudiesDlg</name>
     <message>
         <source>Studies</source>
-        <translation type="unfinished"></translation>
+        <translation>Studien</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Suchen:</translation>
     </message>
     <message>
         <source>name, ID or date</source>
-        <translation type="unfinished"></translation>
+        <translation>Name, ID oder Datum</translation>
     </message>
     <message>
         <source>&amp;Open</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Öffnen</translation>
     </message>
     <message>
         <source>Compare &amp;Nights...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Nächte vergleichen...</translation>
     </message>
     <message>
         <source>&amp;Delete...</source>
-        <translation type="unfinished"></translation>
+        <translation>&amp;Löschen...</translation>
     </message>
     <message>
         <source>Studies (%1)</source>
-        <translation type="unfinished"></translation>
+        <translation>Studien (%1)</translation>
     </message>
     <message>
         <source>Delete the study of %1 from %2? Its recording is moved to the library&apos;s trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Die Studie von %1 vom %2 löschen? Ihre Aufzeichnung wird in den Papierkorb der Bibliothek verschoben.</translation>
     </message>
     <message>
         <source>Delete these %1 studies? Their recordings are moved to the library&apos;s trash.</source>
-        <translation type="unfinished"></translation>
+        <translation>Diese %1 Studien löschen? Ihre Aufzeichnungen werden in den Papierkorb der Bibliothek verschoben.</translation>
     </message>
     <message>
         <source>Select nights of one patient to compare them (%1 and %2 are different patients).</source>
-        <translation type="unfinished"></translation>
+        <translation>Wählen Sie Nächte eines Patienten aus, um sie zu vergleichen (%1 und %2 sind verschiedene Patienten).</translation>
     </message>
 </context>
 <context>
@@ -3265,112 +3276,114 @@ Save them before going on?</source>
         <source>%1
 SpO2 %2 %
 Pulse %3 bpm</source>
-        <translation type="unfinished"></translation>
+        <translation>%1
+SpO2 %2 %
+Puls %3 bpm</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::FrameNavigation</name>
     <message>
         <source>Zoom</source>
-        <translation type="unfinished"></translation>
+        <translation>Zoom</translation>
     </message>
     <message>
         <source>Event List</source>
-        <translation type="unfinished"></translation>
+        <translation>Ereignisliste</translation>
     </message>
     <message>
         <source>Recent Files</source>
-        <translation type="unfinished"></translation>
+        <translation>Zuletzt geöffnet</translation>
     </message>
     <message>
         <source>Desaturations (3 %)</source>
-        <translation type="unfinished"></translation>
+        <translation>Entsättigungen (3 %)</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished"></translation>
+        <translation>Beginn</translation>
     </message>
     <message>
         <source>Duration</source>
-        <translation type="unfinished"></translation>
+        <translation>Dauer</translation>
     </message>
     <message>
         <source>Baseline</source>
-        <translation type="unfinished"></translation>
+        <translation>Basislinie</translation>
     </message>
     <message>
         <source>Nadir</source>
-        <translation type="unfinished"></translation>
+        <translation>Nadir</translation>
     </message>
     <message>
         <source>Depth</source>
-        <translation type="unfinished"></translation>
+        <translation>Tiefe</translation>
     </message>
     <message>
         <source>%1 s</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 s</translation>
     </message>
     <message>
         <source>No desaturation after this point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Entsättigung nach dieser Stelle.</translation>
     </message>
     <message>
         <source>No desaturation before this point.</source>
-        <translation type="unfinished"></translation>
+        <translation>Keine Entsättigung vor dieser Stelle.</translation>
     </message>
     <message>
         <source>Go to time</source>
-        <translation type="unfinished"></translation>
+        <translation>Zu Uhrzeit springen</translation>
     </message>
     <message>
         <source>Time (HH:MM:SS), or date and time (YYYY-MM-DD HH:MM:SS):</source>
-        <translation type="unfinished"></translation>
+        <translation>Uhrzeit (HH:MM:SS) oder Datum und Uhrzeit (JJJJ-MM-TT HH:MM:SS):</translation>
     </message>
     <message>
         <source>Type a time as HH:MM:SS, or a date and time as YYYY-MM-DD HH:MM:SS.</source>
-        <translation type="unfinished"></translation>
+        <translation>Geben Sie eine Uhrzeit als HH:MM:SS oder Datum und Uhrzeit als JJJJ-MM-TT HH:MM:SS ein.</translation>
     </message>
     <message>
         <source>%1 is not within this recording, which runs from %2 to %3.</source>
-        <translation type="unfinished"></translation>
+        <translation>%1 liegt nicht innerhalb dieser Aufzeichnung, die von %2 bis %3 reicht.</translation>
     </message>
     <message>
         <source>The recent files could not be remembered: %1</source>
-        <translation type="unfinished"></translation>
+        <translation>Die zuletzt geöffneten Dateien konnten nicht gespeichert werden: %1</translation>
     </message>
     <message>
         <source>ID %1 (downloaded)</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1 (heruntergeladen)</translation>
     </message>
     <message>
         <source>%1[*] - Kestrova</source>
-        <translation type="unfinished"></translation>
+        <translation>%1[*] - Kestrova</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::OverviewBar</name>
     <message>
         <source>The whole recording: click or drag to move the view there</source>
-        <translation type="unfinished"></translation>
+        <translation>Die gesamte Aufzeichnung: Klicken oder ziehen Sie, um die Ansicht dorthin zu bewegen</translation>
     </message>
 </context>
 <context>
     <name>kestrova::ui::StudyListModel</name>
     <message>
         <source>ID %1</source>
-        <translation type="unfinished"></translation>
+        <translation>ID %1</translation>
     </message>
     <message>
         <source>Details proposed from the patient list: not confirmed for this recording</source>
-        <translation type="unfinished"></translation>
+        <translation>Aus der Patientenliste vorgeschlagene Daten: für diese Aufzeichnung nicht bestätigt</translation>
     </message>
     <message>
         <source> (partial)</source>
-        <translation type="unfinished"></translation>
+        <translation> (unvollständig)</translation>
     </message>
     <message>
         <source>yes</source>
-        <translation type="unfinished"></translation>
+        <translation>ja</translation>
     </message>
 </context>
 </TS>
