@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>%1 % depth mean / median</source>
-        <translation>%1 % profondeur moyenne / médiane</translation>
+        <translation>Profondeur %1 % moyenne / médiane</translation>
     </message>
     <message>
         <source>%1 / %2 %</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>%1 % duration mean / median</source>
-        <translation>%1 % durée moyenne / médiane</translation>
+        <translation>Durée %1 % moyenne / médiane</translation>
     </message>
     <message>
         <source>%1 / %2 s</source>
@@ -89,7 +89,7 @@
     </message>
     <message>
         <source>%1 % longest event</source>
-        <translation>%1 % événement le plus long</translation>
+        <translation>Événement %1 % le plus long</translation>
     </message>
     <message>
         <source>Desaturation area (3 %)</source>
@@ -181,19 +181,19 @@
     <name>CAnalysisSetup</name>
     <message>
         <source>Times with saturations high</source>
-        <translation>Durée avec saturation haute</translation>
+        <translation>Seuil de SpO2 haute</translation>
     </message>
     <message>
         <source>Times with saturations low</source>
-        <translation>Durée avec saturation basse</translation>
+        <translation>Seuil de SpO2 basse</translation>
     </message>
     <message>
         <source>Times with pr high</source>
-        <translation>Durée avec pouls haut</translation>
+        <translation>Seuil de pouls haut</translation>
     </message>
     <message>
         <source>Times with pr low</source>
-        <translation>Durée avec pouls bas</translation>
+        <translation>Seuil de pouls bas</translation>
     </message>
     <message>
         <source>Desaturation Event</source>
