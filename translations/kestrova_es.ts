@@ -65,7 +65,7 @@
     </message>
     <message>
         <source>%1 % depth mean / median</source>
-        <translation>Profundidad %1 %, media / mediana</translation>
+        <translation>Profundidad (%1 %) media / mediana</translation>
     </message>
     <message>
         <source>%1 / %2 %</source>
@@ -73,7 +73,7 @@
     </message>
     <message>
         <source>%1 % duration mean / median</source>
-        <translation>Duración %1 %, media / mediana</translation>
+        <translation>Duración (%1 %) media / mediana</translation>
     </message>
     <message>
         <source>%1 / %2 s</source>
@@ -485,7 +485,7 @@ No añadidos:
     </message>
     <message>
         <source>clock set back at line %1 by %2 s</source>
-        <translation>reloj atrasado en la línea %1 en %2 s</translation>
+        <translation>reloj atrasado %2 s en la línea %1</translation>
     </message>
     <message>
         <source>%1: the time %2 of line %3 again, with other values</source>
@@ -860,7 +860,7 @@ No añadidos:
     </message>
     <message>
         <source>clock set back %1 s after the start by %2 s</source>
-        <translation>reloj atrasado %1 s después del inicio en %2 s</translation>
+        <translation>reloj atrasado %2 s a los %1 s del inicio</translation>
     </message>
 </context>
 <context>
