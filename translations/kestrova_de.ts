@@ -228,19 +228,19 @@
     </message>
     <message>
         <source>Study library not available</source>
-        <translation>Studienbibliothek nicht verfügbar</translation>
+        <translation>Untersuchungsarchiv nicht verfügbar</translation>
     </message>
     <message>
         <source>The study library cannot be opened, so downloads are kept only in memory and in the files you save.
 
 %1</source>
-        <translation>Die Studienbibliothek kann nicht geöffnet werden. Heruntergeladene Daten bleiben daher nur im Speicher und in den Dateien, die Sie speichern.
+        <translation>Das Untersuchungsarchiv kann nicht geöffnet werden. Heruntergeladene Daten bleiben daher nur im Speicher und in den Dateien, die Sie speichern.
 
 %1</translation>
     </message>
     <message>
         <source>%1 recordings added to the study library, %2 already there.</source>
-        <translation>%1 Aufzeichnungen zur Studienbibliothek hinzugefügt, %2 bereits vorhanden.</translation>
+        <translation>%1 Aufzeichnungen zum Untersuchungsarchiv hinzugefügt, %2 bereits vorhanden.</translation>
     </message>
     <message>
         <source>
@@ -262,7 +262,7 @@ Nicht hinzugefügt:
     <message>
         <source>These recordings could not be kept in the study library; save them with Save Data before the next download:
 %1</source>
-        <translation>Diese Aufzeichnungen konnten nicht in der Studienbibliothek abgelegt werden; speichern Sie sie vor dem nächsten Download mit „Daten speichern“:
+        <translation>Diese Aufzeichnungen konnten nicht im Untersuchungsarchiv abgelegt werden; speichern Sie sie vor dem nächsten Download mit „Daten speichern“:
 %1</translation>
     </message>
 </context>
@@ -615,11 +615,11 @@ Nicht hinzugefügt:
     </message>
     <message>
         <source>The study library was not updated: %1</source>
-        <translation>Die Studienbibliothek wurde nicht aktualisiert: %1</translation>
+        <translation>Das Untersuchungsarchiv wurde nicht aktualisiert: %1</translation>
     </message>
     <message>
         <source>ID %1 was not stored in the study library: %2</source>
-        <translation>ID %1 wurde nicht in der Studienbibliothek gespeichert: %2</translation>
+        <translation>ID %1 wurde nicht im Untersuchungsarchiv gespeichert: %2</translation>
     </message>
     <message>
         <source>Download every recording from the oximeter into DIR/ID&lt;n&gt;.dat</source>
@@ -635,11 +635,11 @@ Nicht hinzugefügt:
     </message>
     <message>
         <source>Do not store the recordings in the study library</source>
-        <translation>Die Aufzeichnungen nicht in der Studienbibliothek speichern</translation>
+        <translation>Die Aufzeichnungen nicht im Untersuchungsarchiv speichern</translation>
     </message>
     <message>
         <source>Study library directory (default: KESTROVA_HOME/library)</source>
-        <translation>Verzeichnis der Studienbibliothek (Standard: KESTROVA_HOME/library)</translation>
+        <translation>Verzeichnis des Untersuchungsarchivs (Standard: KESTROVA_HOME/library)</translation>
     </message>
     <message>
         <source>The download broke while ID %1 was arriving; what arrived is in %2</source>
@@ -1034,7 +1034,7 @@ Mittel %</translation>
         <source>SpO2
 lowest %</source>
         <translation>SpO2
-Tiefst %</translation>
+Nadir %</translation>
     </message>
     <message>
         <source>T90
@@ -1205,7 +1205,7 @@ s</translation>
     </message>
     <message>
         <source>Recordings to open (.dat, .csv, .edf): the first is shown, several are kept in the study library. Given to a running Kestrova, they open there.</source>
-        <translation>Zu öffnende Aufzeichnungen (.dat, .csv, .edf): Die erste wird angezeigt, mehrere werden in der Studienbibliothek abgelegt. An ein laufendes Kestrova übergeben, werden sie dort geöffnet.</translation>
+        <translation>Zu öffnende Aufzeichnungen (.dat, .csv, .edf): Die erste wird angezeigt, mehrere werden im Untersuchungsarchiv abgelegt. An ein laufendes Kestrova übergeben, werden sie dort geöffnet.</translation>
     </message>
     <message>
         <source>kestrova: %1 (see kestrova --help)</source>
@@ -1216,7 +1216,7 @@ s</translation>
     <name>LibrarySchema</name>
     <message>
         <source>another Kestrova kept the library busy for too long; try again</source>
-        <translation>ein anderes Kestrova hat die Bibliothek zu lange belegt; bitte erneut versuchen</translation>
+        <translation>ein anderes Kestrova hat das Archiv zu lange belegt; bitte erneut versuchen</translation>
     </message>
     <message>
         <source>the disk is full</source>
@@ -1224,19 +1224,19 @@ s</translation>
     </message>
     <message>
         <source>the library cannot be written here (no permission)</source>
-        <translation>die Bibliothek kann hier nicht geschrieben werden (keine Berechtigung)</translation>
+        <translation>das Archiv kann hier nicht geschrieben werden (keine Berechtigung)</translation>
     </message>
     <message>
         <source>the library file cannot be opened</source>
-        <translation>die Bibliotheksdatei kann nicht geöffnet werden</translation>
+        <translation>die Archivdatei kann nicht geöffnet werden</translation>
     </message>
     <message>
         <source>not a Kestrova study library</source>
-        <translation>keine Kestrova-Studienbibliothek</translation>
+        <translation>kein Kestrova-Untersuchungsarchiv</translation>
     </message>
     <message>
         <source>the library file is damaged</source>
-        <translation>die Bibliotheksdatei ist beschädigt</translation>
+        <translation>die Archivdatei ist beschädigt</translation>
     </message>
     <message>
         <source>out of memory</source>
@@ -1244,19 +1244,19 @@ s</translation>
     </message>
     <message>
         <source>the library file could not be read or written (%1)</source>
-        <translation>die Bibliotheksdatei konnte nicht gelesen oder geschrieben werden (%1)</translation>
+        <translation>die Archivdatei konnte nicht gelesen oder geschrieben werden (%1)</translation>
     </message>
     <message>
         <source>not a Kestrova study library (not a file)</source>
-        <translation>keine Kestrova-Studienbibliothek (keine Datei)</translation>
+        <translation>kein Kestrova-Untersuchungsarchiv (keine Datei)</translation>
     </message>
     <message>
         <source>cannot read the library</source>
-        <translation>die Bibliothek kann nicht gelesen werden</translation>
+        <translation>das Archiv kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>made by a newer Kestrova (library version %1); this program reads up to %2</source>
-        <translation>von einem neueren Kestrova erstellt (Bibliotheksversion %1); dieses Programm liest bis %2</translation>
+        <translation>von einem neueren Kestrova erstellt (Archivversion %1); dieses Programm liest bis %2</translation>
     </message>
 </context>
 <context>
@@ -1387,7 +1387,7 @@ h</translation>
     <name>RecordingCommands</name>
     <message>
         <source>The change was not kept in the study library: %1</source>
-        <translation>Die Änderung wurde nicht in der Studienbibliothek gespeichert: %1</translation>
+        <translation>Die Änderung wurde nicht im Untersuchungsarchiv gespeichert: %1</translation>
     </message>
     <message>
         <source>The patient details were not saved: %1</source>
@@ -1399,7 +1399,7 @@ h</translation>
     </message>
     <message>
         <source>The study library is not available in this session.</source>
-        <translation>Die Studienbibliothek ist in dieser Sitzung nicht verfügbar.</translation>
+        <translation>Das Untersuchungsarchiv ist in dieser Sitzung nicht verfügbar.</translation>
     </message>
     <message>
         <source>Exporting to %1 ...</source>
@@ -1454,7 +1454,7 @@ h</translation>
     <name>RecordingDocument</name>
     <message>
         <source>study library</source>
-        <translation>Studienbibliothek</translation>
+        <translation>Untersuchungsarchiv</translation>
     </message>
     <message>
         <source>not open</source>
@@ -1999,7 +1999,7 @@ h</translation>
     <name>StudiesCommand</name>
     <message>
         <source>Study library directory (default: KESTROVA_HOME/library or ~/.local/share/kestrova/library)</source>
-        <translation>Verzeichnis der Studienbibliothek (Standard: KESTROVA_HOME/library oder ~/.local/share/kestrova/library)</translation>
+        <translation>Verzeichnis des Untersuchungsarchivs (Standard: KESTROVA_HOME/library oder ~/.local/share/kestrova/library)</translation>
     </message>
     <message>
         <source>%1 h %2 min</source>
@@ -2007,7 +2007,7 @@ h</translation>
     </message>
     <message>
         <source>Study</source>
-        <translation>Studie</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>ID</source>
@@ -2115,35 +2115,35 @@ h</translation>
     </message>
     <message>
         <source>&quot;%1&quot; is not a study number (see &apos;kestrova-cli studies list&apos;).</source>
-        <translation>„%1“ ist keine Studiennummer (siehe &apos;kestrova-cli studies list&apos;).</translation>
+        <translation>„%1“ ist keine Untersuchungsnummer (siehe &apos;kestrova-cli studies list&apos;).</translation>
     </message>
     <message>
         <source>The study library: every downloaded or imported recording</source>
-        <translation>Die Studienbibliothek: jede heruntergeladene oder importierte Aufzeichnung</translation>
+        <translation>Das Untersuchungsarchiv: jede heruntergeladene oder importierte Aufzeichnung</translation>
     </message>
     <message>
         <source>List the studies, oldest night first</source>
-        <translation>Die Studien auflisten, älteste Nacht zuerst</translation>
+        <translation>Die Untersuchungen auflisten, älteste Nacht zuerst</translation>
     </message>
     <message>
         <source>One JSON array of the studies</source>
-        <translation>Ein JSON-Array der Studien</translation>
+        <translation>Ein JSON-Array der Untersuchungen</translation>
     </message>
     <message>
         <source>Only studies whose name, ID or start date holds TEXT</source>
-        <translation>Nur Studien, deren Name, ID oder Startdatum TEXT enthält</translation>
+        <translation>Nur Untersuchungen, deren Name, ID oder Startdatum TEXT enthält</translation>
     </message>
     <message>
         <source>Show one study</source>
-        <translation>Eine Studie anzeigen</translation>
+        <translation>Eine Untersuchung anzeigen</translation>
     </message>
     <message>
         <source>Study number</source>
-        <translation>Studiennummer</translation>
+        <translation>Untersuchungsnummer</translation>
     </message>
     <message>
         <source>Import recordings (any format Kestrova reads) as studies</source>
-        <translation>Aufzeichnungen (jedes Format, das Kestrova liest) als Studien importieren</translation>
+        <translation>Aufzeichnungen (jedes Format, das Kestrova liest) als Untersuchungen importieren</translation>
     </message>
     <message>
         <source>Program directory whose patient list proposes the details</source>
@@ -2155,15 +2155,15 @@ h</translation>
     </message>
     <message>
         <source>skipped: already in the library as study %1</source>
-        <translation>übersprungen: bereits als Studie %1 in der Bibliothek</translation>
+        <translation>übersprungen: bereits als Untersuchung %1 im Archiv</translation>
     </message>
     <message>
         <source>study %1</source>
-        <translation>Studie %1</translation>
+        <translation>Untersuchung %1</translation>
     </message>
     <message>
         <source>Export a study as text (.txt), a workbook (.xlsx, .xls), CSV (.csv) or EDF+ (.edf)</source>
-        <translation>Eine Studie als Text (.txt), Arbeitsmappe (.xlsx, .xls), CSV (.csv) oder EDF+ (.edf) exportieren</translation>
+        <translation>Eine Untersuchung als Text (.txt), Arbeitsmappe (.xlsx, .xls), CSV (.csv) oder EDF+ (.edf) exportieren</translation>
     </message>
     <message>
         <source>Output file; its extension (case-sensitive) picks the format</source>
@@ -2175,11 +2175,11 @@ h</translation>
     </message>
     <message>
         <source>Delete a study (its file moves to the library&apos;s trash/)</source>
-        <translation>Eine Studie löschen (ihre Datei wird in trash/ der Bibliothek verschoben)</translation>
+        <translation>Eine Untersuchung löschen (ihre Datei wird in trash/ des Archivs verschoben)</translation>
     </message>
     <message>
         <source>Study %1 deleted; its recording is in %2</source>
-        <translation>Studie %1 gelöscht; ihre Aufzeichnung liegt in %2</translation>
+        <translation>Untersuchung %1 gelöscht; ihre Aufzeichnung liegt in %2</translation>
     </message>
 </context>
 <context>
@@ -2193,11 +2193,11 @@ h</translation>
     <name>StudyLibrary</name>
     <message>
         <source>no study %1 in the library</source>
-        <translation>keine Studie %1 in der Bibliothek</translation>
+        <translation>keine Untersuchung %1 im Archiv</translation>
     </message>
     <message>
         <source>cannot read the library</source>
-        <translation>die Bibliothek kann nicht gelesen werden</translation>
+        <translation>das Archiv kann nicht gelesen werden</translation>
     </message>
     <message>
         <source>the recording holds no samples</source>
@@ -2205,19 +2205,19 @@ h</translation>
     </message>
     <message>
         <source>cannot add the study</source>
-        <translation>die Studie kann nicht hinzugefügt werden</translation>
+        <translation>die Untersuchung kann nicht hinzugefügt werden</translation>
     </message>
     <message>
         <source>cannot change the study</source>
-        <translation>die Studie kann nicht geändert werden</translation>
+        <translation>die Untersuchung kann nicht geändert werden</translation>
     </message>
     <message>
         <source>cannot delete the study</source>
-        <translation>die Studie kann nicht gelöscht werden</translation>
+        <translation>die Untersuchung kann nicht gelöscht werden</translation>
     </message>
     <message>
         <source>cannot update the study&apos;s figures</source>
-        <translation>die Kennwerte der Studie können nicht aktualisiert werden</translation>
+        <translation>die Kennwerte der Untersuchung können nicht aktualisiert werden</translation>
     </message>
 </context>
 <context>
@@ -2570,7 +2570,7 @@ h</translation>
     </message>
     <message>
         <source>Study</source>
-        <translation>Studie</translation>
+        <translation>Untersuchung</translation>
     </message>
     <message>
         <source>Notes</source>
@@ -2850,7 +2850,7 @@ h</translation>
     </message>
     <message>
         <source>Studies...</source>
-        <translation>Studien...</translation>
+        <translation>Untersuchungen...</translation>
     </message>
     <message>
         <source>Check out the SpO2 event time...</source>
@@ -2886,7 +2886,7 @@ h</translation>
     </message>
     <message>
         <source>Patient Title</source>
-        <translation>Patiententitel</translation>
+        <translation>Aufzeichnungstitel</translation>
     </message>
     <message>
         <source>Interpretation...</source>
@@ -3231,7 +3231,7 @@ Vorher speichern?</translation>
     <name>kestrova::ui::CStudiesDlg</name>
     <message>
         <source>Studies</source>
-        <translation>Studien</translation>
+        <translation>Untersuchungen</translation>
     </message>
     <message>
         <source>&amp;Search:</source>
@@ -3255,15 +3255,15 @@ Vorher speichern?</translation>
     </message>
     <message>
         <source>Studies (%1)</source>
-        <translation>Studien (%1)</translation>
+        <translation>Untersuchungen (%1)</translation>
     </message>
     <message>
         <source>Delete the study of %1 from %2? Its recording is moved to the library&apos;s trash.</source>
-        <translation>Die Studie von %1 vom %2 löschen? Ihre Aufzeichnung wird in den Papierkorb der Bibliothek verschoben.</translation>
+        <translation>Die Untersuchung von %1 vom %2 löschen? Ihre Aufzeichnung wird in den Papierkorb des Archivs verschoben.</translation>
     </message>
     <message>
         <source>Delete these %1 studies? Their recordings are moved to the library&apos;s trash.</source>
-        <translation>Diese %1 Studien löschen? Ihre Aufzeichnungen werden in den Papierkorb der Bibliothek verschoben.</translation>
+        <translation>Diese %1 Untersuchungen löschen? Ihre Aufzeichnungen werden in den Papierkorb des Archivs verschoben.</translation>
     </message>
     <message>
         <source>Select nights of one patient to compare them (%1 and %2 are different patients).</source>
