@@ -123,8 +123,13 @@ TEST(Settings, TheFileIsChosenOnceByItsRule) {
     std::filesystem::create_directories(home.path() + "/kestrova");
     test::writeFile(home.path() + "/kestrova/Kestrova.ini", "[Setting]\n");
     EXPECT_EQ(Settings::locate({}, true, a.path()), home.path() + "/kestrova/Kestrova.ini");
-    test::writeFile(config.path() + "/kestrova/Kestrova.ini", "[Setting]\n");
+    // Finding the file made nothing; its first write makes the folder, for its user alone.
+    EXPECT_FALSE(std::filesystem::exists(config.path() + "/kestrova"));
+    ASSERT_TRUE(Settings(config.path() + "/kestrova/Kestrova.ini").setLanguage("de"));
+    EXPECT_EQ(std::filesystem::status(config.path() + "/kestrova").permissions() & std::filesystem::perms::all,
+              std::filesystem::perms::owner_all);
     EXPECT_EQ(Settings::locate({}, true, a.path()), config.path() + "/kestrova/Kestrova.ini");
+    EXPECT_EQ(Settings(config.path() + "/kestrova/Kestrova.ini").language(), "de");
     // The working directory's file, once it exists, wins over the per-user one.
     const Settings first(Settings::locate({}, false, a.path()));
     ASSERT_TRUE(first.write(setting::PrHigh, 120));

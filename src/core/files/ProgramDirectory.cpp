@@ -51,8 +51,8 @@ std::string userConfigDirectory() {
         dir = withSlash(std::string(home) + "/.config/kestrova");
     else
         dir = "/tmp/kestrova/";
-    std::error_code ec;
-    fs::create_directories(dir, ec);
+    // Not made here: finding the settings file (also for --version) creates nothing;
+    // the first write of the file makes its folder.
     return dir;
 }
 

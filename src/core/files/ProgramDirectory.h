@@ -20,8 +20,8 @@ bool runsInstalled();
 // trailing '/'.
 std::string userDataDirectory();
 
-// $XDG_CONFIG_HOME/kestrova or ~/.config/kestrova, created when missing; with a
-// trailing '/'. Where an installed program keeps its settings.
+// $XDG_CONFIG_HOME/kestrova or ~/.config/kestrova, with a trailing '/' (not created:
+// the settings file's first write makes it). Where an installed program keeps its settings.
 std::string userConfigDirectory();
 
 // Creates `dir` and any missing parent as 0700 (only those it creates): what the

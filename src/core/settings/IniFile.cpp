@@ -1,8 +1,8 @@
 #include "settings/IniFile.h"
 
-#include "files/InputFile.h"
-
 #include "files/AtomicFile.h"
+#include "files/InputFile.h"
+#include "files/ProgramDirectory.h"
 
 #include <algorithm>
 #include <cctype>
@@ -225,6 +225,11 @@ WriteStatus IniFile::writeString(std::string_view section, std::string_view key,
     }
     std::string text;
     for (const auto& l : lines) text += l + "\n";
+    // The per-user configuration folder is made by the first write of the file in it;
+    // any other missing folder stays a failure to report.
+    if (const auto slash = m_path.rfind('/'); slash != std::string::npos && slash > 0)
+        if (const std::string folder = m_path.substr(0, slash + 1); folder == userConfigDirectory())
+            createPrivateDirectories(folder);
     WriteStatus written = writeFileAtomically(m_path, text);
     const std::lock_guard lock(m_cache->mutex);
     m_cache->parsed.reset(); // an inode number can come back with the same size and time
