@@ -1824,7 +1824,7 @@ h</translation>
     </message>
     <message>
         <source>Avg.Event Dur.(Sec)</source>
-        <translation>Mittl. Ereignisdauer (s)</translation>
+        <translation>Mittl. Dauer (s)</translation>
     </message>
     <message>
         <source>Index.(1/hr)</source>
@@ -1884,7 +1884,7 @@ h</translation>
     </message>
     <message>
         <source>Item</source>
-        <translation>Parameter</translation>
+        <translation>Nr.</translation>
     </message>
     <message>
         <source>Date</source>
@@ -1904,7 +1904,7 @@ h</translation>
     </message>
     <message>
         <source>Gender : </source>
-        <translation>Geschlecht : </translation>
+        <translation>Geschl. : </translation>
     </message>
     <message>
         <source>Age : </source>
