@@ -301,7 +301,7 @@ Nicht hinzugefügt:
     </message>
     <message>
         <source>Try &apos;kestrova-cli --help&apos; or &apos;kestrova-cli COMMAND --help&apos;.</source>
-        <translation>Siehe &apos;kestrova-cli --help&apos; oder &apos;kestrova-cli BEFEHL --help&apos;.</translation>
+        <translation>Siehe &apos;kestrova-cli --help&apos; oder &apos;kestrova-cli COMMAND --help&apos;.</translation>
     </message>
     <message>
         <source>A .%1 file is not text: it is not written to a terminal. Redirect the output or name a file.</source>
@@ -406,7 +406,7 @@ Nicht hinzugefügt:
     </message>
     <message>
         <source>OUT.pdf</source>
-        <translation>AUSGABE.pdf</translation>
+        <translation>OUT.pdf</translation>
     </message>
     <message>
         <source>a4 or letter (default: the paper of Options &gt; Report, else a4)</source>
@@ -418,7 +418,7 @@ Nicht hinzugefügt:
     </message>
     <message>
         <source>OUT must end in .pdf.</source>
-        <translation>AUSGABE muss auf .pdf enden.</translation>
+        <translation>OUT muss auf .pdf enden.</translation>
     </message>
     <message>
         <source>%1: larger than 64 KiB, not an interpretation</source>
@@ -898,7 +898,7 @@ Nicht hinzugefügt:
     </message>
     <message>
         <source>Format when OUT is - (the standard output)</source>
-        <translation>Format, wenn AUSGABE - ist (die Standardausgabe)</translation>
+        <translation>Format, wenn OUT - ist (die Standardausgabe)</translation>
     </message>
     <message>
         <source>Export a recording as text (.txt), a workbook (.xlsx, .xls), CSV (.csv) or EDF+ (.edf)</source>
@@ -1155,11 +1155,11 @@ s</translation>
     </message>
     <message>
         <source>Cadence: %1</source>
-        <translation>Takt: %1</translation>
+        <translation>Abtastung: %1</translation>
     </message>
     <message>
         <source>Layout: %1</source>
-        <translation>Aufbau: %1</translation>
+        <translation>Format: %1</translation>
     </message>
     <message>
         <source>Note: %1</source>
@@ -1216,7 +1216,7 @@ s</translation>
     <name>LibrarySchema</name>
     <message>
         <source>another Kestrova kept the library busy for too long; try again</source>
-        <translation>ein anderes Kestrova hat das Archiv zu lange belegt; bitte erneut versuchen</translation>
+        <translation>ein anderes Kestrova hat das Archiv zu lange belegt; bitte versuchen Sie es erneut</translation>
     </message>
     <message>
         <source>the disk is full</source>
@@ -1435,7 +1435,7 @@ h</translation>
     </message>
     <message>
         <source>Check out the SpO2 event time</source>
-        <translation>SpO2-Ereigniszeiten prüfen</translation>
+        <translation>SpO2-Ereigniszeiten ausgeben</translation>
     </message>
     <message>
         <source>Data file(*.txt)</source>
@@ -1488,7 +1488,7 @@ h</translation>
     </message>
     <message>
         <source>OUT.png (screen rendering) or OUT.pdf (printed page)</source>
-        <translation>AUSGABE.png (Bildschirmdarstellung) oder AUSGABE.pdf (gedruckte Seite)</translation>
+        <translation>OUT.png (Bildschirmdarstellung) oder OUT.pdf (gedruckte Seite)</translation>
     </message>
     <message>
         <source>trend, table or analysis</source>
@@ -1512,7 +1512,7 @@ h</translation>
     </message>
     <message>
         <source>OUT must end in .png or .pdf.</source>
-        <translation>AUSGABE muss auf .png oder .pdf enden.</translation>
+        <translation>OUT muss auf .png oder .pdf enden.</translation>
     </message>
     <message>
         <source>--size applies to PNG images only: a PDF is always one A4 page.</source>
@@ -1652,11 +1652,11 @@ h</translation>
     </message>
     <message>
         <source>No Connected, please connect device!</source>
-        <translation>Nicht verbunden, bitte Gerät verbinden!</translation>
+        <translation>Nicht verbunden, bitte verbinden Sie das Gerät!</translation>
     </message>
     <message>
         <source>Read data timeout,please retry</source>
-        <translation>Zeitüberschreitung beim Lesen der Daten, bitte erneut versuchen</translation>
+        <translation>Zeitüberschreitung beim Lesen der Daten, bitte versuchen Sie es erneut</translation>
     </message>
     <message>
         <source>read com failed!</source>
@@ -1680,7 +1680,7 @@ h</translation>
     </message>
     <message>
         <source>Please select patient ID</source>
-        <translation>Bitte wählen Sie eine Patienten-ID</translation>
+        <translation>Bitte wählen Sie eine Patienten-ID aus</translation>
     </message>
     <message>
         <source>no data!</source>
@@ -2854,7 +2854,7 @@ h</translation>
     </message>
     <message>
         <source>Check out the SpO2 event time...</source>
-        <translation>SpO2-Ereigniszeiten prüfen...</translation>
+        <translation>SpO2-Ereigniszeiten ausgeben...</translation>
     </message>
     <message>
         <source>Close</source>
