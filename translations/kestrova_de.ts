@@ -2894,7 +2894,7 @@ h</translation>
     </message>
     <message>
         <source>Trend</source>
-        <translation>Trend</translation>
+        <translation>Verlauf</translation>
     </message>
     <message>
         <source>Table</source>
@@ -3285,7 +3285,7 @@ Puls %3 bpm</translation>
     <name>kestrova::ui::FrameNavigation</name>
     <message>
         <source>Zoom</source>
-        <translation>Zoom</translation>
+        <translation>Zoomstufe</translation>
     </message>
     <message>
         <source>Event List</source>
