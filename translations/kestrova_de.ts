@@ -1002,15 +1002,15 @@ Nicht hinzugefügt:
     <name>HourTablePage</name>
     <message>
         <source>Hour by hour and events</source>
-        <translation>Stündlich und Ereignisse</translation>
+        <translation>Stundenwerte und Ereignisse</translation>
     </message>
     <message>
         <source>Hour by hour (continued)</source>
-        <translation>Stündlich (Fortsetzung)</translation>
+        <translation>Stundenwerte (Fortsetzung)</translation>
     </message>
     <message>
         <source>Each clock hour</source>
-        <translation>Jede volle Stunde</translation>
+        <translation>Nach Uhrzeitstunden</translation>
     </message>
     <message>
         <source>Hour
@@ -1068,7 +1068,7 @@ Mittel bpm</translation>
     </message>
     <message>
         <source>No samples recorded.</source>
-        <translation>Keine Werte aufgezeichnet.</translation>
+        <translation>Keine Messwerte aufgezeichnet.</translation>
     </message>
     <message>
         <source>The %1 deepest 3 % desaturations</source>
@@ -1139,7 +1139,7 @@ s</translation>
     </message>
     <message>
         <source>Samples: %1</source>
-        <translation>Werte: %1</translation>
+        <translation>Messwerte: %1</translation>
     </message>
     <message>
         <source>Title: %1</source>
@@ -1540,7 +1540,7 @@ h</translation>
     </message>
     <message>
         <source>no samples</source>
-        <translation>keine Werte</translation>
+        <translation>keine Messwerte</translation>
     </message>
     <message>
         <source>%1 – %2</source>
@@ -2071,7 +2071,7 @@ h</translation>
     </message>
     <message>
         <source>Samples</source>
-        <translation>Werte</translation>
+        <translation>Messwerte</translation>
     </message>
     <message>
         <source>Recorded</source>
@@ -2201,7 +2201,7 @@ h</translation>
     </message>
     <message>
         <source>the recording holds no samples</source>
-        <translation>die Aufzeichnung enthält keine Werte</translation>
+        <translation>die Aufzeichnung enthält keine Messwerte</translation>
     </message>
     <message>
         <source>cannot add the study</source>
