@@ -31,6 +31,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QScopeGuard>
 #include <QtTest>
 
 #include <cmath>
@@ -233,23 +234,31 @@ private slots:
                               {"10 minutes", everyField(tenMinutes)},
                               {"144 hours", everyField(week)},
                               {"no samples", reportOf({})}};
-        for (const Case& c : cases) {
-            for (const Paper paper : {Paper::A4, Paper::Letter}) {
-                const int pages = ClinicalReport::pageCount(c.data, paper);
-                for (int i = 0; i < pages; ++i) {
-                    std::vector<QRect> plots;
-                    const auto recorded = recordPage(c.data, paper, i, &plots);
-                    const TextRecorder& page = *recorded;
-                    const QString where = QStringLiteral("%1, %2, page %3: ")
-                                              .arg(QLatin1String(c.name), paper == Paper::A4 ? "A4" : "Letter")
-                                              .arg(i + 1);
-                    QVERIFY2(page.has(QStringLiteral("Page %1 of %2").arg(i + 1).arg(pages)), qPrintable(where));
-                    QVERIFY2(collisions(page).isEmpty(), qPrintable(where + collisions(page).join(", ")));
-                    const QStringList wrong = misplaced(page, plots, ClinicalReport::pageSize(paper));
-                    QVERIFY2(wrong.isEmpty(), qPrintable(where + wrong.join(", ")));
+        // German words are long: every language must fit, not only the classic texts.
+        const auto classicAfterwards = qScopeGuard([] { ui::Language::install(QStringLiteral("en_classic")); });
+        for (const char* lang : {"en_classic", "en", "de", "fr", "es"})
+            for (const Case& c : cases) {
+                ui::Language::install(QString::fromLatin1(lang));
+                for (const Paper paper : {Paper::A4, Paper::Letter}) {
+                    const int pages = ClinicalReport::pageCount(c.data, paper);
+                    for (int i = 0; i < pages; ++i) {
+                        std::vector<QRect> plots;
+                        const auto recorded = recordPage(c.data, paper, i, &plots);
+                        const TextRecorder& page = *recorded;
+                        const QString where =
+                            QStringLiteral("%1, %2, %3, page %4: ")
+                                .arg(QLatin1String(lang), QLatin1String(c.name), paper == Paper::A4 ? "A4" : "Letter")
+                                .arg(i + 1);
+                        QVERIFY2(
+                            page.has(
+                                QCoreApplication::translate("ReportDrawing", "Page %1 of %2").arg(i + 1).arg(pages)),
+                            qPrintable(where));
+                        QVERIFY2(collisions(page).isEmpty(), qPrintable(where + collisions(page).join(", ")));
+                        const QStringList wrong = misplaced(page, plots, ClinicalReport::pageSize(paper));
+                        QVERIFY2(wrong.isEmpty(), qPrintable(where + wrong.join(", ")));
+                    }
                 }
             }
-        }
     }
 
     // A steady hour is a line through every column; a fast pulse one connected band.

@@ -1,5 +1,7 @@
 #include "pages/TextFlow.h"
 
+#include "pages/Language.h"
+
 #include <QFontMetricsF>
 #include <QPainter>
 
@@ -26,11 +28,32 @@ QRectF inkBox(const QRect& r, int align, const QString& s, const QFont& font, bo
     return QRectF(QPointF(left, baseline + ink.top()), QPointF(right, baseline + ink.bottom()));
 }
 
+// A translated text wider than the box the layout gives it (German words are long) is
+// drawn a little smaller, and ends in "…" if that is not enough, instead of running
+// into its neighbour or losing its end at the box's edge. The classic texts keep the
+// layout they always had.
+void fitInto(int width, QFont& font, QString& s) {
+    QString trimmed = s;
+    while (!trimmed.isEmpty() && trimmed.back().isSpace()) trimmed.chop(1);
+    const double wide = QFontMetricsF(font).horizontalAdvance(trimmed);
+    if (wide <= width || wide <= 0) return;
+    const double scale = std::max(0.7, width / wide);
+    if (font.pixelSize() > 0)
+        font.setPixelSize(std::max(1, static_cast<int>(font.pixelSize() * scale)));
+    else
+        font.setPointSizeF(font.pointSizeF() * scale);
+    if (QFontMetricsF(font).horizontalAdvance(trimmed) > width)
+        s = QFontMetrics(font).elidedText(trimmed, Qt::ElideRight, width);
+}
+
 } // namespace
 
 void TextFlow::text(const QRect& r, int align, const QString& s) {
     if (s.isEmpty() || r.width() <= 0 || r.height() <= 0) return;
-    m_items.push_back({r, align, s, m_painter.font(), m_painter.pen().color(), true});
+    QFont font = m_painter.font();
+    QString shown = s;
+    if (ui::Language::current() != QLatin1String("en_classic")) fitInto(r.width(), font, shown);
+    m_items.push_back({r, align, shown, font, m_painter.pen().color(), true});
 }
 
 void TextFlow::textAt(int x, int y, const QString& s) {
