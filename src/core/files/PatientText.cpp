@@ -16,6 +16,10 @@ std::string format0f(double v, const char* unit) {
 } // namespace
 
 std::string genderText(const PatientRecord& p) {
+    return StringTable::classic(p.gender != 0 ? str::Female : str::Male);
+}
+
+std::string genderShown(const PatientRecord& p) {
     return tr(p.gender != 0 ? str::Female : str::Male);
 }
 

@@ -9,8 +9,11 @@
 
 namespace kestrova {
 
-// "female" for any nonzero gender, "male" for 0.
+// "female" for any nonzero gender, "male" for 0: as the text export and the workbook
+// write it, in every language.
 std::string genderText(const PatientRecord& p);
+// The same in the chosen language, for pages and reports.
+std::string genderShown(const PatientRecord& p);
 // `units` is the UnitSetup setting now; the record
 // carries the system it was entered in. "178 cm", "70 in", ...
 std::string heightText(const PatientRecord& p, UnitSystem units);

@@ -401,7 +401,7 @@ std::vector<std::pair<QString, QString>> SummaryPage::patientFacts(const Clinica
     add(QT_TRANSLATE_NOOP("SummaryPage", "Name"), field(fieldBytes(pt.name)));
     if (pt.id > 0) add(QT_TRANSLATE_NOOP("SummaryPage", "ID"), QString::number(pt.id));
     // A record never filled in holds gender 0, which would read "male".
-    if (pt.holdsDetails()) add(QT_TRANSLATE_NOOP("SummaryPage", "Gender"), QString::fromStdString(genderText(pt)));
+    if (pt.holdsDetails()) add(QT_TRANSLATE_NOOP("SummaryPage", "Gender"), QString::fromStdString(genderShown(pt)));
     if (pt.age > 0)
         add(QT_TRANSLATE_NOOP("SummaryPage", "Age"),
             QCoreApplication::translate("SummaryPage", "%1 years").arg(pt.age));
