@@ -3215,16 +3215,16 @@ Save them before going on?</translation>
         <translation>Roll Step Setup</translation>
     </message>
     <message>
-        <source>Roll Step</source>
-        <translation>Roll Step</translation>
-    </message>
-    <message>
         <source>Please input a number !</source>
         <translation>Please enter a number.</translation>
     </message>
     <message>
         <source>Enter an integer.</source>
         <translation>Enter an integer.</translation>
+    </message>
+    <message>
+        <source>Roll Step</source>
+        <translation>Roll Step</translation>
     </message>
 </context>
 <context>
