@@ -41,7 +41,9 @@ TEST(RecordingTime, QueriesParseOnlyInTheirForms) {
     ASSERT_TRUE(d);
     EXPECT_EQ(d->day, 6);
     EXPECT_TRUE(parseTimeQuery("2010-05-06 00:00:10"));
-    for (const char* bad : {"", "24:00", "12:60", "12:00:00x", "2010-13-01 00:00:00", "1999-01-01 00:00:00", "noon"})
+    EXPECT_TRUE(parseTimeQuery("2012-02-29 12:00:00"));
+    for (const char* bad : {"", "24:00", "12:60", "12:00:00x", "2010-13-01 00:00:00", "1999-01-01 00:00:00", "noon",
+                            "2010-02-31 00:00:00", "2011-02-29 00:00:00", "2010-04-31 00:00:00", "2010-05-00 00:00:00"})
         EXPECT_FALSE(parseTimeQuery(bad)) << bad;
 }
 

@@ -78,7 +78,8 @@ std::optional<TimeQuery> parseTimeQuery(std::string_view text) {
     if (std::sscanf(s.c_str(), "%4d-%2d-%2d%c%2d:%2d:%2d%n", &q.year, &q.month, &q.day, &sep, &q.hour, &q.minute,
                     &q.second, &n) == 7 &&
         static_cast<std::size_t>(n) == s.size() && (sep == ' ' || sep == 'T')) {
-        if (q.year < 2000 || q.year > 2255 || q.month < 1 || q.month > 12 || q.day < 1 || q.day > 31)
+        // A day the month does not have (2010-02-31) is no moment of any recording.
+        if (q.year < 2000 || q.year > 2255 || q.month < 1 || q.month > 12 || !validDate(q.year, q.month, q.day))
             return std::nullopt;
         return validTime(q.hour, q.minute, q.second) ? std::optional(q) : std::nullopt;
     }
