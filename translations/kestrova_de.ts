@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="de">
 <context>
+    <name>AnalysisSheet</name>
+    <message>
+        <source>Pulse</source>
+        <translation>Puls</translation>
+    </message>
+</context>
+<context>
     <name>AnalyzeCommand</name>
     <message>
         <source>Clinical figures</source>

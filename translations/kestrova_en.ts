@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="en">
 <context>
+    <name>AnalysisSheet</name>
+    <message>
+        <source>Pulse</source>
+        <translation>Pulse</translation>
+    </message>
+</context>
+<context>
     <name>AnalyzeCommand</name>
     <message>
         <source>Clinical figures</source>
@@ -1704,7 +1711,7 @@ h</translation>
     </message>
     <message>
         <source>can&apos;t open the file</source>
-        <translation>Can&apos;t open the file.</translation>
+        <translation>Can&apos;t open the file</translation>
     </message>
     <message>
         <source>Are you sure to delete the patient info?</source>
@@ -1732,7 +1739,7 @@ h</translation>
     </message>
     <message>
         <source>Can&apos;t create the file</source>
-        <translation>Can&apos;t create the file.</translation>
+        <translation>Can&apos;t create the file</translation>
     </message>
     <message>
         <source>female</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="es">
 <context>
+    <name>AnalysisSheet</name>
+    <message>
+        <source>Pulse</source>
+        <translation>Pulso</translation>
+    </message>
+</context>
+<context>
     <name>AnalyzeCommand</name>
     <message>
         <source>Clinical figures</source>
@@ -1704,7 +1711,7 @@ h</translation>
     </message>
     <message>
         <source>can&apos;t open the file</source>
-        <translation>no se puede abrir el archivo</translation>
+        <translation>No se puede abrir el archivo</translation>
     </message>
     <message>
         <source>Are you sure to delete the patient info?</source>
@@ -1824,7 +1831,7 @@ h</translation>
     </message>
     <message>
         <source>Avg.Event Dur.(Sec)</source>
-        <translation>Duración media de evento (s)</translation>
+        <translation>Duración media (s)</translation>
     </message>
     <message>
         <source>Index.(1/hr)</source>
@@ -1840,7 +1847,7 @@ h</translation>
     </message>
     <message>
         <source>Max.Event offset.</source>
-        <translation>Desviación máx. de evento</translation>
+        <translation>Caída inicial máx.</translation>
     </message>
     <message>
         <source>Max Time.Event.(Sec)</source>
@@ -1848,15 +1855,15 @@ h</translation>
     </message>
     <message>
         <source>Max Dur.</source>
-        <translation>Duración máx.</translation>
+        <translation>Máx.</translation>
     </message>
     <message>
         <source>Min Dur.</source>
-        <translation>Duración mín.</translation>
+        <translation>Mín.</translation>
     </message>
     <message>
         <source>Avg Dur.</source>
-        <translation>Duración media</translation>
+        <translation>Media</translation>
     </message>
     <message>
         <source>Diagnose:</source>

@@ -2,6 +2,13 @@
 <!DOCTYPE TS>
 <TS version="2.1" language="fr">
 <context>
+    <name>AnalysisSheet</name>
+    <message>
+        <source>Pulse</source>
+        <translation>Pouls</translation>
+    </message>
+</context>
+<context>
     <name>AnalyzeCommand</name>
     <message>
         <source>Clinical figures</source>
@@ -1824,7 +1831,7 @@ h</translation>
     </message>
     <message>
         <source>Avg.Event Dur.(Sec)</source>
-        <translation>Durée moy. d&apos;événement (s)</translation>
+        <translation>Durée moy. (s)</translation>
     </message>
     <message>
         <source>Index.(1/hr)</source>
@@ -1844,7 +1851,7 @@ h</translation>
     </message>
     <message>
         <source>Max Time.Event.(Sec)</source>
-        <translation>Durée max. d&apos;événement (s)</translation>
+        <translation>Durée max. (s)</translation>
     </message>
     <message>
         <source>Max Dur.</source>

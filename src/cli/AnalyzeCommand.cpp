@@ -123,7 +123,7 @@ std::string clinicalText(const ClinicalMetrics& m, std::span<const SampleRecord>
     std::string out = ktr("AnalyzeCommand", "Clinical figures") + "\n";
     char line[160];
     auto row = [&](const std::string& label, const std::string& value) {
-        std::snprintf(line, sizeof line, "  %-30s%s\n", label.c_str(), value.c_str());
+        std::snprintf(line, sizeof line, "  %s%s\n", column(label, 30).c_str(), value.c_str());
         out += line;
     };
     auto one = [](double v) {
@@ -188,12 +188,14 @@ std::string analysisText(const AnalysisResult& r) {
     std::string out;
     char line[256];
     for (const auto& row : summaryRows(r)) {
-        std::snprintf(line, sizeof line, "%-24s%-10s%s\n", row.label.c_str(), row.spo2.c_str(), row.pulse.c_str());
+        // (A translated label longer than its column still keeps one blank before the figure.)
+        std::snprintf(line, sizeof line, "%s%s%s\n", column(row.label + " ", 24).c_str(), column(row.spo2, 10).c_str(),
+                      row.pulse.c_str());
         out += line;
     }
     out += "\n";
     for (const auto& row : thresholdRows(r)) {
-        std::snprintf(line, sizeof line, "%-34s%s\n", row.text.c_str(), row.unit.c_str());
+        std::snprintf(line, sizeof line, "%s%s\n", column(row.text, 34).c_str(), row.unit.c_str());
         out += line;
     }
     out += "\n" + desaturationCriteria(r.limits.desaturationsEvent) + "\n";

@@ -136,4 +136,24 @@ std::string terminalSafe(std::string_view text) {
     return out;
 }
 
+namespace {
+std::size_t characters(std::string_view text) {
+    std::size_t n = 0;
+    for (const char c : text)
+        if ((static_cast<unsigned char>(c) & 0xC0) != 0x80) ++n; // UTF-8 continuation bytes start no character
+    return n;
+}
+} // namespace
+
+std::string column(std::string_view text, std::size_t width) {
+    std::string out(text);
+    if (const std::size_t n = characters(text); n < width) out.append(width - n, ' ');
+    return out;
+}
+
+std::string rightColumn(std::string_view text, std::size_t width) {
+    const std::size_t n = characters(text);
+    return n < width ? std::string(width - n, ' ') + std::string(text) : std::string(text);
+}
+
 } // namespace kestrova::cli

@@ -49,6 +49,10 @@ int usageError(const std::string& message);
 // Text from files shown on a terminal: control characters (C0, DEL and C1) are
 // written as escapes ("\x1b", "\u009b") so stored bytes cannot drive the terminal.
 std::string terminalSafe(std::string_view text);
+// `text` padded with blanks to `width` characters (not bytes: a translated "Größe" or a
+// name like "José" keeps the table's columns straight); longer text is kept whole.
+std::string column(std::string_view text, std::size_t width);
+std::string rightColumn(std::string_view text, std::size_t width);
 
 // The export command's writers: refuses (prints, throws CLI::RuntimeError) a name
 // whose extension is no export format; writes the current recording of `model` as

@@ -94,19 +94,21 @@ std::string summaryJson(const StudySummary& s) {
 }
 
 void printList(const std::vector<StudySummary>& studies) {
-    std::printf("%6s  %3s  %-30s  %-19s  %-12s  %-12s  %6s  %6s  %6s  %5s  %s\n",
-                ktr("StudiesCommand", "Study").c_str(), ktr("StudiesCommand", "ID").c_str(),
-                ktr("StudiesCommand", "Patient").c_str(), ktr("StudiesCommand", "Start").c_str(),
-                ktr("StudiesCommand", "Duration").c_str(), ktr("StudiesCommand", "Valid").c_str(), "ODI3", "ODI4",
-                "T90%", ktr("StudiesCommand", "Nadir").c_str(), ktr("StudiesCommand", "Interpretation").c_str());
+    std::printf(
+        "%s  %s  %s  %s  %s  %s  %6s  %6s  %6s  %s  %s\n", rightColumn(ktr("StudiesCommand", "Study"), 6).c_str(),
+        rightColumn(ktr("StudiesCommand", "ID"), 3).c_str(), column(ktr("StudiesCommand", "Patient"), 30).c_str(),
+        column(ktr("StudiesCommand", "Start"), 19).c_str(), column(ktr("StudiesCommand", "Duration"), 12).c_str(),
+        column(ktr("StudiesCommand", "Valid"), 12).c_str(), "ODI3", "ODI4", "T90%",
+        rightColumn(ktr("StudiesCommand", "Nadir"), 5).c_str(), ktr("StudiesCommand", "Interpretation").c_str());
     for (const StudySummary& s : studies) {
         const StudyFigures& f = s.figures;
         std::string name = terminalSafe(nameOf(s.patient));
         if (!s.patientConfirmed && !name.empty()) name += "?";
-        std::printf("%6lld  %3d  %-30s  %-19s  %-12s  %-12s  %6s  %6s  %6s  %5d  %s\n", static_cast<long long>(s.id),
-                    s.patient.id, name.c_str(), terminalSafe(s.start).c_str(), durationText(f.recordedSeconds).c_str(),
-                    durationText(f.validSeconds).c_str(), fixed(f.odi3, 1).c_str(), fixed(f.odi4, 1).c_str(),
-                    fixed(f.t90Percent, 1).c_str(), f.nadir,
+        std::printf("%6lld  %3d  %s  %s  %s  %s  %6s  %6s  %6s  %5d  %s\n", static_cast<long long>(s.id), s.patient.id,
+                    column(name, 30).c_str(), column(terminalSafe(s.start), 19).c_str(),
+                    column(durationText(f.recordedSeconds), 12).c_str(),
+                    column(durationText(f.validSeconds), 12).c_str(), fixed(f.odi3, 1).c_str(),
+                    fixed(f.odi4, 1).c_str(), fixed(f.t90Percent, 1).c_str(), f.nadir,
                     (s.hasInterpretation ? ktr("StudiesCommand", "yes") : ktr("StudiesCommand", "no")).c_str());
     }
 }

@@ -98,22 +98,24 @@ std::string csvText(const std::vector<SummaryRow>& rows) {
 std::string tableText(const std::vector<SummaryRow>& rows) {
     std::string out;
     char line[512];
-    std::snprintf(line, sizeof line, "%-28s %4s %-20s %-19s %6s %6s %6s %6s %6s %7s %5s %6s %6s\n",
-                  ktr("SummaryCommand", "file").c_str(), ktr("SummaryCommand", "id").c_str(),
-                  ktr("SummaryCommand", "name").c_str(), ktr("SummaryCommand", "start").c_str(),
-                  ktr("SummaryCommand", "rec h").c_str(), ktr("SummaryCommand", "val h").c_str(), "ODI3", "ODI4",
-                  "T90%", ktr("SummaryCommand", "T88 min").c_str(), ktr("SummaryCommand", "nadir").c_str(), "SpO2",
-                  ktr("SummaryCommand", "pulse").c_str());
+    std::snprintf(
+        line, sizeof line, "%s %s %s %s %s %s %6s %6s %6s %s %s %6s %s\n",
+        column(ktr("SummaryCommand", "file"), 28).c_str(), rightColumn(ktr("SummaryCommand", "id"), 4).c_str(),
+        column(ktr("SummaryCommand", "name"), 20).c_str(), column(ktr("SummaryCommand", "start"), 19).c_str(),
+        rightColumn(ktr("SummaryCommand", "rec h"), 6).c_str(), rightColumn(ktr("SummaryCommand", "val h"), 6).c_str(),
+        "ODI3", "ODI4", "T90%", rightColumn(ktr("SummaryCommand", "T88 min"), 7).c_str(),
+        rightColumn(ktr("SummaryCommand", "nadir"), 5).c_str(), "SpO2",
+        rightColumn(ktr("SummaryCommand", "pulse"), 6).c_str());
     out += line;
     for (const auto& r : rows) {
         if (!r.error.empty()) {
             out += terminalSafe(r.file) + ": " + terminalSafe(r.error) + "\n";
             continue;
         }
-        std::snprintf(line, sizeof line, "%-28s %4s %-20s %-19s %6.2f %6.2f %6.2f %6.2f %6.2f %7.2f %5d %6.2f %6.2f\n",
-                      terminalSafe(r.file).c_str(), r.id.c_str(), terminalSafe(r.name).c_str(), r.start.c_str(),
-                      r.recordedHours, r.validHours, r.odi3, r.odi4, r.t90Percent, r.t88Minutes, r.nadir, r.meanSpo2,
-                      r.meanPulse);
+        std::snprintf(line, sizeof line, "%s %s %s %s %6.2f %6.2f %6.2f %6.2f %6.2f %7.2f %5d %6.2f %6.2f\n",
+                      column(terminalSafe(r.file), 28).c_str(), rightColumn(r.id, 4).c_str(),
+                      column(terminalSafe(r.name), 20).c_str(), column(r.start, 19).c_str(), r.recordedHours,
+                      r.validHours, r.odi3, r.odi4, r.t90Percent, r.t88Minutes, r.nadir, r.meanSpo2, r.meanPulse);
         out += line;
     }
     return out;

@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <regex>
+#include <sstream>
 
 using namespace kestrova;
 
@@ -183,4 +184,37 @@ TEST(CliAnalysis, ClinicalReportPdfOrTheReason) {
         << bad.err;
     EXPECT_EQ(test::runCommand(cli("clinical-report " + sample + " r.png" + home, dir.path())).status, 1);
     EXPECT_EQ(test::runCommand("ls " + dir.path()).out, "r.pdf\n");
+}
+
+// Translated labels with umlauts keep the table's columns: padding counts characters.
+TEST(CliAnalysis, ColumnsStayStraightInEveryLanguage) {
+    test::TempDir dir;
+    const std::string sample = std::string(SAMPLES_DIR) + "/ID3.dat";
+    for (const char* lang : {"en_classic", "de", "fr", "es"}) {
+        const auto r = test::runCommand(
+            cli(std::string("--lang ") + lang + " analyze " + sample + " --home " + dir.path(), dir.path()));
+        ASSERT_EQ(r.status, 0) << r.err;
+        // The event table: a label that fits leaves the SpO2 figure in the 25th character;
+        // a longer one keeps one blank before it.
+        std::istringstream lines(r.out);
+        std::string line;
+        int rows = 0;
+        while (std::getline(lines, line) && !line.empty()) {
+            const std::size_t pulse = line.find_last_of(' ');
+            ASSERT_NE(pulse, std::string::npos) << lang << ": " << line;
+            const std::size_t spo2 = line.find_last_not_of(' ', pulse);
+            const std::size_t spo2Start = line.find_last_of(' ', spo2) + 1;
+            std::string label = line.substr(0, spo2Start);
+            while (!label.empty() && label.back() == ' ') label.pop_back();
+            std::size_t labelChars = 0, before = 0;
+            for (const char c : label) labelChars += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+            for (std::size_t i = 0; i < spo2Start; ++i) before += (static_cast<unsigned char>(line[i]) & 0xC0) != 0x80;
+            if (labelChars <= 23)
+                EXPECT_EQ(before, 24u) << lang << ": " << line;
+            else
+                EXPECT_EQ(before, labelChars + 1) << lang << ": " << line;
+            ++rows;
+        }
+        EXPECT_EQ(rows, 12) << lang;
+    }
 }

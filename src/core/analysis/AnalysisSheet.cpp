@@ -1,6 +1,7 @@
 #include "analysis/AnalysisSheet.h"
 
 #include "text/StringTable.h"
+#include "text/Translate.h"
 
 #include <cstdio>
 
@@ -30,7 +31,7 @@ std::vector<SheetRow> summaryRows(const AnalysisResult& r) {
     const auto& p = r.pulse;
     const auto& s = r.statistics;
     return {
-        {tr(str::EventData), "Spo2", "Pulse"},
+        {tr(str::EventData), "Spo2", ktr("AnalysisSheet", "Pulse")},
         {tr(str::TotalEvents), num(d.count), num(p.count)},
         {tr(str::TimeInEvents), num(d.totalDuration), num(p.totalDuration)},
         {tr(str::AverageEventDuration), num(d.averageDuration), num(p.averageDuration)},
