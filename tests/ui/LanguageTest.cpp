@@ -28,6 +28,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QComboBox>
+#include <QDir>
 #include <QFile>
 #include <QGroupBox>
 #include <QHash>
@@ -344,6 +345,26 @@ private slots:
             QVERIFY(error.status == classicError.status);
             QVERIFY2(error.err != classicError.err && error.err.find(missing) != std::string::npos, error.err.c_str());
         }
+    }
+
+    // The program itself, started in German: its first message (about a settings file
+    // it cannot read) is German, whose text comes from tr() once the window's
+    // application exists.
+    void programStartsInTheChosenLanguage() {
+        test::TempDir dir;
+        QVERIFY(QDir().mkpath(QString::fromStdString(dir.file("Kestrova.ini"))));
+        auto start = [&](const char* lang) {
+            return test::runCommand("cd " + dir.path() + " && KESTROVA_MESSAGES=stderr timeout 3 " +
+                                        std::string(KESTROVA_GUI) + " --lang " + lang,
+                                    20)
+                .err;
+        };
+        const std::string classic = start("en_classic"), german = start("de");
+        const std::string path = dir.file("Kestrova.ini");
+        QVERIFY2(classic.find(path) != std::string::npos, classic.c_str());
+        QVERIFY2(german.find(path) != std::string::npos, german.c_str());
+        const std::string firstClassicLine = classic.substr(0, classic.find('\n'));
+        QVERIFY2(german.find(firstClassicLine) == std::string::npos, german.c_str());
     }
 
     // The contracts do not change with the language: the text export, the event report

@@ -25,7 +25,9 @@ struct Loaded {
     QString code = QString::fromLatin1(kClassic);
     std::unique_ptr<QTranslator> own;    // Kestrova's texts
     std::unique_ptr<QTranslator> qtbase; // Qt's own dialogs and buttons
-    bool attached = false;
+    // The application the translators are installed in: the GUI's start-up parser
+    // has an application of its own before the real one.
+    QCoreApplication* attachedTo = nullptr;
 };
 
 Loaded& loaded() {
@@ -54,11 +56,11 @@ QStringList searchFolders() {
 
 void detach() {
     Loaded& l = loaded();
-    if (l.attached && QCoreApplication::instance()) {
+    if (l.attachedTo && l.attachedTo == QCoreApplication::instance()) {
         if (l.own) QCoreApplication::removeTranslator(l.own.get());
         if (l.qtbase) QCoreApplication::removeTranslator(l.qtbase.get());
     }
-    l.attached = false;
+    l.attachedTo = nullptr;
 }
 
 } // namespace
@@ -142,10 +144,12 @@ bool Language::install(const QString& code) {
 
 void Language::attachToApplication() {
     Loaded& l = loaded();
-    if (l.attached || !QCoreApplication::instance()) return;
+    QCoreApplication* app = QCoreApplication::instance();
+    if (!app || l.attachedTo == app) return;
     if (l.qtbase) QCoreApplication::installTranslator(l.qtbase.get());
     if (l.own) QCoreApplication::installTranslator(l.own.get());
-    l.attached = true;
+    l.attachedTo = app;
+    QObject::connect(app, &QObject::destroyed, [] { loaded().attachedTo = nullptr; });
 }
 
 QString Language::current() {
