@@ -20,7 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const Result<DataFileContents> again = parseCsvRecording(csvRecordingText(samples, r->title), "other");
     FUZZ_CHECK(again.ok());
     FUZZ_CHECK(again->samples.size() == samples.size());
-    FUZZ_CHECK(again->title == r->title || r->title.empty());
+    // (Kestrova's CSV keeps the title in its first row: a recording of no samples has none.)
+    FUZZ_CHECK(again->title == r->title || r->title.empty() || samples.empty());
     FUZZ_CHECK(again->patientId == r->patientId);
     for (std::size_t i = 0; i < samples.size(); ++i) {
         const auto& a = samples[i];

@@ -752,7 +752,12 @@ Result<DataFileContents> readEdfRecording(const std::string& path, EdfReadStats*
         for (int w = 0; w < 5; ++w)
             at = recordingField.find(recordingWords[static_cast<std::size_t>(w)], at) +
                  recordingWords[static_cast<std::size_t>(w)].size();
-        result.title = std::string(trimmed(recordingField.substr(at)));
+        // The header is ASCII by the format: control bytes (a NUL among them, which no
+        // annotation could carry back) are no part of a title.
+        std::string title;
+        for (const char c : recordingField.substr(at))
+            if (static_cast<unsigned char>(c) >= 0x20 && c != 0x7F) title += c;
+        result.title = std::string(trimmed(title));
     } else {
         const auto slash = path.find_last_of('/');
         std::string title = path.substr(slash == std::string::npos ? 0 : slash + 1);
